@@ -1,0 +1,69 @@
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+namespace Dialogs {
+namespace {
+
+QWidget* Owner() { return QApplication::activeWindow(); }
+
+class QtService : public Service {
+public:
+    void Message(const QString& text, const QString& title) override {
+        QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? ApplicationTitle : title, text,
+                        QMessageBox::Ok, Owner());
+        box.exec();
+    }
+
+    bool AskYesNo(const QString& text, const QString& title, bool defaultYes) override {
+        QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? ApplicationTitle : title, text,
+                        QMessageBox::Yes | QMessageBox::No, Owner());
+        box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    std::optional<QString> OpenFileName(const QString& title, const QString& filter) override {
+        QString name = QFileDialog::getOpenFileName(Owner(), title, QString(), filter);
+        return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
+    }
+
+    std::optional<QString> SaveFileName(const QString& title, const QString& filter,
+                                        const QString& suggestedName) override {
+        QString name = QFileDialog::getSaveFileName(Owner(), title, suggestedName, filter);
+        return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
+    }
+
+    int RunModal(QDialog& dialog) override { return dialog.exec(); }
+
+    bool OpenDocument(const QString& path) override {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+};
+
+QtService& RealService() {
+    static QtService service;
+    return service;
+}
+
+Service* installed = nullptr;
+
+} // namespace
+
+Service& Current() { return installed ? *installed : RealService(); }
+
+void Install(Service* service) { installed = service; }
+
+void Message(const QString& text, const QString& title) { Current().Message(text, title); }
+
+bool AskYesNo(const QString& text, const QString& title, bool defaultYes) {
+    return Current().AskYesNo(text, title, defaultYes);
+}
+
+} // namespace Dialogs

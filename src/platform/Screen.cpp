@@ -1,0 +1,53 @@
+#include "platform/Screen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cmath>
+#include <optional>
+
+namespace Screen {
+namespace {
+
+std::optional<Geometry> fake;
+
+double DpiX() {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->logicalDotsPerInchX() : 96.0;
+}
+
+double DpiY() {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->logicalDotsPerInchY() : 96.0;
+}
+
+} // namespace
+
+Geometry Current() {
+    if (fake) {
+        return *fake;
+    }
+    Geometry g;
+    QScreen* s = QGuiApplication::primaryScreen();
+    if (!s) {
+        return g;
+    }
+    QRect area = s->availableGeometry();
+    g.workAreaTwips = QRect(static_cast<int>(PixelsToTwipsX(area.left())),
+                            static_cast<int>(PixelsToTwipsY(area.top())),
+                            static_cast<int>(PixelsToTwipsX(area.width())),
+                            static_cast<int>(PixelsToTwipsY(area.height())));
+    g.screenWidthTwips = static_cast<int>(PixelsToTwipsX(s->geometry().width()));
+    return g;
+}
+
+void SetForTests(const Geometry* geometry) {
+    fake = geometry ? std::optional<Geometry>(*geometry) : std::nullopt;
+}
+
+int TwipsToPixelsX(double twips) { return static_cast<int>(std::lround(twips * DpiX() / 1440.0)); }
+int TwipsToPixelsY(double twips) { return static_cast<int>(std::lround(twips * DpiY() / 1440.0)); }
+double PixelsToTwipsX(int pixels) { return pixels * 1440.0 / DpiX(); }
+double PixelsToTwipsY(int pixels) { return pixels * 1440.0 / DpiY(); }
+
+} // namespace Screen

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QRect>
+
+// Twips (1440 to the inch) and the screen, as the windows' layouts give them.
+namespace Screen {
+
+struct Geometry {
+    QRect workAreaTwips; // the screen less the task bar: left, top, width, height
+    int screenWidthTwips = 0;
+};
+
+// The primary screen's geometry, or the one a test set.
+Geometry Current();
+void SetForTests(const Geometry* geometry); // nullptr: the real screen again
+
+// Conversions at the screen's logical resolution.
+int TwipsToPixelsX(double twips);
+int TwipsToPixelsY(double twips);
+double PixelsToTwipsX(int pixels);
+double PixelsToTwipsY(int pixels);
+
+} // namespace Screen

@@ -1,0 +1,57 @@
+#include "platform/ToolWindow.h"
+
+#include "platform/Screen.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+bool programEnding = false;
+}
+
+ToolWindow::ToolWindow(QMdiArea& area, const QString& caption) {
+    frame_ = area.addSubWindow(this);
+    frame_->setAttribute(Qt::WA_DeleteOnClose, false);
+    frame_->setWindowTitle(caption);
+    frame_->installEventFilter(this);
+    frame_->hide();
+}
+
+void ToolWindow::ShowAndRaise() {
+    frame_->show();
+    frame_->raise();
+    if (QMdiArea* area = frame_->mdiArea()) {
+        area->setActiveSubWindow(frame_);
+    }
+}
+
+void ToolWindow::ShutDown() { frame_->hide(); }
+
+void ToolWindow::PlaceTwips(double left, double top, double width, double height) {
+    frame_->setGeometry(Screen::TwipsToPixelsX(left), Screen::TwipsToPixelsY(top),
+                        Screen::TwipsToPixelsX(width), Screen::TwipsToPixelsY(height));
+}
+
+double ToolWindow::ClientWidthTwips() const {
+    QMdiArea* area = frame_->mdiArea();
+    return area ? Screen::PixelsToTwipsX(area->viewport()->width()) : 0;
+}
+
+double ToolWindow::ClientHeightTwips() const {
+    QMdiArea* area = frame_->mdiArea();
+    return area ? Screen::PixelsToTwipsY(area->viewport()->height()) : 0;
+}
+
+void ToolWindow::SetProgramEnding(bool ending) { programEnding = ending; }
+
+bool ToolWindow::ProgramEnding() { return programEnding; }
+
+bool ToolWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == frame_ && event->type() == QEvent::Close && !programEnding) {
+        event->ignore();
+        OnUserClose();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

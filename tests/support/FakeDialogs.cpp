@@ -1,0 +1,61 @@
+#include "FakeDialogs.h"
+
+#include <QDialog>
+
+#include <gtest/gtest.h>
+
+void FakeDialogs::Message(const QString& text, const QString& title) {
+    shown.push_back({"message", text, title.isEmpty() ? Dialogs::ApplicationTitle : title, false});
+}
+
+bool FakeDialogs::AskYesNo(const QString& text, const QString& title, bool defaultYes) {
+    shown.push_back({"question", text, title.isEmpty() ? Dialogs::ApplicationTitle : title,
+                     defaultYes});
+    if (answers.empty()) {
+        ADD_FAILURE() << "unscripted question: " << text.toStdString();
+        return false;
+    }
+    bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> FakeDialogs::OpenFileName(const QString&, const QString&) {
+    if (fileNames.empty()) {
+        ADD_FAILURE() << "unscripted open dialog";
+        return std::nullopt;
+    }
+    auto name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+std::optional<QString> FakeDialogs::SaveFileName(const QString& title, const QString& filter,
+                                                 const QString&) {
+    return OpenFileName(title, filter);
+}
+
+int FakeDialogs::RunModal(QDialog& dialog) {
+    ++modalCount;
+    if (modalScripts.empty()) {
+        return QDialog::Rejected;
+    }
+    auto script = modalScripts.front();
+    modalScripts.pop_front();
+    return script(dialog);
+}
+
+bool FakeDialogs::OpenDocument(const QString& path) {
+    openedDocuments.push_back(path);
+    return documentOpens;
+}
+
+std::vector<QString> FakeDialogs::MessageTexts() const {
+    std::vector<QString> texts;
+    for (const auto& s : shown) {
+        if (s.kind == "message") {
+            texts.push_back(s.text);
+        }
+    }
+    return texts;
+}

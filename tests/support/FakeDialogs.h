@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// A scripted user: answers questions and file dialogs from queues, records every
+// box it was shown, and runs a script for each modal dialog instead of blocking.
+// Installs itself for its lifetime.
+class FakeDialogs : public Dialogs::Service {
+public:
+    struct Shown {
+        QString kind; // "message" or "question"
+        QString text;
+        QString title;
+        bool defaultYes = false;
+    };
+
+    FakeDialogs() { Dialogs::Install(this); }
+    ~FakeDialogs() override { Dialogs::Install(nullptr); }
+
+    std::deque<bool> answers;                      // Yes/No questions, in order
+    std::deque<std::optional<QString>> fileNames;  // open and save dialogs, in order
+    std::deque<std::function<int(QDialog&)>> modalScripts; // one per modal dialog
+    bool documentOpens = true;
+
+    std::vector<Shown> shown;
+    std::vector<QString> openedDocuments;
+    int modalCount = 0;
+
+    void Message(const QString& text, const QString& title) override;
+    bool AskYesNo(const QString& text, const QString& title, bool defaultYes) override;
+    std::optional<QString> OpenFileName(const QString& title, const QString& filter) override;
+    std::optional<QString> SaveFileName(const QString& title, const QString& filter,
+                                        const QString& suggestedName) override;
+    int RunModal(QDialog& dialog) override;
+    bool OpenDocument(const QString& path) override;
+
+    // The messages shown, texts only.
+    std::vector<QString> MessageTexts() const;
+};
