@@ -1,0 +1,5 @@
+#include "app/GlobalVariables.h"
+
+namespace GlobalVariables {
+QString DataFileName;
+}
