@@ -11,7 +11,9 @@
 namespace Dialogs {
 namespace {
 
-QWidget* Owner() { return QApplication::activeWindow(); }
+QWidget* Owner() {
+    return QApplication::activeWindow();
+}
 
 class QtService : public Service {
 public:
@@ -56,11 +58,17 @@ Service* installed = nullptr;
 
 } // namespace
 
-Service& Current() { return installed ? *installed : RealService(); }
+Service& Current() {
+    return installed ? *installed : RealService();
+}
 
-void Install(Service* service) { installed = service; }
+void Install(Service* service) {
+    installed = service;
+}
 
-void Message(const QString& text, const QString& title) { Current().Message(text, title); }
+void Message(const QString& text, const QString& title) {
+    Current().Message(text, title);
+}
 
 bool AskYesNo(const QString& text, const QString& title, bool defaultYes) {
     return Current().AskYesNo(text, title, defaultYes);

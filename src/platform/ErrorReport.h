@@ -9,8 +9,8 @@
 
 // How the handler where a user action starts shows a run-time error.
 enum class ErrorStyle {
-    Titled,          // "desc, number" titled "ERROR"
-    Untitled,        // "desc, number" under the application title
+    Titled,           // "desc, number" titled "ERROR"
+    Untitled,         // "desc, number" under the application title
     NumberFirstTitled // "Error Number: number, desc" titled "ERROR"
 };
 

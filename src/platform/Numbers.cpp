@@ -9,9 +9,13 @@
 namespace Numbers {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // Scans integer digits with optional grouping: 1 to 3 leading digits, then
 // groups of exactly three after each comma. Appends the digits to `out`.
@@ -92,7 +96,9 @@ void RoundDigits(DecimalDigits& d, int keep) {
     }
 }
 
-bool AllZero(const std::string& s) { return s.find_first_not_of('0') == std::string::npos; }
+bool AllZero(const std::string& s) {
+    return s.find_first_not_of('0') == std::string::npos;
+}
 
 std::string Group(const std::string& digits) {
     std::string out;
@@ -106,7 +112,9 @@ std::string Group(const std::string& digits) {
     return out;
 }
 
-bool IsPlaceholder(char c) { return c == '#' || c == '0' || c == ',' || c == '.'; }
+bool IsPlaceholder(char c) {
+    return c == '#' || c == '0' || c == ',' || c == '.';
+}
 
 } // namespace
 
@@ -176,7 +184,9 @@ std::optional<double> ParseNumber(std::string_view text) {
     return value;
 }
 
-bool IsNumeric(std::string_view text) { return ParseNumber(text).has_value(); }
+bool IsNumeric(std::string_view text) {
+    return ParseNumber(text).has_value();
+}
 
 double ToDouble(std::string_view text) {
     auto value = ParseNumber(text);
@@ -197,7 +207,9 @@ long CLng(double value) {
     return static_cast<long>(r);
 }
 
-long CLng(std::string_view text) { return CLng(ToDouble(text)); }
+long CLng(std::string_view text) {
+    return CLng(ToDouble(text));
+}
 
 std::string Format(double value, std::string_view pattern) {
     size_t first = 0;

@@ -45,9 +45,17 @@ void SetForTests(const Geometry* geometry) {
     fake = geometry ? std::optional<Geometry>(*geometry) : std::nullopt;
 }
 
-int TwipsToPixelsX(double twips) { return static_cast<int>(std::lround(twips * DpiX() / 1440.0)); }
-int TwipsToPixelsY(double twips) { return static_cast<int>(std::lround(twips * DpiY() / 1440.0)); }
-double PixelsToTwipsX(int pixels) { return pixels * 1440.0 / DpiX(); }
-double PixelsToTwipsY(int pixels) { return pixels * 1440.0 / DpiY(); }
+int TwipsToPixelsX(double twips) {
+    return static_cast<int>(std::lround(twips * DpiX() / 1440.0));
+}
+int TwipsToPixelsY(double twips) {
+    return static_cast<int>(std::lround(twips * DpiY() / 1440.0));
+}
+double PixelsToTwipsX(int pixels) {
+    return pixels * 1440.0 / DpiX();
+}
+double PixelsToTwipsY(int pixels) {
+    return pixels * 1440.0 / DpiY();
+}
 
 } // namespace Screen

@@ -26,7 +26,9 @@ void ToolWindow::ShowAndRaise() {
     }
 }
 
-void ToolWindow::ShutDown() { frame_->hide(); }
+void ToolWindow::ShutDown() {
+    frame_->hide();
+}
 
 void ToolWindow::PlaceTwips(double left, double top, double width, double height) {
     frame_->setGeometry(Screen::TwipsToPixelsX(left), Screen::TwipsToPixelsY(top),
@@ -43,9 +45,13 @@ double ToolWindow::ClientHeightTwips() const {
     return area ? Screen::PixelsToTwipsY(area->viewport()->height()) : 0;
 }
 
-void ToolWindow::SetProgramEnding(bool ending) { programEnding = ending; }
+void ToolWindow::SetProgramEnding(bool ending) {
+    programEnding = ending;
+}
 
-bool ToolWindow::ProgramEnding() { return programEnding; }
+bool ToolWindow::ProgramEnding() {
+    return programEnding;
+}
 
 bool ToolWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == frame_ && event->type() == QEvent::Close && !programEnding) {

@@ -22,7 +22,7 @@ public:
 
     // Outer geometry in twips, relative to the main window's client area.
     void PlaceTwips(double left, double top, double width, double height);
-    double ClientWidthTwips() const;  // of the main window's client area
+    double ClientWidthTwips() const; // of the main window's client area
     double ClientHeightTwips() const;
 
     // While the program ends, close requests are not questioned and really close.

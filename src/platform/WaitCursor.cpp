@@ -20,7 +20,9 @@ WaitCursor::~WaitCursor() {
     }
 }
 
-bool WaitCursor::IsShown() { return depth > 0; }
+bool WaitCursor::IsShown() {
+    return depth > 0;
+}
 
 void WaitCursor::RestoreAll() {
     while (depth > 0) {

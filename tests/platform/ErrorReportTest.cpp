@@ -1,5 +1,5 @@
-#include "FakeDialogs.h"
 #include "platform/ErrorReport.h"
+#include "FakeDialogs.h"
 #include "platform/WaitCursor.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "platform/AppError.h"
 #include "platform/Numbers.h"
+#include "platform/AppError.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +15,29 @@ struct ParseCase {
 
 TEST(Numbers, ParsesOnlyWhatTheUserCanMeanAsANumber) {
     const ParseCase cases[] = {
-        {"1,250", 1250},      {"  42  ", 42},        {"-3.5", -3.5},
-        {"+.5", 0.5},         {"5.", 5},             {"1e3", 1000},
-        {"2.5E-2", 0.025},    {"1,234,567.25", 1234567.25},
-        {"", std::nullopt},   {"   ", std::nullopt}, {"abc", std::nullopt},
-        {"1e999", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt},
-        {"-inf", std::nullopt},  {"1,25", std::nullopt}, {",125", std::nullopt},
-        {"1234,567", std::nullopt}, {"12abc", std::nullopt}, {"1e", std::nullopt},
-        {".", std::nullopt},  {"-", std::nullopt},   {"1.2.3", std::nullopt},
+        {"1,250", 1250},
+        {"  42  ", 42},
+        {"-3.5", -3.5},
+        {"+.5", 0.5},
+        {"5.", 5},
+        {"1e3", 1000},
+        {"2.5E-2", 0.025},
+        {"1,234,567.25", 1234567.25},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {"abc", std::nullopt},
+        {"1e999", std::nullopt},
+        {"nan", std::nullopt},
+        {"inf", std::nullopt},
+        {"-inf", std::nullopt},
+        {"1,25", std::nullopt},
+        {",125", std::nullopt},
+        {"1234,567", std::nullopt},
+        {"12abc", std::nullopt},
+        {"1e", std::nullopt},
+        {".", std::nullopt},
+        {"-", std::nullopt},
+        {"1.2.3", std::nullopt},
         {"0x10", std::nullopt},
     };
     for (const auto& c : cases) {

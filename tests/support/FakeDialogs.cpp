@@ -9,8 +9,8 @@ void FakeDialogs::Message(const QString& text, const QString& title) {
 }
 
 bool FakeDialogs::AskYesNo(const QString& text, const QString& title, bool defaultYes) {
-    shown.push_back({"question", text, title.isEmpty() ? Dialogs::ApplicationTitle : title,
-                     defaultYes});
+    shown.push_back(
+        {"question", text, title.isEmpty() ? Dialogs::ApplicationTitle : title, defaultYes});
     if (answers.empty()) {
         ADD_FAILURE() << "unscripted question: " << text.toStdString();
         return false;

@@ -24,8 +24,8 @@ public:
     FakeDialogs() { Dialogs::Install(this); }
     ~FakeDialogs() override { Dialogs::Install(nullptr); }
 
-    std::deque<bool> answers;                      // Yes/No questions, in order
-    std::deque<std::optional<QString>> fileNames;  // open and save dialogs, in order
+    std::deque<bool> answers;                              // Yes/No questions, in order
+    std::deque<std::optional<QString>> fileNames;          // open and save dialogs, in order
     std::deque<std::function<int(QDialog&)>> modalScripts; // one per modal dialog
     bool documentOpens = true;
 

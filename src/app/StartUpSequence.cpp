@@ -1,0 +1,87 @@
+#include "app/StartUpSequence.h"
+
+#include "app/FrmSiteIdentification.h"
+#include "app/FrmSplash.h"
+#include "app/MDIFrmMain.h"
+#include "platform/ErrorReport.h"
+#include "platform/ProgramDirectory.h"
+
+#include <QApplication>
+
+namespace StartUpMod {
+namespace {
+
+// The loading steps, in the order in which later tables and windows rely on
+// earlier ones: return periods before the windows that list them, standard
+// sizes before the culvert types that refer to them, culvert types before the
+// windows that list them.
+std::vector<Step> LoadingSteps(LoadedWindows& w) {
+    MDIFrmMain& main = *w.main;
+    return {
+        {"MDIFrmMain.InitializeFrm", [&main] { main.InitializeFrm(); }},
+        {"FrmSiteIdentification.Initialize",
+         [&w, &main] {
+             w.siteIdentification = new FrmSiteIdentification(main.MdiArea());
+             w.siteIdentification->Initialize();
+             MDIFrmMain::Bind(main.mnuIdentification, [&w] { w.siteIdentification->StartUp(); });
+         }},
+        // runoff chart tables and window
+        // rating-curve and cross-section plot layouts
+        // 2001 regression tables; 1987 method tables
+        // cross-section column names
+        // pipe-arch test window
+        // hydrology and tailwater windows
+        // standard barrel sizes
+        // standard designs window
+        // culvert types and the General Culvert Design window
+        // tapered inlet and drop inlet parameters and windows
+        // plunge basin table; scour hole and plunge basin windows
+        // brink-depth curves, riprap tables and the riprap basin window
+    };
+}
+
+// The input windows' clear operations, in the order of the project file's sections.
+std::vector<Step> ClearSteps(LoadedWindows& w) {
+    return {
+        {"FrmSiteIdentification.ClearData", [&w] { w.siteIdentification->ClearData(); }},
+    };
+}
+
+} // namespace
+
+LoadedWindows::~LoadedWindows() {
+    // The clear steps refer to these windows.
+    SetClearSteps({});
+    SetResetTrace({});
+}
+
+std::unique_ptr<LoadedWindows> Main(const Options& options) {
+    auto windows = std::make_unique<LoadedWindows>();
+    auto splash = std::make_unique<FrmSplash>(options.splashMillis);
+    try {
+        splash->show();
+        splash->repaint();
+        windows->main = std::make_unique<MDIFrmMain>();
+        RunSteps(LoadingSteps(*windows), options.trace);
+        SetClearSteps(ClearSteps(*windows));
+        SetResetTrace(options.trace);
+        RunSteps({{"StartUpMod.ClearAllProjectData", [] { ClearAllProjectData(); }}},
+                 options.trace);
+    } catch (const AppError& error) {
+        splash.reset();
+        ShowError(error, ErrorStyle::Titled);
+        return nullptr;
+    }
+
+    int flag = 0;
+    while (flag < 1) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        flag = splash->gettimer();
+    }
+    windows->main->SetHelpFile(QString::fromStdString(ProgramDirectory()) + "/help/index.html");
+    windows->main->show();
+    splash.reset();
+    return windows;
+}
+
+} // namespace StartUpMod

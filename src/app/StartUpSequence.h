@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/StartUpMod.h"
+
+#include <memory>
+
+class MDIFrmMain;
+class FrmSplash;
+class FrmSiteIdentification;
+
+namespace StartUpMod {
+
+// Every window start-up built; they live until the program ends.
+struct LoadedWindows {
+    std::unique_ptr<MDIFrmMain> main;
+    FrmSiteIdentification* siteIdentification = nullptr;
+    ~LoadedWindows();
+};
+
+struct Options {
+    int splashMillis = 2500;                       // least time the splash stays up
+    std::function<void(const std::string&)> trace; // hears each step's name first
+};
+
+// Builds the whole application behind the splash window and shows the main
+// window. When a loader fails the error is shown once, the main window never
+// appears and the result is empty.
+std::unique_ptr<LoadedWindows> Main(const Options& options = {});
+
+} // namespace StartUpMod

@@ -1,0 +1,14 @@
+#include "app/StartUpSequence.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    // The program reads no command line: Qt sees only the program's name.
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication app(qtArgc, argv);
+    auto windows = StartUpMod::Main();
+    if (!windows) {
+        return 1;
+    }
+    return app.exec();
+}

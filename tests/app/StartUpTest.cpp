@@ -1,0 +1,119 @@
+#include "FakeDialogs.h"
+#include "app/FrmSiteIdentification.h"
+#include "app/GlobalVariables.h"
+#include "app/MDIFrmMain.h"
+#include "app/StartUpSequence.h"
+#include "platform/Screen.h"
+
+#include "platform/AppError.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+using StartUpMod::Options;
+
+namespace {
+
+std::vector<std::string> StartUpTrace(std::unique_ptr<StartUpMod::LoadedWindows>& windows,
+                                      int splashMillis = 0) {
+    std::vector<std::string> names;
+    Options options;
+    options.splashMillis = splashMillis;
+    options.trace = [&names](const std::string& name) { names.push_back(name); };
+    windows = StartUpMod::Main(options);
+    return names;
+}
+
+} // namespace
+
+TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
+    FakeDialogs user;
+    std::unique_ptr<StartUpMod::LoadedWindows> windows;
+    std::vector<std::string> names = StartUpTrace(windows);
+    ASSERT_TRUE(windows);
+    const std::vector<std::string> expected = {
+        "MDIFrmMain.InitializeFrm",
+        "FrmSiteIdentification.Initialize",
+        "StartUpMod.ClearAllProjectData",
+        "FrmSiteIdentification.ClearData",
+    };
+    EXPECT_EQ(names, expected);
+    EXPECT_TRUE(windows->main->isVisible());
+    EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
+    EXPECT_TRUE(windows->main->HelpFile().endsWith("/help/index.html"));
+
+    QStringList menus;
+    for (QAction* menu : windows->main->menuBar()->actions()) {
+        menus << menu->text();
+    }
+    EXPECT_EQ(menus, QStringList({"File", "Site", "Design-Q's", "Tailwater", "Culvert", "Erosion",
+                                  "Help"}));
+    EXPECT_TRUE(user.shown.empty());
+}
+
+TEST(StartUp, KeepsTheSplashUpForItsMinimumTime) {
+    FakeDialogs user;
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<StartUpMod::LoadedWindows> windows;
+    StartUpTrace(windows, 300);
+    EXPECT_GE(clock.elapsed(), 300);
+    ASSERT_TRUE(windows);
+}
+
+TEST(StartUp, AFailingLoaderShowsOneMessageAndTheMainWindowNeverAppears) {
+    FakeDialogs user;
+    Options options;
+    options.splashMillis = 0;
+    options.trace = [](const std::string& name) {
+        if (name == "FrmSiteIdentification.Initialize") {
+            throw AppError(ErrorNumber::DatabaseError, "Table 'VSHAStandardRCBoxSizes' is empty");
+        }
+    };
+    auto windows = StartUpMod::Main(options);
+    EXPECT_FALSE(windows);
+    ASSERT_EQ(user.shown.size(), 1u);
+    EXPECT_EQ(user.shown[0].text.toStdString(), "Table 'VSHAStandardRCBoxSizes' is empty, 3000");
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
+    }
+}
+
+TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
+    FakeDialogs user;
+    std::unique_ptr<StartUpMod::LoadedWindows> windows;
+    StartUpTrace(windows);
+    ASSERT_TRUE(windows);
+    windows->siteIdentification->StartUp();
+    windows->siteIdentification->TxtCounty->setText("Lancaster");
+    GlobalVariables::DataFileName = "/tmp/site.twl";
+    windows->main->SetCaptionForFile(GlobalVariables::DataFileName);
+
+    std::vector<std::string> names;
+    StartUpMod::SetResetTrace([&names](const std::string& name) { names.push_back(name); });
+    StartUpMod::ClearAllProjectData();
+
+    EXPECT_EQ(names, std::vector<std::string>({"FrmSiteIdentification.ClearData"}));
+    EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
+    EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
+    EXPECT_TRUE(windows->siteIdentification->TxtCounty->text().isEmpty());
+    // A shown window stays shown, now empty.
+    EXPECT_TRUE(windows->siteIdentification->Frame()->isVisible());
+}
+
+TEST(StartUp, MainWindowIsSizedFromTheWorkArea) {
+    FakeDialogs user;
+    Screen::Geometry screen{QRect(0, 0, 12000, 9000), 14400};
+    Screen::SetForTests(&screen);
+    std::unique_ptr<StartUpMod::LoadedWindows> windows;
+    StartUpTrace(windows);
+    Screen::SetForTests(nullptr);
+    ASSERT_TRUE(windows);
+    EXPECT_EQ(windows->main->width(), Screen::TwipsToPixelsX(11800));
+    EXPECT_EQ(windows->main->height(), Screen::TwipsToPixelsY(8800));
+}
