@@ -46,8 +46,10 @@ FrmSiteIdentification::FrmSiteIdentification(QMdiArea& area)
         int top = FirstBoxTop + row * BoxSpacing;
         auto* label = new QLabel(Rows[row].caption, this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setGeometry(TwipsRect(Rows[row].labelLeft, top + LabelDrop - 30,
-                                     Rows[row].labelWidth, LabelHeight + 60));
+        // Anchored at its right edge: the caption ends just left of its box
+        // whatever width this machine's font gives it.
+        int labelRight = Rows[row].labelLeft + Rows[row].labelWidth;
+        label->setGeometry(TwipsRect(0, top + LabelDrop - 30, labelRight, LabelHeight + 60));
         auto* box = new QLineEdit(this);
         box->setGeometry(TwipsRect(BoxLeft, top, BoxWidth, BoxHeight));
         label->setBuddy(box);

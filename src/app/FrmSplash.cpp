@@ -9,24 +9,23 @@
 
 namespace {
 
-// A road embankment over a round culvert barrel, with water passing through.
+// A road embankment in section with a round culvert barrel through it and the
+// stream passing under the road.
 QPixmap CulvertDrawing() {
-    QPixmap picture(220, 110);
+    QPixmap picture(240, 110);
     picture.fill(Qt::white);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 2));
-    p.drawLine(10, 30, 70, 30);
-    p.drawLine(70, 30, 150, 30);
-    p.drawLine(150, 30, 210, 30);
-    p.drawLine(10, 30, 10, 100);
-    p.drawLine(210, 30, 210, 100);
-    p.drawLine(10, 100, 210, 100);
-    p.drawEllipse(QPointF(110, 72), 24, 24);
+    const QPointF embankment[] = {{20, 95}, {85, 25}, {155, 25}, {220, 95}};
+    p.drawPolyline(embankment, 4);
+    p.drawLine(QPointF(80, 20), QPointF(160, 20));
+    p.drawLine(QPointF(5, 95), QPointF(235, 95));
+    p.drawEllipse(QPointF(120, 72), 20, 20);
     p.setPen(QPen(Qt::blue, 2));
-    p.drawLine(92, 84, 128, 84);
-    p.drawLine(20, 84, 80, 84);
-    p.drawLine(140, 88, 200, 88);
+    p.drawLine(QPointF(5, 84), QPointF(100, 84));
+    p.drawLine(QPointF(104, 84), QPointF(136, 84));
+    p.drawLine(QPointF(140, 88), QPointF(235, 88));
     return picture;
 }
 
