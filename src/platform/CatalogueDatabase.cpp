@@ -18,10 +18,6 @@ std::string& PathOverride() {
     return path;
 }
 
-[[noreturn]] void Fault(const std::string& object, const std::string& fault) {
-    throw AppError(ErrorNumber::DatabaseError, "Catalogue database, " + object + ": " + fault);
-}
-
 std::string Quoted(std::string_view name) {
     return "'" + std::string(name) + "'";
 }
@@ -39,7 +35,7 @@ Statement Prepare(sqlite3* db, const std::string& sql, const std::string& object
     sqlite3_stmt* statement = nullptr;
     if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
         sqlite3_finalize(statement);
-        Fault(object, sqlite3_errmsg(db));
+        CatalogueFault(object, sqlite3_errmsg(db));
     }
     return Statement(statement, sqlite3_finalize);
 }
@@ -76,13 +72,17 @@ Recordset TakeRows(sqlite3* db, sqlite3_stmt* statement, const std::string& obje
         }
     }
     if (status != SQLITE_DONE) {
-        Fault(object, sqlite3_errmsg(db));
+        CatalogueFault(object, sqlite3_errmsg(db));
     }
     sqlite3_reset(statement);
     return Recordset(object, std::move(fields), std::move(rows));
 }
 
 } // namespace
+
+void CatalogueFault(const std::string& object, const std::string& fault) {
+    throw AppError(ErrorNumber::DatabaseError, "Catalogue database, " + object + ": " + fault);
+}
 
 // --- Recordset ---
 
@@ -91,10 +91,10 @@ Recordset::Recordset(std::string object, std::vector<std::string> fields,
     : object_(std::move(object)), fields_(std::move(fields)), rows_(std::move(rows)) {}
 
 void Recordset::Fail(const std::string& fault) const {
-    Fault(object_, fault);
+    CatalogueFault(object_, fault);
 }
 
-void Recordset::FailField(std::string_view field, const std::string& fault) const {
+void Recordset::Reject(std::string_view field, const std::string& fault) const {
     Fail("row " + std::to_string(current_ + 1) + ", field " + Quoted(field) + " " + fault);
 }
 
@@ -127,7 +127,7 @@ const Recordset::Value& Recordset::CurrentValue(std::string_view field) const {
 double Recordset::Double(std::string_view field) const {
     const Value& value = CurrentValue(field);
     if (std::holds_alternative<std::monostate>(value)) {
-        FailField(field, "is NULL");
+        Reject(field, "is NULL");
     }
     if (const auto* whole = std::get_if<std::int64_t>(&value)) {
         return static_cast<double>(*whole);
@@ -138,7 +138,7 @@ double Recordset::Double(std::string_view field) const {
     const std::string& text = std::get<std::string>(value);
     const auto number = Numbers::ParseNumber(text);
     if (!number) {
-        FailField(field, "is not a number: " + Quoted(text));
+        Reject(field, "is not a number: " + Quoted(text));
     }
     return *number;
 }
@@ -148,7 +148,7 @@ std::int32_t Recordset::Int32(std::string_view field) const {
     if (const auto* whole = std::get_if<std::int64_t>(&value)) {
         if (*whole < std::numeric_limits<std::int32_t>::min() ||
             *whole > std::numeric_limits<std::int32_t>::max()) {
-            FailField(field, "does not fit a 32-bit whole number: " + std::to_string(*whole));
+            Reject(field, "does not fit a 32-bit whole number: " + std::to_string(*whole));
         }
         return static_cast<std::int32_t>(*whole);
     }
@@ -156,7 +156,7 @@ std::int32_t Recordset::Int32(std::string_view field) const {
     const double rounded = std::nearbyint(Double(field));
     if (rounded < std::numeric_limits<std::int32_t>::min() ||
         rounded > std::numeric_limits<std::int32_t>::max()) {
-        FailField(field, "does not fit a 32-bit whole number: " + Numbers::GeneralText(rounded));
+        Reject(field, "does not fit a 32-bit whole number: " + Numbers::GeneralText(rounded));
     }
     return static_cast<std::int32_t>(rounded);
 }
@@ -164,7 +164,7 @@ std::int32_t Recordset::Int32(std::string_view field) const {
 std::string Recordset::Text(std::string_view field) const {
     const Value& value = CurrentValue(field);
     if (std::holds_alternative<std::monostate>(value)) {
-        FailField(field, "is NULL");
+        Reject(field, "is NULL");
     }
     return TextOrEmpty(field);
 }
@@ -193,7 +193,7 @@ int StoredQuery::ParameterIndex(std::string_view name) const {
     const int index =
         sqlite3_bind_parameter_index(statement_.get(), (":" + std::string(name)).c_str());
     if (index == 0) {
-        Fault("stored query " + Quoted(name_), "no parameter " + Quoted(name));
+        CatalogueFault("stored query " + Quoted(name_), "no parameter " + Quoted(name));
     }
     return index;
 }
@@ -217,7 +217,7 @@ Recordset StoredQuery::Open() {
         if (!bound_[k]) {
             const char* name =
                 sqlite3_bind_parameter_name(statement_.get(), static_cast<int>(k + 1));
-            Fault(object, "parameter " + Quoted(name ? name : "?") + " has no value");
+            CatalogueFault(object, "parameter " + Quoted(name ? name : "?") + " has no value");
         }
     }
     return TakeRows(db_.get(), statement_.get(), object);
@@ -241,8 +241,8 @@ CatalogueDatabase::CatalogueDatabase(const std::string& path) {
     const int status = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
     db_.reset(db, sqlite3_close_v2);
     if (status != SQLITE_OK) {
-        Fault(object, std::string("cannot be opened: ") +
-                          (db ? sqlite3_errmsg(db) : sqlite3_errstr(status)));
+        CatalogueFault(object, std::string("cannot be opened: ") +
+                                   (db ? sqlite3_errmsg(db) : sqlite3_errstr(status)));
     }
     // A misspelt column in double quotes must be a fault, not a text literal.
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
@@ -259,7 +259,7 @@ StoredQuery CatalogueDatabase::Query(const std::string& name) const {
                       SQLITE_TRANSIENT);
     Recordset found = TakeRows(db_.get(), lookup.get(), object);
     if (found.Eof()) {
-        Fault(object, "it is not in the table StoredQueries");
+        CatalogueFault(object, "it is not in the table StoredQueries");
     }
     const std::string sql = found.Text("Sql");
     Statement statement = Prepare(db_.get(), sql, object);

@@ -15,6 +15,9 @@ struct sqlite3_stmt;
 // as asked, no current record) throws AppError(ErrorNumber::DatabaseError)
 // whose text names the object and the fault.
 
+// Throws the catalogue's fault: "Catalogue database, <object>: <fault>".
+[[noreturn]] void CatalogueFault(const std::string& object, const std::string& fault);
+
 // The rows of one table or stored-query run, taken whole when it is opened,
 // with a current row that only moves forward.
 class Recordset {
@@ -40,10 +43,13 @@ public:
     std::string Text(std::string_view field) const;
     std::string TextOrEmpty(std::string_view field) const;
 
+    // Refuses the current row's value of a field that a loader cannot use,
+    // with the same kind of fault as the reads above.
+    [[noreturn]] void Reject(std::string_view field, const std::string& fault) const;
+
 private:
     const Value& CurrentValue(std::string_view field) const;
     [[noreturn]] void Fail(const std::string& fault) const;
-    [[noreturn]] void FailField(std::string_view field, const std::string& fault) const;
 
     std::string object_;
     std::vector<std::string> fields_;
