@@ -1,0 +1,140 @@
+#include "hydraulics/CircGeom.h"
+
+#include "hydraulics/HydraulicConstants.h"
+#include "hydraulics/ManningFlow.h"
+
+#include <cmath>
+
+namespace CircGeom {
+
+using namespace Hydraulics;
+using ManningFlow::Finite;
+
+namespace {
+// Half the top width, b = T / 2.
+double HalfWidth(double D, double y) {
+    return ComputeCircTopWidth(D, y) / 2;
+}
+
+// arctan(d / b) above the centre; a surface so close to the crown that the half
+// width rounds to 0 takes the limit pi / 2.
+double AngleAboveCentre(double d, double b) {
+    return b > 0 ? std::atan(d / b) : Pi / 2;
+}
+} // namespace
+
+double ComputeCircTopWidth(double D, double y) {
+    if (!(D >= 0.001) || y <= 0 || y >= D) {
+        return 0;
+    }
+    const double r = D / 2;
+    if (std::abs(y - r) < 0.001) {
+        return D;
+    }
+    // r^2 - (r - y)^2 is positive for 0 < y < D; rounding alone can take it below 0.
+    double radicand = r * r - (r - y) * (r - y);
+    if (radicand < 0) {
+        radicand = 0;
+    }
+    return Finite(2 * std::sqrt(radicand), "the circular top width");
+}
+
+double ComputeCircFlowArea(double D, double y) {
+    if (!(D >= 0.001) || !(y > 0)) {
+        return 0;
+    }
+    const double r = D / 2;
+    if (y >= D) {
+        return Finite(Pi * (r * r), "the circular flow area");
+    }
+    if (std::abs(y - r) < 0.001) {
+        return Finite(Pi * (r * r) / 2, "the circular flow area");
+    }
+    const double b = HalfWidth(D, y);
+    if (y < r) {
+        const double d = r - y;
+        const double theta = std::atan(b / d);
+        return Finite(theta * (r * r) - d * b, "the circular flow area");
+    }
+    const double d = y - r;
+    const double theta = AngleAboveCentre(d, b);
+    return Finite((Pi / 2 + theta) * (r * r) + d * b, "the circular flow area");
+}
+
+double ComputeCircWettedPerimeter(double D, double y) {
+    if (!(D >= 0.001) || !(y > 0)) {
+        return 0;
+    }
+    const double r = D / 2;
+    if (y >= D) {
+        return Finite(2 * Pi * r, "the circular wetted perimeter");
+    }
+    if (std::abs(y - r) < 0.001) {
+        return Finite(Pi * r, "the circular wetted perimeter");
+    }
+    const double b = HalfWidth(D, y);
+    if (y < r) {
+        return Finite(2 * r * std::atan(b / (r - y)), "the circular wetted perimeter");
+    }
+    return Finite(2 * r * (Pi / 2 + AngleAboveCentre(y - r, b)), "the circular wetted perimeter");
+}
+
+double ComputeCircCriticalDepth(double Q, double D, int& iterations) {
+    iterations = 0;
+    if (!(Q > 0) || !(D > 0.001)) {
+        return 0;
+    }
+    const double target = Q * Q / Gravity;
+    auto f = [D](double y) {
+        const double T = ComputeCircTopWidth(D, y);
+        if (T == 0) {
+            ManningFlow::ThrowDivisionByZero("the circular critical depth", "the top width is 0");
+        }
+        const double A = ComputeCircFlowArea(D, y);
+        return A * A * A / T;
+    };
+
+    if (target <= f(0.001)) {
+        return 0.001;
+    }
+    if (target >= f(0.985 * D)) {
+        return D;
+    }
+    double lo = 0.001;
+    double hi = 0.985 * D;
+    double mid = lo;
+    while (iterations < 100) {
+        ++iterations;
+        mid = (lo + hi) / 2;
+        if (std::abs(lo - hi) < 0.001) {
+            return mid;
+        }
+        const double value = f(mid);
+        if (value == target) {
+            return mid;
+        }
+        if (value < target) {
+            lo = mid;
+        } else {
+            hi = mid;
+        }
+    }
+    return mid;
+}
+
+int ComputeCircNormalDepth(double D, double Q, double n, double S, double& normalDepth,
+                           int& flowTooLargeFlag, std::string& message, int& iterations) {
+    return ManningFlow::SearchNormalDepth(
+        Q, 0.9381812109 * D, D, [&](double y) { return ComputeCircManningQ(D, n, y, S); },
+        normalDepth, flowTooLargeFlag, message, iterations);
+}
+
+double ComputeCircManningQ(double D, double n, double y, double S) {
+    if (!(D > 0) || !(y > 0)) {
+        return 0;
+    }
+    return ManningFlow::Discharge(n, ComputeCircFlowArea(D, y), ComputeCircWettedPerimeter(D, y), S,
+                                  "the circular Manning discharge");
+}
+
+} // namespace CircGeom

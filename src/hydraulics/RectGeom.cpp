@@ -1,0 +1,52 @@
+#include "hydraulics/RectGeom.h"
+
+#include "hydraulics/HydraulicConstants.h"
+#include "hydraulics/ManningFlow.h"
+#include "platform/AppError.h"
+
+#include <cmath>
+
+namespace RectGeom {
+
+using namespace Hydraulics;
+
+double ComputeRectCriticalDepth(double Q, double B) {
+    if (!(Q > 0) || !(B > 0.001)) {
+        return 0;
+    }
+    return ManningFlow::Finite(std::pow(Q * Q / (B * B * Gravity), OneThird),
+                               "the rectangular critical depth");
+}
+
+double ComputeRectBoxFrictionSlope(double Q, double B, double D, double y, double n) {
+    if (!(Q > 0) || !(B > 0)) {
+        return 0;
+    }
+    double A = y * B;
+    double P = 2 * y + B;
+    if (y >= D) {
+        A = D * B;
+        P = 2 * D + 2 * B;
+    }
+    return ManningFlow::FrictionSlope(Q, n, A, P, "the box friction slope");
+}
+
+double ComputeRectOpenFrictionSlope(double Q, double B, double y, double n) {
+    return ManningFlow::FrictionSlope(Q, n, y * B, 2 * y + B, "the open-channel friction slope");
+}
+
+int ComputeRectNormalDepth(double Q, double B, double D, double n, double S, double& normalDepth,
+                           int& flowTooLargeFlag, std::string& message, int& iterations) {
+    return ManningFlow::SearchNormalDepth(
+        Q, D, D, [&](double y) { return ComputeRectManningQ(n, B, y, S); }, normalDepth,
+        flowTooLargeFlag, message, iterations);
+}
+
+double ComputeRectManningQ(double n, double B, double y, double S) {
+    if (!(n > 0) || !(B > 0) || !(y > 0) || !(S > 0)) {
+        return 0;
+    }
+    return ManningFlow::Discharge(n, B * y, B + 2 * y, S, "the rectangular Manning discharge");
+}
+
+} // namespace RectGeom
