@@ -1,14 +1,14 @@
 #include "hydraulics/CircGeom.h"
 
 #include "hydraulics/HydraulicConstants.h"
-#include "hydraulics/ManningFlow.h"
+#include "hydraulics/OpenChannelFlow.h"
 
 #include <cmath>
 
 namespace CircGeom {
 
 using namespace Hydraulics;
-using ManningFlow::Finite;
+using OpenChannelFlow::Finite;
 
 namespace {
 // Half the top width, b = T / 2.
@@ -86,12 +86,8 @@ double ComputeCircCriticalDepth(double Q, double D, int& iterations) {
     }
     const double target = Q * Q / Gravity;
     auto f = [D](double y) {
-        const double T = ComputeCircTopWidth(D, y);
-        if (T == 0) {
-            ManningFlow::ThrowDivisionByZero("the circular critical depth", "the top width is 0");
-        }
-        const double A = ComputeCircFlowArea(D, y);
-        return A * A * A / T;
+        return OpenChannelFlow::CriticalSectionFactor(
+            ComputeCircFlowArea(D, y), ComputeCircTopWidth(D, y), "the circular critical depth");
     };
 
     if (target <= f(0.001)) {
@@ -100,31 +96,12 @@ double ComputeCircCriticalDepth(double Q, double D, int& iterations) {
     if (target >= f(0.985 * D)) {
         return D;
     }
-    double lo = 0.001;
-    double hi = 0.985 * D;
-    double mid = lo;
-    while (iterations < 100) {
-        ++iterations;
-        mid = (lo + hi) / 2;
-        if (std::abs(lo - hi) < 0.001) {
-            return mid;
-        }
-        const double value = f(mid);
-        if (value == target) {
-            return mid;
-        }
-        if (value < target) {
-            lo = mid;
-        } else {
-            hi = mid;
-        }
-    }
-    return mid;
+    return OpenChannelFlow::BisectCriticalDepth(target, 0.001, 0.985 * D, f, iterations);
 }
 
 int ComputeCircNormalDepth(double D, double Q, double n, double S, double& normalDepth,
                            int& flowTooLargeFlag, std::string& message, int& iterations) {
-    return ManningFlow::SearchNormalDepth(
+    return OpenChannelFlow::SearchNormalDepth(
         Q, 0.9381812109 * D, D, [&](double y) { return ComputeCircManningQ(D, n, y, S); },
         normalDepth, flowTooLargeFlag, message, iterations);
 }
@@ -133,8 +110,9 @@ double ComputeCircManningQ(double D, double n, double y, double S) {
     if (!(D > 0) || !(y > 0)) {
         return 0;
     }
-    return ManningFlow::Discharge(n, ComputeCircFlowArea(D, y), ComputeCircWettedPerimeter(D, y), S,
-                                  "the circular Manning discharge");
+    return OpenChannelFlow::Discharge(n, ComputeCircFlowArea(D, y),
+                                      ComputeCircWettedPerimeter(D, y), S,
+                                      "the circular Manning discharge");
 }
 
 } // namespace CircGeom

@@ -2,7 +2,7 @@
 
 #include "hydraulics/CircGeom.h"
 #include "hydraulics/HydraulicConstants.h"
-#include "hydraulics/ManningFlow.h"
+#include "hydraulics/OpenChannelFlow.h"
 #include "hydraulics/PipeArchGeom.h"
 #include "hydraulics/RectGeom.h"
 
@@ -11,7 +11,7 @@
 namespace InletControlMod {
 
 using namespace Hydraulics;
-using ManningFlow::Finite;
+using OpenChannelFlow::Finite;
 
 namespace {
 
@@ -24,7 +24,7 @@ double SlopeCoefficient(int MiteredFlag) {
 // x = Q / (A D^0.5), computed as Q / A / sqrt(D).
 double DischargeIntensity(double Q, double A, double D) {
     if (A == 0) {
-        ManningFlow::ThrowDivisionByZero(What, "the full barrel area is 0");
+        OpenChannelFlow::ThrowDivisionByZero(What, "the full barrel area is 0");
     }
     return Q / A / std::sqrt(D);
 }
@@ -91,7 +91,7 @@ double BoxUnsubmerged(double Q, double B, double D, double x, double S, int UnSu
         }
         Ac = B * dc;
         if (Ac == 0) {
-            ManningFlow::ThrowDivisionByZero(What, "the box flow area at critical depth is 0");
+            OpenChannelFlow::ThrowDivisionByZero(What, "the box flow area at critical depth is 0");
         }
     });
 }

@@ -2,7 +2,7 @@
 
 #include "hydraulics/CircGeom.h"
 #include "hydraulics/HydraulicConstants.h"
-#include "hydraulics/ManningFlow.h"
+#include "hydraulics/OpenChannelFlow.h"
 #include "hydraulics/PipeArchGeom.h"
 #include "hydraulics/RectGeom.h"
 
@@ -17,11 +17,11 @@ constexpr const char* What = "the outlet-control head loss";
 // H of a barrel whose full area is A and full wetted perimeter P.
 double FullFlowHead(double Q, double n, double L, double Ke, double A, double P) {
     if (!(A > 0) || !(P > 0)) {
-        ManningFlow::ThrowDivisionByZero(What, "the barrel has no flow area");
+        OpenChannelFlow::ThrowDivisionByZero(What, "the barrel has no flow area");
     }
     const double V = Q / A;
-    const double Sf = ManningFlow::FrictionSlope(Q, n, A, P, What);
-    return ManningFlow::Finite((1 + Ke) * (V * V) / (2 * Gravity) + Sf * L, What);
+    const double Sf = OpenChannelFlow::FrictionSlope(Q, n, A, P, What);
+    return OpenChannelFlow::Finite((1 + Ke) * (V * V) / (2 * Gravity) + Sf * L, What);
 }
 
 // ho from the critical depth dc of the barrel.

@@ -2,7 +2,7 @@
 
 #include "hydraulics/CircGeom.h"
 #include "hydraulics/HydraulicConstants.h"
-#include "hydraulics/ManningFlow.h"
+#include "hydraulics/OpenChannelFlow.h"
 #include "platform/AppError.h"
 
 #include <algorithm>
@@ -14,7 +14,7 @@ using namespace Hydraulics;
 using CircGeom::ComputeCircFlowArea;
 using CircGeom::ComputeCircTopWidth;
 using CircGeom::ComputeCircWettedPerimeter;
-using ManningFlow::Finite;
+using OpenChannelFlow::Finite;
 
 namespace {
 
@@ -101,8 +101,8 @@ double ComputeArchCornerCentreHeight(double B, double Rb, double Rc) {
     }
     const double radicand = d1 * d1 - d2 * d2;
     if (radicand < 0) {
-        ManningFlow::ThrowInvalidArgument("the pipe-arch corner-arc centre height",
-                                          "the corner arcs cannot reach the bottom arc");
+        OpenChannelFlow::ThrowInvalidArgument("the pipe-arch corner-arc centre height",
+                                              "the corner arcs cannot reach the bottom arc");
     }
     return Finite(Rb - std::sqrt(radicand), "the pipe-arch corner-arc centre height");
 }
@@ -113,8 +113,8 @@ double ComputeArchBottomTangentHeight(double B, double Rb, double Rc) {
     }
     const double yc = ComputeArchCornerCentreHeight(B, Rb, Rc);
     if (Rb - yc == 0) {
-        ManningFlow::ThrowDivisionByZero("the pipe-arch bottom tangent height",
-                                         "the corner-arc centre lies at the bottom-arc centre");
+        OpenChannelFlow::ThrowDivisionByZero("the pipe-arch bottom tangent height",
+                                             "the corner-arc centre lies at the bottom-arc centre");
     }
     return Finite(yc - Rc * std::cos(std::atan((B / 2 - Rc) / (Rb - yc))),
                   "the pipe-arch bottom tangent height");
@@ -123,8 +123,8 @@ double ComputeArchBottomTangentHeight(double B, double Rb, double Rc) {
 double ComputeArchTopTangentHeight(double B, double rise, double Rb, double Rt, double Rc) {
     const double yc = ComputeArchCornerCentreHeight(B, Rb, Rc);
     if (B / 2 - Rc == 0) {
-        ManningFlow::ThrowDivisionByZero("the pipe-arch top tangent height",
-                                         "the corner radius is half the span");
+        OpenChannelFlow::ThrowDivisionByZero("the pipe-arch top tangent height",
+                                             "the corner radius is half the span");
     }
     return Finite(yc + Rc * std::sin(std::atan((yc - (rise - Rt)) / (B / 2 - Rc))),
                   "the pipe-arch top tangent height");
@@ -227,12 +227,9 @@ double ComputeArchCriticalDepth(double Q, double B, double rise, double Rb, doub
     SectionZones(B, rise, Rb, Rt, Rc);
     const double target = Q * Q / Gravity;
     auto f = [&](double y) {
-        const double T = ComputeArchTopWidth(B, rise, Rb, Rt, Rc, y);
-        if (T == 0) {
-            ManningFlow::ThrowDivisionByZero("the pipe-arch critical depth", "the top width is 0");
-        }
-        const double A = ComputeArchFlowArea(B, rise, Rb, Rt, Rc, y);
-        return A * A * A / T;
+        return OpenChannelFlow::CriticalSectionFactor(ComputeArchFlowArea(B, rise, Rb, Rt, Rc, y),
+                                                      ComputeArchTopWidth(B, rise, Rb, Rt, Rc, y),
+                                                      "the pipe-arch critical depth");
     };
 
     if (target <= f(0.0001)) {
@@ -241,26 +238,7 @@ double ComputeArchCriticalDepth(double Q, double B, double rise, double Rb, doub
     if (target >= f(0.985 * rise)) {
         return rise;
     }
-    double lo = 0.0001;
-    double hi = 0.985 * rise;
-    double mid = lo;
-    while (iterations < 100) {
-        ++iterations;
-        mid = (lo + hi) / 2;
-        if (std::abs(lo - hi) < 0.001) {
-            return mid;
-        }
-        const double value = f(mid);
-        if (value == target) {
-            return mid;
-        }
-        if (value < target) {
-            lo = mid;
-        } else {
-            hi = mid;
-        }
-    }
-    return mid;
+    return OpenChannelFlow::BisectCriticalDepth(target, 0.0001, 0.985 * rise, f, iterations);
 }
 
 double ComputeArchConveyanceFactor(double y, double B, double rise, double Rb, double Rt,
@@ -273,11 +251,7 @@ double ComputeArchConveyanceFactor(double y, double B, double rise, double Rb, d
     if (P <= 0) {
         return 0;
     }
-    const double R = A / P;
-    if (R < 0) {
-        ManningFlow::ThrowInvalidArgument("the pipe-arch conveyance", "the flow area is negative");
-    }
-    return Finite(A * std::pow(R, TwoThirds), "the pipe-arch conveyance");
+    return OpenChannelFlow::ConveyanceFactor(A, P, "the pipe-arch conveyance");
 }
 
 double FindArchMaxFlowDepth(double B, double rise, double Rb, double Rt, double Rc) {
@@ -345,7 +319,7 @@ int ComputeArchNormalDepth(double Q, double B, double rise, double Rb, double Rt
                            double n, double S, double& normalDepth, int& flowTooLargeFlag,
                            std::string& message, int& iterations) {
     const double ymax = FindArchMaxFlowDepth(B, rise, Rb, Rt, Rc);
-    return ManningFlow::SearchNormalDepth(
+    return OpenChannelFlow::SearchNormalDepth(
         Q, ymax, rise, [&](double y) { return ComputeArchManningQ(B, rise, Rb, Rt, Rc, n, y, S); },
         normalDepth, flowTooLargeFlag, message, iterations);
 }
@@ -355,16 +329,9 @@ double ComputeArchManningQ(double B, double rise, double Rb, double Rt, double R
     if (!(rise > 0) || !(y > 0)) {
         return 0;
     }
-    if (n == 0) {
-        ManningFlow::ThrowDivisionByZero("the pipe-arch Manning discharge", "Manning n is 0");
-    }
-    if (S < 0) {
-        ManningFlow::ThrowInvalidArgument("the pipe-arch Manning discharge",
-                                          "the slope is negative");
-    }
-    return Finite((ManningConstant / n) * ComputeArchConveyanceFactor(y, B, rise, Rb, Rt, Rc) *
-                      std::sqrt(S),
-                  "the pipe-arch Manning discharge");
+    return OpenChannelFlow::DischargeFromConveyance(
+        n, ComputeArchConveyanceFactor(y, B, rise, Rb, Rt, Rc), S,
+        "the pipe-arch Manning discharge");
 }
 
 } // namespace PipeArchGeom

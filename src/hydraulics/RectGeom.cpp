@@ -1,7 +1,7 @@
 #include "hydraulics/RectGeom.h"
 
 #include "hydraulics/HydraulicConstants.h"
-#include "hydraulics/ManningFlow.h"
+#include "hydraulics/OpenChannelFlow.h"
 #include "platform/AppError.h"
 
 #include <cmath>
@@ -14,8 +14,8 @@ double ComputeRectCriticalDepth(double Q, double B) {
     if (!(Q > 0) || !(B > 0.001)) {
         return 0;
     }
-    return ManningFlow::Finite(std::pow(Q * Q / (B * B * Gravity), OneThird),
-                               "the rectangular critical depth");
+    return OpenChannelFlow::Finite(std::pow(Q * Q / (B * B * Gravity), OneThird),
+                                   "the rectangular critical depth");
 }
 
 double ComputeRectBoxFrictionSlope(double Q, double B, double D, double y, double n) {
@@ -28,16 +28,17 @@ double ComputeRectBoxFrictionSlope(double Q, double B, double D, double y, doubl
         A = D * B;
         P = 2 * D + 2 * B;
     }
-    return ManningFlow::FrictionSlope(Q, n, A, P, "the box friction slope");
+    return OpenChannelFlow::FrictionSlope(Q, n, A, P, "the box friction slope");
 }
 
 double ComputeRectOpenFrictionSlope(double Q, double B, double y, double n) {
-    return ManningFlow::FrictionSlope(Q, n, y * B, 2 * y + B, "the open-channel friction slope");
+    return OpenChannelFlow::FrictionSlope(Q, n, y * B, 2 * y + B,
+                                          "the open-channel friction slope");
 }
 
 int ComputeRectNormalDepth(double Q, double B, double D, double n, double S, double& normalDepth,
                            int& flowTooLargeFlag, std::string& message, int& iterations) {
-    return ManningFlow::SearchNormalDepth(
+    return OpenChannelFlow::SearchNormalDepth(
         Q, D, D, [&](double y) { return ComputeRectManningQ(n, B, y, S); }, normalDepth,
         flowTooLargeFlag, message, iterations);
 }
@@ -46,7 +47,7 @@ double ComputeRectManningQ(double n, double B, double y, double S) {
     if (!(n > 0) || !(B > 0) || !(y > 0) || !(S > 0)) {
         return 0;
     }
-    return ManningFlow::Discharge(n, B * y, B + 2 * y, S, "the rectangular Manning discharge");
+    return OpenChannelFlow::Discharge(n, B * y, B + 2 * y, S, "the rectangular Manning discharge");
 }
 
 } // namespace RectGeom

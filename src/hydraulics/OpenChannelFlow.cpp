@@ -1,8 +1,8 @@
-#include "hydraulics/ManningFlow.h"
+#include "hydraulics/OpenChannelFlow.h"
 
 #include "hydraulics/HydraulicConstants.h"
 
-namespace ManningFlow {
+namespace OpenChannelFlow {
 
 using namespace Hydraulics;
 
@@ -16,9 +16,7 @@ void ThrowInvalidArgument(const char* what, const char* detail) {
                    std::string("Invalid argument in ") + what + " (" + detail + ")");
 }
 
-namespace {
-// R^(2/3) of R = A / P, refusing what would divide by zero or give nan.
-double HydraulicRadiusPower(double A, double P, const char* what) {
+double ConveyanceFactor(double A, double P, const char* what) {
     if (P == 0) {
         ThrowDivisionByZero(what, "the wetted perimeter is 0");
     }
@@ -26,12 +24,11 @@ double HydraulicRadiusPower(double A, double P, const char* what) {
     if (!(R >= 0)) {
         ThrowInvalidArgument(what, "the hydraulic radius is negative");
     }
-    return std::pow(R, TwoThirds);
+    return Finite(A * std::pow(R, TwoThirds), what);
 }
-} // namespace
 
 double FrictionSlope(double Q, double n, double A, double P, const char* what) {
-    const double conveyance = ManningConstant * A * HydraulicRadiusPower(A, P, what);
+    const double conveyance = ManningConstant * ConveyanceFactor(A, P, what);
     if (conveyance == 0) {
         ThrowDivisionByZero(what, "the flow area is 0");
     }
@@ -39,15 +36,18 @@ double FrictionSlope(double Q, double n, double A, double P, const char* what) {
     return Finite(ratio * ratio, what);
 }
 
-double Discharge(double n, double A, double P, double S, const char* what) {
+double DischargeFromConveyance(double n, double K, double S, const char* what) {
     if (n == 0) {
         ThrowDivisionByZero(what, "Manning n is 0");
     }
     if (S < 0) {
         ThrowInvalidArgument(what, "the slope is negative");
     }
-    return Finite((ManningConstant / n) * A * HydraulicRadiusPower(A, P, what) * std::sqrt(S),
-                  what);
+    return Finite((ManningConstant / n) * K * std::sqrt(S), what);
 }
 
-} // namespace ManningFlow
+double Discharge(double n, double A, double P, double S, const char* what) {
+    return DischargeFromConveyance(n, ConveyanceFactor(A, P, what), S, what);
+}
+
+} // namespace OpenChannelFlow

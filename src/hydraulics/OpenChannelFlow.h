@@ -5,14 +5,15 @@
 #include <cmath>
 #include <string>
 
-// Manning's equation on a section's flow area A and wetted perimeter P, and the
-// normal-depth search that the box, circular and pipe-arch sections share.
+// What the box, circular and pipe-arch sections share: Manning's equation on a
+// section's flow area A and wetted perimeter P, the normal-depth search and
+// the critical-depth bisection.
 //
 // Arithmetic that input could drive to a division by zero, the root of a
 // negative number or an overflow throws AppError (number DivisionByZero,
 // InvalidArgument or Overflow, description naming the computation) instead of
 // returning inf or nan.
-namespace ManningFlow {
+namespace OpenChannelFlow {
 
 // The message of a normal-depth search whose discharge the section cannot
 // carry as open-channel flow.
@@ -37,12 +38,19 @@ inline double Finite(double value, const char* what) {
     return std::isfinite(value) ? value : CheckFinite(value, what);
 }
 
+// The conveyance factor A R^(2/3) with R = A / P. Throws when P is 0, R is
+// negative or the result overflows.
+double ConveyanceFactor(double A, double P, const char* what);
+
 // Sf = (Q n / (1.486 A R^(2/3)))^2 with R = A / P. Throws when P is 0, R is
 // negative or A R^(2/3) is 0.
 double FrictionSlope(double Q, double n, double A, double P, const char* what);
 
-// Q = (1.486 / n) A R^(2/3) sqrt(S) with R = A / P. Throws when n or P is 0, R
-// is negative, S is negative or the result overflows.
+// Q = (1.486 / n) K sqrt(S) for the conveyance factor K = A R^(2/3). Throws
+// when n is 0, S is negative or the result overflows.
+double DischargeFromConveyance(double n, double K, double S, const char* what);
+
+// The same with K = ConveyanceFactor(A, P).
 double Discharge(double n, double A, double P, double S, const char* what);
 
 // The shared search by bisection for the depth at which the section's Manning
@@ -99,4 +107,40 @@ int SearchNormalDepth(double Q, double ymax, double fullHeight, ManningQ&& Qn, d
     return NotConverged;
 }
 
-} // namespace ManningFlow
+// A^3 / T, the section factor that equals Q^2 / g at critical depth; a top
+// width of 0 throws AppError.
+inline double CriticalSectionFactor(double A, double T, const char* what) {
+    if (T == 0) {
+        ThrowDivisionByZero(what, "the top width is 0");
+    }
+    return A * A * A / T;
+}
+
+// The bisection for the depth at which f(y) = A^3 / T reaches target, between
+// lo and hi: at most 100 passes (counted in iterations), tolerance 0.001 ft on
+// the bracket before it is halved. Returns the last midpoint when the passes
+// run out.
+template <class SectionFactor>
+double BisectCriticalDepth(double target, double lo, double hi, SectionFactor&& f,
+                           int& iterations) {
+    double mid = lo;
+    while (iterations < 100) {
+        ++iterations;
+        mid = (lo + hi) / 2;
+        if (std::abs(lo - hi) < 0.001) {
+            return mid;
+        }
+        const double value = f(mid);
+        if (value == target) {
+            return mid;
+        }
+        if (value < target) {
+            lo = mid;
+        } else {
+            hi = mid;
+        }
+    }
+    return mid;
+}
+
+} // namespace OpenChannelFlow
