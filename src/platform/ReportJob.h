@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/ErrorReport.h"
+#include "platform/TwipsPrinter.h"
+
+#include <functional>
+
+// A report draws itself on the printer it is given.
+using Report = std::function<void(TwipsPrinter&)>;
+
+// Prints a report on the current printer, the handler of a Print command: with
+// the PDF file current it first asks for the file name (cancel prints nothing);
+// the hourglass shows while the report runs. The report is laid out with the
+// device's own measures but reaches the device only after it has run to its
+// end, so any error (no printer, an error inside the report, a failed write)
+// sends nothing and leaves no file; the error is shown in the given style.
+void PrintReport(const Report& report, ErrorStyle errorStyle);

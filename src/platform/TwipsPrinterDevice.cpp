@@ -1,0 +1,134 @@
+#include "platform/TwipsPrinterDevice.h"
+
+#include "platform/AppError.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+constexpr double TwipsPerPoint = 20.0;
+
+QString DeviceFamily(const QString& name) {
+    if (name.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0) {
+        return QStringLiteral("Liberation Serif");
+    }
+    if (name.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0) {
+        return QStringLiteral("Liberation Sans");
+    }
+    return name;
+}
+
+QPageLayout::Orientation QtOrientation(PageOrientation orientation) {
+    return orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                     : QPageLayout::Portrait;
+}
+
+// Dash patterns in twips, so that a dotted line still looks dotted on a
+// high-resolution device where a one-pixel dot would be invisible.
+QList<qreal> DashTwips(DrawStyle style) {
+    switch (style) {
+    case DrawStyle::Dash:
+        return {72, 36};
+    case DrawStyle::Dot:
+        return {12, 36};
+    case DrawStyle::DashDot:
+        return {72, 36, 12, 36};
+    case DrawStyle::DashDotDot:
+        return {72, 36, 12, 36, 12, 36};
+    default:
+        return {};
+    }
+}
+
+QPen LinePen(const PrintedLine& line, double pixelsPerTwip) {
+    QPen pen(line.color);
+    pen.setWidth(line.width);
+    pen.setCapStyle(Qt::RoundCap);
+    QList<qreal> dashes = DashTwips(line.style);
+    if (!dashes.isEmpty()) {
+        // Qt counts dash lengths in pen widths.
+        double unit = pixelsPerTwip / std::max(line.width, 1);
+        for (qreal& d : dashes) {
+            d *= unit;
+        }
+        pen.setDashPattern(dashes);
+        pen.setCapStyle(Qt::FlatCap);
+    }
+    return pen;
+}
+
+void PaintPage(QPainter& painter, const PrintedPage& page) {
+    QPaintDevice& device = *painter.device();
+    double sx = device.logicalDpiX() / TwipsPerInch;
+    double sy = device.logicalDpiY() / TwipsPerInch;
+    for (const PrintedLine& line : page.lines) {
+        if (line.style == DrawStyle::Transparent) {
+            continue;
+        }
+        painter.setPen(LinePen(line, sx));
+        painter.drawLine(QPointF(line.x1 * sx, line.y1 * sy), QPointF(line.x2 * sx, line.y2 * sy));
+    }
+    for (const PrintedText& text : page.texts) {
+        QFont font = DeviceFont(text.font);
+        painter.setFont(font);
+        painter.setPen(text.color);
+        double baseline = text.y * sy + QFontMetricsF(font, &device).ascent();
+        painter.drawText(QPointF(text.x * sx, baseline), text.text);
+    }
+}
+
+} // namespace
+
+QFont DeviceFont(const PrinterFont& font) {
+    QFont qfont(DeviceFamily(font.name));
+    qfont.setPointSizeF(font.size);
+    qfont.setBold(font.bold);
+    // Widths are the plain sum of the glyph advances, the same on every device.
+    qfont.setKerning(false);
+    qfont.setHintingPreference(QFont::PreferNoHinting);
+    return qfont;
+}
+
+float DeviceMetrics::TextWidth(const PrinterFont& font, const QString& text) const {
+    QFontMetricsF metrics(DeviceFont(font), &device_);
+    return static_cast<float>(metrics.horizontalAdvance(text) * TwipsPerInch /
+                              device_.logicalDpiX());
+}
+
+float DeviceMetrics::LineHeight(const PrinterFont& font) const {
+    QFontMetricsF metrics(DeviceFont(font), &device_);
+    return static_cast<float>(metrics.lineSpacing() * TwipsPerInch / device_.logicalDpiY());
+}
+
+QSizeF DeviceMetrics::PrintableSize(PageOrientation orientation) const {
+    QPageLayout layout = device_.pageLayout();
+    layout.setOrientation(QtOrientation(orientation));
+    return layout.paintRect(QPageLayout::Point).size() * TwipsPerPoint;
+}
+
+void PaintDocument(const PrintedDocument& document, QPagedPaintDevice& device) {
+    device.setPageOrientation(QtOrientation(document.pages.front().orientation));
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        throw AppError(ErrorNumber::PrinterError, "The printer could not start the document");
+    }
+    for (size_t i = 0; i < document.pages.size(); ++i) {
+        if (i > 0) {
+            device.setPageOrientation(QtOrientation(document.pages[i].orientation));
+            if (!device.newPage()) {
+                throw AppError(ErrorNumber::PrinterError, "The printer could not start a new page");
+            }
+        }
+        PaintPage(painter, document.pages[i]);
+    }
+    if (!painter.end()) {
+        throw AppError(ErrorNumber::PrinterError, "The printer could not finish the document");
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/TwipsPrinter.h"
+
+#include <QFont>
+
+class QPagedPaintDevice;
+
+// The font a device draws for a report's font name: "Times New Roman" and
+// "Arial" are drawn with their metric-compatible Liberation faces.
+QFont DeviceFont(const PrinterFont& font);
+
+// The measures of a real output device (a printer or a PDF writer).
+class DeviceMetrics : public PrinterMetrics {
+public:
+    explicit DeviceMetrics(QPagedPaintDevice& device) : device_(device) {}
+
+    float TextWidth(const PrinterFont& font, const QString& text) const override;
+    float LineHeight(const PrinterFont& font) const override;
+    QSizeF PrintableSize(PageOrientation orientation) const override;
+
+private:
+    QPagedPaintDevice& device_;
+};
+
+// Draws a recorded document of at least one page on the device, page by page
+// in each page's orientation. Throws AppError when the device refuses it.
+void PaintDocument(const PrintedDocument& document, QPagedPaintDevice& device);
