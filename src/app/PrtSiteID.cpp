@@ -1,0 +1,74 @@
+#include "app/PrtSiteID.h"
+
+#include "platform/Numbers.h"
+#include "platform/TwipsPrinter.h"
+
+#include <algorithm>
+#include <array>
+
+namespace PrtSiteID {
+namespace {
+
+constexpr float Left = 1000;
+constexpr float MinColumnWidth = 1000;
+constexpr float ColumnMargin = 300;
+constexpr float CellGap = 50;
+constexpr float RowGap = 30;
+
+float WidestText(const TwipsPrinter& printer, const std::array<QString, 8>& texts) {
+    float widest = MinColumnWidth;
+    for (const QString& text : texts) {
+        widest = std::max(widest, printer.TextWidth(text));
+    }
+    return widest;
+}
+
+} // namespace
+
+void PrintSiteID(TwipsPrinter& printer, float& y, const SiteFields& fields) {
+    PrintAgencyTitle(printer, y);
+    PrintSiteIDFields(printer, y, fields);
+}
+
+void PrintAgencyTitle(TwipsPrinter& printer, float& y) {
+    printer.SetCurrentX(Left);
+    printer.SetCurrentY(y);
+    printer.SetFontBold(true);
+    printer.PrintLine(QStringLiteral("Vosk State Highway Agency"));
+    printer.SetFontBold(false);
+    printer.SetCurrentY(printer.CurrentY() + RowGap);
+    y = printer.CurrentY();
+}
+
+void PrintSiteIDFields(TwipsPrinter& printer, float& y, const SiteFields& fields) {
+    printer.SetCurrentY(y);
+    std::array<QString, 8> captions;
+    std::array<QString, 8> values;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        captions[i] = fields[i].caption + ":";
+        values[i] = QString::fromStdString(Numbers::Trim(fields[i].text.toStdString()));
+    }
+    const float x0 = Left;
+    const float x1 = x0 + WidestText(printer, captions) + ColumnMargin;
+    const float x2 = x1 + WidestText(printer, values) + ColumnMargin;
+
+    const float top = printer.CurrentY();
+    printer.Line(x0, top, x2, top);
+    for (size_t i = 0; i < captions.size(); ++i) {
+        printer.SetCurrentY(printer.CurrentY() + RowGap);
+        printer.SetCurrentX(x1 - printer.TextWidth(captions[i]) - CellGap);
+        printer.Print(captions[i]);
+        printer.SetCurrentX(x1 + CellGap);
+        printer.Print(values[i]);
+        printer.PrintLine();
+        printer.SetCurrentY(printer.CurrentY() + RowGap);
+        printer.Line(x0, printer.CurrentY(), x2, printer.CurrentY());
+    }
+    const float bottom = printer.CurrentY();
+    for (float x : {x0, x1, x2}) {
+        printer.Line(x, top, x, bottom);
+    }
+    y = bottom;
+}
+
+} // namespace PrtSiteID
