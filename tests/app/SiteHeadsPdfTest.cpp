@@ -7,19 +7,23 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 // Both site heads through the real PDF output, as the reports use them: the
 // compact header and the full block on a portrait page in Times New Roman 11,
 // the compact header alone on a landscape page in Arial 10 with a blank file
-// number. The file stays in the temporary folder to be looked at.
+// number. Set TARNWELL_SAMPLE_DIR to keep the file there for a look.
 TEST(SiteHeadsPdf, BothHeadsPrintThroughThePdfFile) {
     Printers::System none;
     Printers::SetSystemForTests(&none);
     FakeDialogs user;
-    const QString path = QDir::temp().filePath("tarnwell-site-heads.pdf");
-    QFile::remove(path);
+    QTemporaryDir scratch;
+    const QString dir = qEnvironmentVariableIsSet("TARNWELL_SAMPLE_DIR")
+                            ? qEnvironmentVariable("TARNWELL_SAMPLE_DIR")
+                            : scratch.path();
+    const QString path = QDir(dir).filePath("tarnwell-site-heads.pdf");
     user.fileNames.push_back(path);
 
     SiteFields fields = SampleSiteFields({"F-2291", "3", "Kent", "Route 9 over Elk Run",
