@@ -4,6 +4,7 @@
 #include "platform/CatalogueDatabase.h"
 #include "platform/Numbers.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace GenDesign {
