@@ -1,0 +1,170 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QString>
+#include <QTableWidget>
+
+#include <vector>
+
+// The one grid control of the program: a spreadsheet-like table of text cells
+// whose row and column numbers are those the windows, their messages and the
+// project file use.
+//
+// Heading rows and columns are ordinary rows and columns of the grid: the first
+// FixedRows() rows (1 unless a window says otherwise) and the first FixedCols()
+// columns (none unless a window says otherwise) are fixed. Fixed cells are drawn
+// as headings, never take the cursor or the selection, and are never typed into,
+// pasted into or removed. Qt's own row and column headers are hidden.
+//
+// Conventions:
+// - Every cell holds text; a text may hold line breaks ("\r\n"), shown as lines.
+// - Sizes are in twips (1440 to the inch) at the screen's logical resolution.
+// - A row or column index outside the grid throws AppError (subscript out of
+//   range); no grid grows beyond MaxRows rows.
+// - Use the functions below for rows and columns, not QTableWidget's own
+//   setRowCount, insertRow and the like, which do not format the new cells.
+// - Nothing is typed into cells unless SetEditable(true). Qt's own Ctrl+C copy
+//   is off: a window that copies does it from KeyDown.
+// - A left click on a data cell moves the cursor there; windows that act on a
+//   click connect to QTableWidget::cellClicked(row, column).
+class FlexGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    // The most rows a grid holds, heading rows included.
+    static constexpr int MaxRows = 10000;
+
+    // A block of cells, top <= bottom and left <= right.
+    struct CellRange {
+        int top = 0;
+        int left = 0;
+        int bottom = 0;
+        int right = 0;
+    };
+
+    explicit FlexGrid(QWidget* parent = nullptr);
+
+    // Row and column counts. A larger count appends empty rows at the bottom
+    // (columns at the right); a smaller one drops them from there, with their
+    // texts, colours and ticks.
+    int Rows() const { return rowCount(); }
+    void SetRows(int rows);
+    int Cols() const { return columnCount(); }
+    void SetCols(int cols);
+    int FixedRows() const { return fixedRows_; }
+    void SetFixedRows(int rows);
+    int FixedCols() const { return fixedCols_; }
+    void SetFixedCols(int cols);
+
+    QString TextMatrix(int row, int col) const;
+    void SetTextMatrix(int row, int col, const QString& text);
+
+    // The selection: the cell where it started (Row, Col) and the opposite
+    // corner (RowSel, ColSel), which follows the mouse or shift+arrow keys. A
+    // click selects the clicked cell alone. Before anything is selected the
+    // first data cell (FixedRows, FixedCols) counts as selected.
+    int Row() const;
+    int Col() const;
+    int RowSel() const;
+    int ColSel() const;
+    // Selects from (row, col) to (rowSel, colSel); both must be data cells (not
+    // fixed) inside the grid.
+    void SetSelection(int row, int col, int rowSel, int colSel);
+    // The selection with its corners put in order.
+    CellRange Selection() const;
+
+    // The selected cells as text: cells separated by tab, rows by CR.
+    QString Clip() const;
+    // Writes such text into the grid, starting at the top-left cell of the
+    // selection and going as far as the text reaches. Rows may also be separated
+    // by CR LF or LF, and one CR LF or LF at the very end is ignored, so that
+    // text copied from other programs pastes as it looks. Text beyond the last row or
+    // column is dropped: a paste never adds rows or columns.
+    void SetClip(const QString& text);
+
+    // Removes a data row; the rows below move up.
+    void RemoveItem(int row);
+    // Inserts a row at index `row` (Rows() appends) whose cells take the
+    // tab-separated texts in turn; missing texts leave cells empty and texts
+    // beyond the last column are dropped.
+    void AddItem(const QString& text, int row);
+
+    double ColWidthTwips(int col) const;
+    void SetColWidthTwips(int col, double twips);
+    double RowHeightTwips(int row) const;
+    void SetRowHeightTwips(int row, double twips);
+    // Alignment of every cell of the column, headings included, and of the
+    // cells it gains later.
+    void SetColAlignment(int col, Qt::Alignment alignment);
+    // Fits the widths of columns first..last to their widest cell text.
+    void AutoSize(int firstCol, int lastCol);
+
+    // Text colour of a cell; the palette's text colour until one is set. New
+    // cells start with the palette's colour.
+    QColor CellForeColor(int row, int col) const;
+    void SetCellForeColor(int row, int col, const QColor& color);
+    void SetCellForeColor(const CellRange& block, const QColor& color);
+
+    // A check-box column: its data cells carry a tick box (unticked when the
+    // cell is made) that the user toggles with a click or the space bar, and no
+    // text is typed into them. The tick is apart from the cell text.
+    void SetCheckBoxColumn(int col);
+    bool CellChecked(int row, int col) const;
+    void SetCellChecked(int row, int col, bool checked);
+
+    // In-place typing into the data cells (double click, F2 or any character
+    // key starts it). Off unless a window asks for it.
+    void SetEditable(bool editable);
+    bool Editable() const;
+
+    // The inside of the grid: its size less the border and the scroll bars
+    // that its rows and columns need at that size.
+    double ClientWidthTwips() const;
+    double ClientHeightTwips() const;
+    // Sizes the grid so that every row and column shows without scroll bars.
+    void FitToContents();
+    // Height of a text in the grid's font, one line per line break.
+    double TextHeightTwips(const QString& text) const;
+
+signals:
+    // The right mouse button was released over the grid, at this screen
+    // position. The right button changes neither the cursor nor the selection.
+    void RightButtonUp(const QPoint& globalPos);
+    // A key went down while the grid had the focus, before the grid acts on it.
+    void KeyDown(int key, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyboardSearch(const QString& search) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    struct ColumnFormat {
+        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+        bool checkBox = false;
+    };
+
+    void CheckRow(int row) const;
+    void CheckCol(int col) const;
+    void CheckDataCell(int row, int col) const;
+    QTableWidgetItem& Cell(int row, int col) const;
+    // Makes the missing cells of the block and gives every cell of it the
+    // flags, alignment and tick box its place asks for.
+    void FormatCells(int firstRow, int endRow, int firstCol, int endCol);
+    void FormatAllCells() { FormatCells(0, Rows(), 0, Cols()); }
+    struct Position {
+        int row;
+        int col;
+    };
+    // The moving end of the selection (Qt's current cell).
+    Position Cursor() const;
+    QSize ClientSizePixels() const;
+    int ContentWidth() const;
+    int ContentHeight() const;
+
+    int fixedRows_ = 1;
+    int fixedCols_ = 0;
+    std::vector<ColumnFormat> columns_;
+};

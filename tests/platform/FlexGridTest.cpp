@@ -1,0 +1,339 @@
+#include "platform/FlexGrid.h"
+
+#include "platform/AppError.h"
+#include "platform/Screen.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A shown grid of 6 rows by 4 columns: a heading row, then cells "r,c".
+class FlexGridTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid.SetRows(6);
+        grid.SetCols(4);
+        for (int c = 0; c < 4; ++c) {
+            grid.SetColWidthTwips(c, 1200);
+            grid.SetTextMatrix(0, c, QString("Head %1").arg(c));
+            for (int r = 1; r < 6; ++r) {
+                grid.SetTextMatrix(r, c, QString("%1,%2").arg(r).arg(c));
+            }
+        }
+        grid.FitToContents();
+        grid.show();
+        grid.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    }
+
+    QPoint CellCentre(int row, int col) {
+        return grid.visualRect(grid.model()->index(row, col)).center();
+    }
+
+    QStringList Column(int col) {
+        QStringList texts;
+        for (int r = 0; r < grid.Rows(); ++r) {
+            texts << grid.TextMatrix(r, col);
+        }
+        return texts;
+    }
+
+    FlexGrid grid;
+};
+
+TEST_F(FlexGridTest, ClipRoundTripsBetweenBlocksWithTabsAndCarriageReturns) {
+    grid.SetSelection(2, 1, 3, 2);
+    EXPECT_EQ(grid.Clip(), "2,1\t2,2\r3,1\t3,2");
+
+    QString clip = grid.Clip();
+    grid.SetSelection(4, 2, 4, 2);
+    grid.SetClip(clip);
+    EXPECT_EQ(grid.TextMatrix(4, 2), "2,1");
+    EXPECT_EQ(grid.TextMatrix(4, 3), "2,2");
+    EXPECT_EQ(grid.TextMatrix(5, 2), "3,1");
+    EXPECT_EQ(grid.TextMatrix(5, 3), "3,2");
+    EXPECT_EQ(grid.TextMatrix(4, 1), "4,1");
+
+    // An empty last cell survives the trip.
+    grid.SetTextMatrix(3, 0, "");
+    grid.SetSelection(2, 0, 3, 0);
+    clip = grid.Clip();
+    EXPECT_EQ(clip, "2,0\r");
+    grid.SetSelection(4, 0, 4, 0);
+    grid.SetClip(clip);
+    EXPECT_EQ(grid.TextMatrix(4, 0), "2,0");
+    EXPECT_EQ(grid.TextMatrix(5, 0), "");
+}
+
+TEST_F(FlexGridTest, PastingNeverAddsRowsOrColumns) {
+    grid.SetSelection(4, 2, 4, 2);
+    grid.SetClip("a\tb\tc\td\re\tf\tg\th\ri\tj\tk\tl");
+    EXPECT_EQ(grid.Rows(), 6);
+    EXPECT_EQ(grid.Cols(), 4);
+    EXPECT_EQ(grid.TextMatrix(4, 2), "a");
+    EXPECT_EQ(grid.TextMatrix(4, 3), "b");
+    EXPECT_EQ(grid.TextMatrix(5, 2), "e");
+    EXPECT_EQ(grid.TextMatrix(5, 3), "f");
+}
+
+TEST_F(FlexGridTest, TextFromOtherProgramsPastesAsItLooks) {
+    grid.SetSelection(1, 0, 1, 0);
+    grid.SetClip("x\ty\r\nz\tw\r\n");
+    EXPECT_EQ(grid.TextMatrix(1, 0), "x");
+    EXPECT_EQ(grid.TextMatrix(2, 1), "w");
+    EXPECT_EQ(grid.TextMatrix(3, 0), "3,0"); // the final line end adds no empty row
+
+    grid.SetClip("p\nq\n");
+    EXPECT_EQ(grid.TextMatrix(1, 0), "p");
+    EXPECT_EQ(grid.TextMatrix(2, 0), "q");
+    EXPECT_EQ(grid.TextMatrix(3, 0), "3,0");
+}
+
+TEST_F(FlexGridTest, SelectionIsNormalisedWhicheverWayItWasMade) {
+    grid.SetSelection(4, 3, 2, 1);
+    FlexGrid::CellRange range = grid.Selection();
+    EXPECT_EQ(range.top, 2);
+    EXPECT_EQ(range.left, 1);
+    EXPECT_EQ(range.bottom, 4);
+    EXPECT_EQ(range.right, 3);
+    EXPECT_EQ(grid.Row(), 4);
+    EXPECT_EQ(grid.Col(), 3);
+    EXPECT_EQ(grid.RowSel(), 2);
+    EXPECT_EQ(grid.ColSel(), 1);
+
+    // With the mouse: click one corner, shift-click the other.
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(5, 2));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, CellCentre(3, 0));
+    range = grid.Selection();
+    EXPECT_EQ(range.top, 3);
+    EXPECT_EQ(range.left, 0);
+    EXPECT_EQ(range.bottom, 5);
+    EXPECT_EQ(range.right, 2);
+    EXPECT_EQ(grid.Row(), 5);
+    EXPECT_EQ(grid.Col(), 2);
+    EXPECT_EQ(grid.Clip(), "3,0\t3,1\t3,2\r4,0\t4,1\t4,2\r5,0\t5,1\t5,2");
+}
+
+TEST_F(FlexGridTest, BeforeAnySelectionTheFirstDataCellIsSelected) {
+    FlexGrid fresh;
+    fresh.SetRows(3);
+    fresh.SetCols(2);
+    fresh.SetTextMatrix(1, 0, "first");
+    EXPECT_EQ(fresh.Row(), 1);
+    EXPECT_EQ(fresh.Col(), 0);
+    EXPECT_EQ(fresh.Clip(), "first");
+}
+
+TEST_F(FlexGridTest, RowsAreAddedAndRemovedAtAnIndex) {
+    grid.AddItem("new\t\tlast", 2);
+    EXPECT_EQ(grid.Rows(), 7);
+    EXPECT_EQ(Column(0), QStringList({"Head 0", "1,0", "new", "2,0", "3,0", "4,0", "5,0"}));
+    EXPECT_EQ(grid.TextMatrix(2, 1), "");
+    EXPECT_EQ(grid.TextMatrix(2, 2), "last");
+    EXPECT_EQ(grid.TextMatrix(2, 3), "");
+
+    grid.AddItem("end", grid.Rows());
+    EXPECT_EQ(grid.TextMatrix(7, 0), "end");
+
+    grid.RemoveItem(1);
+    grid.RemoveItem(6);
+    EXPECT_EQ(Column(0), QStringList({"Head 0", "new", "2,0", "3,0", "4,0", "5,0"}));
+
+    grid.SetRows(3);
+    grid.SetRows(5);
+    EXPECT_EQ(Column(0), QStringList({"Head 0", "new", "2,0", "", ""}));
+}
+
+TEST_F(FlexGridTest, IndexesOutsideTheGridAndTooManyRowsAreRefused) {
+    EXPECT_THROW(grid.TextMatrix(6, 0), AppError);
+    EXPECT_THROW(grid.SetTextMatrix(1, 4, "x"), AppError);
+    EXPECT_THROW(grid.AddItem("x", 8), AppError);
+    EXPECT_THROW(grid.RemoveItem(6), AppError);
+    EXPECT_THROW(grid.SetRows(FlexGrid::MaxRows + 1), AppError);
+
+    grid.SetRows(FlexGrid::MaxRows);
+    try {
+        grid.AddItem("x", 1);
+        FAIL() << "a full grid took another row";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.description, "A grid holds at most 10000 rows.");
+    }
+    EXPECT_EQ(grid.Rows(), FlexGrid::MaxRows);
+}
+
+TEST_F(FlexGridTest, RowZeroStaysTheHeadingRow) {
+    EXPECT_THROW(grid.RemoveItem(0), AppError);
+    EXPECT_THROW(grid.AddItem("x", 0), AppError);
+    EXPECT_THROW(grid.SetSelection(0, 1, 2, 1), AppError);
+
+    // The mouse and the keys never put the cursor or the selection on it.
+    grid.SetSelection(1, 1, 1, 1);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(0, 2));
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(grid.Col(), 1);
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_EQ(grid.Row(), 1);
+    // A drag from a data cell up into the heading stops at row 1.
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, CellCentre(3, 1));
+    QTest::mouseMove(grid.viewport(), CellCentre(1, 2));
+    QTest::mouseMove(grid.viewport(), CellCentre(0, 2));
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, CellCentre(0, 2));
+    EXPECT_EQ(grid.Selection().top, 1);
+    EXPECT_EQ(grid.Row(), 3);
+
+    // A paste from the top data row writes nothing above it; a shrink keeps it.
+    grid.SetSelection(1, 0, 1, 0);
+    grid.SetClip("a\rb");
+    EXPECT_EQ(grid.TextMatrix(0, 0), "Head 0");
+    grid.SetRows(1);
+    grid.SetRows(3);
+    EXPECT_EQ(grid.TextMatrix(0, 3), "Head 3");
+}
+
+TEST_F(FlexGridTest, AFixedColumnKeepsTheCursorOffIt) {
+    grid.SetFixedCols(1);
+    EXPECT_EQ(grid.Col(), 1);
+    EXPECT_THROW(grid.SetSelection(2, 0, 2, 1), AppError);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(3, 0));
+    EXPECT_EQ(grid.Row(), 1);
+}
+
+TEST_F(FlexGridTest, CheckBoxColumnTicksDataCellsApartFromTheirText) {
+    grid.SetCheckBoxColumn(0);
+    EXPECT_FALSE(grid.CellChecked(2, 0));
+    EXPECT_FALSE(grid.item(0, 0)->flags() & Qt::ItemIsUserCheckable);
+    EXPECT_FALSE(grid.item(2, 0)->flags() & Qt::ItemIsEditable);
+
+    grid.SetSelection(2, 0, 2, 0);
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_Space);
+    EXPECT_TRUE(grid.CellChecked(2, 0));
+    EXPECT_EQ(grid.TextMatrix(2, 0), "2,0");
+
+    grid.SetCellChecked(3, 0, true);
+    grid.SetTextMatrix(3, 0, "");
+    EXPECT_TRUE(grid.CellChecked(3, 0));
+    EXPECT_THROW(grid.SetCellChecked(3, 1, true), AppError);
+
+    // Rows the grid gains have unticked boxes; emptied rows lose their ticks.
+    grid.AddItem("", 1);
+    EXPECT_FALSE(grid.CellChecked(1, 0));
+    EXPECT_TRUE(grid.item(1, 0)->flags() & Qt::ItemIsUserCheckable);
+    grid.SetRows(1);
+    grid.SetRows(6);
+    for (int r = 1; r < 6; ++r) {
+        EXPECT_FALSE(grid.CellChecked(r, 0)) << r;
+    }
+}
+
+TEST_F(FlexGridTest, CellColoursAreSetSingleOrByBlockAndVanishWithTheirRows) {
+    const QColor normal = grid.palette().color(QPalette::Text);
+    EXPECT_EQ(grid.CellForeColor(1, 0), normal);
+
+    grid.SetCellForeColor(2, 3, QColor(255, 0, 0));
+    grid.SetCellForeColor(FlexGrid::CellRange{4, 1, 5, 3}, Qt::red);
+    EXPECT_EQ(grid.CellForeColor(2, 3), QColor(255, 0, 0));
+    EXPECT_EQ(grid.CellForeColor(5, 1), QColor(255, 0, 0));
+    EXPECT_EQ(grid.CellForeColor(4, 0), normal);
+    EXPECT_EQ(grid.CellForeColor(3, 3), normal);
+
+    grid.SetCellForeColor(FlexGrid::CellRange{4, 1, 5, 3}, normal);
+    EXPECT_EQ(grid.CellForeColor(4, 2), normal);
+    grid.SetRows(1);
+    grid.SetRows(6);
+    EXPECT_EQ(grid.CellForeColor(2, 3), normal);
+}
+
+TEST_F(FlexGridTest, SizesAreInTwips) {
+    grid.SetColWidthTwips(1, 1440);
+    EXPECT_EQ(grid.columnWidth(1), Screen::TwipsToPixelsX(1440));
+    EXPECT_NEAR(grid.ColWidthTwips(1), 1440, 15);
+    grid.SetRowHeightTwips(0, 720);
+    EXPECT_NEAR(grid.RowHeightTwips(0), 720, 15);
+
+    grid.FitToContents();
+    double columns = 0;
+    for (int c = 0; c < grid.Cols(); ++c) {
+        columns += grid.ColWidthTwips(c);
+    }
+    double rows = 0;
+    for (int r = 0; r < grid.Rows(); ++r) {
+        rows += grid.RowHeightTwips(r);
+    }
+    EXPECT_NEAR(grid.ClientWidthTwips(), columns, 1);
+    EXPECT_NEAR(grid.ClientHeightTwips(), rows, 1);
+
+    // A grid too low for its rows loses a scroll bar's width to the bar.
+    grid.resize(grid.width(), grid.height() / 2);
+    int bar = grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &grid);
+    EXPECT_NEAR(grid.ClientWidthTwips(), columns - Screen::PixelsToTwipsX(bar), 1);
+}
+
+TEST_F(FlexGridTest, MultiLineHeadingsKeepTheirTextAndSizeByTheirWidestLine) {
+    grid.SetTextMatrix(0, 1, "Design Q\r\n(ft^3/s)");
+    grid.SetTextMatrix(1, 1, "1");
+    EXPECT_EQ(grid.TextMatrix(0, 1), "Design Q\r\n(ft^3/s)");
+    EXPECT_DOUBLE_EQ(grid.TextHeightTwips("B\r\nB\r\nB"), 3 * grid.TextHeightTwips("B"));
+
+    grid.AutoSize(1, 1);
+    const QFontMetrics metrics = grid.fontMetrics();
+    EXPECT_GE(grid.columnWidth(1), metrics.horizontalAdvance("Design Q"));
+    EXPECT_LT(grid.columnWidth(1), metrics.horizontalAdvance("Design Q (ft^3/s)"));
+}
+
+TEST_F(FlexGridTest, ColumnAlignmentReachesCellsAddedLater) {
+    grid.SetColAlignment(2, Qt::AlignCenter);
+    grid.AddItem("", 3);
+    EXPECT_EQ(grid.item(3, 2)->textAlignment(), int(Qt::AlignCenter));
+    EXPECT_EQ(grid.item(0, 2)->textAlignment(), int(Qt::AlignCenter));
+}
+
+TEST_F(FlexGridTest, KeysAreSignalledAndQtsOwnCopyIsOff) {
+    QSignalSpy keys(&grid, &FlexGrid::KeyDown);
+    QApplication::clipboard()->setText("before");
+    grid.SetSelection(2, 1, 2, 1);
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "before");
+    ASSERT_FALSE(keys.isEmpty()); // the Ctrl key itself goes down first
+    EXPECT_EQ(keys.last()[0].toInt(), Qt::Key_C);
+    EXPECT_EQ(keys.last()[1].value<Qt::KeyboardModifiers>(), Qt::ControlModifier);
+}
+
+TEST_F(FlexGridTest, TypingEditsCellsOnlyInAnEditableGrid) {
+    grid.SetSelection(2, 1, 2, 1);
+    grid.setFocus();
+    QTest::keyClicks(&grid, "9");
+    EXPECT_EQ(grid.TextMatrix(2, 1), "2,1");
+    EXPECT_EQ(grid.Row(), 2); // no jump to a cell starting with the typed text
+
+    grid.SetEditable(true);
+    QTest::keyClick(&grid, Qt::Key_Delete);
+    EXPECT_EQ(QApplication::focusWidget(), &grid); // no editor opened
+    QTest::keyClicks(&grid, "9");
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, &grid);
+
+    QTest::keyClicks(editor, "5");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the editor commits through a queued call
+    EXPECT_EQ(grid.TextMatrix(2, 1), "95");
+}
+
+TEST_F(FlexGridTest, RightButtonSignalsItsPlaceAndKeepsTheSelection) {
+    QSignalSpy right(&grid, &FlexGrid::RightButtonUp);
+    grid.SetSelection(2, 1, 4, 2);
+    QPoint at = CellCentre(5, 3);
+    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, at);
+    ASSERT_EQ(right.count(), 1);
+    EXPECT_EQ(right[0][0].toPoint(), grid.viewport()->mapToGlobal(at));
+    EXPECT_EQ(grid.Clip(), "2,1\t2,2\r3,1\t3,2\r4,1\t4,2");
+}
+
+} // namespace
