@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps configure bench clean
+.PHONY: run test build deps configure bench clean fuzz
 
 deps:
 	scripts/install-deps
@@ -21,6 +21,17 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/tarnwell_bench
+
+# The project file reader under libFuzzer (clang); not part of `make test`.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	fuzz/install-clang
+	cmake -S fuzz -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	mkdir -p $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/project_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=1024 \
+		-dict=fuzz/project_file.dict $(FUZZ_DIR)/corpus tests/project_file/golden
 
 clean:
 	rm -rf $(BUILD_DIR)

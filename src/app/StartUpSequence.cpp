@@ -5,6 +5,7 @@
 #include "app/MDIFrmMain.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramDirectory.h"
+#include "project_file/FileHandling.h"
 
 #include <QApplication>
 
@@ -62,6 +63,8 @@ std::unique_ptr<LoadedWindows> Main(const Options& options) {
         splash->show();
         splash->repaint();
         windows->main = std::make_unique<MDIFrmMain>();
+        windows->main->SetFileOperations({FileHandling::OpenDataFile, FileHandling::WriteDataFile,
+                                          FileHandling::SaveDataFileAs});
         RunSteps(LoadingSteps(*windows), options.trace);
         SetClearSteps(ClearSteps(*windows));
         SetResetTrace(options.trace);

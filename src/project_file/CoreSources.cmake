@@ -1,0 +1,9 @@
+# The window-free part of the project file, shared by the program's build and
+# the separate fuzzing build.
+set(PROJECT_FILE_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/FieldReader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProjectFileFormat.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RecordWriter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SiteIDRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Tools.cpp
+)

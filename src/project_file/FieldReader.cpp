@@ -1,0 +1,85 @@
+#include "project_file/FieldReader.h"
+
+#include "platform/AppError.h"
+
+#include <charconv>
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view TrimFieldBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+[[noreturn]] void ThrowPastEnd() {
+    throw AppError(ReadError::InputPastEndOfFile, "Input past end of file");
+}
+
+} // namespace
+
+void FieldReader::EndField() {
+    size_t end = content_.find_first_of(",\r\n", pos_);
+    if (end == std::string_view::npos) {
+        pos_ = content_.size();
+        return;
+    }
+    pos_ = end + 1;
+    if (content_[end] == '\r' && pos_ < content_.size() && content_[pos_] == '\n') {
+        ++pos_;
+    }
+}
+
+std::string FieldReader::ReadText() {
+    if (AtEnd()) {
+        ThrowPastEnd();
+    }
+    while (pos_ < content_.size() && IsBlank(content_[pos_])) {
+        ++pos_;
+    }
+    std::string_view value;
+    if (pos_ < content_.size() && content_[pos_] == '"') {
+        size_t close = content_.find('"', pos_ + 1);
+        if (close == std::string_view::npos) {
+            pos_ = content_.size();
+            ThrowPastEnd();
+        }
+        value = content_.substr(pos_ + 1, close - pos_ - 1);
+        pos_ = close + 1;
+    } else {
+        size_t end = content_.find_first_of(",\r\n", pos_);
+        value = TrimFieldBlanks(content_.substr(
+            pos_, end == std::string_view::npos ? std::string_view::npos : end - pos_));
+        pos_ = end == std::string_view::npos ? content_.size() : end;
+    }
+    EndField();
+    if (value.size() > MaxFieldLength) {
+        throw AppError(ReadError::FieldTooLong, "A field of the file is longer than " +
+                                                    std::to_string(MaxFieldLength) + " characters");
+    }
+    return std::string(value);
+}
+
+int FieldReader::ReadInteger() {
+    std::string text = ReadText();
+    std::string_view digits = TrimFieldBlanks(text);
+    size_t start = !digits.empty() && digits.front() == '-' ? 1 : 0;
+    if (digits.size() == start ||
+        digits.find_first_not_of("0123456789", start) != std::string_view::npos) {
+        throw AppError(ErrorNumber::TypeMismatch, "Type mismatch");
+    }
+    int value = 0;
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc() || end != digits.data() + digits.size()) {
+        throw AppError(ErrorNumber::Overflow, "Overflow");
+    }
+    return value;
+}

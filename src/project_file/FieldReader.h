@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Faults met while reading a project file, thrown as AppError.
+namespace ReadError {
+constexpr long InputPastEndOfFile = 62;
+constexpr long FieldTooLong = 1062;
+} // namespace ReadError
+
+// Reads a project file as a stream of fields rather than lines, so that a
+// record's fields can be taken one at a time across its line end.
+//
+// A field that starts with a double quote runs to the next double quote and
+// its value is what lies between them; anything after the closing quote up to
+// the next comma or line end is dropped. Any other field runs to the next
+// comma or line end. A comma or a line end (CR, LF or CR LF) ends a field.
+// Blanks before a field, and after an unquoted one, are not part of it.
+class FieldReader {
+public:
+    // No stored text comes near this; a longer field means the file is damaged.
+    static constexpr size_t MaxFieldLength = 65536;
+
+    // Reads from `content`, which must outlive the reader.
+    explicit FieldReader(std::string_view content) : content_(content) {}
+
+    // True once every character has been read.
+    bool AtEnd() const { return pos_ >= content_.size(); }
+
+    // The next field's value. Throws AppError at the end of the file, inside an
+    // unclosed quote, and for a field longer than MaxFieldLength (which is
+    // skipped whole first).
+    std::string ReadText();
+    // The next field as a 32-bit integer: optional blanks, an optional '-',
+    // then decimal digits and nothing else. Throws AppError (type mismatch or
+    // overflow) for anything else.
+    int ReadInteger();
+
+private:
+    void EndField();
+
+    std::string_view content_;
+    size_t pos_ = 0;
+};

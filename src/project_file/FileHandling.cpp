@@ -1,0 +1,145 @@
+#include "project_file/FileHandling.h"
+
+#include "app/GlobalVariables.h"
+#include "app/MDIFrmMain.h"
+#include "app/StartUpMod.h"
+#include "platform/AppError.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
+#include "platform/WaitCursor.h"
+#include "project_file/FieldReader.h"
+#include "project_file/ProjectFileFormat.h"
+#include "project_file/ProjectSections.h"
+#include "project_file/Tools.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace FileHandling {
+namespace {
+
+// Far beyond any project; a larger file is refused before it is loaded.
+constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+
+void SetDataFileName(const QString& path) {
+    GlobalVariables::DataFileName = path;
+    if (MDIFrmMain* main = MDIFrmMain::Instance()) {
+        main->SetCaptionForFile(path);
+    }
+}
+
+// The chosen name without surrounding blanks; empty when cancelled.
+QString ChosenName(const std::optional<QString>& name) {
+    return name ? QString::fromStdString(Tools::TrimBlanks(name->toStdString())) : QString();
+}
+
+[[noreturn]] void ThrowFileError(const QFileDevice& file) {
+    throw AppError(ErrorNumber::FileError, file.errorString().toStdString());
+}
+
+std::string LoadFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ThrowFileError(file);
+    }
+    if (file.size() > MaxFileSize) {
+        throw AppError(ErrorNumber::FileError, "The file is too large to be a project file");
+    }
+    QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        ThrowFileError(file);
+    }
+    return content.toStdString();
+}
+
+// Writes to the temporary file behind `file` and puts it in place of the old
+// file only when every byte is written.
+void WriteWhole(QSaveFile& file, const std::string& content) {
+    // Unbuffered, so that a short write (a full disk) shows in write()'s
+    // count: a buffered flush lets it pass and commits a truncated file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        ThrowFileError(file);
+    }
+    auto size = static_cast<qint64>(content.size());
+    qint64 written = file.write(content.data(), size);
+    if (written != size && file.error() == QFileDevice::NoError) {
+        throw AppError(ErrorNumber::FileError,
+                       "Only " + std::to_string(std::max<qint64>(written, 0)) + " of " +
+                           std::to_string(size) + " bytes could be written");
+    }
+    if (written != size || !file.commit()) {
+        ThrowFileError(file);
+    }
+}
+
+} // namespace
+
+void OpenDataFile() {
+    try {
+        while (true) {
+            QString path = ChosenName(Dialogs::Current().OpenFileName("Open", FileFilter));
+            if (path.isEmpty()) {
+                return;
+            }
+            std::string content = LoadFile(path);
+            FieldReader in(content);
+            switch (ProjectFileFormat::CheckHeader(in)) {
+            case ProjectFileFormat::HeaderCheck::NotProjectFile:
+                Dialogs::Message(
+                    "The file selected does not appear to be an Tarnwell software data file.");
+                continue;
+            case ProjectFileFormat::HeaderCheck::OtherUnits:
+                Dialogs::Message("The file selected is a Tarnwell software data file, but not "
+                                 "for the English Units version of the program. You might try "
+                                 "the Metric Units version of the program.");
+                continue;
+            case ProjectFileFormat::HeaderCheck::ProjectFile:
+                ReadDataFile(path, in);
+                return;
+            }
+        }
+    } catch (const AppError& error) {
+        ShowError(error, ErrorStyle::Untitled);
+    }
+}
+
+void ReadDataFile(const QString& path, FieldReader& in) {
+    StartUpMod::ClearAllProjectData();
+    SetDataFileName(path);
+    try {
+        ProjectFileFormat::ReadProject(in, ProjectSections());
+    } catch (const AppError& error) {
+        SetDataFileName(QString());
+        WaitCursor::RestoreAll();
+        Dialogs::Message(ErrorText(error, ErrorStyle::Untitled) + "\n\nThe file " + path +
+                         " could not be read completely. The windows hold only what was read "
+                         "before the error, and the project is no longer tied to the file: "
+                         "File Save will ask for a file name.");
+    }
+}
+
+void WriteDataFile(const QString& path) {
+    WaitCursor busy;
+    try {
+        std::string content = ProjectFileFormat::WriteProject(ProjectSections());
+        QSaveFile file(path);
+        WriteWhole(file, content);
+        SetDataFileName(path);
+    } catch (const AppError& error) {
+        // Unlike Open and Save As, the save names the error number first.
+        WaitCursor::RestoreAll();
+        Dialogs::Message(QString::number(error.number) + " " +
+                         QString::fromStdString(error.description));
+    }
+}
+
+void SaveDataFileAs() {
+    QString path = ChosenName(Dialogs::Current().SaveFileName("Save As", FileFilter, {}));
+    if (!path.isEmpty()) {
+        WriteDataFile(path);
+    }
+}
+
+} // namespace FileHandling

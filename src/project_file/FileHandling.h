@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class FieldReader;
+
+// The file operations of a project: Open, Save and Save As.
+namespace FileHandling {
+
+// The file-type choices of both file dialogs.
+inline const QString FileFilter = QStringLiteral("Tarnwell (*.twl);;All Files (*.*)");
+
+// Asks for a project file until one passes the signature and units checks,
+// then reads it. Cancelling changes nothing. Reports its own errors.
+void OpenDataFile();
+
+// Writes the whole project to `path` (used exactly as given, no extension
+// added). The old file is replaced only once the new one is complete; then the
+// path becomes the current project file. A failed save is reported and leaves
+// the old file, the current path and the caption as they were.
+void WriteDataFile(const QString& path);
+
+// Asks for a file name and saves there. Cancelling writes nothing.
+void SaveDataFileAs();
+
+// Empties every window, then reads the rest of the project file `in` (just
+// past its header) into them. A read that ends early is reported, and the
+// project is then tied to no file, so that File Save asks for a name rather
+// than overwrite the file with a half-read project.
+void ReadDataFile(const QString& path, FieldReader& in);
+
+} // namespace FileHandling

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class FieldReader;
+class RecordWriter;
+
+// The grammar of the project file: a fixed header, fourteen sections in a
+// fixed order (one per input window, each record led by its section's
+// marker), and an end record. Reading is a dispatch loop over fields that
+// hands each record to its section and skips whatever it does not know.
+namespace ProjectFileFormat {
+
+inline constexpr std::string_view Signature = "TARNWELLSOFTWAREVSHACHS";
+inline constexpr std::string_view UnitsWord = "ENGLISHUNITS";
+inline constexpr std::string_view VersionWord = "VERSION";
+inline constexpr std::string_view VersionNumber = "2.00";
+inline constexpr std::string_view EndOfFile = "END_OF_FILE";
+
+// The section markers, by section.
+namespace Markers {
+inline constexpr std::string_view SiteIDInfo = "SITEIDINFO7438579";
+inline constexpr std::string_view VoskRunoffChartInfo = "VOSKRUNOFFCHARTINFO328457";
+inline constexpr std::string_view USGSRunoffInfo = "USGSRUNOFFINFO847338";
+inline constexpr std::string_view USGSMavo1987Info = "[USGSMAVO1987DAQ]";
+inline constexpr std::string_view TailWaterCrossSectionInfo = "TAILWATERCROSSSECTIONINFO432078";
+inline constexpr std::string_view TailWaterRatingCurveInfo = "TAILWATERRATINGCURVEINFO43582";
+inline constexpr std::string_view TWQDepthInfo = "TWQDEPTHINFO34853";
+inline constexpr std::string_view VSHAStandardDesignInfo = "VSHASTANDARDDESIGNINFO2379";
+inline constexpr std::string_view TaperedInletDesignInfo = "TAPEREDINLETDESIGNINFO98384";
+inline constexpr std::string_view DropInletDesignInfo = "DROPINLETDESIGNINFO837321";
+inline constexpr std::string_view GeneralDesignInfo = "GENERALDESIGNINFO271829";
+inline constexpr std::string_view NEScourHoleInfo = "NESCOURHOLEINFO620";
+inline constexpr std::string_view NEPlungeBasinInfo = "NEPLUNGEBASIN847363";
+inline constexpr std::string_view Hec14RipRapInfo = "HEC14RIPRAP857982";
+} // namespace Markers
+
+inline constexpr int NumSections = 14;
+
+// The highest grid row any reader writes to or grows a grid to; rows beyond
+// it (and rows below 1) are ignored, so a damaged file cannot make a grid huge.
+inline constexpr int MaxGridRow = 9999;
+
+// What a fault inside one section's record does to the read.
+enum class OnError {
+    AbandonRecord, // drop the rest of the record and read on
+    EndRead        // end the whole read
+};
+
+struct SectionFormat {
+    std::string_view marker;
+    OnError onError;
+};
+
+// Sections 1 to NumSections.
+const SectionFormat& Section(int number);
+
+// The sections whose windows exist: each writes its records and reads one
+// record at a time after the dispatch loop has read its marker. A section
+// left out writes nothing, and its records are skipped on reading.
+class SectionTable {
+public:
+    struct Handlers {
+        std::function<void(RecordWriter&)> write;
+        std::function<void(FieldReader&)> readRecord;
+    };
+
+    void Register(int number, Handlers handlers);
+    const Handlers* Find(int number) const;
+
+private:
+    std::array<std::optional<Handlers>, NumSections> handlers_;
+};
+
+// The whole file: header, the registered sections in order, end record.
+std::string WriteProject(const SectionTable& sections);
+
+enum class HeaderCheck { ProjectFile, NotProjectFile, OtherUnits };
+
+// Reads the first two fields: the signature, then the units word, each of
+// which may stand anywhere in its field in any letter case.
+HeaderCheck CheckHeader(FieldReader& in);
+
+// The rest of the file after a passed header check: the version record, then
+// every record to the physical end of the file, in file order (records after
+// the end record too). Faults that end the read are thrown as AppError. So
+// that a truncated file is never taken for a complete one, a record cut short
+// by the end of the file ends the read whatever its section, and so does a
+// file that never had its end record.
+void ReadProject(FieldReader& in, const SectionTable& sections);
+
+} // namespace ProjectFileFormat

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Small text helpers of the project file.
+namespace Tools {
+
+// Leading and trailing blanks (space characters only) removed.
+std::string TrimBlanks(std::string_view text);
+
+// The text escape of stored texts: empty for an empty or all-blank text;
+// otherwise the text unchanged except that every double quote becomes two
+// apostrophes, so that a stored text never ends its quoted field early.
+std::string ReplaceDoubleQuotes(std::string_view text);
+
+// A control's text as the project file stores it: trimmed, then escaped.
+std::string StoredText(std::string_view text);
+
+} // namespace Tools

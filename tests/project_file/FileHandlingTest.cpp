@@ -1,0 +1,254 @@
+#include "FakeDialogs.h"
+#include "GoldenFiles.h"
+#include "app/FrmSiteIdentification.h"
+#include "app/GlobalVariables.h"
+#include "app/MDIFrmMain.h"
+#include "app/StartUpSequence.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+const QString Caption = "Tarnwell v2.00, U.S. Units/";
+const QString NotProjectFile =
+    "The file selected does not appear to be an Tarnwell software data file.";
+const QString OtherUnits = "The file selected is a Tarnwell software data file, but not for the "
+                           "English Units version of the program. You might try the Metric "
+                           "Units version of the program.";
+
+const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
+                           "\"VERSION\",\"2.00\"\r\n";
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const std::string& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content.data(), static_cast<qint64>(content.size()));
+}
+
+class FileHandling : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StartUpMod::Options options;
+        options.splashMillis = 0;
+        windows = StartUpMod::Main(options);
+        ASSERT_TRUE(windows);
+        main = windows->main.get();
+        site = windows->siteIdentification;
+        ASSERT_TRUE(dir.isValid());
+    }
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    // The site texts of the golden fixture, as the user typed them.
+    void TypeFixture() {
+        site->TxtFileNumber->setText("  F-1234  ");
+        site->TxtDesignNumber->setText("");
+        site->TxtCounty->setText("Orlen");
+        site->TxtProject->setText("Route 9, \"Mill\" crossing");
+        site->TxtProjectNumber->setText("   ");
+        site->TxtStructureLocation->setText("Sta. 12+50");
+        site->TxtStream->setText("Mill Creek");
+        site->TxtDesigner->setText("J. Doe");
+    }
+
+    QStringList SiteTexts() const {
+        QStringList texts;
+        for (QLineEdit* box : {site->TxtFileNumber, site->TxtDesignNumber, site->TxtCounty,
+                               site->TxtProject, site->TxtProjectNumber, site->TxtStructureLocation,
+                               site->TxtStream, site->TxtDesigner}) {
+            texts << box->text();
+        }
+        return texts;
+    }
+
+    void SaveAs(const QString& path) {
+        user.fileNames.push_back(path);
+        main->mnuFileSaveAs->trigger();
+    }
+
+    void Open(const QString& path) {
+        user.fileNames.push_back(path);
+        main->mnuFileOpen->trigger();
+    }
+
+    void ExpectCurrentFile(const QString& path) const {
+        EXPECT_EQ(GlobalVariables::DataFileName, path);
+        EXPECT_EQ(main->windowTitle(), Caption + path);
+    }
+
+    FakeDialogs user;
+    std::unique_ptr<StartUpMod::LoadedWindows> windows;
+    MDIFrmMain* main = nullptr;
+    FrmSiteIdentification* site = nullptr;
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(FileHandling, FirstSaveAsksForANameAndWritesTheGoldenFile) {
+    TypeFixture();
+    QString path = Path("site.twl");
+    user.fileNames.push_back("  " + path + "  ");
+    main->mnuFileSave->trigger();
+    EXPECT_TRUE(user.fileNames.empty());
+    EXPECT_EQ(FileBytes(path).toStdString(), ReadGolden("site_only.twl"));
+    ExpectCurrentFile(path);
+    EXPECT_TRUE(user.shown.empty());
+}
+
+TEST_F(FileHandling, SaveNewOpenRestoresEveryBoxAndSaveThenWritesWithoutAsking) {
+    TypeFixture();
+    QString path = Path("site.twl");
+    SaveAs(path);
+    user.answers = {true};
+    main->mnuNew->trigger();
+    EXPECT_EQ(SiteTexts(), QStringList(8, QString()));
+    ExpectCurrentFile("");
+
+    Open(path);
+    EXPECT_EQ(SiteTexts(), QStringList({"F-1234", "", "Orlen", "Route 9, ''Mill'' crossing", "",
+                                        "Sta. 12+50", "Mill Creek", "J. Doe"}));
+    ExpectCurrentFile(path);
+
+    // No dialog is scripted: Save must not ask.
+    QFile::remove(path);
+    main->mnuFileSave->trigger();
+    EXPECT_EQ(FileBytes(path).toStdString(), ReadGolden("site_only.twl"));
+    EXPECT_EQ(user.MessageTexts().size(), 0u);
+}
+
+TEST_F(FileHandling, OpenTakesTheSignatureInAnyCaseSkipsUnknownRecordsAndReadsPastTheEnd) {
+    QString path = Path("hand written.twl");
+    WriteBytes(path, "\"a copy of tarnwellsoftwarevshachs\"\r\n\"englishunits\"\r\n"
+                     "\"VERSION\",\"1.00\"\r\n"
+                     "\"UNKNOWNSECTION\",1,\"x\"\r\n"
+                     "\"SITEIDINFO7438579\",42,\"unknown item\"\r\n"
+                     "\"SITEIDINFO7438579\",3,\"Orlen\"\r\n"
+                     "\"END_OF_FILE\"\r\n"
+                     "\"SITEIDINFO7438579\",7,\"Mill Creek\"\r\n");
+    site->TxtDesigner->setText("cleared by the open");
+    Open(path);
+    EXPECT_EQ(SiteTexts(), QStringList({"", "", "Orlen", "", "", "", "Mill Creek", ""}));
+    ExpectCurrentFile(path);
+    EXPECT_TRUE(user.shown.empty());
+}
+
+TEST_F(FileHandling, RefusedFilesAreReportedAndTheDialogComesBack) {
+    struct Case {
+        const char* name;
+        std::string content;
+        QString message;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"metric.twl", "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"METRICUNITS\"\r\n", OtherUnits},
+             {"notes.txt", "\"Culvert notes\"\r\n\"ENGLISHUNITS\"\r\n", NotProjectFile},
+         }) {
+        site->TxtCounty->setText("Kept");
+        GlobalVariables::DataFileName = Path("current.twl");
+        user.shown.clear();
+        WriteBytes(Path(c.name), c.content);
+        user.fileNames = {Path(c.name), std::nullopt};
+        main->mnuFileOpen->trigger();
+        EXPECT_TRUE(user.fileNames.empty()) << c.name << ": the dialog did not come back";
+        EXPECT_EQ(user.MessageTexts(), std::vector<QString>({c.message})) << c.name;
+        EXPECT_EQ(site->TxtCounty->text(), "Kept") << c.name;
+        EXPECT_EQ(GlobalVariables::DataFileName, Path("current.twl")) << c.name;
+    }
+}
+
+TEST_F(FileHandling, AnEmptyFileIsReportedOnceAndTouchesNothing) {
+    WriteBytes(Path("empty.twl"), "");
+    site->TxtCounty->setText("Kept");
+    Open(Path("empty.twl"));
+    EXPECT_EQ(user.MessageTexts(), std::vector<QString>({"Input past end of file, 62"}));
+    EXPECT_EQ(user.shown[0].title, "Tarnwell V2.0");
+    EXPECT_EQ(site->TxtCounty->text(), "Kept");
+    ExpectCurrentFile("");
+}
+
+TEST_F(FileHandling, CancellingEitherDialogChangesNothing) {
+    site->TxtCounty->setText("Kept");
+    user.fileNames = {std::nullopt, QString("   ")};
+    main->mnuFileOpen->trigger();
+    main->mnuFileSaveAs->trigger();
+    EXPECT_TRUE(user.fileNames.empty());
+    EXPECT_TRUE(user.shown.empty());
+    EXPECT_EQ(site->TxtCounty->text(), "Kept");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(FileHandling, ATypedNameIsUsedWithoutAddingAnExtension) {
+    SaveAs(Path("project"));
+    EXPECT_TRUE(QFile::exists(Path("project")));
+    EXPECT_FALSE(QFile::exists(Path("project.twl")));
+    ExpectCurrentFile(Path("project"));
+}
+
+TEST_F(FileHandling, AFailedSaveIsReportedAndKeepsTheCurrentFileAndCaption) {
+    SaveAs(Path("site.twl"));
+    SaveAs(Path("no such folder/site.twl"));
+    ASSERT_EQ(user.MessageTexts().size(), 1u);
+    EXPECT_TRUE(user.MessageTexts()[0].startsWith("75 ")) << user.MessageTexts()[0].toStdString();
+    ExpectCurrentFile(Path("site.twl"));
+}
+
+TEST_F(FileHandling, ASaveThatFailsMidwayLeavesThePreviousFileIntact) {
+    TypeFixture();
+    QString path = Path("site.twl");
+    SaveAs(path);
+    QByteArray before = FileBytes(path);
+
+    // Files may not grow past 64 bytes for a moment: the new file cannot be
+    // completed, while the old one is never opened.
+    site->TxtProject->setText(QString(500, 'x'));
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &small);
+    main->mnuFileSave->trigger();
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    ASSERT_EQ(user.MessageTexts().size(), 1u);
+    EXPECT_TRUE(user.MessageTexts()[0].startsWith("75 "));
+    EXPECT_EQ(FileBytes(path), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"site.twl"}));
+    ExpectCurrentFile(path);
+}
+
+TEST_F(FileHandling, APartialReadIsReportedAndUntiesTheProjectFromTheFile) {
+    TypeFixture();
+    SaveAs(Path("whole.twl"));
+    std::string golden = ReadGolden("site_only.twl");
+    QString cut = Path("cut.twl");
+    WriteBytes(cut, golden.substr(0, golden.find("Route 9")));
+
+    Open(cut);
+    ASSERT_EQ(user.MessageTexts().size(), 1u);
+    EXPECT_EQ(user.MessageTexts()[0],
+              "Input past end of file, 62\n\nThe file " + cut +
+                  " could not be read completely. The windows hold only what was read before "
+                  "the error, and the project is no longer tied to the file: File Save will ask "
+                  "for a file name.");
+    EXPECT_EQ(SiteTexts(), QStringList({"F-1234", "", "Orlen", "", "", "", "", ""}));
+    ExpectCurrentFile("");
+
+    user.fileNames.push_back(std::nullopt);
+    main->mnuFileSave->trigger();
+    EXPECT_TRUE(user.fileNames.empty()) << "File Save did not ask for a name";
+    EXPECT_EQ(FileBytes(cut).toStdString(), golden.substr(0, golden.find("Route 9")));
+}

@@ -1,0 +1,99 @@
+// The reader over the golden files, every truncation of them and a table of
+// damaged files: it never crashes or hangs, and never takes a damaged file for
+// a complete one. The libFuzzer target runs the same reader on random input.
+#include "GoldenFiles.h"
+#include "ProjectFileHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+using ProjectFileHarness::Result;
+
+namespace {
+
+std::vector<std::string> GoldenNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(TW_GOLDEN_DIR)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
+                           "\"VERSION\",\"2.00\"\r\n";
+const std::string End = "\"END_OF_FILE\"\r\n";
+
+struct DamagedCase {
+    const char* name;
+    std::string content;
+    Result result;
+};
+
+std::vector<DamagedCase> DamagedFiles() {
+    std::mt19937 random(20261209);
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i) {
+        garbage += static_cast<char>(random() & 0xFF);
+    }
+    const std::string site = "\"SITEIDINFO7438579\",";
+    return {
+        {"empty", "", Result::Failed},
+        {"binary garbage", garbage, Result::Refused},
+        {"binary garbage after the header", Header + garbage + "\r\n" + End, Result::Complete},
+        {"binary garbage inside a record", Header + site + garbage, Result::Failed},
+        {"huge item number", Header + site + "2147483647,\"x\"\r\n" + End, Result::Complete},
+        {"item number beyond 32 bits", Header + site + "99999999999,\"x\"\r\n" + End,
+         Result::Complete},
+        {"negative item number", Header + site + "-1,\"x\"\r\n" + End, Result::Complete},
+        {"missing closing quote", Header + site + "1,\"F-1\r\n" + End, Result::Failed},
+        {"overlong field in a record",
+         Header + site + "1,\"" + std::string(70000, 'x') + "\"\r\n" + End, Result::Complete},
+        {"overlong field between records", Header + std::string(70000, 'x') + "\r\n" + End,
+         Result::Failed},
+        {"NUL characters", Header + site + std::string("1,\"a\0b\"\r\n", 9) + End,
+         Result::Complete},
+        {"only commas", Header + std::string(10000, ',') + End, Result::Complete},
+        {"only line ends", Header + std::string(10000, '\n') + End, Result::Complete},
+    };
+}
+
+} // namespace
+
+TEST(ProjectFileRobustness, GoldenFilesReadCompletely) {
+    std::vector<std::string> names = GoldenNames();
+    ASSERT_FALSE(names.empty());
+    for (const std::string& name : names) {
+        EXPECT_EQ(ProjectFileHarness::Read(ReadGolden(name)).result, Result::Complete) << name;
+    }
+}
+
+TEST(ProjectFileRobustness, EveryTruncationOfAGoldenFileIsReportedAsIncomplete) {
+    for (const std::string& name : GoldenNames()) {
+        std::string content = ReadGolden(name);
+        // Only the line end of the end record may go missing unnoticed.
+        size_t endRecordEnd = content.rfind("\"END_OF_FILE\"") + 13;
+        for (size_t length = 0; length < endRecordEnd; ++length) {
+            Result result = ProjectFileHarness::Read(content.substr(0, length)).result;
+            EXPECT_NE(result, Result::Complete) << name << " cut to " << length << " bytes";
+        }
+    }
+}
+
+TEST(ProjectFileRobustness, DamagedFilesAreSkippedOrReported) {
+    for (const DamagedCase& c : DamagedFiles()) {
+        ProjectFileHarness::Outcome outcome = ProjectFileHarness::Read(c.content);
+        EXPECT_EQ(outcome.result, c.result) << c.name << ": " << outcome.error;
+    }
+}
+
+TEST(ProjectFileRobustness, AnOverlongTextIsDroppedAndTheNextRecordStillRead) {
+    std::string site = "\"SITEIDINFO7438579\",";
+    ProjectFileHarness::Outcome outcome = ProjectFileHarness::Read(
+        Header + site + "1,\"" + std::string(70000, 'x') + "\"\r\n" + site + "2,\"D-2\"\r\n" + End);
+    EXPECT_EQ(outcome.site[0], "");
+    EXPECT_EQ(outcome.site[1], "D-2");
+}
