@@ -3,6 +3,7 @@
 #include "app/FrmAbout.h"
 #include "app/GlobalVariables.h"
 #include "app/StartUpMod.h"
+#include "app/modGridEdit.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/Screen.h"
@@ -71,7 +72,10 @@ MDIFrmMain::MDIFrmMain() {
     mnuEditPaste = mnuEdit->addAction("Paste");
     mnuEditInsertRows = mnuEdit->addAction("Insert Rows");
     mnuEditDeleteRows = mnuEdit->addAction("Delete Selected Rows");
-    // grid edit commands
+    Bind(mnuEditCopy, modGridEdit::mnuEditCopy_Click);
+    Bind(mnuEditPaste, modGridEdit::mnuEditPaste_Click);
+    Bind(mnuEditInsertRows, modGridEdit::mnuEditInsertRows_Click);
+    Bind(mnuEditDeleteRows, modGridEdit::mnuEditDeleteRows_Click);
 
     mnuHelp = bar->addMenu("Help");
     mnuOnLineHelp = AddItem(mnuHelp, "Online Help");

@@ -1,0 +1,63 @@
+#include "app/modGridEdit.h"
+
+#include "app/frmInsertRows.h"
+#include "platform/Dialogs.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace modGridEdit {
+
+QPointer<FlexGrid> EditGrid;
+bool RowNumberColumn = false;
+
+void mnuEditCopy_Click() {
+    if (!EditGrid) {
+        return;
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(EditGrid->Clip());
+}
+
+void mnuEditPaste_Click() {
+    if (!EditGrid) {
+        return;
+    }
+    EditGrid->SetClip(QGuiApplication::clipboard()->text());
+}
+
+void mnuEditInsertRows_Click() {
+    if (!EditGrid) {
+        return;
+    }
+    frmInsertRows::StartUp(*EditGrid);
+}
+
+void mnuEditDeleteRows_Click() {
+    if (!EditGrid) {
+        return;
+    }
+    if (!Dialogs::AskYesNo("Are you sure you want to delete the selected rows?", "Confirm Deletion",
+                           false)) {
+        return;
+    }
+    FlexGrid::CellRange selection = EditGrid->Selection();
+    for (int i = selection.top; i <= selection.bottom; ++i) {
+        EditGrid->RemoveItem(selection.top);
+    }
+    if (EditGrid->Rows() < MinimumRowsAfterDelete) {
+        EditGrid->SetRows(MinimumRowsAfterDelete);
+    }
+    if (RowNumberColumn) {
+        RenumberRows(*EditGrid);
+    }
+}
+
+void RenumberRows(FlexGrid& grid) {
+    for (int row = 1; row < grid.Rows(); ++row) {
+        grid.SetTextMatrix(row, 0, " " + QString::number(row));
+    }
+}
+
+} // namespace modGridEdit
