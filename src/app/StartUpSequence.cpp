@@ -3,6 +3,7 @@
 #include "app/FrmSiteIdentification.h"
 #include "app/FrmSplash.h"
 #include "app/MDIFrmMain.h"
+#include "app/MainFrm.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramDirectory.h"
 #include "project_file/FileHandling.h"
@@ -30,7 +31,11 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
         // rating-curve and cross-section plot layouts
         // 2001 regression tables; 1987 method tables
         // cross-section column names
-        // pipe-arch test window
+        {"MainFrm.Initialize",
+         [&w, &main] {
+             w.mainFrm = new MainFrm(main.MdiArea());
+             w.mainFrm->Initialize();
+         }},
         // hydrology and tailwater windows
         // standard barrel sizes
         // standard designs window

@@ -7,6 +7,7 @@
 class MDIFrmMain;
 class FrmSplash;
 class FrmSiteIdentification;
+class MainFrm;
 
 namespace StartUpMod {
 
@@ -14,6 +15,7 @@ namespace StartUpMod {
 struct LoadedWindows {
     std::unique_ptr<MDIFrmMain> main;
     FrmSiteIdentification* siteIdentification = nullptr;
+    MainFrm* mainFrm = nullptr;
     ~LoadedWindows();
 };
 

@@ -39,6 +39,7 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
     const std::vector<std::string> expected = {
         "MDIFrmMain.InitializeFrm",
         "FrmSiteIdentification.Initialize",
+        "MainFrm.Initialize",
         "StartUpMod.ClearAllProjectData",
         "FrmSiteIdentification.ClearData",
     };

@@ -59,3 +59,18 @@ std::vector<QString> FakeDialogs::MessageTexts() const {
     }
     return texts;
 }
+
+void UnscriptedDialogs::Message(const QString& text, const QString& title) {
+    ADD_FAILURE() << "unexpected message box: " << text.toStdString();
+    FakeDialogs::Message(text, title);
+}
+
+bool UnscriptedDialogs::AskYesNo(const QString& text, const QString& title, bool defaultYes) {
+    ADD_FAILURE() << "unexpected question: " << text.toStdString();
+    return FakeDialogs::AskYesNo(text, title, defaultYes);
+}
+
+int UnscriptedDialogs::RunModal(QDialog& dialog) {
+    ADD_FAILURE() << "unexpected modal dialog: " << dialog.windowTitle().toStdString();
+    return QDialog::Rejected;
+}

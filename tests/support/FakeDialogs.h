@@ -21,8 +21,8 @@ public:
         bool defaultYes = false;
     };
 
-    FakeDialogs() { Dialogs::Install(this); }
-    ~FakeDialogs() override { Dialogs::Install(nullptr); }
+    FakeDialogs() : previous_(&Dialogs::Current()) { Dialogs::Install(this); }
+    ~FakeDialogs() override { Dialogs::Install(previous_); }
 
     std::deque<bool> answers;                              // Yes/No questions, in order
     std::deque<std::optional<QString>> fileNames;          // open and save dialogs, in order
@@ -43,4 +43,16 @@ public:
 
     // The messages shown, texts only.
     std::vector<QString> MessageTexts() const;
+
+private:
+    Dialogs::Service* previous_;
+};
+
+// Installed by the test main for tests that script no user: any dialog fails
+// the test at once instead of blocking on a window nobody can answer.
+class UnscriptedDialogs : public FakeDialogs {
+public:
+    void Message(const QString& text, const QString& title) override;
+    bool AskYesNo(const QString& text, const QString& title, bool defaultYes) override;
+    int RunModal(QDialog& dialog) override;
 };

@@ -1,3 +1,5 @@
+#include "FakeDialogs.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -5,5 +7,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    UnscriptedDialogs noUser;
     return RUN_ALL_TESTS();
 }
