@@ -3,6 +3,7 @@
 #include "app/FrmAbout.h"
 #include "app/GlobalVariables.h"
 #include "app/StartUpMod.h"
+#include "app/frmSelectPrinter.h"
 #include "app/modGridEdit.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
@@ -82,6 +83,9 @@ MDIFrmMain::MDIFrmMain() {
     mnuAbout = AddItem(mnuHelp, "About");
 
     Bind(mnuNew, [this] { mnuNew_Click(); });
+    Bind(mnuSelectPrinter, [] {
+        RunUserAction(ErrorStyle::NumberFirstTitled, [] { frmSelectPrinter::Display(); });
+    });
     Bind(mnuExit, [this] { mnuExit_Click(); });
     Bind(mnuAbout, [this] { mnuAbout_Click(); });
     Bind(mnuOnLineHelp, [this] { mnuOnLineHelp_Click(); });

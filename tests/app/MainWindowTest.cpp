@@ -91,6 +91,7 @@ TEST_F(MainWindow, ItemsWhoseWindowDoesNotExistYetAreDisabled) {
     EXPECT_TRUE(main->mnuNew->isEnabled());
     EXPECT_TRUE(main->mnuIdentification->isEnabled());
     EXPECT_TRUE(main->mnuAbout->isEnabled());
+    EXPECT_TRUE(main->mnuSelectPrinter->isEnabled());
     EXPECT_TRUE(main->mnuFileOpen->isEnabled());
     EXPECT_FALSE(main->mnuGeneral->isEnabled());
     EXPECT_FALSE(main->mnuHec14Riprap->isEnabled());
