@@ -4,7 +4,62 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 
+#include <cstdlib>
+
 namespace ProjectFileHarness {
+namespace {
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+bool Inside(int value, int count) {
+    return value >= 0 && value < count;
+}
+
+} // namespace
+
+void GeneralDesignWindow::TickDesignRow(int row) {
+    Require(Inside(row, DesignRows()));
+    ticks[row] = true;
+}
+
+void GeneralDesignWindow::SetDesignCell(int row, int col, const std::string& text) {
+    Require(Inside(row, DesignRows()) && Inside(col, DesignCols()));
+    design[row][col] = text;
+}
+
+void GeneralDesignWindow::SetResultRows(int rows) {
+    Require(rows >= 1 && rows <= ProjectFileFormat::MaxGridRow + 1);
+    results.resize(rows, std::vector<GeneralDesignRecords::ResultCell>(15));
+}
+
+void GeneralDesignWindow::ColourResultCellRed(int row, int col) {
+    Require(Inside(row, ResultRows()) && Inside(col, ResultCols()));
+    results[row][col].red = true;
+}
+
+void GeneralDesignWindow::SetResultCell(int row, int col, const std::string& text) {
+    Require(Inside(row, ResultRows()) && Inside(col, ResultCols()));
+    results[row][col].text = text;
+}
+
+void GeneralDesignWindow::SetUserSize(int index, const std::string& text) {
+    Require(Inside(index, UserSizeBoxes()));
+    userSizes[index] = text;
+}
+
+void GeneralDesignWindow::SelectBarrelPosition(int position) {
+    Require(Inside(position, BarrelPositions()));
+    barrelPosition = position;
+}
+
+void GeneralDesignWindow::SelectSizeOption(int option) {
+    Require(Inside(option, SizeOptions()));
+    sizeOption = option;
+}
 
 Outcome Read(std::string_view bytes) {
     Outcome outcome;
@@ -15,6 +70,9 @@ Outcome Read(std::string_view bytes) {
                                       outcome.site[item - 1] = text;
                                   });
                           }});
+    sections.Register(11, {{}, [&outcome](FieldReader& in) {
+                               GeneralDesignRecords::ReadRecord(in, outcome.generalDesign);
+                           }});
     FieldReader in(bytes);
     try {
         if (ProjectFileFormat::CheckHeader(in) != ProjectFileFormat::HeaderCheck::ProjectFile) {

@@ -1,25 +1,70 @@
 #pragma once
 
+#include "project_file/GeneralDesignRecords.h"
 #include "project_file/SiteIDRecords.h"
 
+#include <array>
+#include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Reads a project file's bytes the way File Open does (header check, then
 // every record), into plain stand-ins for the windows. The fuzz target and the
 // robustness test share it.
 namespace ProjectFileHarness {
 
+// The General Culvert Design window as clearing leaves it: 11 design rows of
+// 5 columns, 11 result rows of 15 columns, two size options, three barrel
+// counts. It aborts the program when the reader steps outside its bounds or
+// grows the results past the reader's cap, so the fuzzer reports it.
+struct GeneralDesignWindow final : GeneralDesignRecords::Target {
+    using Box = GeneralDesignRecords::Box;
+
+    std::vector<bool> ticks = std::vector<bool>(11);
+    std::vector<std::vector<std::string>> design =
+        std::vector<std::vector<std::string>>(11, std::vector<std::string>(5));
+    std::vector<std::vector<GeneralDesignRecords::ResultCell>> results =
+        std::vector<std::vector<GeneralDesignRecords::ResultCell>>(
+            11, std::vector<GeneralDesignRecords::ResultCell>(15));
+    std::map<Box, std::string> boxes;
+    std::array<int, 3> ids = {0, 0, 0};
+    std::array<std::string, GeneralDesignRecords::NumUserSizes> userSizes;
+    int barrelPosition = 0;
+    int sizeOption = 0;
+
+    int DesignRows() const override { return static_cast<int>(design.size()); }
+    int DesignCols() const override { return 5; }
+    void TickDesignRow(int row) override;
+    void SetDesignCell(int row, int col, const std::string& text) override;
+    int ResultRows() const override { return static_cast<int>(results.size()); }
+    int ResultCols() const override { return 15; }
+    void SetResultRows(int rows) override;
+    void ColourResultCellRed(int row, int col) override;
+    void SetResultCell(int row, int col, const std::string& text) override;
+    void SetBoxText(Box box, const std::string& text) override { boxes[box] = text; }
+    void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
+        ids = {culvertTypeID, inletID, standardSizeID};
+    }
+    int UserSizeBoxes() const override { return GeneralDesignRecords::NumUserSizes; }
+    void SetUserSize(int index, const std::string& text) override;
+    int BarrelPositions() const override { return 3; }
+    void SelectBarrelPosition(int position) override;
+    int SizeOptions() const override { return 2; }
+    void SelectSizeOption(int option) override;
+};
+
 enum class Result {
-    Refused, // not a project file, or another units edition
-    Failed,  // the read ended early; `error` says why
-    Complete // read to the end, end record met
+    Refused,  // not a project file, or another units edition
+    Failed,   // the read ended early; `error` says why
+    Complete, // read to the end, end record met
 };
 
 struct Outcome {
     Result result = Result::Refused;
     std::string error;
     SiteIDRecords::Texts site;
+    GeneralDesignWindow generalDesign;
 };
 
 Outcome Read(std::string_view bytes);

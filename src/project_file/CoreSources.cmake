@@ -2,6 +2,7 @@
 # the separate fuzzing build.
 set(PROJECT_FILE_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FieldReader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GeneralDesignRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProjectFileFormat.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordWriter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SiteIDRecords.cpp

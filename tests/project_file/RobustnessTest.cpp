@@ -40,6 +40,7 @@ std::vector<DamagedCase> DamagedFiles() {
         garbage += static_cast<char>(random() & 0xFF);
     }
     const std::string site = "\"SITEIDINFO7438579\",";
+    const std::string design = "\"GENERALDESIGNINFO271829\",";
     return {
         {"empty", "", Result::Failed},
         {"binary garbage", garbage, Result::Refused},
@@ -49,6 +50,14 @@ std::vector<DamagedCase> DamagedFiles() {
         {"item number beyond 32 bits", Header + site + "99999999999,\"x\"\r\n" + End,
          Result::Complete},
         {"negative item number", Header + site + "-1,\"x\"\r\n" + End, Result::Complete},
+        {"huge result row", Header + design + "2,2147483647,1,\"x\",0\r\n" + End, Result::Complete},
+        {"result row past the cap", Header + design + "2,99999,1,\"x\",1\r\n" + End,
+         Result::Complete},
+        {"negative rows",
+         Header + design + "1,-5,1,\"x\"\r\n" + design + "2,-5,1,\"x\",0\r\n" + End,
+         Result::Complete},
+        {"result record cut before its flag", Header + design + "2,3,1,\"x\"\r\n" + End,
+         Result::Failed},
         {"missing closing quote", Header + site + "1,\"F-1\r\n" + End, Result::Failed},
         {"overlong field in a record",
          Header + site + "1,\"" + std::string(70000, 'x') + "\"\r\n" + End, Result::Complete},
@@ -87,6 +96,7 @@ TEST(ProjectFileRobustness, DamagedFilesAreSkippedOrReported) {
     for (const DamagedCase& c : DamagedFiles()) {
         ProjectFileHarness::Outcome outcome = ProjectFileHarness::Read(c.content);
         EXPECT_EQ(outcome.result, c.result) << c.name << ": " << outcome.error;
+        EXPECT_EQ(outcome.generalDesign.results.size(), 11u) << c.name;
     }
 }
 
