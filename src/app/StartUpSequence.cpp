@@ -4,6 +4,12 @@
 #include "app/FrmSplash.h"
 #include "app/MDIFrmMain.h"
 #include "app/MainFrm.h"
+#include "hydraulics/GenDesignCatalogue.h"
+#include "hydraulics/StandardCorrMetalPipeMod.h"
+#include "hydraulics/StandardPipeMod.h"
+#include "hydraulics/StandardRCArchPipe.h"
+#include "hydraulics/StandardRCBoxMod.h"
+#include "hydraulics/StandardSteelPipeArchMod.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramDirectory.h"
 #include "project_file/FileHandling.h"
@@ -37,9 +43,22 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
              w.mainFrm->Initialize();
          }},
         // hydrology and tailwater windows
-        // standard barrel sizes
+        {"StandardPipeMod.LoadStandardConcPipeSizes", StandardPipeMod::LoadStandardConcPipeSizes},
+        {"StandardRCBoxMod.LoadStandardRCBoxSizes", StandardRCBoxMod::LoadStandardRCBoxSizes},
+        {"StandardCorrMetalPipeMod.LoadStandardCMPSizes",
+         StandardCorrMetalPipeMod::LoadStandardCMPSizes},
+        {"StandardRCArchPipe.LoadStandardRCArchPipeSizes",
+         StandardRCArchPipe::LoadStandardRCArchPipeSizes},
+        {"StandardSteelPipeArchMod.LoadStandardSteelPipeArchSizes",
+         StandardSteelPipeArchMod::LoadStandardSteelPipeArchSizes},
         // standard designs window
-        // culvert types and the General Culvert Design window
+        // The General Culvert Design window's initialisation joins this step
+        // once the window exists.
+        {"GenDesign.InitializeGenDesign",
+         [] {
+             GenDesign::LoadGenDesignCulvertTypes();
+             GenDesign::BuildStandardSizeLists();
+         }},
         // tapered inlet and drop inlet parameters and windows
         // plunge basin table; scour hole and plunge basin windows
         // brink-depth curves, riprap tables and the riprap basin window

@@ -40,6 +40,12 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "MDIFrmMain.InitializeFrm",
         "FrmSiteIdentification.Initialize",
         "MainFrm.Initialize",
+        "StandardPipeMod.LoadStandardConcPipeSizes",
+        "StandardRCBoxMod.LoadStandardRCBoxSizes",
+        "StandardCorrMetalPipeMod.LoadStandardCMPSizes",
+        "StandardRCArchPipe.LoadStandardRCArchPipeSizes",
+        "StandardSteelPipeArchMod.LoadStandardSteelPipeArchSizes",
+        "GenDesign.InitializeGenDesign",
         "StartUpMod.ClearAllProjectData",
         "FrmSiteIdentification.ClearData",
     };
