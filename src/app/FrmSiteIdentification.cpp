@@ -31,11 +31,6 @@ constexpr RowLayout Rows[8] = {
     {"Stream", 1125, 1050},        {"Designer", 1125, 1050},
 };
 
-QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(Screen::TwipsToPixelsX(left), Screen::TwipsToPixelsY(top),
-                 Screen::TwipsToPixelsX(width), Screen::TwipsToPixelsY(height));
-}
-
 } // namespace
 
 FrmSiteIdentification::FrmSiteIdentification(QMdiArea& area)
@@ -49,9 +44,10 @@ FrmSiteIdentification::FrmSiteIdentification(QMdiArea& area)
         // Anchored at its right edge: the caption ends just left of its box
         // whatever width this machine's font gives it.
         int labelRight = Rows[row].labelLeft + Rows[row].labelWidth;
-        label->setGeometry(TwipsRect(0, top + LabelDrop - 30, labelRight, LabelHeight + 60));
+        label->setGeometry(
+            Screen::TwipsRect(0, top + LabelDrop - 30, labelRight, LabelHeight + 60));
         auto* box = new QLineEdit(this);
-        box->setGeometry(TwipsRect(BoxLeft, top, BoxWidth, BoxHeight));
+        box->setGeometry(Screen::TwipsRect(BoxLeft, top, BoxWidth, BoxHeight));
         label->setBuddy(box);
         if (previousBox) {
             setTabOrder(previousBox, box);

@@ -51,6 +51,11 @@ int TwipsToPixelsX(double twips) {
 int TwipsToPixelsY(double twips) {
     return static_cast<int>(std::lround(twips * DpiY() / 1440.0));
 }
+QRect TwipsRect(double left, double top, double width, double height) {
+    return QRect(TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width),
+                 TwipsToPixelsY(height));
+}
+
 double PixelsToTwipsX(int pixels) {
     return pixels * 1440.0 / DpiX();
 }

@@ -19,5 +19,7 @@ int TwipsToPixelsX(double twips);
 int TwipsToPixelsY(double twips);
 double PixelsToTwipsX(int pixels);
 double PixelsToTwipsY(int pixels);
+// A rectangle given in twips, in pixels.
+QRect TwipsRect(double left, double top, double width, double height);
 
 } // namespace Screen
