@@ -1,0 +1,359 @@
+#include "general_design/PrtGeneralCulvertDesign.h"
+
+#include "app/FrmSiteIdentification.h"
+#include "app/PrtSiteIDHeader.h"
+#include "general_design/FrmGenDesign.h"
+#include "hydraulics/CatalogueTables.h"
+#include "platform/AppError.h"
+#include "platform/FlexGrid.h"
+#include "platform/Numbers.h"
+#include "platform/TwipsPrinter.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <optional>
+#include <span>
+
+namespace PrtGeneralCulvertDesign {
+namespace {
+
+constexpr float Left = 1000;
+constexpr float BottomMargin = 1000;
+constexpr float ContinuationTop = 1000;
+constexpr float BlockPoints = 10;
+constexpr float TablePoints = 9;
+constexpr float CellGap = 15;
+constexpr float ResultColumnMargin = 200;
+constexpr float InputColumnMargin = 300;
+constexpr float InputMinColumnWidth = 1500;
+constexpr float BandAbove = 100;
+constexpr int HeadwaterElevationColumn = 3;
+
+const char* const LegendLines[] = {
+    "TW: Tailwater, HW Elev.: Headwater elevation at the inlet, HW H: Height of headwater above "
+    "the inside top of culvert, at the inlet",
+    "I.C.: Inlet control, O.C.: Outlet control, Crit.: Critical, Vel.: Velocity",
+    "Hydraulic Slope",
+    "  Steep: Normal Depth < Critical Depth",
+    "  Mild: Normal Depth > Critical Depth",
+    "  Critical: Normal Depth = Critical Depth",
+    "  Horizontal: Inlet Invert Elevation = Outlet Invert Elevation",
+    "  Adverse: Inlet Invert Elevation < Outlet Invert Elevation",
+    "Normal Depth",
+    "  Undefined(1): Normal depth is not defined for horizontal or adverse slopes.",
+    "  Undefined(2): Maximum Q for open channel flow is < Q.",
+};
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString Trimmed(const QString& text) {
+    return Text(Numbers::Trim(text.toStdString()));
+}
+
+template <class T> const T& Entry(const std::vector<T>& list, size_t index) {
+    if (index >= list.size()) {
+        throw AppError(ErrorNumber::SubscriptOutOfRange, "Subscript out of range");
+    }
+    return list[index];
+}
+
+void PrintCentred(TwipsPrinter& printer, const QString& text, float left, float right) {
+    printer.SetCurrentX((left + right) / 2 - printer.TextWidth(text) / 2);
+    printer.Print(text);
+}
+
+void RuleAcross(TwipsPrinter& printer, std::span<const float> edges, float y) {
+    printer.Line(edges.front(), y, edges.back(), y);
+}
+
+void RuleColumns(TwipsPrinter& printer, std::span<const float> edges, float top, float bottom) {
+    for (float edge : edges) {
+        printer.Line(edge, top, edge, bottom);
+    }
+}
+
+// One of the ruled input blocks: its rows in bands, each band ruled off below.
+struct InputBox {
+    std::vector<std::vector<QStringList>> bands;
+    float minColumnWidth;
+    float gap; // below the top rule and below each row
+    bool gapBelowInnerRules;
+};
+
+// Draws the box from the current vertical position down; y comes back just
+// below it.
+void PrintInputBox(TwipsPrinter& printer, float& y, const InputBox& box) {
+    const auto columns = static_cast<size_t>(box.bands.front().front().size());
+    std::vector<float> edges{Left};
+    for (size_t j = 0; j < columns; ++j) {
+        float width = box.minColumnWidth;
+        for (const auto& band : box.bands) {
+            for (const QStringList& row : band) {
+                width = std::max(width, printer.TextWidth(row[static_cast<qsizetype>(j)]));
+            }
+        }
+        edges.push_back(edges.back() + width + InputColumnMargin);
+    }
+
+    const float top = printer.CurrentY();
+    RuleAcross(printer, edges, top);
+    printer.SetCurrentY(top + box.gap);
+    for (size_t b = 0; b < box.bands.size(); ++b) {
+        if (b > 0 && box.gapBelowInnerRules) {
+            printer.SetCurrentY(printer.CurrentY() + box.gap);
+        }
+        for (const QStringList& row : box.bands[b]) {
+            for (size_t j = 0; j < columns; ++j) {
+                PrintCentred(printer, row[static_cast<qsizetype>(j)], edges[j], edges[j + 1]);
+            }
+            printer.PrintLine();
+            printer.SetCurrentY(printer.CurrentY() + box.gap);
+        }
+        RuleAcross(printer, edges, printer.CurrentY());
+    }
+    const float bottom = printer.CurrentY();
+    RuleColumns(printer, edges, top, bottom);
+    y = bottom + 10;
+    printer.SetCurrentY(y);
+}
+
+const GenDesignCulvertType& ChosenType(const FrmGenDesign& window) {
+    return Entry(GlobalVariables::GenDesignCulvertTypes,
+                 static_cast<size_t>(window.CmboCulvertType->currentIndex() + 1));
+}
+
+const GenStandardSize& ChosenStandardSize(const FrmGenDesign& window,
+                                          const GenDesignCulvertType& type) {
+    const int index = window.CmboVSHAStandardSize->currentIndex();
+    if (index < 0 || static_cast<size_t>(index) >= UpperBound(type.StdSizes)) {
+        throw AppError(ErrorNumber::SubscriptOutOfRange,
+                       "The culvert type " + type.ComboText +
+                           " has no VSHA standard sizes. Choose Enter Barrel Size and enter "
+                           "the barrel size.");
+    }
+    return type.StdSizes[static_cast<size_t>(index) + 1];
+}
+
+// Lines of cells centred between the column edges, from top down between a
+// top and a bottom rule; the given column's cell bold. Returns the bottom.
+float PrintResultBand(TwipsPrinter& printer, float top, std::span<const TableRow> lines,
+                      const ColumnEdges& edges, std::optional<int> boldColumn = std::nullopt) {
+    printer.SetCurrentY(top);
+    RuleAcross(printer, edges, top);
+    for (const TableRow& line : lines) {
+        printer.SetCurrentY(printer.CurrentY() + CellGap);
+        for (int j = 0; j < ResultColumns; ++j) {
+            const auto c = static_cast<size_t>(j);
+            if (boldColumn == j) {
+                printer.SetFontBold(true);
+            }
+            PrintCentred(printer, line[c], edges[c], edges[c + 1]);
+            printer.SetFontBold(false);
+        }
+        printer.PrintLine();
+    }
+    const float bottom = printer.CurrentY() + CellGap;
+    printer.SetCurrentY(bottom);
+    RuleAcross(printer, edges, bottom);
+    RuleColumns(printer, edges, top, bottom);
+    return bottom;
+}
+
+} // namespace
+
+void PrintGeneralCulvertDesign(TwipsPrinter& printer) {
+    const FrmGenDesign& window = *FrmGenDesign::Instance();
+    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
+    const SiteFields fields = site ? site->Fields() : SiteFields{};
+
+    printer.SetOrientation(PageOrientation::Landscape);
+    printer.SetFontName(QStringLiteral("Arial"));
+    printer.SetFontSize(TablePoints);
+    const float pageLimit = printer.ScaleHeight() - BottomMargin;
+
+    const ResultsTable results = GetResultsTable(*window.GrdAllResults);
+    const HeadingTable heading = SetTableHeader();
+    const ColumnEdges edges = SetColumnWidths(printer, heading, results);
+
+    printer.SetFontSize(BlockPoints);
+    float y = 400;
+    PrtSiteIDHeader::PrintSiteIDHeader(printer, y, fields);
+    y += 200;
+    PrintTitle(printer, y);
+    PrintElevations(printer, y, window);
+    PrintCulvertInlet(printer, y, window);
+    PrintBarrelSize(printer, y, window);
+
+    printer.SetFontSize(TablePoints);
+    PrintTableHeader(printer, y, heading, edges);
+    y += 50;
+    // A row starts on a page only above the limit, so that it still fits;
+    // the rows below it go on with the headings on a new page.
+    const int rows = static_cast<int>(results.size()) - 1;
+    for (int i = 1; i <= rows; ++i) {
+        PrintTableRow(printer, y, i, results, edges);
+        if (i < rows && y > pageLimit) {
+            printer.NewPage();
+            y = ContinuationTop;
+            PrintTableHeader(printer, y, heading, edges);
+        }
+    }
+    if (y + LegendHeight(printer) > pageLimit) {
+        printer.NewPage();
+        y = ContinuationTop;
+    }
+    PrintLegend(printer, y, edges);
+    printer.EndDoc();
+}
+
+void PrintTitle(TwipsPrinter& printer, float& y) {
+    const QString title = QStringLiteral("GENERAL CULVERT DESIGN");
+    printer.SetCurrentY(y);
+    // Centred on its regular width, as the bold one prints a little wider.
+    printer.SetCurrentX(printer.ScaleWidth() / 2 - printer.TextWidth(title) / 2);
+    printer.SetFontBold(true);
+    printer.PrintLine(title);
+    printer.SetFontBold(false);
+    y = printer.CurrentY();
+}
+
+void PrintElevations(TwipsPrinter& printer, float& y, const FrmGenDesign& window) {
+    auto value = [](const QLineEdit* box) { return " " + Trimmed(box->text()) + " "; };
+    const QStringList labels{
+        "Allowable Headwater Elevation (ft) ",
+        "Inlet Invert Elevation (ft) ",
+        "Outlet Invert Elevation (ft) ",
+        "Culvert Barrel Length (ft) ",
+    };
+    const QStringList values{
+        value(window.TxtAllowableHeadWaterElevation),
+        value(window.TxtInletInvertElevation),
+        value(window.TxtOutletInvertElevation),
+        value(window.TxtCulvertBarrelLength),
+    };
+    printer.SetCurrentY(y + 250);
+    PrintInputBox(printer, y, {{{labels}, {values}}, InputMinColumnWidth, 10, false});
+}
+
+void PrintCulvertInlet(TwipsPrinter& printer, float& y, const FrmGenDesign& window) {
+    const QStringList labels{"Culvert Type", "Inlet Type", "Manning n", "Ke"};
+    const QStringList values{
+        window.CmboCulvertType->currentText(),
+        window.CmboInletType->currentText(),
+        Trimmed(window.TxtManningN->text()),
+        Trimmed(window.TxtKeInlet->text()),
+    };
+    printer.SetCurrentY(printer.CurrentY() + 250);
+    PrintInputBox(printer, y, {{{labels}, {values}}, InputMinColumnWidth, 20, false});
+}
+
+void PrintBarrelSize(TwipsPrinter& printer, float& y, const FrmGenDesign& window) {
+    const bool userSize = window.OptBarrelSize[1]->isChecked();
+    const GenDesignCulvertType& type = ChosenType(window);
+    const QString units = "(" + Text(GenDesign::GetUnitsWord(type.DisplayUnits)) + ")";
+
+    QStringList captions{QString()};
+    QStringList unitRow{QStringLiteral("Barrels")};
+    QStringList sizes;
+    // A standard pipe-arch size is known by its span and rise alone.
+    size_t n = static_cast<size_t>(std::max(type.NumSizeParameters, 0));
+    if (userSize) {
+        n = std::min(n, window.TxtUserSize.size());
+        sizes << window.CmboUserNumBarrels->currentText();
+        for (size_t k = 1; k <= n; ++k) {
+            sizes << Trimmed(window.TxtUserSize[k - 1]->text());
+        }
+    } else {
+        const GenStandardSize& size = ChosenStandardSize(window, type);
+        n = std::min<size_t>(n, 2);
+        sizes << Text(GenDesign::GetBarrelCountWord(size.NumBarrels));
+        for (size_t k = 1; k <= n; ++k) {
+            sizes << Trimmed(Text(Entry(size.DisplayTexts, k)));
+        }
+    }
+    for (size_t k = 1; k <= n; ++k) {
+        captions << Text(Entry(type.SizeTexts, k));
+        unitRow << units;
+    }
+
+    printer.SetCurrentY(y + 100);
+    printer.SetCurrentX(Left);
+    printer.PrintLine(userSize ? QStringLiteral("USER DEFINED SIZE")
+                               : QStringLiteral("VSHA STANDARD SIZE"));
+    printer.SetCurrentY(printer.CurrentY() + 50);
+    PrintInputBox(printer, y, {{{captions, unitRow}, {sizes}}, 0, 10, true});
+}
+
+ResultsTable GetResultsTable(const FlexGrid& grid) {
+    ResultsTable results(1);
+    for (int r = 1; r < grid.Rows() && !Trimmed(grid.TextMatrix(r, 1)).isEmpty(); ++r) {
+        ResultRow& row = results.emplace_back();
+        for (int c = 0; c < ResultColumns; ++c) {
+            row.cells[static_cast<size_t>(c)] = Trimmed(grid.TextMatrix(r, c));
+        }
+        row.exceeded = grid.CellForeColor(r, HeadwaterElevationColumn) == QColor(255, 0, 0);
+    }
+    return results;
+}
+
+HeadingTable SetTableHeader() {
+    return {{
+        {"Return", "", "TW", "HW", "HW", "Exit", "I.C. HW", "I.C.", "O.C. HW", "O.C.", "Exit Vel.",
+         "Exit Vel.", "Crit.", "Normal", ""},
+        {"Period", "Q", "Depth", "Elev.", "H", "Vel.", "Elev.", "H", "Elev.", "H", "I.C.", "O.C.",
+         "Depth", "Depth", "Hydraulic"},
+        {"(Years)", "(ft^3/s)", "(ft)", "(ft)", "(ft)", "(ft/s)", "(ft)", "(ft)", "(ft)", "(ft)",
+         "(ft/s)", "(ft/s)", "(ft)", "(ft)", "Slope"},
+    }};
+}
+
+ColumnEdges SetColumnWidths(const TwipsPrinter& printer, const HeadingTable& heading,
+                            const ResultsTable& results) {
+    ColumnEdges edges{Left};
+    for (size_t j = 0; j < ResultColumns; ++j) {
+        float width = 0;
+        for (const TableRow& line : heading) {
+            width = std::max(width, printer.TextWidth(line[j]));
+        }
+        for (const ResultRow& row : results) {
+            width = std::max(width, printer.TextWidth(row.cells[j]));
+        }
+        edges[j + 1] = edges[j] + width + ResultColumnMargin;
+    }
+    return edges;
+}
+
+void PrintTableHeader(TwipsPrinter& printer, float& y, const HeadingTable& heading,
+                      const ColumnEdges& edges) {
+    y = PrintResultBand(printer, y + BandAbove, heading, edges);
+}
+
+void PrintTableRow(TwipsPrinter& printer, float& y, int row, const ResultsTable& results,
+                   const ColumnEdges& edges) {
+    const ResultRow& result = Entry(results, static_cast<size_t>(row));
+    std::optional<int> bold;
+    if (result.exceeded) {
+        bold = HeadwaterElevationColumn;
+    }
+    y = PrintResultBand(printer, y, std::span(&result.cells, 1), edges, bold);
+}
+
+void PrintLegend(TwipsPrinter& printer, float& y, const ColumnEdges& edges) {
+    printer.SetCurrentY(y + BandAbove);
+    for (const char* line : LegendLines) {
+        printer.SetCurrentX(edges[0]);
+        printer.PrintLine(QString::fromLatin1(line));
+    }
+    y = printer.CurrentY();
+}
+
+float LegendHeight(const TwipsPrinter& printer) {
+    return BandAbove + static_cast<float>(std::size(LegendLines)) * printer.TextHeight();
+}
+
+} // namespace PrtGeneralCulvertDesign
