@@ -4,6 +4,8 @@
 #include "app/FrmSplash.h"
 #include "app/MDIFrmMain.h"
 #include "app/MainFrm.h"
+#include "general_design/FrmGenDesign.h"
+#include "general_design/PrtGeneralCulvertDesign.h"
 #include "hydraulics/GenDesignCatalogue.h"
 #include "hydraulics/StandardCorrMetalPipeMod.h"
 #include "hydraulics/StandardPipeMod.h"
@@ -12,6 +14,7 @@
 #include "hydraulics/StandardSteelPipeArchMod.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramDirectory.h"
+#include "platform/ReportJob.h"
 #include "project_file/FileHandling.h"
 
 #include <QApplication>
@@ -52,12 +55,21 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
         {"StandardSteelPipeArchMod.LoadStandardSteelPipeArchSizes",
          StandardSteelPipeArchMod::LoadStandardSteelPipeArchSizes},
         // standard designs window
-        // The General Culvert Design window's initialisation joins this step
-        // once the window exists.
         {"GenDesign.InitializeGenDesign",
-         [] {
+         [&w, &main] {
              GenDesign::LoadGenDesignCulvertTypes();
              GenDesign::BuildStandardSizeLists();
+             w.genDesign = new FrmGenDesign(main.MdiArea());
+             w.genDesign->Initialize();
+             w.genDesign->SetPrintReport([] {
+                 PrintReport(PrtGeneralCulvertDesign::PrintGeneralCulvertDesign,
+                             ErrorStyle::Titled);
+             });
+             w.genDesign->SetPrintReport([] {
+                 PrintReport(PrtGeneralCulvertDesign::PrintGeneralCulvertDesign,
+                             ErrorStyle::Titled);
+             });
+             MDIFrmMain::Bind(main.mnuGeneral, [&w] { w.genDesign->StartUp(); });
          }},
         // tapered inlet and drop inlet parameters and windows
         // plunge basin table; scour hole and plunge basin windows
@@ -69,6 +81,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
 std::vector<Step> ClearSteps(LoadedWindows& w) {
     return {
         {"FrmSiteIdentification.ClearData", [&w] { w.siteIdentification->ClearData(); }},
+        {"FrmGenDesign.ClearAllData", [&w] { w.genDesign->ClearAllData(); }},
     };
 }
 

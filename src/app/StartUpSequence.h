@@ -8,6 +8,7 @@ class MDIFrmMain;
 class FrmSplash;
 class FrmSiteIdentification;
 class MainFrm;
+class FrmGenDesign;
 
 namespace StartUpMod {
 
@@ -16,6 +17,7 @@ struct LoadedWindows {
     std::unique_ptr<MDIFrmMain> main;
     FrmSiteIdentification* siteIdentification = nullptr;
     MainFrm* mainFrm = nullptr;
+    FrmGenDesign* genDesign = nullptr;
     ~LoadedWindows();
 };
 

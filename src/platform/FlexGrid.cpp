@@ -252,9 +252,32 @@ void FlexGrid::SetColAlignment(int col, Qt::Alignment alignment) {
 void FlexGrid::AutoSize(int firstCol, int lastCol) {
     CheckCol(firstCol);
     CheckCol(lastCol);
+    // Measured over every row: Qt's own fitting looks only at the rows in
+    // view, and a grid is often sized before it is first shown.
+    const QFontMetrics metrics = fontMetrics();
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
     for (int col = firstCol; col <= lastCol; ++col) {
-        resizeColumnToContents(col);
+        int widest = 0;
+        for (int row = 0; row < Rows(); ++row) {
+            for (const QString& line : TextMatrix(row, col).split(LineBreak())) {
+                widest = std::max(widest, metrics.horizontalAdvance(line));
+            }
+        }
+        if (columns_[static_cast<size_t>(col)].checkBox) {
+            widest += style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this) + 4;
+        }
+        setColumnWidth(col, widest + padding);
     }
+}
+
+void FlexGrid::FitRowHeight(int row) {
+    CheckRow(row);
+    int lines = 1;
+    for (int col = 0; col < Cols(); ++col) {
+        lines = std::max(lines, static_cast<int>(TextMatrix(row, col).split(LineBreak()).size()));
+    }
+    int needed = lines * fontMetrics().lineSpacing() + 8;
+    setRowHeight(row, std::max(rowHeight(row), needed));
 }
 
 QColor FlexGrid::CellForeColor(int row, int col) const {

@@ -93,6 +93,8 @@ public:
     void SetColWidthTwips(int col, double twips);
     double RowHeightTwips(int row) const;
     void SetRowHeightTwips(int row, double twips);
+    // Raises the row's height, where needed, until every line of its cells shows.
+    void FitRowHeight(int row);
     // Alignment of every cell of the column, headings included, and of the
     // cells it gains later.
     void SetColAlignment(int col, Qt::Alignment alignment);

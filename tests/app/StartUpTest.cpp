@@ -48,6 +48,7 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "GenDesign.InitializeGenDesign",
         "StartUpMod.ClearAllProjectData",
         "FrmSiteIdentification.ClearData",
+        "FrmGenDesign.ClearAllData",
     };
     EXPECT_EQ(names, expected);
     EXPECT_TRUE(windows->main->isVisible());
@@ -105,7 +106,8 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
     StartUpMod::SetResetTrace([&names](const std::string& name) { names.push_back(name); });
     StartUpMod::ClearAllProjectData();
 
-    EXPECT_EQ(names, std::vector<std::string>({"FrmSiteIdentification.ClearData"}));
+    EXPECT_EQ(names, std::vector<std::string>(
+                         {"FrmSiteIdentification.ClearData", "FrmGenDesign.ClearAllData"}));
     EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
     EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
     EXPECT_TRUE(windows->siteIdentification->TxtCounty->text().isEmpty());

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "hydraulics/DesignQTWRecord.h"
+#include "platform/ToolWindow.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+class FlexGrid;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+class TailwaterChannel;
+struct GenDesignRecord;
+struct GenDesignCulvertType;
+
+// The General Culvert Design window: one culvert (type, inlet, size, barrels,
+// inverts, length, allowable headwater) and, for every ticked design discharge,
+// its inlet- and outlet-control hydraulics. The window keeps no data beyond its
+// controls: the project file, the report and Compute all read them.
+class FrmGenDesign : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit FrmGenDesign(QMdiArea& area);
+
+    static FrmGenDesign* Instance();
+
+    // The hydrology windows whose results the three "Get" buttons copy.
+    enum class QSource { RunoffChart, Mavo1987, Yuld2001 };
+    // Names the results grid of a hydrology window; a button whose source is
+    // not set stays disabled.
+    void SetDesignQSource(QSource source, const FlexGrid* grid);
+    // The channel for "Compute TW Depth's"; the button stays disabled without one.
+    void SetTailwaterChannel(TailwaterChannel* channel);
+
+    void Initialize();
+    void StartUp();
+    void ClearAllData();
+    // Selects the culvert type, inlet and standard size with these catalogue
+    // identifiers; an identifier no entry carries leaves that selection.
+    void SetCulvertInletSize(int CulvertID, int InletID, int SizeID);
+
+    void DisplayCulvertTypeInlets();
+    void DisplayInletKe();
+    void SetSizeInputMethods();
+    // 1 when a check failed (its message has been shown), 0 otherwise.
+    int DesignDataCheck();
+    int UserSizeDataCheck();
+    void InitializeAllResultsGrid();
+    void ClearResultsGrd();
+
+    // The design discharge grid.
+    void InitializeDesignQTWGrid();
+    void ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag, std::string& Message) const;
+    void ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& Message) const;
+    void ClearTWColumn();
+    void ClearDesignQTWGrid();
+
+    // Event handlers.
+    void CmboCulvertType_Click();
+    void CmboInletType_Click();
+    void OptBarrelSize_Click();
+    void CmdComputeAllResults_Click();
+    void CmdGetVRCQs_Click();
+    void CmdGetMavoQs_Click();
+    void CmdGetUSGSQs_Click();
+    void CmdComputeTWDepths_Click();
+    void GrdDesignQs_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+
+    // Set by the report when it exists.
+    void SetPrintReport(std::function<void()> print);
+
+    QGroupBox* FraDesignQs;
+    FlexGrid* GrdDesignQs;
+    QPushButton* CmdGetVRCQs;
+    QPushButton* CmdGetMavoQs;
+    QPushButton* CmdGetUSGSQs;
+    QPushButton* CmdComputeTWDepths;
+    QPushButton* CmdSendToPrinter;
+    QLineEdit* TxtAllowableHeadWaterElevation;
+    QLineEdit* TxtInletInvertElevation;
+    QLineEdit* TxtOutletInvertElevation;
+    QLineEdit* TxtCulvertBarrelLength;
+
+    QGroupBox* Frame2;
+    QComboBox* CmboCulvertType;
+    QComboBox* CmboInletType;
+    QLineEdit* TxtManningN;
+    QLineEdit* TxtKeInlet;
+    std::array<QRadioButton*, 2> OptBarrelSize;
+    QComboBox* CmboVSHAStandardSize;
+    QWidget* FrmBarrelSelection;
+    std::array<QLabel*, 5> LblUserSize;
+    std::array<QLineEdit*, 5> TxtUserSize;
+    std::array<QLabel*, 5> LblUnits;
+    QComboBox* CmboUserNumBarrels;
+
+    QGroupBox* FraAllResults;
+    FlexGrid* GrdAllResults;
+    QPushButton* CmdComputeAllResults;
+
+private:
+    // The culvert type chosen in the type list.
+    const GenDesignCulvertType& SelectedType() const;
+    void GetDesignData(GenDesignRecord& Record) const;
+    void ShowDesignResultRow(const DesignQTWList& Rows, int Index, const GenDesignRecord& Record);
+    // Why this culvert cannot be computed beyond the typed checks, or "".
+    std::string CulvertSizeProblem() const;
+    void CopyDesignQs(QSource source);
+    void BuildDesignQsFrame();
+    void BuildCulvertFrame();
+    void BuildResultsFrame();
+
+    std::array<const FlexGrid*, 3> qSources_{};
+    TailwaterChannel* channel_ = nullptr;
+    std::function<void()> print_;
+};

@@ -1,0 +1,275 @@
+// The design discharge grid of the General Culvert Design window: reading its
+// rows, copying discharges from the hydrology windows, tailwater depths from
+// the channel, and its keys.
+#include "general_design/FrmGenDesign.h"
+
+#include "general_design/TailwaterChannel.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
+#include "platform/FlexGrid.h"
+#include "platform/Numbers.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+enum DesignColumn { ColUse = 0, ColReturnPeriod = 1, ColCalcQ = 2, ColDesignQ = 3, ColTWDepth = 4 };
+
+std::string Cell(const FlexGrid& grid, int row, int col) {
+    return Numbers::Trim(grid.TextMatrix(row, col).toStdString());
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Reads the design discharge of a row; false with the message on a bad cell.
+bool ReadDesignQ(const FlexGrid& grid, int row, const std::string& notNumericTail,
+                 DesignQTWRecord& record, std::string& message) {
+    std::string text = Cell(grid, row, ColDesignQ);
+    auto value = Numbers::ParseNumber(text);
+    std::string r = std::to_string(row);
+    if (!value) {
+        message = "Design Q in row " + r + " can not be evaluated as a number." + notNumericTail;
+        return false;
+    }
+    if (*value <= 0) {
+        message = "Design Q in row " + r + " is <=0. Design Q must be > 0.";
+        return false;
+    }
+    record.Q = *value;
+    record.QText = text;
+    return true;
+}
+
+struct SourceColumns {
+    const char* name;
+    int dischargeColumn;
+};
+
+constexpr SourceColumns Sources[3] = {
+    {"Vosk Runoff Chart", 2},
+    {"USGS, Mavo - 1987", 1},
+    {"USGS, Yuld - 2001", 1},
+};
+
+} // namespace
+
+void FrmGenDesign::InitializeDesignQTWGrid() {
+    FlexGrid& grid = *GrdDesignQs;
+    grid.SetCols(5);
+    grid.SetRows(11);
+    grid.SetFixedCols(0);
+    for (int c = 0; c < 5; ++c) {
+        grid.SetColAlignment(c, Qt::AlignCenter);
+    }
+    grid.SetRowHeightTwips(0, std::round(2.2 * grid.TextHeightTwips("By")));
+    const char* const headings[5] = {" \r\nUse", "Return Period\r\n(years)", "Calc. Q\r\n(ft^3/s)",
+                                     "Design Q\r\n(ft^3/s)", "TW Depth\r\n(ft)"};
+    for (int c = 0; c < 5; ++c) {
+        grid.SetTextMatrix(0, c, headings[c]);
+    }
+    grid.FitRowHeight(0);
+    grid.SetCheckBoxColumn(ColUse);
+    for (int c = ColCalcQ; c <= ColTWDepth; ++c) {
+        grid.SetTextMatrix(1, c, "1,000,000.00");
+    }
+    grid.AutoSize(0, 4);
+    grid.FitToContents();
+    for (int c = ColCalcQ; c <= ColTWDepth; ++c) {
+        grid.SetTextMatrix(1, c, "");
+    }
+}
+
+void FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag,
+                                     std::string& Message) const {
+    const FlexGrid& grid = *GrdDesignQs;
+    Rows.assign(1, DesignQTWRecord{});
+    ErrFlag = 0;
+    Message.clear();
+    for (int r = 1; r < grid.Rows(); ++r) {
+        if (!grid.CellChecked(r, ColUse) || Cell(grid, r, ColDesignQ).empty()) {
+            continue;
+        }
+        DesignQTWRecord record;
+        if (!ReadDesignQ(grid, r, "", record, Message)) {
+            ErrFlag = 1;
+            return;
+        }
+        Rows.push_back(record);
+        DesignQTWRecord& added = Rows.back();
+        std::string tw = Cell(grid, r, ColTWDepth);
+        if (tw.empty()) {
+            added.TWText = "0.0";
+            added.TWDepth = 0;
+        } else {
+            auto depth = Numbers::ParseNumber(tw);
+            std::string row = std::to_string(r);
+            if (!depth) {
+                ErrFlag = 1;
+                Message = "Tailwater depth in row " + row + " can not be evaluated as a number.";
+                return;
+            }
+            if (*depth < 0) {
+                ErrFlag = 1;
+                Message =
+                    "Tailwater depth in row " + row + " is < 0. Tailwater depth must be >= 0.";
+                return;
+            }
+            added.TWText = tw;
+            added.TWDepth = *depth;
+        }
+        added.ReturnPeriodText = Cell(grid, r, ColReturnPeriod);
+    }
+}
+
+void FrmGenDesign::ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& Message) const {
+    const FlexGrid& grid = *GrdDesignQs;
+    Rows.assign(1, DesignQTWRecord{});
+    ErrFlag = 0;
+    Message.clear();
+    for (int r = 1; r < grid.Rows(); ++r) {
+        if (Cell(grid, r, ColDesignQ).empty()) {
+            continue;
+        }
+        DesignQTWRecord record;
+        if (!ReadDesignQ(grid, r, " Please re-enter.", record, Message)) {
+            ErrFlag = 1;
+            return;
+        }
+        record.Row = r;
+        record.QText.clear();
+        Rows.push_back(record);
+    }
+}
+
+void FrmGenDesign::ClearTWColumn() {
+    for (int r = 1; r < GrdDesignQs->Rows(); ++r) {
+        GrdDesignQs->SetTextMatrix(r, ColTWDepth, "");
+    }
+}
+
+void FrmGenDesign::ClearDesignQTWGrid() {
+    int rows = GrdDesignQs->Rows();
+    GrdDesignQs->SetRows(1);
+    GrdDesignQs->SetRows(rows);
+}
+
+void FrmGenDesign::CopyDesignQs(QSource which) {
+    const FlexGrid* source = qSources_[static_cast<size_t>(which)];
+    if (!source) {
+        return;
+    }
+    const SourceColumns& columns = Sources[static_cast<size_t>(which)];
+    std::vector<int> sourceRows;
+    for (int r = 1; r < source->Rows(); ++r) {
+        if (!Cell(*source, r, columns.dischargeColumn).empty()) {
+            sourceRows.push_back(r);
+        }
+    }
+    // Refused before anything changes: a half-filled grid would pass for a complete one.
+    int dataRows = GrdDesignQs->Rows() - 1;
+    if (static_cast<int>(sourceRows.size()) > dataRows) {
+        Dialogs::Message(QString("The %1 lists %2 discharges, but the design Q grid holds only %3 "
+                                 "rows. No discharges were copied.")
+                             .arg(columns.name)
+                             .arg(sourceRows.size())
+                             .arg(dataRows));
+        return;
+    }
+    ClearDesignQTWGrid();
+    int k = 0;
+    for (int r : sourceRows) {
+        ++k;
+        QString q = Text(Cell(*source, r, columns.dischargeColumn));
+        GrdDesignQs->SetTextMatrix(k, ColReturnPeriod, Text(Cell(*source, r, 0)));
+        GrdDesignQs->SetTextMatrix(k, ColCalcQ, q);
+        GrdDesignQs->SetTextMatrix(k, ColDesignQ, q);
+        GrdDesignQs->SetCellChecked(k, ColUse, true);
+    }
+}
+
+void FrmGenDesign::CmdGetVRCQs_Click() {
+    RunUserAction(ErrorStyle::Titled, [this] { CopyDesignQs(QSource::RunoffChart); });
+}
+
+void FrmGenDesign::CmdGetMavoQs_Click() {
+    RunUserAction(ErrorStyle::Titled, [this] { CopyDesignQs(QSource::Mavo1987); });
+}
+
+void FrmGenDesign::CmdGetUSGSQs_Click() {
+    RunUserAction(ErrorStyle::Titled, [this] { CopyDesignQs(QSource::Yuld2001); });
+}
+
+void FrmGenDesign::CmdComputeTWDepths_Click() {
+    RunUserAction(ErrorStyle::Titled, [this] {
+        if (!channel_) {
+            return;
+        }
+        if (auto fault = channel_->Validate()) {
+            channel_->ShowChannelWindow();
+            Dialogs::Message(Text(*fault));
+            return;
+        }
+        channel_->Prepare();
+        // The discharges are checked before the depths are cleared, so a
+        // refused action leaves the typed depths as they were.
+        DesignQTWList rows;
+        int errFlag = 0;
+        std::string message;
+        ReadDesignQs(rows, errFlag, message);
+        if (errFlag == 1) {
+            Dialogs::Message(Text(message));
+            return;
+        }
+        ClearTWColumn();
+        std::vector<int> failed;
+        for (size_t i = 1; i < rows.size(); ++i) {
+            auto depth = channel_->NormalDepth(rows[i].Q);
+            if (!depth) {
+                failed.push_back(rows[i].Row);
+                continue;
+            }
+            GrdDesignQs->SetTextMatrix(rows[i].Row, ColTWDepth,
+                                       Text(Numbers::Format(*depth, "###,###,###,###,##0.00")));
+        }
+        if (!failed.empty()) {
+            QStringList list;
+            for (int row : failed) {
+                list << QString::number(row);
+            }
+            Dialogs::Message(
+                "The tailwater depth could not be found in the channel for the design Q "
+                "in row " +
+                list.join(", ") + ". Its TW Depth is left blank.");
+        }
+    });
+}
+
+void FrmGenDesign::GrdDesignQs_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    RunUserAction(ErrorStyle::Untitled, [&] {
+        FlexGrid& grid = *GrdDesignQs;
+        Qt::KeyboardModifiers shift =
+            modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        if (key == Qt::Key_Delete) {
+            FlexGrid::CellRange block = grid.Selection();
+            for (int r = block.top; r <= block.bottom; ++r) {
+                for (int c = block.left; c <= block.right; ++c) {
+                    grid.SetTextMatrix(r, c, "");
+                    if (c == ColUse) {
+                        grid.SetCellChecked(r, c, false);
+                    }
+                }
+            }
+        } else if (key == Qt::Key_C && shift == Qt::ControlModifier) {
+            QGuiApplication::clipboard()->clear();
+            QGuiApplication::clipboard()->setText(grid.Clip());
+        } else if (key == Qt::Key_V && shift == Qt::ControlModifier) {
+            grid.SetClip(QGuiApplication::clipboard()->text());
+        }
+    });
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// What "Compute TW Depth's" needs of the downstream channel: the channel
+// cross-section window's data and the normal-depth procedure of the tailwater
+// tools.
+class TailwaterChannel {
+public:
+    virtual ~TailwaterChannel() = default;
+    // Checks the channel section as typed; its message when it is not usable.
+    virtual std::optional<std::string> Validate() = 0;
+    // Brings the channel window to the front, so the engineer can correct it.
+    virtual void ShowChannelWindow() = 0;
+    // Prepares the checked section for the depth computations that follow.
+    virtual void Prepare() = 0;
+    // The normal depth of a discharge in the channel, ft; nullopt when the
+    // search found none.
+    virtual std::optional<double> NormalDepth(double Q) = 0;
+};
