@@ -192,8 +192,9 @@ void PrintGeneralCulvertDesign(TwipsPrinter& printer) {
     printer.SetFontSize(TablePoints);
     PrintTableHeader(printer, y, heading, edges);
     y += 50;
-    // A row starts on a page only above the limit, so that it still fits;
-    // the rows below it go on with the headings on a new page.
+    // A row starts only above the page limit, so every row, the last ones
+    // too, ends inside the bottom margin; the rows after it go on below the
+    // headings on a new page.
     const int rows = static_cast<int>(results.size()) - 1;
     for (int i = 1; i <= rows; ++i) {
         PrintTableRow(printer, y, i, results, edges);
@@ -203,6 +204,7 @@ void PrintGeneralCulvertDesign(TwipsPrinter& printer) {
             PrintTableHeader(printer, y, heading, edges);
         }
     }
+    // The legend keeps to the limit as a whole: it is not worth splitting.
     if (y + LegendHeight(printer) > pageLimit) {
         printer.NewPage();
         y = ContinuationTop;
