@@ -65,10 +65,6 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
                  PrintReport(PrtGeneralCulvertDesign::PrintGeneralCulvertDesign,
                              ErrorStyle::Titled);
              });
-             w.genDesign->SetPrintReport([] {
-                 PrintReport(PrtGeneralCulvertDesign::PrintGeneralCulvertDesign,
-                             ErrorStyle::Titled);
-             });
              MDIFrmMain::Bind(main.mnuGeneral, [&w] { w.genDesign->StartUp(); });
          }},
         // tapered inlet and drop inlet parameters and windows
