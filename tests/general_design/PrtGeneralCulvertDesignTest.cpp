@@ -354,7 +354,9 @@ TEST_F(GeneralCulvertDesignReport, OnlyTheRedHeadwaterElevationPrintsBold) {
         EXPECT_FLOAT_EQ(row[3]->x, c.x);
     }
     // The bold cell leaves bold off for the rest of the report.
-    EXPECT_FALSE(Find(page, "Hydraulic Slope")->font.bold);
+    const PrintedText* legend = Find(page, "Hydraulic Slope");
+    ASSERT_NE(legend, nullptr);
+    EXPECT_FALSE(legend->font.bold);
 }
 
 TEST_F(GeneralCulvertDesignReport, RowsStopAtTheFirstRowWithoutADischarge) {
@@ -461,7 +463,7 @@ TEST_F(GeneralCulvertDesignReport, LongTablesGoOnWithTheirHeadingsAndNothingRuns
         const PrintedDocument& document = paper.Document();
         ASSERT_EQ(document.pages.size(), c.pages);
 
-        EXPECT_EQ(PageOf(document, RowMark(c.rows)), c.lastRowPage);
+        ASSERT_EQ(PageOf(document, RowMark(c.rows)), c.lastRowPage);
         EXPECT_FLOAT_EQ(
             Find(document.pages[static_cast<size_t>(c.lastRowPage)], RowMark(c.rows))->y,
             c.lastRowY);
