@@ -1,6 +1,8 @@
 #include "project_file/ProjectSections.h"
 
 #include "app/FrmSiteIdentification.h"
+#include "general_design/FrmGenDesign.h"
+#include "project_file/GeneralDesignInfo.h"
 #include "project_file/SiteIDInfo.h"
 
 namespace FileHandling {
@@ -9,6 +11,9 @@ ProjectFileFormat::SectionTable ProjectSections() {
     ProjectFileFormat::SectionTable sections;
     if (FrmSiteIdentification::Instance()) {
         sections.Register(1, {WriteSiteIDInfo, ReadSiteIDInfo});
+    }
+    if (FrmGenDesign::Instance()) {
+        sections.Register(11, {WriteGeneralDesignInfo, ReadGeneralDesignInfo});
     }
     return sections;
 }

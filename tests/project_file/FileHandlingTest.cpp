@@ -1,132 +1,61 @@
-#include "FakeDialogs.h"
 #include "GoldenFiles.h"
-#include "app/FrmSiteIdentification.h"
-#include "app/GlobalVariables.h"
-#include "app/MDIFrmMain.h"
-#include "app/StartUpSequence.h"
+#include "ProjectFixture.h"
 
 #include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/resource.h>
 
 namespace {
 
-const QString Caption = "Tarnwell v2.00, U.S. Units/";
 const QString NotProjectFile =
     "The file selected does not appear to be an Tarnwell software data file.";
 const QString OtherUnits = "The file selected is a Tarnwell software data file, but not for the "
                            "English Units version of the program. You might try the Metric "
                            "Units version of the program.";
 
-const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                           "\"VERSION\",\"2.00\"\r\n";
+using FileHandling = ProjectFileTest;
 
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+QStringList SiteTexts(const FrmSiteIdentification& site) {
+    QStringList texts;
+    for (QLineEdit* box :
+         {site.TxtFileNumber, site.TxtDesignNumber, site.TxtCounty, site.TxtProject,
+          site.TxtProjectNumber, site.TxtStructureLocation, site.TxtStream, site.TxtDesigner}) {
+        texts << box->text();
+    }
+    return texts;
 }
-
-void WriteBytes(const QString& path, const std::string& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content.data(), static_cast<qint64>(content.size()));
-}
-
-class FileHandling : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartUpMod::Options options;
-        options.splashMillis = 0;
-        windows = StartUpMod::Main(options);
-        ASSERT_TRUE(windows);
-        main = windows->main.get();
-        site = windows->siteIdentification;
-        ASSERT_TRUE(dir.isValid());
-    }
-
-    QString Path(const QString& name) const { return dir.filePath(name); }
-
-    // The site texts of the golden fixture, as the user typed them.
-    void TypeFixture() {
-        site->TxtFileNumber->setText("  F-1234  ");
-        site->TxtDesignNumber->setText("");
-        site->TxtCounty->setText("Orlen");
-        site->TxtProject->setText("Route 9, \"Mill\" crossing");
-        site->TxtProjectNumber->setText("   ");
-        site->TxtStructureLocation->setText("Sta. 12+50");
-        site->TxtStream->setText("Mill Creek");
-        site->TxtDesigner->setText("J. Doe");
-    }
-
-    QStringList SiteTexts() const {
-        QStringList texts;
-        for (QLineEdit* box : {site->TxtFileNumber, site->TxtDesignNumber, site->TxtCounty,
-                               site->TxtProject, site->TxtProjectNumber, site->TxtStructureLocation,
-                               site->TxtStream, site->TxtDesigner}) {
-            texts << box->text();
-        }
-        return texts;
-    }
-
-    void SaveAs(const QString& path) {
-        user.fileNames.push_back(path);
-        main->mnuFileSaveAs->trigger();
-    }
-
-    void Open(const QString& path) {
-        user.fileNames.push_back(path);
-        main->mnuFileOpen->trigger();
-    }
-
-    void ExpectCurrentFile(const QString& path) const {
-        EXPECT_EQ(GlobalVariables::DataFileName, path);
-        EXPECT_EQ(main->windowTitle(), Caption + path);
-    }
-
-    FakeDialogs user;
-    std::unique_ptr<StartUpMod::LoadedWindows> windows;
-    MDIFrmMain* main = nullptr;
-    FrmSiteIdentification* site = nullptr;
-    QTemporaryDir dir;
-};
 
 } // namespace
 
 TEST_F(FileHandling, FirstSaveAsksForANameAndWritesTheGoldenFile) {
-    TypeFixture();
+    TypeFixtureProject();
     QString path = Path("site.twl");
     user.fileNames.push_back("  " + path + "  ");
     main->mnuFileSave->trigger();
     EXPECT_TRUE(user.fileNames.empty());
-    EXPECT_EQ(FileBytes(path).toStdString(), ReadGolden("site_only.twl"));
+    EXPECT_EQ(FileBytes(path).toStdString(), ReadGolden("fixture_project.twl"));
     ExpectCurrentFile(path);
     EXPECT_TRUE(user.shown.empty());
 }
 
 TEST_F(FileHandling, SaveNewOpenRestoresEveryBoxAndSaveThenWritesWithoutAsking) {
-    TypeFixture();
+    TypeFixtureProject();
     QString path = Path("site.twl");
     SaveAs(path);
-    user.answers = {true};
-    main->mnuNew->trigger();
-    EXPECT_EQ(SiteTexts(), QStringList(8, QString()));
+    New();
+    EXPECT_EQ(SiteTexts(*site), QStringList(8, QString()));
     ExpectCurrentFile("");
 
     Open(path);
-    EXPECT_EQ(SiteTexts(), QStringList({"F-1234", "", "Orlen", "Route 9, ''Mill'' crossing", "",
-                                        "Sta. 12+50", "Mill Creek", "J. Doe"}));
+    EXPECT_EQ(SiteTexts(*site), QStringList({"F-1234", "", "Orlen", "Route 9, ''Mill'' crossing",
+                                             "", "Sta. 12+50", "Mill Creek", "J. Doe"}));
     ExpectCurrentFile(path);
 
     // No dialog is scripted: Save must not ask.
     QFile::remove(path);
     main->mnuFileSave->trigger();
-    EXPECT_EQ(FileBytes(path).toStdString(), ReadGolden("site_only.twl"));
+    EXPECT_EQ(FileBytes(path).toStdString(), ReadGolden("fixture_project.twl"));
     EXPECT_EQ(user.MessageTexts().size(), 0u);
 }
 
@@ -141,7 +70,7 @@ TEST_F(FileHandling, OpenTakesTheSignatureInAnyCaseSkipsUnknownRecordsAndReadsPa
                      "\"SITEIDINFO7438579\",7,\"Mill Creek\"\r\n");
     site->TxtDesigner->setText("cleared by the open");
     Open(path);
-    EXPECT_EQ(SiteTexts(), QStringList({"", "", "Orlen", "", "", "", "Mill Creek", ""}));
+    EXPECT_EQ(SiteTexts(*site), QStringList({"", "", "Orlen", "", "", "", "Mill Creek", ""}));
     ExpectCurrentFile(path);
     EXPECT_TRUE(user.shown.empty());
 }
@@ -206,7 +135,7 @@ TEST_F(FileHandling, AFailedSaveIsReportedAndKeepsTheCurrentFileAndCaption) {
 }
 
 TEST_F(FileHandling, ASaveThatFailsMidwayLeavesThePreviousFileIntact) {
-    TypeFixture();
+    TypeFixtureProject();
     QString path = Path("site.twl");
     SaveAs(path);
     QByteArray before = FileBytes(path);
@@ -231,7 +160,7 @@ TEST_F(FileHandling, ASaveThatFailsMidwayLeavesThePreviousFileIntact) {
 }
 
 TEST_F(FileHandling, APartialReadIsReportedAndUntiesTheProjectFromTheFile) {
-    TypeFixture();
+    TypeFixtureProject();
     SaveAs(Path("whole.twl"));
     std::string golden = ReadGolden("site_only.twl");
     QString cut = Path("cut.twl");
@@ -244,7 +173,7 @@ TEST_F(FileHandling, APartialReadIsReportedAndUntiesTheProjectFromTheFile) {
                   " could not be read completely. The windows hold only what was read before "
                   "the error, and the project is no longer tied to the file: File Save will ask "
                   "for a file name.");
-    EXPECT_EQ(SiteTexts(), QStringList({"F-1234", "", "Orlen", "", "", "", "", ""}));
+    EXPECT_EQ(SiteTexts(*site), QStringList({"F-1234", "", "Orlen", "", "", "", "", ""}));
     ExpectCurrentFile("");
 
     user.fileNames.push_back(std::nullopt);

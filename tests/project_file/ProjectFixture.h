@@ -1,0 +1,123 @@
+#pragma once
+
+#include "FakeDialogs.h"
+#include "app/FrmSiteIdentification.h"
+#include "app/GlobalVariables.h"
+#include "app/MDIFrmMain.h"
+#include "app/StartUpSequence.h"
+#include "general_design/FrmGenDesign.h"
+#include "platform/FlexGrid.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// The whole program, started as the user starts it, with scripted dialogs and
+// a scratch folder for project files.
+class ProjectFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StartUpMod::Options options;
+        options.splashMillis = 0;
+        windows = StartUpMod::Main(options);
+        ASSERT_TRUE(windows);
+        main = windows->main.get();
+        site = windows->siteIdentification;
+        design = windows->genDesign;
+        ASSERT_TRUE(dir.isValid());
+    }
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    static QByteArray FileBytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static void WriteBytes(const QString& path, const std::string& content) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content.data(), static_cast<qint64>(content.size()));
+    }
+
+    void SaveAs(const QString& path) {
+        user.fileNames.push_back(path);
+        main->mnuFileSaveAs->trigger();
+    }
+
+    void Open(const QString& path) {
+        user.fileNames.push_back(path);
+        main->mnuFileOpen->trigger();
+    }
+
+    void New() {
+        user.answers.push_back(true);
+        main->mnuNew->trigger();
+    }
+
+    void ExpectCurrentFile(const QString& path) const {
+        EXPECT_EQ(GlobalVariables::DataFileName, path);
+        EXPECT_EQ(main->windowTitle(), "Tarnwell v2.00, U.S. Units/" + path);
+    }
+
+    // The project of golden/fixture_project.twl, as the user typed it.
+    void TypeFixtureProject() {
+        site->TxtFileNumber->setText("  F-1234  ");
+        site->TxtDesignNumber->setText("");
+        site->TxtCounty->setText("Orlen");
+        site->TxtProject->setText("Route 9, \"Mill\" crossing");
+        site->TxtProjectNumber->setText("   ");
+        site->TxtStructureLocation->setText("Sta. 12+50");
+        site->TxtStream->setText("Mill Creek");
+        site->TxtDesigner->setText("J. Doe");
+
+        design->SetCulvertInletSize(3, 306, 20604); // RC box, 90 deg headwall, 6 x 4 twin
+        design->TxtManningN->setText("0.013");
+        design->TxtKeInlet->setText(" 0.45 ");
+        design->TxtInletInvertElevation->setText("100.00");
+        design->TxtOutletInvertElevation->setText("99.20");
+        design->TxtCulvertBarrelLength->setText(" 80 ");
+        design->TxtAllowableHeadWaterElevation->setText("106.5");
+        design->TxtUserSize[0]->setText("6");
+        design->TxtUserSize[1]->setText("4");
+        design->CmboUserNumBarrels->setCurrentIndex(1);
+        design->OptBarrelSize[1]->click();
+
+        DesignRow(1, true, {"2", "150", "150", "1.2"});
+        DesignRow(2, true, {"10", "300", "310.5", ""});
+        DesignRow(3, false, {"", "", "45", ""});
+        // Results as a Compute with other inputs left them: the file keeps
+        // them as shown, whatever the inputs now are.
+        ResultRow(1, {"2", "150.00", "1.20", "104.31", "2.31", "8.12", "104.31", "2.31", "103.90",
+                      "1.90", "8.12", "7.55", "2.10", "1.85", "Mild"});
+        ResultRow(2, {"10", "300.00", "0.00", "107.02", "5.02", "9.80", "107.02", "5.02", "106.40",
+                      "4.40", "9.80", "8.95", "3.05", "2.60", "Steep"});
+        design->GrdAllResults->SetCellForeColor(2, 3, QColor(255, 0, 0));
+    }
+
+    void DesignRow(int row, bool used, const QStringList& cells) {
+        design->GrdDesignQs->SetCellChecked(row, 0, used);
+        for (int c = 0; c < cells.size(); ++c) {
+            design->GrdDesignQs->SetTextMatrix(row, c + 1, cells[c]);
+        }
+    }
+
+    void ResultRow(int row, const QStringList& cells) {
+        for (int c = 0; c < cells.size(); ++c) {
+            design->GrdAllResults->SetTextMatrix(row, c, cells[c]);
+        }
+    }
+
+    FakeDialogs user;
+    std::unique_ptr<StartUpMod::LoadedWindows> windows;
+    MDIFrmMain* main = nullptr;
+    FrmSiteIdentification* site = nullptr;
+    FrmGenDesign* design = nullptr;
+    QTemporaryDir dir;
+};
