@@ -1,4 +1,4 @@
-#include "FakeDialogs.h"
+#include "ProgramFixture.h"
 #include "app/FrmAbout.h"
 #include "app/FrmSiteIdentification.h"
 #include "app/GlobalVariables.h"
@@ -15,25 +15,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-class MainWindow : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartUpMod::Options options;
-        options.splashMillis = 0;
-        windows = StartUpMod::Main(options);
-        ASSERT_TRUE(windows);
-        main = windows->main.get();
-    }
-    void TearDown() override { ToolWindow::SetProgramEnding(false); }
-
-    FakeDialogs user;
-    std::unique_ptr<StartUpMod::LoadedWindows> windows;
-    MDIFrmMain* main = nullptr;
-};
-
-} // namespace
+using MainWindow = ProgramTest;
 
 TEST_F(MainWindow, FileNewAsksWithYesAsDefaultAndNoKeepsEverything) {
     windows->siteIdentification->TxtStream->setText("Salt Creek");

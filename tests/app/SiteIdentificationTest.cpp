@@ -1,4 +1,4 @@
-#include "FakeDialogs.h"
+#include "ProgramFixture.h"
 #include "app/FrmSiteIdentification.h"
 #include "app/MDIFrmMain.h"
 #include "app/StartUpSequence.h"
@@ -13,18 +13,13 @@
 
 namespace {
 
-class SiteIdentification : public ::testing::Test {
+class SiteIdentification : public ProgramTest {
 protected:
     void SetUp() override {
-        StartUpMod::Options options;
-        options.splashMillis = 0;
-        windows = StartUpMod::Main(options);
-        ASSERT_TRUE(windows);
+        ProgramTest::SetUp();
         site = windows->siteIdentification;
     }
 
-    FakeDialogs user;
-    std::unique_ptr<StartUpMod::LoadedWindows> windows;
     FrmSiteIdentification* site = nullptr;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeDialogs.h"
+#include "ProgramFixture.h"
 #include "app/FrmSiteIdentification.h"
 #include "app/GlobalVariables.h"
 #include "app/MDIFrmMain.h"
@@ -20,14 +20,10 @@
 
 // The whole program, started as the user starts it, with scripted dialogs and
 // a scratch folder for project files.
-class ProjectFileTest : public ::testing::Test {
+class ProjectFileTest : public ProgramTest {
 protected:
     void SetUp() override {
-        StartUpMod::Options options;
-        options.splashMillis = 0;
-        windows = StartUpMod::Main(options);
-        ASSERT_TRUE(windows);
-        main = windows->main.get();
+        ProgramTest::SetUp();
         site = windows->siteIdentification;
         design = windows->genDesign;
         ASSERT_TRUE(dir.isValid());
@@ -114,9 +110,6 @@ protected:
         }
     }
 
-    FakeDialogs user;
-    std::unique_ptr<StartUpMod::LoadedWindows> windows;
-    MDIFrmMain* main = nullptr;
     FrmSiteIdentification* site = nullptr;
     FrmGenDesign* design = nullptr;
     QTemporaryDir dir;
