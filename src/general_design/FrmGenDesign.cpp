@@ -419,13 +419,13 @@ void FrmGenDesign::GetDesignData(GenDesignRecord& Record) const {
 
 void FrmGenDesign::CmdComputeAllResults_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
-        WaitCursor busy;
+        // The checks are quick; the hourglass is for the computation, not for
+        // the message boxes of a refused input.
         DesignQTWList rows;
         int errFlag = 0;
         std::string message;
         ReadDesignQTWGrid(rows, errFlag, message);
         if (errFlag == 1) {
-            WaitCursor::RestoreAll();
             Dialogs::Message(Text(message));
             return;
         }
@@ -434,10 +434,10 @@ void FrmGenDesign::CmdComputeAllResults_Click() {
         }
         std::string problem = CulvertSizeProblem();
         if (!problem.empty()) {
-            WaitCursor::RestoreAll();
             Dialogs::Message(Text(problem));
             return;
         }
+        WaitCursor busy;
         GenDesignRecord record;
         GetDesignData(record);
         GrdAllResults->SetRows(1);
