@@ -7,6 +7,7 @@
 #include "app/modGridEdit.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/FlexGrid.h"
 #include "platform/Screen.h"
 #include "platform/ToolWindow.h"
 #include "platform/WaitCursor.h"
@@ -36,6 +37,8 @@ MDIFrmMain::MDIFrmMain() {
 
     QMenuBar* bar = menuBar();
     mnuFile = bar->addMenu("File");
+    // Save, New and Exit must see a cell that is still being typed as typed.
+    connect(mnuFile, &QMenu::aboutToShow, this, [] { FlexGrid::CommitTyping(); });
     mnuNew = AddItem(mnuFile, "New");
     mnuFileOpen = AddItem(mnuFile, "Open");
     mnuFileSave = AddItem(mnuFile, "Save");
@@ -83,9 +86,8 @@ MDIFrmMain::MDIFrmMain() {
     mnuAbout = AddItem(mnuHelp, "About");
 
     Bind(mnuNew, [this] { mnuNew_Click(); });
-    Bind(mnuSelectPrinter, [] {
-        RunUserAction(ErrorStyle::NumberFirstTitled, [] { frmSelectPrinter::Display(); });
-    });
+    Bind(mnuSelectPrinter,
+         [] { RunUserAction(ErrorStyle::NumberFirstTitled, [] { frmSelectPrinter::Display(); }); });
     Bind(mnuExit, [this] { mnuExit_Click(); });
     Bind(mnuAbout, [this] { mnuAbout_Click(); });
     Bind(mnuOnLineHelp, [this] { mnuOnLineHelp_Click(); });

@@ -3,6 +3,7 @@
 #include "platform/AppError.h"
 #include "platform/Screen.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -376,6 +377,22 @@ double FlexGrid::ClientHeightTwips() const {
 
 void FlexGrid::FitToContents() {
     resize(ContentWidth() + 2 * frameWidth(), ContentHeight() + 2 * frameWidth());
+}
+
+void FlexGrid::CommitTyping() {
+    for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
+        auto* grid = qobject_cast<FlexGrid*>(widget);
+        if (!grid) {
+            continue;
+        }
+        if (grid->state() == QAbstractItemView::EditingState) {
+            if (QWidget* editor = grid->indexWidget(grid->currentIndex())) {
+                grid->commitData(editor);
+                grid->closeEditor(editor, QAbstractItemDelegate::NoHint);
+            }
+        }
+        return;
+    }
 }
 
 double FlexGrid::TextHeightTwips(const QString& text) const {

@@ -118,6 +118,10 @@ public:
     // key starts it). Off unless a window asks for it.
     void SetEditable(bool editable);
     bool Editable() const;
+    // Ends the typing in a cell of whichever grid has the keyboard focus and
+    // keeps what was typed. Commands reached without moving the focus (the
+    // menus) call it first, so that they see the cell as the user sees it.
+    static void CommitTyping();
 
     // The inside of the grid: its size less the border and the scroll bars
     // that its rows and columns need at that size.

@@ -16,6 +16,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 
 namespace FileHandling {
 namespace {
@@ -39,13 +41,14 @@ QString ChosenName(const std::optional<QString>& name) {
     throw AppError(ErrorNumber::FileError, file.errorString().toStdString());
 }
 
-std::string LoadFile(const QString& path) {
+// The file's bytes; nullopt for a file far larger than any project file.
+std::optional<std::string> LoadFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ThrowFileError(file);
     }
     if (file.size() > MaxFileSize) {
-        throw AppError(ErrorNumber::FileError, "The file is too large to be a project file");
+        return std::nullopt;
     }
     QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError) {
@@ -83,9 +86,10 @@ void OpenDataFile() {
             if (path.isEmpty()) {
                 return;
             }
-            std::string content = LoadFile(path);
-            FieldReader in(content);
-            switch (ProjectFileFormat::CheckHeader(in)) {
+            std::optional<std::string> content = LoadFile(path);
+            FieldReader in(content ? std::string_view(*content) : std::string_view());
+            switch (content ? ProjectFileFormat::CheckHeader(in)
+                            : ProjectFileFormat::HeaderCheck::NotProjectFile) {
             case ProjectFileFormat::HeaderCheck::NotProjectFile:
                 Dialogs::Message(
                     "The file selected does not appear to be an Tarnwell software data file.");

@@ -88,7 +88,17 @@ std::string WriteProject(const SectionTable& sections) {
 }
 
 HeaderCheck CheckHeader(FieldReader& in) {
-    if (!ContainsIgnoringCase(in.ReadText(), Signature)) {
+    std::string first;
+    try {
+        first = in.ReadText();
+    } catch (const AppError& error) {
+        // A first field longer than any project file holds: some other kind of file.
+        if (error.number == ReadError::FieldTooLong) {
+            return HeaderCheck::NotProjectFile;
+        }
+        throw;
+    }
+    if (!ContainsIgnoringCase(first, Signature)) {
         return HeaderCheck::NotProjectFile;
     }
     if (!ContainsIgnoringCase(in.ReadText(), UnitsWord)) {

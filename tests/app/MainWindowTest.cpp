@@ -4,12 +4,16 @@
 #include "app/GlobalVariables.h"
 #include "app/MDIFrmMain.h"
 #include "app/StartUpSequence.h"
+#include "general_design/FrmGenDesign.h"
+#include "platform/FlexGrid.h"
 #include "platform/ToolWindow.h"
 #include "platform/WaitCursor.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
@@ -116,4 +120,22 @@ TEST_F(MainWindow, OnlineHelpOpensThePagesOrSaysTheyAreMissing) {
     main->mnuOnLineHelp->trigger();
     EXPECT_EQ(user.openedDocuments, std::vector<QString>({page}));
     EXPECT_EQ(user.MessageTexts().size(), 1u);
+}
+
+TEST_F(MainWindow, OpeningTheFileMenuKeepsACellStillBeingTyped) {
+    FrmGenDesign& design = *windows->genDesign;
+    design.StartUp();
+    main->activateWindow();
+    FlexGrid& grid = *design.GrdDesignQs;
+    grid.setFocus();
+    grid.setCurrentCell(1, 3);
+    grid.editItem(grid.item(1, 3));
+    QApplication::processEvents();
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->setText("150");
+    EXPECT_TRUE(grid.TextMatrix(1, 3).isEmpty());
+
+    emit main->mnuFile->aboutToShow();
+    EXPECT_EQ(grid.TextMatrix(1, 3), "150");
 }

@@ -84,6 +84,7 @@ TEST_F(FileHandling, RefusedFilesAreReportedAndTheDialogComesBack) {
     for (const Case& c : std::vector<Case>{
              {"metric.twl", "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"METRICUNITS\"\r\n", OtherUnits},
              {"notes.txt", "\"Culvert notes\"\r\n\"ENGLISHUNITS\"\r\n", NotProjectFile},
+             {"drawing.bin", std::string(70000, 'x') + "\r\n", NotProjectFile},
          }) {
         site->TxtCounty->setText("Kept");
         GlobalVariables::DataFileName = Path("current.twl");
