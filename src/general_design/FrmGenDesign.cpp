@@ -85,6 +85,8 @@ FrmGenDesign::FrmGenDesign(QMdiArea& area) : ToolWindow(area, "General Culvert D
     BuildDesignQsFrame();
     BuildCulvertFrame();
     BuildResultsFrame();
+    // Stacked by a layout, so that the results grid uses whatever room the
+    // engineer gives the window.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -275,6 +277,9 @@ void FrmGenDesign::DisplayCulvertTypeInlets() {
     }
     if (CmboInletType->count() > 0) {
         DisplayInletKe();
+    } else {
+        // A Ke left from another type would pass for this one's.
+        TxtKeInlet->clear();
     }
     OptBarrelSize[0]->setText(Text("VSHA Standard Sizes: " + type.StdSizeCaption));
     CmboVSHAStandardSize->clear();
@@ -366,6 +371,9 @@ int FrmGenDesign::UserSizeDataCheck() {
 
 std::string FrmGenDesign::CulvertSizeProblem() const {
     const GenDesignCulvertType& type = SelectedType();
+    if (CmboInletType->currentIndex() < 0) {
+        return "The culvert type " + type.ComboText + " has no inlets in the catalogue.";
+    }
     if (OptBarrelSize[0]->isChecked()) {
         if (CmboVSHAStandardSize->currentIndex() < 0) {
             return "The culvert type " + type.ComboText +

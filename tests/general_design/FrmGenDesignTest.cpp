@@ -389,3 +389,19 @@ TEST_F(GenDesignWindow, DesignGridKeysDeleteCopyAndPasteWithCtrlAlone) {
     EXPECT_FALSE(grid.CellChecked(1, 0));
     EXPECT_TRUE(user.shown.empty());
 }
+
+TEST_F(GenDesignWindow, ATypeWithoutInletsShowsNoKeAndIsNotComputed) {
+    GlobalVariables::GenDesignCulvertTypes[2].Inlets = {{}};
+    window->CmboCulvertType->setCurrentIndex(1);
+    EXPECT_EQ(window->CmboInletType->count(), 0);
+    EXPECT_TRUE(window->TxtKeInlet->text().isEmpty());
+    TypeCulvert();
+    window->TxtKeInlet->setText("0.5");
+    DesignRow(1, "50");
+    window->CmdComputeAllResults->click();
+    EXPECT_EQ(
+        user.MessageTexts(),
+        std::vector<QString>(
+            {"The culvert type RCB: Reinforced Concrete Box has no inlets in the catalogue."}));
+    EXPECT_EQ(window->GrdAllResults->Rows(), 11);
+}
