@@ -3,6 +3,7 @@
 #include "hydraulics/PipeArchGeom.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 
 #include <QGridLayout>
@@ -62,31 +63,20 @@ void MainFrm::Command1_Click() {
     RunUserAction(ErrorStyle::Titled, [this] { Compute(); });
 }
 
-std::optional<double> MainFrm::ReadNumber(QLineEdit* box) const {
-    const std::string text = Numbers::Trim(box->text().toStdString());
-    const QString field = box->accessibleName();
-    if (text.empty()) {
-        Dialogs::Message("A value is required for " + field + ".");
-        return std::nullopt;
-    }
-    std::optional<double> value = Numbers::ParseNumber(text);
-    if (!value) {
-        Dialogs::Message("The value entered for " + field +
-                         " can not be evaluated as a number. Please re-enter the " + field + ".");
-    }
-    return value;
-}
-
 void MainFrm::Compute() {
-    double inputs[6];
     QLineEdit* const boxes[6] = {Text10, Text1, Text2, Text3, Text11, Text12};
-    for (int i = 0; i < 6; ++i) {
-        std::optional<double> value = ReadNumber(boxes[i]);
-        if (!value) {
-            return;
-        }
-        inputs[i] = *value;
+    std::vector<InputChecks::NumberCheck> checks;
+    for (QLineEdit* box : boxes) {
+        const std::string field = box->accessibleName().toStdString();
+        checks.push_back(InputChecks::TypedNumber(box->objectName().toStdString(),
+                                                  box->text().toStdString(), field, field));
     }
+    const InputChecks::Outcome outcome = InputChecks::Check(checks);
+    if (outcome.failure) {
+        Dialogs::Message(QString::fromStdString(outcome.failure->message));
+        return;
+    }
+    const std::vector<double>& inputs = outcome.values;
     // Inches to feet; the discharge is taken as it stands.
     const double span = inputs[0] / 12;
     const double rise = inputs[1] / 12;

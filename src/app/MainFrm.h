@@ -2,8 +2,6 @@
 
 #include "platform/ToolWindow.h"
 
-#include <optional>
-
 class QLineEdit;
 class QPushButton;
 
@@ -46,7 +44,5 @@ public:
     QLineEdit* Text16;
 
 private:
-    // The box's number, or nullopt after telling the user what is wrong with it.
-    std::optional<double> ReadNumber(QLineEdit* box) const;
     void Compute();
 };

@@ -31,6 +31,9 @@ long CLng(double value);
 // on the value's decimal text (15 significant digits), so 2.675 gives "2.68".
 std::string Format(double value, std::string_view pattern);
 
+// The pattern of most numbers the program shows: grouped, two decimals.
+inline constexpr std::string_view GroupedTwoDecimals = "###,###,###,###,###,##0.00";
+
 // The default number-to-text conversion: at most 15 significant digits, no
 // grouping, no trailing zeros (1/3 gives "0.333333333333333").
 std::string GeneralText(double value);

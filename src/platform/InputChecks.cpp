@@ -1,0 +1,67 @@
+#include "platform/InputChecks.h"
+
+#include "platform/Numbers.h"
+
+namespace InputChecks {
+namespace {
+
+std::optional<Failure> Read(const NumberCheck& check, double& value) {
+    const std::string text = Numbers::Trim(check.text);
+    if (text.empty()) {
+        if (!check.required.empty()) {
+            return Failure{check.field, check.required};
+        }
+        if (check.blankValue) {
+            value = *check.blankValue;
+            return std::nullopt;
+        }
+    }
+    const std::optional<double> number = Numbers::ParseNumber(text);
+    if (!number) {
+        return Failure{check.field, check.notNumeric};
+    }
+    for (const Rule& rule : check.rules) {
+        if (!rule.holds(*number)) {
+            return Failure{check.field, rule.message};
+        }
+    }
+    value = *number;
+    return std::nullopt;
+}
+
+} // namespace
+
+Outcome Check(std::span<const NumberCheck> checks) {
+    Outcome outcome;
+    for (const NumberCheck& check : checks) {
+        double value = 0;
+        if (auto failure = Read(check, value)) {
+            outcome.failure = std::move(failure);
+            outcome.values.clear();
+            return outcome;
+        }
+        outcome.values.push_back(value);
+    }
+    return outcome;
+}
+
+NumberCheck TypedNumber(std::string field, std::string text, const std::string& requiredName,
+                        const std::string& name) {
+    NumberCheck check;
+    check.field = std::move(field);
+    check.text = std::move(text);
+    check.required = "A value is required for " + requiredName + ".";
+    check.notNumeric = "The value entered for " + name +
+                       " can not be evaluated as a number. Please re-enter the " + name + ".";
+    return check;
+}
+
+bool Positive(double value) {
+    return value > 0;
+}
+
+bool NotNegative(double value) {
+    return value >= 0;
+}
+
+} // namespace InputChecks

@@ -1,0 +1,7 @@
+#include "platform/UiText.h"
+
+#include "platform/Numbers.h"
+
+std::string TrimmedText(const QString& text) {
+    return Numbers::Trim(text.toStdString());
+}

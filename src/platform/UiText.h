@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// The program's texts are std::string; Qt's controls want QString.
+inline QString ToQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A control's text without the blanks around it, as the checks and the reports read it.
+std::string TrimmedText(const QString& text);

@@ -1,0 +1,75 @@
+#include "platform/InputChecks.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace InputChecks;
+
+NumberCheck Length(const std::string& text) {
+    NumberCheck check = TypedNumber("TxtLength", text, "the Length", "Length");
+    check.rules.push_back({Positive, "Length must be > 0."});
+    return check;
+}
+
+NumberCheck Depth(const std::string& text) {
+    NumberCheck check;
+    check.field = "TxtDepth";
+    check.text = text;
+    check.blankValue = 0.0;
+    check.notNumeric = "Depth is not a number.";
+    check.rules.push_back({NotNegative, "Depth must be >= 0."});
+    return check;
+}
+
+TEST(InputChecks, TheFirstFailingCheckNamesItsFieldAndStopsTheRest) {
+    struct Case {
+        const char* length;
+        const char* depth;
+        const char* field; // "" when every check passes
+        const char* message;
+    };
+    const Case cases[] = {
+        {"  ", "x", "TxtLength", "A value is required for the Length."},
+        {"1e999", "x", "TxtLength",
+         "The value entered for Length can not be evaluated as a number. Please re-enter the "
+         "Length."},
+        {"nan", "", "TxtLength",
+         "The value entered for Length can not be evaluated as a number. Please re-enter the "
+         "Length."},
+        {"0", "x", "TxtLength", "Length must be > 0."},
+        {"2", "abc", "TxtDepth", "Depth is not a number."},
+        {"2", "-0.5", "TxtDepth", "Depth must be >= 0."},
+        {"2", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.length) + " / " + c.depth);
+        const NumberCheck checks[] = {Length(c.length), Depth(c.depth)};
+        const Outcome outcome = Check(checks);
+        if (*c.field == '\0') {
+            EXPECT_FALSE(outcome.failure);
+            continue;
+        }
+        ASSERT_TRUE(outcome.failure);
+        EXPECT_EQ(outcome.failure->field, c.field);
+        EXPECT_EQ(outcome.failure->message, c.message);
+        EXPECT_TRUE(outcome.values.empty());
+    }
+}
+
+TEST(InputChecks, PassingChecksGiveTheirValuesInOrderWithBlankStandingForItsValue) {
+    const NumberCheck checks[] = {Length(" 1,250.5 "), Depth("  "), Depth("3")};
+    const Outcome outcome = Check(checks);
+    ASSERT_FALSE(outcome.failure);
+    EXPECT_EQ(outcome.values, (std::vector<double>{1250.5, 0.0, 3.0}));
+}
+
+TEST(InputChecks, BlankWithoutARequiredMessageOrAValueIsNotANumber) {
+    NumberCheck check = Depth("");
+    check.blankValue.reset();
+    const Outcome outcome = Check(std::span(&check, 1));
+    ASSERT_TRUE(outcome.failure);
+    EXPECT_EQ(outcome.failure->message, "Depth is not a number.");
+}
+
+} // namespace
