@@ -7,8 +7,10 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
+#include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
+#include "platform/UiText.h"
 #include "platform/WaitCursor.h"
 
 #include <QComboBox>
@@ -19,13 +21,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace {
 
 FrmGenDesign* instance = nullptr;
-
-const char* const NumberPattern = "###,###,###,###,###,##0.00";
 
 template <class Widget>
 Widget* Place(Widget* widget, double left, double top, double width, double height) {
@@ -39,43 +41,26 @@ QLabel* RightLabel(QWidget* parent, const char* caption, double left, double top
     return label;
 }
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 std::string Trimmed(const QLineEdit* box) {
-    return Numbers::Trim(box->text().toStdString());
+    return TrimmedText(box->text());
 }
 
-// The message of the first check a typed number fails, or "".
-struct NumberCheck {
-    QLineEdit* box;
-    std::string required;
-    std::string notNumeric;
-    std::string notPositive; // empty: any value
-};
+// Exceeded headwater elevations are shown in pure red.
+const QColor Red(255, 0, 0);
 
-std::string FirstFailure(const NumberCheck& check) {
-    std::string text = Trimmed(check.box);
-    if (text.empty()) {
-        return check.required;
-    }
-    auto value = Numbers::ParseNumber(text);
-    if (!value) {
-        return check.notNumeric;
-    }
-    if (!check.notPositive.empty() && *value <= 0) {
-        return check.notPositive;
-    }
-    return "";
+int SelectedID(const QComboBox* list) {
+    const int index = list->currentIndex();
+    return index < 0 ? GenDesignContents::NoSelection : list->itemData(index).toInt();
 }
 
-NumberCheck FieldCheck(QLineEdit* box, const std::string& requiredName, const std::string& name,
-                       bool positive) {
-    return {box, "A value is required for " + requiredName + ".",
-            "The value entered for " + name +
-                " can not be evaluated as a number. Please re-enter the " + name + ".",
-            positive ? name + " must be > 0." : ""};
+// Shows the first failure of the checks; true when there was one.
+bool RefusedInput(std::span<const InputChecks::NumberCheck> checks) {
+    const InputChecks::Outcome outcome = InputChecks::Check(checks);
+    if (outcome.failure) {
+        Dialogs::Message(ToQString(outcome.failure->message));
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -225,10 +210,10 @@ void FrmGenDesign::Initialize() {
     const QSignalBlocker blockTypes(CmboCulvertType);
     const auto& types = GlobalVariables::GenDesignCulvertTypes;
     for (size_t t = 1; t < types.size(); ++t) {
-        CmboCulvertType->addItem(Text(types[t].ComboText), types[t].IDNum);
+        CmboCulvertType->addItem(ToQString(types[t].ComboText), types[t].IDNum);
     }
     for (int n = 1; n <= 3; ++n) {
-        CmboUserNumBarrels->addItem(Text(GenDesign::GetBarrelCountWord(n)));
+        CmboUserNumBarrels->addItem(ToQString(GenDesign::GetBarrelCountWord(n)));
     }
     CmboUserNumBarrels->setCurrentIndex(0);
     if (CmboCulvertType->count() > 0) {
@@ -253,25 +238,21 @@ void FrmGenDesign::StartUp() {
 }
 
 const GenDesignCulvertType& FrmGenDesign::SelectedType() const {
-    const auto& types = GlobalVariables::GenDesignCulvertTypes;
-    size_t t = static_cast<size_t>(CmboCulvertType->currentIndex() + 1);
-    if (CmboCulvertType->currentIndex() < 0 || t >= types.size()) {
-        throw AppError(ErrorNumber::SubscriptOutOfRange, "No culvert type is selected");
-    }
-    return types[t];
+    return CatalogueEntry(GlobalVariables::GenDesignCulvertTypes,
+                          CmboCulvertType->currentIndex() + 1, "culvert type");
 }
 
 void FrmGenDesign::DisplayCulvertTypeInlets() {
     const GenDesignCulvertType& type = SelectedType();
     std::string notes = Numbers::Trim(type.UserSizeNotes);
     OptBarrelSize[1]->setText(notes.empty() ? "Enter Barrel Size"
-                                            : Text("Enter Barrel Size: (" + notes + ")"));
-    TxtManningN->setText(Text(" " + Numbers::GeneralText(type.DefaultManningN)));
+                                            : ToQString("Enter Barrel Size: (" + notes + ")"));
+    TxtManningN->setText(ToQString(" " + Numbers::GeneralText(type.DefaultManningN)));
     {
         const QSignalBlocker block(CmboInletType);
         CmboInletType->clear();
         for (size_t i = 1; i < type.Inlets.size(); ++i) {
-            CmboInletType->addItem(Text(type.Inlets[i].Description), type.Inlets[i].InletID);
+            CmboInletType->addItem(ToQString(type.Inlets[i].Description), type.Inlets[i].InletID);
         }
         CmboInletType->setCurrentIndex(CmboInletType->count() > 0 ? 0 : -1);
     }
@@ -281,18 +262,19 @@ void FrmGenDesign::DisplayCulvertTypeInlets() {
         // A Ke left from another type would pass for this one's.
         TxtKeInlet->clear();
     }
-    OptBarrelSize[0]->setText(Text("VSHA Standard Sizes: " + type.StdSizeCaption));
+    OptBarrelSize[0]->setText(ToQString("VSHA Standard Sizes: " + type.StdSizeCaption));
     CmboVSHAStandardSize->clear();
     for (size_t s = 1; s < type.StdSizes.size(); ++s) {
-        CmboVSHAStandardSize->addItem(Text(type.StdSizes[s].Label), type.StdSizes[s].StdIDNum);
+        CmboVSHAStandardSize->addItem(ToQString(type.StdSizes[s].Label), type.StdSizes[s].StdIDNum);
     }
     CmboVSHAStandardSize->setCurrentIndex(CmboVSHAStandardSize->count() > 0 ? 0 : -1);
-    QString units = Text(GenDesign::GetUnitsWord(type.DisplayUnits));
+    QString units = ToQString(GenDesign::GetUnitsWord(type.DisplayUnits));
     for (int k = 0; k < 5; ++k) {
         bool shown = k + 1 <= type.NumSizeParameters;
         if (shown) {
             size_t name = static_cast<size_t>(k + 1);
-            LblUserSize[k]->setText(name < type.SizeTexts.size() ? Text(type.SizeTexts[name]) : "");
+            LblUserSize[k]->setText(name < type.SizeTexts.size() ? ToQString(type.SizeTexts[name])
+                                                                 : "");
             LblUnits[k]->setText(units);
         }
         LblUserSize[k]->setVisible(shown);
@@ -302,12 +284,9 @@ void FrmGenDesign::DisplayCulvertTypeInlets() {
 }
 
 void FrmGenDesign::DisplayInletKe() {
-    const GenDesignCulvertType& type = SelectedType();
-    size_t i = static_cast<size_t>(CmboInletType->currentIndex() + 1);
-    if (CmboInletType->currentIndex() < 0 || i >= type.Inlets.size()) {
-        throw AppError(ErrorNumber::SubscriptOutOfRange, "No inlet is selected");
-    }
-    TxtKeInlet->setText(Text(" " + Numbers::GeneralText(type.Inlets[i].Ke)));
+    const GenCulvertInlet& inlet =
+        CatalogueEntry(SelectedType().Inlets, CmboInletType->currentIndex() + 1, "inlet");
+    TxtKeInlet->setText(ToQString(" " + Numbers::GeneralText(inlet.Ke)));
 }
 
 void FrmGenDesign::SetSizeInputMethods() {
@@ -329,44 +308,43 @@ void FrmGenDesign::OptBarrelSize_Click() {
 }
 
 int FrmGenDesign::DesignDataCheck() {
-    const NumberCheck checks[] = {
-        FieldCheck(TxtInletInvertElevation, "the Inlet Invert Elevation", "Inlet Invert Elevation",
-                   false),
-        FieldCheck(TxtOutletInvertElevation, "the Outlet Invert Elevation",
-                   "Outlet Invert Elevation", false),
-        FieldCheck(TxtCulvertBarrelLength, "the Culvert Barrel Length", "Culvert Barrel Length",
-                   true),
-        FieldCheck(TxtManningN, "Manning N", "Manning N", true),
-        FieldCheck(TxtKeInlet, "Ke", "Ke", true),
+    using InputChecks::TypedNumber;
+    auto positive = [](InputChecks::NumberCheck check, const std::string& name) {
+        check.rules.push_back({InputChecks::Positive, name + " must be > 0."});
+        return check;
     };
-    for (const NumberCheck& check : checks) {
-        std::string failure = FirstFailure(check);
-        if (!failure.empty()) {
-            Dialogs::Message(Text(failure));
-            return 1;
-        }
-    }
-    return 0;
+    const InputChecks::NumberCheck checks[] = {
+        TypedNumber("TxtInletInvertElevation", Trimmed(TxtInletInvertElevation),
+                    "the Inlet Invert Elevation", "Inlet Invert Elevation"),
+        TypedNumber("TxtOutletInvertElevation", Trimmed(TxtOutletInvertElevation),
+                    "the Outlet Invert Elevation", "Outlet Invert Elevation"),
+        positive(TypedNumber("TxtCulvertBarrelLength", Trimmed(TxtCulvertBarrelLength),
+                             "the Culvert Barrel Length", "Culvert Barrel Length"),
+                 "Culvert Barrel Length"),
+        positive(TypedNumber("TxtManningN", Trimmed(TxtManningN), "Manning N", "Manning N"),
+                 "Manning N"),
+        positive(TypedNumber("TxtKeInlet", Trimmed(TxtKeInlet), "Ke", "Ke"), "Ke"),
+    };
+    return RefusedInput(checks) ? 1 : 0;
 }
 
 int FrmGenDesign::UserSizeDataCheck() {
     if (OptBarrelSize[0]->isChecked()) {
         return 0;
     }
+    std::vector<InputChecks::NumberCheck> checks;
     for (int k = 0; k < SelectedType().NumSizeParameters && k < 5; ++k) {
-        std::string caption = LblUserSize[k]->text().toStdString();
-        NumberCheck check{TxtUserSize[k], "A value must be entered for " + caption + ".",
-                          "The " + caption +
-                              " can not be evaluated as a number. Please re-enter the " + caption +
-                              ".",
-                          "The " + caption + " must be > 0."};
-        std::string failure = FirstFailure(check);
-        if (!failure.empty()) {
-            Dialogs::Message(Text(failure));
-            return 1;
-        }
+        const std::string caption = LblUserSize[k]->text().toStdString();
+        InputChecks::NumberCheck& check = checks.emplace_back();
+        check.field = "TxtUserSize(" + std::to_string(k) + ")";
+        check.text = Trimmed(TxtUserSize[k]);
+        check.required = "A value must be entered for " + caption + ".";
+        check.notNumeric = "The " + caption +
+                           " can not be evaluated as a number. Please re-enter the " + caption +
+                           ".";
+        check.rules.push_back({InputChecks::Positive, "The " + caption + " must be > 0."});
     }
-    return 0;
+    return RefusedInput(checks) ? 1 : 0;
 }
 
 std::string FrmGenDesign::CulvertSizeProblem() const {
@@ -414,11 +392,8 @@ void FrmGenDesign::GetDesignData(GenDesignRecord& Record) const {
         Record.NumBarrels = CmboUserNumBarrels->currentIndex() + 1;
         return;
     }
-    size_t s = static_cast<size_t>(Record.StandardSizeIndex);
-    if (Record.StandardSizeIndex < 1 || s >= type.StdSizes.size()) {
-        throw AppError(ErrorNumber::SubscriptOutOfRange, "No standard size is selected");
-    }
-    const GenStandardSize& size = type.StdSizes[s];
+    const GenStandardSize& size =
+        CatalogueEntry(type.StdSizes, Record.StandardSizeIndex, "standard size");
     for (int k = 1; k <= Record.NumSizes; ++k) {
         Record.Sizes[k] = static_cast<size_t>(k) < size.SizesFt.size() ? size.SizesFt[k] : 0.0;
     }
@@ -434,7 +409,7 @@ void FrmGenDesign::CmdComputeAllResults_Click() {
         std::string message;
         ReadDesignQTWGrid(rows, errFlag, message);
         if (errFlag == 1) {
-            Dialogs::Message(Text(message));
+            Dialogs::Message(ToQString(message));
             return;
         }
         if (DesignDataCheck() == 1 || UserSizeDataCheck() == 1) {
@@ -442,77 +417,71 @@ void FrmGenDesign::CmdComputeAllResults_Click() {
         }
         std::string problem = CulvertSizeProblem();
         if (!problem.empty()) {
-            Dialogs::Message(Text(problem));
+            Dialogs::Message(ToQString(problem));
             return;
         }
         WaitCursor busy;
         GenDesignRecord record;
         GetDesignData(record);
+        const GenDesignCulvertType& type = SelectedType();
+        const GenCulvertInlet& inlet = CatalogueEntry(type.Inlets, record.InletIndex, "inlet");
         GrdAllResults->SetRows(1);
         for (size_t i = 1; i < rows.size(); ++i) {
             record.Q = rows[i].Q;
             record.TWDepth = rows[i].TWDepth;
             record.QBarrel = record.Q / record.NumBarrels;
-            GenDesign::ComputeCulvertForDesignQ(record);
+            GenDesign::ComputeCulvertForDesignQ(record, type, inlet);
             ShowDesignResultRow(rows, static_cast<int>(i), record);
         }
-        GrdAllResults->AutoSize(0, 14);
+        GrdAllResults->AutoSize(0, GenDesignResults::ColumnCount - 1);
     });
 }
 
 void FrmGenDesign::ShowDesignResultRow(const DesignQTWList& Rows, int Index,
                                        const GenDesignRecord& Record) {
+    using namespace GenDesignResults;
     const DesignQTWRecord& row = Rows[static_cast<size_t>(Index)];
     GrdAllResults->SetRows(Index + 1);
-    auto number = [](double value) { return Text(Numbers::Format(value, NumberPattern)); };
-    const QString cells[15] = {
-        Text(row.ReturnPeriodText),   number(Record.Q),
-        number(row.TWDepth),          number(Record.HWElev),
-        number(Record.HWHead),        Text(Record.ExitVelText),
-        number(Record.ICHWElev),      number(Record.ICHead),
-        number(Record.OCHWElev),      number(Record.OCHead),
-        Text(Record.ICExitVelText),   Text(Record.OCExitVelText),
-        number(Record.CriticalDepth), Text(Record.NormalDepthText),
-        Text(Record.SlopeClassText),
-    };
-    for (int c = 0; c < 15; ++c) {
-        GrdAllResults->SetTextMatrix(Index, c, cells[c]);
+    auto number = [](double value) { return Numbers::Format(value, Numbers::GroupedTwoDecimals); };
+    RowTexts cells;
+    cells[ReturnPeriod] = row.ReturnPeriodText;
+    cells[Q] = number(Record.Q);
+    cells[TW] = number(row.TWDepth);
+    cells[HWElev] = number(Record.HWElev);
+    cells[HWHead] = number(Record.HWHead);
+    cells[ExitVel] = Record.ExitVelText;
+    cells[ICHWElev] = number(Record.ICHWElev);
+    cells[ICHead] = number(Record.ICHead);
+    cells[OCHWElev] = number(Record.OCHWElev);
+    cells[OCHead] = number(Record.OCHead);
+    cells[ICExitVel] = Record.ICExitVelText;
+    cells[OCExitVel] = Record.OCExitVelText;
+    cells[CriticalDepth] = number(Record.CriticalDepth);
+    cells[NormalDepth] = Record.NormalDepthText;
+    cells[HydraulicSlope] = Record.SlopeClassText;
+    for (int c = 0; c < ColumnCount; ++c) {
+        GrdAllResults->SetTextMatrix(Index, c, ToQString(cells[static_cast<size_t>(c)]));
     }
-    std::string allowable = Numbers::Trim(Record.AllowableHWText);
-    auto limit = Numbers::ParseNumber(allowable);
+    auto limit = Numbers::ParseNumber(Numbers::Trim(Record.AllowableHWText));
     if (limit && *limit > Record.InletInvertElev && Record.HWElev > *limit) {
-        GrdAllResults->SetCellForeColor(Index, 3, QColor(255, 0, 0));
+        GrdAllResults->SetCellForeColor(Index, HWElev, Red);
     }
 }
 
 void FrmGenDesign::InitializeAllResultsGrid() {
-    static const char* const headings[15] = {
-        "Return\r\nPeriod\r\n(Years)",
-        "\r\nQ\r\n(ft^3/s)",
-        "\r\nTW\r\n(ft)",
-        "HW\r\nElev.\r\n(ft)",
-        "HW\r\nH\r\n(ft)",
-        "Exit\r\nVel.\r\n(ft/s)",
-        "I.C. HW\r\nElev.\r\n(ft)",
-        "I.C.\r\nH\r\n(ft)",
-        "O.C. HW\r\nElev.\r\n(ft)",
-        "O.C.\r\nH\r\n(ft)",
-        "Exit Vel.\r\nI.C.\r\n(ft/s)",
-        "Exit Vel.\r\nO.C.\r\n(ft/s)",
-        "Crit.\r\nDepth\r\n(ft)",
-        "Normal\r\nDepth\r\n(ft)",
-        "\r\nHydraulic\r\nSlope",
-    };
-    GrdAllResults->SetCols(15);
+    using namespace GenDesignResults;
+    GrdAllResults->SetCols(ColumnCount);
     GrdAllResults->SetRows(11);
     GrdAllResults->SetFixedCols(0);
     GrdAllResults->SetRowHeightTwips(0, std::round(3.2 * GrdAllResults->TextHeightTwips("By")));
-    for (int c = 0; c < 15; ++c) {
-        GrdAllResults->SetTextMatrix(0, c, headings[c]);
+    for (int c = 0; c < ColumnCount; ++c) {
+        const HeadingLines& lines = Headings[static_cast<size_t>(c)].shown;
+        GrdAllResults->SetTextMatrix(0, c,
+                                     QString("%1\r\n%2\r\n%3").arg(lines[0], lines[1], lines[2]));
         GrdAllResults->SetColAlignment(c, Qt::AlignCenter);
     }
     GrdAllResults->FitRowHeight(0);
-    GrdAllResults->AutoSize(0, 14);
+    GrdAllResults->AutoSize(0, ColumnCount - 1);
 }
 
 void FrmGenDesign::ClearResultsGrd() {
@@ -566,4 +535,108 @@ void FrmGenDesign::SetCulvertInletSize(int CulvertID, int InletID, int SizeID) {
     if (size >= 0) {
         CmboVSHAStandardSize->setCurrentIndex(size);
     }
+}
+
+GenDesignContents FrmGenDesign::Contents() const {
+    GenDesignContents contents;
+    const FlexGrid& design = *GrdDesignQs;
+    for (int row = 1; row < design.Rows(); ++row) {
+        GenDesignContents::DesignRow& saved = contents.designRows.emplace_back();
+        saved.used = design.CellChecked(row, 0);
+        for (int col = 1; col < design.Cols(); ++col) {
+            saved.cells.push_back(design.TextMatrix(row, col).toStdString());
+        }
+    }
+    const FlexGrid& results = *GrdAllResults;
+    const int cols = std::min<int>(results.Cols(), GenDesignResults::ColumnCount);
+    for (int row = 1; row < results.Rows(); ++row) {
+        GenDesignContents::ResultRow& saved = contents.resultRows.emplace_back();
+        for (int col = 0; col < cols; ++col) {
+            saved.cells[static_cast<size_t>(col)] = results.TextMatrix(row, col).toStdString();
+        }
+        saved.exceeded = results.CellForeColor(row, GenDesignResults::HWElev) == Red;
+    }
+    contents.allowableHeadWaterElevation = TxtAllowableHeadWaterElevation->text().toStdString();
+    contents.inletInvertElevation = TxtInletInvertElevation->text().toStdString();
+    contents.outletInvertElevation = TxtOutletInvertElevation->text().toStdString();
+    contents.culvertBarrelLength = TxtCulvertBarrelLength->text().toStdString();
+    contents.culvertTypePosition = CmboCulvertType->currentIndex();
+    contents.culvertTypeID = SelectedID(CmboCulvertType);
+    contents.culvertTypeText = CmboCulvertType->currentText().toStdString();
+    contents.inletID = SelectedID(CmboInletType);
+    contents.inletText = CmboInletType->currentText().toStdString();
+    contents.manningN = TxtManningN->text().toStdString();
+    contents.keInlet = TxtKeInlet->text().toStdString();
+    contents.userSizeOption = OptBarrelSize[1]->isChecked();
+    contents.standardSizePosition = CmboVSHAStandardSize->currentIndex();
+    contents.standardSizeID = SelectedID(CmboVSHAStandardSize);
+    for (size_t k = 0; k < TxtUserSize.size(); ++k) {
+        contents.userSizes[k] = TxtUserSize[k]->text().toStdString();
+    }
+    contents.userNumBarrelsPosition = CmboUserNumBarrels->currentIndex();
+    contents.userNumBarrelsText = CmboUserNumBarrels->currentText().toStdString();
+    return contents;
+}
+
+void FrmGenDesign::SetInputText(Input input, const std::string& text) {
+    QLineEdit* const boxes[] = {TxtAllowableHeadWaterElevation,
+                                TxtInletInvertElevation,
+                                TxtOutletInvertElevation,
+                                TxtCulvertBarrelLength,
+                                TxtManningN,
+                                TxtKeInlet};
+    boxes[static_cast<size_t>(input)]->setText(ToQString(text));
+}
+
+int FrmGenDesign::DesignGridRows() const {
+    return GrdDesignQs->Rows();
+}
+
+int FrmGenDesign::DesignGridCols() const {
+    return GrdDesignQs->Cols();
+}
+
+void FrmGenDesign::TickDesignRow(int row) {
+    GrdDesignQs->SetCellChecked(row, 0, true);
+}
+
+void FrmGenDesign::SetDesignCell(int row, int col, const std::string& text) {
+    GrdDesignQs->SetTextMatrix(row, col, ToQString(text));
+}
+
+int FrmGenDesign::ResultGridRows() const {
+    return GrdAllResults->Rows();
+}
+
+int FrmGenDesign::ResultGridCols() const {
+    return GrdAllResults->Cols();
+}
+
+void FrmGenDesign::SetResultGridRows(int rows) {
+    GrdAllResults->SetRows(rows);
+}
+
+void FrmGenDesign::SetResultCell(int row, int col, const std::string& text) {
+    GrdAllResults->SetTextMatrix(row, col, ToQString(text));
+}
+
+void FrmGenDesign::ShowResultCellRed(int row, int col) {
+    GrdAllResults->SetCellForeColor(row, col, Red);
+}
+
+void FrmGenDesign::SetUserSize(int index, const std::string& text) {
+    TxtUserSize[static_cast<size_t>(index)]->setText(ToQString(text));
+}
+
+int FrmGenDesign::UserNumBarrelsPositions() const {
+    return CmboUserNumBarrels->count();
+}
+
+void FrmGenDesign::SelectUserNumBarrels(int position) {
+    CmboUserNumBarrels->setCurrentIndex(position);
+}
+
+void FrmGenDesign::SelectSizeOption(int option) {
+    OptBarrelSize[static_cast<size_t>(option)]->setChecked(true);
+    OptBarrelSize_Click();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "general_design/GenDesignContents.h"
 #include "hydraulics/DesignQTWRecord.h"
 #include "platform/ToolWindow.h"
 
@@ -44,6 +45,37 @@ public:
     // Selects the culvert type, inlet and standard size with these catalogue
     // identifiers; an identifier no entry carries leaves that selection.
     void SetCulvertInletSize(int CulvertID, int InletID, int SizeID);
+
+    // Every control as it stands now.
+    GenDesignContents Contents() const;
+
+    // Setting one control as the user's edit or click would, reactions
+    // included. Rows, columns and positions must lie inside the controls, as
+    // the counts below give them.
+    enum class Input {
+        AllowableHeadWaterElevation,
+        InletInvertElevation,
+        OutletInvertElevation,
+        CulvertBarrelLength,
+        ManningN,
+        KeInlet
+    };
+    void SetInputText(Input input, const std::string& text);
+    int DesignGridRows() const; // heading row included
+    int DesignGridCols() const;
+    void TickDesignRow(int row);
+    void SetDesignCell(int row, int col, const std::string& text);
+    int ResultGridRows() const; // heading row included
+    int ResultGridCols() const;
+    void SetResultGridRows(int rows);
+    void SetResultCell(int row, int col, const std::string& text);
+    void ShowResultCellRed(int row, int col);
+    void SetUserSize(int index, const std::string& text);
+    int UserNumBarrelsPositions() const;
+    void SelectUserNumBarrels(int position);
+    // 0 the standard sizes, 1 the typed size.
+    static constexpr int NumSizeOptions = 2;
+    void SelectSizeOption(int option);
 
     void DisplayCulvertTypeInlets();
     void DisplayInletKe();

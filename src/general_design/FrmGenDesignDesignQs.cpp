@@ -7,7 +7,9 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
+#include "platform/InputChecks.h"
 #include "platform/Numbers.h"
+#include "platform/UiText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -20,30 +22,38 @@ namespace {
 enum DesignColumn { ColUse = 0, ColReturnPeriod = 1, ColCalcQ = 2, ColDesignQ = 3, ColTWDepth = 4 };
 
 std::string Cell(const FlexGrid& grid, int row, int col) {
-    return Numbers::Trim(grid.TextMatrix(row, col).toStdString());
+    return TrimmedText(grid.TextMatrix(row, col));
 }
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
+std::string CellField(int row, int col) {
+    return "GrdDesignQs(" + std::to_string(row) + ", " + std::to_string(col) + ")";
 }
 
-// Reads the design discharge of a row; false with the message on a bad cell.
-bool ReadDesignQ(const FlexGrid& grid, int row, const std::string& notNumericTail,
-                 DesignQTWRecord& record, std::string& message) {
-    std::string text = Cell(grid, row, ColDesignQ);
-    auto value = Numbers::ParseNumber(text);
-    std::string r = std::to_string(row);
-    if (!value) {
-        message = "Design Q in row " + r + " can not be evaluated as a number." + notNumericTail;
-        return false;
-    }
-    if (*value <= 0) {
-        message = "Design Q in row " + r + " is <=0. Design Q must be > 0.";
-        return false;
-    }
-    record.Q = *value;
-    record.QText = text;
-    return true;
+// The design discharge of a row, which must be a number above 0.
+InputChecks::NumberCheck DesignQCheck(const FlexGrid& grid, int row,
+                                      const std::string& notNumericTail) {
+    const std::string r = std::to_string(row);
+    InputChecks::NumberCheck check;
+    check.field = CellField(row, ColDesignQ);
+    check.text = Cell(grid, row, ColDesignQ);
+    check.notNumeric =
+        "Design Q in row " + r + " can not be evaluated as a number." + notNumericTail;
+    check.rules.push_back(
+        {InputChecks::Positive, "Design Q in row " + r + " is <=0. Design Q must be > 0."});
+    return check;
+}
+
+// The tailwater depth of a row: blank stands for none, otherwise a number of at least 0.
+InputChecks::NumberCheck TWDepthCheck(const FlexGrid& grid, int row) {
+    const std::string r = std::to_string(row);
+    InputChecks::NumberCheck check;
+    check.field = CellField(row, ColTWDepth);
+    check.text = Cell(grid, row, ColTWDepth);
+    check.blankValue = 0.0;
+    check.notNumeric = "Tailwater depth in row " + r + " can not be evaluated as a number.";
+    check.rules.push_back({InputChecks::NotNegative, "Tailwater depth in row " + r +
+                                                         " is < 0. Tailwater depth must be >= 0."});
+    return check;
 }
 
 struct SourceColumns {
@@ -95,34 +105,19 @@ void FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag,
         if (!grid.CellChecked(r, ColUse) || Cell(grid, r, ColDesignQ).empty()) {
             continue;
         }
-        DesignQTWRecord record;
-        if (!ReadDesignQ(grid, r, "", record, Message)) {
+        const InputChecks::NumberCheck checks[] = {DesignQCheck(grid, r, ""),
+                                                   TWDepthCheck(grid, r)};
+        const InputChecks::Outcome outcome = InputChecks::Check(checks);
+        if (outcome.failure) {
             ErrFlag = 1;
+            Message = outcome.failure->message;
             return;
         }
-        Rows.push_back(record);
-        DesignQTWRecord& added = Rows.back();
-        std::string tw = Cell(grid, r, ColTWDepth);
-        if (tw.empty()) {
-            added.TWText = "0.0";
-            added.TWDepth = 0;
-        } else {
-            auto depth = Numbers::ParseNumber(tw);
-            std::string row = std::to_string(r);
-            if (!depth) {
-                ErrFlag = 1;
-                Message = "Tailwater depth in row " + row + " can not be evaluated as a number.";
-                return;
-            }
-            if (*depth < 0) {
-                ErrFlag = 1;
-                Message =
-                    "Tailwater depth in row " + row + " is < 0. Tailwater depth must be >= 0.";
-                return;
-            }
-            added.TWText = tw;
-            added.TWDepth = *depth;
-        }
+        DesignQTWRecord& added = Rows.emplace_back();
+        added.Q = outcome.values[0];
+        added.QText = checks[0].text;
+        added.TWDepth = outcome.values[1];
+        added.TWText = checks[1].text.empty() ? "0.0" : checks[1].text;
         added.ReturnPeriodText = Cell(grid, r, ColReturnPeriod);
     }
 }
@@ -136,14 +131,16 @@ void FrmGenDesign::ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& 
         if (Cell(grid, r, ColDesignQ).empty()) {
             continue;
         }
-        DesignQTWRecord record;
-        if (!ReadDesignQ(grid, r, " Please re-enter.", record, Message)) {
+        const InputChecks::NumberCheck check = DesignQCheck(grid, r, " Please re-enter.");
+        const InputChecks::Outcome outcome = InputChecks::Check(std::span(&check, 1));
+        if (outcome.failure) {
             ErrFlag = 1;
+            Message = outcome.failure->message;
             return;
         }
-        record.Row = r;
-        record.QText.clear();
-        Rows.push_back(record);
+        DesignQTWRecord& added = Rows.emplace_back();
+        added.Q = outcome.values[0];
+        added.Row = r;
     }
 }
 
@@ -185,8 +182,8 @@ void FrmGenDesign::CopyDesignQs(QSource which) {
     int k = 0;
     for (int r : sourceRows) {
         ++k;
-        QString q = Text(Cell(*source, r, columns.dischargeColumn));
-        GrdDesignQs->SetTextMatrix(k, ColReturnPeriod, Text(Cell(*source, r, 0)));
+        QString q = ToQString(Cell(*source, r, columns.dischargeColumn));
+        GrdDesignQs->SetTextMatrix(k, ColReturnPeriod, ToQString(Cell(*source, r, 0)));
         GrdDesignQs->SetTextMatrix(k, ColCalcQ, q);
         GrdDesignQs->SetTextMatrix(k, ColDesignQ, q);
         GrdDesignQs->SetCellChecked(k, ColUse, true);
@@ -212,7 +209,7 @@ void FrmGenDesign::CmdComputeTWDepths_Click() {
         }
         if (auto fault = channel_->Validate()) {
             channel_->ShowChannelWindow();
-            Dialogs::Message(Text(*fault));
+            Dialogs::Message(ToQString(*fault));
             return;
         }
         channel_->Prepare();
@@ -223,7 +220,7 @@ void FrmGenDesign::CmdComputeTWDepths_Click() {
         std::string message;
         ReadDesignQs(rows, errFlag, message);
         if (errFlag == 1) {
-            Dialogs::Message(Text(message));
+            Dialogs::Message(ToQString(message));
             return;
         }
         ClearTWColumn();
@@ -234,8 +231,9 @@ void FrmGenDesign::CmdComputeTWDepths_Click() {
                 failed.push_back(rows[i].Row);
                 continue;
             }
-            GrdDesignQs->SetTextMatrix(rows[i].Row, ColTWDepth,
-                                       Text(Numbers::Format(*depth, "###,###,###,###,##0.00")));
+            GrdDesignQs->SetTextMatrix(
+                rows[i].Row, ColTWDepth,
+                ToQString(Numbers::Format(*depth, Numbers::GroupedTwoDecimals)));
         }
         if (!failed.empty()) {
             QStringList list;

@@ -4,14 +4,11 @@
 #include "app/PrtSiteIDHeader.h"
 #include "general_design/FrmGenDesign.h"
 #include "hydraulics/CatalogueTables.h"
+#include "hydraulics/GenDesign.h"
 #include "platform/AppError.h"
-#include "platform/FlexGrid.h"
 #include "platform/Numbers.h"
 #include "platform/TwipsPrinter.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QRadioButton>
+#include "platform/UiText.h"
 
 #include <algorithm>
 #include <optional>
@@ -30,7 +27,6 @@ constexpr float ResultColumnMargin = 200;
 constexpr float InputColumnMargin = 300;
 constexpr float InputMinColumnWidth = 1500;
 constexpr float BandAbove = 100;
-constexpr int HeadwaterElevationColumn = 3;
 
 const char* const LegendLines[] = {
     "TW: Tailwater, HW Elev.: Headwater elevation at the inlet, HW H: Height of headwater above "
@@ -47,19 +43,8 @@ const char* const LegendLines[] = {
     "  Undefined(2): Maximum Q for open channel flow is < Q.",
 };
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QString Trimmed(const QString& text) {
-    return Text(Numbers::Trim(text.toStdString()));
-}
-
-template <class T> const T& Entry(const std::vector<T>& list, size_t index) {
-    if (index >= list.size()) {
-        throw AppError(ErrorNumber::SubscriptOutOfRange, "Subscript out of range");
-    }
-    return list[index];
+QString Trimmed(const std::string& text) {
+    return ToQString(Numbers::Trim(text));
 }
 
 void PrintCentred(TwipsPrinter& printer, const QString& text, float left, float right) {
@@ -122,14 +107,9 @@ void PrintInputBox(TwipsPrinter& printer, float& y, const InputBox& box) {
     printer.SetCurrentY(y);
 }
 
-const GenDesignCulvertType& ChosenType(const FrmGenDesign& window) {
-    return Entry(GlobalVariables::GenDesignCulvertTypes,
-                 static_cast<size_t>(window.CmboCulvertType->currentIndex() + 1));
-}
-
-const GenStandardSize& ChosenStandardSize(const FrmGenDesign& window,
+const GenStandardSize& ChosenStandardSize(const GenDesignContents& contents,
                                           const GenDesignCulvertType& type) {
-    const int index = window.CmboVSHAStandardSize->currentIndex();
+    const int index = contents.standardSizePosition;
     if (index < 0 || static_cast<size_t>(index) >= UpperBound(type.StdSizes)) {
         throw AppError(ErrorNumber::SubscriptOutOfRange,
                        "The culvert type " + type.ComboText +
@@ -167,16 +147,22 @@ float PrintResultBand(TwipsPrinter& printer, float top, std::span<const TableRow
 } // namespace
 
 void PrintGeneralCulvertDesign(TwipsPrinter& printer) {
-    const FrmGenDesign& window = *FrmGenDesign::Instance();
+    const GenDesignContents contents = FrmGenDesign::Instance()->Contents();
     const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
-    const SiteFields fields = site ? site->Fields() : SiteFields{};
+    PrintContents(
+        printer, contents,
+        CatalogueEntry(GlobalVariables::GenDesignCulvertTypes, contents.culvertTypePosition + 1),
+        site ? site->Fields() : SiteFields{});
+}
 
+void PrintContents(TwipsPrinter& printer, const GenDesignContents& contents,
+                   const GenDesignCulvertType& type, const SiteFields& fields) {
     printer.SetOrientation(PageOrientation::Landscape);
     printer.SetFontName(QStringLiteral("Arial"));
     printer.SetFontSize(TablePoints);
     const float pageLimit = printer.ScaleHeight() - BottomMargin;
 
-    const ResultsTable results = GetResultsTable(*window.GrdAllResults);
+    const ResultsTable results = GetResultsTable(contents);
     const HeadingTable heading = SetTableHeader();
     const ColumnEdges edges = SetColumnWidths(printer, heading, results);
 
@@ -185,9 +171,9 @@ void PrintGeneralCulvertDesign(TwipsPrinter& printer) {
     PrtSiteIDHeader::PrintSiteIDHeader(printer, y, fields);
     y += 200;
     PrintTitle(printer, y);
-    PrintElevations(printer, y, window);
-    PrintCulvertInlet(printer, y, window);
-    PrintBarrelSize(printer, y, window);
+    PrintElevations(printer, y, contents);
+    PrintCulvertInlet(printer, y, contents);
+    PrintBarrelSize(printer, y, contents, type);
 
     printer.SetFontSize(TablePoints);
     PrintTableHeader(printer, y, heading, edges);
@@ -224,8 +210,8 @@ void PrintTitle(TwipsPrinter& printer, float& y) {
     y = printer.CurrentY();
 }
 
-void PrintElevations(TwipsPrinter& printer, float& y, const FrmGenDesign& window) {
-    auto value = [](const QLineEdit* box) { return " " + Trimmed(box->text()) + " "; };
+void PrintElevations(TwipsPrinter& printer, float& y, const GenDesignContents& contents) {
+    auto value = [](const std::string& typed) { return " " + Trimmed(typed) + " "; };
     const QStringList labels{
         "Allowable Headwater Elevation (ft) ",
         "Inlet Invert Elevation (ft) ",
@@ -233,31 +219,31 @@ void PrintElevations(TwipsPrinter& printer, float& y, const FrmGenDesign& window
         "Culvert Barrel Length (ft) ",
     };
     const QStringList values{
-        value(window.TxtAllowableHeadWaterElevation),
-        value(window.TxtInletInvertElevation),
-        value(window.TxtOutletInvertElevation),
-        value(window.TxtCulvertBarrelLength),
+        value(contents.allowableHeadWaterElevation),
+        value(contents.inletInvertElevation),
+        value(contents.outletInvertElevation),
+        value(contents.culvertBarrelLength),
     };
     printer.SetCurrentY(y + 250);
     PrintInputBox(printer, y, {{{labels}, {values}}, InputMinColumnWidth, 10, false});
 }
 
-void PrintCulvertInlet(TwipsPrinter& printer, float& y, const FrmGenDesign& window) {
+void PrintCulvertInlet(TwipsPrinter& printer, float& y, const GenDesignContents& contents) {
     const QStringList labels{"Culvert Type", "Inlet Type", "Manning n", "Ke"};
     const QStringList values{
-        window.CmboCulvertType->currentText(),
-        window.CmboInletType->currentText(),
-        Trimmed(window.TxtManningN->text()),
-        Trimmed(window.TxtKeInlet->text()),
+        ToQString(contents.culvertTypeText),
+        ToQString(contents.inletText),
+        Trimmed(contents.manningN),
+        Trimmed(contents.keInlet),
     };
     printer.SetCurrentY(printer.CurrentY() + 250);
     PrintInputBox(printer, y, {{{labels}, {values}}, InputMinColumnWidth, 20, false});
 }
 
-void PrintBarrelSize(TwipsPrinter& printer, float& y, const FrmGenDesign& window) {
-    const bool userSize = window.OptBarrelSize[1]->isChecked();
-    const GenDesignCulvertType& type = ChosenType(window);
-    const QString units = "(" + Text(GenDesign::GetUnitsWord(type.DisplayUnits)) + ")";
+void PrintBarrelSize(TwipsPrinter& printer, float& y, const GenDesignContents& contents,
+                     const GenDesignCulvertType& type) {
+    const bool userSize = contents.userSizeOption;
+    const QString units = "(" + ToQString(GenDesign::GetUnitsWord(type.DisplayUnits)) + ")";
 
     QStringList captions{QString()};
     QStringList unitRow{QStringLiteral("Barrels")};
@@ -265,21 +251,21 @@ void PrintBarrelSize(TwipsPrinter& printer, float& y, const FrmGenDesign& window
     // A standard pipe-arch size is known by its span and rise alone.
     size_t n = static_cast<size_t>(std::max(type.NumSizeParameters, 0));
     if (userSize) {
-        n = std::min(n, window.TxtUserSize.size());
-        sizes << window.CmboUserNumBarrels->currentText();
+        n = std::min(n, contents.userSizes.size());
+        sizes << ToQString(contents.userNumBarrelsText);
         for (size_t k = 1; k <= n; ++k) {
-            sizes << Trimmed(window.TxtUserSize[k - 1]->text());
+            sizes << Trimmed(contents.userSizes[k - 1]);
         }
     } else {
-        const GenStandardSize& size = ChosenStandardSize(window, type);
+        const GenStandardSize& size = ChosenStandardSize(contents, type);
         n = std::min<size_t>(n, 2);
-        sizes << Text(GenDesign::GetBarrelCountWord(size.NumBarrels));
+        sizes << ToQString(GenDesign::GetBarrelCountWord(size.NumBarrels));
         for (size_t k = 1; k <= n; ++k) {
-            sizes << Trimmed(Text(Entry(size.DisplayTexts, k)));
+            sizes << Trimmed(CatalogueEntry(size.DisplayTexts, static_cast<int>(k)));
         }
     }
     for (size_t k = 1; k <= n; ++k) {
-        captions << Text(Entry(type.SizeTexts, k));
+        captions << ToQString(CatalogueEntry(type.SizeTexts, static_cast<int>(k)));
         unitRow << units;
     }
 
@@ -291,27 +277,29 @@ void PrintBarrelSize(TwipsPrinter& printer, float& y, const FrmGenDesign& window
     PrintInputBox(printer, y, {{{captions, unitRow}, {sizes}}, 0, 10, true});
 }
 
-ResultsTable GetResultsTable(const FlexGrid& grid) {
+ResultsTable GetResultsTable(const GenDesignContents& contents) {
     ResultsTable results(1);
-    for (int r = 1; r < grid.Rows() && !Trimmed(grid.TextMatrix(r, 1)).isEmpty(); ++r) {
-        ResultRow& row = results.emplace_back();
-        for (int c = 0; c < ResultColumns; ++c) {
-            row.cells[static_cast<size_t>(c)] = Trimmed(grid.TextMatrix(r, c));
+    for (const GenDesignContents::ResultRow& shown : contents.resultRows) {
+        if (Numbers::Trim(shown.cells[GenDesignResults::Q]).empty()) {
+            break;
         }
-        row.exceeded = grid.CellForeColor(r, HeadwaterElevationColumn) == QColor(255, 0, 0);
+        ResultRow& row = results.emplace_back();
+        for (size_t c = 0; c < ResultColumns; ++c) {
+            row.cells[c] = Trimmed(shown.cells[c]);
+        }
+        row.exceeded = shown.exceeded;
     }
     return results;
 }
 
 HeadingTable SetTableHeader() {
-    return {{
-        {"Return", "", "TW", "HW", "HW", "Exit", "I.C. HW", "I.C.", "O.C. HW", "O.C.", "Exit Vel.",
-         "Exit Vel.", "Crit.", "Normal", ""},
-        {"Period", "Q", "Depth", "Elev.", "H", "Vel.", "Elev.", "H", "Elev.", "H", "I.C.", "O.C.",
-         "Depth", "Depth", "Hydraulic"},
-        {"(Years)", "(ft^3/s)", "(ft)", "(ft)", "(ft)", "(ft/s)", "(ft)", "(ft)", "(ft)", "(ft)",
-         "(ft/s)", "(ft/s)", "(ft)", "(ft)", "Slope"},
-    }};
+    HeadingTable heading;
+    for (size_t line = 0; line < heading.size(); ++line) {
+        for (size_t c = 0; c < ResultColumns; ++c) {
+            heading[line][c] = QString::fromLatin1(GenDesignResults::Headings[c].printed[line]);
+        }
+    }
+    return heading;
 }
 
 ColumnEdges SetColumnWidths(const TwipsPrinter& printer, const HeadingTable& heading,
@@ -337,10 +325,10 @@ void PrintTableHeader(TwipsPrinter& printer, float& y, const HeadingTable& headi
 
 void PrintTableRow(TwipsPrinter& printer, float& y, int row, const ResultsTable& results,
                    const ColumnEdges& edges) {
-    const ResultRow& result = Entry(results, static_cast<size_t>(row));
+    const ResultRow& result = CatalogueEntry(results, row);
     std::optional<int> bold;
     if (result.exceeded) {
-        bold = HeadwaterElevationColumn;
+        bold = GenDesignResults::HWElev;
     }
     y = PrintResultBand(printer, y, std::span(&result.cells, 1), edges, bold);
 }

@@ -1,23 +1,24 @@
 #pragma once
 
+#include "app/SiteFields.h"
+#include "general_design/GenDesignContents.h"
+
 #include <QString>
 
 #include <array>
 #include <vector>
 
-class FlexGrid;
-class FrmGenDesign;
 class TwipsPrinter;
+struct GenDesignCulvertType;
 
 // The printed General Culvert Design report: on landscape pages in Arial, the
 // compact site header, the title, three ruled blocks of the culvert's inputs,
 // the ruled results table (its headings repeated on every further page) and a
-// legend. It prints the window's controls and results grid as they stand and
-// computes nothing. Positions are in twips; y is where the next block starts,
-// and each block leaves it just below what it printed.
+// legend. It prints the window's contents as they stand and computes nothing. Positions are in
+// twips; y is where the next block starts, and each block leaves it just below what it printed.
 namespace PrtGeneralCulvertDesign {
 
-constexpr int ResultColumns = 15;
+constexpr int ResultColumns = GenDesignResults::ColumnCount;
 using TableRow = std::array<QString, ResultColumns>;
 
 struct ResultRow {
@@ -36,17 +37,23 @@ using HeadingTable = std::array<TableRow, 3>;
 // Column j of the results table lies between edge j and edge j + 1.
 using ColumnEdges = std::array<float, ResultColumns + 1>;
 
-// The whole report for the General Culvert Design window, ending the document.
+// The whole report of the General Culvert Design window as it stands at the
+// moment of printing, with the site window's fields, ending the document.
 // Throws AppError when the window's choices name no catalogue entry to print
 // (a standard size chosen for a type without standard sizes).
 void PrintGeneralCulvertDesign(TwipsPrinter& printer);
 
-void PrintTitle(TwipsPrinter& printer, float& y);
-void PrintElevations(TwipsPrinter& printer, float& y, const FrmGenDesign& window);
-void PrintCulvertInlet(TwipsPrinter& printer, float& y, const FrmGenDesign& window);
-void PrintBarrelSize(TwipsPrinter& printer, float& y, const FrmGenDesign& window);
+// The same report for given contents of the window, their culvert type and the site.
+void PrintContents(TwipsPrinter& printer, const GenDesignContents& contents,
+                   const GenDesignCulvertType& type, const SiteFields& fields);
 
-ResultsTable GetResultsTable(const FlexGrid& grid);
+void PrintTitle(TwipsPrinter& printer, float& y);
+void PrintElevations(TwipsPrinter& printer, float& y, const GenDesignContents& contents);
+void PrintCulvertInlet(TwipsPrinter& printer, float& y, const GenDesignContents& contents);
+void PrintBarrelSize(TwipsPrinter& printer, float& y, const GenDesignContents& contents,
+                     const GenDesignCulvertType& type);
+
+ResultsTable GetResultsTable(const GenDesignContents& contents);
 HeadingTable SetTableHeader();
 // Each column as wide as its widest heading or cell in the printer's current
 // font, plus a margin.

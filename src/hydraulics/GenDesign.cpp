@@ -21,7 +21,6 @@ namespace {
 
 using namespace OpenChannelFlow;
 
-const char* const NumberPattern = "###,###,###,###,###,##0.00";
 const char* const Undefined = "Undefined";
 
 // Sizes 1 to 5 of the record; entry 0 and any size the record does not give stay 0.
@@ -54,16 +53,6 @@ struct BarrelHydraulics {
     throw AppError(ErrorNumber::SubscriptOutOfRange, "Subscript out of range (" + what + " " +
                                                          std::to_string(index) + " of 1 to " +
                                                          std::to_string(last) + ")");
-}
-
-// Entry index (from 1) of a catalogue list whose entry 0 stays empty.
-template <class T>
-const T& CatalogueEntry(const std::vector<T>& list, int index, const std::string& what) {
-    const std::size_t last = UpperBound(list);
-    if (index < 1 || static_cast<std::size_t>(index) > last) {
-        ThrowSubscript(what, static_cast<std::size_t>(std::max(index, 0)), last);
-    }
-    return list[static_cast<std::size_t>(index)];
 }
 
 WorkingSizes CopySizes(const GenDesignRecord& record) {
@@ -160,7 +149,7 @@ double Velocity(double Q, double area, const char* what) {
 // The velocity through a flow area as shown, or "Undefined" where there is no area.
 std::string VelocityText(double Q, double area) {
     return area > 0 ? Numbers::Format(Velocity(Q, area, "the inlet-control exit velocity"),
-                                      NumberPattern)
+                                      Numbers::GroupedTwoDecimals)
                     : Undefined;
 }
 
@@ -174,7 +163,7 @@ std::string LargerVelocityText(const std::string& outletControl, const std::stri
     if (const auto ic = Numbers::ParseNumber(inletControl); ic && *ic > best) {
         best = *ic;
     }
-    return best > 0 ? Numbers::Format(best, NumberPattern) : Undefined;
+    return best > 0 ? Numbers::Format(best, Numbers::GroupedTwoDecimals) : Undefined;
 }
 
 } // namespace
@@ -182,7 +171,11 @@ std::string LargerVelocityText(const std::string& outletControl, const std::stri
 void ComputeCulvertForDesignQ(GenDesignRecord& record) {
     const GenDesignCulvertType& type = CatalogueEntry(GlobalVariables::GenDesignCulvertTypes,
                                                       record.CulvertTypeIndex, "culvert type");
-    const GenCulvertInlet& inlet = CatalogueEntry(type.Inlets, record.InletIndex, "inlet");
+    ComputeCulvertForDesignQ(record, type, CatalogueEntry(type.Inlets, record.InletIndex, "inlet"));
+}
+
+void ComputeCulvertForDesignQ(GenDesignRecord& record, const GenDesignCulvertType& type,
+                              const GenCulvertInlet& inlet) {
     if (record.NumBarrels < 1) {
         // The discharge per barrel would have been divided by it.
         throw AppError(ErrorNumber::InvalidArgument, "Invalid argument: number of barrels " +
@@ -255,11 +248,11 @@ void ComputeCulvertForDesignQ(GenDesignRecord& record) {
     record.HWElev = outletGoverns ? record.OCHWElev : record.ICHWElev;
     record.HWHead = outletGoverns ? record.OCHead : record.ICHead;
     record.CriticalDepth = dc;
-    record.OCExitVelText = Numbers::Format(outletVelocity, NumberPattern);
+    record.OCExitVelText = Numbers::Format(outletVelocity, Numbers::GroupedTwoDecimals);
 
     switch (status) {
     case DepthFound:
-        record.NormalDepthText = Numbers::Format(dn, NumberPattern);
+        record.NormalDepthText = Numbers::Format(dn, Numbers::GroupedTwoDecimals);
         record.NormalDepth = dn;
         if (dn < dc) {
             slopeClass = "Steep";

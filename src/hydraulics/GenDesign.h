@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+struct GenDesignCulvertType;
+struct GenCulvertInlet;
+
 // One design discharge through one culvert: the inputs that the design windows
 // fill (once per culvert, then the discharge and tailwater per row) and the
 // hydraulic results of one barrel. Elevations and lengths in feet, discharges
@@ -61,5 +64,10 @@ namespace GenDesign {
 // tailwater); and whatever the section routines throw for sizes that form no
 // barrel.
 void ComputeCulvertForDesignQ(GenDesignRecord& record);
+
+// The same for a culvert type and inlet given explicitly; the record's type,
+// inlet and standard size indexes are not read.
+void ComputeCulvertForDesignQ(GenDesignRecord& record, const GenDesignCulvertType& type,
+                              const GenCulvertInlet& inlet);
 
 } // namespace GenDesign

@@ -5,10 +5,6 @@
 #include "project_file/GeneralDesignRecords.h"
 #include "project_file/ProjectFileFormat.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QRadioButton>
-
 namespace FileHandling {
 namespace {
 
@@ -16,69 +12,50 @@ using GeneralDesignRecords::Box;
 
 static_assert(ProjectFileFormat::MaxGridRow < FlexGrid::MaxRows,
               "the reader's row cap must fit the grid");
+static_assert(GeneralDesignRecords::NumUserSizes == GenDesignContents::NumUserSizes);
+static_assert(GeneralDesignRecords::NoSelectionID == GenDesignContents::NoSelection);
 
-// Exceeded headwater cells are shown in pure red.
-const QColor Red(255, 0, 0);
-
-std::string Text(const QLineEdit* box) {
-    return box->text().toStdString();
-}
-
-int SelectedID(const QComboBox* list) {
-    int index = list->currentIndex();
-    return index < 0 ? GeneralDesignRecords::NoSelectionID : list->itemData(index).toInt();
-}
-
-QLineEdit* TextBox(FrmGenDesign& w, Box box) {
+FrmGenDesign::Input WindowInput(Box box) {
     switch (box) {
     case Box::InletInvertElevation:
-        return w.TxtInletInvertElevation;
+        return FrmGenDesign::Input::InletInvertElevation;
     case Box::OutletInvertElevation:
-        return w.TxtOutletInvertElevation;
+        return FrmGenDesign::Input::OutletInvertElevation;
     case Box::CulvertBarrelLength:
-        return w.TxtCulvertBarrelLength;
+        return FrmGenDesign::Input::CulvertBarrelLength;
     case Box::AllowableHeadWaterElevation:
-        return w.TxtAllowableHeadWaterElevation;
+        return FrmGenDesign::Input::AllowableHeadWaterElevation;
     case Box::ManningN:
-        return w.TxtManningN;
+        return FrmGenDesign::Input::ManningN;
     case Box::KeInlet:
-        return w.TxtKeInlet;
+        break;
     }
-    return nullptr;
+    return FrmGenDesign::Input::KeInlet;
 }
 
-GeneralDesignRecords::Data WindowData(FrmGenDesign& w) {
+GeneralDesignRecords::Data SectionData(const GenDesignContents& contents) {
     GeneralDesignRecords::Data data;
-    const FlexGrid& design = *w.GrdDesignQs;
-    for (int row = 1; row < design.Rows(); ++row) {
-        GeneralDesignRecords::DesignRow& saved = data.designRows.emplace_back();
-        saved.used = design.CellChecked(row, 0);
-        for (int col = 1; col < design.Cols(); ++col) {
-            saved.cells.push_back(design.TextMatrix(row, col).toStdString());
-        }
+    for (const GenDesignContents::DesignRow& row : contents.designRows) {
+        data.designRows.push_back({row.used, row.cells});
     }
-    const FlexGrid& results = *w.GrdAllResults;
-    for (int row = 1; row < results.Rows(); ++row) {
+    for (const GenDesignContents::ResultRow& row : contents.resultRows) {
         auto& saved = data.resultRows.emplace_back();
-        for (int col = 0; col < results.Cols(); ++col) {
-            saved.push_back({results.TextMatrix(row, col).toStdString(),
-                             results.CellForeColor(row, col) == Red});
+        for (size_t col = 0; col < row.cells.size(); ++col) {
+            saved.push_back({row.cells[col], row.exceeded && col == GenDesignResults::HWElev});
         }
     }
-    data.inletInvertElevation = Text(w.TxtInletInvertElevation);
-    data.outletInvertElevation = Text(w.TxtOutletInvertElevation);
-    data.culvertBarrelLength = Text(w.TxtCulvertBarrelLength);
-    data.allowableHeadWaterElevation = Text(w.TxtAllowableHeadWaterElevation);
-    data.culvertTypeID = SelectedID(w.CmboCulvertType);
-    data.inletID = SelectedID(w.CmboInletType);
-    data.standardSizeID = SelectedID(w.CmboVSHAStandardSize);
-    data.manningN = Text(w.TxtManningN);
-    data.keInlet = Text(w.TxtKeInlet);
-    for (int i = 0; i < GeneralDesignRecords::NumUserSizes; ++i) {
-        data.userSizes[i] = Text(w.TxtUserSize[i]);
-    }
-    data.userNumBarrelsPosition = w.CmboUserNumBarrels->currentIndex();
-    data.userSizeOption = w.OptBarrelSize[1]->isChecked();
+    data.inletInvertElevation = contents.inletInvertElevation;
+    data.outletInvertElevation = contents.outletInvertElevation;
+    data.culvertBarrelLength = contents.culvertBarrelLength;
+    data.allowableHeadWaterElevation = contents.allowableHeadWaterElevation;
+    data.culvertTypeID = contents.culvertTypeID;
+    data.inletID = contents.inletID;
+    data.standardSizeID = contents.standardSizeID;
+    data.manningN = contents.manningN;
+    data.keInlet = contents.keInlet;
+    data.userSizes = contents.userSizes;
+    data.userNumBarrelsPosition = contents.userNumBarrelsPosition;
+    data.userSizeOption = contents.userSizeOption;
     return data;
 }
 
@@ -88,43 +65,34 @@ class WindowTarget final : public GeneralDesignRecords::Target {
 public:
     explicit WindowTarget(FrmGenDesign& w) : w_(w) {}
 
-    int DesignRows() const override { return w_.GrdDesignQs->Rows(); }
-    int DesignCols() const override { return w_.GrdDesignQs->Cols(); }
-    void TickDesignRow(int row) override { w_.GrdDesignQs->SetCellChecked(row, 0, true); }
+    int DesignRows() const override { return w_.DesignGridRows(); }
+    int DesignCols() const override { return w_.DesignGridCols(); }
+    void TickDesignRow(int row) override { w_.TickDesignRow(row); }
     void SetDesignCell(int row, int col, const std::string& text) override {
-        w_.GrdDesignQs->SetTextMatrix(row, col, QString::fromStdString(text));
+        w_.SetDesignCell(row, col, text);
     }
 
-    int ResultRows() const override { return w_.GrdAllResults->Rows(); }
-    int ResultCols() const override { return w_.GrdAllResults->Cols(); }
-    void SetResultRows(int rows) override { w_.GrdAllResults->SetRows(rows); }
-    void ColourResultCellRed(int row, int col) override {
-        w_.GrdAllResults->SetCellForeColor(row, col, Red);
-    }
+    int ResultRows() const override { return w_.ResultGridRows(); }
+    int ResultCols() const override { return w_.ResultGridCols(); }
+    void SetResultRows(int rows) override { w_.SetResultGridRows(rows); }
+    void ColourResultCellRed(int row, int col) override { w_.ShowResultCellRed(row, col); }
     void SetResultCell(int row, int col, const std::string& text) override {
-        w_.GrdAllResults->SetTextMatrix(row, col, QString::fromStdString(text));
+        w_.SetResultCell(row, col, text);
     }
 
     void SetBoxText(Box box, const std::string& text) override {
-        TextBox(w_, box)->setText(QString::fromStdString(text));
+        w_.SetInputText(WindowInput(box), text);
     }
     void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
         w_.SetCulvertInletSize(culvertTypeID, inletID, standardSizeID);
     }
 
-    int UserSizeBoxes() const override { return static_cast<int>(w_.TxtUserSize.size()); }
-    void SetUserSize(int index, const std::string& text) override {
-        w_.TxtUserSize[index]->setText(QString::fromStdString(text));
-    }
-    int BarrelPositions() const override { return w_.CmboUserNumBarrels->count(); }
-    void SelectBarrelPosition(int position) override {
-        w_.CmboUserNumBarrels->setCurrentIndex(position);
-    }
-    int SizeOptions() const override { return static_cast<int>(w_.OptBarrelSize.size()); }
-    void SelectSizeOption(int option) override {
-        w_.OptBarrelSize[option]->setChecked(true);
-        w_.OptBarrelSize_Click();
-    }
+    int UserSizeBoxes() const override { return GenDesignContents::NumUserSizes; }
+    void SetUserSize(int index, const std::string& text) override { w_.SetUserSize(index, text); }
+    int BarrelPositions() const override { return w_.UserNumBarrelsPositions(); }
+    void SelectBarrelPosition(int position) override { w_.SelectUserNumBarrels(position); }
+    int SizeOptions() const override { return FrmGenDesign::NumSizeOptions; }
+    void SelectSizeOption(int option) override { w_.SelectSizeOption(option); }
 
 private:
     FrmGenDesign& w_;
@@ -133,7 +101,7 @@ private:
 } // namespace
 
 void WriteGeneralDesignInfo(RecordWriter& out) {
-    GeneralDesignRecords::Write(out, WindowData(*FrmGenDesign::Instance()));
+    GeneralDesignRecords::Write(out, SectionData(FrmGenDesign::Instance()->Contents()));
 }
 
 void ReadGeneralDesignInfo(FieldReader& in) {

@@ -1,5 +1,6 @@
 #include "project_file/GeneralDesignRecords.h"
 
+#include "general_design/GenDesignResultsTable.h"
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
@@ -102,7 +103,8 @@ void Write(RecordWriter& out, const Data& data) {
         const auto& row = data.resultRows[r];
         // Results fill the grid from the top; the first row without a
         // discharge ends them.
-        if (row.size() < 2 || Tools::TrimBlanks(row[1].text).empty()) {
+        if (row.size() <= GenDesignResults::Q ||
+            Tools::TrimBlanks(row[GenDesignResults::Q].text).empty()) {
             break;
         }
         for (size_t c = 0; c < row.size(); ++c) {

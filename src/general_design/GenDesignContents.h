@@ -1,0 +1,50 @@
+#pragma once
+
+#include "general_design/GenDesignResultsTable.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// What the General Culvert Design window shows, control by control, at one
+// moment: texts as typed (untrimmed), list choices by position and catalogue
+// identifier, and the grids' cells. The report prints it and the project file
+// stores it, so neither needs the window's widgets.
+struct GenDesignContents {
+    static constexpr int NumUserSizes = 5;
+    static constexpr int NoSelection = -1; // position or identifier of an empty choice
+
+    struct DesignRow {
+        bool used = false; // the Use tick
+        std::vector<std::string>
+            cells; // the columns after Use: return period, calc. Q, design Q, TW
+    };
+    struct ResultRow {
+        GenDesignResults::RowTexts cells;
+        // Its headwater elevation is above the allowable elevation (shown red).
+        bool exceeded = false;
+    };
+
+    std::vector<DesignRow> designRows; // grid rows 1 to the last
+    std::vector<ResultRow> resultRows; // grid rows 1 to the last, blank ones included
+
+    std::string allowableHeadWaterElevation;
+    std::string inletInvertElevation;
+    std::string outletInvertElevation;
+    std::string culvertBarrelLength;
+
+    int culvertTypePosition = NoSelection; // from 0, in catalogue order
+    int culvertTypeID = NoSelection;
+    std::string culvertTypeText;
+    int inletID = NoSelection;
+    std::string inletText;
+    std::string manningN;
+    std::string keInlet;
+
+    bool userSizeOption = false; // sizes typed by the user, not a standard size
+    int standardSizePosition = NoSelection;
+    int standardSizeID = NoSelection;
+    std::array<std::string, NumUserSizes> userSizes;
+    int userNumBarrelsPosition = NoSelection;
+    std::string userNumBarrelsText;
+};
