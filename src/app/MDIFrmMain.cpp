@@ -8,13 +8,13 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
+#include "platform/HelpPages.h"
 #include "platform/Screen.h"
 #include "platform/ToolWindow.h"
 #include "platform/WaitCursor.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
 
@@ -212,11 +212,5 @@ void MDIFrmMain::mnuAbout_Click() {
 }
 
 void MDIFrmMain::mnuOnLineHelp_Click() {
-    if (!QFileInfo::exists(helpFile_)) {
-        Dialogs::Message("The help file " + helpFile_ + " could not be found.");
-        return;
-    }
-    if (!Dialogs::Current().OpenDocument(helpFile_)) {
-        Dialogs::Message("No program could be started to show the help file " + helpFile_ + ".");
-    }
+    HelpPages::Show(helpFile_);
 }

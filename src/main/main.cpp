@@ -1,4 +1,4 @@
-#include "app/StartUpSequence.h"
+#include "main/StartUpSequence.h"
 
 #include <QApplication>
 #include <QFont>

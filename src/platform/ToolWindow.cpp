@@ -1,8 +1,10 @@
 #include "platform/ToolWindow.h"
 
+#include "platform/HelpPages.h"
 #include "platform/Screen.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -43,6 +45,19 @@ double ToolWindow::ClientWidthTwips() const {
 double ToolWindow::ClientHeightTwips() const {
     QMdiArea* area = frame_->mdiArea();
     return area ? Screen::PixelsToTwipsY(area->viewport()->height()) : 0;
+}
+
+void ToolWindow::SetHelpPage(const QString& page) {
+    helpPage_ = page;
+}
+
+void ToolWindow::keyPressEvent(QKeyEvent* event) {
+    // F1 reaches here from any control of the window that has no use for it.
+    if (event->key() == Qt::Key_F1 && !helpPage_.isEmpty()) {
+        HelpPages::Show(HelpPages::Path(helpPage_));
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ToolWindow::SetProgramEnding(bool ending) {

@@ -25,15 +25,20 @@ public:
     double ClientWidthTwips() const; // of the main window's client area
     double ClientHeightTwips() const;
 
+    // The help page (in the help folder) that F1 opens while the window has the focus.
+    void SetHelpPage(const QString& page);
+
     // While the program ends, close requests are not questioned and really close.
     static void SetProgramEnding(bool ending);
     static bool ProgramEnding();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // A close request from the user; the default hides the window.
     virtual void OnUserClose() { ShutDown(); }
 
 private:
     QMdiSubWindow* frame_;
+    QString helpPage_;
 };

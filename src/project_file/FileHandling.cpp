@@ -9,7 +9,6 @@
 #include "platform/WaitCursor.h"
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
-#include "project_file/ProjectSections.h"
 #include "project_file/Tools.h"
 
 #include <QFile>
@@ -21,6 +20,8 @@
 
 namespace FileHandling {
 namespace {
+
+ProjectFileFormat::SectionTable sections;
 
 // Far beyond any project; a larger file is refused before it is loaded.
 constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
@@ -109,11 +110,15 @@ void OpenDataFile() {
     }
 }
 
+void SetProjectSections(ProjectFileFormat::SectionTable table) {
+    sections = std::move(table);
+}
+
 void ReadDataFile(const QString& path, FieldReader& in) {
     StartUpMod::ClearAllProjectData();
     SetDataFileName(path);
     try {
-        ProjectFileFormat::ReadProject(in, ProjectSections());
+        ProjectFileFormat::ReadProject(in, sections);
     } catch (const AppError& error) {
         SetDataFileName(QString());
         WaitCursor::RestoreAll();
@@ -127,7 +132,7 @@ void ReadDataFile(const QString& path, FieldReader& in) {
 void WriteDataFile(const QString& path) {
     WaitCursor busy;
     try {
-        std::string content = ProjectFileFormat::WriteProject(ProjectSections());
+        std::string content = ProjectFileFormat::WriteProject(sections);
         QSaveFile file(path);
         WriteWhole(file, content);
         SetDataFileName(path);

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "project_file/ProjectFileFormat.h"
+
 #include <QString>
 
 class FieldReader;
 
 // The file operations of a project: Open, Save and Save As.
 namespace FileHandling {
+
+// The sections of the input windows that Open reads and Save writes; set at start-up.
+void SetProjectSections(ProjectFileFormat::SectionTable table);
 
 // The file-type choices of both file dialogs.
 inline const QString FileFilter = QStringLiteral("Tarnwell (*.twl);;All Files (*.*)");

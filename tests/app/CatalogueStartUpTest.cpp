@@ -3,8 +3,8 @@
 
 #include "FakeDialogs.h"
 #include "app/MDIFrmMain.h"
-#include "app/StartUpSequence.h"
 #include "hydraulics/CatalogueTables.h"
+#include "main/StartUpSequence.h"
 #include "platform/CatalogueDatabase.h"
 
 #include <QApplication>

@@ -3,9 +3,10 @@
 #include "app/FrmSiteIdentification.h"
 #include "app/GlobalVariables.h"
 #include "app/MDIFrmMain.h"
-#include "app/StartUpSequence.h"
 #include "general_design/FrmGenDesign.h"
+#include "main/StartUpSequence.h"
 #include "platform/FlexGrid.h"
+#include "platform/HelpPages.h"
 #include "platform/ToolWindow.h"
 #include "platform/WaitCursor.h"
 
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -120,6 +122,28 @@ TEST_F(MainWindow, OnlineHelpOpensThePagesOrSaysTheyAreMissing) {
     main->mnuOnLineHelp->trigger();
     EXPECT_EQ(user.openedDocuments, std::vector<QString>({page}));
     EXPECT_EQ(user.MessageTexts().size(), 1u);
+}
+
+TEST_F(MainWindow, F1InAToolWindowOpensItsOwnShippedHelpPage) {
+    struct Case {
+        ToolWindow* window;
+        QWidget* focus;
+        QString page;
+    };
+    const Case cases[] = {
+        {windows->siteIdentification, windows->siteIdentification->TxtCounty,
+         "site_identification.html"},
+        {windows->genDesign, windows->genDesign->TxtManningN, "general_culvert_design.html"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page.toStdString());
+        user.openedDocuments.clear();
+        c.window->ShowAndRaise();
+        c.focus->setFocus();
+        QTest::keyClick(c.focus, Qt::Key_F1);
+        EXPECT_TRUE(user.MessageTexts().empty());
+        EXPECT_EQ(user.openedDocuments, std::vector<QString>({HelpPages::Path(c.page)}));
+    }
 }
 
 TEST_F(MainWindow, OpeningTheFileMenuKeepsACellStillBeingTyped) {

@@ -1,7 +1,7 @@
 #include "ProgramFixture.h"
 #include "app/FrmSiteIdentification.h"
 #include "app/MDIFrmMain.h"
-#include "app/StartUpSequence.h"
+#include "main/StartUpSequence.h"
 #include "platform/Screen.h"
 
 #include <QApplication>

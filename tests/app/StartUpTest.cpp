@@ -2,7 +2,7 @@
 #include "app/FrmSiteIdentification.h"
 #include "app/GlobalVariables.h"
 #include "app/MDIFrmMain.h"
-#include "app/StartUpSequence.h"
+#include "main/StartUpSequence.h"
 #include "platform/Screen.h"
 
 #include "platform/AppError.h"

@@ -4,8 +4,8 @@
 #include "app/FrmSiteIdentification.h"
 #include "app/GlobalVariables.h"
 #include "app/MDIFrmMain.h"
-#include "app/StartUpSequence.h"
 #include "general_design/FrmGenDesign.h"
+#include "main/StartUpSequence.h"
 #include "platform/FlexGrid.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "FakeDialogs.h"
 #include "app/MDIFrmMain.h"
-#include "app/StartUpSequence.h"
+#include "main/StartUpSequence.h"
 #include "platform/ToolWindow.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,6 @@
 #include <memory>
 
 class MDIFrmMain;
-class FrmSplash;
 class FrmSiteIdentification;
 class MainFrm;
 class FrmGenDesign;

@@ -1,0 +1,107 @@
+#include "main/StartUpSequence.h"
+
+#include "app/FrmSplash.h"
+#include "app/MDIFrmMain.h"
+#include "main/FrameWiring.h"
+#include "main/GeneralDesignWiring.h"
+#include "main/HydraulicsWiring.h"
+#include "main/SiteIdentificationWiring.h"
+#include "platform/ErrorReport.h"
+#include "platform/HelpPages.h"
+#include "project_file/FileHandling.h"
+
+#include <QApplication>
+
+namespace StartUpMod {
+namespace {
+
+template <class T> void Append(std::vector<T>& list, std::vector<T> more) {
+    list.insert(list.end(), std::make_move_iterator(more.begin()),
+                std::make_move_iterator(more.end()));
+}
+
+// The loading steps, in the order in which later tables and windows rely on
+// earlier ones: return periods before the windows that list them, standard
+// sizes before the culvert types that refer to them, culvert types before the
+// windows that list them.
+std::vector<Step> LoadingSteps(LoadedWindows& w) {
+    std::vector<Step> steps = {
+        FrameWiring::InitializeMainWindow(w), SiteIdentificationWiring::Initialize(w),
+        // runoff chart tables and window
+        // rating-curve and cross-section plot layouts
+        // 2001 regression tables; 1987 method tables
+        // cross-section column names
+        FrameWiring::InitializePipeArchTestWindow(w),
+        // hydrology and tailwater windows
+    };
+    Append(steps, HydraulicsWiring::LoadStandardSizes());
+    // standard designs window
+    steps.push_back(GeneralDesignWiring::Initialize(w));
+    // tapered inlet and drop inlet parameters and windows
+    // plunge basin table; scour hole and plunge basin windows
+    // brink-depth curves, riprap tables and the riprap basin window
+    return steps;
+}
+
+// The input windows' clear operations, in the order of the project file's sections.
+std::vector<Step> ClearSteps(LoadedWindows& w) {
+    return {
+        SiteIdentificationWiring::Clear(w),
+        GeneralDesignWiring::Clear(w),
+    };
+}
+
+// The project file's sections of the input windows.
+ProjectFileFormat::SectionTable ProjectSections() {
+    ProjectFileFormat::SectionTable table;
+    for (const Wiring::Section& section : {
+             SiteIdentificationWiring::Section(),
+             GeneralDesignWiring::Section(),
+         }) {
+        table.Register(section.number, section.handlers);
+    }
+    return table;
+}
+
+} // namespace
+
+LoadedWindows::~LoadedWindows() {
+    // The clear steps refer to these windows.
+    SetClearSteps({});
+    SetResetTrace({});
+    FileHandling::SetProjectSections({});
+}
+
+std::unique_ptr<LoadedWindows> Main(const Options& options) {
+    auto windows = std::make_unique<LoadedWindows>();
+    auto splash = std::make_unique<FrmSplash>(options.splashMillis);
+    try {
+        splash->show();
+        splash->repaint();
+        windows->main = std::make_unique<MDIFrmMain>();
+        windows->main->SetFileOperations({FileHandling::OpenDataFile, FileHandling::WriteDataFile,
+                                          FileHandling::SaveDataFileAs});
+        RunSteps(LoadingSteps(*windows), options.trace);
+        SetClearSteps(ClearSteps(*windows));
+        FileHandling::SetProjectSections(ProjectSections());
+        SetResetTrace(options.trace);
+        RunSteps({{"StartUpMod.ClearAllProjectData", [] { ClearAllProjectData(); }}},
+                 options.trace);
+    } catch (const AppError& error) {
+        splash.reset();
+        ShowError(error, ErrorStyle::Titled);
+        return nullptr;
+    }
+
+    int flag = 0;
+    while (flag < 1) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        flag = splash->gettimer();
+    }
+    windows->main->SetHelpFile(HelpPages::Path("index.html"));
+    windows->main->show();
+    splash.reset();
+    return windows;
+}
+
+} // namespace StartUpMod
