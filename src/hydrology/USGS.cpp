@@ -40,6 +40,10 @@ std::int32_t UseTerm(double coefficient) {
 
 } // namespace
 
+void InitializeUSGS() {
+    LoadUSGSTables();
+}
+
 void LoadUSGSTables() {
     const CatalogueDatabase db;
     ReadReturnPeriods(db);

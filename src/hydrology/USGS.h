@@ -47,6 +47,9 @@ struct USGSWatershedRecord {
 
 namespace USGS {
 
+// The start-up entry: loads the tables (LoadUSGSTables).
+void InitializeUSGS();
+
 // Loads the return periods (TblUSGSRPs, entry ArrayNum = ReturnPeriod) into
 // GlobalVariables::USGSReturnPeriods and the equations (TblUSGSEq, in table
 // order). A missing table or field, an unreadable value, an empty table or an

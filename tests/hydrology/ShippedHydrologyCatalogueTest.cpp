@@ -24,7 +24,7 @@ class ShippedHydrologyCatalogue : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         VoskRunoffChart::LoadRunoffChartTables();
-        USGS::LoadUSGSTables();
+        USGS::InitializeUSGS();
         modUSGSMavo1987::InitializeRegionTables();
     }
 };
