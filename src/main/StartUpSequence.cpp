@@ -5,6 +5,7 @@
 #include "main/FrameWiring.h"
 #include "main/GeneralDesignWiring.h"
 #include "main/HydraulicsWiring.h"
+#include "main/HydrologyWiring.h"
 #include "main/SiteIdentificationWiring.h"
 #include "platform/ErrorReport.h"
 #include "platform/HelpPages.h"
@@ -27,9 +28,9 @@ template <class T> void Append(std::vector<T>& list, std::vector<T> more) {
 std::vector<Step> LoadingSteps(LoadedWindows& w) {
     std::vector<Step> steps = {
         FrameWiring::InitializeMainWindow(w), SiteIdentificationWiring::Initialize(w),
-        // runoff chart tables and window
+        HydrologyWiring::InitializeRunoffChart(),
         // rating-curve and cross-section plot layouts
-        // 2001 regression tables; 1987 method tables
+        HydrologyWiring::InitializeUSGS(), HydrologyWiring::InitializeMavo1987RegionTables(),
         // cross-section column names
         FrameWiring::InitializePipeArchTestWindow(w),
         // hydrology and tailwater windows

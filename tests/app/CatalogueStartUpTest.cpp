@@ -130,3 +130,26 @@ TEST(CatalogueStartUp, AnEmptySizeTableStopsStartUpNamingTheTable) {
     ExpectOneErrorAndNoWindow(user, "Catalogue database, table 'VSHAStandardRCBoxSizes': no "
                                     "current record (there are no rows), 3000");
 }
+
+TEST(CatalogueStartUp, AMissingHydrologyTableOrQueryStopsStartUpNamingIt) {
+    struct Case {
+        const char* change;
+        const char* named;
+    };
+    const Case cases[] = {
+        {"DROP TABLE TblVRCCover;", "TblVRCCover"},
+        {"DELETE FROM StoredQueries WHERE Name = 'TblVRCChartQuery';", "TblVRCChartQuery"},
+        {"DROP TABLE TblUSGSEq;", "TblUSGSEq"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        FakeDialogs user;
+        ChangedCatalogue catalogue(c.change);
+        auto windows = StartUp();
+        EXPECT_FALSE(windows);
+        ASSERT_EQ(user.shown.size(), 1u);
+        EXPECT_NE(user.shown[0].text.toStdString().find(c.named), std::string::npos)
+            << user.shown[0].text.toStdString();
+        EXPECT_EQ(user.shown[0].title.toStdString(), "ERROR");
+    }
+}

@@ -39,6 +39,9 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
     const std::vector<std::string> expected = {
         "MDIFrmMain.InitializeFrm",
         "FrmSiteIdentification.Initialize",
+        "VoskRunoffChart.InitializeRunoffChart",
+        "USGS.InitializeUSGS",
+        "modUSGSMavo1987.InitializeRegionTables",
         "MainFrm.Initialize",
         "StandardPipeMod.LoadStandardConcPipeSizes",
         "StandardRCBoxMod.LoadStandardRCBoxSizes",
