@@ -34,7 +34,8 @@ void ValidateCrossSectionData(const TextGrid& grid, CrossSectionInput& input, in
 
 // The segments, roughness subsections, over-bank limits and the lowest,
 // highest and top elevations of a validated input. All fields but Plotted are
-// overwritten.
+// overwritten. Fewer than two points, or stations so far apart that a segment
+// overflows, throw AppError.
 void PrepareCrossSection(const CrossSectionInput& input, ChannelSection& section);
 
 // Flow area (ft^2) and Manning conveyance K (ft^3/s) at water-surface
