@@ -6,12 +6,18 @@
 
 namespace TailWaterMod {
 
-int XSecColumnCount = 0;
-std::vector<std::string> XSecColumnNames;
+namespace {
+const std::vector<std::string> PointGridColumns = {"Point", "Station", "Elevation", "Manning n"};
+} // namespace
+
+// Start-up sets them again; they hold their values from the first, so that a
+// check never meets an empty name list.
+int XSecColumnCount = 3;
+std::vector<std::string> XSecColumnNames = PointGridColumns;
 
 void InitializeTailWaterMod() {
     XSecColumnCount = 3;
-    XSecColumnNames = {"Point", "Station", "Elevation", "Manning n"};
+    XSecColumnNames = PointGridColumns;
 }
 
 namespace {

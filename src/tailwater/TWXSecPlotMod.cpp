@@ -60,6 +60,10 @@ void ComputeAxisScale(double dataMin, double dataMax, double& axisMin, double& a
     if (!std::isfinite(dataMin) || !std::isfinite(dataMax)) {
         throw AppError(ErrorNumber::InvalidArgument, "An axis scale needs finite data");
     }
+    if (dataMax < dataMin) {
+        ComputeAxisScale(dataMax, dataMin, axisMin, axisMax, intervals, decimals);
+        return;
+    }
     const double range = CheckFinite(dataMax - dataMin, "the axis range");
     if (!(range >= std::numeric_limits<double>::min())) {
         AxisAroundValue(dataMin, axisMin, axisMax, intervals, decimals);

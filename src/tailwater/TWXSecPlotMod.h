@@ -18,9 +18,10 @@ void InitializeXSecPlot();
 // interval at either end. Far from zero (more than 10,000 intervals from it)
 // the ends are taken as exact multiples instead.
 //
-// A range of 0 or less (or below the smallest normal double) gives two
-// intervals of 1, or of the power of ten that the value's precision resolves,
-// around floor(dataMin): still a drawable axis. Non-finite data throws AppError.
+// A range of 0 (or below the smallest normal double) gives two intervals of 1,
+// or of the power of ten that the value's precision resolves, around
+// floor(dataMin): still a drawable axis. Data given maximum first is scaled as
+// if given in order. Non-finite data throws AppError.
 void ComputeAxisScale(double dataMin, double dataMax, double& axisMin, double& axisMax,
                       int& intervals, int& decimals);
 

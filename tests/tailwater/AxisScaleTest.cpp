@@ -96,8 +96,8 @@ TEST(AxisScale, NoRangeGivesTwoIntervalsAroundTheValue) {
         {100.3, 100.3, 99, 101},
         {0, 0, -1, 1},
         {-2.5, -2.5, -4, -2},
-        {5, 3, 4, 6}, // a reversed range: around the minimum given
-        {1, 1 + 1e-310, 0, 2},
+        {1e-310, 1e-310, -1, 1},
+        {0, 1e-310, -1, 1}, // below the smallest normal double
         // Doubles 16384 apart: intervals of 1E5.
         {1e20, 1e20, 1e20 - 1e5, 1e20 + 1e5},
     };
@@ -109,6 +109,13 @@ TEST(AxisScale, NoRangeGivesTwoIntervalsAroundTheValue) {
         EXPECT_EQ(a.decimals, 0) << c.lo << ".." << c.hi;
         EXPECT_LT(a.min, a.max);
     }
+}
+
+TEST(AxisScale, DataGivenMaximumFirstIsScaledInOrder) {
+    const Axis a = Scale(12.25, -3.5);
+    EXPECT_EQ(a.min, -4);
+    EXPECT_EQ(a.max, 14);
+    EXPECT_EQ(a.intervals, 9);
 }
 
 TEST(AxisScale, NonFiniteDataIsAnError) {
