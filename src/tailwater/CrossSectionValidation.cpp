@@ -1,0 +1,223 @@
+#include "tailwater/TailWaterMod.h"
+
+#include "platform/Numbers.h"
+
+#include <cmath>
+
+namespace TailWaterMod {
+
+namespace {
+const std::vector<std::string> PointGridColumns = {"Point", "Station", "Elevation", "Manning n"};
+} // namespace
+
+// Start-up sets them again; they hold their values from the first, so that a
+// check never meets an empty name list.
+int XSecColumnCount = 3;
+std::vector<std::string> XSecColumnNames = PointGridColumns;
+
+void InitializeTailWaterMod() {
+    XSecColumnCount = 3;
+    XSecColumnNames = PointGridColumns;
+}
+
+namespace {
+
+constexpr int StationCol = 1;
+constexpr int ElevationCol = 2;
+constexpr int ManningNCol = 3;
+// Blank masks: one bit per blank column, 2^(column - 1).
+constexpr int StationBlank = 1;
+constexpr int ElevationBlank = 2;
+constexpr int EmptyRow = 7;
+// How close an over-bank station must be to a point's station, ft.
+constexpr double BankStationTolerance = 0.0001;
+
+struct PointRow {
+    std::string cells[4];
+    int blankMask = 0;
+};
+
+std::string PointName(int row) {
+    return XSecColumnNames[0] + " " + std::to_string(row);
+}
+
+// The message of the first failure in one point row, or empty.
+std::string CheckPointRow(const PointRow& point, int row) {
+    for (int c = StationCol; c <= ManningNCol; ++c) {
+        const std::string& text = point.cells[c];
+        if (text.empty()) {
+            continue;
+        }
+        if (!Numbers::IsNumeric(text)) {
+            return "Value entered for " + XSecColumnNames[c] + " for " + PointName(row) +
+                   " can not be evaluated as a number. Please re-enter.";
+        }
+        if (c == ManningNCol && !(Numbers::ToDouble(text) > 0)) {
+            return "Value entered for " + XSecColumnNames[ManningNCol] + " for " + PointName(row) +
+                   " is <= 0. Manning n must be > 0.";
+        }
+    }
+    // A blank n alone is allowed: the n of the point before carries on.
+    switch (point.blankMask & (StationBlank | ElevationBlank)) {
+    case StationBlank:
+        return "Missing value for " + XSecColumnNames[StationCol] + " for " + PointName(row) + ".";
+    case ElevationBlank:
+        return "Missing value for " + XSecColumnNames[ElevationCol] + " for " + PointName(row) +
+               ".";
+    case StationBlank | ElevationBlank:
+        return "Missing values for " + XSecColumnNames[StationCol] + " and " +
+               XSecColumnNames[ElevationCol] + " for " + PointName(row) + ".";
+    default:
+        return {};
+    }
+}
+
+CrossSectionPointInput ToPoint(const PointRow& row) {
+    CrossSectionPointInput point;
+    point.StationText = row.cells[StationCol];
+    point.Station = Numbers::ToDouble(point.StationText);
+    point.ElevationText = row.cells[ElevationCol];
+    point.Elevation = Numbers::ToDouble(point.ElevationText);
+    point.ManningNText = row.cells[ManningNCol];
+    if (!point.ManningNText.empty()) {
+        point.ManningN = Numbers::ToDouble(point.ManningNText);
+    }
+    return point;
+}
+
+// The index of the point at an over-bank station, or -1.
+int FindBankPoint(const std::vector<CrossSectionPointInput>& points, double station) {
+    for (size_t i = 0; i < points.size(); ++i) {
+        if (std::abs(points[i].Station - station) < BankStationTolerance) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// Matches a given over-bank station to a point that is neither end point;
+// the failure message, or empty.
+std::string MatchBank(const std::vector<CrossSectionPointInput>& points, const std::string& text,
+                      const std::string& side, int& given, int& index) {
+    index = FindBankPoint(points, Numbers::ToDouble(text));
+    if (index < 0) {
+        given = 0;
+        return side + " Over-Bank Station must be a cross-section station.";
+    }
+    if (index == 0 || index == static_cast<int>(points.size()) - 1) {
+        given = 0;
+        return side + " Over-Bank Station can not be the first or last station.";
+    }
+    return {};
+}
+
+std::string Validate(const TextGrid& grid, CrossSectionInput& input) {
+    if (input.SlopeText.empty()) {
+        return "You must enter a value for Channel Slope.";
+    }
+    if (!Numbers::IsNumeric(input.SlopeText)) {
+        return "The value entered for Channel Slope can not be evaluated as a number. Please "
+               "re-enter the Channel Slope.";
+    }
+    input.Slope = Numbers::ToDouble(input.SlopeText);
+    if (!(input.Slope > 0)) {
+        return "The Channel Slope must be > 0.";
+    }
+    input.Points.clear();
+
+    // A grid without data rows reads as one whose first n is blank.
+    if (grid.Rows() < 2 || Numbers::Trim(grid.TextMatrix(1, ManningNCol)).empty()) {
+        return "First point in cross-section must have a Manning n value.";
+    }
+
+    std::vector<PointRow> rows(grid.Rows());
+    int lastRow = 1;
+    for (int r = 1; r < grid.Rows(); ++r) {
+        for (int c = StationCol; c <= ManningNCol; ++c) {
+            rows[r].cells[c] = Numbers::Trim(grid.TextMatrix(r, c));
+            if (rows[r].cells[c].empty()) {
+                rows[r].blankMask += 1 << (c - 1);
+            }
+        }
+        if (rows[r].blankMask != EmptyRow) {
+            lastRow = r;
+        }
+    }
+    for (int r = 1; r <= lastRow; ++r) {
+        if (rows[r].blankMask == EmptyRow) {
+            return "There is no data for " + PointName(r) + ".";
+        }
+    }
+    for (int r = 1; r <= lastRow; ++r) {
+        if (auto fault = CheckPointRow(rows[r], r); !fault.empty()) {
+            return fault;
+        }
+        CrossSectionPointInput point = ToPoint(rows[r]);
+        if (!input.Points.empty() && !(point.Station > input.Points.back().Station)) {
+            return "Station value must continously increase. Check Station at Point " +
+                   std::to_string(r - 1) + " and " + std::to_string(r) + ".";
+        }
+        input.Points.push_back(std::move(point));
+    }
+
+    input.LOBGiven = 0;
+    input.LOBIndex = -1;
+    if (!input.LOBText.empty()) {
+        if (!Numbers::IsNumeric(input.LOBText)) {
+            return "Left Over-Bank Station can not be evaluated as a number, please re-enter.";
+        }
+        input.LOBGiven = 1;
+    }
+    input.ROBGiven = 0;
+    input.ROBIndex = -1;
+    if (!input.ROBText.empty()) {
+        if (!Numbers::IsNumeric(input.ROBText)) {
+            return "Right Over-Bank Station can not be evaluated as a number, please re-enter.";
+        }
+        input.ROBGiven = 1;
+    }
+    if (input.LOBGiven == 1) {
+        if (auto fault =
+                MatchBank(input.Points, input.LOBText, "Left", input.LOBGiven, input.LOBIndex);
+            !fault.empty()) {
+            return fault;
+        }
+    }
+    if (input.ROBGiven == 1) {
+        if (auto fault =
+                MatchBank(input.Points, input.ROBText, "Right", input.ROBGiven, input.ROBIndex);
+            !fault.empty()) {
+            return fault;
+        }
+    }
+    if (input.LOBGiven == 1 && input.ROBGiven == 1 && !(input.ROBIndex > input.LOBIndex)) {
+        input.LOBGiven = 0;
+        input.ROBGiven = 0;
+        return "Right Over-Bank Station must be greater than Left Over-Bank Station.";
+    }
+
+    // The conveyance needs a ground segment, and the depth search and the
+    // plot need some height.
+    if (input.Points.size() < 2) {
+        return "The cross-section must have at least two points.";
+    }
+    const double first = input.Points.front().Elevation;
+    bool level = true;
+    for (const auto& point : input.Points) {
+        level = level && point.Elevation == first;
+    }
+    if (level) {
+        return "The cross-section points all lie at one elevation.";
+    }
+    return {};
+}
+
+} // namespace
+
+void ValidateCrossSectionData(const TextGrid& grid, CrossSectionInput& input, int& errFlag,
+                              std::string& message) {
+    message = Validate(grid, input);
+    errFlag = message.empty() ? 0 : 1;
+}
+
+} // namespace TailWaterMod

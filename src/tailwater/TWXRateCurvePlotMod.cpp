@@ -1,0 +1,11 @@
+#include "tailwater/TWXRateCurvePlotMod.h"
+
+namespace TWXRateCurvePlotMod {
+
+PlotLayout RateCurveScreenLayout;
+
+void InitializeRateCurvePlot() {
+    RateCurveScreenLayout = InitialPlotLayout(TailwaterPlot::RateCurveScreen);
+}
+
+} // namespace TWXRateCurvePlotMod
