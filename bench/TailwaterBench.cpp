@@ -1,6 +1,6 @@
 // The channel computations behind every tailwater depth: normal depth in a
 // 50-point natural section and the largest rating table the grid holds.
-#include "../tests/tailwater/TextTable.h"
+#include "TextTable.h"
 
 #include "tailwater/TailWaterMod.h"
 

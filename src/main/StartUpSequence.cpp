@@ -7,6 +7,7 @@
 #include "main/HydraulicsWiring.h"
 #include "main/HydrologyWiring.h"
 #include "main/SiteIdentificationWiring.h"
+#include "main/TailwaterWiring.h"
 #include "platform/ErrorReport.h"
 #include "platform/HelpPages.h"
 #include "project_file/FileHandling.h"
@@ -27,11 +28,14 @@ template <class T> void Append(std::vector<T>& list, std::vector<T> more) {
 // windows that list them.
 std::vector<Step> LoadingSteps(LoadedWindows& w) {
     std::vector<Step> steps = {
-        FrameWiring::InitializeMainWindow(w), SiteIdentificationWiring::Initialize(w),
+        FrameWiring::InitializeMainWindow(w),
+        SiteIdentificationWiring::Initialize(w),
         HydrologyWiring::InitializeRunoffChart(),
-        // rating-curve and cross-section plot layouts
-        HydrologyWiring::InitializeUSGS(), HydrologyWiring::InitializeMavo1987RegionTables(),
-        // cross-section column names
+        TailwaterWiring::InitializeRateCurvePlot(),
+        TailwaterWiring::InitializeXSecPlot(),
+        HydrologyWiring::InitializeUSGS(),
+        HydrologyWiring::InitializeMavo1987RegionTables(),
+        TailwaterWiring::InitializeTailWaterMod(),
         FrameWiring::InitializePipeArchTestWindow(w),
         // hydrology and tailwater windows
     };
