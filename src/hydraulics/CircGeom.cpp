@@ -9,6 +9,7 @@ namespace CircGeom {
 
 using namespace Hydraulics;
 using OpenChannelFlow::Finite;
+using OpenChannelFlow::RequireFinite;
 
 namespace {
 // Half the top width, b = T / 2.
@@ -24,6 +25,7 @@ double AngleAboveCentre(double d, double b) {
 } // namespace
 
 double ComputeCircTopWidth(double D, double y) {
+    RequireFinite("the circular top width", {{"D", D}, {"y", y}});
     if (!(D >= 0.001) || y <= 0 || y >= D) {
         return 0;
     }
@@ -40,6 +42,7 @@ double ComputeCircTopWidth(double D, double y) {
 }
 
 double ComputeCircFlowArea(double D, double y) {
+    RequireFinite("the circular flow area", {{"D", D}, {"y", y}});
     if (!(D >= 0.001) || !(y > 0)) {
         return 0;
     }
@@ -62,6 +65,7 @@ double ComputeCircFlowArea(double D, double y) {
 }
 
 double ComputeCircWettedPerimeter(double D, double y) {
+    RequireFinite("the circular wetted perimeter", {{"D", D}, {"y", y}});
     if (!(D >= 0.001) || !(y > 0)) {
         return 0;
     }
@@ -80,6 +84,7 @@ double ComputeCircWettedPerimeter(double D, double y) {
 }
 
 double ComputeCircCriticalDepth(double Q, double D, int& iterations) {
+    RequireFinite("the circular critical depth", {{"Q", Q}, {"D", D}});
     iterations = 0;
     if (!(Q > 0) || !(D > 0.001)) {
         return 0;
@@ -101,12 +106,14 @@ double ComputeCircCriticalDepth(double Q, double D, int& iterations) {
 
 int ComputeCircNormalDepth(double D, double Q, double n, double S, double& normalDepth,
                            int& flowTooLargeFlag, std::string& message, int& iterations) {
+    RequireFinite("the circular normal depth", {{"D", D}, {"Q", Q}, {"n", n}, {"S", S}});
     return OpenChannelFlow::SearchNormalDepth(
         Q, 0.9381812109 * D, D, [&](double y) { return ComputeCircManningQ(D, n, y, S); },
         normalDepth, flowTooLargeFlag, message, iterations);
 }
 
 double ComputeCircManningQ(double D, double n, double y, double S) {
+    RequireFinite("the circular Manning discharge", {{"D", D}, {"n", n}, {"y", y}, {"S", S}});
     if (!(D > 0) || !(y > 0)) {
         return 0;
     }

@@ -6,6 +6,7 @@
 // D diameter, y depth from the invert (ft), Q discharge (ft^3/s), n Manning
 // roughness, S slope (ft/ft). No state.
 //
+// An input that is nan or infinite throws AppError before any guard is tried.
 // Out-of-range input gives 0 through each routine's guards, as listed below.
 // What gets past the guards and would divide by zero, take the root of a
 // negative number or overflow throws AppError instead of returning inf or nan.

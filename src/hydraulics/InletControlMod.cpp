@@ -12,6 +12,7 @@ namespace InletControlMod {
 
 using namespace Hydraulics;
 using OpenChannelFlow::Finite;
+using OpenChannelFlow::RequireFinite;
 
 namespace {
 
@@ -135,6 +136,8 @@ double ArchUnsubmerged(double Q, double B, double D, double Rb, double Rt, doubl
 
 double ComputeBoxInletControlHWRatio(double Q, double B, double D, double S, int UnSubEqNum,
                                      double K, double M, double c, double Y, int MiteredFlag) {
+    RequireFinite(What,
+                  {{"Q", Q}, {"B", B}, {"D", D}, {"S", S}, {"K", K}, {"M", M}, {"c", c}, {"Y", Y}});
     if (!BoxInRange(Q, B, D)) {
         return 0;
     }
@@ -146,6 +149,7 @@ double ComputeBoxInletControlHWRatio(double Q, double B, double D, double S, int
 
 double ComputeBoxSubmergedHWRatio(double Q, double B, double D, double S, double c, double Y,
                                   int MiteredFlag) {
+    RequireFinite(What, {{"Q", Q}, {"B", B}, {"D", D}, {"S", S}, {"c", c}, {"Y", Y}});
     if (!BoxInRange(Q, B, D)) {
         return 0;
     }
@@ -154,6 +158,7 @@ double ComputeBoxSubmergedHWRatio(double Q, double B, double D, double S, double
 
 double ComputeBoxUnsubmergedHWRatio(double Q, double B, double D, double S, int UnSubEqNum,
                                     double K, double M, int MiteredFlag) {
+    RequireFinite(What, {{"Q", Q}, {"B", B}, {"D", D}, {"S", S}, {"K", K}, {"M", M}});
     if (!BoxInRange(Q, B, D)) {
         return 0;
     }
@@ -165,6 +170,7 @@ double ComputeBoxUnsubmergedHWRatio(double Q, double B, double D, double S, int 
 
 double ComputeCircInletControlHWRatio(double Q, double D, double S, int UnSubEqNum, double K,
                                       double M, double c, double Y, int MiteredFlag) {
+    RequireFinite(What, {{"Q", Q}, {"D", D}, {"S", S}, {"K", K}, {"M", M}, {"c", c}, {"Y", Y}});
     if (!CircInRange(Q, D)) {
         return 0;
     }
@@ -176,6 +182,7 @@ double ComputeCircInletControlHWRatio(double Q, double D, double S, int UnSubEqN
 
 double ComputeCircSubmergedHWRatio(double Q, double D, double S, double c, double Y,
                                    int MiteredFlag) {
+    RequireFinite(What, {{"Q", Q}, {"D", D}, {"S", S}, {"c", c}, {"Y", Y}});
     if (!CircInRange(Q, D)) {
         return 0;
     }
@@ -184,6 +191,7 @@ double ComputeCircSubmergedHWRatio(double Q, double D, double S, double c, doubl
 
 double ComputeCircUnsubmergedHWRatio(double Q, double D, double S, int UnSubEqNum, double K,
                                      double M, int MiteredFlag) {
+    RequireFinite(What, {{"Q", Q}, {"D", D}, {"S", S}, {"K", K}, {"M", M}});
     if (!CircInRange(Q, D)) {
         return 0;
     }
@@ -196,6 +204,17 @@ double ComputeCircUnsubmergedHWRatio(double Q, double D, double S, int UnSubEqNu
 double ComputePipeArchInletControlHWRatio(double Q, double B, double D, double Rb, double Rt,
                                           double Rc, double S, int UnSubEqNum, double K, double M,
                                           double c, double Y, int MiteredFlag) {
+    RequireFinite(What, {{"Q", Q},
+                         {"B", B},
+                         {"D", D},
+                         {"Rb", Rb},
+                         {"Rt", Rt},
+                         {"Rc", Rc},
+                         {"S", S},
+                         {"K", K},
+                         {"M", M},
+                         {"c", c},
+                         {"Y", Y}});
     if (!BoxInRange(Q, B, D)) {
         return 0;
     }
@@ -207,6 +226,15 @@ double ComputePipeArchInletControlHWRatio(double Q, double B, double D, double R
 
 double ComputePipeArchSubmergedHWRatio(double Q, double B, double D, double Rb, double Rt,
                                        double Rc, double S, double c, double Y, int MiteredFlag) {
+    RequireFinite(What, {{"Q", Q},
+                         {"B", B},
+                         {"D", D},
+                         {"Rb", Rb},
+                         {"Rt", Rt},
+                         {"Rc", Rc},
+                         {"S", S},
+                         {"c", c},
+                         {"Y", Y}});
     if (!BoxInRange(Q, B, D)) {
         return 0;
     }
@@ -217,6 +245,15 @@ double ComputePipeArchSubmergedHWRatio(double Q, double B, double D, double Rb, 
 double ComputePipeArchUnsubmergedHWRatio(double Q, double B, double D, double Rb, double Rt,
                                          double Rc, double S, int UnSubEqNum, double K, double M,
                                          int MiteredFlag) {
+    RequireFinite(What, {{"Q", Q},
+                         {"B", B},
+                         {"D", D},
+                         {"Rb", Rb},
+                         {"Rt", Rt},
+                         {"Rc", Rc},
+                         {"S", S},
+                         {"K", K},
+                         {"M", M}});
     if (!BoxInRange(Q, B, D)) {
         return 0;
     }

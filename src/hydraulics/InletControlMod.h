@@ -15,6 +15,7 @@
 // radii (ft); S barrel slope (ft/ft); UnSubEqNum the unsubmerged form (1 or
 // 2; any other form gives 0 from the unsubmerged routines). No state.
 //
+// An input that is nan or infinite throws AppError before anything else.
 // Every routine returns 0 unless Q > 0 and the shape's sizes are positive (box
 // B and D, circle D, pipe-arch B and D). A pipe-arch whose radii cannot form a
 // section throws AppError (see PipeArchGeom). Form 1 divides by the flow area

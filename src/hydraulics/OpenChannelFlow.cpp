@@ -16,7 +16,12 @@ void ThrowInvalidArgument(const char* what, const char* detail) {
                    std::string("Invalid argument in ") + what + " (" + detail + ")");
 }
 
+void ThrowNotFinite(const char* what, const char* input) {
+    ThrowInvalidArgument(what, (std::string(input) + " is not a finite number").c_str());
+}
+
 double ConveyanceFactor(double A, double P, const char* what) {
+    RequireFinite(what, {{"A", A}, {"P", P}});
     if (P == 0) {
         ThrowDivisionByZero(what, "the wetted perimeter is 0");
     }
@@ -28,6 +33,7 @@ double ConveyanceFactor(double A, double P, const char* what) {
 }
 
 double FrictionSlope(double Q, double n, double A, double P, const char* what) {
+    RequireFinite(what, {{"Q", Q}, {"n", n}, {"A", A}, {"P", P}});
     const double conveyance = ManningConstant * ConveyanceFactor(A, P, what);
     if (conveyance == 0) {
         ThrowDivisionByZero(what, "the flow area is 0");
@@ -37,6 +43,7 @@ double FrictionSlope(double Q, double n, double A, double P, const char* what) {
 }
 
 double DischargeFromConveyance(double n, double K, double S, const char* what) {
+    RequireFinite(what, {{"n", n}, {"K", K}, {"S", S}});
     if (n == 0) {
         ThrowDivisionByZero(what, "Manning n is 0");
     }
@@ -47,6 +54,7 @@ double DischargeFromConveyance(double n, double K, double S, const char* what) {
 }
 
 double Discharge(double n, double A, double P, double S, const char* what) {
+    RequireFinite(what, {{"n", n}, {"A", A}, {"P", P}, {"S", S}});
     return DischargeFromConveyance(n, ConveyanceFactor(A, P, what), S, what);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/AppError.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 // What the box, circular and pipe-arch sections share: Manning's equation on a
@@ -12,7 +13,9 @@
 // Arithmetic that input could drive to a division by zero, the root of a
 // negative number or an overflow throws AppError (number DivisionByZero,
 // InvalidArgument or Overflow, description naming the computation) instead of
-// returning inf or nan.
+// returning inf or nan. So does an input that is nan or infinite: every public
+// routine here and in the section, inlet-control and outlet-control modules
+// calls RequireFinite on its inputs before anything else.
 namespace OpenChannelFlow {
 
 // The message of a normal-depth search whose discharge the section cannot
@@ -32,6 +35,25 @@ enum NormalDepthStatus : int {
 // only when something is thrown, so the routines allocate nothing otherwise.
 [[noreturn]] void ThrowDivisionByZero(const char* what, const char* detail);
 [[noreturn]] void ThrowInvalidArgument(const char* what, const char* detail);
+[[noreturn]] void ThrowNotFinite(const char* what, const char* input);
+
+// An input of a routine, with the name its error gives it.
+struct NamedInput {
+    const char* name;
+    double value;
+};
+
+// Throws AppError (InvalidArgument) for the first input that is nan or
+// infinite: "Invalid argument in <what> (<name> is not a finite number)". A
+// value handed in by another computation thus never slips past the guards as a
+// silent 0, a status code or a nan or inf result.
+inline void RequireFinite(const char* what, std::initializer_list<NamedInput> inputs) {
+    for (const NamedInput& input : inputs) {
+        if (!std::isfinite(input.value)) {
+            ThrowNotFinite(what, input.name);
+        }
+    }
+}
 
 // The value, or AppError (overflow) when it is inf or nan.
 inline double Finite(double value, const char* what) {
@@ -57,16 +79,15 @@ double Discharge(double n, double A, double P, double S, const char* what);
 // discharge Qn(y) equals Q, between 0.001 ft and ymax (the depth of largest
 // open-channel discharge): at most 100 passes, tolerance 0.001 ft on the
 // bracket. fullHeight is the depth reported when Q exceeds Qn(ymax). Returns a
-// NormalDepthStatus. A discharge that is not a number throws AppError.
+// NormalDepthStatus.
 template <class ManningQ>
 int SearchNormalDepth(double Q, double ymax, double fullHeight, ManningQ&& Qn, double& depth,
                       int& flowTooLargeFlag, std::string& message, int& iterations) {
+    RequireFinite("the normal-depth search",
+                  {{"Q", Q}, {"ymax", ymax}, {"fullHeight", fullHeight}});
     flowTooLargeFlag = 0;
     message.clear();
     iterations = 0;
-    if (std::isnan(Q)) {
-        ThrowInvalidArgument("the normal-depth search", "the discharge is not a number");
-    }
 
     const double Qmax = Qn(ymax);
     if (Q > Qmax) {
@@ -110,6 +131,7 @@ int SearchNormalDepth(double Q, double ymax, double fullHeight, ManningQ&& Qn, d
 // A^3 / T, the section factor that equals Q^2 / g at critical depth; a top
 // width of 0 throws AppError.
 inline double CriticalSectionFactor(double A, double T, const char* what) {
+    RequireFinite(what, {{"A", A}, {"T", T}});
     if (T == 0) {
         ThrowDivisionByZero(what, "the top width is 0");
     }
@@ -123,6 +145,7 @@ inline double CriticalSectionFactor(double A, double T, const char* what) {
 template <class SectionFactor>
 double BisectCriticalDepth(double target, double lo, double hi, SectionFactor&& f,
                            int& iterations) {
+    RequireFinite("the critical-depth bisection", {{"target", target}, {"lo", lo}, {"hi", hi}});
     double mid = lo;
     while (iterations < 100) {
         ++iterations;

@@ -8,11 +8,12 @@
 //
 // Q discharge per barrel (ft^3/s), n Manning roughness, L barrel length (ft),
 // Ke entrance loss coefficient, TW tailwater depth above the outlet invert
-// (ft); B span, D rise or diameter, Rb, Rt, Rc the pipe-arch radii (ft). No
-// guards: Q = 0 gives H = 0 and ho = max(TW, D / 2). A barrel without area or
-// perimeter (a size of 0 or below) throws AppError instead of dividing by
-// zero, as does a pipe-arch that cannot form a section (see PipeArchGeom) and
-// a result that overflows. No state.
+// (ft); B span, D rise or diameter, Rb, Rt, Rc the pipe-arch radii (ft). An
+// input that is nan or infinite throws AppError. No other guards: Q = 0 gives
+// H = 0 and ho = max(TW, D / 2). A barrel without area or perimeter (a size of
+// 0 or below) throws AppError instead of dividing by zero, as does a pipe-arch
+// that cannot form a section (see PipeArchGeom) and a result that overflows.
+// No state.
 namespace OutletControlMod {
 
 double ComputeCircOutletHead(double Q, double n, double L, double D, double Ke);

@@ -4,6 +4,7 @@
 #include "hydraulics/HydraulicConstants.h"
 #include "hydraulics/OpenChannelFlow.h"
 #include "platform/AppError.h"
+#include "platform/Numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +16,7 @@ using CircGeom::ComputeCircFlowArea;
 using CircGeom::ComputeCircTopWidth;
 using CircGeom::ComputeCircWettedPerimeter;
 using OpenChannelFlow::Finite;
+using OpenChannelFlow::RequireFinite;
 
 namespace {
 
@@ -78,6 +80,13 @@ Zones SectionZones(double B, double rise, double Rb, double Rt, double Rc) {
     return zones;
 }
 
+// RequireFinite on the five sizes of a section and on a routine's further inputs.
+void RequireFiniteSection(const char* what, double B, double rise, double Rb, double Rt, double Rc,
+                          std::initializer_list<OpenChannelFlow::NamedInput> more = {}) {
+    RequireFinite(what, {{"B", B}, {"rise", rise}, {"Rb", Rb}, {"Rt", Rt}, {"Rc", Rc}});
+    RequireFinite(what, more);
+}
+
 bool HeightGuardsPass(double B, double Rb, double Rc) {
     return B > 0 && Rb > 0 && Rc > 0 && Rc < Rb;
 }
@@ -90,7 +99,77 @@ std::string CheckArchSection(double B, double rise, double Rb, double Rt, double
     return fault ? fault : "";
 }
 
+// The closed sections of three radii. Put the invert at the origin, the axis
+// vertical. The bottom arc is centred at (0, Rb), the top arc at (0, h) with
+// h = rise - Rt, the corner arcs at (+-a, yc) with a = B/2 - Rc. A corner arc
+// touches the bottom arc and the top arc from inside, so its centre lies at
+// the difference of the radii from theirs:
+//   a^2 + (Rb - yc)^2 = p^2,  p = Rb - Rc
+//   a^2 + (yc - h)^2  = q^2,  q = Rt - Rc
+// with the top centre below the corner centres (h <= yc), so that the corner
+// arcs, not the top arc, reach the span at yc. Taking a as the parameter:
+//   yc = Rb - sqrt(p^2 - a^2),  h = yc - sqrt(q^2 - a^2),
+//   span(a) = 2 (a + Rc),  rise(a) = h + Rt = Rt + Rb - sqrt(p^2 - a^2) - sqrt(q^2 - a^2)
+// for 0 <= a <= min(p, q). Both roots fall as a grows, so rise(a) rises from
+// rise(0) = 2 Rc (the corner circles alone) to rise(min(p, q)).
+//
+// The typed rise picks the member: near the standard shapes a is close to q,
+// where sqrt(q^2 - a^2) moves by inches for a fraction of an inch of span, so
+// the span a rise needs is well defined while the rise of a span is not.
+// Given the rise, the top centre h = rise - Rt lies d = Rb - h below the bottom
+// centre, and the corner centre is where the circle of radius p about the
+// bottom centre meets the circle of radius q about the top centre; its depth u
+// below the bottom centre follows from subtracting the two equations:
+//   u^2 - (d - u)^2 = p^2 - q^2  =>  u = (p^2 - q^2 + d^2) / (2 d),  a = sqrt(p^2 - u^2).
+// Between rise(0) and rise(min(p, q)) this a is the member's, and d > 0 since
+// that range ends below Rb + Rt.
+ArchSpanRise ComputeArchClosedSpanRise(double rise, double Rb, double Rt, double Rc) {
+    constexpr const char* what = "the pipe-arch closed section";
+    RequireFinite(what, {{"rise", rise}, {"Rb", Rb}, {"Rt", Rt}, {"Rc", Rc}});
+    if (!(Rc > 0) || !(Rc < Rb) || !(Rc < Rt)) {
+        OpenChannelFlow::ThrowInvalidArgument(
+            what, "the corner radius must be above 0 and below the bottom and top radii");
+    }
+    const double p = Rb - Rc;
+    const double q = Rt - Rc;
+    const double aMost = std::min(p, q);
+    const double riseLeast = 2 * Rc;
+    const double riseMost =
+        Rt + Rb - std::sqrt((p - aMost) * (p + aMost)) - std::sqrt((q - aMost) * (q + aMost));
+    if (rise <= riseLeast) {
+        return {2 * Rc, riseLeast};
+    }
+    if (rise >= riseMost) {
+        return {2 * (aMost + Rc), riseMost};
+    }
+    const double d = Rb + Rt - rise;
+    const double u = (p * p - q * q + d * d) / (2 * d);
+    const double a = std::sqrt(std::max(0.0, (p - u) * (p + u)));
+    return {2 * (a + Rc), rise};
+}
+
+std::string CheckArchClosure(double B, double rise, double Rb, double Rt, double Rc) {
+    std::string fault = CheckArchSection(B, rise, Rb, Rt, Rc);
+    if (!fault.empty()) {
+        return fault;
+    }
+    constexpr double inchesPerFoot = 12;
+    const ArchSpanRise closed = ComputeArchClosedSpanRise(rise, Rb, Rt, Rc);
+    if (inchesPerFoot * std::abs(closed.Span - B) <= ArchClosureToleranceIn &&
+        inchesPerFoot * std::abs(closed.Rise - rise) <= ArchClosureToleranceIn) {
+        return "";
+    }
+    using Numbers::Format;
+    using Numbers::GeneralText;
+    return "The radii entered form a pipe-arch of span " +
+           Format(inchesPerFoot * closed.Span, "0.0") + " in and rise " +
+           Format(inchesPerFoot * closed.Rise, "0.0") + " in, not the " +
+           GeneralText(inchesPerFoot * B) + " in by " + GeneralText(inchesPerFoot * rise) +
+           " in entered. Please check the span, rise and radii.";
+}
+
 double ComputeArchCornerCentreHeight(double B, double Rb, double Rc) {
+    RequireFinite("the pipe-arch corner-arc centre height", {{"B", B}, {"Rb", Rb}, {"Rc", Rc}});
     if (!HeightGuardsPass(B, Rb, Rc)) {
         return 0;
     }
@@ -108,6 +187,7 @@ double ComputeArchCornerCentreHeight(double B, double Rb, double Rc) {
 }
 
 double ComputeArchBottomTangentHeight(double B, double Rb, double Rc) {
+    RequireFinite("the pipe-arch bottom tangent height", {{"B", B}, {"Rb", Rb}, {"Rc", Rc}});
     if (!HeightGuardsPass(B, Rb, Rc)) {
         return 0;
     }
@@ -121,6 +201,7 @@ double ComputeArchBottomTangentHeight(double B, double Rb, double Rc) {
 }
 
 double ComputeArchTopTangentHeight(double B, double rise, double Rb, double Rt, double Rc) {
+    RequireFiniteSection("the pipe-arch top tangent height", B, rise, Rb, Rt, Rc);
     const double yc = ComputeArchCornerCentreHeight(B, Rb, Rc);
     if (B / 2 - Rc == 0) {
         OpenChannelFlow::ThrowDivisionByZero("the pipe-arch top tangent height",
@@ -131,6 +212,7 @@ double ComputeArchTopTangentHeight(double B, double rise, double Rb, double Rt, 
 }
 
 double ComputeArchBottomZoneArea(double Rb, double y1, double y) {
+    RequireFinite("the pipe-arch bottom zone area", {{"Rb", Rb}, {"y1", y1}, {"y", y}});
     if (y <= 0) {
         return 0;
     }
@@ -138,6 +220,8 @@ double ComputeArchBottomZoneArea(double Rb, double y1, double y) {
 }
 
 double ComputeArchCornerZoneArea(double B, double Rc, double yc, double y1, double y2, double y) {
+    RequireFinite("the pipe-arch corner zone area",
+                  {{"B", B}, {"Rc", Rc}, {"yc", yc}, {"y1", y1}, {"y2", y2}, {"y", y}});
     if (y <= y1) {
         return 0;
     }
@@ -148,6 +232,8 @@ double ComputeArchCornerZoneArea(double B, double Rc, double yc, double y1, doub
 }
 
 double ComputeArchTopZoneArea(double rise, double Rt, double y2, double y) {
+    RequireFinite("the pipe-arch top zone area",
+                  {{"rise", rise}, {"Rt", Rt}, {"y2", y2}, {"y", y}});
     if (y <= y2) {
         return 0;
     }
@@ -156,6 +242,7 @@ double ComputeArchTopZoneArea(double rise, double Rt, double y2, double y) {
 }
 
 double ComputeArchFlowArea(double B, double rise, double Rb, double Rt, double Rc, double y) {
+    RequireFiniteSection("the pipe-arch flow area", B, rise, Rb, Rt, Rc, {{"y", y}});
     if (y <= 0) {
         return 0;
     }
@@ -167,6 +254,7 @@ double ComputeArchFlowArea(double B, double rise, double Rb, double Rt, double R
 }
 
 double ComputeArchTopWidth(double B, double rise, double Rb, double Rt, double Rc, double y) {
+    RequireFiniteSection("the pipe-arch top width", B, rise, Rb, Rt, Rc, {{"y", y}});
     if (y <= 0 || y >= rise) {
         return 0;
     }
@@ -181,6 +269,7 @@ double ComputeArchTopWidth(double B, double rise, double Rb, double Rt, double R
 }
 
 double ComputeArchBottomZonePerimeter(double Rb, double y1, double y) {
+    RequireFinite("the pipe-arch bottom zone perimeter", {{"Rb", Rb}, {"y1", y1}, {"y", y}});
     if (y <= 0) {
         return 0;
     }
@@ -188,6 +277,8 @@ double ComputeArchBottomZonePerimeter(double Rb, double y1, double y) {
 }
 
 double ComputeArchCornerZonePerimeter(double Rc, double yc, double y1, double y2, double y) {
+    RequireFinite("the pipe-arch corner zone perimeter",
+                  {{"Rc", Rc}, {"yc", yc}, {"y1", y1}, {"y2", y2}, {"y", y}});
     if (y <= y1) {
         return 0;
     }
@@ -198,6 +289,8 @@ double ComputeArchCornerZonePerimeter(double Rc, double yc, double y1, double y2
 }
 
 double ComputeArchTopZonePerimeter(double rise, double Rt, double y2, double y) {
+    RequireFinite("the pipe-arch top zone perimeter",
+                  {{"rise", rise}, {"Rt", Rt}, {"y2", y2}, {"y", y}});
     if (y <= y2) {
         return 0;
     }
@@ -208,6 +301,7 @@ double ComputeArchTopZonePerimeter(double rise, double Rt, double y2, double y) 
 
 double ComputeArchWettedPerimeter(double B, double rise, double Rb, double Rt, double Rc,
                                   double y) {
+    RequireFiniteSection("the pipe-arch wetted perimeter", B, rise, Rb, Rt, Rc, {{"y", y}});
     if (y <= 0) {
         return 0;
     }
@@ -220,6 +314,7 @@ double ComputeArchWettedPerimeter(double B, double rise, double Rb, double Rt, d
 
 double ComputeArchCriticalDepth(double Q, double B, double rise, double Rb, double Rt, double Rc,
                                 int& iterations) {
+    RequireFiniteSection("the pipe-arch critical depth", B, rise, Rb, Rt, Rc, {{"Q", Q}});
     iterations = 0;
     if (!(Q > 0) || !(rise > 0.0001)) {
         return 0;
@@ -243,6 +338,7 @@ double ComputeArchCriticalDepth(double Q, double B, double rise, double Rb, doub
 
 double ComputeArchConveyanceFactor(double y, double B, double rise, double Rb, double Rt,
                                    double Rc) {
+    RequireFiniteSection("the pipe-arch conveyance", B, rise, Rb, Rt, Rc, {{"y", y}});
     if (y <= 0) {
         return 0;
     }
@@ -255,6 +351,7 @@ double ComputeArchConveyanceFactor(double y, double B, double rise, double Rb, d
 }
 
 double FindArchMaxFlowDepth(double B, double rise, double Rb, double Rt, double Rc) {
+    RequireFiniteSection("the pipe-arch largest-flow depth", B, rise, Rb, Rt, Rc);
     SectionZones(B, rise, Rb, Rt, Rc);
     auto K = [&](double y) { return ComputeArchConveyanceFactor(y, B, rise, Rb, Rt, Rc); };
     // The search ends after about rise / 0.1 steps; this bound only stops a
@@ -318,6 +415,8 @@ double FindArchMaxFlowDepth(double B, double rise, double Rb, double Rt, double 
 int ComputeArchNormalDepth(double Q, double B, double rise, double Rb, double Rt, double Rc,
                            double n, double S, double& normalDepth, int& flowTooLargeFlag,
                            std::string& message, int& iterations) {
+    RequireFiniteSection("the pipe-arch normal depth", B, rise, Rb, Rt, Rc,
+                         {{"Q", Q}, {"n", n}, {"S", S}});
     const double ymax = FindArchMaxFlowDepth(B, rise, Rb, Rt, Rc);
     return OpenChannelFlow::SearchNormalDepth(
         Q, ymax, rise, [&](double y) { return ComputeArchManningQ(B, rise, Rb, Rt, Rc, n, y, S); },
@@ -326,6 +425,8 @@ int ComputeArchNormalDepth(double Q, double B, double rise, double Rb, double Rt
 
 double ComputeArchManningQ(double B, double rise, double Rb, double Rt, double Rc, double n,
                            double y, double S) {
+    RequireFiniteSection("the pipe-arch Manning discharge", B, rise, Rb, Rt, Rc,
+                         {{"n", n}, {"y", y}, {"S", S}});
     if (!(rise > 0) || !(y > 0)) {
         return 0;
     }

@@ -23,15 +23,56 @@
 // silent nan, inf or a meaningless number. The three height routines keep their
 // guards (0 when a size is not positive or Rc >= Rb; yc = 0 when B/2 >= Rb)
 // and throw AppError only where their arithmetic would fail (B/2 = Rc in the
-// top tangent height, a negative root). Windows call CheckArchSection first
-// and show its message.
+// top tangent height, a negative root). Windows call CheckArchSection (for
+// typed sizes CheckArchClosure) first and show its message.
 //
-// The zone routines take the heights directly and compute slices of circles
-// without checks of their own.
+// Every routine that returns a number first throws AppError for an input that
+// is nan or infinite. Beyond that, the zone routines take the heights directly
+// and compute slices of circles without checks of their own.
 namespace PipeArchGeom {
 
 // The first reason the sizes cannot form a pipe-arch, or "" when they can.
 std::string CheckArchSection(double B, double rise, double Rb, double Rt, double Rc);
+
+// Typed sizes whose radii do not close the section. The routines above build
+// the section from the span and the rise as typed, so radii that do not fit
+// them give a shape that is not a pipe-arch at all, and plausible-looking but
+// wrong areas and headwaters. The radii alone fix a family of closed sections
+// (three arcs, each corner arc touching the bottom and the top arc from
+// inside); the typed rise picks one of them.
+
+// How far, in inches, the closed section's span and rise may lie from the
+// typed ones. The published standard sizes list their span and rise rounded,
+// and their radii close the section only to within about 2 in (the 83 x 57 in
+// steel pipe-arch's radii form a span of 84.96 in at its rise). Near these
+// shapes the radii fix the span far more sharply than the rise, so a rise
+// typed a few inches off can still pass (58.5 x 36 in radii accept a rise of
+// about 33 to 43 in at the 58.5 in span); a wrong radius or span does not.
+inline constexpr double ArchClosureToleranceIn = 2.0;
+
+// Span and rise of a section, ft.
+struct ArchSpanRise {
+    double Span;
+    double Rise;
+};
+
+// The closed section that the radii Rb, Rt, Rc form at the given rise (ft).
+// Its rise is the given one when the radii can reach it; otherwise the
+// nearest they can reach: 2 Rc at the least (the corner arcs alone), at the
+// most the rise of the widest closed section (for a top radius below the
+// bottom one, the span 2 Rt, where the top arc meets the corner arcs at the
+// span).
+// Throws AppError for an input that is nan or infinite and for radii that
+// cannot form a section (Rc not above 0 and below Rb and Rt).
+ArchSpanRise ComputeArchClosedSpanRise(double rise, double Rb, double Rt, double Rc);
+
+// "" when the sizes form a section (CheckArchSection) and the closed section
+// of their radii has the typed span and rise within ArchClosureToleranceIn;
+// otherwise CheckArchSection's message, or one that gives the span and rise
+// the radii do form, in inches: "The radii entered form a pipe-arch of span
+// 20.0 in and rise 18.8 in, not the 58.5 in by 36 in entered. Please check the
+// span, rise and radii." Sizes in ft, as everywhere in this module.
+std::string CheckArchClosure(double B, double rise, double Rb, double Rt, double Rc);
 
 // Zone heights above the invert.
 double ComputeArchCornerCentreHeight(double B, double Rb, double Rc);                       // yc

@@ -9,8 +9,10 @@
 namespace RectGeom {
 
 using namespace Hydraulics;
+using OpenChannelFlow::RequireFinite;
 
 double ComputeRectCriticalDepth(double Q, double B) {
+    RequireFinite("the rectangular critical depth", {{"Q", Q}, {"B", B}});
     if (!(Q > 0) || !(B > 0.001)) {
         return 0;
     }
@@ -19,6 +21,7 @@ double ComputeRectCriticalDepth(double Q, double B) {
 }
 
 double ComputeRectBoxFrictionSlope(double Q, double B, double D, double y, double n) {
+    RequireFinite("the box friction slope", {{"Q", Q}, {"B", B}, {"D", D}, {"y", y}, {"n", n}});
     if (!(Q > 0) || !(B > 0)) {
         return 0;
     }
@@ -32,18 +35,22 @@ double ComputeRectBoxFrictionSlope(double Q, double B, double D, double y, doubl
 }
 
 double ComputeRectOpenFrictionSlope(double Q, double B, double y, double n) {
+    RequireFinite("the open-channel friction slope", {{"Q", Q}, {"B", B}, {"y", y}, {"n", n}});
     return OpenChannelFlow::FrictionSlope(Q, n, y * B, 2 * y + B,
                                           "the open-channel friction slope");
 }
 
 int ComputeRectNormalDepth(double Q, double B, double D, double n, double S, double& normalDepth,
                            int& flowTooLargeFlag, std::string& message, int& iterations) {
+    RequireFinite("the rectangular normal depth",
+                  {{"Q", Q}, {"B", B}, {"D", D}, {"n", n}, {"S", S}});
     return OpenChannelFlow::SearchNormalDepth(
         Q, D, D, [&](double y) { return ComputeRectManningQ(n, B, y, S); }, normalDepth,
         flowTooLargeFlag, message, iterations);
 }
 
 double ComputeRectManningQ(double n, double B, double y, double S) {
+    RequireFinite("the rectangular Manning discharge", {{"n", n}, {"B", B}, {"y", y}, {"S", S}});
     if (!(n > 0) || !(B > 0) || !(y > 0) || !(S > 0)) {
         return 0;
     }

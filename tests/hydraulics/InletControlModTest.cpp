@@ -130,8 +130,16 @@ TEST(InletControl, Box5By4With45DegreeWingwallFlares) {
         {100, 0, 0.923739, 1.016875, 0.923739}, // x = 2.5, unsubmerged
         {150, 0, 1.287969, 1.287969, 1.225870}, // x = 3.75, transition: submerged is larger
         {200, 0, 1.667500, 1.667500, 1.499037}, // x = 5.0, submerged
-        {100, 1, 0.947739, 1.040875, 0.947739}, {150, 1, 1.311969, 1.311969, 1.249870},
+        // x = 140 / 20 / 2 = 3.5 exactly, the lower limit of the transition, where this
+        // inlet's submerged value is the larger and the unsubmerged one still governs:
+        // dc = (140^2 / (5^2 g))^(1/3) = 2.899190 ft, Hc = 1.5 dc = 4.348785 ft;
+        // unsubmerged 4.348785 / 4 + 0.026 * 3.5 - 0.5 * 0.02 = 1.168196,
+        // submerged 0.0347 * 3.5^2 + 0.81 - 0.5 * 0.02 = 1.225075.
+        {140, 0, 1.168196, 1.225075, 1.168196},
+        {100, 1, 0.947739, 1.040875, 0.947739},
+        {150, 1, 1.311969, 1.311969, 1.249870},
         {200, 1, 1.691500, 1.691500, 1.523037},
+        {140, 1, 1.192196, 1.249075, 1.192196},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "Q " << c.Q << " mitered " << c.mitered);

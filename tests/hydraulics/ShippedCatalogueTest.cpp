@@ -54,6 +54,7 @@ void ExpectFormableArches(const std::vector<StdPipeArchSize>& table) {
         const StdPipeArchSize& a = table[i];
         SCOPED_TRACE(a.SpanText + " x " + a.RiseText);
         EXPECT_EQ(PipeArchGeom::CheckArchSection(a.SpanFt, a.RiseFt, a.BRFt, a.TRFt, a.CRFt), "");
+        EXPECT_EQ(PipeArchGeom::CheckArchClosure(a.SpanFt, a.RiseFt, a.BRFt, a.TRFt, a.CRFt), "");
         ASSERT_GE(a.TRIn, a.SpanIn / 2) << "the top arc cannot reach the corners";
         EXPECT_NEAR(ClosingRise(a.SpanIn, a.BRIn, a.TRIn, a.CRIn), a.RiseIn, 2.0);
         EXPECT_GT(PipeArchGeom::ComputeArchCornerCentreHeight(a.SpanFt, a.BRFt, a.CRFt), 0);

@@ -160,6 +160,8 @@ TEST(ProjectFileRead, ATruncatedFileEndsTheReadWhateverTheSection) {
              {"inside a text", Header + "\"SITEIDINFO7438579\",1,\"F-"},
              {"between two complete records", Header + SiteRecord(1, "F-1")},
              {"inside the end record", Header + SiteRecord(1, "F-1") + "\"END_OF"},
+             {"in a record after the end record",
+              Header + SiteRecord(1, "F-1") + End + "\"SITEIDINFO7438579\",2,"},
          }) {
         SiteProject project;
         try {
