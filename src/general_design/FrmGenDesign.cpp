@@ -366,8 +366,13 @@ std::string FrmGenDesign::CulvertSizeProblem() const {
     GenDesignRecord record;
     GetDesignData(record);
     const auto& s = record.Sizes;
-    std::string fault = PipeArchGeom::CheckArchSection(s[1], s[2], s[3], s[4], s[5]);
-    return fault.empty() ? "" : "The barrel size entered can not form a pipe-arch. " + fault;
+    const std::string fault = PipeArchGeom::CheckArchSection(s[1], s[2], s[3], s[4], s[5]);
+    if (!fault.empty()) {
+        return "The barrel size entered can not form a pipe-arch. " + fault;
+    }
+    // Radii that meet in a section other than the one typed would be
+    // computed as that section, with no sign of the mistake.
+    return PipeArchGeom::CheckArchClosure(s[1], s[2], s[3], s[4], s[5]);
 }
 
 void FrmGenDesign::GetDesignData(GenDesignRecord& Record) const {

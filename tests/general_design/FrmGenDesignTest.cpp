@@ -174,6 +174,25 @@ TEST_F(GenDesignWindow, UserSizeChecksNameTheSizeAndPipeArchesMustForm) {
     EXPECT_TRUE(user.MessageTexts().back().startsWith("The barrel size entered can not form a "
                                                       "pipe-arch."));
     EXPECT_EQ(window->GrdAllResults->Rows(), 11);
+
+    // Radii that do form a section, but not the one typed: a top radius of 10
+    // in instead of 30 closes at a span of 2 x 10 = 20 in and a rise of
+    // 94 - sqrt(5661) = 18.76 in.
+    const char* wrongTop[5] = {"58.5", "36", "84", "10", "8.75"};
+    for (int k = 0; k < 5; ++k) {
+        window->TxtUserSize[k]->setText(wrongTop[k]);
+    }
+    window->CmdComputeAllResults->click();
+    EXPECT_EQ(user.MessageTexts().back(),
+              "The radii entered form a pipe-arch of span 20.0 in and rise 18.8 in, not the 58.5 "
+              "in by 36 in entered. Please check the span, rise and radii.");
+    EXPECT_TRUE(Result(1, 1).isEmpty());
+
+    window->TxtUserSize[3]->setText("30");
+    const auto shown = user.MessageTexts().size();
+    window->CmdComputeAllResults->click();
+    EXPECT_EQ(user.MessageTexts().size(), shown);
+    EXPECT_EQ(Result(1, 1), "50.00");
 }
 
 TEST_F(GenDesignWindow, StandardOptionWithoutStandardSizesSaysSoAndComputesNothing) {
