@@ -21,7 +21,7 @@
 // 50 ft^3/s at a slope of 0.01 has a critical depth of about 2.30 ft and a
 // normal depth of 1.84 ft (n 0.012).
 class GenDesignWindow : public ::testing::Test {
-protected:
+public:
     static GenCulvertInlet Inlet(int id, const char* description, double ke) {
         return {id, description, ke, 1, 0.5, 0.7, 0.04, 0.8, 0};
     }
@@ -30,8 +30,7 @@ protected:
         return {label, id, std::move(feet), barrels, {}};
     }
 
-    void SetUp() override {
-        saved_ = GlobalVariables::GenDesignCulvertTypes;
+    static GenDesignCulvertType PipeType() {
         GenDesignCulvertType pipe;
         pipe.IDNum = 11;
         pipe.ComboText = "RCP: Reinforced Concrete Pipe";
@@ -49,6 +48,13 @@ protected:
         pipe.NumSizeParameters = 1;
         pipe.SizeTexts = {"", "Diameter"};
         pipe.UserSizeNotes = " ";
+        return pipe;
+    }
+
+protected:
+    void SetUp() override {
+        saved_ = GlobalVariables::GenDesignCulvertTypes;
+        const GenDesignCulvertType pipe = PipeType();
 
         GenDesignCulvertType box;
         box.IDNum = 12;

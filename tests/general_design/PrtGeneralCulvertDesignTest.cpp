@@ -106,22 +106,54 @@ protected:
         return printer.Document();
     }
 
+    FixedPrinterMetrics metrics;
+    TwipsPrinter printer{metrics};
+};
+
+// The report of contents built as data, no window: the window fixture's
+// first pipe with its first standard size, and the results table as given.
+class ResultsTableReport : public ::testing::Test {
+protected:
+    ResultsTableReport() : type(GenDesignWindow::PipeType()) {
+        type.StdSizes[1].DisplayTexts = {"", "36"};
+        contents.allowableHeadWaterElevation = "105 ";
+        contents.inletInvertElevation = "100";
+        contents.outletInvertElevation = "99";
+        contents.culvertBarrelLength = "100";
+        contents.culvertTypePosition = 0;
+        contents.culvertTypeText = type.ComboText;
+        contents.inletText = type.Inlets[1].Description;
+        contents.manningN = " 0.012";
+        contents.keInlet = " 0.5";
+        contents.standardSizePosition = 0;
+    }
+
     // Result rows 1 to n, no wider than their headings: "R<i>", "50.00", the
     // numbers "1.00", normal depth "1.84" and "Steep".
     void FillResults(int rows) {
-        FlexGrid& grid = *window->GrdAllResults;
-        grid.SetRows(rows + 1);
+        contents.resultRows.assign(static_cast<size_t>(rows), {});
         for (int i = 1; i <= rows; ++i) {
-            for (int c = 0; c < 15; ++c) {
-                grid.SetTextMatrix(i, c, "1.00");
-            }
-            grid.SetTextMatrix(i, 0, RowMark(i));
-            grid.SetTextMatrix(i, 1, "50.00");
-            grid.SetTextMatrix(i, 13, "1.84");
-            grid.SetTextMatrix(i, 14, "Steep");
+            GenDesignResults::RowTexts& cells =
+                contents.resultRows[static_cast<size_t>(i - 1)].cells;
+            cells.fill("1.00");
+            cells[GenDesignResults::ReturnPeriod] = RowMark(i).toStdString();
+            cells[GenDesignResults::Q] = "50.00";
+            cells[GenDesignResults::NormalDepth] = "1.84";
+            cells[GenDesignResults::HydraulicSlope] = "Steep";
         }
     }
 
+    GenDesignResults::RowTexts& Row(int row) {
+        return contents.resultRows.at(static_cast<size_t>(row - 1)).cells;
+    }
+
+    const PrintedDocument& Print() {
+        PrtGeneralCulvertDesign::PrintContents(printer, contents, type, SiteFields{});
+        return printer.Document();
+    }
+
+    GenDesignCulvertType type;
+    GenDesignContents contents;
     FixedPrinterMetrics metrics;
     TwipsPrinter printer{metrics};
 };
@@ -283,7 +315,7 @@ TEST_F(GeneralCulvertDesignReport, BarrelSizeBlockShowsTheChosenSizeInTheTypesUn
     }
 }
 
-TEST_F(GeneralCulvertDesignReport, ColumnsAreAsWideAsTheirWidestTextInArial9Plus200) {
+TEST_F(ResultsTableReport, ColumnsAreAsWideAsTheirWidestTextInArial9Plus200) {
     struct Case {
         const char* what;
         std::vector<std::pair<int, QString>> cells; // column, text, in rows 1, 2, ...
@@ -302,14 +334,14 @@ TEST_F(GeneralCulvertDesignReport, ColumnsAreAsWideAsTheirWidestTextInArial9Plus
         SCOPED_TRACE(c.what);
         FillResults(static_cast<int>(std::max<size_t>(c.cells.size(), 1)));
         for (size_t r = 0; r < c.cells.size(); ++r) {
-            window->GrdAllResults->SetTextMatrix(static_cast<int>(r) + 1, c.cells[r].first,
-                                                 c.cells[r].second);
+            Row(static_cast<int>(r) + 1)[static_cast<size_t>(c.cells[r].first)] =
+                c.cells[r].second.toStdString();
         }
         const float* edges = c.cells.empty() ? HeadingEdges : c.edges;
 
         FixedPrinterMetrics fixed;
         TwipsPrinter paper(fixed);
-        PrtGeneralCulvertDesign::PrintGeneralCulvertDesign(paper);
+        PrtGeneralCulvertDesign::PrintContents(paper, contents, type, SiteFields{});
         const PrintedPage& page = paper.Document().pages.at(0);
 
         EXPECT_EQ(VerticalsFrom(page, 4124), std::vector<float>(edges, edges + 16));
@@ -327,14 +359,12 @@ TEST_F(GeneralCulvertDesignReport, ColumnsAreAsWideAsTheirWidestTextInArial9Plus
     }
 }
 
-TEST_F(GeneralCulvertDesignReport, OnlyTheRedHeadwaterElevationPrintsBold) {
+TEST_F(ResultsTableReport, OnlyTheRedHeadwaterElevationPrintsBold) {
     FillResults(3);
-    FlexGrid& grid = *window->GrdAllResults;
     for (int i = 1; i <= 3; ++i) {
-        grid.SetTextMatrix(i, 3, "99.50");
+        Row(i)[GenDesignResults::HWElev] = "99.50";
     }
-    grid.SetCellForeColor(1, 3, QColor(255, 0, 0));
-    grid.SetCellForeColor(2, 3, QColor(0, 0, 255));
+    contents.resultRows[0].exceeded = true;
 
     const PrintedPage& page = Print().pages.at(0);
     // Column 3 runs from 3400 to 4050, centre 3725; "99.50" is 450 wide, 495 bold.
@@ -359,7 +389,7 @@ TEST_F(GeneralCulvertDesignReport, OnlyTheRedHeadwaterElevationPrintsBold) {
     EXPECT_FALSE(legend->font.bold);
 }
 
-TEST_F(GeneralCulvertDesignReport, RowsStopAtTheFirstRowWithoutADischarge) {
+TEST_F(ResultsTableReport, RowsStopAtTheFirstRowWithoutADischarge) {
     struct Case {
         const char* what;
         int filled;
@@ -377,15 +407,14 @@ TEST_F(GeneralCulvertDesignReport, RowsStopAtTheFirstRowWithoutADischarge) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        window->ClearResultsGrd();
         FillResults(c.filled);
         for (const auto& [row, q] : c.discharges) {
-            window->GrdAllResults->SetTextMatrix(row, 1, q);
+            Row(row)[GenDesignResults::Q] = q.toStdString();
         }
 
         FixedPrinterMetrics fixed;
         TwipsPrinter paper(fixed);
-        PrtGeneralCulvertDesign::PrintGeneralCulvertDesign(paper);
+        PrtGeneralCulvertDesign::PrintContents(paper, contents, type, SiteFields{});
         ASSERT_EQ(paper.Document().pages.size(), 1u);
         const PrintedPage& page = paper.Document().pages[0];
 
@@ -432,7 +461,7 @@ TEST_F(GeneralCulvertDesignReport, RowsStopAtTheFirstRowWithoutADischarge) {
     }
 }
 
-TEST_F(GeneralCulvertDesignReport, LongTablesGoOnWithTheirHeadingsAndNothingRunsOffThePage) {
+TEST_F(ResultsTableReport, LongTablesGoOnWithTheirHeadingsAndNothingRunsOffThePage) {
     // Row i of the first page leaves y at 4855 + 237 i: above the limit 10520
     // up to row 23, past it after row 24. A further page starts with the
     // heading band at 1100 (bottom 1781), and its rows follow directly; 37
@@ -459,7 +488,7 @@ TEST_F(GeneralCulvertDesignReport, LongTablesGoOnWithTheirHeadingsAndNothingRuns
         FillResults(c.rows);
         FixedPrinterMetrics fixed;
         TwipsPrinter paper(fixed);
-        PrtGeneralCulvertDesign::PrintGeneralCulvertDesign(paper);
+        PrtGeneralCulvertDesign::PrintContents(paper, contents, type, SiteFields{});
         const PrintedDocument& document = paper.Document();
         ASSERT_EQ(document.pages.size(), c.pages);
 
