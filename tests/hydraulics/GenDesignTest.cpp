@@ -15,8 +15,6 @@
 
 namespace {
 
-using GlobalVariables::GenDesignCulvertTypes;
-
 // Inlet-control constants of the worked examples: K 0.5, M 0.7, c 0.04, Y 0.8, form 1.
 GenCulvertInlet ExampleInlet(int mitered) {
     GenCulvertInlet inlet;
@@ -44,19 +42,22 @@ GenDesignCulvertType HandMadeType(int shape, int sizeCount, int mitered) {
 enum TypeIndex { Circular = 1, Box = 2, PipeArch = 3, OddShape = 4 };
 
 // A catalogue of four types with one inlet each; entry 0 stays empty as in the
-// loaded one. The pipe-arch's inlet is mitered.
+// loaded one. The pipe-arch's inlet is mitered. The records name their type and
+// inlet in it, and Compute looks them up as the named entry looks them up in
+// the program's catalogue.
 class GenDesignTest : public testing::Test {
 protected:
-    void SetUp() override {
-        saved_ =
-            std::exchange(GenDesignCulvertTypes,
-                          {GenDesignCulvertType{}, HandMadeType(1, 1, 0), HandMadeType(2, 2, 0),
-                           HandMadeType(3, 5, 1), HandMadeType(4, 1, 0)});
+    void Compute(GenDesignRecord& record) const {
+        const GenDesignCulvertType& type =
+            CatalogueEntry(types_, record.CulvertTypeIndex, "culvert type");
+        GenDesign::ComputeCulvertForDesignQ(
+            record, type, CatalogueEntry(type.Inlets, record.InletIndex, "inlet"));
     }
-    void TearDown() override { GenDesignCulvertTypes = std::move(saved_); }
 
 private:
-    std::vector<GenDesignCulvertType> saved_;
+    const std::vector<GenDesignCulvertType> types_ = {GenDesignCulvertType{}, HandMadeType(1, 1, 0),
+                                                      HandMadeType(2, 2, 0), HandMadeType(3, 5, 1),
+                                                      HandMadeType(4, 1, 0)};
 };
 
 // The worked examples' culvert: one 3 ft circular barrel, 100 ft long, n 0.012,
@@ -129,7 +130,7 @@ TEST_F(GenDesignTest, ThreeFootPipeExamples) {
         GenDesignRecord record = ThreeFootPipe(c.Qb, c.outletInvert);
         record.InletInvertElev = c.inletInvert;
         record.BarrelLength = c.length;
-        GenDesign::ComputeCulvertForDesignQ(record);
+        Compute(record);
 
         EXPECT_NEAR(record.Slope, c.slope, 1e-12);
         EXPECT_EQ(record.NormalDepthStatus, c.status);
@@ -178,7 +179,7 @@ TEST_F(GenDesignTest, TwinBoxUnderOutletControlOnAMildSlope) {
     record.NumSizes = 2;
     record.Sizes = {0, 5, 4};
     record.NumBarrels = 2;
-    GenDesign::ComputeCulvertForDesignQ(record);
+    Compute(record);
 
     EXPECT_DOUBLE_EQ(record.Slope, 0.001);
     EXPECT_NEAR(record.CriticalDepth, 2.316637, 1e-6);
@@ -227,7 +228,7 @@ TEST_F(GenDesignTest, MiteredPipeArchUnderInletControl) {
     record.NumSizes = 5;
     record.Sizes = {0, 6, rise, 7, 3.25, 1.5};
     record.NumBarrels = 1;
-    GenDesign::ComputeCulvertForDesignQ(record);
+    Compute(record);
 
     EXPECT_NEAR(record.CriticalDepth, 2.32010, 0.001);
     EXPECT_NEAR(record.ICHead, 3.28505, 0.001);
@@ -251,7 +252,7 @@ TEST_F(GenDesignTest, EqualHeadwatersReportInletControl) {
     // so OCHWElev = 98.5 + 1.5 = 100 as well. Normal depth 0 = dc: critical; no flow
     // area at normal depth and a velocity of 0 leave the exit velocity undefined.
     GenDesignRecord record = ThreeFootPipe(0, 98.5);
-    GenDesign::ComputeCulvertForDesignQ(record);
+    Compute(record);
 
     ASSERT_EQ(record.ICHWElev, 100);
     ASSERT_EQ(record.OCHWElev, 100);
@@ -266,7 +267,7 @@ TEST_F(GenDesignTest, EqualHeadwatersReportInletControl) {
 
 TEST_F(GenDesignTest, UnconvergedNormalDepthLeavesNothingOfThePreviousRow) {
     GenDesignRecord record = ThreeFootPipe(50, 99);
-    GenDesign::ComputeCulvertForDesignQ(record);
+    Compute(record);
     ASSERT_EQ(record.NormalDepthText, "1.84");
     ASSERT_EQ(record.ICExitVelText, "11.03");
 
@@ -278,7 +279,7 @@ TEST_F(GenDesignTest, UnconvergedNormalDepthLeavesNothingOfThePreviousRow) {
     record.NumSizes = 2;
     record.Sizes = {0, 10, 1e27};
     record.QBarrel = 100;
-    GenDesign::ComputeCulvertForDesignQ(record);
+    Compute(record);
 
     EXPECT_EQ(record.NormalDepthStatus, 0);
     EXPECT_EQ(record.NormalDepth, 0);
@@ -325,7 +326,7 @@ TEST_F(GenDesignTest, RefusedRecordsRaiseAppErrorAndKeepTheirResults) {
         record.NormalDepthText = "kept";
         c.spoil(record);
         try {
-            GenDesign::ComputeCulvertForDesignQ(record);
+            Compute(record);
             ADD_FAILURE() << "no AppError";
         } catch (const AppError& error) {
             EXPECT_EQ(error.number, c.number);
@@ -337,3 +338,17 @@ TEST_F(GenDesignTest, RefusedRecordsRaiseAppErrorAndKeepTheirResults) {
 }
 
 } // namespace
+
+TEST(GenDesignNamedEntry, LooksTheTypeUpInTheProgramsCatalogue) {
+    // Nothing is loaded in this test program: the catalogue holds entry 0 only.
+    GenDesignRecord record;
+    record.CulvertTypeIndex = 1;
+    record.InletIndex = 1;
+    try {
+        GenDesign::ComputeCulvertForDesignQ(record);
+        ADD_FAILURE() << "no AppError";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.number, ErrorNumber::SubscriptOutOfRange);
+        EXPECT_EQ(error.description, "Subscript out of range (culvert type 1 of 1 to 0)");
+    }
+}
