@@ -4,6 +4,8 @@
 #include "FakeDialogs.h"
 #include "app/MDIFrmMain.h"
 #include "hydraulics/CatalogueTables.h"
+#include "hydrology/HydrologyTables.h"
+#include "hydrology/modUSGSMavo1987.h"
 #include "main/StartUpSequence.h"
 #include "platform/CatalogueDatabase.h"
 
@@ -109,6 +111,13 @@ TEST(CatalogueStartUp, TheProgramStartsWithTheShippedCatalogueInItsTables) {
     EXPECT_EQ(GlobalVariables::StdRCArchPipeSizes.size(), types[4].StdSizes.size());
     EXPECT_EQ(GlobalVariables::StdSteelPipeArchSizes.size(), types[5].StdSizes.size());
     EXPECT_EQ(GlobalVariables::StdRCBoxSizes[1].WidthInText, "36");
+
+    // The hydrology lists that the windows and the Q-depth grids show.
+    EXPECT_GT(GlobalVariables::NumRunoffChartReturnPeriods(), 0);
+    EXPECT_GT(GlobalVariables::NumRunoffChartCovers(), 0);
+    EXPECT_GT(GlobalVariables::NumRunoffChartSlopes(), 0);
+    EXPECT_EQ(GlobalVariables::USGSReturnPeriods.at(1), 2);
+    EXPECT_GT(modUSGSMavo1987::NumReturnPeriods(), 0);
 }
 
 TEST(CatalogueStartUp, AMissingCatalogueStopsStartUpWithOneMessage) {
