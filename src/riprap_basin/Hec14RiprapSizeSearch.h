@@ -44,9 +44,9 @@ namespace Hec14RiprapSizeSearch {
 // is chosen, D50Sol, D50oYe and the lengths keep their values and hsoYe, hs
 // and Ratiohsd50 hold the last trial's.
 //
-// Throws AppError: DivisionByZero for Ye = 0; InvalidArgument for an input
-// that is nan or infinite; SubscriptOutOfRange before the scour-hole table is
-// built.
+// Throws AppError: DivisionByZero for Ye = 0; InvalidArgument for a negative
+// Ye or an input that is nan or infinite; SubscriptOutOfRange before the
+// scour-hole table is built.
 RiprapSizeOutcome ComputeD50(double FrNum, double Ye, double W0, RiprapBasinResults& results);
 
 } // namespace Hec14RiprapSizeSearch

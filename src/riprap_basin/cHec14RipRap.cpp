@@ -94,7 +94,7 @@ double cHec14RipRap::UserSize(int i) const {
 }
 
 void cHec14RipRap::UserSize(int i, double value) {
-    CatalogueEntry(mUserSizes, i, "size");
+    CatalogueEntry(mUserSizes, i, "size"); // refuses an index outside the list
     mUserSizes[static_cast<std::size_t>(i)] = value;
 }
 

@@ -179,7 +179,7 @@ struct SlopeCase {
     double tolerance; // 0.001 where Yo follows the normal depth
 };
 
-// Circular barrels, n = 0.012.
+// Circular barrels unless said, n = 0.012.
 //   4 ft, 100 ft^3/s, TW 1.0: Yo = 2.389775 from the curves (worked above), whenever the
 //   barrel is not steep.
 //   3 ft at S = 0.01, 50 ft^3/s: yn = 1.83533 (Manning), yc = 2.30157: steep, Yo = yn unless
@@ -240,6 +240,15 @@ const SlopeCase kSlopeCases[] = {
      "1.84",
      3,
      1e-12},
+    // The 6 x 4 ft box at its critical slope: at yc = 3.256545, A = 19.539271, R = 1.561506,
+    // S = (200 x 0.012 / (1.486 A R^(2/3)))^2 = 0.0037715, so yn lies within 0.001 ft of yc:
+    // "Critical", and the curves give Yo as for the mild box (2.587614).
+    {"critical: the curves",
+     {Box, {6, 4}, 1, 100.37715, 100, 100, 0.012, 200, 1.5},
+     "Critical",
+     "3.26",
+     2.587614,
+     1e-6},
 };
 
 TEST_F(Hec14RipRapTest, SlopeClassDecidesWhereTheBrinkDepthComesFrom) {
