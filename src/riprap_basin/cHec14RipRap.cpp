@@ -9,6 +9,7 @@
 #include "riprap_basin/CheckedDivision.h"
 #include "riprap_basin/modHec14RRYo.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
