@@ -6,6 +6,7 @@
 #include "main/GeneralDesignWiring.h"
 #include "main/HydraulicsWiring.h"
 #include "main/HydrologyWiring.h"
+#include "main/RiprapBasinWiring.h"
 #include "main/SiteIdentificationWiring.h"
 #include "main/TailwaterWiring.h"
 #include "platform/ErrorReport.h"
@@ -45,6 +46,8 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
     // tapered inlet and drop inlet parameters and windows
     // plunge basin table; scour hole and plunge basin windows
     // brink-depth curves, riprap tables and the riprap basin window
+    steps.push_back(RiprapBasinWiring::InitBrinkDepthCurves());
+    steps.push_back(RiprapBasinWiring::InitializeHec14Tables());
     return steps;
 }
 

@@ -52,6 +52,8 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "StandardRCArchPipe.LoadStandardRCArchPipeSizes",
         "StandardSteelPipeArchMod.LoadStandardSteelPipeArchSizes",
         "GenDesign.InitializeGenDesign",
+        "modHec14RRYo.InitBrinkDepthCurves",
+        "modHec14Riprap.InitializeHec14Tables",
         "StartUpMod.ClearAllProjectData",
         "FrmSiteIdentification.ClearData",
         "FrmGenDesign.ClearAllData",
