@@ -30,7 +30,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
     std::vector<Step> steps = {
         FrameWiring::InitializeMainWindow(w),
         SiteIdentificationWiring::Initialize(w),
-        HydrologyWiring::InitializeRunoffChart(),
+        HydrologyWiring::InitializeRunoffChart(w),
         TailwaterWiring::InitializeRateCurvePlot(),
         TailwaterWiring::InitializeXSecPlot(),
         HydrologyWiring::InitializeUSGS(),
@@ -38,6 +38,9 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
         TailwaterWiring::InitializeTailWaterMod(),
         FrameWiring::InitializePipeArchTestWindow(w),
         // hydrology and tailwater windows
+        HydrologyWiring::InitializeUSGSRegressionWindow(w),
+        HydrologyWiring::InitializeMavo1987Window(w),
+        TailwaterWiring::InitializeQDepthWindow(w),
     };
     Append(steps, HydraulicsWiring::LoadStandardSizes());
     // standard designs window
@@ -51,8 +54,9 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
 // The input windows' clear operations, in the order of the project file's sections.
 std::vector<Step> ClearSteps(LoadedWindows& w) {
     return {
-        SiteIdentificationWiring::Clear(w),
-        GeneralDesignWiring::Clear(w),
+        SiteIdentificationWiring::Clear(w),      HydrologyWiring::ClearRunoffChart(w),
+        HydrologyWiring::ClearUSGSRegression(w), HydrologyWiring::ClearMavo1987(w),
+        TailwaterWiring::ClearQDepth(w),         GeneralDesignWiring::Clear(w),
     };
 }
 
