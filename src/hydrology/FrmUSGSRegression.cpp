@@ -72,6 +72,7 @@ Entry ReadEntry(QLineEdit& box, const std::string& field, const std::string& not
 
 FrmUSGSRegression::FrmUSGSRegression(QMdiArea& area)
     : ToolWindow(area, "USGS Flood Frequency, Yuld - 2001") {
+    setFont(TwipsLayout::DesignFont());
     Frame1 = Place(new QWidget(this), 135, 135, 8430, 4965);
     BuildWatershedFrame();
     BuildCharacteristicsFrame();
@@ -119,13 +120,16 @@ void FrmUSGSRegression::BuildCharacteristicsFrame() {
     Label("feet per mile", frame, 1395, 990, 855, 195);
     QLabel* orlen = Label("ORL: Drainage area of the watershed in the Orlen Lobe landform region",
                           frame, 135, 1350, 4515, 420);
+    // Two lines in its own width rather than one that runs past the frame.
     orlen->setWordWrap(true);
+    Place(orlen, 135, 1350, 4515, 420);
     TxtWSChar[1] = Place(new QLineEdit(frame), 180, 1845, 1095, 285);
     Label("square miles", frame, 1395, 1890, 870, 195);
 }
 
 void FrmUSGSRegression::Initialize() {
     InitializeGrid();
+    TwipsLayout::KeepBelow(*CmdPrint, *GrdUSGSDesignQs, {Frame1});
     HydrologyResultsGrid::FitWindowToContent(*this, *Frame1, 300, 300);
 }
 

@@ -30,6 +30,7 @@ enum Column { ColReturnPeriod = 0, ColFF = 1, ColQ = 2 };
 } // namespace
 
 FrmVoskRunoffChart::FrmVoskRunoffChart(QMdiArea& area) : ToolWindow(area, "Vosk Runoff Chart") {
+    setFont(TwipsLayout::DesignFont());
     Frame1 = Place(new QWidget(this), 150, 90, 9645, 5235);
     Label("Drainage Area", Frame1, 450, 315, 1100);
     Txt_VRC_DA = Place(new QLineEdit(Frame1), 1575, 270, 1155, 285);
@@ -116,7 +117,8 @@ void FrmVoskRunoffChart::Initialize() {
     LastSlopeIndex = Cmbo_VRC_Slope->currentIndex() + 1;
     SelectLUSOption(0);
     InitializeGrid();
-    KeepPrintBelowGrid();
+    // Many return periods make a tall grid; the Print button stays below it.
+    TwipsLayout::KeepBelow(*CmdPrintVRC, *GrdVRCQs, {Fra_VRC_ComputeQ, Frame1});
     HydrologyResultsGrid::FitWindowToContent(*this, *Frame1, 200, 200);
 }
 
@@ -140,18 +142,6 @@ void FrmVoskRunoffChart::InitializeGrid() {
         grid.SetTextMatrix(i, ColFF, ToQString(Numbers::GeneralText(period.FF)));
     }
     grid.FitToContents();
-}
-
-void FrmVoskRunoffChart::KeepPrintBelowGrid() {
-    const int gap = Screen::TwipsToPixelsY(150);
-    const int below = GrdVRCQs->geometry().bottom() + gap;
-    if (CmdPrintVRC->y() >= below) {
-        return;
-    }
-    const int grow = below - CmdPrintVRC->y();
-    CmdPrintVRC->move(CmdPrintVRC->x(), below);
-    Fra_VRC_ComputeQ->resize(Fra_VRC_ComputeQ->width(), Fra_VRC_ComputeQ->height() + grow);
-    Frame1->resize(Frame1->width(), Frame1->height() + grow);
 }
 
 void FrmVoskRunoffChart::StartUp() {

@@ -73,8 +73,6 @@ private:
     void BuildLandUseFrame();
     void BuildComputeFrame();
     void InitializeGrid();
-    // Keeps the Print button below a grid grown by many return periods.
-    void KeepPrintBelowGrid();
     // A list click clears the results only when it picks another class.
     void ListClicked(QComboBox& list, std::int32_t& lastIndex);
 

@@ -28,6 +28,7 @@ enum Column { ColReturnPeriod = 0, ColQ = 1 };
 
 frmUSGSMavo1987::frmUSGSMavo1987(QMdiArea& area)
     : ToolWindow(area, "USGS Flood Frequency, Mavo - 1987") {
+    setFont(TwipsLayout::DesignFont());
     Frame1 = Place(new QWidget(this), 180, 120, 8145, 3615);
     cmdComputeQs = Place(new QPushButton("Compute Q's", Frame1), 5640, 240, 1755, 315);
     auto* frame = Place(new QGroupBox("Watershed Drainage Area", Frame1), 180, 225, 4830, 2415);
@@ -72,6 +73,7 @@ bool frmUSGSMavo1987::eventFilter(QObject* watched, QEvent* event) {
 
 void frmUSGSMavo1987::Initialize() {
     InitializeGrid();
+    TwipsLayout::KeepBelow(*CmdPrint, *grdQs, {Frame1});
     // The window never shrinks below the frame that holds its controls.
     HydrologyResultsGrid::FitWindowToContent(*this, *Frame1, 200, 200);
 }

@@ -32,6 +32,8 @@ void InitialGrid(FlexGrid& grid, const std::vector<std::int32_t>& returnPeriods)
         grid.SetTextMatrix(static_cast<int>(i) + 1, 0, QString::number(returnPeriods[i]));
     }
     grid.FitToContents();
+    // The window's layout keeps every row and column in view.
+    grid.setFixedSize(grid.size());
 }
 
 void ClearGrid(FlexGrid& grid) {
