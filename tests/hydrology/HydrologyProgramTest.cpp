@@ -7,15 +7,18 @@
 #include "hydrology/VoskRunoffChart.h"
 #include "hydrology/frmUSGSMavo1987.h"
 #include "platform/FlexGrid.h"
+#include "platform/HelpPages.h"
 #include "platform/Numbers.h"
 #include "tailwater/FrmTailwaterQDepth.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTest>
 
 #include <string>
 #include <vector>
@@ -89,6 +92,29 @@ TEST_F(HydrologyProgram, EachQDepthGridListsItsMethodsReturnPeriods) {
         EXPECT_EQ(pair.qDepthGrid->TextMatrix(0, 3), " \r\nElevation\r\n(ft)");
     }
     EXPECT_EQ(qDepth.GrdUSGSTailWaterCalc->Rows(), GlobalVariables::NumUSGSReturnPeriods() + 1);
+}
+
+TEST_F(HydrologyProgram, F1OpensEachWindowsOwnShippedHelpPage) {
+    struct Case {
+        ToolWindow* window;
+        QWidget* focus;
+        QString page;
+    };
+    const Case cases[] = {
+        {windows->voskRunoffChart, windows->voskRunoffChart->Txt_VRC_DA, "vosk_runoff_chart.html"},
+        {windows->usgsRegression, windows->usgsRegression->TxtDA[1], "usgs_yuld_2001.html"},
+        {windows->usgsMavo1987, windows->usgsMavo1987->TxtDA[4], "usgs_mavo_1987.html"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page.toStdString());
+        user.openedDocuments.clear();
+        c.window->ShowAndRaise();
+        c.focus->setFocus();
+        QTest::keyClick(c.focus, Qt::Key_F1);
+        EXPECT_TRUE(user.MessageTexts().empty());
+        EXPECT_EQ(user.openedDocuments, std::vector<QString>({HelpPages::Path(c.page)}));
+        EXPECT_TRUE(QFile::exists(HelpPages::Path(c.page)));
+    }
 }
 
 // Each window's Compute reaches its Q-depth grid; each "Get" button copies the

@@ -98,6 +98,11 @@ INSTANTIATE_TEST_SUITE_P(
         ComputeCase{"Region1", {"100", "", "", "", ""}, "100.0", {"1,000", "2,000"}, false},
         // Nothing typed: a total below 1E-05 gives 0 everywhere and no message.
         ComputeCase{"AllBlank", {"", "", "", "", ""}, "0.0", {"0", "0"}, false},
+        ComputeCase{"TotalBelowOneHundredThousandth",
+                    {"0.000009", "", "", "", ""},
+                    "0.0",
+                    {"0", "0"},
+                    false},
         // Region 2 alone, DA 3: 5 x 3^2 = 45 and 8 x 3^2 = 72. MCS without ORL
         // keeps equation 1 and warns.
         ComputeCase{"Region2SlopeNoLobe", {"", "3", "", "4", ""}, "3.0", {"45", "72"}, true},
