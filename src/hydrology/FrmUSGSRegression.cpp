@@ -130,7 +130,7 @@ void FrmUSGSRegression::BuildCharacteristicsFrame() {
 void FrmUSGSRegression::Initialize() {
     InitializeGrid();
     TwipsLayout::KeepBelow(*CmdPrint, *GrdUSGSDesignQs, {Frame1});
-    HydrologyResultsGrid::FitWindowToContent(*this, *Frame1, 300, 300);
+    TwipsLayout::FitWindowToContent(*this, *Frame1, 300, 300);
 }
 
 void FrmUSGSRegression::InitializeGrid() {

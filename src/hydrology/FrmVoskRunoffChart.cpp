@@ -119,7 +119,7 @@ void FrmVoskRunoffChart::Initialize() {
     InitializeGrid();
     // Many return periods make a tall grid; the Print button stays below it.
     TwipsLayout::KeepBelow(*CmdPrintVRC, *GrdVRCQs, {Fra_VRC_ComputeQ, Frame1});
-    HydrologyResultsGrid::FitWindowToContent(*this, *Frame1, 200, 200);
+    TwipsLayout::FitWindowToContent(*this, *Frame1, 200, 200);
 }
 
 void FrmVoskRunoffChart::InitializeGrid() {

@@ -4,12 +4,9 @@
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
 #include "platform/Numbers.h"
-#include "platform/Screen.h"
-#include "platform/ToolWindow.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMdiSubWindow>
 
 #include <cmath>
 
@@ -52,16 +49,6 @@ std::string DischargeText(double q) {
 void SetHeadingHeight(FlexGrid& grid, const QString& measuredText, double factor,
                       double extraTwips) {
     grid.SetRowHeightTwips(0, std::round(factor * grid.TextHeightTwips(measuredText) + extraTwips));
-}
-
-void FitWindowToContent(ToolWindow& window, QWidget& content, double leftTwips, double topTwips) {
-    content.move(0, 0);
-    window.setMinimumSize(content.size());
-    window.resize(content.size());
-    QMdiSubWindow& frame = *window.Frame();
-    frame.adjustSize();
-    frame.setMinimumSize(frame.size());
-    frame.move(Screen::TwipsToPixelsX(leftTwips), Screen::TwipsToPixelsY(topTwips));
 }
 
 } // namespace HydrologyResultsGrid

@@ -5,8 +5,6 @@
 #include <string>
 
 class FlexGrid;
-class QWidget;
-class ToolWindow;
 
 // What the three hydrology windows' results grids share: the user reads, copies
 // and clears them but never types into them, and the discharges they show are
@@ -27,10 +25,5 @@ std::string DischargeText(double q);
 // extraTwips, rounded to a whole twip.
 void SetHeadingHeight(FlexGrid& grid, const QString& measuredText, double factor,
                       double extraTwips);
-
-// Shapes a tool window so that its inside is exactly `content` at its current
-// size (the window may grow, never shrink below it), placed at (left, top)
-// twips in the main window's client area.
-void FitWindowToContent(ToolWindow& window, QWidget& content, double leftTwips, double topTwips);
 
 } // namespace HydrologyResultsGrid

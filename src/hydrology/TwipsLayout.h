@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/Screen.h"
+#include "platform/ToolWindow.h"
 
 #include <QFont>
 #include <QLabel>
+#include <QMdiSubWindow>
 
 #include <algorithm>
 #include <initializer_list>
@@ -45,6 +47,20 @@ inline void KeepBelow(QWidget& button, const QWidget& above,
     for (QWidget* container : containers) {
         container->resize(container->width(), container->height() + grow);
     }
+}
+
+// Shapes a tool window so that its inside is exactly `content` at its current
+// size (the window may grow, never shrink below it), placed at (left, top)
+// twips in the main window's client area.
+inline void FitWindowToContent(ToolWindow& window, QWidget& content, double leftTwips,
+                               double topTwips) {
+    content.move(0, 0);
+    window.setMinimumSize(content.size());
+    window.resize(content.size());
+    QMdiSubWindow& frame = *window.Frame();
+    frame.adjustSize();
+    frame.setMinimumSize(frame.size());
+    frame.move(Screen::TwipsToPixelsX(leftTwips), Screen::TwipsToPixelsY(topTwips));
 }
 
 } // namespace TwipsLayout

@@ -75,7 +75,7 @@ void frmUSGSMavo1987::Initialize() {
     InitializeGrid();
     TwipsLayout::KeepBelow(*CmdPrint, *grdQs, {Frame1});
     // The window never shrinks below the frame that holds its controls.
-    HydrologyResultsGrid::FitWindowToContent(*this, *Frame1, 200, 200);
+    TwipsLayout::FitWindowToContent(*this, *Frame1, 200, 200);
 }
 
 void frmUSGSMavo1987::InitializeGrid() {
