@@ -4,6 +4,7 @@
 #include "general_design/FrmGenDesign.h"
 #include "general_design/PrtGeneralCulvertDesign.h"
 #include "hydraulics/GenDesignCatalogue.h"
+#include "main/HydrologyWiring.h"
 #include "platform/ReportJob.h"
 #include "project_file/GeneralDesignInfo.h"
 
@@ -17,6 +18,7 @@ Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
                 w.genDesign = new FrmGenDesign(main.MdiArea());
                 w.genDesign->Initialize();
                 w.genDesign->SetHelpPage(HelpPage);
+                HydrologyWiring::GiveDesignQSources(*w.genDesign, w);
                 w.genDesign->SetPrintReport([] {
                     PrintReport(PrtGeneralCulvertDesign::PrintGeneralCulvertDesign,
                                 ErrorStyle::Titled);

@@ -1,13 +1,27 @@
 #include "main/HydrologyWiring.h"
 
+#include "app/MDIFrmMain.h"
+#include "general_design/FrmGenDesign.h"
+#include "hydrology/FrmUSGSRegression.h"
+#include "hydrology/FrmVoskRunoffChart.h"
 #include "hydrology/USGS.h"
 #include "hydrology/VoskRunoffChart.h"
+#include "hydrology/frmUSGSMavo1987.h"
 #include "hydrology/modUSGSMavo1987.h"
+#include "platform/ErrorReport.h"
+#include "tailwater/FrmTailwaterQDepth.h"
 
 namespace HydrologyWiring {
 
-Wiring::Step InitializeRunoffChart() {
-    return {"VoskRunoffChart.InitializeRunoffChart", VoskRunoffChart::LoadRunoffChartTables};
+Wiring::Step InitializeRunoffChart(StartUpMod::LoadedWindows& w) {
+    return {"VoskRunoffChart.InitializeRunoffChart", [&w] {
+                VoskRunoffChart::LoadRunoffChartTables();
+                MDIFrmMain& main = *w.main;
+                w.voskRunoffChart = new FrmVoskRunoffChart(main.MdiArea());
+                w.voskRunoffChart->Initialize();
+                w.voskRunoffChart->SetHelpPage(RunoffChartHelpPage);
+                MDIFrmMain::Bind(main.mnuVoskRunoffChart, [&w] { w.voskRunoffChart->StartUp(); });
+            }};
 }
 
 Wiring::Step InitializeUSGS() {
@@ -16,6 +30,55 @@ Wiring::Step InitializeUSGS() {
 
 Wiring::Step InitializeMavo1987RegionTables() {
     return {"modUSGSMavo1987.InitializeRegionTables", modUSGSMavo1987::InitializeRegionTables};
+}
+
+Wiring::Step InitializeUSGSRegressionWindow(StartUpMod::LoadedWindows& w) {
+    return {"FrmUSGSRegression.Initialize", [&w] {
+                MDIFrmMain& main = *w.main;
+                w.usgsRegression = new FrmUSGSRegression(main.MdiArea());
+                w.usgsRegression->Initialize();
+                w.usgsRegression->SetHelpPage(USGSRegressionHelpPage);
+                MDIFrmMain::Bind(main.mnuUSGSRegression, [&w] { w.usgsRegression->StartUp(); });
+            }};
+}
+
+Wiring::Step InitializeMavo1987Window(StartUpMod::LoadedWindows& w) {
+    return {"frmUSGSMavo1987.Initialize", [&w] {
+                MDIFrmMain& main = *w.main;
+                w.usgsMavo1987 = new frmUSGSMavo1987(main.MdiArea());
+                w.usgsMavo1987->Initialize();
+                w.usgsMavo1987->SetHelpPage(Mavo1987HelpPage);
+                MDIFrmMain::Bind(main.mnuUSGSMavo1987, [&w] {
+                    RunUserAction(ErrorStyle::NumberFirstTitled,
+                                  [&w] { w.usgsMavo1987->StartUp(); });
+                });
+            }};
+}
+
+Wiring::Step ClearRunoffChart(StartUpMod::LoadedWindows& w) {
+    return {"FrmVoskRunoffChart.ClearInput", [&w] { w.voskRunoffChart->ClearInput(); }};
+}
+
+Wiring::Step ClearUSGSRegression(StartUpMod::LoadedWindows& w) {
+    return {"FrmUSGSRegression.ClearData", [&w] { w.usgsRegression->ClearData(); }};
+}
+
+Wiring::Step ClearMavo1987(StartUpMod::LoadedWindows& w) {
+    return {"frmUSGSMavo1987.ClearData", [&w] { w.usgsMavo1987->ClearData(); }};
+}
+
+void HandOverToQDepthWindow(const StartUpMod::LoadedWindows& w) {
+    FrmTailwaterQDepth& qDepth = *w.tailwaterQDepth;
+    w.voskRunoffChart->SetQDepthGrid(qDepth.GrdVRCTailWaterCalc);
+    w.usgsRegression->SetQDepthGrid(qDepth.GrdUSGSTailWaterCalc);
+    w.usgsMavo1987->SetQDepthGrid(qDepth.grdMavo87TWCalc);
+}
+
+void GiveDesignQSources(FrmGenDesign& genDesign, const StartUpMod::LoadedWindows& w) {
+    using QSource = FrmGenDesign::QSource;
+    genDesign.SetDesignQSource(QSource::RunoffChart, w.voskRunoffChart->GrdVRCQs);
+    genDesign.SetDesignQSource(QSource::Yuld2001, w.usgsRegression->GrdUSGSDesignQs);
+    genDesign.SetDesignQSource(QSource::Mavo1987, w.usgsMavo1987->grdQs);
 }
 
 } // namespace HydrologyWiring

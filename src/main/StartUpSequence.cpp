@@ -31,7 +31,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
     std::vector<Step> steps = {
         FrameWiring::InitializeMainWindow(w),
         SiteIdentificationWiring::Initialize(w),
-        HydrologyWiring::InitializeRunoffChart(),
+        HydrologyWiring::InitializeRunoffChart(w),
         TailwaterWiring::InitializeRateCurvePlot(),
         TailwaterWiring::InitializeXSecPlot(),
         HydrologyWiring::InitializeUSGS(),
@@ -39,6 +39,9 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
         TailwaterWiring::InitializeTailWaterMod(),
         FrameWiring::InitializePipeArchTestWindow(w),
         // hydrology and tailwater windows
+        HydrologyWiring::InitializeUSGSRegressionWindow(w),
+        HydrologyWiring::InitializeMavo1987Window(w),
+        TailwaterWiring::InitializeQDepthWindow(w),
     };
     Append(steps, HydraulicsWiring::LoadStandardSizes());
     // standard designs window
@@ -53,10 +56,17 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
 
 // The input windows' clear operations, in the order of the project file's sections.
 std::vector<Step> ClearSteps(LoadedWindows& w) {
+    // One subsystem a line, as the lists grow by one line each.
+    // clang-format off
     return {
         SiteIdentificationWiring::Clear(w),
+        HydrologyWiring::ClearRunoffChart(w),
+        HydrologyWiring::ClearUSGSRegression(w),
+        HydrologyWiring::ClearMavo1987(w),
+        TailwaterWiring::ClearQDepth(w),
         GeneralDesignWiring::Clear(w),
     };
+    // clang-format on
 }
 
 // The project file's sections of the input windows.

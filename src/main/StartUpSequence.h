@@ -8,6 +8,10 @@ class MDIFrmMain;
 class FrmSiteIdentification;
 class MainFrm;
 class FrmGenDesign;
+class FrmVoskRunoffChart;
+class FrmUSGSRegression;
+class frmUSGSMavo1987;
+class FrmTailwaterQDepth;
 
 namespace StartUpMod {
 
@@ -17,6 +21,10 @@ struct LoadedWindows {
     FrmSiteIdentification* siteIdentification = nullptr;
     MainFrm* mainFrm = nullptr;
     FrmGenDesign* genDesign = nullptr;
+    FrmVoskRunoffChart* voskRunoffChart = nullptr;
+    FrmUSGSRegression* usgsRegression = nullptr;
+    frmUSGSMavo1987* usgsMavo1987 = nullptr;
+    FrmTailwaterQDepth* tailwaterQDepth = nullptr;
     ~LoadedWindows();
 };
 

@@ -46,6 +46,9 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "modUSGSMavo1987.InitializeRegionTables",
         "TailWaterMod.InitializeTailWaterMod",
         "MainFrm.Initialize",
+        "FrmUSGSRegression.Initialize",
+        "frmUSGSMavo1987.Initialize",
+        "FrmTailwaterQDepth.Initialize",
         "StandardPipeMod.LoadStandardConcPipeSizes",
         "StandardRCBoxMod.LoadStandardRCBoxSizes",
         "StandardCorrMetalPipeMod.LoadStandardCMPSizes",
@@ -56,6 +59,10 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "modHec14Riprap.InitializeHec14Tables",
         "StartUpMod.ClearAllProjectData",
         "FrmSiteIdentification.ClearData",
+        "FrmVoskRunoffChart.ClearInput",
+        "FrmUSGSRegression.ClearData",
+        "frmUSGSMavo1987.ClearData",
+        "FrmTailwaterQDepth.ClearAllData",
         "FrmGenDesign.ClearAllData",
     };
     EXPECT_EQ(names, expected);
@@ -115,7 +122,9 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
     StartUpMod::ClearAllProjectData();
 
     EXPECT_EQ(names, std::vector<std::string>(
-                         {"FrmSiteIdentification.ClearData", "FrmGenDesign.ClearAllData"}));
+                         {"FrmSiteIdentification.ClearData", "FrmVoskRunoffChart.ClearInput",
+                          "FrmUSGSRegression.ClearData", "frmUSGSMavo1987.ClearData",
+                          "FrmTailwaterQDepth.ClearAllData", "FrmGenDesign.ClearAllData"}));
     EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
     EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
     EXPECT_TRUE(windows->siteIdentification->TxtCounty->text().isEmpty());

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "hydrology/HydrologyContents.h"
+#include "platform/ToolWindow.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class FlexGrid;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+struct USGSWatershedRecord;
+
+// The USGS 2001 regression window: the drainage area in each of three
+// hydrologic regions, the optional main channel slope and Orlen Lobe area, and
+// the design discharge of every return period. Results stay when an entry is
+// edited afterwards: only Compute, ClearData or a Delete in the grid changes them.
+class FrmUSGSRegression : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit FrmUSGSRegression(QMdiArea& area);
+
+    void Initialize();
+    void StartUp();
+    void ClearUSGSDesignQ();
+    void ClearData();
+
+    // The tailwater grid that each successful Compute fills; none until set.
+    void SetQDepthGrid(FlexGrid* destination);
+
+    USGSRegressionContents Contents() const;
+
+    // The Region 2 warning for a record that passed the checks; warn false and
+    // an empty message when the record needs none.
+    static void CheckRegion2Equation(const USGSWatershedRecord& record, std::string& msg,
+                                     bool& warn);
+
+    void CmdUSGSComputeQ_Click();
+
+    QWidget* Frame1;
+    std::array<QLineEdit*, 3> TxtDA;
+    QLabel* LblTotalDA;
+    std::array<QLineEdit*, 2> TxtWSChar; // main channel slope, Orlen Lobe area
+    QPushButton* CmdUSGSComputeQ;
+    FlexGrid* GrdUSGSDesignQs;
+    QPushButton* CmdPrint;
+
+private:
+    void BuildWatershedFrame();
+    void BuildCharacteristicsFrame();
+    void InitializeGrid();
+    // Reads and checks the entries in window order; the first refused one is
+    // shown, takes the focus and sets errFlag to 1.
+    void ReadWatershedInput(USGSWatershedRecord& record, std::int32_t& errFlag);
+    void DisplayDesignQs(const USGSWatershedRecord& record);
+
+    FlexGrid* qDepthGrid_ = nullptr;
+};
