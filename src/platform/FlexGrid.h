@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QSignalBlocker>
 #include <QString>
 #include <QTableWidget>
 
@@ -40,6 +41,22 @@ public:
         int left = 0;
         int bottom = 0;
         int right = 0;
+    };
+
+    // Holds the grid's change notifications for cell contents (itemChanged,
+    // cellChanged and the model's dataChanged) while a window fills many cells
+    // in code, and repaints the grid once when it ends. Rows and columns may be
+    // added and removed meanwhile; what the user types is notified as ever.
+    // Guards may nest: the outermost one ends the hold.
+    class BulkUpdate {
+    public:
+        explicit BulkUpdate(FlexGrid& grid);
+        ~BulkUpdate();
+        BulkUpdate(const BulkUpdate&) = delete;
+        BulkUpdate& operator=(const BulkUpdate&) = delete;
+
+    private:
+        FlexGrid& grid_;
     };
 
     explicit FlexGrid(QWidget* parent = nullptr);
@@ -98,7 +115,8 @@ public:
     // Alignment of every cell of the column, headings included, and of the
     // cells it gains later.
     void SetColAlignment(int col, Qt::Alignment alignment);
-    // Fits the widths of columns first..last to their widest cell text.
+    // Fits the widths of columns first..last to their widest cell text, the
+    // widest line of a multi-line text.
     void AutoSize(int firstCol, int lastCol);
 
     // Text colour of a cell; the palette's text colour until one is set. New
@@ -150,16 +168,31 @@ private:
     struct ColumnFormat {
         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
         bool checkBox = false;
+        // What the column's new heading and data cells start as.
+        QTableWidgetItem newHeading;
+        QTableWidgetItem newData;
     };
 
     void CheckRow(int row) const;
     void CheckCol(int col) const;
     void CheckDataCell(int row, int col) const;
-    QTableWidgetItem& Cell(int row, int col) const;
+    // Cells that a bulk update adds are made when first written or when it
+    // ends; everywhere else every cell of the grid is made.
+    QString CellText(int row, int col) const;
+    QTableWidgetItem& Cell(int row, int col);
+    void SetCellText(int row, int col, const QString& text);
+    QTableWidgetItem& MakeCell(int row, int col, const QString& text);
+    // After a change of the columns' formats or of the fixed rows and columns:
+    // formats the columns' new cells and every cell of them.
+    void FormatColumns(int firstCol, int endCol);
     // Makes the missing cells of the block and gives every cell of it the
     // flags, alignment and tick box its place asks for.
     void FormatCells(int firstRow, int endRow, int firstCol, int endCol);
-    void FormatAllCells() { FormatCells(0, Rows(), 0, Cols()); }
+    void FormatCell(QTableWidgetItem& cell, int col, bool fixed) const;
+    bool IsFixed(int row, int col) const;
+    // Blocks the model's signals while a BulkUpdate lasts; does nothing else.
+    QSignalBlocker HoldCellSignals() const;
+    void EndBulkUpdate();
     struct Position {
         int row;
         int col;
@@ -173,4 +206,5 @@ private:
     int fixedRows_ = 1;
     int fixedCols_ = 0;
     std::vector<ColumnFormat> columns_;
+    int bulkUpdates_ = 0;
 };
