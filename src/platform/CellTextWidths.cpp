@@ -8,15 +8,13 @@
 
 namespace {
 
-// The characters of a number as the program formats it; a pattern codes each
-// by its place here plus one, so that no code is zero.
+// The characters of a number as the program formats it.
 constexpr std::u16string_view NumberChars = u"0123456789,.-+";
 constexpr int PatternBits = 4;
 constexpr qsizetype PatternLength = 64 / PatternBits;
 
-bool IsNumberPunctuation(char16_t c) {
-    return c == u',' || c == u'.' || c == u'-' || c == u'+';
-}
+// The code of a digit whose stand-in is not yet known.
+constexpr std::uint8_t UnmeasuredDigit = 15;
 
 // For each digit, the first digit whose width alone and beside each character
 // of numbers, on either side, is exactly its own. Widths are compared unrounded,
@@ -46,61 +44,69 @@ std::array<char16_t, 10> DigitStandIns(const QFont& font) {
 
 } // namespace
 
-CellTextWidths::CellTextWidths(const QFont& font) : font_(font), metrics_(font) {}
+CellTextWidths::CellTextWidths(const QFont& font) : font_(font), metrics_(font) {
+    for (size_t place = 0; place < NumberChars.size(); ++place) {
+        const bool digit = place < 10;
+        codes_[NumberChars[place]] = digit ? UnmeasuredDigit : static_cast<std::uint8_t>(place + 1);
+    }
+}
 
 int CellTextWidths::WidestLine(const QString& text) {
-    const qsizetype length = text.size();
+    // Numbers, most cells, are one line.
+    if (std::optional<std::uint64_t> pattern = NumberPattern(text)) {
+        return NumberWidth(*pattern);
+    }
+    if (!text.contains(u'\r') && !text.contains(u'\n')) {
+        return TextWidth(text);
+    }
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     int widest = 0;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= length; ++i) {
-        if (i == length || text[i] == u'\r' || text[i] == u'\n') {
-            widest = std::max(widest, LineWidth(text, start, i));
-            if (i + 1 < length && text[i] == u'\r' && text[i + 1] == u'\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
+    for (const QString& line : lines.split(u'\n')) {
+        std::optional<std::uint64_t> pattern = NumberPattern(line);
+        widest = std::max(widest, pattern ? NumberWidth(*pattern) : TextWidth(line));
     }
     return widest;
 }
 
-int CellTextWidths::LineWidth(const QString& text, qsizetype start, qsizetype end) {
-    if (start == end) {
+int CellTextWidths::TextWidth(const QString& line) {
+    if (line.isEmpty()) {
         return 0;
     }
-    const QStringView line = QStringView(text).sliced(start, end - start);
-    if (std::optional<std::uint64_t> pattern = NumberPattern(line)) {
-        return NumberWidth(*pattern);
-    }
-    // The whole text shares its characters; only a line of several is copied.
-    const QString key = line.size() == text.size() ? text : line.toString();
-    auto known = textWidths_.constFind(key);
+    auto known = textWidths_.constFind(line);
     if (known != textWidths_.cend()) {
         return *known;
     }
-    const int width = metrics_.horizontalAdvance(key);
-    textWidths_.insert(key, width);
+    const int width = metrics_.horizontalAdvance(line);
+    textWidths_.insert(line, width);
     return width;
 }
 
 std::optional<std::uint64_t> CellTextWidths::NumberPattern(QStringView line) {
-    if (line.size() > PatternLength) {
+    if (line.isEmpty() || line.size() > PatternLength) {
         return std::nullopt;
     }
     std::uint64_t pattern = 0;
     for (QChar c : line) {
-        char16_t code = c.unicode();
-        if (code >= u'0' && code <= u'9') {
-            if (!digitStandIns_) {
-                digitStandIns_ = DigitStandIns(font_);
-            }
-            code = (*digitStandIns_)[code - u'0'];
-        } else if (!IsNumberPunctuation(code)) {
+        const char16_t unicode = c.unicode();
+        std::uint8_t code = unicode < codes_.size() ? codes_[unicode] : 0;
+        if (code == UnmeasuredDigit) {
+            MeasureDigits();
+            code = codes_[unicode];
+        }
+        if (code == 0) {
             return std::nullopt;
         }
-        pattern = (pattern << PatternBits) | (NumberChars.find(code) + 1);
+        pattern = (pattern << PatternBits) | code;
     }
     return pattern;
+}
+
+void CellTextWidths::MeasureDigits() {
+    const std::array<char16_t, 10> standIns = DigitStandIns(font_);
+    for (size_t d = 0; d < standIns.size(); ++d) {
+        codes_[u'0' + d] = static_cast<std::uint8_t>(standIns[d] - u'0' + 1);
+    }
 }
 
 int CellTextWidths::NumberWidth(std::uint64_t pattern) {

@@ -23,17 +23,22 @@ public:
     int WidestLine(const QString& text);
 
 private:
-    int LineWidth(const QString& text, qsizetype start, qsizetype end);
+    // The width of a line that is not a number.
+    int TextWidth(const QString& line);
     // The line as a number with each digit replaced by the first digit that
-    // measures alike beside every character of numbers, packed four bits a
-    // character; nullopt for lines that are not numbers or are too long to pack.
+    // measures alike beside every character of numbers, packed a character
+    // to a code; nullopt for lines that are empty, not numbers or too long to
+    // pack.
     std::optional<std::uint64_t> NumberPattern(QStringView line);
     int NumberWidth(std::uint64_t pattern);
+    // Shaping the digits' pairs takes a while: done at the first digit met.
+    void MeasureDigits();
 
     QFont font_;
     QFontMetrics metrics_;
-    // Found at the first number met: shaping the digits' pairs takes a while.
-    std::optional<std::array<char16_t, 10>> digitStandIns_;
+    // Pattern codes of the first 128 characters, zero for those that numbers
+    // do not have; digits take the code of their stand-ins.
+    std::array<std::uint8_t, 128> codes_{};
     QHash<std::uint64_t, int> numberWidths_;
     QHash<QString, int> textWidths_;
 };
