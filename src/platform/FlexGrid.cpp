@@ -478,7 +478,7 @@ void FlexGrid::CheckCol(int col) const {
 void FlexGrid::CheckDataCell(int row, int col) const {
     CheckRow(row);
     CheckCol(col);
-    if (row < fixedRows_ || col < fixedCols_) {
+    if (IsFixed(row, col)) {
         SubscriptOutOfRange();
     }
 }

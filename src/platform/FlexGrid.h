@@ -43,11 +43,15 @@ public:
         int right = 0;
     };
 
-    // Holds the grid's change notifications for cell contents (itemChanged,
-    // cellChanged and the model's dataChanged) while a window fills many cells
-    // in code, and repaints the grid once when it ends. Rows and columns may be
-    // added and removed meanwhile; what the user types is notified as ever.
-    // Guards may nest: the outermost one ends the hold.
+    // For a window that fills many cells in code: while one lasts, the grid's
+    // change notifications for cell contents (itemChanged, cellChanged and the
+    // model's dataChanged) are held back, and the rows that SetRows adds get
+    // their cells only as these are written (QTableWidget::item is null for
+    // the others until the end); when the outermost guard ends, the rest of
+    // the cells are made and the grid is repainted once. Everything here reads
+    // and writes as ever meanwhile, and what the user types is notified as
+    // ever. Typical use: a BulkUpdate, SetRows(1), SetRows(n), the texts, then
+    // AutoSize.
     class BulkUpdate {
     public:
         explicit BulkUpdate(FlexGrid& grid);
