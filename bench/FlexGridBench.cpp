@@ -18,8 +18,8 @@ constexpr int Rows = FlexGrid::MaxRows;
 
 using RowTexts = std::array<QString, Cols>;
 
-// Numbers in the results' own pattern, with magnitudes from tenths to
-// thousands, and the few words that the text columns repeat.
+// Numbers in the results' own pattern, from hundredths to tens of millions,
+// and the few words that the text columns repeat.
 const std::vector<RowTexts>& ResultTexts() {
     static const std::vector<RowTexts> texts = [] {
         static const char* const words[] = {"Mild", "Steep", "Critical", "Full", "N/A"};

@@ -93,6 +93,8 @@ void FlexGrid::SetRows(int rows) {
     // it ends: a cell made empty and then written costs twice.
     if (bulkUpdates_ == 0) {
         FormatCells(old, rows, 0, Cols());
+    } else if (rows > old) {
+        deferredCells_ += static_cast<qsizetype>(rows - old) * Cols();
     }
 }
 
@@ -490,15 +492,20 @@ QString FlexGrid::CellText(int row, int col) const {
 
 QTableWidgetItem& FlexGrid::Cell(int row, int col) {
     QTableWidgetItem* cell = item(row, col);
-    return cell ? *cell : MakeCell(row, col, QString());
+    return cell ? *cell : MakeDeferredCell(row, col, QString());
 }
 
 void FlexGrid::SetCellText(int row, int col, const QString& text) {
     if (QTableWidgetItem* cell = item(row, col)) {
         cell->setText(text);
     } else {
-        MakeCell(row, col, text);
+        MakeDeferredCell(row, col, text);
     }
+}
+
+QTableWidgetItem& FlexGrid::MakeDeferredCell(int row, int col, const QString& text) {
+    --deferredCells_;
+    return MakeCell(row, col, text);
 }
 
 QTableWidgetItem& FlexGrid::MakeCell(int row, int col, const QString& text) {
@@ -567,13 +574,16 @@ QSignalBlocker FlexGrid::HoldCellSignals() const {
 
 void FlexGrid::EndBulkUpdate() {
     const QSignalBlocker hold(model());
-    for (int row = 0; row < Rows(); ++row) {
-        for (int col = 0; col < Cols(); ++col) {
-            if (!item(row, col)) {
-                MakeCell(row, col, QString());
+    if (deferredCells_ > 0) {
+        for (int row = 0; row < Rows(); ++row) {
+            for (int col = 0; col < Cols(); ++col) {
+                if (!item(row, col)) {
+                    MakeCell(row, col, QString());
+                }
             }
         }
     }
+    deferredCells_ = 0;
     if (Rows() > 0 && Cols() > 0) {
         // The view's own response to a change of every cell, without the
         // per-cell notifications that the hold kept back.

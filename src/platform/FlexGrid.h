@@ -186,6 +186,7 @@ private:
     QTableWidgetItem& Cell(int row, int col);
     void SetCellText(int row, int col, const QString& text);
     QTableWidgetItem& MakeCell(int row, int col, const QString& text);
+    QTableWidgetItem& MakeDeferredCell(int row, int col, const QString& text);
     // After a change of the columns' formats or of the fixed rows and columns:
     // formats the columns' new cells and every cell of them.
     void FormatColumns(int firstCol, int endCol);
@@ -211,4 +212,9 @@ private:
     int fixedCols_ = 0;
     std::vector<ColumnFormat> columns_;
     int bulkUpdates_ = 0;
+    // Cells that a bulk update left to be made, less those made since. Never
+    // fewer than are missing: cells dropped or made by a reformat before they
+    // were written are not taken off, so the end looks for missing cells
+    // unless every one was written.
+    qsizetype deferredCells_ = 0;
 };
