@@ -15,6 +15,9 @@
 // numbers that differ only in digits the font draws alike count as one text:
 // in most fonts every digit has the same advance and kerns with its neighbours
 // as every other digit does, so "1,234.56" and "9,870.12" measure the same.
+// Digits are found alike by their widths alone and in pairs with every
+// character of numbers, which settles it for fonts that kern digits by pairs,
+// as text fonts do; none joins digits into ligatures.
 class CellTextWidths {
 public:
     explicit CellTextWidths(const QFont& font);
