@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/CellTextWidths.h"
+#include "platform/FlexGridCell.h"
 #include "platform/Screen.h"
 
 #include <QApplication>
@@ -53,6 +54,19 @@ protected:
         }
     }
 };
+
+// The width of a cell's widest line, its text read in place: a copy of the
+// text costs two atomic counts, a good part of the time to fit big columns.
+int WidestLine(CellTextWidths& widths, const QTableWidgetItem* cell) {
+    if (!cell) {
+        return 0; // not yet made by a bulk update, so empty
+    }
+    const QVariant text = cell->data(Qt::DisplayRole);
+    if (text.typeId() == QMetaType::QString) {
+        return widths.WidestLine(*static_cast<const QString*>(text.constData()));
+    }
+    return widths.WidestLine(text.toString());
+}
 
 } // namespace
 
@@ -283,7 +297,7 @@ void FlexGrid::AutoSize(int firstCol, int lastCol) {
     for (int row = 0; row < Rows(); ++row) {
         for (int col = firstCol; col <= lastCol; ++col) {
             int& width = widest[static_cast<size_t>(col - firstCol)];
-            width = std::max(width, widths.WidestLine(CellText(row, col)));
+            width = std::max(width, WidestLine(widths, item(row, col)));
         }
     }
     for (int col = firstCol; col <= lastCol; ++col) {
@@ -509,13 +523,11 @@ QTableWidgetItem& FlexGrid::MakeDeferredCell(int row, int col, const QString& te
 }
 
 QTableWidgetItem& FlexGrid::MakeCell(int row, int col, const QString& text) {
-    // A copy of a formatted cell, written before it joins the grid: one
+    // A copy of a formatted cell, made whole before it joins the grid: one
     // notification for a new cell rather than one per property.
     const ColumnFormat& format = columns_[static_cast<size_t>(col)];
-    auto* cell = new QTableWidgetItem(IsFixed(row, col) ? format.newHeading : format.newData);
-    if (!text.isEmpty()) {
-        cell->setText(text);
-    }
+    auto* cell = new FlexGridCell(IsFixed(row, col) ? format.newHeading : format.newData,
+                                  text.isEmpty() ? QString() : text);
     setItem(row, col, cell);
     return *cell;
 }

@@ -490,7 +490,10 @@ TEST(FlexGridBulkUpdate, HoldsCellNotificationsUntilTheOutermostGuardEnds) {
     EXPECT_EQ(grid.TextMatrix(4, 1), ResultText(3, 1));
     EXPECT_EQ(grid.TextMatrix(2, 0), "pasted");
 
-    // Once the guard has gone, code that writes a cell is notified as ever.
+    // Once the guard has gone, code that writes a cell is notified as ever,
+    // and writing the text that a cell holds is no change.
+    grid.SetTextMatrix(4, 1, ResultText(3, 1));
+    EXPECT_EQ(cells.count(), 0);
     grid.SetTextMatrix(2, 2, "after");
     ASSERT_EQ(cells.count(), 1);
     EXPECT_EQ(cells[0][0].toInt(), 2);
