@@ -20,6 +20,8 @@
 //
 // Conventions:
 // - Every cell holds text; a text may hold line breaks ("\r\n"), shown as lines.
+//   Cells are FlexGridCell items: read a text through text() or the model's
+//   data(), as Qt's views do, not through the model's itemData().
 // - Sizes are in twips (1440 to the inch) at the screen's logical resolution.
 // - A row or column index outside the grid throws AppError (subscript out of
 //   range); no grid grows beyond MaxRows rows.
