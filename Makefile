@@ -21,6 +21,7 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/tarnwell_bench
+	$(BUILD_DIR)/bench/tarnwell_ui_bench
 
 # The project file reader under libFuzzer (clang); not part of `make test`.
 FUZZ_DIR ?= build-fuzz

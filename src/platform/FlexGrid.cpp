@@ -1,6 +1,8 @@
 #include "platform/FlexGrid.h"
 
 #include "platform/AppError.h"
+#include "platform/CellTextWidths.h"
+#include "platform/FlexGridCell.h"
 #include "platform/Screen.h"
 
 #include <QApplication>
@@ -53,7 +55,30 @@ protected:
     }
 };
 
+// The width of a cell's widest line, its text read in place: a copy of the
+// text costs two atomic counts, a good part of the time to fit big columns.
+int WidestLine(CellTextWidths& widths, const QTableWidgetItem* cell) {
+    if (!cell) {
+        return 0; // not yet made by a bulk update, so empty
+    }
+    const QVariant text = cell->data(Qt::DisplayRole);
+    if (text.typeId() == QMetaType::QString) {
+        return widths.WidestLine(*static_cast<const QString*>(text.constData()));
+    }
+    return widths.WidestLine(text.toString());
+}
+
 } // namespace
+
+FlexGrid::BulkUpdate::BulkUpdate(FlexGrid& grid) : grid_(grid) {
+    ++grid_.bulkUpdates_;
+}
+
+FlexGrid::BulkUpdate::~BulkUpdate() {
+    if (--grid_.bulkUpdates_ == 0) {
+        grid_.EndBulkUpdate();
+    }
+}
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->hide();
@@ -78,7 +103,13 @@ void FlexGrid::SetRows(int rows) {
     }
     int old = Rows();
     setRowCount(rows);
-    FormatCells(old, rows, 0, Cols());
+    // Under a bulk update the new cells are made as they are written, or when
+    // it ends: a cell made empty and then written costs twice.
+    if (bulkUpdates_ == 0) {
+        FormatCells(old, rows, 0, Cols());
+    } else if (rows > old) {
+        deferredCells_ += static_cast<qsizetype>(rows - old) * Cols();
+    }
 }
 
 void FlexGrid::SetCols(int cols) {
@@ -88,7 +119,7 @@ void FlexGrid::SetCols(int cols) {
     int old = Cols();
     columns_.resize(static_cast<size_t>(cols));
     setColumnCount(cols);
-    FormatCells(0, Rows(), old, cols);
+    FormatColumns(old, cols);
 }
 
 void FlexGrid::SetFixedRows(int rows) {
@@ -96,7 +127,7 @@ void FlexGrid::SetFixedRows(int rows) {
         SubscriptOutOfRange();
     }
     fixedRows_ = rows;
-    FormatAllCells();
+    FormatColumns(0, Cols());
 }
 
 void FlexGrid::SetFixedCols(int cols) {
@@ -104,19 +135,20 @@ void FlexGrid::SetFixedCols(int cols) {
         SubscriptOutOfRange();
     }
     fixedCols_ = cols;
-    FormatAllCells();
+    FormatColumns(0, Cols());
 }
 
 QString FlexGrid::TextMatrix(int row, int col) const {
     CheckRow(row);
     CheckCol(col);
-    return Cell(row, col).text();
+    return CellText(row, col);
 }
 
 void FlexGrid::SetTextMatrix(int row, int col, const QString& text) {
     CheckRow(row);
     CheckCol(col);
-    Cell(row, col).setText(text);
+    const QSignalBlocker hold = HoldCellSignals();
+    SetCellText(row, col, text);
 }
 
 FlexGrid::Position FlexGrid::Cursor() const {
@@ -179,7 +211,7 @@ QString FlexGrid::Clip() const {
     for (int row = range.top; row <= std::min(range.bottom, Rows() - 1); ++row) {
         QStringList cells;
         for (int col = range.left; col <= std::min(range.right, Cols() - 1); ++col) {
-            cells << Cell(row, col).text();
+            cells << CellText(row, col);
         }
         lines << cells.join(u'\t');
     }
@@ -193,10 +225,11 @@ void FlexGrid::SetClip(const QString& text) {
     }
     const QStringList lines = body.split(LineBreak());
     CellRange range = Selection();
+    const QSignalBlocker hold = HoldCellSignals();
     for (int i = 0; i < lines.size() && range.top + i < Rows(); ++i) {
         const QStringList cells = lines[i].split(u'\t');
         for (int j = 0; j < cells.size() && range.left + j < Cols(); ++j) {
-            Cell(range.top + i, range.left + j).setText(cells[j]);
+            SetCellText(range.top + i, range.left + j, cells[j]);
         }
     }
 }
@@ -219,8 +252,9 @@ void FlexGrid::AddItem(const QString& text, int row) {
     insertRow(row);
     FormatCells(row, row + 1, 0, Cols());
     const QStringList cells = text.split(u'\t');
+    const QSignalBlocker hold = HoldCellSignals();
     for (int col = 0; col < cells.size() && col < Cols(); ++col) {
-        Cell(row, col).setText(cells[col]);
+        SetCellText(row, col, cells[col]);
     }
 }
 
@@ -247,7 +281,7 @@ void FlexGrid::SetRowHeightTwips(int row, double twips) {
 void FlexGrid::SetColAlignment(int col, Qt::Alignment alignment) {
     CheckCol(col);
     columns_[static_cast<size_t>(col)].alignment = alignment;
-    FormatCells(0, Rows(), col, col + 1);
+    FormatColumns(col, col + 1);
 }
 
 void FlexGrid::AutoSize(int firstCol, int lastCol) {
@@ -255,19 +289,23 @@ void FlexGrid::AutoSize(int firstCol, int lastCol) {
     CheckCol(lastCol);
     // Measured over every row: Qt's own fitting looks only at the rows in
     // view, and a grid is often sized before it is first shown.
-    const QFontMetrics metrics = fontMetrics();
+    CellTextWidths widths(font());
     const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    // Row by row, in the order the cells were made, which is the order they
+    // lie in memory: a column at a time is several times slower in a big grid.
+    std::vector<int> widest(static_cast<size_t>(std::max(0, lastCol - firstCol + 1)));
+    for (int row = 0; row < Rows(); ++row) {
+        for (int col = firstCol; col <= lastCol; ++col) {
+            int& width = widest[static_cast<size_t>(col - firstCol)];
+            width = std::max(width, WidestLine(widths, item(row, col)));
+        }
+    }
     for (int col = firstCol; col <= lastCol; ++col) {
-        int widest = 0;
-        for (int row = 0; row < Rows(); ++row) {
-            for (const QString& line : TextMatrix(row, col).split(LineBreak())) {
-                widest = std::max(widest, metrics.horizontalAdvance(line));
-            }
-        }
+        int width = widest[static_cast<size_t>(col - firstCol)];
         if (columns_[static_cast<size_t>(col)].checkBox) {
-            widest += style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this) + 4;
+            width += style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this) + 4;
         }
-        setColumnWidth(col, widest + padding);
+        setColumnWidth(col, width + padding);
     }
 }
 
@@ -284,7 +322,8 @@ void FlexGrid::FitRowHeight(int row) {
 QColor FlexGrid::CellForeColor(int row, int col) const {
     CheckRow(row);
     CheckCol(col);
-    QBrush brush = Cell(row, col).foreground();
+    const QTableWidgetItem* cell = item(row, col);
+    QBrush brush = cell ? cell->foreground() : QBrush();
     return brush.style() == Qt::NoBrush ? palette().color(QPalette::Text) : brush.color();
 }
 
@@ -297,6 +336,7 @@ void FlexGrid::SetCellForeColor(const CellRange& block, const QColor& color) {
     CheckRow(block.bottom);
     CheckCol(block.left);
     CheckCol(block.right);
+    const QSignalBlocker hold = HoldCellSignals();
     for (int row = block.top; row <= block.bottom; ++row) {
         for (int col = block.left; col <= block.right; ++col) {
             Cell(row, col).setForeground(color);
@@ -307,13 +347,14 @@ void FlexGrid::SetCellForeColor(const CellRange& block, const QColor& color) {
 void FlexGrid::SetCheckBoxColumn(int col) {
     CheckCol(col);
     columns_[static_cast<size_t>(col)].checkBox = true;
-    FormatCells(0, Rows(), col, col + 1);
+    FormatColumns(col, col + 1);
 }
 
 bool FlexGrid::CellChecked(int row, int col) const {
     CheckRow(row);
     CheckCol(col);
-    return Cell(row, col).checkState() == Qt::Checked;
+    const QTableWidgetItem* cell = item(row, col);
+    return cell && cell->checkState() == Qt::Checked;
 }
 
 void FlexGrid::SetCellChecked(int row, int col, bool checked) {
@@ -322,6 +363,7 @@ void FlexGrid::SetCellChecked(int row, int col, bool checked) {
         throw AppError(ErrorNumber::InvalidArgument,
                        "Column " + std::to_string(col) + " has no check boxes.");
     }
+    const QSignalBlocker hold = HoldCellSignals();
     Cell(row, col).setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
@@ -452,39 +494,111 @@ void FlexGrid::CheckCol(int col) const {
 void FlexGrid::CheckDataCell(int row, int col) const {
     CheckRow(row);
     CheckCol(col);
-    if (row < fixedRows_ || col < fixedCols_) {
+    if (IsFixed(row, col)) {
         SubscriptOutOfRange();
     }
 }
 
-QTableWidgetItem& FlexGrid::Cell(int row, int col) const {
-    return *item(row, col);
+QString FlexGrid::CellText(int row, int col) const {
+    const QTableWidgetItem* cell = item(row, col);
+    return cell ? cell->text() : QString();
+}
+
+QTableWidgetItem& FlexGrid::Cell(int row, int col) {
+    QTableWidgetItem* cell = item(row, col);
+    return cell ? *cell : MakeDeferredCell(row, col, QString());
+}
+
+void FlexGrid::SetCellText(int row, int col, const QString& text) {
+    if (QTableWidgetItem* cell = item(row, col)) {
+        cell->setText(text);
+    } else {
+        MakeDeferredCell(row, col, text);
+    }
+}
+
+QTableWidgetItem& FlexGrid::MakeDeferredCell(int row, int col, const QString& text) {
+    --deferredCells_;
+    return MakeCell(row, col, text);
+}
+
+QTableWidgetItem& FlexGrid::MakeCell(int row, int col, const QString& text) {
+    // A copy of a formatted cell, made whole before it joins the grid: one
+    // notification for a new cell rather than one per property.
+    const ColumnFormat& format = columns_[static_cast<size_t>(col)];
+    auto* cell = new FlexGridCell(IsFixed(row, col) ? format.newHeading : format.newData,
+                                  text.isEmpty() ? QString() : text);
+    setItem(row, col, cell);
+    return *cell;
+}
+
+void FlexGrid::FormatColumns(int firstCol, int endCol) {
+    for (int col = firstCol; col < endCol; ++col) {
+        ColumnFormat& format = columns_[static_cast<size_t>(col)];
+        format.newHeading = QTableWidgetItem();
+        FormatCell(format.newHeading, col, true);
+        format.newData = QTableWidgetItem();
+        FormatCell(format.newData, col, col < fixedCols_);
+    }
+    FormatCells(0, Rows(), firstCol, endCol);
 }
 
 void FlexGrid::FormatCells(int firstRow, int endRow, int firstCol, int endCol) {
+    const QSignalBlocker hold = HoldCellSignals();
     for (int row = firstRow; row < endRow; ++row) {
         for (int col = firstCol; col < endCol; ++col) {
-            QTableWidgetItem* cell = item(row, col);
-            if (!cell) {
-                cell = new QTableWidgetItem;
-                setItem(row, col, cell);
-            }
-            const ColumnFormat& format = columns_[static_cast<size_t>(col)];
-            bool fixed = row < fixedRows_ || col < fixedCols_;
-            bool checkBox = format.checkBox && !fixed;
-            Qt::ItemFlags flags = Qt::NoItemFlags;
-            if (!fixed) {
-                flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable |
-                        (checkBox ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable);
-            }
-            cell->setFlags(flags);
-            cell->setTextAlignment(format.alignment);
-            bool hasBox = cell->data(Qt::CheckStateRole).isValid();
-            if (checkBox && !hasBox) {
-                cell->setCheckState(Qt::Unchecked);
-            } else if (!checkBox && hasBox) {
-                cell->setData(Qt::CheckStateRole, QVariant());
+            if (QTableWidgetItem* cell = item(row, col)) {
+                FormatCell(*cell, col, IsFixed(row, col));
+            } else {
+                MakeCell(row, col, QString());
             }
         }
+    }
+}
+
+bool FlexGrid::IsFixed(int row, int col) const {
+    return row < fixedRows_ || col < fixedCols_;
+}
+
+void FlexGrid::FormatCell(QTableWidgetItem& cell, int col, bool fixed) const {
+    const ColumnFormat& format = columns_[static_cast<size_t>(col)];
+    bool checkBox = format.checkBox && !fixed;
+    Qt::ItemFlags flags = Qt::NoItemFlags;
+    if (!fixed) {
+        flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+                (checkBox ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable);
+    }
+    if (cell.flags() != flags) {
+        cell.setFlags(flags);
+    }
+    cell.setTextAlignment(format.alignment);
+    bool hasBox = cell.data(Qt::CheckStateRole).isValid();
+    if (checkBox && !hasBox) {
+        cell.setCheckState(Qt::Unchecked);
+    } else if (!checkBox && hasBox) {
+        cell.setData(Qt::CheckStateRole, QVariant());
+    }
+}
+
+QSignalBlocker FlexGrid::HoldCellSignals() const {
+    return QSignalBlocker(bulkUpdates_ > 0 ? model() : nullptr);
+}
+
+void FlexGrid::EndBulkUpdate() {
+    const QSignalBlocker hold(model());
+    if (deferredCells_ > 0) {
+        for (int row = 0; row < Rows(); ++row) {
+            for (int col = 0; col < Cols(); ++col) {
+                if (!item(row, col)) {
+                    MakeCell(row, col, QString());
+                }
+            }
+        }
+    }
+    deferredCells_ = 0;
+    if (Rows() > 0 && Cols() > 0) {
+        // The view's own response to a change of every cell, without the
+        // per-cell notifications that the hold kept back.
+        dataChanged(model()->index(0, 0), model()->index(Rows() - 1, Cols() - 1));
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QSignalBlocker>
 #include <QString>
 #include <QTableWidget>
 
@@ -19,6 +20,8 @@
 //
 // Conventions:
 // - Every cell holds text; a text may hold line breaks ("\r\n"), shown as lines.
+//   Cells are FlexGridCell items: read a text through text() or the model's
+//   data(), as Qt's views do, not through the model's itemData().
 // - Sizes are in twips (1440 to the inch) at the screen's logical resolution.
 // - A row or column index outside the grid throws AppError (subscript out of
 //   range); no grid grows beyond MaxRows rows.
@@ -40,6 +43,26 @@ public:
         int left = 0;
         int bottom = 0;
         int right = 0;
+    };
+
+    // For a window that fills many cells in code: while one lasts, the grid's
+    // change notifications for cell contents (itemChanged, cellChanged and the
+    // model's dataChanged) are held back, and the rows that SetRows adds get
+    // their cells only as these are written (QTableWidget::item is null for
+    // the others until the end); when the outermost guard ends, the rest of
+    // the cells are made and the grid is repainted once. Everything here reads
+    // and writes as ever meanwhile, and what the user types is notified as
+    // ever. Typical use: a BulkUpdate, SetRows(1), SetRows(n), the texts, then
+    // AutoSize.
+    class BulkUpdate {
+    public:
+        explicit BulkUpdate(FlexGrid& grid);
+        ~BulkUpdate();
+        BulkUpdate(const BulkUpdate&) = delete;
+        BulkUpdate& operator=(const BulkUpdate&) = delete;
+
+    private:
+        FlexGrid& grid_;
     };
 
     explicit FlexGrid(QWidget* parent = nullptr);
@@ -98,7 +121,8 @@ public:
     // Alignment of every cell of the column, headings included, and of the
     // cells it gains later.
     void SetColAlignment(int col, Qt::Alignment alignment);
-    // Fits the widths of columns first..last to their widest cell text.
+    // Fits the widths of columns first..last to their widest cell text, the
+    // widest line of a multi-line text.
     void AutoSize(int firstCol, int lastCol);
 
     // Text colour of a cell; the palette's text colour until one is set. New
@@ -150,16 +174,32 @@ private:
     struct ColumnFormat {
         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
         bool checkBox = false;
+        // What the column's new heading and data cells start as.
+        QTableWidgetItem newHeading;
+        QTableWidgetItem newData;
     };
 
     void CheckRow(int row) const;
     void CheckCol(int col) const;
     void CheckDataCell(int row, int col) const;
-    QTableWidgetItem& Cell(int row, int col) const;
+    // Cells that a bulk update adds are made when first written or when it
+    // ends; everywhere else every cell of the grid is made.
+    QString CellText(int row, int col) const;
+    QTableWidgetItem& Cell(int row, int col);
+    void SetCellText(int row, int col, const QString& text);
+    QTableWidgetItem& MakeCell(int row, int col, const QString& text);
+    QTableWidgetItem& MakeDeferredCell(int row, int col, const QString& text);
+    // After a change of the columns' formats or of the fixed rows and columns:
+    // formats the columns' new cells and every cell of them.
+    void FormatColumns(int firstCol, int endCol);
     // Makes the missing cells of the block and gives every cell of it the
     // flags, alignment and tick box its place asks for.
     void FormatCells(int firstRow, int endRow, int firstCol, int endCol);
-    void FormatAllCells() { FormatCells(0, Rows(), 0, Cols()); }
+    void FormatCell(QTableWidgetItem& cell, int col, bool fixed) const;
+    bool IsFixed(int row, int col) const;
+    // Blocks the model's signals while a BulkUpdate lasts; does nothing else.
+    QSignalBlocker HoldCellSignals() const;
+    void EndBulkUpdate();
     struct Position {
         int row;
         int col;
@@ -173,4 +213,10 @@ private:
     int fixedRows_ = 1;
     int fixedCols_ = 0;
     std::vector<ColumnFormat> columns_;
+    int bulkUpdates_ = 0;
+    // Cells that a bulk update left to be made, less those made since. Never
+    // fewer than are missing: cells dropped or made by a reformat before they
+    // were written are not taken off, so the end looks for missing cells
+    // unless every one was written.
+    qsizetype deferredCells_ = 0;
 };

@@ -5,10 +5,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+#include <vector>
 
 namespace {
 
@@ -335,5 +340,248 @@ TEST_F(FlexGridTest, RightButtonSignalsItsPlaceAndKeepsTheSelection) {
     EXPECT_EQ(right[0][0].toPoint(), grid.viewport()->mapToGlobal(at));
     EXPECT_EQ(grid.Clip(), "2,1\t2,2\r3,1\t3,2\r4,1\t4,2");
 }
+
+// A grid set up as a results window sets one: a heading row, a check-box
+// column and a centred column.
+void SetUpResultsGrid(FlexGrid& grid) {
+    grid.SetCols(4);
+    grid.SetRows(1);
+    grid.SetCheckBoxColumn(0);
+    grid.SetColAlignment(2, Qt::AlignCenter);
+    for (int c = 0; c < 4; ++c) {
+        grid.SetTextMatrix(0, c, QString("Head\r\n%1").arg(c));
+    }
+}
+
+QString ResultText(int row, int col) {
+    return col == 3 ? QString("Mild")
+                    : QString("%1,%2.5").arg(row).arg(row * col % 1000, 3, 10, QChar('0'));
+}
+
+// Each row's texts, a red cell on every third row and a tick on every fifth.
+void WriteResultRow(FlexGrid& grid, int row) {
+    for (int c = 0; c < 4; ++c) {
+        grid.SetTextMatrix(row, c, ResultText(row, c));
+    }
+    if (row % 3 == 0) {
+        grid.SetCellForeColor(row, 1, Qt::red);
+    }
+    if (row % 5 == 0) {
+        grid.SetCellChecked(row, 0, true);
+    }
+}
+
+// Everything a cell shows or does, as one comparable text.
+QString CellState(const FlexGrid& grid, int row, int col) {
+    const QTableWidgetItem* cell = grid.item(row, col);
+    if (!cell) {
+        return "no cell";
+    }
+    return QString("%1|%2|%3|%4|%5")
+        .arg(cell->text())
+        .arg(int(cell->flags()))
+        .arg(cell->textAlignment())
+        .arg(cell->data(Qt::CheckStateRole).toString())
+        .arg(grid.CellForeColor(row, col).name());
+}
+
+void ExpectSameGrid(const FlexGrid& actual, const FlexGrid& expected) {
+    ASSERT_EQ(actual.Rows(), expected.Rows());
+    ASSERT_EQ(actual.Cols(), expected.Cols());
+    for (int r = 0; r < expected.Rows(); ++r) {
+        for (int c = 0; c < expected.Cols(); ++c) {
+            EXPECT_EQ(CellState(actual, r, c), CellState(expected, r, c)) << r << "," << c;
+        }
+    }
+    for (int c = 0; c < expected.Cols(); ++c) {
+        EXPECT_EQ(actual.columnWidth(c), expected.columnWidth(c)) << c;
+    }
+}
+
+TEST(FlexGridBulkUpdate, FillsTheGridAsRowByRowDoes) {
+    constexpr int rows = 40;
+    FlexGrid rowByRow;
+    SetUpResultsGrid(rowByRow);
+    for (int r = 1; r < rows; ++r) {
+        rowByRow.SetRows(r + 1);
+        WriteResultRow(rowByRow, r);
+    }
+    rowByRow.AutoSize(0, 3);
+
+    // Sized once, after an earlier fill that left other texts, colours and
+    // ticks behind; and grown a row at a time, as an unchanged window does.
+    FlexGrid sizedOnce;
+    SetUpResultsGrid(sizedOnce);
+    sizedOnce.SetRows(rows + 5);
+    for (int r = 1; r < rows + 5; ++r) {
+        sizedOnce.SetTextMatrix(r, 1, "old");
+        sizedOnce.SetCellForeColor(r, 2, Qt::blue);
+        sizedOnce.SetCellChecked(r, 0, true);
+    }
+    {
+        FlexGrid::BulkUpdate bulk(sizedOnce);
+        sizedOnce.SetRows(1);
+        sizedOnce.SetRows(rows);
+        for (int r = 1; r < rows; ++r) {
+            WriteResultRow(sizedOnce, r);
+        }
+        sizedOnce.AutoSize(0, 3);
+    }
+    ExpectSameGrid(sizedOnce, rowByRow);
+
+    FlexGrid grown;
+    SetUpResultsGrid(grown);
+    {
+        FlexGrid::BulkUpdate bulk(grown);
+        for (int r = 1; r < rows; ++r) {
+            grown.SetRows(r + 1);
+            WriteResultRow(grown, r);
+        }
+        grown.AutoSize(0, 3);
+    }
+    ExpectSameGrid(grown, rowByRow);
+}
+
+TEST(FlexGridBulkUpdate, CellsNotYetWrittenReadAsNewCellsAndAreMadeAtTheEnd) {
+    FlexGrid grid;
+    SetUpResultsGrid(grid);
+    {
+        FlexGrid::BulkUpdate bulk(grid);
+        grid.SetRows(6);
+        grid.SetTextMatrix(2, 1, "written");
+        EXPECT_EQ(grid.TextMatrix(3, 1), "");
+        EXPECT_FALSE(grid.CellChecked(3, 0));
+        EXPECT_EQ(grid.CellForeColor(3, 1), grid.palette().color(QPalette::Text));
+        grid.SetSelection(2, 1, 3, 2);
+        EXPECT_EQ(grid.Clip(), "written\t\r\t");
+        grid.RemoveItem(1);
+        grid.AddItem("added", 5);
+    }
+    FlexGrid expected;
+    SetUpResultsGrid(expected);
+    expected.SetRows(6);
+    expected.SetTextMatrix(1, 1, "written");
+    expected.SetTextMatrix(5, 0, "added");
+    ExpectSameGrid(grid, expected);
+}
+
+TEST(FlexGridBulkUpdate, HoldsCellNotificationsUntilTheOutermostGuardEnds) {
+    FlexGrid grid;
+    SetUpResultsGrid(grid);
+    QSignalSpy cells(&grid, &QTableWidget::cellChanged);
+    QSignalSpy items(&grid, &QTableWidget::itemChanged);
+    QSignalSpy data(grid.model(), &QAbstractItemModel::dataChanged);
+    {
+        FlexGrid::BulkUpdate outer(grid);
+        {
+            FlexGrid::BulkUpdate inner(grid);
+            grid.SetRows(5);
+            WriteResultRow(grid, 3);
+        }
+        WriteResultRow(grid, 4);
+        grid.SetClip("pasted");
+        grid.AddItem("added", 1);
+        grid.SetColAlignment(1, Qt::AlignRight);
+    }
+    EXPECT_EQ(cells.count(), 0);
+    EXPECT_EQ(items.count(), 0);
+    EXPECT_EQ(data.count(), 0);
+    EXPECT_EQ(grid.Rows(), 6);
+    EXPECT_EQ(grid.TextMatrix(4, 1), ResultText(3, 1));
+    EXPECT_EQ(grid.TextMatrix(2, 0), "pasted");
+
+    // Once the guard has gone, code that writes a cell is notified as ever,
+    // and writing the text that a cell holds is no change.
+    grid.SetTextMatrix(4, 1, ResultText(3, 1));
+    EXPECT_EQ(cells.count(), 0);
+    grid.SetTextMatrix(2, 2, "after");
+    ASSERT_EQ(cells.count(), 1);
+    EXPECT_EQ(cells[0][0].toInt(), 2);
+    EXPECT_EQ(cells[0][1].toInt(), 2);
+}
+
+TEST_F(FlexGridTest, TypingAfterABulkUpdateIsNotified) {
+    {
+        FlexGrid::BulkUpdate bulk(grid);
+        grid.SetRows(8);
+        grid.SetTextMatrix(7, 1, "7,1");
+    }
+    QSignalSpy cells(&grid, &QTableWidget::cellChanged);
+    grid.SetEditable(true);
+    grid.SetSelection(7, 1, 7, 1);
+    grid.setFocus();
+    QTest::keyClicks(&grid, "4");
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, &grid);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(grid.TextMatrix(7, 1), "4");
+    ASSERT_EQ(cells.count(), 1);
+    EXPECT_EQ(cells[0][0].toInt(), 7);
+    EXPECT_EQ(cells[0][1].toInt(), 1);
+}
+
+// The widest line of a column's texts in the grid's font, each line measured
+// whole, as a reader would work it out.
+int PlainWidth(const FlexGrid& grid, int col) {
+    const QFontMetrics metrics(grid.font());
+    int widest = 0;
+    for (int r = 0; r < grid.Rows(); ++r) {
+        for (const QString& line :
+             grid.TextMatrix(r, col).split(QRegularExpression("\r\n|\r|\n"))) {
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        }
+    }
+    return widest;
+}
+
+// A font by family and size; no family for the grid's own font.
+struct FontCase {
+    const char* family;
+    int points;
+};
+
+void PrintTo(const FontCase& font, std::ostream* out) {
+    *out << (font.family ? font.family : "own font") << " " << font.points;
+}
+
+class FlexGridAutoSize : public ::testing::TestWithParam<FontCase> {};
+
+TEST_P(FlexGridAutoSize, GivesTheWidthsOfAPlainMeasurement) {
+    // Column texts, top to bottom, under a heading. Numbers of one pattern with
+    // different digits; a column of ones alone, which some fonts kern; words,
+    // ligatures and line breaks of every kind; a number too long to pack.
+    const std::vector<QStringList> columns = {
+        {"Return\r\nPeriod\r\n(Years)", "2", "10", "100", "500"},
+        {"\r\nQ\r\n(ft^3/s)", "1,234.56", "9,870.12", "-0.50", "+3.25", "88,888.88", "1,111.11"},
+        {"Ones", "11", "1,111.11", "-11.1", "111"},
+        {"Slope", "Mild", "Steep", "Critical", "office fifty", "W.A.V.E."},
+        {"x\ny", "a\rbb", "\r\n", "", "12,345,678,901,234,567.89"},
+        {""},
+    };
+    FlexGrid grid;
+    if (GetParam().family) {
+        grid.setFont(QFont(GetParam().family, GetParam().points));
+    }
+    grid.SetCols(static_cast<int>(columns.size()));
+    grid.SetRows(7);
+    for (int c = 0; c < grid.Cols(); ++c) {
+        const QStringList& texts = columns[static_cast<size_t>(c)];
+        for (int r = 0; r < texts.size(); ++r) {
+            grid.SetTextMatrix(r, c, texts[r]);
+        }
+    }
+    grid.AutoSize(0, grid.Cols() - 1);
+    const int padding = grid.columnWidth(grid.Cols() - 1);
+    for (int c = 0; c < grid.Cols(); ++c) {
+        EXPECT_EQ(grid.columnWidth(c), PlainWidth(grid, c) + padding) << "column " << c;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, FlexGridAutoSize,
+                         ::testing::Values(FontCase{nullptr, 0}, FontCase{"Liberation Sans", 9},
+                                           FontCase{"Liberation Serif", 12},
+                                           FontCase{"DejaVu Serif", 10},
+                                           FontCase{"Liberation Mono", 8}));
 
 } // namespace
