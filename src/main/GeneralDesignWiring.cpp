@@ -3,6 +3,7 @@
 #include "app/MDIFrmMain.h"
 #include "general_design/FrmGenDesign.h"
 #include "general_design/PrtGeneralCulvertDesign.h"
+#include "general_design/TailwaterChannel.h"
 #include "hydraulics/GenDesignCatalogue.h"
 #include "platform/ReportJob.h"
 #include "project_file/GeneralDesignInfo.h"
@@ -17,6 +18,7 @@ Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
                 w.genDesign = new FrmGenDesign(main.MdiArea());
                 w.genDesign->Initialize();
                 w.genDesign->SetHelpPage(HelpPage);
+                w.genDesign->SetTailwaterChannel(w.tailwaterChannel.get());
                 w.genDesign->SetPrintReport([] {
                     PrintReport(PrtGeneralCulvertDesign::PrintGeneralCulvertDesign,
                                 ErrorStyle::Titled);

@@ -2,6 +2,7 @@
 
 #include "app/FrmSplash.h"
 #include "app/MDIFrmMain.h"
+#include "general_design/TailwaterChannel.h"
 #include "main/FrameWiring.h"
 #include "main/GeneralDesignWiring.h"
 #include "main/HydraulicsWiring.h"
@@ -38,6 +39,8 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
         TailwaterWiring::InitializeTailWaterMod(),
         FrameWiring::InitializePipeArchTestWindow(w),
         // hydrology and tailwater windows
+        TailwaterWiring::InitializeCrossSection(w),
+        TailwaterWiring::InitializeRatingCurve(w),
     };
     Append(steps, HydraulicsWiring::LoadStandardSizes());
     // standard designs window
@@ -52,6 +55,8 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
 std::vector<Step> ClearSteps(LoadedWindows& w) {
     return {
         SiteIdentificationWiring::Clear(w),
+        TailwaterWiring::ClearCrossSection(w),
+        TailwaterWiring::ClearRatingCurve(w),
         GeneralDesignWiring::Clear(w),
     };
 }

@@ -8,6 +8,9 @@ class MDIFrmMain;
 class FrmSiteIdentification;
 class MainFrm;
 class FrmGenDesign;
+class FrmTailWaterCrossSection;
+class FrmTailWaterRatingCurve;
+class TailwaterChannel;
 
 namespace StartUpMod {
 
@@ -17,6 +20,10 @@ struct LoadedWindows {
     FrmSiteIdentification* siteIdentification = nullptr;
     MainFrm* mainFrm = nullptr;
     FrmGenDesign* genDesign = nullptr;
+    FrmTailWaterCrossSection* tailwaterCrossSection = nullptr;
+    FrmTailWaterRatingCurve* tailwaterRatingCurve = nullptr;
+    // The channel window as the tailwater buttons of the design windows use it.
+    std::unique_ptr<TailwaterChannel> tailwaterChannel;
     ~LoadedWindows();
 };
 

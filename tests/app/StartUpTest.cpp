@@ -46,6 +46,8 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "modUSGSMavo1987.InitializeRegionTables",
         "TailWaterMod.InitializeTailWaterMod",
         "MainFrm.Initialize",
+        "FrmTailWaterCrossSection.Initialize",
+        "FrmTailWaterRatingCurve.Initialize",
         "StandardPipeMod.LoadStandardConcPipeSizes",
         "StandardRCBoxMod.LoadStandardRCBoxSizes",
         "StandardCorrMetalPipeMod.LoadStandardCMPSizes",
@@ -54,6 +56,8 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "GenDesign.InitializeGenDesign",
         "StartUpMod.ClearAllProjectData",
         "FrmSiteIdentification.ClearData",
+        "FrmTailWaterCrossSection.ClearData",
+        "FrmTailWaterRatingCurve.ClearData",
         "FrmGenDesign.ClearAllData",
     };
     EXPECT_EQ(names, expected);
@@ -113,7 +117,8 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
     StartUpMod::ClearAllProjectData();
 
     EXPECT_EQ(names, std::vector<std::string>(
-                         {"FrmSiteIdentification.ClearData", "FrmGenDesign.ClearAllData"}));
+                         {"FrmSiteIdentification.ClearData", "FrmTailWaterCrossSection.ClearData",
+                          "FrmTailWaterRatingCurve.ClearData", "FrmGenDesign.ClearAllData"}));
     EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
     EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
     EXPECT_TRUE(windows->siteIdentification->TxtCounty->text().isEmpty());
