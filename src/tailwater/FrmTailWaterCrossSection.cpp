@@ -4,6 +4,7 @@
 #include "app/modGridEditMenu.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/FitToText.h"
 #include "platform/FlexGrid.h"
 #include "platform/FlexGridText.h"
 #include "platform/Numbers.h"
@@ -65,13 +66,33 @@ FrmTailWaterCrossSection::FrmTailWaterCrossSection(QMdiArea& area)
     LblLeftOBStation =
         Place(new QLabel("Left Over-Bank Station", FraOverBankInfo), 210, 270, 1620, 195);
     TxtLeftOBStation = Place(new QLineEdit(FraOverBankInfo), 1920, 210, 1005, 285);
-    Place(new QLabel("ft", FraOverBankInfo), 3060, 270, 90, 195);
+    auto* leftUnits = Place(new QLabel("ft", FraOverBankInfo), 3060, 270, 90, 195);
     LblRightOBStation =
         Place(new QLabel("Right Over-Bank Station", FraOverBankInfo), 120, 570, 1725, 195);
     TxtRightOBStation = Place(new QLineEdit(FraOverBankInfo), 1920, 540, 1005, 285);
-    Place(new QLabel("ft", FraOverBankInfo), 3060, 600, 120, 195);
+    auto* rightUnits = Place(new QLabel("ft", FraOverBankInfo), 3060, 600, 120, 195);
     CmdPlotXSection = Place(new QPushButton("Plot Cross-Section", frame), 8055, 450, 1515, 345);
     CmdPrtCrossSectionPlot = Place(new QPushButton("Print the Plot", frame), 9630, 450, 1485, 345);
+    using namespace FitToText;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             LblChannelSlope, LblChannelSlopeUnits, CmdSort, CmdPrintCrossSectionTable,
+             LblLeftOBStation, LblRightOBStation, leftUnits, rightUnits, CmdPlotXSection,
+             CmdPrtCrossSectionPlot}) {
+        Widen(*control);
+    }
+    KeepRightOf(*TxtChannelSlope, *LblChannelSlope, 90);
+    KeepRightOf(*LblChannelSlopeUnits, *TxtChannelSlope, 135);
+    KeepRightOf(*CmdPrintCrossSectionTable, *CmdSort, 300);
+    for (QLineEdit* box : {TxtLeftOBStation, TxtRightOBStation}) {
+        KeepRightOf(*box, *LblLeftOBStation, 90);
+        KeepRightOf(*box, *LblRightOBStation, 90);
+    }
+    KeepRightOf(*leftUnits, *TxtLeftOBStation, 135);
+    KeepRightOf(*rightUnits, *TxtRightOBStation, 135);
+    FraOverBankInfo->resize(
+        std::max(leftUnits->x() + leftUnits->width(), rightUnits->x() + rightUnits->width()) +
+            Screen::TwipsToPixelsX(120),
+        FraOverBankInfo->height());
     GrdXSection = Place(new FlexGrid(frame), 120, 1080, 4095, 3615);
     GrdXSection->SetEditable(true);
     PicXSecPlot = Place(new PlotCanvas(frame), 4590, 1140, 4155, 3735);

@@ -3,6 +3,7 @@
 #include "app/modGridEditMenu.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/FitToText.h"
 #include "platform/FlexGrid.h"
 #include "platform/FlexGridText.h"
 #include "platform/Numbers.h"
@@ -47,6 +48,9 @@ constexpr int EmptyGridRows = 5;
 
 constexpr double GridLeft = 120;
 
+// A large value as the table shows it, for the column widths.
+constexpr const char* WidestValue = "9,999,999.99";
+
 } // namespace
 
 FrmTailWaterRatingCurve::FrmTailWaterRatingCurve(QMdiArea& area, FrmTailWaterCrossSection& channel)
@@ -65,6 +69,18 @@ FrmTailWaterRatingCurve::FrmTailWaterRatingCurve(QMdiArea& area, FrmTailWaterCro
     CmdPrintTable = Place(new QPushButton("Print the Table", frame), 4830, 240, 1320, 345);
     cmdExportTable = Place(new QPushButton("Export", frame), 6360, 240, 1215, 375);
     CmdPrintRatingPlot = Place(new QPushButton("Print the Plot", frame), 7800, 240, 1395, 315);
+    using namespace FitToText;
+    Widen(*LblRCStepSize);
+    KeepRightOf(*TxtRCStepSize, *LblRCStepSize, 90);
+    Widen(*LblRCStepSizeUnits);
+    KeepRightOf(*LblRCStepSizeUnits, *TxtRCStepSize, 135);
+    QWidget* previous = LblRCStepSizeUnits;
+    for (QPushButton* button :
+         {CmdComputeRatingsCurve, CmdPrintTable, cmdExportTable, CmdPrintRatingPlot}) {
+        Widen(*button);
+        KeepRightOf(*button, *previous, 165);
+        previous = button;
+    }
     GrdRateCurve = Place(new FlexGrid(frame), GridLeft, 655, 5725, 3000);
     PicRateCurvePlot = Place(new PlotCanvas(frame), 5945, 655, 3000, 3000);
     // The printed plot and table and the export come later.
@@ -118,7 +134,14 @@ void FrmTailWaterRatingCurve::InitializeRateCurveGrid() {
     for (int c = 0; c < RatingCurveContents::NumColumns; ++c) {
         grid.SetTextMatrix(0, c, Columns[c].heading);
         grid.SetColAlignment(c, Qt::AlignCenter);
-        grid.SetColWidthTwips(c, Columns[c].width);
+        grid.SetTextMatrix(1, c, WidestValue);
+    }
+    // At least the designed widths, and wide enough for the headings and large
+    // values in the window's font.
+    grid.AutoSize(0, RatingCurveContents::NumColumns - 1);
+    for (int c = 0; c < RatingCurveContents::NumColumns; ++c) {
+        grid.SetColWidthTwips(c, std::max(grid.ColWidthTwips(c), Columns[c].width));
+        grid.SetTextMatrix(1, c, "");
     }
     LayOutControls();
 }
@@ -133,8 +156,8 @@ void FrmTailWaterRatingCurve::LayOutControls() {
     const double frameHeight = Screen::PixelsToTwipsY(height());
     const double top = Screen::PixelsToTwipsY(TxtRCStepSize->y() + TxtRCStepSize->height()) + 100;
     double columnsWidth = 0;
-    for (const Column& column : Columns) {
-        columnsWidth += column.width;
+    for (int c = 0; c < RatingCurveContents::NumColumns; ++c) {
+        columnsWidth += GrdRateCurve->ColWidthTwips(c);
     }
     const double neededWidth = columnsWidth + 325;
     const double gridWidth = std::min(neededWidth, frameWidth / 2);
