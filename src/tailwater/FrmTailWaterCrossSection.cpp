@@ -2,6 +2,7 @@
 
 #include "app/modGridEdit.h"
 #include "app/modGridEditMenu.h"
+#include "platform/AppError.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FitToText.h"
