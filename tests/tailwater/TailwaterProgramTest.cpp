@@ -1,10 +1,13 @@
 #include "ProgramFixture.h"
 #include "general_design/FrmGenDesign.h"
+#include "main/TailwaterWiring.h"
 #include "platform/FlexGrid.h"
+#include "platform/HelpPages.h"
 #include "tailwater/FrmTailWaterCrossSection.h"
 #include "tailwater/FrmTailWaterRatingCurve.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -50,6 +53,10 @@ TEST_F(TailwaterProgram, TheTailwaterMenuShowsTheChannelAndRatingWindows) {
     EXPECT_EQ(main->MdiArea().activeSubWindow(), windows->tailwaterRatingCurve->Frame());
     main->mnuTailwaterCrossSection->trigger();
     EXPECT_EQ(main->MdiArea().activeSubWindow(), windows->tailwaterCrossSection->Frame());
+    for (const char* page :
+         {TailwaterWiring::CrossSectionHelpPage, TailwaterWiring::RatingCurveHelpPage}) {
+        EXPECT_TRUE(QFileInfo::exists(HelpPages::Path(page))) << page;
+    }
 }
 
 // The channel is the trapezoid of the tailwater window tests: depths worked
