@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <string>
 
 frmInsertRows::frmInsertRows() {
@@ -62,6 +63,42 @@ void frmInsertRows::cmdGo_Click(int index) {
     });
 }
 
+namespace {
+
+bool RowHoldsData(const FlexGrid& grid, int row) {
+    for (int col = grid.FixedCols(); col < grid.Cols(); ++col) {
+        if (!grid.TextMatrix(row, col).trimmed().isEmpty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The rows pushed past the last row must be empty; they are dropped, so the
+// grid keeps its row count. Refused before anything changes otherwise.
+void InsertKeepingRowCount(FlexGrid& grid, int at, long count) {
+    const int rows = grid.Rows();
+    if (count <= 0 || at >= rows) {
+        return;
+    }
+    const int inserted = static_cast<int>(std::min<long>(count, rows - at));
+    const int firstPushed = rows - inserted;
+    for (int r = std::max(at, firstPushed); r < rows; ++r) {
+        if (RowHoldsData(grid, r)) {
+            throw AppError(ErrorNumber::Overflow,
+                           "Inserting " + std::to_string(count) + " rows here would push row " +
+                               std::to_string(r) + " past row " + std::to_string(rows - 1) +
+                               ", the last row of this grid. No rows were inserted.");
+        }
+    }
+    grid.SetRows(firstPushed);
+    for (int i = 0; i < inserted; ++i) {
+        grid.AddItem(QString(), at);
+    }
+}
+
+} // namespace
+
 void frmInsertRows::InsertRows() {
     if (!grid_) {
         return;
@@ -70,17 +107,21 @@ void frmInsertRows::InsertRows() {
     FlexGrid& grid = *grid_;
     int row = grid.Selection().top;
     long count = Numbers::CLng(txtNumRows->text().toStdString());
-    // Refused before the first row goes in, so that a refusal changes nothing.
-    long room = FlexGrid::MaxRows - grid.Rows();
-    if (count > room) {
-        throw AppError(ErrorNumber::Overflow, "A grid holds at most " +
-                                                  std::to_string(FlexGrid::MaxRows) +
-                                                  " rows: no more than " + std::to_string(room) +
-                                                  " rows can be inserted here.");
-    }
     int at = optInsertPoint[1]->isChecked() ? row + 1 : row;
-    for (long i = 0; i < count; ++i) {
-        grid.AddItem(QString(), at);
+    if (grid.FixedRowCount()) {
+        InsertKeepingRowCount(grid, at, count);
+    } else {
+        // Refused before the first row goes in, so that a refusal changes nothing.
+        long room = FlexGrid::MaxRows - grid.Rows();
+        if (count > room) {
+            throw AppError(ErrorNumber::Overflow,
+                           "A grid holds at most " + std::to_string(FlexGrid::MaxRows) +
+                               " rows: no more than " + std::to_string(room) +
+                               " rows can be inserted here.");
+        }
+        for (long i = 0; i < count; ++i) {
+            grid.AddItem(QString(), at);
+        }
     }
     if (modGridEdit::RowNumberColumn) {
         modGridEdit::RenumberRows(grid);

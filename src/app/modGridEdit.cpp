@@ -24,7 +24,19 @@ void mnuEditPaste_Click() {
     if (!EditGrid) {
         return;
     }
-    EditGrid->SetClip(QGuiApplication::clipboard()->text());
+    PasteClipboard(*EditGrid);
+}
+
+void PasteClipboard(FlexGrid& grid) {
+    const QString text = QGuiApplication::clipboard()->text();
+    const int lastRow = grid.Rows() - 1;
+    if (grid.FixedRowCount() && grid.ClipLastFilledRow(text) > lastRow) {
+        Dialogs::Message(QString("The pasted text reaches past row %1, the last row of this grid. "
+                                 "Nothing was pasted.")
+                             .arg(lastRow));
+        return;
+    }
+    grid.SetClip(text);
 }
 
 void mnuEditInsertRows_Click() {

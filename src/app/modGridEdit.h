@@ -22,9 +22,13 @@ constexpr int MinimumRowsAfterDelete = 51;
 
 // "Copy": the selection's clip text onto the clipboard.
 void mnuEditCopy_Click();
-// "Paste": the clipboard's text into the selection; nothing is checked here,
-// the owning window validates the values when it computes.
+// "Paste": PasteClipboard into EditGrid.
 void mnuEditPaste_Click();
+// The clipboard's text into the grid's selection; nothing is checked here, the
+// owning window validates the values when it computes. A grid of fixed row
+// count refuses, with a message and unchanged, text whose filled lines would
+// fall past its last row.
+void PasteClipboard(FlexGrid& grid);
 // "Insert Rows": the Insert New Rows dialog for EditGrid.
 void mnuEditInsertRows_Click();
 // "Delete Selected Rows": asks, then removes the selected rows.

@@ -426,6 +426,7 @@ void FrmGenDesign::CmdComputeAllResults_Click() {
             return;
         }
         WaitCursor busy;
+        FlexGrid::BulkUpdate bulk(*GrdAllResults);
         GenDesignRecord record;
         GetDesignData(record);
         const GenDesignCulvertType& type = SelectedType();

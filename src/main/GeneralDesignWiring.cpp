@@ -3,6 +3,7 @@
 #include "app/MDIFrmMain.h"
 #include "general_design/FrmGenDesign.h"
 #include "general_design/PrtGeneralCulvertDesign.h"
+#include "general_design/TailwaterChannel.h"
 #include "hydraulics/GenDesignCatalogue.h"
 #include "main/HydrologyWiring.h"
 #include "platform/ReportJob.h"
@@ -19,6 +20,7 @@ Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
                 w.genDesign->Initialize();
                 w.genDesign->SetHelpPage(HelpPage);
                 HydrologyWiring::GiveDesignQSources(*w.genDesign, w);
+                w.genDesign->SetTailwaterChannel(w.tailwaterChannel.get());
                 w.genDesign->SetPrintReport([] {
                     PrintReport(PrtGeneralCulvertDesign::PrintGeneralCulvertDesign,
                                 ErrorStyle::Titled);

@@ -2,6 +2,7 @@
 
 #include "app/FrmSplash.h"
 #include "app/MDIFrmMain.h"
+#include "general_design/TailwaterChannel.h"
 #include "main/FrameWiring.h"
 #include "main/GeneralDesignWiring.h"
 #include "main/HydraulicsWiring.h"
@@ -41,6 +42,8 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
         // hydrology and tailwater windows
         HydrologyWiring::InitializeUSGSRegressionWindow(w),
         HydrologyWiring::InitializeMavo1987Window(w),
+        TailwaterWiring::InitializeCrossSection(w),
+        TailwaterWiring::InitializeRatingCurve(w),
         TailwaterWiring::InitializeQDepthWindow(w),
     };
     Append(steps, HydraulicsWiring::LoadStandardSizes());
@@ -63,6 +66,8 @@ std::vector<Step> ClearSteps(LoadedWindows& w) {
         HydrologyWiring::ClearRunoffChart(w),
         HydrologyWiring::ClearUSGSRegression(w),
         HydrologyWiring::ClearMavo1987(w),
+        TailwaterWiring::ClearCrossSection(w),
+        TailwaterWiring::ClearRatingCurve(w),
         TailwaterWiring::ClearQDepth(w),
         GeneralDesignWiring::Clear(w),
     };

@@ -12,6 +12,9 @@ class FrmVoskRunoffChart;
 class FrmUSGSRegression;
 class frmUSGSMavo1987;
 class FrmTailwaterQDepth;
+class FrmTailWaterCrossSection;
+class FrmTailWaterRatingCurve;
+class TailwaterChannel;
 
 namespace StartUpMod {
 
@@ -25,6 +28,10 @@ struct LoadedWindows {
     FrmUSGSRegression* usgsRegression = nullptr;
     frmUSGSMavo1987* usgsMavo1987 = nullptr;
     FrmTailwaterQDepth* tailwaterQDepth = nullptr;
+    FrmTailWaterCrossSection* tailwaterCrossSection = nullptr;
+    FrmTailWaterRatingCurve* tailwaterRatingCurve = nullptr;
+    // The channel window as the tailwater buttons of the design windows use it.
+    std::unique_ptr<TailwaterChannel> tailwaterChannel;
     ~LoadedWindows();
 };
 

@@ -2,6 +2,9 @@
 
 #include "app/MDIFrmMain.h"
 #include "main/HydrologyWiring.h"
+#include "tailwater/FrmTailWaterCrossSection.h"
+#include "tailwater/FrmTailWaterCrossSectionChannel.h"
+#include "tailwater/FrmTailWaterRatingCurve.h"
 #include "tailwater/FrmTailwaterQDepth.h"
 
 #include "tailwater/TWXRateCurvePlotMod.h"
@@ -21,6 +24,39 @@ Wiring::Step InitializeXSecPlot() {
 
 Wiring::Step InitializeTailWaterMod() {
     return {"TailWaterMod.InitializeTailWaterMod", TailWaterMod::InitializeTailWaterMod};
+}
+
+Wiring::Step InitializeCrossSection(StartUpMod::LoadedWindows& w) {
+    return {"FrmTailWaterCrossSection.Initialize", [&w] {
+                MDIFrmMain& main = *w.main;
+                w.tailwaterCrossSection = new FrmTailWaterCrossSection(main.MdiArea());
+                w.tailwaterCrossSection->Initialize();
+                w.tailwaterCrossSection->SetHelpPage(CrossSectionHelpPage);
+                w.tailwaterChannel =
+                    std::make_unique<CrossSectionTailwaterChannel>(*w.tailwaterCrossSection);
+                MDIFrmMain::Bind(main.mnuTailwaterCrossSection,
+                                 [&w] { w.tailwaterCrossSection->StartUp(); });
+            }};
+}
+
+Wiring::Step InitializeRatingCurve(StartUpMod::LoadedWindows& w) {
+    return {"FrmTailWaterRatingCurve.Initialize", [&w] {
+                MDIFrmMain& main = *w.main;
+                w.tailwaterRatingCurve =
+                    new FrmTailWaterRatingCurve(main.MdiArea(), *w.tailwaterCrossSection);
+                w.tailwaterRatingCurve->Initialize();
+                w.tailwaterRatingCurve->SetHelpPage(RatingCurveHelpPage);
+                MDIFrmMain::Bind(main.mnuTailwaterRatingCurve,
+                                 [&w] { w.tailwaterRatingCurve->StartUp(); });
+            }};
+}
+
+Wiring::Step ClearCrossSection(StartUpMod::LoadedWindows& w) {
+    return {"FrmTailWaterCrossSection.ClearData", [&w] { w.tailwaterCrossSection->ClearData(); }};
+}
+
+Wiring::Step ClearRatingCurve(StartUpMod::LoadedWindows& w) {
+    return {"FrmTailWaterRatingCurve.ClearData", [&w] { w.tailwaterRatingCurve->ClearData(); }};
 }
 
 Wiring::Step InitializeQDepthWindow(StartUpMod::LoadedWindows& w) {

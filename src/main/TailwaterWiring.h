@@ -3,16 +3,30 @@
 #include "main/StartUpSequence.h"
 #include "main/Wiring.h"
 
-// Tailwater: the two plot layouts, the cross-section column names and the
-// tailwater windows, Tailwater menu.
+// Tailwater: the two plot layouts and the cross-section column names; the
+// channel cross-section window (Tailwater > Channel Cross-Section), which also
+// serves the other windows' tailwater buttons as a TailwaterChannel, the
+// rating curve window (Tailwater > Rating Curve) and the Q-depth window
+// (Tailwater > Q - Depth).
 namespace TailwaterWiring {
+
+inline constexpr const char* CrossSectionHelpPage = "channel_cross_section.html";
+inline constexpr const char* RatingCurveHelpPage = "rating_curve.html";
 
 Wiring::Step InitializeRateCurvePlot();
 Wiring::Step InitializeXSecPlot();
 Wiring::Step InitializeTailWaterMod();
+
+// Builds the channel window and the tailwater service over it.
+Wiring::Step InitializeCrossSection(StartUpMod::LoadedWindows& w);
+// After the channel window, which it reads.
+Wiring::Step InitializeRatingCurve(StartUpMod::LoadedWindows& w);
 // Builds the Q-depth window from the three return-period lists and gives its
 // grids to the hydrology windows that fill them.
 Wiring::Step InitializeQDepthWindow(StartUpMod::LoadedWindows& w);
+
+Wiring::Step ClearCrossSection(StartUpMod::LoadedWindows& w);
+Wiring::Step ClearRatingCurve(StartUpMod::LoadedWindows& w);
 Wiring::Step ClearQDepth(StartUpMod::LoadedWindows& w);
 
 } // namespace TailwaterWiring

@@ -218,12 +218,31 @@ QString FlexGrid::Clip() const {
     return lines.join(u'\r');
 }
 
-void FlexGrid::SetClip(const QString& text) {
+namespace {
+
+// The lines of a clip text; one CR LF or LF at its very end ends the last line.
+QStringList ClipLines(const QString& text) {
     QString body = text;
     if (body.endsWith(u'\n')) {
         body.chop(body.endsWith(QStringLiteral("\r\n")) ? 2 : 1);
     }
-    const QStringList lines = body.split(LineBreak());
+    return body.split(LineBreak());
+}
+
+} // namespace
+
+int FlexGrid::ClipLastFilledRow(const QString& text) const {
+    const QStringList lines = ClipLines(text);
+    for (int i = static_cast<int>(lines.size()) - 1; i >= 0; --i) {
+        if (!lines[i].trimmed().isEmpty()) {
+            return Selection().top + i;
+        }
+    }
+    return -1;
+}
+
+void FlexGrid::SetClip(const QString& text) {
+    const QStringList lines = ClipLines(text);
     CellRange range = Selection();
     const QSignalBlocker hold = HoldCellSignals();
     for (int i = 0; i < lines.size() && range.top + i < Rows(); ++i) {

@@ -105,6 +105,16 @@ public:
     // column is dropped: a paste never adds rows or columns.
     void SetClip(const QString& text);
 
+    // The grid row on which SetClip would put the last line of the text that
+    // holds more than blanks and tabs; -1 when no line does.
+    int ClipLastFilledRow(const QString& text) const;
+    // A grid of fixed row count (the channel's 50 points) keeps its rows
+    // through the Edit commands: they drop the empty rows that inserting
+    // pushes past its last row and refuse to push a filled row, or paste
+    // text, past it.
+    void SetFixedRowCount(bool fixed) { fixedRowCount_ = fixed; }
+    bool FixedRowCount() const { return fixedRowCount_; }
+
     // Removes a data row; the rows below move up.
     void RemoveItem(int row);
     // Inserts a row at index `row` (Rows() appends) whose cells take the
@@ -212,6 +222,7 @@ private:
 
     int fixedRows_ = 1;
     int fixedCols_ = 0;
+    bool fixedRowCount_ = false;
     std::vector<ColumnFormat> columns_;
     int bulkUpdates_ = 0;
     // Cells that a bulk update left to be made, less those made since. Never

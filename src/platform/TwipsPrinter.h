@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PlotSurface.h"
+
 #include <QColor>
 #include <QSizeF>
 #include <QString>
@@ -8,9 +10,6 @@
 
 // Page orientation, numbered as the reports set it.
 enum class PageOrientation { Portrait = 1, Landscape = 2 };
-
-// Pen styles, numbered as the reports set them.
-enum class DrawStyle { Solid, Dash, Dot, DashDot, DashDotDot, Transparent, InsideSolid };
 
 struct PrinterFont {
     QString name; // as the reports name it: "Times New Roman", "Arial"
@@ -64,8 +63,9 @@ public:
 // of the printable area, text anchored at its top-left corner, a current point
 // that printing and lines move. It records the pages; a report job hands them to
 // the output device only once the report has run to its end, so a report that
-// fails part-way never sends half a document.
-class TwipsPrinter {
+// fails part-way never sends half a document. Printed plots draw on it through
+// PlotSurface, as screen plots draw on a PlotCanvas.
+class TwipsPrinter : public PlotSurface {
 public:
     explicit TwipsPrinter(const PrinterMetrics& metrics);
 
@@ -81,39 +81,39 @@ public:
     void SetFontBold(bool bold) { font_.bold = bold; }
     bool FontBold() const { return font_.bold; }
 
-    void SetCurrentX(float x) { x_ = x; }
+    void SetCurrentX(float x) override { x_ = x; }
     float CurrentX() const { return x_; }
-    void SetCurrentY(float y) { y_ = y; }
+    void SetCurrentY(float y) override { y_ = y; }
     float CurrentY() const { return y_; }
 
     // Pen for lines: width in pixels of the output device, style, and the
     // colour of lines and texts.
-    void SetDrawWidth(int pixels) { drawWidth_ = pixels; }
+    void SetDrawWidth(int pixels) override { drawWidth_ = pixels; }
     int DrawWidth() const { return drawWidth_; }
-    void SetDrawStyle(DrawStyle style) { drawStyle_ = style; }
+    void SetDrawStyle(DrawStyle style) override { drawStyle_ = style; }
     DrawStyle GetDrawStyle() const { return drawStyle_; }
-    void SetForeColor(const QColor& color) { foreColor_ = color; }
+    void SetForeColor(const QColor& color) override { foreColor_ = color; }
     QColor ForeColor() const { return foreColor_; }
 
     // The printable area of the current orientation.
-    float ScaleWidth() const;
-    float ScaleHeight() const;
+    float ScaleWidth() const override;
+    float ScaleHeight() const override;
 
-    float TextWidth(const QString& text) const;
+    float TextWidth(const QString& text) const override;
     // One line of the current font.
-    float TextHeight() const;
+    float TextHeight() const override;
 
     // Prints at the current point and stays on the line: x moves to the end
     // of the text.
-    void Print(const QString& text);
+    void Print(const QString& text) override;
     // Prints at the current point and ends the line: x goes back to 0 and y
     // moves down one line of the current font.
     void PrintLine(const QString& text = QString());
 
     // A straight line in the fore colour (or the one given); the current point
     // moves to its end.
-    void Line(float x1, float y1, float x2, float y2);
-    void Line(float x1, float y1, float x2, float y2, const QColor& color);
+    void Line(float x1, float y1, float x2, float y2) override;
+    void Line(float x1, float y1, float x2, float y2, const QColor& color) override;
 
     // Ends the page; drawing goes on at the top of the next one.
     void NewPage();

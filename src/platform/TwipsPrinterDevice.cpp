@@ -64,6 +64,8 @@ QPen LinePen(const PrintedLine& line, double pixelsPerTwip) {
     return pen;
 }
 
+} // namespace
+
 void PaintPage(QPainter& painter, const PrintedPage& page) {
     QPaintDevice& device = *painter.device();
     double sx = device.logicalDpiX() / TwipsPerInch;
@@ -83,8 +85,6 @@ void PaintPage(QPainter& painter, const PrintedPage& page) {
         painter.drawText(QPointF(text.x * sx, baseline), text.text);
     }
 }
-
-} // namespace
 
 QFont DeviceFont(const PrinterFont& font) {
     QFont qfont(DeviceFamily(font.name));

@@ -5,6 +5,7 @@
 #include <QFont>
 
 class QPagedPaintDevice;
+class QPainter;
 
 // The font a device draws for a report's font name: "Times New Roman" and
 // "Arial" are drawn with their metric-compatible Liberation faces.
@@ -22,6 +23,9 @@ public:
 private:
     QPagedPaintDevice& device_;
 };
+
+// Draws one recorded page on the painter's device, twips at its logical resolution.
+void PaintPage(QPainter& painter, const PrintedPage& page);
 
 // Draws a recorded document of at least one page on the device, page by page
 // in each page's orientation. Throws AppError when the device refuses it.

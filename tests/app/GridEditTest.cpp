@@ -336,4 +336,104 @@ TEST_F(GridEditTest, ARightClickOffersOnlyWhatTheGridAllows) {
     EXPECT_EQ(modGridEdit::EditGrid, nullptr); // the last grid is gone
 }
 
+// The channel points grid holds 50 points whatever the Edit commands do: rows
+// pushed past row 50 must be empty and are dropped; pushing a filled one, or
+// pasting past row 50, is refused and changes nothing.
+class FixedRowCountTest : public GridEditTest {
+protected:
+    void SetUp() override {
+        GridEditTest::SetUp();
+        points.SetFixedCols(1); // the point numbers
+        points.SetFixedRowCount(true);
+        for (int r = 11; r < 51; ++r) {
+            for (int c = 1; c < 4; ++c) {
+                points.SetTextMatrix(r, c, "");
+            }
+        }
+        EditOn(points, true);
+    }
+};
+
+TEST_F(FixedRowCountTest, InsertingDropsOnlyEmptyRowsPushedPastRowFifty) {
+    struct Case {
+        const char* count;
+        int row;
+        bool after;
+        int firstPoint; // the row where point 1's texts end up
+        int tenthPoint; // the row where point 10's texts end up
+    };
+    for (const Case& c : {Case{"3", 4, false, 1, 13}, Case{"40", 1, false, 41, 50},
+                          Case{"45", 10, true, 1, 10}, Case{"60", 11, false, 1, 10}}) {
+        SCOPED_TRACE(testing::Message() << c.count << " at " << c.row);
+        SetUp();
+        points.SetSelection(c.row, 1, c.row, 1);
+        dialogs.modalScripts = {InsertAnswer(c.count, c.after)};
+        modGridEdit::mnuEditInsertRows_Click();
+        EXPECT_EQ(points.Rows(), 51);
+        EXPECT_EQ(points.TextMatrix(c.firstPoint, 1), "p1c1");
+        EXPECT_EQ(points.TextMatrix(c.tenthPoint, 3), "p10c3");
+        EXPECT_EQ(Column(points, 0), Numbered(50));
+        EXPECT_TRUE(dialogs.MessageTexts().empty());
+    }
+}
+
+TEST_F(FixedRowCountTest, InsertingThatWouldPushAPointPastRowFiftyIsRefused) {
+    struct Case {
+        const char* count;
+        int row;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{"41", 1,
+               "Error Number: 6, Inserting 41 rows here would push row 10 past row 50, the last "
+               "row of this grid. No rows were inserted."},
+          Case{"45", 8,
+               "Error Number: 6, Inserting 45 rows here would push row 8 past row 50, the last "
+               "row of this grid. No rows were inserted."}}) {
+        SCOPED_TRACE(c.count);
+        SetUp();
+        dialogs.shown.clear();
+        points.SetSelection(c.row, 1, c.row, 1);
+        QStringList before = Column(points, 1);
+        dialogs.modalScripts = {[&](QDialog& dialog) {
+            auto& insert = static_cast<frmInsertRows&>(dialog);
+            InsertAnswer(c.count, false)(dialog);
+            insert.cmdGo[1]->click(); // the engineer gives up
+            return insert.result();
+        }};
+        modGridEdit::mnuEditInsertRows_Click();
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, c.message);
+        EXPECT_EQ(points.Rows(), 51);
+        EXPECT_EQ(Column(points, 1), before);
+    }
+}
+
+TEST_F(FixedRowCountTest, PastingPastRowFiftyIsRefusedUnlessOnlyBlankLinesFallThere) {
+    struct Case {
+        const char* text;
+        bool pasted;
+    };
+    for (const Case& c :
+         {Case{"1\t2\t3\r4\t5\t6\r7\t8\t9", false}, Case{"1\t2\t3\r4\t5\t6\r\t\r", true},
+          Case{"1\t2\t3\n4\t5\t6\n \t \n\n", true}}) {
+        SCOPED_TRACE(c.text);
+        SetUp();
+        dialogs.shown.clear();
+        points.SetSelection(49, 1, 49, 1);
+        QApplication::clipboard()->setText(c.text);
+        modGridEdit::mnuEditPaste_Click();
+        EXPECT_EQ(points.Rows(), 51);
+        EXPECT_EQ(points.TextMatrix(50, 3), c.pasted ? "6" : "");
+        if (c.pasted) {
+            EXPECT_TRUE(dialogs.MessageTexts().empty());
+        } else {
+            EXPECT_EQ(dialogs.MessageTexts(),
+                      std::vector<QString>{"The pasted text reaches past row 50, the last row of "
+                                           "this grid. Nothing was pasted."});
+            EXPECT_EQ(points.TextMatrix(49, 1), "");
+        }
+    }
+}
+
 } // namespace

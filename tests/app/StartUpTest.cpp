@@ -48,6 +48,8 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "MainFrm.Initialize",
         "FrmUSGSRegression.Initialize",
         "frmUSGSMavo1987.Initialize",
+        "FrmTailWaterCrossSection.Initialize",
+        "FrmTailWaterRatingCurve.Initialize",
         "FrmTailwaterQDepth.Initialize",
         "StandardPipeMod.LoadStandardConcPipeSizes",
         "StandardRCBoxMod.LoadStandardRCBoxSizes",
@@ -62,6 +64,8 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "FrmVoskRunoffChart.ClearInput",
         "FrmUSGSRegression.ClearData",
         "frmUSGSMavo1987.ClearData",
+        "FrmTailWaterCrossSection.ClearData",
+        "FrmTailWaterRatingCurve.ClearData",
         "FrmTailwaterQDepth.ClearAllData",
         "FrmGenDesign.ClearAllData",
     };
@@ -124,6 +128,7 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
     EXPECT_EQ(names, std::vector<std::string>(
                          {"FrmSiteIdentification.ClearData", "FrmVoskRunoffChart.ClearInput",
                           "FrmUSGSRegression.ClearData", "frmUSGSMavo1987.ClearData",
+                          "FrmTailWaterCrossSection.ClearData", "FrmTailWaterRatingCurve.ClearData",
                           "FrmTailwaterQDepth.ClearAllData", "FrmGenDesign.ClearAllData"}));
     EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
     EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");

@@ -1,0 +1,362 @@
+#include "tailwater/FrmTailWaterCrossSection.h"
+
+#include "app/modGridEdit.h"
+#include "app/modGridEditMenu.h"
+#include "platform/AppError.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
+#include "platform/FitToText.h"
+#include "platform/FlexGrid.h"
+#include "platform/FlexGridText.h"
+#include "platform/Numbers.h"
+#include "platform/PlotCanvas.h"
+#include "platform/Screen.h"
+#include "platform/UiText.h"
+#include "platform/WaitCursor.h"
+#include "tailwater/FrmTailWaterCrossSectionPlot.h"
+#include "tailwater/TailWaterMod.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+template <class Widget>
+Widget* Place(Widget* widget, double left, double top, double width, double height) {
+    widget->setGeometry(Screen::TwipsRect(left, top, width, height));
+    return widget;
+}
+
+double LeftTwips(const QWidget* widget) {
+    return Screen::PixelsToTwipsX(widget->x());
+}
+
+double WidthTwips(const QWidget* widget) {
+    return Screen::PixelsToTwipsX(widget->width());
+}
+
+const char* const Headings[4] = {" \r\nPoint", "Station\r\n(ft)", "Elevation\r\n(ft)",
+                                 "Manning\r\nn"};
+
+} // namespace
+
+FrmTailWaterCrossSection::FrmTailWaterCrossSection(QMdiArea& area)
+    : ToolWindow(area, "TailWater: Channel Cross-Section") {
+    FraXSecRateCurve = new QGroupBox("Channel Cross-Section", this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(FraXSecRateCurve);
+
+    QGroupBox* frame = FraXSecRateCurve;
+    LblChannelSlope = Place(new QLabel("Channel Slope", frame), 135, 315, 1035, 195);
+    TxtChannelSlope = Place(new QLineEdit(frame), 1260, 270, 1125, 285);
+    LblChannelSlopeUnits = Place(new QLabel("ft/ft", frame), 2520, 315, 255, 195);
+    CmdSort = Place(new QPushButton("Sort", frame), 210, 630, 885, 285);
+    CmdPrintCrossSectionTable = Place(new QPushButton("Print Table", frame), 2430, 600, 1320, 330);
+    FraOverBankInfo = Place(new QGroupBox("Over-Bank Stations", frame), 4620, 150, 3315, 945);
+    LblLeftOBStation =
+        Place(new QLabel("Left Over-Bank Station", FraOverBankInfo), 210, 270, 1620, 195);
+    TxtLeftOBStation = Place(new QLineEdit(FraOverBankInfo), 1920, 210, 1005, 285);
+    auto* leftUnits = Place(new QLabel("ft", FraOverBankInfo), 3060, 270, 90, 195);
+    LblRightOBStation =
+        Place(new QLabel("Right Over-Bank Station", FraOverBankInfo), 120, 570, 1725, 195);
+    TxtRightOBStation = Place(new QLineEdit(FraOverBankInfo), 1920, 540, 1005, 285);
+    auto* rightUnits = Place(new QLabel("ft", FraOverBankInfo), 3060, 600, 120, 195);
+    CmdPlotXSection = Place(new QPushButton("Plot Cross-Section", frame), 8055, 450, 1515, 345);
+    CmdPrtCrossSectionPlot = Place(new QPushButton("Print the Plot", frame), 9630, 450, 1485, 345);
+    using namespace FitToText;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             LblChannelSlope, LblChannelSlopeUnits, CmdSort, CmdPrintCrossSectionTable,
+             LblLeftOBStation, LblRightOBStation, leftUnits, rightUnits, CmdPlotXSection,
+             CmdPrtCrossSectionPlot}) {
+        Widen(*control);
+    }
+    KeepRightOf(*TxtChannelSlope, *LblChannelSlope, 90);
+    KeepRightOf(*LblChannelSlopeUnits, *TxtChannelSlope, 135);
+    KeepRightOf(*CmdPrintCrossSectionTable, *CmdSort, 300);
+    for (QLineEdit* box : {TxtLeftOBStation, TxtRightOBStation}) {
+        KeepRightOf(*box, *LblLeftOBStation, 90);
+        KeepRightOf(*box, *LblRightOBStation, 90);
+    }
+    KeepRightOf(*leftUnits, *TxtLeftOBStation, 135);
+    KeepRightOf(*rightUnits, *TxtRightOBStation, 135);
+    FraOverBankInfo->resize(
+        std::max(leftUnits->x() + leftUnits->width(), rightUnits->x() + rightUnits->width()) +
+            Screen::TwipsToPixelsX(120),
+        FraOverBankInfo->height());
+    GrdXSection = Place(new FlexGrid(frame), 120, 1080, 4095, 3615);
+    GrdXSection->SetEditable(true);
+    PicXSecPlot = Place(new PlotCanvas(frame), 4590, 1140, 4155, 3735);
+    // The printed table and plot come later.
+    CmdPrintCrossSectionTable->setEnabled(false);
+    CmdPrtCrossSectionPlot->setEnabled(false);
+
+    connect(CmdPlotXSection, &QPushButton::clicked, this, [this] { CmdPlotXSection_Click(); });
+    connect(CmdPrtCrossSectionPlot, &QPushButton::clicked, this,
+            [this] { CmdPrtCrossSectionPlot_Click(); });
+    connect(CmdPrintCrossSectionTable, &QPushButton::clicked, this,
+            [this] { CmdPrintCrossSectionTable_Click(); });
+    connect(CmdSort, &QPushButton::clicked, this, [this] { CmdSort_Click(); });
+    connect(
+        GrdXSection, &FlexGrid::KeyDown, this,
+        [this](int key, Qt::KeyboardModifiers modifiers) { GrdXSection_KeyDown(key, modifiers); });
+    modGridEditMenu::ConnectGridEditMenu(*GrdXSection, modGridEditMenu::GridEditItems::All, true);
+}
+
+void FrmTailWaterCrossSection::SetPrintTable(std::function<void()> print) {
+    printTable_ = std::move(print);
+    CmdPrintCrossSectionTable->setEnabled(static_cast<bool>(printTable_));
+}
+
+void FrmTailWaterCrossSection::SetPrintPlot(std::function<void(const ChannelSection&)> print) {
+    printPlot_ = std::move(print);
+    CmdPrtCrossSectionPlot->setEnabled(static_cast<bool>(printPlot_));
+}
+
+void FrmTailWaterCrossSection::Initialize() {
+    const double W = ClientWidthTwips();
+    const double H = ClientHeightTwips();
+    const double width = W - 200;
+    const double height = H - 200;
+    PlaceTwips((W - width) / 2, (H - height) / 2, width, height);
+    InitializeXSectionGrid();
+}
+
+void FrmTailWaterCrossSection::InitializeXSectionGrid() {
+    FlexGrid& grid = *GrdXSection;
+    grid.SetRows(CrossSectionContents::NumPoints + 1);
+    grid.SetCols(4);
+    grid.SetFixedCols(1);
+    // Inserting and deleting rows never changes how many points the grid holds.
+    grid.SetFixedRowCount(true);
+    grid.SetRowHeightTwips(0, std::round(1.2 * grid.TextHeightTwips("B\r\nB")));
+    for (int c = 0; c < 4; ++c) {
+        grid.SetTextMatrix(0, c, Headings[c]);
+        grid.SetColAlignment(c, Qt::AlignCenter);
+        grid.SetColWidthTwips(c, 1000);
+    }
+    grid.SetColWidthTwips(0, 700);
+    for (int r = 1; r < grid.Rows(); ++r) {
+        grid.SetTextMatrix(r, 0, QString::number(r));
+    }
+    LayOutControls();
+}
+
+void FrmTailWaterCrossSection::resizeEvent(QResizeEvent* event) {
+    ToolWindow::resizeEvent(event);
+    LayOutControls();
+}
+
+void FrmTailWaterCrossSection::LayOutControls() {
+    const double frameWidth = Screen::PixelsToTwipsX(width());
+    const double frameHeight = Screen::PixelsToTwipsY(height());
+    const double gridTop = Screen::PixelsToTwipsY(CmdSort->y() + CmdSort->height()) + 100;
+    const double gridWidth = WidthTwips(GrdXSection);
+    Place(GrdXSection, 25, gridTop, gridWidth, std::max(frameHeight - gridTop - 100, 500.0));
+    const double picLeft = 25 + gridWidth + 100;
+    const double picTop = Screen::PixelsToTwipsY(PicXSecPlot->y());
+    Place(PicXSecPlot, picLeft, picTop, std::max(frameWidth - picLeft - 100, 500.0),
+          std::max(frameHeight - picTop - 100, 500.0));
+    FraOverBankInfo->move(Screen::TwipsToPixelsX(picLeft), FraOverBankInfo->y());
+    CmdPlotXSection->move(
+        Screen::TwipsToPixelsX(LeftTwips(FraOverBankInfo) + WidthTwips(FraOverBankInfo) + 100),
+        CmdPlotXSection->y());
+    CmdPrtCrossSectionPlot->move(
+        Screen::TwipsToPixelsX(LeftTwips(CmdPlotXSection) + WidthTwips(CmdPlotXSection) + 150),
+        CmdPrtCrossSectionPlot->y());
+}
+
+void FrmTailWaterCrossSection::StartUp() {
+    ShowAndRaise();
+}
+
+void FrmTailWaterCrossSection::ClearData() {
+    PicXSecPlot->Clear();
+    TxtChannelSlope->clear();
+    TxtLeftOBStation->clear();
+    TxtRightOBStation->clear();
+    ClearCrossSectionGrid();
+    section_.Plotted = 0;
+}
+
+void FrmTailWaterCrossSection::ClearCrossSectionGrid() {
+    FlexGrid& grid = *GrdXSection;
+    for (int r = 1; r < grid.Rows(); ++r) {
+        for (int c = 1; c < grid.Cols(); ++c) {
+            grid.SetTextMatrix(r, c, "");
+        }
+    }
+}
+
+CrossSectionContents FrmTailWaterCrossSection::Contents() const {
+    CrossSectionContents contents;
+    const FlexGrid& grid = *GrdXSection;
+    for (int r = 1; r < grid.Rows(); ++r) {
+        CrossSectionContents::PointCells& cells = contents.points.emplace_back();
+        for (int c = 1; c <= 3; ++c) {
+            cells[static_cast<size_t>(c - 1)] = grid.TextMatrix(r, c).toStdString();
+        }
+    }
+    contents.channelSlope = TxtChannelSlope->text().toStdString();
+    contents.leftOBStation = TxtLeftOBStation->text().toStdString();
+    contents.rightOBStation = TxtRightOBStation->text().toStdString();
+    return contents;
+}
+
+QLineEdit* FrmTailWaterCrossSection::Box(Input input) const {
+    switch (input) {
+    case Input::ChannelSlope:
+        return TxtChannelSlope;
+    case Input::LeftOBStation:
+        return TxtLeftOBStation;
+    case Input::RightOBStation:
+        return TxtRightOBStation;
+    }
+    return TxtChannelSlope;
+}
+
+void FrmTailWaterCrossSection::SetInputText(Input input, const std::string& text) {
+    Box(input)->setText(ToQString(text));
+}
+
+void FrmTailWaterCrossSection::SetPointCell(int row, int col, const std::string& text) {
+    if (col < 1) {
+        throw AppError(ErrorNumber::SubscriptOutOfRange, "Subscript out of range");
+    }
+    GrdXSection->SetTextMatrix(row, col, ToQString(text));
+}
+
+void FrmTailWaterCrossSection::ReadSection(CrossSectionInput& input, int& errFlag,
+                                           std::string& message) const {
+    FlexGrid::CommitTyping();
+    input = CrossSectionInput{};
+    input.LOBText = TrimmedText(TxtLeftOBStation->text());
+    input.ROBText = TrimmedText(TxtRightOBStation->text());
+    input.SlopeText = TrimmedText(TxtChannelSlope->text());
+    const FlexGridText points(*GrdXSection);
+    TailWaterMod::ValidateCrossSectionData(points, input, errFlag, message);
+}
+
+void FrmTailWaterCrossSection::CmdPlotXSection_Click() {
+    RunUserAction(ErrorStyle::Titled, [this] {
+        section_.Plotted = 0;
+        CrossSectionInput input;
+        int errFlag = 0;
+        std::string message;
+        ReadSection(input, errFlag, message);
+        if (errFlag == 1) {
+            Dialogs::Message(ToQString(message));
+            return;
+        }
+        TailWaterMod::PrepareCrossSection(input, section_);
+        PicXSecPlot->Clear();
+        TWXSecPlotMod::PlotCrossSection(PicXSecPlot->Surface(), section_);
+        section_.Plotted = 1;
+    });
+}
+
+void FrmTailWaterCrossSection::CmdPrintCrossSectionTable_Click() {
+    RunUserAction(ErrorStyle::Titled, [this] {
+        if (printTable_) {
+            WaitCursor busy;
+            printTable_();
+        }
+    });
+}
+
+void FrmTailWaterCrossSection::CmdPrtCrossSectionPlot_Click() {
+    RunUserAction(ErrorStyle::Titled, [this] {
+        if (section_.Plotted == 0) {
+            Dialogs::Message("You need to plot the cross-section on screen before you can print "
+                             "the plot. Click the - Plot Cross-Section - button to plot the "
+                             "cross-section on the screen.");
+            return;
+        }
+        if (printPlot_) {
+            WaitCursor busy;
+            printPlot_(section_);
+        }
+    });
+}
+
+void FrmTailWaterCrossSection::CmdSort_Click() {
+    if (!Dialogs::AskYesNo(
+            "Would you like to sort the cross-section data by station, from smallest to largest?",
+            "Confirm Sort", true)) {
+        return;
+    }
+    RunUserAction(ErrorStyle::Untitled, [this] { SortCrossSectionData(); });
+}
+
+void FrmTailWaterCrossSection::SortCrossSectionData() {
+    FlexGrid::CommitTyping();
+    FlexGrid& grid = *GrdXSection;
+    struct Point {
+        double station;
+        std::array<QString, 3> cells; // as typed
+    };
+    std::vector<Point> points;
+    auto trimmed = [&grid](int r, int c) { return TrimmedText(grid.TextMatrix(r, c)); };
+    // Checked in full before anything moves: a refused sort leaves the grid as it was.
+    for (int r = 1; r < grid.Rows(); ++r) {
+        const std::string station = trimmed(r, 1);
+        if (station.empty()) {
+            if (!trimmed(r, 2).empty() || !trimmed(r, 3).empty()) {
+                Dialogs::Message(QString("Row %1 has an elevation or a Manning n but no station. "
+                                         "Enter its station or clear the row before sorting.")
+                                     .arg(r));
+                return;
+            }
+            continue;
+        }
+        if (!Numbers::IsNumeric(station)) {
+            Dialogs::Message(QString("Value entered for Station for point %1 can not be evaluated "
+                                     "as a number. Please check the value.")
+                                 .arg(r));
+            return;
+        }
+        points.push_back({Numbers::ToDouble(station),
+                          {grid.TextMatrix(r, 1), grid.TextMatrix(r, 2), grid.TextMatrix(r, 3)}});
+    }
+    std::stable_sort(points.begin(), points.end(),
+                     [](const Point& a, const Point& b) { return a.station < b.station; });
+    ClearCrossSectionGrid();
+    for (size_t i = 0; i < points.size(); ++i) {
+        for (int c = 1; c <= 3; ++c) {
+            grid.SetTextMatrix(static_cast<int>(i) + 1, c,
+                               points[i].cells[static_cast<size_t>(c - 1)]);
+        }
+    }
+}
+
+void FrmTailWaterCrossSection::GrdXSection_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    RunUserAction(ErrorStyle::Untitled, [&] {
+        FlexGrid& grid = *GrdXSection;
+        const Qt::KeyboardModifiers shift =
+            modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        if (key == Qt::Key_Delete) {
+            // The selection never reaches the heading row or the point numbers.
+            const FlexGrid::CellRange block = grid.Selection();
+            for (int r = block.top; r <= block.bottom; ++r) {
+                for (int c = block.left; c <= block.right; ++c) {
+                    grid.SetTextMatrix(r, c, "");
+                }
+            }
+        } else if (key == Qt::Key_C && shift == Qt::ControlModifier) {
+            QGuiApplication::clipboard()->clear();
+            QGuiApplication::clipboard()->setText(grid.Clip());
+        } else if (key == Qt::Key_V && shift == Qt::ControlModifier) {
+            modGridEdit::PasteClipboard(grid);
+        }
+    });
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "platform/ToolWindow.h"
+#include "tailwater/ChannelSection.h"
+#include "tailwater/FrmTailWaterCrossSectionContents.h"
+
+#include <functional>
+#include <string>
+
+class FlexGrid;
+class PlotCanvas;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The channel cross-section window: the one downstream channel of the project,
+// typed as up to 50 points (station, elevation, Manning n), the channel slope
+// and optional over-bank stations. Its controls are the channel's only home:
+// every tailwater computation reads them afresh through ReadSection. It plots
+// the section, sorts the points by station and keeps the section of its last
+// successful plot for printing.
+class FrmTailWaterCrossSection : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit FrmTailWaterCrossSection(QMdiArea& area);
+
+    void Initialize();
+    void StartUp();
+    void ClearData();
+
+    // Every control as it stands now.
+    CrossSectionContents Contents() const;
+
+    // Setting one control as the user's edit would. Rows 1 to 50, columns 1
+    // (station) to 3 (Manning n).
+    enum class Input { ChannelSlope, LeftOBStation, RightOBStation };
+    void SetInputText(Input input, const std::string& text);
+    void SetPointCell(int row, int col, const std::string& text);
+
+    // The channel as typed: the three trimmed texts into input, then the
+    // checks of the whole section. errFlag 1 with the first fault's message.
+    void ReadSection(CrossSectionInput& input, int& errFlag, std::string& message) const;
+
+    // The section of the last successful plot; its Plotted is 1 only then.
+    const ChannelSection& PlottedSection() const { return section_; }
+
+    // The printed table and plot, when they exist; their buttons stay disabled
+    // until then.
+    void SetPrintTable(std::function<void()> print);
+    void SetPrintPlot(std::function<void(const ChannelSection&)> print);
+
+    void InitializeXSectionGrid();
+    void ClearCrossSectionGrid();
+    void SortCrossSectionData();
+
+    // Event handlers.
+    void CmdPlotXSection_Click();
+    void CmdPrintCrossSectionTable_Click();
+    void CmdPrtCrossSectionPlot_Click();
+    void CmdSort_Click();
+    void GrdXSection_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+
+    QGroupBox* FraXSecRateCurve;
+    FlexGrid* GrdXSection;
+    QLabel* LblChannelSlope;
+    QLineEdit* TxtChannelSlope;
+    QLabel* LblChannelSlopeUnits;
+    QGroupBox* FraOverBankInfo;
+    QLabel* LblLeftOBStation;
+    QLineEdit* TxtLeftOBStation;
+    QLabel* LblRightOBStation;
+    QLineEdit* TxtRightOBStation;
+    QPushButton* CmdPlotXSection;
+    QPushButton* CmdPrtCrossSectionPlot;
+    QPushButton* CmdPrintCrossSectionTable;
+    QPushButton* CmdSort;
+    PlotCanvas* PicXSecPlot;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Grid and plot fill the frame below the buttons; the over-bank frame and
+    // the plot buttons follow the plot's left edge.
+    void LayOutControls();
+    QLineEdit* Box(Input input) const;
+
+    ChannelSection section_;
+    std::function<void()> printTable_;
+    std::function<void(const ChannelSection&)> printPlot_;
+};

@@ -1,0 +1,205 @@
+#include "tailwater/FrmTailWaterCrossSectionPlot.h"
+
+#include "platform/AppError.h"
+#include "platform/Numbers.h"
+#include "platform/PlotSurface.h"
+
+#include <string>
+
+namespace TWXSecPlotMod {
+
+QString AxisLabel(double value, int decimals) {
+    std::string pattern = "###,###,###,###,##0";
+    if (decimals > 0) {
+        pattern += "." + std::string(static_cast<size_t>(decimals), '0');
+    }
+    std::string text = Numbers::Format(value, pattern);
+    if (text.starts_with('-') && text.find_first_of("123456789") == std::string::npos) {
+        text.erase(0, 1);
+    }
+    return QString::fromStdString(text);
+}
+
+namespace {
+
+// Drawing units per data unit along an axis of that length; an axis whose
+// ends single precision cannot tell apart has no scale.
+float AxisScale(float length, float axisMin, float axisMax) {
+    const float range = axisMax - axisMin;
+    if (!(range > 0)) {
+        throw AppError(ErrorNumber::DivisionByZero, "Division by zero");
+    }
+    return length / range;
+}
+
+void PrintAt(PlotSurface& surface, float x, float y, const QString& text) {
+    surface.SetCurrentX(x);
+    surface.SetCurrentY(y);
+    surface.Print(text);
+}
+
+void PrintBlueAt(PlotSurface& surface, float x, float y, const QString& text) {
+    surface.SetForeColor(PlotBlue);
+    PrintAt(surface, x, y, text);
+    surface.SetForeColor(PlotBlack);
+}
+
+// The first point of every roughness subsection, with its n, and the last
+// point of the section with no text.
+void BuildMarks(const ChannelSection& section, PlotLayout& layout) {
+    const auto& segments = section.Segments;
+    layout.MarkX.clear();
+    layout.MarkY.clear();
+    layout.MarkText.clear();
+    auto add = [&layout](double x, double y, std::string text) {
+        layout.MarkX.push_back(static_cast<float>(x));
+        layout.MarkY.push_back(static_cast<float>(y));
+        layout.MarkText.push_back(std::move(text));
+    };
+    add(segments[1].X1, segments[1].Y1, Numbers::GeneralText(segments[1].ManningN));
+    for (size_t k = 2; k < segments.size(); ++k) {
+        if (segments[k].NewSubsection == 1) {
+            add(segments[k].X1, segments[k].Y1, Numbers::GeneralText(segments[k].ManningN));
+        }
+    }
+    add(segments.back().X2, segments.back().Y2, "");
+}
+
+} // namespace
+
+void PlotCrossSection(PlotSurface& surface, const ChannelSection& section) {
+    PlotLayout& L = XSecScreenLayout;
+    const auto& segments = section.Segments;
+    if (segments.size() < 2) {
+        throw AppError(ErrorNumber::SubscriptOutOfRange, "Subscript out of range");
+    }
+    const int last = static_cast<int>(segments.size()) - 1;
+    L.DataUpperIndex = last;
+
+    double axisMin = 0;
+    double axisMax = 0;
+    int nX = 0;
+    int stationDecimals = 0;
+    ComputeAxisScale(segments[1].X1, segments[last].X2, axisMin, axisMax, nX, stationDecimals);
+    L.XTickPos.assign(static_cast<size_t>(nX) + 1, 0.0f);
+    L.XAxisMin = static_cast<float>(axisMin);
+    L.XAxisMax = static_cast<float>(axisMax);
+    int nY = 0;
+    int elevationDecimals = 0;
+    ComputeAxisScale(section.MinElevation, section.MaxElevation, axisMin, axisMax, nY,
+                     elevationDecimals);
+    L.YTickPos.assign(static_cast<size_t>(nY) + 1, 0.0f);
+    L.YAxisMin = static_cast<float>(axisMin);
+    L.YAxisMax = static_cast<float>(axisMax);
+
+    L.SurfaceWidth = surface.ScaleWidth();
+    L.SurfaceHeight = surface.ScaleHeight();
+    const float SH = L.SurfaceHeight;
+    L.XTickPos[0] = L.LeftMargin;
+    L.XTickPos[nX] = L.SurfaceWidth - L.RightMargin;
+    L.YTickPos[0] = L.BottomMargin;
+    L.YTickPos[nY] = SH - L.TopMargin;
+    L.VertAxisOffset = 0;
+    const float left = L.XTickPos[0];
+    const float right = L.XTickPos[nX];
+    const float bottom = L.YTickPos[0];
+    const float top = L.YTickPos[nY];
+
+    surface.SetDrawWidth(1);
+    surface.Line(left, SH - bottom, right, SH - bottom);
+    surface.Line(left + L.VertAxisOffset, SH - bottom, left + L.VertAxisOffset, SH - top);
+
+    L.XScale = AxisScale(right - left, L.XAxisMin, L.XAxisMax);
+    L.YScale = AxisScale(top - bottom, L.YAxisMin, L.YAxisMax);
+    auto x = [&L](double station) {
+        return L.XTickPos[0] + (static_cast<float>(station) - L.XAxisMin) * L.XScale;
+    };
+    auto h = [&L](double elevation) {
+        return L.YTickPos[0] + (static_cast<float>(elevation) - L.YAxisMin) * L.YScale;
+    };
+
+    surface.SetDrawWidth(2);
+    for (int k = 1; k <= last; ++k) {
+        const CrossSectionSegment& s = segments[k];
+        surface.Line(x(s.X1), SH - h(s.Y1), x(s.X2), SH - h(s.Y2), PlotRed);
+    }
+    surface.SetDrawWidth(1);
+
+    const float subsectionLine = top + L.MarkLineRise;
+    surface.Line(x(segments[1].X1), SH - subsectionLine, x(segments[last].X2), SH - subsectionLine);
+    BuildMarks(section, L);
+    for (size_t i = 0; i < L.MarkX.size(); ++i) {
+        const float mx = x(L.MarkX[i]);
+        surface.Line(mx, SH - (h(L.MarkY[i]) + L.MarkGroundGap), mx,
+                     SH - (subsectionLine + L.MarkOvershoot));
+    }
+    for (size_t i = 0; i + 1 < L.MarkX.size(); ++i) {
+        const QString text = QString::fromStdString(L.MarkText[i]);
+        PrintAt(surface, (x(L.MarkX[i]) + x(L.MarkX[i + 1])) / 2 - surface.TextWidth(text) / 2,
+                SH - subsectionLine, text);
+    }
+
+    auto bankMark = [&](const char* label, double station, double elevation) {
+        const float bx = x(station);
+        PrintBlueAt(surface, bx - surface.TextWidth(label) / 2,
+                    SH - (top + L.BankMarkGap + surface.TextHeight()), label);
+        surface.Line(bx, SH - (h(elevation) + L.MarkGroundGap), bx, SH - (top + L.BankMarkGap),
+                     PlotBlue);
+    };
+    if (section.LOBGiven == 1) {
+        const CrossSectionSegment& s = segments.at(static_cast<size_t>(section.LOBSegment));
+        bankMark("LOB", s.X2, s.Y2);
+    }
+    if (section.ROBGiven == 1) {
+        const CrossSectionSegment& s = segments.at(static_cast<size_t>(section.ROBSegment));
+        bankMark("ROB", s.X1, s.Y1);
+    }
+
+    const float tw0 = surface.TextWidth("0");
+    const float th0 = surface.TextHeight();
+    const float dx = (right - left) / static_cast<float>(nX);
+    const float ds = (L.XAxisMax - L.XAxisMin) / static_cast<float>(nX);
+    for (int k = 0; k <= nX; ++k) {
+        const QString label = AxisLabel(L.XAxisMin + static_cast<float>(k) * ds, stationDecimals);
+        PrintAt(surface, left + static_cast<float>(k) * dx - surface.TextWidth(label) / 2,
+                SH - (bottom - th0 / 2), label);
+    }
+    surface.SetDrawStyle(DrawStyle::Dot);
+    for (int k = 0; k <= nX; ++k) {
+        const float tx = left + static_cast<float>(k) * dx;
+        surface.Line(tx, SH - (bottom - th0 / 2 + 25), tx, SH - top);
+    }
+    surface.SetDrawStyle(DrawStyle::Solid);
+
+    const float dy = (top - bottom) / static_cast<float>(nY);
+    const float de = (L.YAxisMax - L.YAxisMin) / static_cast<float>(nY);
+    const float depthAtAxisMin = static_cast<float>(L.YAxisMin - section.MinElevation);
+    for (int k = 0; k <= nY; ++k) {
+        const float tickY = SH - (bottom + static_cast<float>(k) * dy + th0 / 2);
+        const QString elevation =
+            AxisLabel(L.YAxisMin + static_cast<float>(k) * de, elevationDecimals);
+        PrintAt(surface, left + L.VertAxisOffset - surface.TextWidth(elevation) - tw0, tickY,
+                elevation);
+        PrintAt(surface, right + tw0, tickY,
+                AxisLabel(depthAtAxisMin + static_cast<float>(k) * de, 2));
+    }
+    surface.SetDrawStyle(DrawStyle::Dot);
+    for (int k = 0; k <= nY; ++k) {
+        const float ty = SH - (bottom + static_cast<float>(k) * dy);
+        surface.Line(left - 0.8f * tw0, ty, right + 0.8f * tw0, ty);
+    }
+    surface.SetDrawStyle(DrawStyle::Solid);
+    const float datum = SH - h(section.MinElevation);
+    surface.Line(left - 0.8f * tw0, datum, right + 0.8f * tw0, datum);
+
+    const QString station = "Station (ft)";
+    PrintBlueAt(surface, (left + right) / 2 - surface.TextWidth(station) / 2, SH - 1.5f * th0,
+                station);
+    const float titleY = SH - (subsectionLine + L.MarkOvershoot + 1.5f * th0);
+    PrintBlueAt(surface, surface.TextWidth("00"), titleY, "Elevation (ft)");
+    const QString depth = "Depth (ft)";
+    PrintBlueAt(surface, L.SurfaceWidth - surface.TextWidth(depth) - surface.TextWidth("00"),
+                titleY, depth);
+}
+
+} // namespace TWXSecPlotMod

@@ -1,0 +1,155 @@
+#include "tailwater/FrmTailWaterCrossSectionPlot.h"
+#include "PlotRecording.h"
+#include "SectionBuilder.h"
+#include "platform/AppError.h"
+
+namespace {
+
+using TWXSecPlotMod::PlotCrossSection;
+
+// Ground from 100.3 to 108.9 ft over stations 0 to 100, three roughness
+// zones starting at stations 0, 40 and 80, banks at stations 20 and 80.
+//
+// Worked by hand on the 8000 x 5000 surface with the start-up layout:
+// stations 0..100 in 10 intervals of 10; elevations 100..109 in 9 intervals
+// of 1 (range 8.6: tick 1). Frame left 850, right 8000 - 750 = 7250, bottom
+// height 650, top height 5000 - 1000 = 4000. XScale = 6400 / 100 = 64,
+// YScale = 3350 / 9 = 372.222. x(s) = 850 + 64 s, y(e) = 5000 - (650 +
+// 372.222 (e - 100)).
+class CrossSectionPlot : public PlotRecording {
+protected:
+    void SetUp() override {
+        TWXSecPlotMod::InitializeXSecPlot();
+        section = MakeSection({{0, 108.9, 0.04},
+                               {20, 104, 0},
+                               {40, 100.3, 0.035},
+                               {60, 101, 0},
+                               {80, 105, 0.05},
+                               {100, 108.2, 0}},
+                              1, 4);
+    }
+    ChannelSection section;
+};
+
+TEST_F(CrossSectionPlot, GroundLineIsRedAndTwoWideThroughEveryPoint) {
+    PlotCrossSection(surface, section);
+    auto ground = Lines([this](const PrintedLine& l) { return l.color == red; });
+    ASSERT_EQ(ground.size(), 5u);
+    EXPECT_EQ(ground[0].width, 2);
+    // (0, 108.9): y = 5000 - (650 + 8.9 x 372.222) = 1037.22; (20, 104): 2861.11
+    ExpectLine(ground[0], 850, 1037.222, 2130, 2861.111);
+    // (80, 105) to (100, 108.2): y 2488.89 and 1297.78
+    ExpectLine(ground[4], 5970, 2488.889, 7250, 1297.778);
+    // Only the ground is 2 wide.
+    EXPECT_EQ(Lines([](const PrintedLine& l) { return l.width != 1; }).size(), 5u);
+}
+
+TEST_F(CrossSectionPlot, ScalesCarryStationsElevationsAndDepthsBelowZero) {
+    PlotCrossSection(surface, section);
+    // Station labels centred under their ticks, half a line below the axis:
+    // y = 5000 - (650 - 92) = 4442.
+    ExpectAt(Text("0"), 850 - 40, 4442);
+    ExpectAt(Text("50"), 850 + 5 * 640 - 80, 4442);
+    ExpectAt(Text("100"), 7250 - 120, 4442);
+    // Elevations right-aligned one "0" left of the axis, centred on the tick.
+    const QStringList texts = Texts();
+    for (const char* elevation : {"101", "104", "109"}) {
+        EXPECT_TRUE(texts.contains(elevation)) << elevation;
+    }
+    ExpectAt(Text("109"), 850 - 240 - 80, 5000 - (4000 + 92));
+    // Depths: the elevation of the tick less the lowest ground, 2 decimals,
+    // one "0" right of the frame: -0.30 at 100 ft to 8.70 at 109 ft.
+    ExpectAt(Text("-0.30"), 7250 + 80, 5000 - (650 + 92));
+    ExpectAt(Text("8.70"), 7330, 5000 - (4000 + 92));
+    EXPECT_TRUE(texts.contains("0.70"));
+    // Depth datum at 100.3 ft, across the grid lines' width (0.8 "0" beyond).
+    auto datum = Lines([](const PrintedLine& l) {
+        return l.style == DrawStyle::Solid && l.x1 == 850 - 64 && l.y1 == l.y2;
+    });
+    ASSERT_EQ(datum.size(), 1u);
+    ExpectLine(datum[0], 786, 4238.333, 7314, 4238.333);
+}
+
+TEST_F(CrossSectionPlot, GridLinesAreDottedFromAboveTheLabelsToTheTop) {
+    PlotCrossSection(surface, section);
+    auto dotted = Lines([](const PrintedLine& l) { return l.style == DrawStyle::Dot; });
+    ASSERT_EQ(dotted.size(), 11u + 10u);
+    // Vertical: from 25 above the label tops (y = 5000 - (650 - 92 + 25)) to the top.
+    ExpectLine(dotted[0], 850, 4417, 850, 1000);
+    ExpectLine(dotted[10], 7250, 4417, 7250, 1000);
+    // Horizontal, the first at the axis.
+    ExpectLine(dotted[11], 786, 4350, 7314, 4350);
+}
+
+TEST_F(CrossSectionPlot, SubsectionsCarryTheirNAboveThePlot) {
+    PlotCrossSection(surface, section);
+    // The subsection line 500 above the top of the plot: y = 5000 - 4500.
+    auto subsection = Lines([](const PrintedLine& l) { return l.y1 == 500 && l.y2 == 500; });
+    ASSERT_EQ(subsection.size(), 1u);
+    ExpectLine(subsection[0], 850, 500, 7250, 500);
+    // Marks at stations 0, 40, 80 and 100, from 100 above the ground up to 50
+    // above the subsection line (y = 450).
+    auto marks = Lines([](const PrintedLine& l) { return l.y2 == 450; });
+    ASSERT_EQ(marks.size(), 4u);
+    ExpectLine(marks[1], 3410, 5000 - (650 + 0.3 * 3350.0 / 9 + 100), 3410, 450);
+    EXPECT_NEAR(marks[3].x1, 7250, 0.05);
+    // Each n centred between its two marks, just under the subsection line.
+    ExpectAt(Text("0.04"), (850 + 3410) / 2.0 - 160, 500);
+    ExpectAt(Text("0.035"), (3410 + 5970) / 2.0 - 200, 500);
+    ExpectAt(Text("0.05"), (5970 + 7250) / 2.0 - 160, 500);
+}
+
+TEST_F(CrossSectionPlot, BankMarksAreBlueAtTheirStations) {
+    PlotCrossSection(surface, section);
+    // Label bottoms 50 above the plot: y = 5000 - (4000 + 50 + 184) = 766.
+    ExpectAt(Text("LOB"), 2130 - 120, 766);
+    EXPECT_EQ(Text("LOB").color, blue);
+    ExpectAt(Text("ROB"), 5970 - 120, 766);
+    auto banks = Lines([this](const PrintedLine& l) { return l.color == blue; });
+    ASSERT_EQ(banks.size(), 2u);
+    // (20, 104): 100 above the ground, up to 50 above the plot (y = 950).
+    ExpectLine(banks[0], 2130, 5000 - (650 + 4 * 3350.0 / 9 + 100), 2130, 950);
+    // (80, 105): 5 ft above the axis.
+    ExpectLine(banks[1], 5970, 5000 - (650 + 5 * 3350.0 / 9 + 100), 5970, 950);
+}
+
+TEST_F(CrossSectionPlot, TitlesAreBlue) {
+    PlotCrossSection(surface, section);
+    // Above the marks: y = 5000 - (4000 + 500 + 50 + 1.5 x 184) = 174.
+    ExpectAt(Text("Elevation (ft)"), 160, 174);
+    ExpectAt(Text("Depth (ft)"), 8000 - 800 - 160, 174);
+    ExpectAt(Text("Station (ft)"), 4050 - 480, 5000 - 276);
+    for (const char* title : {"Elevation (ft)", "Depth (ft)", "Station (ft)"}) {
+        EXPECT_EQ(Text(title).color, blue) << title;
+    }
+    EXPECT_EQ(Text("0.04").color, black);
+}
+
+TEST_F(CrossSectionPlot, OneSubsectionWithoutBanksHasTwoMarksAndOneN) {
+    section = MakeSection({{0, 10, 0.03}, {5, 2, 0}, {10, 2.5, 0}});
+    PlotCrossSection(surface, section);
+    auto marks = Lines([](const PrintedLine& l) { return l.y2 == 450; });
+    ASSERT_EQ(marks.size(), 2u);
+    EXPECT_NEAR(marks[0].x1, 850, 0.05);
+    EXPECT_NEAR(marks[1].x1, 7250, 0.05);
+    ExpectAt(Text("0.03"), 4050 - 160, 500);
+    EXPECT_FALSE(Texts().contains("LOB"));
+    EXPECT_FALSE(Texts().contains("ROB"));
+    EXPECT_TRUE(Lines([this](const PrintedLine& l) { return l.color == blue; }).empty());
+}
+
+TEST_F(CrossSectionPlot, AStationIntervalBelowOneGivesDecimals) {
+    // Stations 0 to 3.9: 8 intervals of 0.5, one decimal.
+    section = MakeSection({{0, 10, 0.03}, {2, 2, 0}, {3.9, 9, 0}});
+    PlotCrossSection(surface, section);
+    const QStringList texts = Texts();
+    for (const char* label : {"0.0", "0.5", "3.5", "4.0"}) {
+        EXPECT_TRUE(texts.contains(label)) << label;
+    }
+}
+
+TEST_F(CrossSectionPlot, ASectionWithoutSegmentsIsAnError) {
+    EXPECT_THROW(PlotCrossSection(surface, ChannelSection{}), AppError);
+}
+
+} // namespace
