@@ -7,6 +7,7 @@
 #include "main/HydraulicsWiring.h"
 #include "main/HydrologyWiring.h"
 #include "main/SiteIdentificationWiring.h"
+#include "main/StandardDesignsWiring.h"
 #include "main/TailwaterWiring.h"
 #include "platform/ErrorReport.h"
 #include "platform/HelpPages.h"
@@ -41,6 +42,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
     };
     Append(steps, HydraulicsWiring::LoadStandardSizes());
     // standard designs window
+    steps.push_back(StandardDesignsWiring::Initialize(w));
     steps.push_back(GeneralDesignWiring::Initialize(w));
     // tapered inlet and drop inlet parameters and windows
     // plunge basin table; scour hole and plunge basin windows
@@ -52,6 +54,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
 std::vector<Step> ClearSteps(LoadedWindows& w) {
     return {
         SiteIdentificationWiring::Clear(w),
+        StandardDesignsWiring::Clear(w),
         GeneralDesignWiring::Clear(w),
     };
 }
@@ -61,6 +64,7 @@ ProjectFileFormat::SectionTable ProjectSections() {
     ProjectFileFormat::SectionTable table;
     for (const Wiring::Section& section : {
              SiteIdentificationWiring::Section(),
+             StandardDesignsWiring::Section(),
              GeneralDesignWiring::Section(),
          }) {
         table.Register(section.number, section.handlers);
