@@ -10,11 +10,13 @@
 #include "standard_designs/modExportVSHAStandardResults.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -26,9 +28,8 @@ FrmVSHAStandardDesigns* instance = nullptr;
 // The selected design's texts are shown in pure red.
 const QColor Red(255, 0, 0);
 
-// The inputs frame and where the grids' frame starts below it.
-constexpr double InputFrameTop = 30;
-constexpr double InputFrameHeight = 1125;
+// The widest number the result columns are sized for before they hold any.
+const QString WidestExpectedNumber = QStringLiteral("-99,999.99");
 
 template <class Widget>
 Widget* Place(Widget* widget, double left, double top, double width, double height) {
@@ -36,8 +37,15 @@ Widget* Place(Widget* widget, double left, double top, double width, double heig
     return widget;
 }
 
-QLabel* Caption(QWidget* parent, const char* text, double left, double top, double width) {
-    return Place(new QLabel(text, parent), left, top, width, 255);
+// Every column as wide as its heading and its cells, and never narrower than
+// a number of thousands, so that texts read back from a file show as well.
+void FitColumns(FlexGrid& grid) {
+    grid.AutoSize(0, grid.Cols() - 1);
+    const double least =
+        Screen::PixelsToTwipsX(grid.fontMetrics().horizontalAdvance(WidestExpectedNumber) + 12);
+    for (int col = BarrelsColumn; col < grid.Cols(); ++col) {
+        grid.SetColWidthTwips(col, std::max(grid.ColWidthTwips(col), least));
+    }
 }
 
 } // namespace
@@ -89,23 +97,41 @@ FrmVSHAStandardDesigns* FrmVSHAStandardDesigns::Instance() {
 }
 
 void FrmVSHAStandardDesigns::BuildInputFrame() {
+    // Laid out by a grid, so that the captions show whole whatever the font.
     Frame2 = new QGroupBox(this);
-    Caption(Frame2, "Q (ft^3/s)", 135, 495, 800);
-    txtTotalQ = Place(new QLineEdit(Frame2), 945, 450, 915, 285);
-    Caption(Frame2, "H Criteria", 2925, 180, 900);
-    Caption(Frame2, "H-Max (ft)", 2040, 480, 780);
-    TxtHMax = Place(new QLineEdit(Frame2), 2835, 420, 975, 255);
-    Caption(Frame2, "H-Min (ft)", 2085, 750, 740);
-    TxtHMin = Place(new QLineEdit(Frame2), 2835, 720, 975, 255);
-    Caption(Frame2, "Inlet Invert Elev. (ft)", 4080, 240, 1600);
-    txtInletInvertElev = Place(new QLineEdit(Frame2), 4080, 600, 1215, 285);
-    ChkIncludeMultipleBarrels =
-        Place(new QCheckBox("Include Multiple Barrels", Frame2), 5760, 240, 2300, 255);
-    CmdCompute = Place(new QPushButton("Compute", Frame2), 5760, 600, 1545, 315);
-    CmdSendToPrinter = Place(new QPushButton("Print", Frame2), 7680, 600, 1050, 375);
+    auto* layout = new QGridLayout(Frame2);
+    layout->setHorizontalSpacing(Screen::TwipsToPixelsX(120));
+    auto label = [this](const char* text) { return new QLabel(text, Frame2); };
+    auto box = [this](double widthTwips) {
+        auto* edit = new QLineEdit(Frame2);
+        edit->setFixedWidth(Screen::TwipsToPixelsX(widthTwips));
+        return edit;
+    };
+    txtTotalQ = box(915);
+    TxtHMax = box(975);
+    TxtHMin = box(975);
+    txtInletInvertElev = box(1215);
+    ChkIncludeMultipleBarrels = new QCheckBox("Include Multiple Barrels", Frame2);
+    CmdCompute = new QPushButton("Compute", Frame2);
+    CmdSendToPrinter = new QPushButton("Print", Frame2);
     CmdSendToPrinter->setEnabled(false);
-    cmdExport = Place(new QPushButton("Export", Frame2), 9120, 600, 1095, 375);
-    Place(Frame2, 30, InputFrameTop, 10905, InputFrameHeight);
+    cmdExport = new QPushButton("Export", Frame2);
+
+    layout->addWidget(label("H Criteria"), 0, 3, Qt::AlignCenter);
+    layout->addWidget(label("Inlet Invert Elev. (ft)"), 0, 4);
+    layout->addWidget(ChkIncludeMultipleBarrels, 0, 5, 1, 3);
+    layout->addWidget(label("Q (ft^3/s)"), 1, 0, Qt::AlignRight);
+    layout->addWidget(txtTotalQ, 1, 1);
+    layout->addWidget(label("H-Max (ft)"), 1, 2, Qt::AlignRight);
+    layout->addWidget(TxtHMax, 1, 3);
+    layout->addWidget(txtInletInvertElev, 1, 4);
+    layout->addWidget(CmdCompute, 1, 5);
+    layout->addWidget(CmdSendToPrinter, 1, 6);
+    layout->addWidget(cmdExport, 1, 7);
+    layout->addWidget(label("H-Min (ft)"), 2, 2, Qt::AlignRight);
+    layout->addWidget(TxtHMin, 2, 3);
+    Frame2->move(Screen::TwipsToPixelsX(30), Screen::TwipsToPixelsY(30));
+    Frame2->resize(Frame2->sizeHint());
 }
 
 void FrmVSHAStandardDesigns::BuildGridFrame() {
@@ -150,7 +176,7 @@ void FrmVSHAStandardDesigns::resizeEvent(QResizeEvent* event) {
 }
 
 void FrmVSHAStandardDesigns::SizePlaceGrids() {
-    const double frameTop = InputFrameTop + InputFrameHeight;
+    const double frameTop = Screen::PixelsToTwipsY(Frame2->geometry().bottom() + 1);
     const double width = Screen::PixelsToTwipsX(this->width());
     const double height = std::max(0.0, Screen::PixelsToTwipsY(this->height()) - frameTop);
     Place(Frame1, 0, frameTop, width, height);
@@ -193,7 +219,7 @@ void FrmVSHAStandardDesigns::InitializeGrid(int gridNumber) {
         grid.SetTextMatrix(0, c, QString("%1\r\n%2\r\n%3").arg(lines[0], lines[1], lines[2]));
     }
     grid.SetRowHeightTwips(0, std::round(1.2 * grid.TextHeightTwips("B\r\nB\r\nB")));
-    grid.AutoSize(0, table.columns - 1);
+    FitColumns(grid);
 }
 
 void FrmVSHAStandardDesigns::ClearGrid(int gridNumber) {
@@ -289,6 +315,7 @@ void FrmVSHAStandardDesigns::DisplayDesigns(int gridNumber,
                                ToQString(cells[c]));
         }
     }
+    FitColumns(grid);
 }
 
 void FrmVSHAStandardDesigns::cmdCompute_Click() {
