@@ -260,7 +260,6 @@ TEST_F(StandardDesignsReportPdf, PrintButtonWritesThePdf) {
     window->CmdCompute->click();
     Click(RCBox, 2, 0);
     window->CmdSendToPrinter->click();
-    Printers::SetSystemForTests(nullptr);
 
     EXPECT_TRUE(user.shown.empty());
     QFile pdf(path);
@@ -268,4 +267,13 @@ TEST_F(StandardDesignsReportPdf, PrintButtonWritesThePdf) {
     const QByteArray content = pdf.readAll();
     EXPECT_TRUE(content.startsWith("%PDF-"));
     EXPECT_EQ(content.count("/Type /Page\n"), 1);
+
+    // A PDF that cannot be written ends the job with one message and no file.
+    const QString unwritable = scratch.filePath("missing/report.pdf");
+    user.fileNames.push_back(unwritable);
+    window->CmdSendToPrinter->click();
+    Printers::SetSystemForTests(nullptr);
+    ASSERT_EQ(user.shown.size(), 1u);
+    EXPECT_EQ(user.shown[0].title, "ERROR");
+    EXPECT_FALSE(QFile::exists(unwritable));
 }
