@@ -86,6 +86,7 @@ public:
     FlexGrid* GrdSteelPipeArch;
 
 protected:
+    // The grids share whatever room the engineer gives the window.
     void resizeEvent(QResizeEvent* event) override;
 
 private:
