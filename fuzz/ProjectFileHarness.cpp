@@ -61,6 +61,27 @@ void GeneralDesignWindow::SelectSizeOption(int option) {
     sizeOption = option;
 }
 
+int StandardDesignsWindow::GridRows(int gridNumber) const {
+    Require(gridNumber >= 1 && gridNumber <= 5);
+    return static_cast<int>(grids[gridNumber - 1].size());
+}
+
+int StandardDesignsWindow::GridCols(int gridNumber) const {
+    Require(gridNumber >= 1 && gridNumber <= 5);
+    return static_cast<int>(grids[gridNumber - 1].front().size());
+}
+
+void StandardDesignsWindow::SetGridRows(int gridNumber, int rows) {
+    Require(rows >= 1 && rows <= ProjectFileFormat::MaxGridRow + 1);
+    const int cols = GridCols(gridNumber);
+    grids[gridNumber - 1].resize(rows, std::vector<std::string>(cols));
+}
+
+void StandardDesignsWindow::SetGridCell(int gridNumber, int row, int col, const std::string& text) {
+    Require(Inside(row, GridRows(gridNumber)) && Inside(col, GridCols(gridNumber)));
+    grids[gridNumber - 1][row][col] = text;
+}
+
 Outcome Read(std::string_view bytes) {
     Outcome outcome;
     ProjectFileFormat::SectionTable sections;
@@ -69,6 +90,9 @@ Outcome Read(std::string_view bytes) {
                                   in, [&outcome](int item, const std::string& text) {
                                       outcome.site[item - 1] = text;
                                   });
+                          }});
+    sections.Register(8, {{}, [&outcome](FieldReader& in) {
+                              StandardDesignsRecords::ReadRecord(in, outcome.standardDesigns);
                           }});
     sections.Register(11, {{}, [&outcome](FieldReader& in) {
                                GeneralDesignRecords::ReadRecord(in, outcome.generalDesign);

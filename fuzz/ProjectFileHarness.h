@@ -2,6 +2,7 @@
 
 #include "project_file/GeneralDesignRecords.h"
 #include "project_file/SiteIDRecords.h"
+#include "project_file/StandardDesignsRecords.h"
 
 #include <array>
 #include <map>
@@ -54,6 +55,33 @@ struct GeneralDesignWindow final : GeneralDesignRecords::Target {
     void SelectSizeOption(int option) override;
 };
 
+// The VSHA Standard Designs window as clearing leaves it: five grids of 5 rows
+// (7, 7, 8, 8 and 8 columns), no selection. It aborts the program when the
+// reader steps outside a grid or grows one past the reader's cap.
+struct StandardDesignsWindow final : StandardDesignsRecords::Target {
+    using Box = StandardDesignsRecords::Box;
+
+    std::map<Box, std::string> boxes;
+    std::array<std::vector<std::vector<std::string>>, 5> grids = {Grid(7), Grid(7), Grid(8),
+                                                                  Grid(8), Grid(8)};
+    bool includeMultipleBarrels = false;
+    std::vector<std::array<int, 2>> selections; // every pair handed over, in order
+
+    static std::vector<std::vector<std::string>> Grid(int cols) {
+        return std::vector<std::vector<std::string>>(5, std::vector<std::string>(cols));
+    }
+
+    void SetBoxText(Box box, const std::string& text) override { boxes[box] = text; }
+    int GridRows(int gridNumber) const override;
+    int GridCols(int gridNumber) const override;
+    void SetGridRows(int gridNumber, int rows) override;
+    void SetGridCell(int gridNumber, int row, int col, const std::string& text) override;
+    void CheckIncludeMultipleBarrels() override { includeMultipleBarrels = true; }
+    void SetDesignSelect(int gridNumber, int row) override {
+        selections.push_back({gridNumber, row});
+    }
+};
+
 enum class Result {
     Refused,  // not a project file, or another units edition
     Failed,   // the read ended early; `error` says why
@@ -65,6 +93,7 @@ struct Outcome {
     std::string error;
     SiteIDRecords::Texts site;
     GeneralDesignWindow generalDesign;
+    StandardDesignsWindow standardDesigns;
 };
 
 Outcome Read(std::string_view bytes);

@@ -9,6 +9,7 @@
 #include "main/HydrologyWiring.h"
 #include "main/RiprapBasinWiring.h"
 #include "main/SiteIdentificationWiring.h"
+#include "main/StandardDesignsWiring.h"
 #include "main/TailwaterWiring.h"
 #include "platform/ErrorReport.h"
 #include "platform/HelpPages.h"
@@ -48,6 +49,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
     };
     Append(steps, HydraulicsWiring::LoadStandardSizes());
     // standard designs window
+    steps.push_back(StandardDesignsWiring::Initialize(w));
     steps.push_back(GeneralDesignWiring::Initialize(w));
     // tapered inlet and drop inlet parameters and windows
     // plunge basin table; scour hole and plunge basin windows
@@ -69,6 +71,7 @@ std::vector<Step> ClearSteps(LoadedWindows& w) {
         TailwaterWiring::ClearCrossSection(w),
         TailwaterWiring::ClearRatingCurve(w),
         TailwaterWiring::ClearQDepth(w),
+        StandardDesignsWiring::Clear(w),
         GeneralDesignWiring::Clear(w),
     };
     // clang-format on
@@ -79,6 +82,7 @@ ProjectFileFormat::SectionTable ProjectSections() {
     ProjectFileFormat::SectionTable table;
     for (const Wiring::Section& section : {
              SiteIdentificationWiring::Section(),
+             StandardDesignsWiring::Section(),
              GeneralDesignWiring::Section(),
          }) {
         table.Register(section.number, section.handlers);

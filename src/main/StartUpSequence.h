@@ -15,6 +15,7 @@ class FrmTailwaterQDepth;
 class FrmTailWaterCrossSection;
 class FrmTailWaterRatingCurve;
 class TailwaterChannel;
+class FrmVSHAStandardDesigns;
 
 namespace StartUpMod {
 
@@ -32,6 +33,7 @@ struct LoadedWindows {
     FrmTailWaterRatingCurve* tailwaterRatingCurve = nullptr;
     // The channel window as the tailwater buttons of the design windows use it.
     std::unique_ptr<TailwaterChannel> tailwaterChannel;
+    FrmVSHAStandardDesigns* standardDesigns = nullptr;
     ~LoadedWindows();
 };
 

@@ -6,15 +6,14 @@
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/TextFile.h"
 #include "platform/WaitCursor.h"
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/Tools.h"
 
 #include <QFile>
-#include <QSaveFile>
 
-#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -56,26 +55,6 @@ std::optional<std::string> LoadFile(const QString& path) {
         ThrowFileError(file);
     }
     return content.toStdString();
-}
-
-// Writes to the temporary file behind `file` and puts it in place of the old
-// file only when every byte is written.
-void WriteWhole(QSaveFile& file, const std::string& content) {
-    // Unbuffered, so that a short write (a full disk) shows in write()'s
-    // count: a buffered flush lets it pass and commits a truncated file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        ThrowFileError(file);
-    }
-    auto size = static_cast<qint64>(content.size());
-    qint64 written = file.write(content.data(), size);
-    if (written != size && file.error() == QFileDevice::NoError) {
-        throw AppError(ErrorNumber::FileError,
-                       "Only " + std::to_string(std::max<qint64>(written, 0)) + " of " +
-                           std::to_string(size) + " bytes could be written");
-    }
-    if (written != size || !file.commit()) {
-        ThrowFileError(file);
-    }
 }
 
 } // namespace
@@ -133,8 +112,7 @@ void WriteDataFile(const QString& path) {
     WaitCursor busy;
     try {
         std::string content = ProjectFileFormat::WriteProject(sections);
-        QSaveFile file(path);
-        WriteWhole(file, content);
+        SaveTextFile(path, content);
         SetDataFileName(path);
     } catch (const AppError& error) {
         // Unlike Open and Save As, the save names the error number first.

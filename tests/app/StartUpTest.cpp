@@ -56,6 +56,7 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "StandardCorrMetalPipeMod.LoadStandardCMPSizes",
         "StandardRCArchPipe.LoadStandardRCArchPipeSizes",
         "StandardSteelPipeArchMod.LoadStandardSteelPipeArchSizes",
+        "FrmVSHAStandardDesigns.Initialize",
         "GenDesign.InitializeGenDesign",
         "modHec14RRYo.InitBrinkDepthCurves",
         "modHec14Riprap.InitializeHec14Tables",
@@ -67,6 +68,7 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "FrmTailWaterCrossSection.ClearData",
         "FrmTailWaterRatingCurve.ClearData",
         "FrmTailwaterQDepth.ClearAllData",
+        "FrmVSHAStandardDesigns.ClearAllData",
         "FrmGenDesign.ClearAllData",
     };
     EXPECT_EQ(names, expected);
@@ -129,7 +131,8 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
                          {"FrmSiteIdentification.ClearData", "FrmVoskRunoffChart.ClearInput",
                           "FrmUSGSRegression.ClearData", "frmUSGSMavo1987.ClearData",
                           "FrmTailWaterCrossSection.ClearData", "FrmTailWaterRatingCurve.ClearData",
-                          "FrmTailwaterQDepth.ClearAllData", "FrmGenDesign.ClearAllData"}));
+                          "FrmTailwaterQDepth.ClearAllData", "FrmVSHAStandardDesigns.ClearAllData",
+                          "FrmGenDesign.ClearAllData"}));
     EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
     EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
     EXPECT_TRUE(windows->siteIdentification->TxtCounty->text().isEmpty());
