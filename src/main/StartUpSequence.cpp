@@ -8,6 +8,7 @@
 #include "main/HydrologyWiring.h"
 #include "main/SiteIdentificationWiring.h"
 #include "main/TailwaterWiring.h"
+#include "main/TaperedInletWiring.h"
 #include "platform/ErrorReport.h"
 #include "platform/HelpPages.h"
 #include "project_file/FileHandling.h"
@@ -43,6 +44,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
     // standard designs window
     steps.push_back(GeneralDesignWiring::Initialize(w));
     // tapered inlet and drop inlet parameters and windows
+    steps.push_back(TaperedInletWiring::Initialize(w));
     // plunge basin table; scour hole and plunge basin windows
     // brink-depth curves, riprap tables and the riprap basin window
     return steps;
@@ -52,6 +54,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
 std::vector<Step> ClearSteps(LoadedWindows& w) {
     return {
         SiteIdentificationWiring::Clear(w),
+        TaperedInletWiring::Clear(w),
         GeneralDesignWiring::Clear(w),
     };
 }
@@ -61,6 +64,7 @@ ProjectFileFormat::SectionTable ProjectSections() {
     ProjectFileFormat::SectionTable table;
     for (const Wiring::Section& section : {
              SiteIdentificationWiring::Section(),
+             TaperedInletWiring::Section(),
              GeneralDesignWiring::Section(),
          }) {
         table.Register(section.number, section.handlers);

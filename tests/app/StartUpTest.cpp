@@ -52,8 +52,10 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "StandardRCArchPipe.LoadStandardRCArchPipeSizes",
         "StandardSteelPipeArchMod.LoadStandardSteelPipeArchSizes",
         "GenDesign.InitializeGenDesign",
+        "TaperedInletDesignMod.LoadTaperedInletParameters",
         "StartUpMod.ClearAllProjectData",
         "FrmSiteIdentification.ClearData",
+        "FrmTaperedInletDesign.ClearAllData",
         "FrmGenDesign.ClearAllData",
     };
     EXPECT_EQ(names, expected);
@@ -112,8 +114,9 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
     StartUpMod::SetResetTrace([&names](const std::string& name) { names.push_back(name); });
     StartUpMod::ClearAllProjectData();
 
-    EXPECT_EQ(names, std::vector<std::string>(
-                         {"FrmSiteIdentification.ClearData", "FrmGenDesign.ClearAllData"}));
+    EXPECT_EQ(names, std::vector<std::string>({"FrmSiteIdentification.ClearData",
+                                               "FrmTaperedInletDesign.ClearAllData",
+                                               "FrmGenDesign.ClearAllData"}));
     EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
     EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
     EXPECT_TRUE(windows->siteIdentification->TxtCounty->text().isEmpty());
