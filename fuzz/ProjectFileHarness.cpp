@@ -61,6 +61,21 @@ void GeneralDesignWindow::SelectSizeOption(int option) {
     sizeOption = option;
 }
 
+void TaperedInletWindow::SetResultRows(int rows) {
+    Require(rows >= 1 && rows <= GridRowLimit);
+    results.resize(rows, std::vector<std::string>(11));
+}
+
+void TaperedInletWindow::SetResultCell(int row, int col, const std::string& text) {
+    Require(Inside(row, ResultRows()) && Inside(col, ResultCols()));
+    results[row][col] = text;
+}
+
+void TaperedInletWindow::SetDesignSelectRow(int row) {
+    const int previous = selectedRow;
+    selectedRow = row >= 1 && row < ResultRows() && row != previous ? row : 0;
+}
+
 Outcome Read(std::string_view bytes) {
     Outcome outcome;
     ProjectFileFormat::SectionTable sections;
@@ -69,6 +84,9 @@ Outcome Read(std::string_view bytes) {
                                   in, [&outcome](int item, const std::string& text) {
                                       outcome.site[item - 1] = text;
                                   });
+                          }});
+    sections.Register(9, {{}, [&outcome](FieldReader& in) {
+                              TaperedInletRecords::ReadRecord(in, outcome.taperedInlet);
                           }});
     sections.Register(11, {{}, [&outcome](FieldReader& in) {
                                GeneralDesignRecords::ReadRecord(in, outcome.generalDesign);
