@@ -32,7 +32,7 @@ const QColor Red(255, 0, 0);
 
 constexpr double InputFrameLeft = 50;
 constexpr double InputFrameTop = 175;
-constexpr double InputFrameWidth = 7215;
+constexpr double InputFrameWidth = 8300;
 constexpr double InputFrameHeight = 1230;
 
 template <class Widget>
@@ -41,8 +41,11 @@ Widget* Place(Widget* widget, double left, double top, double width, double heig
     return widget;
 }
 
+// Captions stand right-aligned against the box they name.
 QLabel* Label(QWidget* parent, const char* caption, double left, double top, double width) {
-    return Place(new QLabel(caption, parent), left, top, width, 195);
+    auto* label = Place(new QLabel(caption, parent), left, top, width, 240);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
 }
 
 InputChecks::NumberCheck TypedValue(const char* field, const QLineEdit* box,
@@ -65,19 +68,23 @@ FrmTaperedInletDesign::FrmTaperedInletDesign(QMdiArea& area)
     FraAutoInput = Place(new QFrame(TabFrame), InputFrameLeft, InputFrameTop, InputFrameWidth,
                          InputFrameHeight);
     FraAutoInput->setFrameShape(QFrame::StyledPanel);
-    Label(FraAutoInput, "H Criteria", 2835, 180, 845);
-    Label(FraAutoInput, "Q (ft^3/s)", 180, 540, 760);
-    TxtQAuto = Place(new QLineEdit(FraAutoInput), 945, 540, 870, 285);
-    Label(FraAutoInput, "H-Max (ft)", 1980, 450, 790);
-    TxtHMaxAuto = Place(new QLineEdit(FraAutoInput), 2790, 405, 915, 285);
-    Label(FraAutoInput, "H-Min (ft)", 2025, 765, 745);
-    TxtHMinAuto = Place(new QLineEdit(FraAutoInput), 2790, 720, 915, 285);
+    // Q to the left, H-Max above H-Min under their heading, the tick above
+    // Compute, Print to the right; captions as wide as the screen font needs.
+    auto* heading = Label(FraAutoInput, "H Criteria", 3150, 150, 1000);
+    heading->setAlignment(Qt::AlignCenter);
+    Label(FraAutoInput, "Q (ft^3/s)", 100, 562, 1050);
+    TxtQAuto = Place(new QLineEdit(FraAutoInput), 1200, 540, 870, 285);
+    Label(FraAutoInput, "H-Max (ft)", 2150, 427, 1000);
+    TxtHMaxAuto = Place(new QLineEdit(FraAutoInput), 3200, 405, 915, 285);
+    Label(FraAutoInput, "H-Min (ft)", 2150, 742, 1000);
+    TxtHMinAuto = Place(new QLineEdit(FraAutoInput), 3200, 720, 915, 285);
     ChkIncludeMultipleBarrels =
-        Place(new QCheckBox("Include Multiple Barrels", FraAutoInput), 3870, 405, 2095, 240);
-    CmdComputeAuto = Place(new QPushButton("Compute", FraAutoInput), 3870, 765, 1545, 285);
-    CmdSendToPrinter = Place(new QPushButton("Print", FraAutoInput), 5985, 495, 1095, 330);
+        Place(new QCheckBox("Include Multiple Barrels", FraAutoInput), 4300, 405, 2650, 240);
+    CmdComputeAuto = Place(new QPushButton("Compute", FraAutoInput), 4300, 765, 1545, 285);
+    CmdSendToPrinter = Place(new QPushButton("Print", FraAutoInput), 7050, 495, 1095, 330);
     CmdSendToPrinter->setEnabled(false);
-    TxtComments = Place(new QPlainTextEdit(TabFrame), 7425, 315, 3210, 1050);
+    TxtComments = Place(new QPlainTextEdit(TabFrame), InputFrameLeft + InputFrameWidth + 160,
+                        InputFrameTop, 5800, InputFrameHeight);
     TxtComments->setReadOnly(true);
     GrdAutoResults = new FlexGrid(TabFrame);
 
