@@ -139,6 +139,18 @@ TEST_F(TaperedInletWindow, AFailedSearchIsReportedAndKeepsTheShownResults) {
     EXPECT_EQ(Rows(), unmarked);
 }
 
+TEST_F(TaperedInletWindow, AZeroInTheCatalogueIsReportedInsteadOfShownAsInfinity) {
+    Type("300", "-2", "2.5");
+    window->CmdComputeAuto->click();
+    const QStringList shown = Rows();
+    TaperedInletDesignMod::TaperedInletParameters.BarrelDepthFrac = 0;
+    window->CmdComputeAuto->click();
+    ASSERT_EQ(user.shown.size(), 1u);
+    EXPECT_EQ(user.shown[0].text, "Division by zero in the barrel velocity at the depth limit, 11");
+    EXPECT_EQ(user.shown[0].title, "ERROR");
+    EXPECT_EQ(Rows(), shown);
+}
+
 TEST_F(TaperedInletWindow, AClickInColumnZeroTogglesTheSelection) {
     Type("300", "-2", "2.5");
     window->CmdComputeAuto->click();
