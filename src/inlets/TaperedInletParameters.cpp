@@ -27,24 +27,28 @@ void ReadTaperedInletParameters() {
     }
     GlobalVariables::TaperedInletZLTable = table;
 
-    TaperedInletParameterSet& P = TaperedInletParameters;
     StoredQuery parameters = db.Query("TblTaperInletParametersQuery");
     auto read = [&parameters](const char* key, const std::function<void(Recordset&)>& fill) {
         parameters.SetParameter("Parm", std::string(key));
         Recordset rs = parameters.Open();
         ReadFirstRow(rs, fill);
     };
-    read("ManningN", [&P](Recordset& row) { P.ManningN = row.Double("Value1"); });
-    read("BarrelDepthFrac", [&P](Recordset& row) { P.BarrelDepthFrac = row.Double("Value1"); });
-    read("CritDepthFrac", [&P](Recordset& row) { P.CritDepthFrac = row.Double("Value1"); });
-    read("TwinLFactor", [&P](Recordset& row) { P.TwinLFactor = row.Double("Value1"); });
-    read("MaxNumBarrels", [&P](Recordset& row) { P.MaxNumBarrels = row.Int32("Value1"); });
-    read("RCBICCoeffs", [&P](Recordset& row) {
-        P.RCBICCoeffs.K = row.Double("Value1");
-        P.RCBICCoeffs.M = row.Double("Value2");
-        P.RCBICCoeffs.c = row.Double("Value3");
-        P.RCBICCoeffs.Y = row.Double("Value4");
-        P.RCBICCoeffs.UnSubEqNum = row.Int32("Value5");
+    read("ManningN",
+         [](Recordset& row) { TaperedInletParameters.ManningN = row.Double("Value1"); });
+    read("BarrelDepthFrac",
+         [](Recordset& row) { TaperedInletParameters.BarrelDepthFrac = row.Double("Value1"); });
+    read("CritDepthFrac",
+         [](Recordset& row) { TaperedInletParameters.CritDepthFrac = row.Double("Value1"); });
+    read("TwinLFactor",
+         [](Recordset& row) { TaperedInletParameters.TwinLFactor = row.Double("Value1"); });
+    read("MaxNumBarrels",
+         [](Recordset& row) { TaperedInletParameters.MaxNumBarrels = row.Int32("Value1"); });
+    read("RCBICCoeffs", [](Recordset& row) {
+        TaperedInletParameters.RCBICCoeffs.K = row.Double("Value1");
+        TaperedInletParameters.RCBICCoeffs.M = row.Double("Value2");
+        TaperedInletParameters.RCBICCoeffs.c = row.Double("Value3");
+        TaperedInletParameters.RCBICCoeffs.Y = row.Double("Value4");
+        TaperedInletParameters.RCBICCoeffs.UnSubEqNum = row.Int32("Value5");
     });
 }
 
