@@ -82,6 +82,21 @@ void StandardDesignsWindow::SetGridCell(int gridNumber, int row, int col, const 
     grids[gridNumber - 1][row][col] = text;
 }
 
+void TaperedInletWindow::SetResultRows(int rows) {
+    Require(rows >= 1 && rows <= GridRowLimit);
+    results.resize(rows, std::vector<std::string>(11));
+}
+
+void TaperedInletWindow::SetResultCell(int row, int col, const std::string& text) {
+    Require(Inside(row, ResultRows()) && Inside(col, ResultCols()));
+    results[row][col] = text;
+}
+
+void TaperedInletWindow::SetDesignSelectRow(int row) {
+    const int previous = selectedRow;
+    selectedRow = row >= 1 && row < ResultRows() && row != previous ? row : 0;
+}
+
 Outcome Read(std::string_view bytes) {
     Outcome outcome;
     ProjectFileFormat::SectionTable sections;
@@ -93,6 +108,9 @@ Outcome Read(std::string_view bytes) {
                           }});
     sections.Register(8, {{}, [&outcome](FieldReader& in) {
                               StandardDesignsRecords::ReadRecord(in, outcome.standardDesigns);
+                          }});
+    sections.Register(9, {{}, [&outcome](FieldReader& in) {
+                              TaperedInletRecords::ReadRecord(in, outcome.taperedInlet);
                           }});
     sections.Register(11, {{}, [&outcome](FieldReader& in) {
                                GeneralDesignRecords::ReadRecord(in, outcome.generalDesign);

@@ -3,6 +3,7 @@
 #include "project_file/GeneralDesignRecords.h"
 #include "project_file/SiteIDRecords.h"
 #include "project_file/StandardDesignsRecords.h"
+#include "project_file/TaperedInletRecords.h"
 
 #include <array>
 #include <map>
@@ -82,6 +83,29 @@ struct StandardDesignsWindow final : StandardDesignsRecords::Target {
     }
 };
 
+// The Tapered Inlet Design window as clearing leaves it: 5 result rows of 11
+// columns. It aborts the program when the reader steps outside its bounds or
+// grows the results past the 10,000 rows a grid holds.
+struct TaperedInletWindow final : TaperedInletRecords::Target {
+    using Box = TaperedInletRecords::Box;
+    static constexpr int GridRowLimit = 10000;
+
+    std::map<Box, std::string> boxes;
+    std::vector<std::vector<std::string>> results =
+        std::vector<std::vector<std::string>>(5, std::vector<std::string>(11));
+    int selectedRow = 0;
+    bool includeMultipleBarrels = false;
+
+    void SetBoxText(Box box, const std::string& text) override { boxes[box] = text; }
+    int ResultRows() const override { return static_cast<int>(results.size()); }
+    int ResultCols() const override { return 11; }
+    void SetResultRows(int rows) override;
+    void SetResultCell(int row, int col, const std::string& text) override;
+    // As the window does: a row outside the grid, or the one selected, leaves none.
+    void SetDesignSelectRow(int row) override;
+    void SetIncludeMultipleBarrels(bool include) override { includeMultipleBarrels = include; }
+};
+
 enum class Result {
     Refused,  // not a project file, or another units edition
     Failed,   // the read ended early; `error` says why
@@ -92,6 +116,7 @@ struct Outcome {
     Result result = Result::Refused;
     std::string error;
     SiteIDRecords::Texts site;
+    TaperedInletWindow taperedInlet;
     GeneralDesignWindow generalDesign;
     StandardDesignsWindow standardDesigns;
 };

@@ -11,6 +11,7 @@
 #include "main/SiteIdentificationWiring.h"
 #include "main/StandardDesignsWiring.h"
 #include "main/TailwaterWiring.h"
+#include "main/TaperedInletWiring.h"
 #include "platform/ErrorReport.h"
 #include "platform/HelpPages.h"
 #include "project_file/FileHandling.h"
@@ -52,6 +53,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
     steps.push_back(StandardDesignsWiring::Initialize(w));
     steps.push_back(GeneralDesignWiring::Initialize(w));
     // tapered inlet and drop inlet parameters and windows
+    steps.push_back(TaperedInletWiring::Initialize(w));
     // plunge basin table; scour hole and plunge basin windows
     // brink-depth curves, riprap tables and the riprap basin window
     steps.push_back(RiprapBasinWiring::InitBrinkDepthCurves());
@@ -72,6 +74,7 @@ std::vector<Step> ClearSteps(LoadedWindows& w) {
         TailwaterWiring::ClearRatingCurve(w),
         TailwaterWiring::ClearQDepth(w),
         StandardDesignsWiring::Clear(w),
+        TaperedInletWiring::Clear(w),
         GeneralDesignWiring::Clear(w),
     };
     // clang-format on
@@ -83,6 +86,7 @@ ProjectFileFormat::SectionTable ProjectSections() {
     for (const Wiring::Section& section : {
              SiteIdentificationWiring::Section(),
              StandardDesignsWiring::Section(),
+             TaperedInletWiring::Section(),
              GeneralDesignWiring::Section(),
          }) {
         table.Register(section.number, section.handlers);

@@ -16,6 +16,7 @@ class FrmTailWaterCrossSection;
 class FrmTailWaterRatingCurve;
 class TailwaterChannel;
 class FrmVSHAStandardDesigns;
+class FrmTaperedInletDesign;
 
 namespace StartUpMod {
 
@@ -34,6 +35,7 @@ struct LoadedWindows {
     // The channel window as the tailwater buttons of the design windows use it.
     std::unique_ptr<TailwaterChannel> tailwaterChannel;
     FrmVSHAStandardDesigns* standardDesigns = nullptr;
+    FrmTaperedInletDesign* taperedInlet = nullptr;
     ~LoadedWindows();
 };
 

@@ -204,6 +204,12 @@ void StoredQuery::SetParameter(std::string_view name, std::int32_t value) {
     bound_[static_cast<std::size_t>(index - 1)] = true;
 }
 
+void StoredQuery::SetParameter(std::string_view name, double value) {
+    const int index = ParameterIndex(name);
+    sqlite3_bind_double(statement_.get(), index, value);
+    bound_[static_cast<std::size_t>(index - 1)] = true;
+}
+
 void StoredQuery::SetParameter(std::string_view name, const std::string& value) {
     const int index = ParameterIndex(name);
     sqlite3_bind_text(statement_.get(), index, value.c_str(), static_cast<int>(value.size()),

@@ -62,6 +62,8 @@ private:
 class StoredQuery {
 public:
     void SetParameter(std::string_view name, std::int32_t value);
+    // Bound as a real, so that it compares with REAL columns without rounding.
+    void SetParameter(std::string_view name, double value);
     void SetParameter(std::string_view name, const std::string& value);
     // Runs the query with the parameters as they are now.
     Recordset Open();

@@ -7,5 +7,6 @@ set(PROJECT_FILE_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/RecordWriter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SiteIDRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StandardDesignsRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TaperedInletRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Tools.cpp
 )

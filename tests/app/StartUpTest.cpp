@@ -58,6 +58,7 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "StandardSteelPipeArchMod.LoadStandardSteelPipeArchSizes",
         "FrmVSHAStandardDesigns.Initialize",
         "GenDesign.InitializeGenDesign",
+        "TaperedInletDesignMod.LoadTaperedInletParameters",
         "modHec14RRYo.InitBrinkDepthCurves",
         "modHec14Riprap.InitializeHec14Tables",
         "StartUpMod.ClearAllProjectData",
@@ -69,6 +70,7 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "FrmTailWaterRatingCurve.ClearData",
         "FrmTailwaterQDepth.ClearAllData",
         "FrmVSHAStandardDesigns.ClearAllData",
+        "FrmTaperedInletDesign.ClearAllData",
         "FrmGenDesign.ClearAllData",
     };
     EXPECT_EQ(names, expected);
@@ -132,7 +134,7 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
                           "FrmUSGSRegression.ClearData", "frmUSGSMavo1987.ClearData",
                           "FrmTailWaterCrossSection.ClearData", "FrmTailWaterRatingCurve.ClearData",
                           "FrmTailwaterQDepth.ClearAllData", "FrmVSHAStandardDesigns.ClearAllData",
-                          "FrmGenDesign.ClearAllData"}));
+                          "FrmTaperedInletDesign.ClearAllData", "FrmGenDesign.ClearAllData"}));
     EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
     EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
     EXPECT_TRUE(windows->siteIdentification->TxtCounty->text().isEmpty());

@@ -146,6 +146,26 @@ TEST(CatalogueDatabase, AStoredQueryRunsAgainWithEachParameterValue) {
     EXPECT_DOUBLE_EQ(b.Double("Value1"), 2.5);
 }
 
+TEST(CatalogueDatabase, ARealParameterComparesWithoutRounding) {
+    // Sizes hold 12, 24 and 36 inches. A whole-number binding of 23.9 or 24.4
+    // would have become 24 and moved the boundary.
+    CatalogueFixture fixture(kCatalogue);
+    CatalogueDatabase db;
+    StoredQuery query = db.Query("SizesAbove");
+    struct Case {
+        double least;
+        std::vector<int> ids;
+    };
+    const Case cases[] = {{23.9, {20, 30}}, {24.0, {30}}, {24.4, {30}}, {-0.5, {10, 20, 30}}};
+    for (const Case& c : cases) {
+        query.SetParameter("Least", c.least);
+        Recordset rs = query.Open();
+        EXPECT_EQ(Column(rs, "IDNum"), c.ids) << c.least;
+    }
+    EXPECT_EQ(FaultOf([&] { query.SetParameter("Most", 1.5); }),
+              "Catalogue database, stored query 'SizesAbove': no parameter 'Most'");
+}
+
 TEST(CatalogueDatabase, FieldsConvertToTheDestinationTypeOrFault) {
     CatalogueFixture fixture(kCatalogue);
     CatalogueDatabase db;

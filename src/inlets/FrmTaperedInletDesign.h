@@ -1,0 +1,91 @@
+#pragma once
+
+#include "inlets/TaperedInletContents.h"
+#include "platform/ToolWindow.h"
+
+#include <QColor>
+
+#include <functional>
+#include <string>
+
+class FlexGrid;
+class QCheckBox;
+class QFrame;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+struct TaperedInletDesign;
+
+// The Tapered Inlet Design window: a discharge and a band of heads over the
+// face, the search, one results row per passing barrel and one selected
+// design. After a search the grid's texts are the results: the report and the
+// project file read them back, and nothing is recomputed.
+class FrmTaperedInletDesign : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit FrmTaperedInletDesign(QMdiArea& area);
+
+    static FrmTaperedInletDesign* Instance();
+
+    void Initialize();
+    void StartUp();
+    void ClearAllData();
+
+    // The selection: ">>" in column 0 of one row and its other cells red.
+    void ClearDesignSelectRow();
+    // Selects the row, or removes the selection when the row is the one
+    // selected or lies outside the data rows.
+    void SetDesignSelectRow(int RowNum);
+    int GetDesignSelectRow() const { return selectedRow_; }
+
+    void InitializeAutoResultsGrid();
+    void LoadComments();
+    // 1 when a check failed (its message has been shown); 0 when all passed
+    // and the design's inputs are filled.
+    int AutoDesignDataCheck(TaperedInletDesign& design);
+    void DisplayAutoResults(const TaperedInletDesign& design);
+
+    // Event handlers.
+    void CmdComputeAuto_Click();
+    void CmdSendToPrinter_Click();
+    void GrdAutoResults_Click(int row, int col);
+
+    // Every control as it stands now.
+    TaperedInletContents Contents() const;
+
+    // Setting one control as the user's edit would. Rows and columns must lie
+    // inside the grid, as the counts give them (heading row included).
+    enum class Input { Q, HMax, HMin };
+    void SetInputText(Input input, const std::string& text);
+    void SetIncludeMultipleBarrels(bool include);
+    int ResultGridRows() const;
+    int ResultGridCols() const;
+    void SetResultGridRows(int rows);
+    void SetResultCell(int row, int col, const std::string& text);
+
+    // Set by the report when it exists.
+    void SetPrintReport(std::function<void()> print);
+
+    QFrame* TabFrame;
+    QFrame* FraAutoInput;
+    QLineEdit* TxtQAuto;
+    QLineEdit* TxtHMaxAuto;
+    QLineEdit* TxtHMinAuto;
+    QCheckBox* ChkIncludeMultipleBarrels;
+    QPushButton* CmdComputeAuto;
+    QPushButton* CmdSendToPrinter;
+    QPlainTextEdit* TxtComments;
+    FlexGrid* GrdAutoResults;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The grid fills the window below the inputs, whatever its size.
+    void PlaceResultsGrid();
+    void ShowResultRows(const std::vector<TaperedInletResults::RowTexts>& rows);
+
+    int selectedRow_ = 0;
+    QColor defaultTextColor_;
+    std::function<void()> print_;
+};
