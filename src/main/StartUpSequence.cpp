@@ -2,6 +2,7 @@
 
 #include "app/FrmSplash.h"
 #include "app/MDIFrmMain.h"
+#include "main/DropInletWiring.h"
 #include "main/FrameWiring.h"
 #include "main/GeneralDesignWiring.h"
 #include "main/HydraulicsWiring.h"
@@ -43,6 +44,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
     // standard designs window
     steps.push_back(GeneralDesignWiring::Initialize(w));
     // tapered inlet and drop inlet parameters and windows
+    steps.push_back(DropInletWiring::Initialize(w));
     // plunge basin table; scour hole and plunge basin windows
     // brink-depth curves, riprap tables and the riprap basin window
     return steps;
@@ -52,6 +54,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
 std::vector<Step> ClearSteps(LoadedWindows& w) {
     return {
         SiteIdentificationWiring::Clear(w),
+        DropInletWiring::Clear(w),
         GeneralDesignWiring::Clear(w),
     };
 }
@@ -61,6 +64,7 @@ ProjectFileFormat::SectionTable ProjectSections() {
     ProjectFileFormat::SectionTable table;
     for (const Wiring::Section& section : {
              SiteIdentificationWiring::Section(),
+             DropInletWiring::Section(),
              GeneralDesignWiring::Section(),
          }) {
         table.Register(section.number, section.handlers);

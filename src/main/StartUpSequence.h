@@ -8,6 +8,7 @@ class MDIFrmMain;
 class FrmSiteIdentification;
 class MainFrm;
 class FrmGenDesign;
+class FrmDropInletDesign;
 
 namespace StartUpMod {
 
@@ -17,6 +18,7 @@ struct LoadedWindows {
     FrmSiteIdentification* siteIdentification = nullptr;
     MainFrm* mainFrm = nullptr;
     FrmGenDesign* genDesign = nullptr;
+    FrmDropInletDesign* dropInlet = nullptr;
     ~LoadedWindows();
 };
 

@@ -52,8 +52,10 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "StandardRCArchPipe.LoadStandardRCArchPipeSizes",
         "StandardSteelPipeArchMod.LoadStandardSteelPipeArchSizes",
         "GenDesign.InitializeGenDesign",
+        "DropInletMod.LoadDropInletParameters",
         "StartUpMod.ClearAllProjectData",
         "FrmSiteIdentification.ClearData",
+        "FrmDropInletDesign.ClearAllData",
         "FrmGenDesign.ClearAllData",
     };
     EXPECT_EQ(names, expected);
@@ -113,7 +115,8 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
     StartUpMod::ClearAllProjectData();
 
     EXPECT_EQ(names, std::vector<std::string>(
-                         {"FrmSiteIdentification.ClearData", "FrmGenDesign.ClearAllData"}));
+                         {"FrmSiteIdentification.ClearData", "FrmDropInletDesign.ClearAllData",
+                          "FrmGenDesign.ClearAllData"}));
     EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
     EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
     EXPECT_TRUE(windows->siteIdentification->TxtCounty->text().isEmpty());
