@@ -45,22 +45,23 @@ double HeightTwips(const QWidget* widget) {
     return Screen::PixelsToTwipsY(widget->height());
 }
 
-// Where each design input stands: its box, and the width of its label, which
-// ends just left of the box.
+// Where each design input stands: the column (left, middle, right) and the
+// row of its box; each label ends just left of its box.
 struct InputPlace {
-    double boxLeft;
-    double boxTop;
-    double labelWidth;
+    int column;
+    int row;
 };
 constexpr std::array<InputPlace, DropInletContents::NumInputs> InputPlaces = {{
-    {2655, 180, 2430}, // Design Q
-    {2655, 495, 2430}, // allowable headwater elevation
-    {2655, 810, 2430}, // weir elevation
-    {5805, 810, 1800}, // barrel length
-    {5805, 495, 1800}, // barrel outlet elevation
-    {8460, 180, 1350}, // tailwater depth
-    {5805, 180, 1800}, // barrel inlet elevation
+    {0, 0}, // Design Q
+    {0, 1}, // allowable headwater elevation
+    {0, 2}, // weir elevation
+    {1, 2}, // barrel length
+    {1, 1}, // barrel outlet elevation
+    {2, 0}, // tailwater depth
+    {1, 0}, // barrel inlet elevation
 }};
+constexpr double BoxWidth = 1095;
+constexpr std::array<double, 3> RowTops = {180, 495, 810};
 
 // The tab order of the inputs: the left column, the middle one, then the tailwater.
 constexpr std::array<int, DropInletContents::NumInputs> InputTabOrder = {
@@ -187,19 +188,36 @@ FrmDropInletDesign* FrmDropInletDesign::Instance() {
 }
 
 void FrmDropInletDesign::BuildDesignParametersFrame() {
-    FraDesignParameters = Place(new QGroupBox("Design Parameters", this), 0, 0, 10500, 1230);
+    FraDesignParameters = new QGroupBox("Design Parameters", this);
+    // Each column of labels is as wide as its longest caption in the window's font.
+    std::array<double, 3> labelWidths{};
     for (size_t i = 0; i < InputPlaces.size(); ++i) {
-        const InputPlace& place = InputPlaces[i];
-        TxtDP[i] =
-            Place(new QLineEdit(FraDesignParameters), place.boxLeft, place.boxTop, 1095, BoxHeight);
-        LblDP[i] = Place(new QLabel(DropInletTexts::InputCaptions[i], FraDesignParameters),
-                         place.boxLeft - Gap - place.labelWidth, place.boxTop + 20,
-                         place.labelWidth, LabelHeight);
+        LblDP[i] = new QLabel(DropInletTexts::InputCaptions[i], FraDesignParameters);
         LblDP[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        double& width = labelWidths[static_cast<size_t>(InputPlaces[i].column)];
+        width = std::max(width, Screen::PixelsToTwipsX(LblDP[i]->sizeHint().width()));
     }
-    ChkIncludeMultipleBarrels = Place(
-        new QCheckBox("Include Multiple Barrels (RCB)", FraDesignParameters), 7110, 510, 3300, 270);
-    cmdPrint = Place(new QPushButton("Print", FraDesignParameters), 8460, 830, 1095, BoxHeight);
+    std::array<double, 3> boxLefts{};
+    double left = 135;
+    for (size_t column = 0; column < boxLefts.size(); ++column) {
+        boxLefts[column] = left + labelWidths[column] + Gap;
+        left = boxLefts[column] + BoxWidth + 2 * Gap;
+    }
+    for (size_t i = 0; i < InputPlaces.size(); ++i) {
+        const auto column = static_cast<size_t>(InputPlaces[i].column);
+        const double top = RowTops[static_cast<size_t>(InputPlaces[i].row)];
+        TxtDP[i] =
+            Place(new QLineEdit(FraDesignParameters), boxLefts[column], top, BoxWidth, BoxHeight);
+        Place(LblDP[i], boxLefts[column] - Gap - labelWidths[column], top + 20, labelWidths[column],
+              LabelHeight);
+    }
+    const double rightLabels = boxLefts[2] - Gap - labelWidths[2];
+    ChkIncludeMultipleBarrels =
+        Place(new QCheckBox("Include Multiple Barrels (RCB)", FraDesignParameters), rightLabels,
+              RowTops[1], 3600, BoxHeight);
+    cmdPrint = Place(new QPushButton("Print", FraDesignParameters), boxLefts[2], RowTops[2],
+                     BoxWidth, BoxHeight);
+    Place(FraDesignParameters, 0, 0, std::max(10500.0, boxLefts[2] + BoxWidth + 300), 1230);
     cmdPrint->setEnabled(false);
     for (size_t k = 1; k < InputTabOrder.size(); ++k) {
         setTabOrder(TxtDP[InputTabOrder[k - 1]], TxtDP[InputTabOrder[k]]);
@@ -211,8 +229,8 @@ void FrmDropInletDesign::BuildDesignParametersFrame() {
 void FrmDropInletDesign::BuildBarrelsFrame() {
     FraBarrels = new QGroupBox("Barrels", this);
     CmdComputeBarrels = Place(new QPushButton("Compute Barrels", FraBarrels), 90, 225, 1700, 330);
-    Place(new QLabel("Total Weir Length (ft):", FraBarrels), 1900, 270, 1700, LabelHeight);
-    LblBarrelWeirLength = Place(new QLabel(FraBarrels), 3600, 270, 1800, LabelHeight);
+    Place(new QLabel("Total Weir Length (ft):", FraBarrels), 1900, 270, 2400, LabelHeight);
+    LblBarrelWeirLength = Place(new QLabel(FraBarrels), 4300, 270, 2000, LabelHeight);
     LblBarrelType = new QLabel("Reinforced Concrete Box", FraBarrels);
     GrdRCB = new FlexGrid(FraBarrels);
     LblRCPGrd = new QLabel("Concrete Pipe (Single Barrel Only)", FraBarrels);
@@ -228,12 +246,12 @@ void FrmDropInletDesign::BuildWeirFrame() {
          {WidthAndLengthGivenComputeHW, WidthGivenComputeLength, LengthGivenComputeWidth}) {
         OptWeirCalc[static_cast<size_t>(option)] =
             Place(new QRadioButton(DropInletTexts::WeirOptionCaptions[option], FraMEWL), 135,
-                  optionTops[option], 4800, 270);
+                  optionTops[option], 5400, 270);
     }
     GrdWeirCalc = Place(new WeirCalcGrid(FraMEWL), 135, 1380, 4700, 3300);
-    CmdWeirClac = Place(new QPushButton("Do Weir Computations", FraMEWL), 1350, 4780, 2200, 330);
-    Place(new QLabel("Minimum Total Weir Length (ft):", FraMEWL), 180, 5230, 2500, LabelHeight);
-    LblWeirWeirLengthCalc = Place(new QLabel(FraMEWL), 2700, 5230, 1800, LabelHeight);
+    CmdWeirClac = new QPushButton("Do Weir Computations", FraMEWL);
+    LblMEWL = new QLabel("Minimum Total Weir Length (ft):", FraMEWL);
+    LblWeirWeirLengthCalc = new QLabel(FraMEWL);
 }
 
 void FrmDropInletDesign::SetPrintReport(std::function<void()> print) {
@@ -274,8 +292,15 @@ void FrmDropInletDesign::LayOut() {
     const double rcpTop = rcpLabelTop + LabelHeight + 50;
     Place(GrdRCP, 50, rcpTop, barrelsWidth - 150, barrelsHeight - rcpTop - Gap);
 
+    // The weir grid shows all its rows; the button and the result stand below it.
+    GrdWeirCalc->FitToContents();
+    const double weirBottom = TopTwips(GrdWeirCalc) + HeightTwips(GrdWeirCalc);
+    Place(CmdWeirClac, 1350, weirBottom + Gap, 2200, 330);
+    Place(LblMEWL, 180, weirBottom + 550, 3000, LabelHeight);
+    Place(LblWeirWeirLengthCalc, 3200, weirBottom + 550, 2000, LabelHeight);
+
     const double weirLeft = barrelsWidth + Gap;
-    Place(FraMEWL, weirLeft, barrelsTop, std::max(innerWidth - weirLeft - Gap, 5055.0),
+    Place(FraMEWL, weirLeft, barrelsTop, std::max(innerWidth - weirLeft - Gap, 5700.0),
           barrelsHeight);
 }
 

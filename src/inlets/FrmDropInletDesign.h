@@ -100,6 +100,7 @@ public:
     std::array<QRadioButton*, NumWeirOptions> OptWeirCalc;
     FlexGrid* GrdWeirCalc;
     QPushButton* CmdWeirClac;
+    QLabel* LblMEWL;
     QLabel* LblWeirWeirLengthCalc;
 
 protected:
