@@ -114,9 +114,9 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
     StartUpMod::SetResetTrace([&names](const std::string& name) { names.push_back(name); });
     StartUpMod::ClearAllProjectData();
 
-    EXPECT_EQ(names, std::vector<std::string>(
-                         {"FrmSiteIdentification.ClearData", "FrmDropInletDesign.ClearAllData",
-                          "FrmGenDesign.ClearAllData"}));
+    EXPECT_EQ(names, std::vector<std::string>({"FrmSiteIdentification.ClearData",
+                                               "FrmDropInletDesign.ClearAllData",
+                                               "FrmGenDesign.ClearAllData"}));
     EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
     EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
     EXPECT_TRUE(windows->siteIdentification->TxtCounty->text().isEmpty());
