@@ -144,6 +144,36 @@ InputChecks::Outcome CheckDesignInputs(const std::array<std::string, Input::NumI
     return ranged.failure ? ranged : read;
 }
 
+using InputBoxes = std::array<QLineEdit*, DropInletContents::NumInputs>;
+
+std::array<std::string, Input::NumInputs> TrimmedTexts(const InputBoxes& boxes) {
+    std::array<std::string, Input::NumInputs> texts;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = TrimmedText(boxes[i]->text());
+    }
+    return texts;
+}
+
+// Shows the checks' failure, if any, and puts the cursor in the box to correct.
+bool Refused(const InputChecks::Outcome& outcome, const InputBoxes& boxes) {
+    if (!outcome.failure) {
+        return false;
+    }
+    Dialogs::Message(ToQString(outcome.failure->message));
+    boxes[static_cast<size_t>(std::stoi(outcome.failure->field))]->setFocus();
+    return true;
+}
+
+// The first selected weir option, or NoOption.
+int SelectedOption(const std::array<QRadioButton*, NumWeirOptions>& options) {
+    for (int option = 0; option < NumWeirOptions; ++option) {
+        if (options[static_cast<size_t>(option)]->isChecked()) {
+            return option;
+        }
+    }
+    return DropInletContents::NoOption;
+}
+
 // One cell of the weir grid: blank is no input (-1); otherwise a number of at least 0.
 std::optional<double> WeirCellValue(const std::string& text, const char* name, int row,
                                     std::optional<InputChecks::Failure>& failure) {
@@ -320,14 +350,8 @@ void FrmDropInletDesign::DisplayMinimumWeirLength(double length) {
 }
 
 int FrmDropInletDesign::DropInletDataCheck(DropInletDesignData& record) {
-    std::array<std::string, Input::NumInputs> texts;
-    for (size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = TrimmedText(TxtDP[i]->text());
-    }
-    const InputChecks::Outcome outcome = CheckDesignInputs(texts, Input::NumInputs);
-    if (outcome.failure) {
-        Dialogs::Message(ToQString(outcome.failure->message));
-        TxtDP[static_cast<size_t>(std::stoi(outcome.failure->field))]->setFocus();
+    const std::array<std::string, Input::NumInputs> texts = TrimmedTexts(TxtDP);
+    if (Refused(CheckDesignInputs(texts, Input::NumInputs), TxtDP)) {
         return 1;
     }
     record.QText = texts[Input::DesignQ];
@@ -341,15 +365,10 @@ int FrmDropInletDesign::DropInletDataCheck(DropInletDesignData& record) {
 }
 
 int FrmDropInletDesign::WeirCalcDataCheck(DropInletWeirCalc& record) {
-    std::array<std::string, Input::NumInputs> texts;
-    for (size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = TrimmedText(TxtDP[i]->text());
-    }
     // The weir needs only the discharge and the two elevations.
-    const InputChecks::Outcome outcome = CheckDesignInputs(texts, Input::WeirElev + 1);
-    if (outcome.failure) {
-        Dialogs::Message(ToQString(outcome.failure->message));
-        TxtDP[static_cast<size_t>(std::stoi(outcome.failure->field))]->setFocus();
+    const InputChecks::Outcome outcome =
+        CheckDesignInputs(TrimmedTexts(TxtDP), Input::WeirElev + 1);
+    if (Refused(outcome, TxtDP)) {
         return 1;
     }
     record.Q = outcome.values[Input::DesignQ];
@@ -357,13 +376,7 @@ int FrmDropInletDesign::WeirCalcDataCheck(DropInletWeirCalc& record) {
     record.WeirElev = outcome.values[Input::WeirElev];
     record.MinTotalWeirLength =
         DropInletMod::ComputeMinimumWeirLength(record.Q, record.AllowableHWElev, record.WeirElev);
-    record.WeirOption = 0;
-    for (int option = 0; option < NumWeirOptions; ++option) {
-        if (OptWeirCalc[static_cast<size_t>(option)]->isChecked()) {
-            record.WeirOption = option;
-            break;
-        }
-    }
+    record.WeirOption = std::max(SelectedOption(OptWeirCalc), 0);
 
     const size_t rows = static_cast<size_t>(GrdWeirCalc->Rows());
     record.WidthTexts.assign(rows, "");
@@ -469,12 +482,7 @@ DropInletContents FrmDropInletDesign::Contents() const {
     contents.includeMultipleBarrels = ChkIncludeMultipleBarrels->isChecked();
     contents.barrelWeirLength = LblBarrelWeirLength->text().toStdString();
     contents.weirWeirLength = LblWeirWeirLengthCalc->text().toStdString();
-    for (int option = 0; option < NumWeirOptions; ++option) {
-        if (OptWeirCalc[static_cast<size_t>(option)]->isChecked()) {
-            contents.weirOption = option;
-            break;
-        }
-    }
+    contents.weirOption = SelectedOption(OptWeirCalc);
     auto texts = [](const FlexGrid& grid) {
         DropInletContents::GridTexts rows;
         for (int row = 1; row < grid.Rows(); ++row) {
