@@ -4,7 +4,6 @@
 #include "app/GlobalVariables.h"
 #include "app/MDIFrmMain.h"
 #include "general_design/FrmGenDesign.h"
-#include "inlets/FrmDropInletDesign.h"
 #include "main/StartUpSequence.h"
 #include "platform/FlexGrid.h"
 #include "platform/HelpPages.h"
@@ -83,7 +82,6 @@ TEST_F(MainWindow, ItemsWhoseWindowDoesNotExistYetAreDisabled) {
     EXPECT_TRUE(main->mnuSelectPrinter->isEnabled());
     EXPECT_TRUE(main->mnuFileOpen->isEnabled());
     EXPECT_TRUE(main->mnuGeneral->isEnabled());
-    EXPECT_TRUE(main->mnuDropInlet->isEnabled());
     EXPECT_FALSE(main->mnuVSHAStandard->isEnabled());
     EXPECT_FALSE(main->mnuHec14Riprap->isEnabled());
 }
@@ -136,7 +134,6 @@ TEST_F(MainWindow, F1InAToolWindowOpensItsOwnShippedHelpPage) {
         {windows->siteIdentification, windows->siteIdentification->TxtCounty,
          "site_identification.html"},
         {windows->genDesign, windows->genDesign->TxtManningN, "general_culvert_design.html"},
-        {windows->dropInlet, windows->dropInlet->TxtDP[0], "drop_inlet_design.html"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.page.toStdString());
