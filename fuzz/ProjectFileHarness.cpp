@@ -97,6 +97,34 @@ void TaperedInletWindow::SetDesignSelectRow(int row) {
     selectedRow = row >= 1 && row < ResultRows() && row != previous ? row : 0;
 }
 
+void DropInletWindow::SetInput(int index, const std::string& text) {
+    Require(Inside(index, DropInletRecords::NumInputs));
+    inputs[index] = text;
+}
+
+const DropInletWindow::Cells& DropInletWindow::Of(Grid grid) const {
+    return grid == Grid::RCB ? rcb : grid == Grid::RCP ? rcp : weirCalc;
+}
+
+DropInletWindow::Cells& DropInletWindow::Of(Grid grid) {
+    return grid == Grid::RCB ? rcb : grid == Grid::RCP ? rcp : weirCalc;
+}
+
+void DropInletWindow::SetGridRows(Grid grid, int rows) {
+    Require(grid != Grid::WeirCalc && rows >= 1 && rows <= ProjectFileFormat::MaxGridRow + 1);
+    Of(grid).resize(rows, std::vector<std::string>(Of(grid)[0].size()));
+}
+
+void DropInletWindow::SetGridCell(Grid grid, int row, int col, const std::string& text) {
+    Require(row >= 1 && Inside(row, GridRows(grid)) && col >= 1 && Inside(col, GridCols(grid)));
+    Of(grid)[row][col] = text;
+}
+
+void DropInletWindow::SelectWeirOption(int option) {
+    Require(Inside(option, DropInletRecords::NumWeirOptions));
+    weirOption = option;
+}
+
 Outcome Read(std::string_view bytes) {
     Outcome outcome;
     ProjectFileFormat::SectionTable sections;
@@ -112,6 +140,9 @@ Outcome Read(std::string_view bytes) {
     sections.Register(9, {{}, [&outcome](FieldReader& in) {
                               TaperedInletRecords::ReadRecord(in, outcome.taperedInlet);
                           }});
+    sections.Register(10, {{}, [&outcome](FieldReader& in) {
+                               DropInletRecords::ReadRecord(in, outcome.dropInlet);
+                           }});
     sections.Register(11, {{}, [&outcome](FieldReader& in) {
                                GeneralDesignRecords::ReadRecord(in, outcome.generalDesign);
                            }});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project_file/DropInletRecords.h"
 #include "project_file/GeneralDesignRecords.h"
 #include "project_file/SiteIDRecords.h"
 #include "project_file/StandardDesignsRecords.h"
@@ -106,6 +107,43 @@ struct TaperedInletWindow final : TaperedInletRecords::Target {
     void SetIncludeMultipleBarrels(bool include) override { includeMultipleBarrels = include; }
 };
 
+// The Drop Inlet Design window as clearing leaves it: seven inputs, box and
+// pipe grids of 5 rows (8 and 6 columns), a weir grid of 11 rows of 4
+// columns, three weir options. It aborts the program when the reader steps
+// outside its bounds, grows the weir grid or grows a barrel grid past the
+// reader's cap. The selections are kept as the reader hands them over.
+struct DropInletWindow final : DropInletRecords::Target {
+    using Grid = DropInletRecords::Grid;
+    using Cells = std::vector<std::vector<std::string>>;
+
+    std::array<std::string, DropInletRecords::NumInputs> inputs;
+    Cells rcb = Cells(5, std::vector<std::string>(8));
+    Cells rcp = Cells(5, std::vector<std::string>(6));
+    Cells weirCalc = Cells(11, std::vector<std::string>(4));
+    std::string weirWeirLength = " ";
+    int weirOption = 2;
+    std::array<int, 2> barrelSelect = {0, 0};
+    int weirSelectRow = 0;
+    bool includeMultipleBarrels = false;
+    std::string barrelWeirLength = " ";
+
+    void SetInput(int index, const std::string& text) override;
+    int GridRows(Grid grid) const override { return static_cast<int>(Of(grid).size()); }
+    int GridCols(Grid grid) const override { return static_cast<int>(Of(grid)[0].size()); }
+    void SetGridRows(Grid grid, int rows) override;
+    void SetGridCell(Grid grid, int row, int col, const std::string& text) override;
+    void SetWeirWeirLength(const std::string& caption) override { weirWeirLength = caption; }
+    void SelectWeirOption(int option) override;
+    void SetBarrelDesignSelect(int grid, int row) override { barrelSelect = {grid, row}; }
+    void SetWeirDesignSelectRow(int row) override { weirSelectRow = row; }
+    void SetIncludeMultipleBarrels(bool include) override { includeMultipleBarrels = include; }
+    void SetBarrelWeirLength(const std::string& caption) override { barrelWeirLength = caption; }
+
+private:
+    const Cells& Of(Grid grid) const;
+    Cells& Of(Grid grid);
+};
+
 enum class Result {
     Refused,  // not a project file, or another units edition
     Failed,   // the read ended early; `error` says why
@@ -117,6 +155,7 @@ struct Outcome {
     std::string error;
     SiteIDRecords::Texts site;
     TaperedInletWindow taperedInlet;
+    DropInletWindow dropInlet;
     GeneralDesignWindow generalDesign;
     StandardDesignsWindow standardDesigns;
 };

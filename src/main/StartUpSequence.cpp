@@ -3,6 +3,7 @@
 #include "app/FrmSplash.h"
 #include "app/MDIFrmMain.h"
 #include "general_design/TailwaterChannel.h"
+#include "main/DropInletWiring.h"
 #include "main/FrameWiring.h"
 #include "main/GeneralDesignWiring.h"
 #include "main/HydraulicsWiring.h"
@@ -54,6 +55,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
     steps.push_back(GeneralDesignWiring::Initialize(w));
     // tapered inlet and drop inlet parameters and windows
     steps.push_back(TaperedInletWiring::Initialize(w));
+    steps.push_back(DropInletWiring::Initialize(w));
     // plunge basin table; scour hole and plunge basin windows
     // brink-depth curves, riprap tables and the riprap basin window
     steps.push_back(RiprapBasinWiring::InitBrinkDepthCurves());
@@ -75,6 +77,7 @@ std::vector<Step> ClearSteps(LoadedWindows& w) {
         TailwaterWiring::ClearQDepth(w),
         StandardDesignsWiring::Clear(w),
         TaperedInletWiring::Clear(w),
+        DropInletWiring::Clear(w),
         GeneralDesignWiring::Clear(w),
     };
     // clang-format on
@@ -87,6 +90,7 @@ ProjectFileFormat::SectionTable ProjectSections() {
              SiteIdentificationWiring::Section(),
              StandardDesignsWiring::Section(),
              TaperedInletWiring::Section(),
+             DropInletWiring::Section(),
              GeneralDesignWiring::Section(),
          }) {
         table.Register(section.number, section.handlers);

@@ -17,6 +17,7 @@ class FrmTailWaterRatingCurve;
 class TailwaterChannel;
 class FrmVSHAStandardDesigns;
 class FrmTaperedInletDesign;
+class FrmDropInletDesign;
 
 namespace StartUpMod {
 
@@ -36,6 +37,7 @@ struct LoadedWindows {
     std::unique_ptr<TailwaterChannel> tailwaterChannel;
     FrmVSHAStandardDesigns* standardDesigns = nullptr;
     FrmTaperedInletDesign* taperedInlet = nullptr;
+    FrmDropInletDesign* dropInlet = nullptr;
     ~LoadedWindows();
 };
 

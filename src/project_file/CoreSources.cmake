@@ -1,6 +1,7 @@
 # The window-free part of the project file, shared by the program's build and
 # the separate fuzzing build.
 set(PROJECT_FILE_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/DropInletRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FieldReader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GeneralDesignRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProjectFileFormat.cpp

@@ -59,6 +59,7 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "FrmVSHAStandardDesigns.Initialize",
         "GenDesign.InitializeGenDesign",
         "TaperedInletDesignMod.LoadTaperedInletParameters",
+        "DropInletMod.LoadDropInletParameters",
         "modHec14RRYo.InitBrinkDepthCurves",
         "modHec14Riprap.InitializeHec14Tables",
         "StartUpMod.ClearAllProjectData",
@@ -71,6 +72,7 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "FrmTailwaterQDepth.ClearAllData",
         "FrmVSHAStandardDesigns.ClearAllData",
         "FrmTaperedInletDesign.ClearAllData",
+        "FrmDropInletDesign.ClearAllData",
         "FrmGenDesign.ClearAllData",
     };
     EXPECT_EQ(names, expected);
@@ -134,7 +136,8 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
                           "FrmUSGSRegression.ClearData", "frmUSGSMavo1987.ClearData",
                           "FrmTailWaterCrossSection.ClearData", "FrmTailWaterRatingCurve.ClearData",
                           "FrmTailwaterQDepth.ClearAllData", "FrmVSHAStandardDesigns.ClearAllData",
-                          "FrmTaperedInletDesign.ClearAllData", "FrmGenDesign.ClearAllData"}));
+                          "FrmTaperedInletDesign.ClearAllData", "FrmDropInletDesign.ClearAllData",
+                          "FrmGenDesign.ClearAllData"}));
     EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
     EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
     EXPECT_TRUE(windows->siteIdentification->TxtCounty->text().isEmpty());

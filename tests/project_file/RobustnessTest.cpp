@@ -41,6 +41,7 @@ std::vector<DamagedCase> DamagedFiles() {
     }
     const std::string site = "\"SITEIDINFO7438579\",";
     const std::string design = "\"GENERALDESIGNINFO271829\",";
+    const std::string drop = "\"DROPINLETDESIGNINFO837321\",";
     return {
         {"empty", "", Result::Failed},
         {"binary garbage", garbage, Result::Refused},
@@ -57,6 +58,12 @@ std::vector<DamagedCase> DamagedFiles() {
          Header + design + "1,-5,1,\"x\"\r\n" + design + "2,-5,1,\"x\",0\r\n" + End,
          Result::Complete},
         {"result record cut before its flag", Header + design + "2,3,1,\"x\"\r\n" + End,
+         Result::Failed},
+        {"huge drop inlet box row", Header + drop + "1,2147483647,1,\"x\"\r\n" + End,
+         Result::Complete},
+        {"drop inlet weir row past its grid", Header + drop + "3,99999,1,\"x\"\r\n" + End,
+         Result::Complete},
+        {"drop inlet record cut before its text", Header + drop + "3,2,1\r\n" + End,
          Result::Failed},
         {"missing closing quote", Header + site + "1,\"F-1\r\n" + End, Result::Failed},
         {"overlong field in a record",
@@ -97,6 +104,8 @@ TEST(ProjectFileRobustness, DamagedFilesAreSkippedOrReported) {
         ProjectFileHarness::Outcome outcome = ProjectFileHarness::Read(c.content);
         EXPECT_EQ(outcome.result, c.result) << c.name << ": " << outcome.error;
         EXPECT_EQ(outcome.generalDesign.results.size(), 11u) << c.name;
+        EXPECT_EQ(outcome.dropInlet.rcb.size(), 5u) << c.name;
+        EXPECT_EQ(outcome.dropInlet.weirCalc.size(), 11u) << c.name;
     }
 }
 

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "inlets/DropInletContents.h"
+#include "inlets/DropInletDesignRecords.h"
+#include "platform/ToolWindow.h"
+
+#include <QColor>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class FlexGrid;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The Drop Inlet Design window: seven design inputs; "Compute Barrels" gives
+// the least total crest length and the standard boxes and pipes that keep the
+// headwater in its band; the weir table turns trial widths and lengths into
+// the missing dimension or the headwater. One barrel design (across both
+// barrel grids) and one weir row can be marked ">>". The window keeps no data
+// beyond its controls: the report and the project file read them.
+class FrmDropInletDesign : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit FrmDropInletDesign(QMdiArea& area);
+
+    static FrmDropInletDesign* Instance();
+
+    void Initialize();
+    void StartUp();
+    void ClearAllData();
+    void SetWeirCalcDefaultOption();
+    void DisplayMinimumWeirLength(double length);
+
+    // 1 when a check failed (its message has been shown), 0 otherwise; on
+    // success the record holds the checked inputs.
+    int DropInletDataCheck(DropInletDesignData& record);
+    int WeirCalcDataCheck(DropInletWeirCalc& record);
+
+    // Commands.
+    void CmdComputeBarrels_Click();
+    void CmdWeirClac_Click();
+    // Set by the report when it exists.
+    void SetPrintReport(std::function<void()> print);
+
+    // The grids and the selections (FrmDropInletDesignGrids.cpp).
+    void InitializeRCBGrid();
+    void InitializeRCPGrid();
+    void InitializeWeirCalcGrid();
+    void DisplayRCBResults(FlexGrid& grid, const std::vector<DropInletBarrelResult>& results);
+    void DisplayRCPResults(FlexGrid& grid, const std::vector<DropInletPipeResult>& results);
+    void DisplayWeirCalcResults(const DropInletWeirCalc& calc);
+    void ClearBarrelDesignSelect();
+    void ClearWeirDesignSelect();
+    // Selects that row of GrdRCB (grid 1) or GrdRCP (grid 2), or removes the
+    // selection when it is the one already selected; any other grid or row
+    // only clears.
+    void SetBarrelDesignSelect(int GridNum, int GridRow);
+    // The same toggle on the weir grid.
+    void SetWeirDesignSelectRow(int RowNum);
+    void GetBarrelDesignSelect(int& GridNum, int& RowNum) const;
+    int GetWeirDesignSelect() const;
+
+    // Every control as it stands now.
+    DropInletContents Contents() const;
+
+    // Setting one control as the user's edit or click would. Indexes, rows
+    // and columns must lie inside the controls, as the counts give them.
+    void SetInputText(int index, const std::string& text);
+    int GridRows(DropInletContents::Grid grid) const; // heading row included
+    int GridCols(DropInletContents::Grid grid) const;
+    void SetGridRows(DropInletContents::Grid grid, int rows);
+    void SetGridCell(DropInletContents::Grid grid, int row, int col, const std::string& text);
+    void SetBarrelWeirLengthCaption(const std::string& caption);
+    void SetWeirWeirLengthCaption(const std::string& caption);
+    void SelectWeirOption(int option);
+    void SetIncludeMultipleBarrels(bool include);
+
+    QGroupBox* FraDesignParameters;
+    std::array<QLabel*, DropInletContents::NumInputs> LblDP;
+    std::array<QLineEdit*, DropInletContents::NumInputs> TxtDP;
+    QCheckBox* ChkIncludeMultipleBarrels;
+    QPushButton* cmdPrint;
+
+    QGroupBox* FraBarrels;
+    QPushButton* CmdComputeBarrels;
+    QLabel* LblBarrelWeirLength;
+    QLabel* LblBarrelType;
+    FlexGrid* GrdRCB;
+    QLabel* LblRCPGrd;
+    FlexGrid* GrdRCP;
+
+    QGroupBox* FraMEWL;
+    std::array<QRadioButton*, NumWeirOptions> OptWeirCalc;
+    FlexGrid* GrdWeirCalc;
+    QPushButton* CmdWeirClac;
+    QLabel* LblMEWL;
+    QLabel* LblWeirWeirLengthCalc;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildDesignParametersFrame();
+    void BuildBarrelsFrame();
+    void BuildWeirFrame();
+    // Frames and grids follow the window's size.
+    void LayOut();
+    void SettingBarrelDesignSelection(int GridNum, int GridRow);
+    FlexGrid& GridOf(DropInletContents::Grid grid) const;
+    void ClearSelectionMarks(FlexGrid& grid);
+    void ComputeBarrels();
+    void ComputeWeirs();
+
+    int selBarrelGridNum_ = 0;
+    int selBarrelGridRow_ = 0;
+    int selWeirRow_ = 0;
+    QColor normalCellForeColor_;
+    std::function<void()> print_;
+};

@@ -1,0 +1,266 @@
+#include "inlets/FrmDropInletDesign.h"
+
+#include "app/modGridEditMenu.h"
+#include "hydraulics/GenDesignCatalogue.h"
+#include "platform/FlexGrid.h"
+#include "platform/Numbers.h"
+#include "platform/UiText.h"
+
+#include <QCheckBox>
+
+#include <cmath>
+
+namespace {
+
+using Grid = DropInletContents::Grid;
+using HeadingLines = std::array<const char*, 3>;
+
+// A selected row's cells after the mark.
+const QColor Red(255, 0, 0);
+
+constexpr std::array<HeadingLines, DropInletContents::RCBColumns> RCBHeadings = {{
+    {" ", "Selected", "Design"},
+    {"Number", "of", "Barrels"},
+    {" ", "Width", "(ft)"},
+    {" ", "Height", "(ft)"},
+    {"Headwater", "Elevation", "(ft)"},
+    {"Head", "Loss", "(ft)"},
+    {"Weir", "Width", "(ft)"},
+    {"Weir", "Length", "(ft)"},
+}};
+
+constexpr std::array<HeadingLines, DropInletContents::RCPColumns> RCPHeadings = {{
+    {" ", "Selected", "Design"},
+    {" ", "Diameter", "(inches)"},
+    {"Headwater", "Elevation", "(ft)"},
+    {"Head", "Loss", "(ft)"},
+    {"Weir", "Width", "(ft)"},
+    {"Weir", "Length", "(ft)"},
+}};
+
+constexpr std::array<HeadingLines, DropInletContents::WeirCalcColumns> WeirCalcHeadings = {{
+    {"", "Selected", "Design"},
+    {"Weir", "Width", "(ft)"},
+    {"Weir", "Length", "(ft)"},
+    {"Headwater", "Elevation", "(ft)"},
+}};
+
+// Grids always keep their heading row and four data rows.
+constexpr int LeastRows = 5;
+
+constexpr const char* TwoDecimals = "###,###,###,##0.00";
+constexpr const char* OneOrTwoDecimals = "###,###,###,##0.0#";
+
+template <size_t N>
+void SetUpGrid(FlexGrid& grid, int rows, const std::array<HeadingLines, N>& headings) {
+    grid.SetFixedCols(0);
+    grid.SetCols(static_cast<int>(N));
+    grid.SetRows(rows);
+    for (int c = 0; c < static_cast<int>(N); ++c) {
+        grid.SetColAlignment(c, Qt::AlignCenter);
+    }
+    grid.SetRowHeightTwips(0, std::round(1.2 * grid.TextHeightTwips("B\r\nB\r\nB")));
+    for (size_t c = 0; c < N; ++c) {
+        const HeadingLines& lines = headings[c];
+        grid.SetTextMatrix(0, static_cast<int>(c),
+                           QString("%1\r\n%2\r\n%3").arg(lines[0], lines[1], lines[2]));
+    }
+    grid.FitRowHeight(0);
+    // Wide enough for the headings; the results widen them when they need it.
+    grid.AutoSize(0, static_cast<int>(N) - 1);
+}
+
+void ShowNone(FlexGrid& grid) {
+    grid.SetRows(LeastRows);
+    grid.SetTextMatrix(1, 1, "NONE");
+}
+
+// Row texts go in through one place, so that large lists can be handed over in one step.
+void FillRows(FlexGrid& grid, const std::vector<std::vector<std::string>>& rows) {
+    grid.SetRows(static_cast<int>(rows.size()) + 1);
+    for (size_t r = 0; r < rows.size(); ++r) {
+        for (size_t c = 0; c < rows[r].size(); ++c) {
+            grid.SetTextMatrix(static_cast<int>(r) + 1, static_cast<int>(c) + 1,
+                               ToQString(rows[r][c]));
+        }
+    }
+    if (rows.empty()) {
+        ShowNone(grid);
+    }
+    if (grid.Rows() < LeastRows) {
+        grid.SetRows(LeastRows);
+    }
+    grid.AutoSize(0, grid.Cols() - 1);
+}
+
+} // namespace
+
+void FrmDropInletDesign::InitializeRCBGrid() {
+    SetUpGrid(*GrdRCB, LeastRows, RCBHeadings);
+    connect(GrdRCB, &FlexGrid::cellClicked, this, [this](int row, int col) {
+        if (col == 0 && row >= 1) {
+            SetBarrelDesignSelect(Grid::RCB, row);
+        }
+    });
+    modGridEditMenu::ConnectGridEditMenu(*GrdRCB, modGridEditMenu::GridEditItems::Copy, false);
+}
+
+void FrmDropInletDesign::InitializeRCPGrid() {
+    SetUpGrid(*GrdRCP, LeastRows, RCPHeadings);
+    connect(GrdRCP, &FlexGrid::cellClicked, this, [this](int row, int col) {
+        if (col == 0 && row >= 1) {
+            SetBarrelDesignSelect(Grid::RCP, row);
+        }
+    });
+    modGridEditMenu::ConnectGridEditMenu(*GrdRCP, modGridEditMenu::GridEditItems::Copy, false);
+}
+
+void FrmDropInletDesign::InitializeWeirCalcGrid() {
+    SetUpGrid(*GrdWeirCalc, 11, WeirCalcHeadings);
+    GrdWeirCalc->SetEditable(true);
+    connect(GrdWeirCalc, &FlexGrid::cellClicked, this, [this](int row, int col) {
+        if (col == 0 && row >= 1) {
+            SetWeirDesignSelectRow(row);
+        }
+    });
+    modGridEditMenu::ConnectGridEditMenu(*GrdWeirCalc, modGridEditMenu::GridEditItems::Copy, false);
+}
+
+void FrmDropInletDesign::DisplayRCBResults(FlexGrid& grid,
+                                           const std::vector<DropInletBarrelResult>& results) {
+    grid.SetRows(1);
+    const int allowed = ChkIncludeMultipleBarrels->isChecked() ? 4 : 1;
+    std::vector<std::vector<std::string>> rows;
+    for (size_t i = 1; i < results.size(); ++i) {
+        const DropInletBarrelResult& result = results[i];
+        if (result.NumBarrels > allowed) {
+            continue;
+        }
+        rows.push_back({GenDesign::GetBarrelCountWord(result.NumBarrels), result.WidthText,
+                        result.HeightText, Numbers::Format(result.HWElev, TwoDecimals),
+                        Numbers::Format(result.HeadLoss, TwoDecimals),
+                        Numbers::Format(result.WeirWidth, OneOrTwoDecimals),
+                        Numbers::Format(result.WeirLength, OneOrTwoDecimals)});
+    }
+    FillRows(grid, rows);
+}
+
+void FrmDropInletDesign::DisplayRCPResults(FlexGrid& grid,
+                                           const std::vector<DropInletPipeResult>& results) {
+    grid.SetRows(1);
+    std::vector<std::vector<std::string>> rows;
+    for (size_t i = 1; i < results.size(); ++i) {
+        const DropInletPipeResult& result = results[i];
+        rows.push_back({result.DiameterText, Numbers::Format(result.HWElev, TwoDecimals),
+                        Numbers::Format(result.HeadLoss, TwoDecimals),
+                        Numbers::Format(result.WeirWidth, OneOrTwoDecimals),
+                        Numbers::Format(result.WeirLength, OneOrTwoDecimals)});
+    }
+    FillRows(grid, rows);
+}
+
+void FrmDropInletDesign::DisplayWeirCalcResults(const DropInletWeirCalc& calc) {
+    const size_t rows =
+        std::min<size_t>(calc.WidthTexts.size(), static_cast<size_t>(GrdWeirCalc->Rows()));
+    auto show = [this](size_t row, int col, const std::vector<std::string>& texts) {
+        if (row < texts.size()) {
+            GrdWeirCalc->SetTextMatrix(static_cast<int>(row), col, ToQString(texts[row]));
+        }
+    };
+    for (size_t i = 1; i < rows; ++i) {
+        switch (calc.WeirOption) {
+        case WidthGivenComputeLength:
+            show(i, 2, calc.LengthTexts);
+            show(i, 3, calc.HWElevTexts);
+            break;
+        case LengthGivenComputeWidth:
+            show(i, 1, calc.WidthTexts);
+            show(i, 3, calc.HWElevTexts);
+            break;
+        case WidthAndLengthGivenComputeHW:
+            show(i, 3, calc.HWElevTexts);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void FrmDropInletDesign::ClearSelectionMarks(FlexGrid& grid) {
+    if (grid.Rows() < 2) {
+        return;
+    }
+    for (int row = 1; row < grid.Rows(); ++row) {
+        grid.SetTextMatrix(row, 0, "");
+    }
+    grid.SetCellForeColor({1, 1, grid.Rows() - 1, grid.Cols() - 1}, normalCellForeColor_);
+}
+
+void FrmDropInletDesign::ClearBarrelDesignSelect() {
+    selBarrelGridNum_ = 0;
+    selBarrelGridRow_ = 0;
+    ClearSelectionMarks(*GrdRCB);
+    ClearSelectionMarks(*GrdRCP);
+}
+
+void FrmDropInletDesign::ClearWeirDesignSelect() {
+    selWeirRow_ = 0;
+    ClearSelectionMarks(*GrdWeirCalc);
+}
+
+void FrmDropInletDesign::SetBarrelDesignSelect(int GridNum, int GridRow) {
+    const int oldGrid = selBarrelGridNum_;
+    const int oldRow = selBarrelGridRow_;
+    ClearBarrelDesignSelect();
+    if (GridNum == 0 || GridRow == 0 || (oldGrid == GridNum && oldRow == GridRow)) {
+        return;
+    }
+    SettingBarrelDesignSelection(GridNum, GridRow);
+}
+
+void FrmDropInletDesign::SettingBarrelDesignSelection(int GridNum, int GridRow) {
+    if (GridNum != Grid::RCB && GridNum != Grid::RCP) {
+        return;
+    }
+    FlexGrid& grid = GridOf(static_cast<Grid>(GridNum));
+    if (GridRow < 1 || GridRow >= grid.Rows()) {
+        return;
+    }
+    grid.SetTextMatrix(GridRow, 0, ToQString(DropInletTexts::SelectionMark));
+    selBarrelGridNum_ = GridNum;
+    selBarrelGridRow_ = GridRow;
+    grid.SetCellForeColor({GridRow, 1, GridRow, grid.Cols() - 1}, Red);
+}
+
+void FrmDropInletDesign::SetWeirDesignSelectRow(int RowNum) {
+    const int oldRow = selWeirRow_;
+    ClearWeirDesignSelect();
+    FlexGrid& grid = *GrdWeirCalc;
+    if (RowNum < 1 || RowNum >= grid.Rows() || RowNum == oldRow) {
+        return;
+    }
+    grid.SetTextMatrix(RowNum, 0, ToQString(DropInletTexts::SelectionMark));
+    selWeirRow_ = RowNum;
+    grid.SetCellForeColor({RowNum, 1, RowNum, grid.Cols() - 1}, Red);
+}
+
+void FrmDropInletDesign::GetBarrelDesignSelect(int& GridNum, int& RowNum) const {
+    GridNum = selBarrelGridNum_;
+    RowNum = selBarrelGridRow_;
+}
+
+int FrmDropInletDesign::GetWeirDesignSelect() const {
+    return selWeirRow_;
+}
+
+FlexGrid& FrmDropInletDesign::GridOf(DropInletContents::Grid grid) const {
+    switch (grid) {
+    case Grid::RCB:
+        return *GrdRCB;
+    case Grid::RCP:
+        return *GrdRCP;
+    case Grid::WeirCalc:
+        break;
+    }
+    return *GrdWeirCalc;
+}

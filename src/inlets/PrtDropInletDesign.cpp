@@ -1,0 +1,390 @@
+#include "inlets/PrtDropInletDesign.h"
+
+#include "app/FrmSiteIdentification.h"
+#include "app/PrtSiteIDHeader.h"
+#include "inlets/FrmDropInletDesign.h"
+#include "platform/Numbers.h"
+#include "platform/TwipsPrinter.h"
+#include "platform/UiText.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+namespace PrtDropInlet {
+namespace {
+
+constexpr float Left = 1000;
+constexpr float BottomMargin = 1000;
+constexpr float PageTop = 400;
+constexpr float BelowHeader = 500;
+constexpr float ColumnMargin = 300;
+constexpr float InputColumnMargin = 100;
+constexpr float MarkGap = 100; // between the selection mark and the table
+
+const QString Selection = QStringLiteral("SELECTION");
+
+// A barrel table's title and its heading texts by column: lines 0 to 2 print,
+// line 3 only widens the column (for "SELECTION" in column 0).
+struct BarrelTable {
+    const char* title;
+    std::vector<std::array<const char*, 4>> headings;
+};
+
+const BarrelTable RCBTable = {"RCB, Reinforced Concrete Box",
+                              {{"", "Selected", "Design", "SELECTION"},
+                               {"Number", "of", "Barrels", ""},
+                               {"", "Width", "(feet)", ""},
+                               {"", "Height", "(feet)", ""},
+                               {"Headwater", "Elevation", "(feet)", ""},
+                               {"Head", "Loss", "(feet)", ""},
+                               {"Minimum", "Weir Width", "(feet)", ""},
+                               {"Minimum", "Weir Length", "(feet)", ""}}};
+
+const BarrelTable RCPTable = {"RCP, Reinforced Concrete Pipe (Single Barrel Only)",
+                              {{"", "Selected", "Design", "SELECTION"},
+                               {"", "Diameter", "(inches)", ""},
+                               {"Headwater", "Elevation", "(feet)", ""},
+                               {"Head", "Loss", "(feet)", ""},
+                               {"Minimum", "Weir Width", "(feet)", ""},
+                               {"Minimum", "Weir Length", "(feet)", ""}}};
+
+// The weir table's headings: lines 1 and 2 print, line 3 only widens the column.
+const std::array<std::array<const char*, 3>, DropInletContents::WeirCalcColumns> WeirHeadings = {{
+    {"Selected", "Design", "SELECTION"},
+    {"Weir Width", "(feet)", ""},
+    {"Weir Length", "(feet)", ""},
+    {"Headwater Elevation", "(ft)", ""},
+}};
+
+QString Trimmed(const std::string& text) {
+    return ToQString(Numbers::Trim(text));
+}
+
+void PrintCentred(TwipsPrinter& printer, const QString& text, float left, float right) {
+    printer.SetCurrentX((left + right) / 2 - printer.TextWidth(text) / 2);
+    printer.Print(text);
+}
+
+void RuleAcross(TwipsPrinter& printer, std::span<const float> edges, float y) {
+    printer.Line(edges.front(), y, edges.back(), y);
+}
+
+void RuleColumns(TwipsPrinter& printer, std::span<const float> edges, float top, float bottom) {
+    for (float edge : edges) {
+        printer.Line(edge, top, edge, bottom);
+    }
+}
+
+// The row's texts, trimmed, in the table's columns.
+std::vector<QString> TrimmedCells(const std::vector<std::string>& row, size_t columns) {
+    std::vector<QString> cells(columns);
+    for (size_t c = 0; c < columns && c < row.size(); ++c) {
+        cells[c] = Trimmed(row[c]);
+    }
+    return cells;
+}
+
+// One line of cells centred between the edges; a selected row (">>" in its
+// first cell) prints bold, with the mark in the margin and "SELECTION" in
+// its place. Bold stays on for the caller to turn off.
+void PrintCells(TwipsPrinter& printer, std::vector<QString> cells, std::span<const float> edges) {
+    if (cells.front() == ToQString(DropInletTexts::SelectionMark)) {
+        printer.SetFontBold(true);
+        printer.SetCurrentX(edges.front() - printer.TextWidth(cells.front()) - MarkGap);
+        printer.Print(cells.front());
+        cells.front() = Selection;
+    }
+    for (size_t c = 0; c < cells.size(); ++c) {
+        PrintCentred(printer, cells[c], edges[c], edges[c + 1]);
+    }
+    printer.PrintLine();
+}
+
+RowList RowsWithColumn1(const DropInletContents::GridTexts& grid) {
+    RowList rows(1);
+    for (size_t r = 0; r < grid.size(); ++r) {
+        if (grid[r].size() > 1 && !Numbers::Trim(grid[r][1]).empty()) {
+            rows.push_back(static_cast<int>(r) + 1);
+        }
+    }
+    return rows;
+}
+
+ColumnEdges PrintTableHeading(TwipsPrinter& printer, float& y, const BarrelTable& table) {
+    ColumnEdges edges{Left};
+    for (const auto& lines : table.headings) {
+        float width = 0;
+        for (const char* line : lines) {
+            width = std::max(width, printer.TextWidth(QString::fromLatin1(line)));
+        }
+        edges.push_back(edges.back() + width + ColumnMargin);
+    }
+    printer.SetCurrentY(y + 100);
+    printer.SetFontBold(true);
+    printer.SetCurrentX(Left);
+    printer.PrintLine(QString::fromLatin1(table.title));
+    printer.SetFontBold(false);
+    printer.SetCurrentY(printer.CurrentY() + 40);
+    const float top = printer.CurrentY();
+    RuleAcross(printer, edges, top);
+    for (size_t line = 0; line < 3; ++line) {
+        printer.SetCurrentY(printer.CurrentY() + LineGap);
+        for (size_t c = 0; c < table.headings.size(); ++c) {
+            PrintCentred(printer, QString::fromLatin1(table.headings[c][line]), edges[c],
+                         edges[c + 1]);
+        }
+        printer.PrintLine();
+        printer.SetCurrentY(printer.CurrentY() + LineGap);
+    }
+    const float bottom = printer.CurrentY();
+    RuleAcross(printer, edges, bottom);
+    RuleColumns(printer, edges, top, bottom);
+    y = bottom;
+    return edges;
+}
+
+void PrintTableRow(TwipsPrinter& printer, float& y, const std::vector<std::string>& row,
+                   const ColumnEdges& edges) {
+    const float top = y;
+    printer.SetCurrentY(top);
+    RuleAcross(printer, edges, top);
+    printer.SetCurrentY(printer.CurrentY() + LineGap);
+    PrintCells(printer, TrimmedCells(row, edges.size() - 1), edges);
+    printer.SetCurrentY(printer.CurrentY() + LineGap);
+    const float bottom = printer.CurrentY();
+    RuleAcross(printer, edges, bottom);
+    RuleColumns(printer, edges, top, bottom);
+    y = bottom;
+    printer.SetFontBold(false);
+}
+
+const std::vector<std::string>& GridRow(const DropInletContents::GridTexts& grid, int row) {
+    static const std::vector<std::string> blank;
+    return row >= 1 && static_cast<size_t>(row) <= grid.size() ? grid[static_cast<size_t>(row) - 1]
+                                                               : blank;
+}
+
+// A continuation page: the site header and the title, as on the first page.
+void StartPage(TwipsPrinter& printer, float& y, const SiteFields& fields) {
+    y = PageTop;
+    PrtSiteIDHeader::PrintSiteIDHeader(printer, y, fields);
+    y += BelowHeader;
+    PrintDropInletTitle(printer, y);
+}
+
+// The rows of one barrel table, a new page (with the heading again) after any
+// row but the last that ends below the limit.
+template <class Heading, class Row>
+void PrintTableRows(TwipsPrinter& printer, float& y, const RowList& rows, float pageLimit,
+                    const SiteFields& fields, ColumnEdges edges, Heading heading, Row printRow) {
+    const size_t last = rows.size() - 1;
+    for (size_t i = 1; i <= last; ++i) {
+        printRow(printer, y, rows[i], edges);
+        if (y > pageLimit && i < last) {
+            printer.NewPage();
+            StartPage(printer, y, fields);
+            edges = heading(printer, y);
+        }
+    }
+}
+
+} // namespace
+
+void PrintDropInletDesign(TwipsPrinter& printer) {
+    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
+    PrintContents(printer, FrmDropInletDesign::Instance()->Contents(),
+                  site ? site->Fields() : SiteFields{});
+}
+
+void PrintContents(TwipsPrinter& printer, const DropInletContents& contents,
+                   const SiteFields& fields) {
+    const RowList rcbRows = GetRCBRows(contents);
+    const RowList rcpRows = GetRCPRows(contents);
+    printer.SetOrientation(PageOrientation::Portrait);
+    printer.SetFontName(QStringLiteral("Times New Roman"));
+    printer.SetFontSize(11);
+    const float pageLimit = printer.ScaleHeight() - BottomMargin;
+
+    float y = PageTop;
+    PrtSiteIDHeader::PrintSiteIDHeader(printer, y, fields);
+    y += BelowHeader;
+    PrintDropInletTitle(printer, y);
+    PrintDropInletInputs(printer, y, contents);
+    PrintWeirSection(printer, y, contents);
+    PrintWeirCalcTable(printer, y, contents);
+    PrintBarrelsSection(printer, y, contents);
+
+    auto rcbRow = [&contents](TwipsPrinter& p, float& at, int row, const ColumnEdges& edges) {
+        PrintRCBRow(p, at, row, contents, edges);
+    };
+    auto rcpRow = [&contents](TwipsPrinter& p, float& at, int row, const ColumnEdges& edges) {
+        PrintRCPRow(p, at, row, contents, edges);
+    };
+    const ColumnEdges rcbEdges = PrintRCBTableHeading(printer, y);
+    PrintTableRows(printer, y, rcbRows, pageLimit, fields, rcbEdges, PrintRCBTableHeading, rcbRow);
+    // The pipe table starts where its title, heading and a row fit.
+    if (6 * printer.TextHeight() + y + 300 > pageLimit) {
+        printer.NewPage();
+        StartPage(printer, y, fields);
+    }
+    const ColumnEdges rcpEdges = PrintRCPTableHeading(printer, y);
+    PrintTableRows(printer, y, rcpRows, pageLimit, fields, rcpEdges, PrintRCPTableHeading, rcpRow);
+    printer.EndDoc();
+}
+
+void PrintDropInletTitle(TwipsPrinter& printer, float& y) {
+    printer.SetCurrentY(y);
+    printer.SetCurrentX(Left);
+    printer.SetFontBold(true);
+    printer.PrintLine(QStringLiteral("DROP INLET DESIGN"));
+    printer.SetFontBold(false);
+    y = printer.CurrentY() + LineGap;
+}
+
+void PrintDropInletInputs(TwipsPrinter& printer, float& y, const DropInletContents& contents) {
+    using Input = DropInletContents::Input;
+    auto value = [&contents](Input input) {
+        return " " + Trimmed(contents.inputs[static_cast<size_t>(input)]) + " ";
+    };
+    // Rows of (label, value, label, value).
+    const std::array<std::array<QString, 4>, 4> rows = {{
+        {"Q (ft^3/s) ", value(Input::DesignQ), "Barrel Inlet Elevation (ft) ",
+         value(Input::InletInvertElev)},
+        {"Allowable Headwater Elevation (ft) ", value(Input::AllowableHWElev),
+         "Barrel Outlet Elevation (ft) ", value(Input::OutletInvertElev)},
+        {"Weir Elevation (ft) ", value(Input::WeirElev), "Barrel Length (ft) ",
+         value(Input::BarrelLength)},
+        {"Multiple Barrels ", contents.includeMultipleBarrels ? " YES " : " NO ",
+         "Tailwater Depth (ft) ", value(Input::TWDepth)},
+    }};
+    std::array<float, 5> edges{Left};
+    for (size_t c = 0; c < 4; ++c) {
+        float widest = 0;
+        for (const auto& row : rows) {
+            widest = std::max(widest, printer.TextWidth(row[c]));
+        }
+        edges[c + 1] = edges[c] + widest + InputColumnMargin;
+    }
+
+    const float top = y;
+    RuleAcross(printer, edges, top);
+    printer.SetCurrentY(printer.CurrentY() + LineGap);
+    for (const auto& row : rows) {
+        // Labels stand against their value's column, values centred in theirs.
+        printer.SetCurrentX(edges[1] - printer.TextWidth(row[0]));
+        printer.Print(row[0]);
+        PrintCentred(printer, row[1], edges[1], edges[2]);
+        printer.SetCurrentX(edges[3] - printer.TextWidth(row[2]));
+        printer.Print(row[2]);
+        PrintCentred(printer, row[3], edges[3], edges[4]);
+        printer.PrintLine(QStringLiteral(" "));
+        printer.SetCurrentY(printer.CurrentY() + LineGap);
+        RuleAcross(printer, edges, printer.CurrentY());
+        printer.SetCurrentY(printer.CurrentY() + LineGap);
+    }
+    const float bottom = printer.CurrentY();
+    RuleAcross(printer, edges, bottom);
+    RuleColumns(printer, edges, top, bottom);
+    y = bottom;
+}
+
+void PrintWeirSection(TwipsPrinter& printer, float& y, const DropInletContents& contents) {
+    const QString option =
+        contents.weirOption >= 0 && contents.weirOption < NumWeirOptions
+            ? QString::fromLatin1(DropInletTexts::WeirOptionCaptions[contents.weirOption])
+            : QString();
+    const std::array<QString, 3> lines = {
+        QStringLiteral("WEIR"),
+        "Minimum Total Weir Length(ft):  " + Trimmed(contents.weirWeirLength), option};
+    printer.SetCurrentY(y);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        printer.SetCurrentY(printer.CurrentY() + 3 * LineGap);
+        printer.SetCurrentX(Left);
+        printer.SetFontBold(i == 0);
+        printer.PrintLine(lines[i]);
+    }
+    printer.SetFontBold(false);
+    y = printer.CurrentY();
+}
+
+void PrintWeirCalcTable(TwipsPrinter& printer, float& y, const DropInletContents& contents) {
+    std::array<float, DropInletContents::WeirCalcColumns + 1> edges{Left};
+    for (size_t c = 0; c < WeirHeadings.size(); ++c) {
+        float widest = 0;
+        for (const char* line : WeirHeadings[c]) {
+            widest = std::max(widest, printer.TextWidth(QString::fromLatin1(line)));
+        }
+        edges[c + 1] = edges[c] + widest + ColumnMargin;
+    }
+
+    printer.SetCurrentY(y + 4 * LineGap);
+    const float top = printer.CurrentY();
+    RuleAcross(printer, edges, top);
+    printer.SetCurrentY(printer.CurrentY() + LineGap);
+    for (size_t line = 0; line < 2; ++line) {
+        for (size_t c = 0; c < WeirHeadings.size(); ++c) {
+            PrintCentred(printer, QString::fromLatin1(WeirHeadings[c][line]), edges[c],
+                         edges[c + 1]);
+        }
+        printer.PrintLine();
+        printer.SetCurrentY(printer.CurrentY() + LineGap);
+    }
+    const float headingBottom = printer.CurrentY();
+    RuleAcross(printer, edges, headingBottom);
+    RuleColumns(printer, edges, top, headingBottom);
+
+    const float rowsTop = printer.CurrentY();
+    for (const std::vector<std::string>& row : contents.weirCalc) {
+        const std::vector<QString> cells = TrimmedCells(row, WeirHeadings.size());
+        if (std::all_of(cells.begin(), cells.end(), [](const QString& c) { return c.isEmpty(); })) {
+            continue;
+        }
+        printer.SetCurrentY(printer.CurrentY() + LineGap);
+        PrintCells(printer, cells, edges);
+        printer.SetCurrentY(printer.CurrentY() + LineGap);
+        RuleAcross(printer, edges, printer.CurrentY());
+        printer.SetFontBold(false);
+    }
+    const float rowsBottom = printer.CurrentY();
+    RuleColumns(printer, edges, rowsTop, rowsBottom);
+    y = rowsBottom;
+}
+
+void PrintBarrelsSection(TwipsPrinter& printer, float& y, const DropInletContents& contents) {
+    printer.SetCurrentY(y + 100);
+    printer.SetFontBold(true);
+    printer.SetCurrentX(Left);
+    printer.Print(QStringLiteral("BARRELS"));
+    printer.SetFontBold(false);
+    printer.PrintLine("   Total Weir Length (ft): " + Trimmed(contents.barrelWeirLength));
+    y = printer.CurrentY();
+}
+
+RowList GetRCBRows(const DropInletContents& contents) {
+    return RowsWithColumn1(contents.rcb);
+}
+
+RowList GetRCPRows(const DropInletContents& contents) {
+    return RowsWithColumn1(contents.rcp);
+}
+
+ColumnEdges PrintRCBTableHeading(TwipsPrinter& printer, float& y) {
+    return PrintTableHeading(printer, y, RCBTable);
+}
+
+ColumnEdges PrintRCPTableHeading(TwipsPrinter& printer, float& y) {
+    return PrintTableHeading(printer, y, RCPTable);
+}
+
+void PrintRCBRow(TwipsPrinter& printer, float& y, int row, const DropInletContents& contents,
+                 const ColumnEdges& edges) {
+    PrintTableRow(printer, y, GridRow(contents.rcb, row), edges);
+}
+
+void PrintRCPRow(TwipsPrinter& printer, float& y, int row, const DropInletContents& contents,
+                 const ColumnEdges& edges) {
+    PrintTableRow(printer, y, GridRow(contents.rcp, row), edges);
+}
+
+} // namespace PrtDropInlet
