@@ -238,8 +238,12 @@ void FrmTailWaterRatingCurve::Compute() {
     curve_.Slope = input.Slope;
     curve_.SqrtSlope = std::sqrt(input.Slope);
     TailWaterMod::ComputeRatingCurve(section, curve_);
-    FlexGridText table(*GrdRateCurve);
-    TailWaterMod::FillRatingCurveGrid(table, curve_);
+    {
+        // Up to 10,000 rows: filled with the grid's signals held.
+        FlexGrid::BulkUpdate bulk(*GrdRateCurve);
+        FlexGridText table(*GrdRateCurve);
+        TailWaterMod::FillRatingCurveGrid(table, curve_);
+    }
     PicRateCurvePlot->Clear();
     if (auto fault = TWXRateCurvePlotMod::RatingCurvePlotFault(curve_)) {
         Dialogs::Message(ToQString(*fault));
