@@ -1,5 +1,6 @@
 #include "hydraulics/GenDesign.h"
 
+#include "hydraulics/BarrelSlope.h"
 #include "hydraulics/CatalogueTables.h"
 #include "hydraulics/CircGeom.h"
 #include "hydraulics/InletControlMod.h"
@@ -184,29 +185,9 @@ void ComputeCulvertForDesignQ(GenDesignRecord& record, const GenDesignCulvertTyp
     }
     const WorkingSizes sizes = CopySizes(record);
     const double L = record.BarrelLength;
-    if (L == 0) {
-        ThrowDivisionByZero("the barrel slope", "the barrel length is 0");
-    }
-
-    const double dz = record.InletInvertElev - record.OutletInvertElev;
-    const double slope = Finite(dz / L, "the barrel slope");
-    // A fall within survey precision counts as none: the inlet equations and the
-    // normal-depth search see no slope.
-    double S = 0;
-    if (dz > 0.0001) {
-        S = slope;
-        if (S < 1e-7) {
-            S = 0;
-        }
-    }
-    std::string slopeClass;
-    if (std::abs(slope) < 1e-6) {
-        slopeClass = "Horizontal";
-    }
-    if (slope <= -1e-6) {
-        slopeClass = "Adverse";
-    }
-    int status = S <= 1e-7 ? SlopeTooSmall : NotConverged;
+    const auto [slope, S] =
+        BarrelSlope::FromInverts(record.InletInvertElev, record.OutletInvertElev, L);
+    int status = BarrelSlope::NormalDepthDefined(S) ? NotConverged : SlopeTooSmall;
 
     const double Qb = record.QBarrel;
     const double TW = record.TWDepth;
@@ -250,37 +231,10 @@ void ComputeCulvertForDesignQ(GenDesignRecord& record, const GenDesignCulvertTyp
     record.CriticalDepth = dc;
     record.OCExitVelText = Numbers::Format(outletVelocity, Numbers::GroupedTwoDecimals);
 
-    switch (status) {
-    case DepthFound:
-        record.NormalDepthText = Numbers::Format(dn, Numbers::GroupedTwoDecimals);
-        record.NormalDepth = dn;
-        if (dn < dc) {
-            slopeClass = "Steep";
-        } else if (dn > dc) {
-            slopeClass = "Mild";
-        }
-        if (std::abs(dn - dc) < 0.001) {
-            slopeClass = "Critical";
-        }
-        break;
-    case SlopeTooSmall:
-        record.NormalDepthText = "Undefined(1)";
-        break;
-    case AboveOpenChannelMaximum:
-        record.NormalDepthText = "Undefined(2)";
-        break;
-    default:
-        // The search ran out of passes: nothing of an earlier row may stand here.
-        record.NormalDepthText = Undefined;
-        break;
-    }
-    if (status != DepthFound) {
-        record.NormalDepth = 0;
-        if (slopeClass.empty()) {
-            slopeClass = Undefined;
-        }
-    }
-    record.SlopeClassText = slopeClass;
+    const BarrelSlope::Outcome outcome = BarrelSlope::Classify(slope, status, dn, dc);
+    record.NormalDepthText = outcome.normalDepthText;
+    record.NormalDepth = status == DepthFound ? dn : 0;
+    record.SlopeClassText = outcome.slopeClass;
     record.ICExitVelText = icVelocity;
     record.ExitVelText = LargerVelocityText(record.OCExitVelText, record.ICExitVelText);
 }

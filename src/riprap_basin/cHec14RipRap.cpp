@@ -1,5 +1,6 @@
 #include "riprap_basin/cHec14RipRap.h"
 
+#include "hydraulics/BarrelSlope.h"
 #include "hydraulics/CatalogueTables.h"
 #include "hydraulics/CircGeom.h"
 #include "hydraulics/OpenChannelFlow.h"
@@ -20,12 +21,6 @@ using namespace OpenChannelFlow;
 // The riprap basin relations were fitted with this value; the section routines
 // keep their own 32.1726 ft/s^2 for the critical depth.
 constexpr double FroudeGravity = 32.2; // ft/s^2
-
-// A fall within survey precision counts as none, and so does a slope too small
-// for the normal-depth search.
-constexpr double LeastFall = 0.0001;      // ft
-constexpr double LeastNormalSlope = 1e-7; // ft/ft
-constexpr double LevelSlope = 1e-6;       // ft/ft
 
 // What one barrel shape gives the brink computation.
 struct BarrelSection {
@@ -106,16 +101,10 @@ void cHec14RipRap::DoPreCalcs() {
 
 void cHec14RipRap::DoPreCalcs(const GenDesignCulvertType& type) {
     mShapeNum = type.ShapeNum;
-    mNormalSlope = 0;
-    const double fall = mInletInvertElevation - mOutletInvertElevation;
-    mSlope =
-        CheckedDivision(fall, mCulvertBarrelLength, "the barrel slope", "the barrel length is 0");
-    if (fall > LeastFall) {
-        mNormalSlope = mSlope;
-        if (mNormalSlope < LeastNormalSlope) {
-            mNormalSlope = 0;
-        }
-    }
+    const BarrelSlope::Slopes slopes = BarrelSlope::FromInverts(
+        mInletInvertElevation, mOutletInvertElevation, mCulvertBarrelLength);
+    mSlope = slopes.slope;
+    mNormalSlope = slopes.normalSlope;
 }
 
 void cHec14RipRap::DesignQCompute1(int QNum) {
@@ -123,14 +112,6 @@ void cHec14RipRap::DesignQCompute1(int QNum) {
     mEffectTW = flow.TWDepth + mChannelBottomElevation - mOutletInvertElevation;
     if (mEffectTW < 0) {
         mEffectTW = 0;
-    }
-
-    mStrHydraulicSlope.clear();
-    if (std::abs(mSlope) < LevelSlope) {
-        mStrHydraulicSlope = "Horizontal";
-    }
-    if (mSlope <= -LevelSlope) {
-        mStrHydraulicSlope = "Adverse";
     }
 
     if (mUserNumBarrels < 1) {
@@ -163,42 +144,18 @@ void cHec14RipRap::DesignQCompute1(int QNum) {
 
     double yn = 0;
     int status = SlopeTooSmall;
-    if (S > LeastNormalSlope) {
+    if (BarrelSlope::NormalDepthDefined(S)) {
         // Only the status and the depth matter here.
         int flag = 0;
         std::string message;
         int passes = 0;
         status = section.normalDepth(yn, flag, message, passes);
     }
-    switch (status) {
-    case DepthFound:
-        mStrNormalDepth = Numbers::Format(yn, Numbers::GroupedTwoDecimals);
-        if (yn < yc) {
-            mStrHydraulicSlope = "Steep";
-        }
-        if (yn > yc) {
-            mStrHydraulicSlope = "Mild";
-        }
-        if (std::abs(yn - yc) < 0.001) {
-            mStrHydraulicSlope = "Critical";
-        }
-        break;
-    case SlopeTooSmall:
-        mStrNormalDepth = "Undefined(1)";
-        break;
-    case AboveOpenChannelMaximum:
-        mStrNormalDepth = "Undefined(2)";
-        break;
-    default:
-        // The search ran out of passes: nothing of an earlier flow may stand here.
-        mStrNormalDepth = "Undefined";
-        break;
-    }
+    const BarrelSlope::Outcome outcome = BarrelSlope::Classify(mSlope, status, yn, yc);
+    mStrNormalDepth = outcome.normalDepthText;
+    mStrHydraulicSlope = outcome.slopeClass;
     if (status != DepthFound) {
         yn = 0;
-        if (mStrHydraulicSlope.empty()) {
-            mStrHydraulicSlope = "Undefined";
-        }
     }
 
     const bool steep = mStrHydraulicSlope == "Steep";
