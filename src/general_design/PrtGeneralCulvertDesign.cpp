@@ -7,6 +7,7 @@
 #include "hydraulics/GenDesign.h"
 #include "platform/AppError.h"
 #include "platform/Numbers.h"
+#include "platform/ReportDrawing.h"
 #include "platform/TwipsPrinter.h"
 #include "platform/UiText.h"
 
@@ -43,24 +44,9 @@ const char* const LegendLines[] = {
     "  Undefined(2): Maximum Q for open channel flow is < Q.",
 };
 
-QString Trimmed(const std::string& text) {
-    return ToQString(Numbers::Trim(text));
-}
-
-void PrintCentred(TwipsPrinter& printer, const QString& text, float left, float right) {
-    printer.SetCurrentX((left + right) / 2 - printer.TextWidth(text) / 2);
-    printer.Print(text);
-}
-
-void RuleAcross(TwipsPrinter& printer, std::span<const float> edges, float y) {
-    printer.Line(edges.front(), y, edges.back(), y);
-}
-
-void RuleColumns(TwipsPrinter& printer, std::span<const float> edges, float top, float bottom) {
-    for (float edge : edges) {
-        printer.Line(edge, top, edge, bottom);
-    }
-}
+using ReportDrawing::PrintCentred;
+using ReportDrawing::RuleAcross;
+using ReportDrawing::RuleColumns;
 
 // One of the ruled input blocks: its rows in bands, each band ruled off below.
 struct InputBox {
@@ -211,7 +197,7 @@ void PrintTitle(TwipsPrinter& printer, float& y) {
 }
 
 void PrintElevations(TwipsPrinter& printer, float& y, const GenDesignContents& contents) {
-    auto value = [](const std::string& typed) { return " " + Trimmed(typed) + " "; };
+    auto value = [](const std::string& typed) { return " " + TrimmedQString(typed) + " "; };
     const QStringList labels{
         "Allowable Headwater Elevation (ft) ",
         "Inlet Invert Elevation (ft) ",
@@ -233,8 +219,8 @@ void PrintCulvertInlet(TwipsPrinter& printer, float& y, const GenDesignContents&
     const QStringList values{
         ToQString(contents.culvertTypeText),
         ToQString(contents.inletText),
-        Trimmed(contents.manningN),
-        Trimmed(contents.keInlet),
+        TrimmedQString(contents.manningN),
+        TrimmedQString(contents.keInlet),
     };
     printer.SetCurrentY(printer.CurrentY() + 250);
     PrintInputBox(printer, y, {{{labels}, {values}}, InputMinColumnWidth, 20, false});
@@ -254,14 +240,14 @@ void PrintBarrelSize(TwipsPrinter& printer, float& y, const GenDesignContents& c
         n = std::min(n, contents.userSizes.size());
         sizes << ToQString(contents.userNumBarrelsText);
         for (size_t k = 1; k <= n; ++k) {
-            sizes << Trimmed(contents.userSizes[k - 1]);
+            sizes << TrimmedQString(contents.userSizes[k - 1]);
         }
     } else {
         const GenStandardSize& size = ChosenStandardSize(contents, type);
         n = std::min<size_t>(n, 2);
         sizes << ToQString(GenDesign::GetBarrelCountWord(size.NumBarrels));
         for (size_t k = 1; k <= n; ++k) {
-            sizes << Trimmed(CatalogueEntry(size.DisplayTexts, static_cast<int>(k)));
+            sizes << TrimmedQString(CatalogueEntry(size.DisplayTexts, static_cast<int>(k)));
         }
     }
     for (size_t k = 1; k <= n; ++k) {
@@ -285,7 +271,7 @@ ResultsTable GetResultsTable(const GenDesignContents& contents) {
         }
         ResultRow& row = results.emplace_back();
         for (size_t c = 0; c < ResultColumns; ++c) {
-            row.cells[c] = Trimmed(shown.cells[c]);
+            row.cells[c] = TrimmedQString(shown.cells[c]);
         }
         row.exceeded = shown.exceeded;
     }

@@ -4,6 +4,7 @@
 #include "app/PrtSiteIDHeader.h"
 #include "inlets/FrmDropInletDesign.h"
 #include "platform/Numbers.h"
+#include "platform/ReportDrawing.h"
 #include "platform/TwipsPrinter.h"
 #include "platform/UiText.h"
 
@@ -57,30 +58,15 @@ const std::array<std::array<const char*, 3>, DropInletContents::WeirCalcColumns>
     {"Headwater Elevation", "(ft)", ""},
 }};
 
-QString Trimmed(const std::string& text) {
-    return ToQString(Numbers::Trim(text));
-}
-
-void PrintCentred(TwipsPrinter& printer, const QString& text, float left, float right) {
-    printer.SetCurrentX((left + right) / 2 - printer.TextWidth(text) / 2);
-    printer.Print(text);
-}
-
-void RuleAcross(TwipsPrinter& printer, std::span<const float> edges, float y) {
-    printer.Line(edges.front(), y, edges.back(), y);
-}
-
-void RuleColumns(TwipsPrinter& printer, std::span<const float> edges, float top, float bottom) {
-    for (float edge : edges) {
-        printer.Line(edge, top, edge, bottom);
-    }
-}
+using ReportDrawing::PrintCentred;
+using ReportDrawing::RuleAcross;
+using ReportDrawing::RuleColumns;
 
 // The row's texts, trimmed, in the table's columns.
 std::vector<QString> TrimmedCells(const std::vector<std::string>& row, size_t columns) {
     std::vector<QString> cells(columns);
     for (size_t c = 0; c < columns && c < row.size(); ++c) {
-        cells[c] = Trimmed(row[c]);
+        cells[c] = TrimmedQString(row[c]);
     }
     return cells;
 }
@@ -245,7 +231,7 @@ void PrintDropInletTitle(TwipsPrinter& printer, float& y) {
 void PrintDropInletInputs(TwipsPrinter& printer, float& y, const DropInletContents& contents) {
     using Input = DropInletContents::Input;
     auto value = [&contents](Input input) {
-        return " " + Trimmed(contents.inputs[static_cast<size_t>(input)]) + " ";
+        return " " + TrimmedQString(contents.inputs[static_cast<size_t>(input)]) + " ";
     };
     // Rows of (label, value, label, value).
     const std::array<std::array<QString, 4>, 4> rows = {{
@@ -296,7 +282,7 @@ void PrintWeirSection(TwipsPrinter& printer, float& y, const DropInletContents& 
             : QString();
     const std::array<QString, 3> lines = {
         QStringLiteral("WEIR"),
-        "Minimum Total Weir Length(ft):  " + Trimmed(contents.weirWeirLength), option};
+        "Minimum Total Weir Length(ft):  " + TrimmedQString(contents.weirWeirLength), option};
     printer.SetCurrentY(y);
     for (size_t i = 0; i < lines.size(); ++i) {
         printer.SetCurrentY(printer.CurrentY() + 3 * LineGap);
@@ -357,7 +343,7 @@ void PrintBarrelsSection(TwipsPrinter& printer, float& y, const DropInletContent
     printer.SetCurrentX(Left);
     printer.Print(QStringLiteral("BARRELS"));
     printer.SetFontBold(false);
-    printer.PrintLine("   Total Weir Length (ft): " + Trimmed(contents.barrelWeirLength));
+    printer.PrintLine("   Total Weir Length (ft): " + TrimmedQString(contents.barrelWeirLength));
     y = printer.CurrentY();
 }
 

@@ -9,5 +9,8 @@ inline QString ToQString(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A stored text without the blanks around it, as the reports print it.
+QString TrimmedQString(const std::string& text);
+
 // A control's text without the blanks around it, as the checks and the reports read it.
 std::string TrimmedText(const QString& text);
