@@ -56,10 +56,6 @@ std::array<float, 4> InputCentres() {
     return centres;
 }
 
-QString Trimmed(const std::string& text) {
-    return ToQString(Numbers::Trim(text));
-}
-
 void StartPage(TwipsPrinter& printer, float& PrintY, int Continued,
                const TaperedInletContents& contents, const SiteFields& fields,
                const TableColumns& columns) {
@@ -151,7 +147,7 @@ void PrintTaperedInletInputs(TwipsPrinter& printer, float& PrintY, int Continued
 
     Gap(printer);
     const std::array<QString, 4> values = {
-        Trimmed(contents.q), Trimmed(contents.hMin), Trimmed(contents.hMax),
+        TrimmedQString(contents.q), TrimmedQString(contents.hMin), TrimmedQString(contents.hMax),
         contents.includeMultipleBarrels ? QStringLiteral("YES") : QStringLiteral("NO")};
     PrintCentredLine(printer, values, centres);
     Gap(printer);
@@ -201,7 +197,7 @@ void PrintTaperedInletRow(TwipsPrinter& printer, float& PrintY, int row,
     const RowTexts& shown = contents.resultRows.at(static_cast<std::size_t>(row) - 1);
     std::array<QString, ColumnCount> cells;
     for (std::size_t c = 0; c < cells.size(); ++c) {
-        cells[c] = Trimmed(shown[c]);
+        cells[c] = TrimmedQString(shown[c]);
     }
     printer.SetFontBold(false);
     const bool selected = cells[Selected] == QLatin1String(SelectionMark);
