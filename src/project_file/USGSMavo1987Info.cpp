@@ -1,0 +1,48 @@
+#include "project_file/USGSMavo1987Info.h"
+
+#include "hydrology/frmUSGSMavo1987.h"
+#include "project_file/USGSMavo1987Records.h"
+
+namespace FileHandling {
+namespace {
+
+USGSMavo1987Records::Data SectionData(const Mavo1987Contents& contents) {
+    USGSMavo1987Records::Data data;
+    data.drainageAreas.assign(contents.regionDA.begin(), contents.regionDA.end());
+    data.totalDA = contents.totalDA;
+    for (const auto& row : contents.results) {
+        data.qs.push_back(row[1]);
+    }
+    return data;
+}
+
+// The counts are the window's own boxes and grid rows, which start-up sizes
+// from the method's regions and return periods, so no record reaches past them.
+class WindowTarget final : public USGSMavo1987Records::Target {
+public:
+    explicit WindowTarget(frmUSGSMavo1987& w) : w_(w) {}
+
+    int Regions() const override { return static_cast<int>(w_.TxtDA.size()); }
+    void SetDrainageArea(int region, const std::string& text) override {
+        w_.SetDrainageAreaText(region - 1, text);
+    }
+    void SetTotalDA(const std::string& text) override { w_.SetTotalDAText(text); }
+    int ReturnPeriods() const override { return w_.ResultRows() - 1; }
+    void SetQ(int row, const std::string& text) override { w_.SetResultQ(row, text); }
+
+private:
+    frmUSGSMavo1987& w_;
+};
+
+} // namespace
+
+void WriteUSGSMavo1987Info(RecordWriter& out) {
+    USGSMavo1987Records::Write(out, SectionData(frmUSGSMavo1987::Instance()->Contents()));
+}
+
+void ReadUSGSMavo1987Info(FieldReader& in) {
+    WindowTarget target(*frmUSGSMavo1987::Instance());
+    USGSMavo1987Records::ReadRecord(in, target);
+}
+
+} // namespace FileHandling
