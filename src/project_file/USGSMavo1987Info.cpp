@@ -3,6 +3,8 @@
 #include "hydrology/frmUSGSMavo1987.h"
 #include "project_file/USGSMavo1987Records.h"
 
+#include <tuple>
+
 namespace FileHandling {
 namespace {
 
@@ -16,13 +18,13 @@ USGSMavo1987Records::Data SectionData(const Mavo1987Contents& contents) {
     return data;
 }
 
-// The counts are the window's own boxes and grid rows, which start-up sizes
-// from the method's regions and return periods, so no record reaches past them.
+// The counts are the window's own boxes and grid rows (start-up sizes the
+// grid from the method's return periods), so no record reaches past them.
 class WindowTarget final : public USGSMavo1987Records::Target {
 public:
     explicit WindowTarget(frmUSGSMavo1987& w) : w_(w) {}
 
-    int Regions() const override { return static_cast<int>(w_.TxtDA.size()); }
+    int Regions() const override { return std::tuple_size_v<decltype(Mavo1987Contents::regionDA)>; }
     void SetDrainageArea(int region, const std::string& text) override {
         w_.SetDrainageAreaText(region - 1, text);
     }

@@ -3,10 +3,16 @@
 #include "hydrology/FrmUSGSRegression.h"
 #include "project_file/USGSRunoffRecords.h"
 
+#include <tuple>
+
 namespace FileHandling {
 namespace {
 
 using Boxes = USGSRunoffRecords::Boxes;
+
+// The window's boxes, as many as its snapshot holds.
+constexpr int DrainageAreaBoxes = std::tuple_size_v<decltype(USGSRegressionContents::regionDA)>;
+constexpr int WatershedCharBoxes = 2; // main channel slope, Orlen Lobe area
 
 USGSRunoffRecords::Data SectionData(const USGSRegressionContents& contents) {
     USGSRunoffRecords::Data data;
@@ -24,8 +30,7 @@ public:
     explicit WindowTarget(FrmUSGSRegression& w) : w_(w) {}
 
     int BoxCount(Boxes boxes) const override {
-        return static_cast<int>(boxes == Boxes::DrainageArea ? w_.TxtDA.size()
-                                                             : w_.TxtWSChar.size());
+        return boxes == Boxes::DrainageArea ? DrainageAreaBoxes : WatershedCharBoxes;
     }
     void SetBoxText(Boxes boxes, int index, const std::string& text) override {
         if (boxes == Boxes::DrainageArea) {
