@@ -125,6 +125,74 @@ void DropInletWindow::SelectWeirOption(int option) {
     weirOption = option;
 }
 
+void VoskRunoffChartWindow::ClearResults() {
+    chartQ.clear();
+    for (std::string& q : qs) {
+        q.clear();
+    }
+}
+
+void VoskRunoffChartWindow::SetBoxText(Box box, const std::string& text) {
+    Require(box == Box::DrainageArea || box == Box::UserDescription || box == Box::UserLF);
+    boxes[box] = text;
+    if (box != Box::UserDescription) {
+        ClearResults();
+    }
+}
+
+void VoskRunoffChartWindow::SelectLUSOption(int option) {
+    Require(Inside(option, 2));
+    lusOption = option;
+    ClearResults();
+}
+
+void VoskRunoffChartWindow::SelectLandUse(int position) {
+    Require(Inside(position, LandUseCount()));
+    if (position != landUse) {
+        ClearResults();
+    }
+    landUse = position;
+}
+
+void VoskRunoffChartWindow::SelectSlope(int position) {
+    Require(Inside(position, SlopeCount()));
+    if (position != slope) {
+        ClearResults();
+    }
+    slope = position;
+}
+
+void VoskRunoffChartWindow::SetQ(int row, const std::string& text) {
+    Require(row >= 1 && Inside(row, ResultRows()));
+    qs[row] = text;
+}
+
+int USGSRegressionWindow::BoxCount(Boxes boxes) const {
+    Require(boxes == Boxes::DrainageArea || boxes == Boxes::WatershedChar);
+    return static_cast<int>(boxes == Boxes::DrainageArea ? drainageAreas.size()
+                                                         : watershedChars.size());
+}
+
+void USGSRegressionWindow::SetBoxText(Boxes boxes, int index, const std::string& text) {
+    Require(Inside(index, BoxCount(boxes)));
+    (boxes == Boxes::DrainageArea ? drainageAreas : watershedChars)[index] = text;
+}
+
+void USGSRegressionWindow::SetQ(int row, const std::string& text) {
+    Require(row >= 1 && Inside(row, ResultRows()));
+    qs[row] = text;
+}
+
+void Mavo1987Window::SetDrainageArea(int region, const std::string& text) {
+    Require(region >= 1 && region <= Regions());
+    drainageAreas[region - 1] = text;
+}
+
+void Mavo1987Window::SetQ(int row, const std::string& text) {
+    Require(row >= 1 && row <= ReturnPeriods());
+    qs[row] = text;
+}
+
 Outcome Read(std::string_view bytes) {
     Outcome outcome;
     ProjectFileFormat::SectionTable sections;
@@ -133,6 +201,15 @@ Outcome Read(std::string_view bytes) {
                                   in, [&outcome](int item, const std::string& text) {
                                       outcome.site[item - 1] = text;
                                   });
+                          }});
+    sections.Register(2, {{}, [&outcome](FieldReader& in) {
+                              VoskRunoffChartRecords::ReadRecord(in, outcome.runoffChart);
+                          }});
+    sections.Register(3, {{}, [&outcome](FieldReader& in) {
+                              USGSRunoffRecords::ReadRecord(in, outcome.usgsRegression);
+                          }});
+    sections.Register(4, {{}, [&outcome](FieldReader& in) {
+                              USGSMavo1987Records::ReadRecord(in, outcome.mavo1987);
                           }});
     sections.Register(8, {{}, [&outcome](FieldReader& in) {
                               StandardDesignsRecords::ReadRecord(in, outcome.standardDesigns);

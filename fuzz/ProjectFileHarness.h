@@ -5,6 +5,9 @@
 #include "project_file/SiteIDRecords.h"
 #include "project_file/StandardDesignsRecords.h"
 #include "project_file/TaperedInletRecords.h"
+#include "project_file/USGSMavo1987Records.h"
+#include "project_file/USGSRunoffRecords.h"
+#include "project_file/VoskRunoffChartRecords.h"
 
 #include <array>
 #include <map>
@@ -144,6 +147,66 @@ private:
     Cells& Of(Grid grid);
 };
 
+// The Vosk Runoff Chart window as clearing leaves it: 5 land uses and 4
+// slopes with the first of each selected, "Select", 7 discharge rows. Like the
+// window, a new input, option or class clears the chart Q and the discharges.
+// It aborts the program when the reader steps outside a list or the grid.
+struct VoskRunoffChartWindow final : VoskRunoffChartRecords::Target {
+    using Box = VoskRunoffChartRecords::Box;
+
+    std::map<Box, std::string> boxes;
+    int lusOption = 0;
+    int landUse = 0;
+    int slope = 0;
+    std::string chartQ;
+    std::vector<std::string> qs = std::vector<std::string>(8); // row 0 unused
+
+    void SetBoxText(Box box, const std::string& text) override;
+    void SelectLUSOption(int option) override;
+    int LandUseCount() const override { return 5; }
+    void SelectLandUse(int position) override;
+    int SlopeCount() const override { return 4; }
+    void SelectSlope(int position) override;
+    void SetChartQ(const std::string& text) override { chartQ = text; }
+    int ResultRows() const override { return static_cast<int>(qs.size()); }
+    void SetQ(int row, const std::string& text) override;
+
+private:
+    void ClearResults();
+};
+
+// The USGS 2001 regression window as clearing leaves it: 3 drainage-area
+// boxes, 2 watershed boxes, 8 discharge rows. It aborts the program when the
+// reader steps outside them.
+struct USGSRegressionWindow final : USGSRunoffRecords::Target {
+    using Boxes = USGSRunoffRecords::Boxes;
+
+    std::vector<std::string> drainageAreas = std::vector<std::string>(3);
+    std::vector<std::string> watershedChars = std::vector<std::string>(2);
+    std::vector<std::string> qs = std::vector<std::string>(9); // row 0 unused
+    std::string totalDA;
+
+    int BoxCount(Boxes boxes) const override;
+    void SetBoxText(Boxes boxes, int index, const std::string& text) override;
+    int ResultRows() const override { return static_cast<int>(qs.size()); }
+    void SetQ(int row, const std::string& text) override;
+    void SetTotalDA(const std::string& text) override { totalDA = text; }
+};
+
+// The USGS 1987 window as clearing leaves it: 5 regions, 6 discharge rows. It
+// aborts the program when the reader steps outside them.
+struct Mavo1987Window final : USGSMavo1987Records::Target {
+    std::vector<std::string> drainageAreas = std::vector<std::string>(5);
+    std::string totalDA;
+    std::vector<std::string> qs = std::vector<std::string>(7); // row 0 unused
+
+    int Regions() const override { return static_cast<int>(drainageAreas.size()); }
+    void SetDrainageArea(int region, const std::string& text) override;
+    void SetTotalDA(const std::string& text) override { totalDA = text; }
+    int ReturnPeriods() const override { return static_cast<int>(qs.size()) - 1; }
+    void SetQ(int row, const std::string& text) override;
+};
+
 enum class Result {
     Refused,  // not a project file, or another units edition
     Failed,   // the read ended early; `error` says why
@@ -154,6 +217,9 @@ struct Outcome {
     Result result = Result::Refused;
     std::string error;
     SiteIDRecords::Texts site;
+    VoskRunoffChartWindow runoffChart;
+    USGSRegressionWindow usgsRegression;
+    Mavo1987Window mavo1987;
     TaperedInletWindow taperedInlet;
     DropInletWindow dropInlet;
     GeneralDesignWindow generalDesign;

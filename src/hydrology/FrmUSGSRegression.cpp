@@ -26,6 +26,8 @@ using TwipsLayout::Place;
 
 enum Column { ColReturnPeriod = 0, ColQ = 1 };
 
+FrmUSGSRegression* instance = nullptr;
+
 QFrame* Rule(QWidget* parent, double left, double top, double right) {
     auto* line = Place(new QFrame(parent), left, top, right - left, 15);
     line->setFrameShape(QFrame::HLine);
@@ -79,7 +81,6 @@ FrmUSGSRegression::FrmUSGSRegression(QMdiArea& area)
     CmdUSGSComputeQ = Place(new QPushButton("Compute Q's", Frame1), 5310, 405, 1785, 285);
     GrdUSGSDesignQs = Place(new FlexGrid(Frame1), 5310, 855, 2500, 2500);
     CmdPrint = Place(new QPushButton("Print", Frame1), 5805, 4050, 1500, 330);
-    // The report comes with the next release.
     CmdPrint->setEnabled(false);
 
     setTabOrder(TxtDA[0], TxtDA[1]);
@@ -90,7 +91,48 @@ FrmUSGSRegression::FrmUSGSRegression(QMdiArea& area)
     setTabOrder(CmdUSGSComputeQ, CmdPrint);
 
     connect(CmdUSGSComputeQ, &QPushButton::clicked, this, [this] { CmdUSGSComputeQ_Click(); });
+    connect(CmdPrint, &QPushButton::clicked, this, [this] {
+        if (print_) {
+            print_();
+        }
+    });
     HydrologyResultsGrid::Connect(*GrdUSGSDesignQs);
+    instance = this;
+}
+
+FrmUSGSRegression::~FrmUSGSRegression() {
+    if (instance == this) {
+        instance = nullptr;
+    }
+}
+
+FrmUSGSRegression* FrmUSGSRegression::Instance() {
+    return instance;
+}
+
+void FrmUSGSRegression::SetPrintReport(std::function<void()> print) {
+    print_ = std::move(print);
+    CmdPrint->setEnabled(static_cast<bool>(print_));
+}
+
+void FrmUSGSRegression::SetDrainageAreaText(int index, const std::string& text) {
+    TxtDA.at(static_cast<size_t>(index))->setText(ToQString(text));
+}
+
+void FrmUSGSRegression::SetWatershedCharText(int index, const std::string& text) {
+    TxtWSChar.at(static_cast<size_t>(index))->setText(ToQString(text));
+}
+
+void FrmUSGSRegression::SetTotalDAText(const std::string& text) {
+    LblTotalDA->setText(ToQString(text));
+}
+
+int FrmUSGSRegression::ResultRows() const {
+    return GrdUSGSDesignQs->Rows();
+}
+
+void FrmUSGSRegression::SetResultQ(int row, const std::string& text) {
+    GrdUSGSDesignQs->SetTextMatrix(row, ColQ, ToQString(text));
 }
 
 void FrmUSGSRegression::BuildWatershedFrame() {

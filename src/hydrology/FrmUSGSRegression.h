@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class FlexGrid;
@@ -23,6 +24,10 @@ class FrmUSGSRegression : public ToolWindow {
     Q_OBJECT
 public:
     explicit FrmUSGSRegression(QMdiArea& area);
+    ~FrmUSGSRegression() override;
+
+    // The one window of the program, for the report and the project file.
+    static FrmUSGSRegression* Instance();
 
     void Initialize();
     void StartUp();
@@ -31,8 +36,19 @@ public:
 
     // The tailwater grid that each successful Compute fills; none until set.
     void SetQDepthGrid(FlexGrid* destination);
+    // What the Print button runs; the button is offered once there is one.
+    void SetPrintReport(std::function<void()> print);
 
     USGSRegressionContents Contents() const;
+
+    // Setting one control as the user would (no control here reacts to an
+    // edit); indexes from 0, grid rows from 1.
+    void SetDrainageAreaText(int index, const std::string& text);
+    void SetWatershedCharText(int index, const std::string& text);
+    void SetTotalDAText(const std::string& text);
+    // Grid rows, the heading row included.
+    int ResultRows() const;
+    void SetResultQ(int row, const std::string& text);
 
     // The Region 2 warning for a record that passed the checks; warn false and
     // an empty message when the record needs none.
@@ -59,4 +75,5 @@ private:
     void DisplayDesignQs(const USGSWatershedRecord& record);
 
     FlexGrid* qDepthGrid_ = nullptr;
+    std::function<void()> print_;
 };

@@ -27,6 +27,8 @@ using TwipsLayout::Place;
 
 enum Column { ColReturnPeriod = 0, ColFF = 1, ColQ = 2 };
 
+FrmVoskRunoffChart* instance = nullptr;
+
 } // namespace
 
 FrmVoskRunoffChart::FrmVoskRunoffChart(QMdiArea& area) : ToolWindow(area, "Vosk Runoff Chart") {
@@ -58,7 +60,28 @@ FrmVoskRunoffChart::FrmVoskRunoffChart(QMdiArea& area) : ToolWindow(area, "Vosk 
     }
     connect(Txt_VRC_DA, &QLineEdit::textChanged, this, [this] { Txt_VRC_DA_Change(); });
     connect(Txt_VRC_UserLF, &QLineEdit::textChanged, this, [this] { Txt_VRC_UserLF_Change(); });
+    connect(CmdPrintVRC, &QPushButton::clicked, this, [this] {
+        if (print_) {
+            print_();
+        }
+    });
     HydrologyResultsGrid::Connect(*GrdVRCQs);
+    instance = this;
+}
+
+FrmVoskRunoffChart::~FrmVoskRunoffChart() {
+    if (instance == this) {
+        instance = nullptr;
+    }
+}
+
+FrmVoskRunoffChart* FrmVoskRunoffChart::Instance() {
+    return instance;
+}
+
+void FrmVoskRunoffChart::SetPrintReport(std::function<void()> print) {
+    print_ = std::move(print);
+    CmdPrintVRC->setEnabled(static_cast<bool>(print_));
 }
 
 void FrmVoskRunoffChart::BuildLandUseFrame() {
@@ -100,7 +123,6 @@ void FrmVoskRunoffChart::BuildComputeFrame() {
     Label("ft^3/s", frame, 2520, 750, 700);
     GrdVRCQs = Place(new FlexGrid(frame), 150, 1110, 3735, 2115);
     CmdPrintVRC = Place(new QPushButton("Print", frame), 1680, 3540, 1335, 315);
-    // The report comes with the next release.
     CmdPrintVRC->setEnabled(false);
 }
 
@@ -222,6 +244,26 @@ void FrmVoskRunoffChart::SelectSlope(int position) {
         Cmbo_VRC_Slope->setCurrentIndex(position);
     }
     Cmbo_VRC_Slope_Click();
+}
+
+int FrmVoskRunoffChart::LandUseCount() const {
+    return Cmbo_VRC_LU->count();
+}
+
+int FrmVoskRunoffChart::SlopeCount() const {
+    return Cmbo_VRC_Slope->count();
+}
+
+void FrmVoskRunoffChart::SetChartQText(const std::string& text) {
+    Lbl_VRC_ChartQValue->setText(ToQString(text));
+}
+
+int FrmVoskRunoffChart::ResultRows() const {
+    return GrdVRCQs->Rows();
+}
+
+void FrmVoskRunoffChart::SetResultQ(int row, const std::string& text) {
+    GrdVRCQs->SetTextMatrix(row, ColQ, ToQString(text));
 }
 
 void FrmVoskRunoffChart::SetInputText(Input input, const std::string& text) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class FlexGrid;
@@ -25,6 +26,10 @@ class FrmVoskRunoffChart : public ToolWindow {
     Q_OBJECT
 public:
     explicit FrmVoskRunoffChart(QMdiArea& area);
+    ~FrmVoskRunoffChart() override;
+
+    // The one window of the program, for the report and the project file.
+    static FrmVoskRunoffChart* Instance();
 
     void Initialize();
     void StartUp();
@@ -34,6 +39,8 @@ public:
 
     // The tailwater grid that each successful Compute fills; none until set.
     void SetQDepthGrid(FlexGrid* destination);
+    // What the Print button runs; the button is offered once there is one.
+    void SetPrintReport(std::function<void()> print);
 
     RunoffChartContents Contents() const;
 
@@ -45,6 +52,13 @@ public:
     // List positions from 0; the click runs even when the position is already selected.
     void SelectLandUse(int position);
     void SelectSlope(int position);
+    int LandUseCount() const;
+    int SlopeCount() const;
+    // The results as shown, put back without computing.
+    void SetChartQText(const std::string& text);
+    // Grid rows, the heading row included.
+    int ResultRows() const;
+    void SetResultQ(int row, const std::string& text);
 
     // Event handlers.
     void Cmd_VRC_ComputeQ_Click();
@@ -79,4 +93,5 @@ private:
     std::int32_t LastLandUseIndex = 0;
     std::int32_t LastSlopeIndex = 0;
     FlexGrid* qDepthGrid_ = nullptr;
+    std::function<void()> print_;
 };

@@ -24,6 +24,8 @@ using TwipsLayout::Place;
 
 enum Column { ColReturnPeriod = 0, ColQ = 1 };
 
+frmUSGSMavo1987* instance = nullptr;
+
 } // namespace
 
 frmUSGSMavo1987::frmUSGSMavo1987(QMdiArea& area)
@@ -47,7 +49,6 @@ frmUSGSMavo1987::frmUSGSMavo1987(QMdiArea& area)
     lblTotalDA->setAlignment(Qt::AlignCenter);
     Label("square miles", frame, 3600, 1995, 870, 195);
     CmdPrint = Place(new QPushButton("Print", Frame1), 5760, 3000, 1500, 330);
-    // The report comes with the next release.
     CmdPrint->setEnabled(false);
     grdQs = Place(new FlexGrid(Frame1), 5160, 660, 2700, 2200);
 
@@ -58,7 +59,44 @@ frmUSGSMavo1987::frmUSGSMavo1987(QMdiArea& area)
     setTabOrder(cmdComputeQs, CmdPrint);
 
     connect(cmdComputeQs, &QPushButton::clicked, this, [this] { cmdComputeQs_Click(); });
+    connect(CmdPrint, &QPushButton::clicked, this, [this] {
+        if (print_) {
+            print_();
+        }
+    });
     HydrologyResultsGrid::Connect(*grdQs);
+    instance = this;
+}
+
+frmUSGSMavo1987::~frmUSGSMavo1987() {
+    if (instance == this) {
+        instance = nullptr;
+    }
+}
+
+frmUSGSMavo1987* frmUSGSMavo1987::Instance() {
+    return instance;
+}
+
+void frmUSGSMavo1987::SetPrintReport(std::function<void()> print) {
+    print_ = std::move(print);
+    CmdPrint->setEnabled(static_cast<bool>(print_));
+}
+
+void frmUSGSMavo1987::SetDrainageAreaText(int index, const std::string& text) {
+    TxtDA.at(static_cast<size_t>(index))->setText(ToQString(text));
+}
+
+void frmUSGSMavo1987::SetTotalDAText(const std::string& text) {
+    lblTotalDA->setText(ToQString(text));
+}
+
+int frmUSGSMavo1987::ResultRows() const {
+    return grdQs->Rows();
+}
+
+void frmUSGSMavo1987::SetResultQ(int row, const std::string& text) {
+    grdQs->SetTextMatrix(row, ColQ, ToQString(text));
 }
 
 bool frmUSGSMavo1987::eventFilter(QObject* watched, QEvent* event) {

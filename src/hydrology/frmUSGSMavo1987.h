@@ -4,6 +4,8 @@
 #include "platform/ToolWindow.h"
 
 #include <array>
+#include <functional>
+#include <string>
 
 class FlexGrid;
 class QLabel;
@@ -18,6 +20,10 @@ class frmUSGSMavo1987 : public ToolWindow {
     Q_OBJECT
 public:
     explicit frmUSGSMavo1987(QMdiArea& area);
+    ~frmUSGSMavo1987() override;
+
+    // The one window of the program, for the report and the project file.
+    static frmUSGSMavo1987* Instance();
 
     void Initialize();
     void InitializeGrid();
@@ -27,8 +33,18 @@ public:
 
     // The tailwater grid that each successful Compute fills; none until set.
     void SetQDepthGrid(FlexGrid* destination);
+    // What the Print button runs; the button is offered once there is one.
+    void SetPrintReport(std::function<void()> print);
 
     Mavo1987Contents Contents() const;
+
+    // Setting one control as the user would (no control here reacts to an
+    // edit); indexes from 0, grid rows from 1.
+    void SetDrainageAreaText(int index, const std::string& text);
+    void SetTotalDAText(const std::string& text);
+    // Grid rows, the heading row included.
+    int ResultRows() const;
+    void SetResultQ(int row, const std::string& text);
 
     void cmdComputeQs_Click();
 
@@ -44,4 +60,5 @@ protected:
 
 private:
     FlexGrid* qDepthGrid_ = nullptr;
+    std::function<void()> print_;
 };

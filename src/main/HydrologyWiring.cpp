@@ -4,11 +4,18 @@
 #include "general_design/FrmGenDesign.h"
 #include "hydrology/FrmUSGSRegression.h"
 #include "hydrology/FrmVoskRunoffChart.h"
+#include "hydrology/PrtUSGSResults.h"
+#include "hydrology/PrtVoskRunoffChart.h"
 #include "hydrology/USGS.h"
 #include "hydrology/VoskRunoffChart.h"
 #include "hydrology/frmUSGSMavo1987.h"
+#include "hydrology/modPrtMavo1987.h"
 #include "hydrology/modUSGSMavo1987.h"
 #include "platform/ErrorReport.h"
+#include "platform/ReportJob.h"
+#include "project_file/USGSMavo1987Info.h"
+#include "project_file/USGSRunoffInfo.h"
+#include "project_file/VoskRunoffChartInfo.h"
 #include "tailwater/FrmTailwaterQDepth.h"
 
 namespace HydrologyWiring {
@@ -20,6 +27,9 @@ Wiring::Step InitializeRunoffChart(StartUpMod::LoadedWindows& w) {
                 w.voskRunoffChart = new FrmVoskRunoffChart(main.MdiArea());
                 w.voskRunoffChart->Initialize();
                 w.voskRunoffChart->SetHelpPage(RunoffChartHelpPage);
+                w.voskRunoffChart->SetPrintReport([] {
+                    PrintReport(PrtVoskRunoffChart::PrintVoskRunoffChart, ErrorStyle::Titled);
+                });
                 MDIFrmMain::Bind(main.mnuVoskRunoffChart, [&w] { w.voskRunoffChart->StartUp(); });
             }};
 }
@@ -38,6 +48,8 @@ Wiring::Step InitializeUSGSRegressionWindow(StartUpMod::LoadedWindows& w) {
                 w.usgsRegression = new FrmUSGSRegression(main.MdiArea());
                 w.usgsRegression->Initialize();
                 w.usgsRegression->SetHelpPage(USGSRegressionHelpPage);
+                w.usgsRegression->SetPrintReport(
+                    [] { PrintReport(PrtUSGSResults::PrintUSGSResults, ErrorStyle::Titled); });
                 MDIFrmMain::Bind(main.mnuUSGSRegression, [&w] { w.usgsRegression->StartUp(); });
             }};
 }
@@ -48,6 +60,10 @@ Wiring::Step InitializeMavo1987Window(StartUpMod::LoadedWindows& w) {
                 w.usgsMavo1987 = new frmUSGSMavo1987(main.MdiArea());
                 w.usgsMavo1987->Initialize();
                 w.usgsMavo1987->SetHelpPage(Mavo1987HelpPage);
+                // This report shows its errors number first.
+                w.usgsMavo1987->SetPrintReport([] {
+                    PrintReport(modPrtMavo1987::PrintReport, ErrorStyle::NumberFirstTitled);
+                });
                 MDIFrmMain::Bind(main.mnuUSGSMavo1987, [&w] {
                     RunUserAction(ErrorStyle::NumberFirstTitled,
                                   [&w] { w.usgsMavo1987->StartUp(); });
@@ -65,6 +81,18 @@ Wiring::Step ClearUSGSRegression(StartUpMod::LoadedWindows& w) {
 
 Wiring::Step ClearMavo1987(StartUpMod::LoadedWindows& w) {
     return {"frmUSGSMavo1987.ClearData", [&w] { w.usgsMavo1987->ClearData(); }};
+}
+
+Wiring::Section SectionRunoffChart() {
+    return {2, {FileHandling::WriteVoskRunoffChartInfo, FileHandling::ReadVoskRunoffChartInfo}};
+}
+
+Wiring::Section SectionUSGSRegression() {
+    return {3, {FileHandling::WriteUSGSRunoffInfo, FileHandling::ReadUSGSRunoffInfo}};
+}
+
+Wiring::Section SectionMavo1987() {
+    return {4, {FileHandling::WriteUSGSMavo1987Info, FileHandling::ReadUSGSMavo1987Info}};
 }
 
 void HandOverToQDepthWindow(const StartUpMod::LoadedWindows& w) {

@@ -88,6 +88,9 @@ ProjectFileFormat::SectionTable ProjectSections() {
     ProjectFileFormat::SectionTable table;
     for (const Wiring::Section& section : {
              SiteIdentificationWiring::Section(),
+             HydrologyWiring::SectionRunoffChart(),
+             HydrologyWiring::SectionUSGSRegression(),
+             HydrologyWiring::SectionMavo1987(),
              StandardDesignsWiring::Section(),
              TaperedInletWiring::Section(),
              DropInletWiring::Section(),
