@@ -282,8 +282,12 @@ void frmScourHoleDesign::GetTWDesignQ(DesignQTWList& Rows, int& ErrFlag, std::st
 
 int frmScourHoleDesign::DesignDataCheck() {
     const std::string name = "the \"Culvert Diameter or Span\"";
-    InputChecks::NumberCheck span = InputChecks::TypedNumber(
-        "txtNEScourHoleCulvertDiam(0)", Trimmed(txtNEScourHoleCulvertDiam[0]), name, name);
+    InputChecks::NumberCheck span;
+    span.field = "txtNEScourHoleCulvertDiam(0)";
+    span.text = Trimmed(txtNEScourHoleCulvertDiam[0]);
+    span.required = "A value is required for " + name + ".";
+    span.notNumeric = "The value entered for " + name +
+                      " can not be evaluated as a number. Please re-enter " + name + ".";
     span.rules.push_back({InputChecks::Positive, "\"Culvert Diameter or Span\" must be > 0."});
     const InputChecks::Outcome outcome = InputChecks::Check({&span, 1});
     if (outcome.failure) {
