@@ -73,8 +73,8 @@ void PrintDesignTables(TwipsPrinter& printer, float& y, const ScourHoleContents&
     PrintTable(printer, y, SetDimensionsHeader(), GetDimensions(contents, design));
     y += 100;
     PrintTable(printer, y, SetRiprapSizeHeader(), GetRiprapSizes(contents, design));
-    y += 50;
-    y += 100;
+    // The thickness table stands a little further off than the size table.
+    y += 50 + 100;
     PrintTable(printer, y, SetRiprapThicknessHeader(), GetRiprapThicknesses(contents, design));
 }
 

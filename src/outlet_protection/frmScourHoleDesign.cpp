@@ -24,9 +24,21 @@ Widget* Place(Widget* widget, double left, double top, double width, double heig
     return widget;
 }
 
-QLabel* Caption(QWidget* parent, const char* caption, double left, double top, double width) {
-    // Captions are laid out for the original font; a little slack keeps them whole.
-    return Place(new QLabel(caption, parent), left, top - 30, width + 400, 255);
+// Captions take the width of their text in the window's font; one before a
+// box ends just left of it, one after a box starts just right of it.
+QLabel* CaptionEndingAt(QWidget* parent, const char* caption, double right, double top) {
+    auto* label = new QLabel(caption, parent);
+    label->adjustSize();
+    label->move(Screen::TwipsToPixelsX(right - 60) - label->width(),
+                Screen::TwipsToPixelsY(top + 30));
+    return label;
+}
+
+QLabel* CaptionFrom(QWidget* parent, const char* caption, double left, double top) {
+    auto* label = new QLabel(caption, parent);
+    label->adjustSize();
+    label->move(Screen::TwipsToPixelsX(left), Screen::TwipsToPixelsY(top + 30));
+    return label;
 }
 
 QLabel* ValueLabel(QWidget* parent, double left, double top, double width) {
@@ -89,15 +101,15 @@ frmScourHoleDesign* frmScourHoleDesign::Instance() {
 }
 
 void frmScourHoleDesign::BuildDesignQsFrame() {
-    FraDesignQs = Place(new QGroupBox("Design Parameters", this), 120, 120, 8850, 1185);
-    Caption(FraDesignQs, "Design Q (cfs)", 600, 405, 1005);
-    txtDesignQ[0] = Place(new QLineEdit(FraDesignQs), 1680, 360, 1335, 285);
-    Caption(FraDesignQs, "Culvert Diameter or Span (ft)", 3360, 400, 1995);
-    txtNEScourHoleCulvertDiam[0] = Place(new QLineEdit(FraDesignQs), 5520, 360, 1335, 285);
-    Caption(FraDesignQs, "Tailwater Depth (ft)", 240, 765, 1350);
-    txtTailwaterDepth[0] = Place(new QLineEdit(FraDesignQs), 1680, 720, 1335, 285);
+    FraDesignQs = Place(new QGroupBox("Design Parameters", this), 120, 120, 9600, 1185);
+    CaptionEndingAt(FraDesignQs, "Design Q (cfs)", 2400, 360);
+    txtDesignQ[0] = Place(new QLineEdit(FraDesignQs), 2400, 360, 1335, 285);
+    CaptionEndingAt(FraDesignQs, "Culvert Diameter or Span (ft)", 7500, 360);
+    txtNEScourHoleCulvertDiam[0] = Place(new QLineEdit(FraDesignQs), 7500, 360, 1335, 285);
+    CaptionEndingAt(FraDesignQs, "Tailwater Depth (ft)", 2400, 720);
+    txtTailwaterDepth[0] = Place(new QLineEdit(FraDesignQs), 2400, 720, 1335, 285);
     CmdComputeTWDepths =
-        Place(new QPushButton("Compute TW Depth", FraDesignQs), 3120, 720, 1875, 330);
+        Place(new QPushButton("Compute TW Depth", FraDesignQs), 3960, 700, 2200, 330);
     CmdComputeTWDepths->setEnabled(false);
 }
 
@@ -107,11 +119,8 @@ void frmScourHoleDesign::BuildDimensionsFrame(int design) {
         new QGroupBox(half ? "Scour Hole Dimensions: For scour hole depressed 1/2 the culvert span"
                            : "Scour Hole Dimensions: For scour hole depressed the culvert span",
                       this),
-        120, half ? 1920 : 4320, 10935, half ? 2295 : 2415);
+        120, half ? 1920 : 4320, 11400, half ? 2295 : 2415);
     fraNEScourDims[design] = frame;
-    const double letter = half ? 720 : 840;
-    const double value = half ? 1200 : 1320;
-    const double word = half ? 2640 : 2760;
     struct Row {
         const char* letter;
         const char* word;
@@ -123,20 +132,20 @@ void frmScourHoleDesign::BuildDimensionsFrame(int design) {
                         {"F (ft)", "basin depression", &lblFDim}};
     for (int r = 0; r < 4; ++r) {
         const double top = 360 + 360 * r;
-        Caption(frame, rows[r].letter, letter, top, 330);
-        (*rows[r].label)[design] = ValueLabel(frame, value, top, 1335);
-        Caption(frame, rows[r].word, word, top, 1695);
+        CaptionEndingAt(frame, rows[r].letter, 1200, top);
+        (*rows[r].label)[design] = ValueLabel(frame, 1200, top, 1335);
+        CaptionFrom(frame, rows[r].word, 2640, top);
     }
     const double lower = half ? 1320 : 1440;
-    Caption(frame, "Calculated Riprap Size, D-50, (ft)", half ? 5400 : 5280, 360, 2310);
-    lblCalcD50[design] = ValueLabel(frame, 7800, 360, 1575);
-    Caption(frame, "Recommended Riprap Size,  D-50", 5280, 720, 2415);
-    lblRecD50[design] = ValueLabel(frame, 7800, 720, half ? 1815 : 2055);
-    Caption(frame, "Calculated Riprap Thickness, D (ft)", 5160, lower, 2475);
-    lblCalcD[design] = ValueLabel(frame, 7800, lower, 1575);
-    Caption(frame, "Recommended Riprap Thickness, D (ft)", 4800, lower + 360, 2805);
-    lblRecD[design] = ValueLabel(frame, 7800, lower + 360, half ? 1695 : 1575);
-    cmdPlotDesign[design] = Place(new QPushButton("Plot Design", frame), letter, 1800, 1815, 330);
+    CaptionEndingAt(frame, "Calculated Riprap Size, D-50, (ft)", 9000, 360);
+    lblCalcD50[design] = ValueLabel(frame, 9000, 360, 1575);
+    CaptionEndingAt(frame, "Recommended Riprap Size,  D-50", 9000, 720);
+    lblRecD50[design] = ValueLabel(frame, 9000, 720, 2055);
+    CaptionEndingAt(frame, "Calculated Riprap Thickness, D (ft)", 9000, lower);
+    lblCalcD[design] = ValueLabel(frame, 9000, lower, 1575);
+    CaptionEndingAt(frame, "Recommended Riprap Thickness, D (ft)", 9000, lower + 360);
+    lblRecD[design] = ValueLabel(frame, 9000, lower + 360, 2055);
+    cmdPlotDesign[design] = Place(new QPushButton("Plot Design", frame), 1200, 1860, 1815, 330);
     cmdPlotDesign[design]->setEnabled(false);
 }
 
@@ -158,7 +167,7 @@ void frmScourHoleDesign::SetShowPlot(std::function<void(int design)> show) {
 }
 
 void frmScourHoleDesign::Initialize() {
-    PlaceTwips(200, 200, 11685, 9975);
+    PlaceTwips(200, 200, 11900, 7300);
 }
 
 void frmScourHoleDesign::Display() {
