@@ -193,6 +193,11 @@ void Mavo1987Window::SetQ(int row, const std::string& text) {
     qs[row] = text;
 }
 
+void ScourHoleWindow::SetText(Item item, int index, const std::string& text) {
+    Require(Inside(index, ScourHoleRecords::NumIndexes));
+    texts[item][static_cast<size_t>(index)] = text;
+}
+
 Outcome Read(std::string_view bytes) {
     Outcome outcome;
     ProjectFileFormat::SectionTable sections;
@@ -222,6 +227,9 @@ Outcome Read(std::string_view bytes) {
                            }});
     sections.Register(11, {{}, [&outcome](FieldReader& in) {
                                GeneralDesignRecords::ReadRecord(in, outcome.generalDesign);
+                           }});
+    sections.Register(12, {{}, [&outcome](FieldReader& in) {
+                               ScourHoleRecords::ReadRecord(in, outcome.scourHole);
                            }});
     FieldReader in(bytes);
     try {

@@ -2,6 +2,7 @@
 
 #include "project_file/DropInletRecords.h"
 #include "project_file/GeneralDesignRecords.h"
+#include "project_file/ScourHoleRecords.h"
 #include "project_file/SiteIDRecords.h"
 #include "project_file/StandardDesignsRecords.h"
 #include "project_file/TaperedInletRecords.h"
@@ -207,6 +208,16 @@ struct Mavo1987Window final : USGSMavo1987Records::Target {
     void SetQ(int row, const std::string& text) override;
 };
 
+// The NE Scour Hole Design window: the texts of each item's elements 0 and 1.
+// It aborts the program when the reader passes any other index.
+struct ScourHoleWindow final : ScourHoleRecords::Target {
+    using Item = ScourHoleRecords::Item;
+
+    std::map<Item, std::array<std::string, ScourHoleRecords::NumIndexes>> texts;
+
+    void SetText(Item item, int index, const std::string& text) override;
+};
+
 enum class Result {
     Refused,  // not a project file, or another units edition
     Failed,   // the read ended early; `error` says why
@@ -224,6 +235,7 @@ struct Outcome {
     DropInletWindow dropInlet;
     GeneralDesignWindow generalDesign;
     StandardDesignsWindow standardDesigns;
+    ScourHoleWindow scourHole;
 };
 
 Outcome Read(std::string_view bytes);

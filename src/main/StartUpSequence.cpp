@@ -9,6 +9,7 @@
 #include "main/HydraulicsWiring.h"
 #include "main/HydrologyWiring.h"
 #include "main/RiprapBasinWiring.h"
+#include "main/ScourHoleWiring.h"
 #include "main/SiteIdentificationWiring.h"
 #include "main/StandardDesignsWiring.h"
 #include "main/TailwaterWiring.h"
@@ -57,6 +58,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
     steps.push_back(TaperedInletWiring::Initialize(w));
     steps.push_back(DropInletWiring::Initialize(w));
     // plunge basin table; scour hole and plunge basin windows
+    steps.push_back(ScourHoleWiring::Initialize(w));
     // brink-depth curves, riprap tables and the riprap basin window
     steps.push_back(RiprapBasinWiring::InitBrinkDepthCurves());
     steps.push_back(RiprapBasinWiring::InitializeHec14Tables());
@@ -79,6 +81,7 @@ std::vector<Step> ClearSteps(LoadedWindows& w) {
         TaperedInletWiring::Clear(w),
         DropInletWiring::Clear(w),
         GeneralDesignWiring::Clear(w),
+        ScourHoleWiring::Clear(w),
     };
     // clang-format on
 }
@@ -95,6 +98,7 @@ ProjectFileFormat::SectionTable ProjectSections() {
              TaperedInletWiring::Section(),
              DropInletWiring::Section(),
              GeneralDesignWiring::Section(),
+             ScourHoleWiring::Section(),
          }) {
         table.Register(section.number, section.handlers);
     }

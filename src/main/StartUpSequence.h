@@ -18,6 +18,8 @@ class TailwaterChannel;
 class FrmVSHAStandardDesigns;
 class FrmTaperedInletDesign;
 class FrmDropInletDesign;
+class frmScourHoleDesign;
+class frmNEScourDesignPlot;
 
 namespace StartUpMod {
 
@@ -38,6 +40,8 @@ struct LoadedWindows {
     FrmVSHAStandardDesigns* standardDesigns = nullptr;
     FrmTaperedInletDesign* taperedInlet = nullptr;
     FrmDropInletDesign* dropInlet = nullptr;
+    frmScourHoleDesign* scourHole = nullptr;
+    frmNEScourDesignPlot* scourHolePlot = nullptr;
     ~LoadedWindows();
 };
 

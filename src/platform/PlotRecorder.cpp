@@ -6,6 +6,7 @@ PlotRecorder::PlotRecorder(const PrinterMetrics& metrics, const PrinterFont& fon
 void PlotRecorder::Clear() {
     list_.texts.clear();
     list_.lines.clear();
+    list_.arcs.clear();
     Changed();
 }
 
@@ -33,5 +34,11 @@ void PlotRecorder::Line(float x1, float y1, float x2, float y2, const QColor& co
     list_.lines.push_back({x1, y1, x2, y2, drawWidth_, drawStyle_, color});
     x_ = x2;
     y_ = y2;
+    Changed();
+}
+
+void PlotRecorder::Arc(float cx, float cy, float radius, float startAngle, float endAngle) {
+    list_.arcs.push_back(
+        {cx, cy, radius, startAngle, endAngle, drawWidth_, drawStyle_, foreColor_});
     Changed();
 }

@@ -33,6 +33,7 @@ public:
     void Print(const QString& text) override;
     void Line(float x1, float y1, float x2, float y2) override;
     void Line(float x1, float y1, float x2, float y2, const QColor& color) override;
+    void Arc(float cx, float cy, float radius, float startAngle, float endAngle) override;
 
 protected:
     // Called after every change of the display list.

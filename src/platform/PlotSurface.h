@@ -35,4 +35,9 @@ public:
     // A straight line; the current point moves to its end.
     virtual void Line(float x1, float y1, float x2, float y2) = 0;
     virtual void Line(float x1, float y1, float x2, float y2, const QColor& color) = 0;
+    // A circular arc in the fore colour about (cx, cy), from the start angle to
+    // the end angle in radians, counterclockwise as seen (0 along +x, pi/2
+    // straight up); an end below the start runs on through 0. The current
+    // point stays where it was.
+    virtual void Arc(float cx, float cy, float radius, float startAngle, float endAngle) = 0;
 };

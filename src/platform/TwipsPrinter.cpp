@@ -6,7 +6,7 @@ void TwipsPrinter::SetOrientation(PageOrientation orientation) {
     orientation_ = orientation;
     if (pageOpen_) {
         PrintedPage& page = document_.pages.back();
-        if (page.texts.empty() && page.lines.empty()) {
+        if (page.texts.empty() && page.lines.empty() && page.arcs.empty()) {
             page.orientation = orientation;
         }
     }
@@ -52,9 +52,14 @@ void TwipsPrinter::Line(float x1, float y1, float x2, float y2, const QColor& co
     y_ = y2;
 }
 
+void TwipsPrinter::Arc(float cx, float cy, float radius, float startAngle, float endAngle) {
+    Page().arcs.push_back(
+        {cx, cy, radius, startAngle, endAngle, drawWidth_, drawStyle_, foreColor_});
+}
+
 void TwipsPrinter::NewPage() {
     Page();
-    document_.pages.push_back({orientation_, {}, {}});
+    document_.pages.push_back({orientation_, {}, {}, {}});
     x_ = 0;
     y_ = 0;
 }
@@ -75,7 +80,7 @@ void TwipsPrinter::KillDoc() {
 
 PrintedPage& TwipsPrinter::Page() {
     if (!pageOpen_) {
-        document_.pages.push_back({orientation_, {}, {}});
+        document_.pages.push_back({orientation_, {}, {}, {}});
         pageOpen_ = true;
     }
     return document_.pages.back();

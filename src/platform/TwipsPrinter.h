@@ -38,10 +38,23 @@ struct PrintedLine {
     QColor color;
 };
 
+// Angles in radians, counterclockwise as seen from 0 along +x.
+struct PrintedArc {
+    float cx = 0;
+    float cy = 0;
+    float radius = 0;
+    float startAngle = 0;
+    float endAngle = 0;
+    int width = 1; // in pixels of the output device
+    DrawStyle style = DrawStyle::Solid;
+    QColor color;
+};
+
 struct PrintedPage {
     PageOrientation orientation = PageOrientation::Portrait;
     std::vector<PrintedText> texts;
     std::vector<PrintedLine> lines;
+    std::vector<PrintedArc> arcs;
 };
 
 struct PrintedDocument {
@@ -114,6 +127,7 @@ public:
     // moves to its end.
     void Line(float x1, float y1, float x2, float y2) override;
     void Line(float x1, float y1, float x2, float y2, const QColor& color) override;
+    void Arc(float cx, float cy, float radius, float startAngle, float endAngle) override;
 
     // Ends the page; drawing goes on at the top of the next one.
     void NewPage();

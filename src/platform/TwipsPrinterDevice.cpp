@@ -9,11 +9,14 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
 constexpr double TwipsPerPoint = 20.0;
+constexpr double Pi = 3.14159265358979;
+constexpr double DegreesPerRadian = 180.0 / Pi;
 
 QString DeviceFamily(const QString& name) {
     if (name.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0) {
@@ -47,14 +50,14 @@ QList<qreal> DashTwips(DrawStyle style) {
     }
 }
 
-QPen LinePen(const PrintedLine& line, double pixelsPerTwip) {
-    QPen pen(line.color);
-    pen.setWidth(line.width);
+QPen LinePen(const QColor& color, int width, DrawStyle style, double pixelsPerTwip) {
+    QPen pen(color);
+    pen.setWidth(width);
     pen.setCapStyle(Qt::RoundCap);
-    QList<qreal> dashes = DashTwips(line.style);
+    QList<qreal> dashes = DashTwips(style);
     if (!dashes.isEmpty()) {
         // Qt counts dash lengths in pen widths.
-        double unit = pixelsPerTwip / std::max(line.width, 1);
+        double unit = pixelsPerTwip / std::max(width, 1);
         for (qreal& d : dashes) {
             d *= unit;
         }
@@ -74,8 +77,23 @@ void PaintPage(QPainter& painter, const PrintedPage& page) {
         if (line.style == DrawStyle::Transparent) {
             continue;
         }
-        painter.setPen(LinePen(line, sx));
+        painter.setPen(LinePen(line.color, line.width, line.style, sx));
         painter.drawLine(QPointF(line.x1 * sx, line.y1 * sy), QPointF(line.x2 * sx, line.y2 * sy));
+    }
+    for (const PrintedArc& arc : page.arcs) {
+        if (arc.style == DrawStyle::Transparent) {
+            continue;
+        }
+        painter.setPen(LinePen(arc.color, arc.width, arc.style, sx));
+        const QRectF box((arc.cx - arc.radius) * sx, (arc.cy - arc.radius) * sy,
+                         2 * arc.radius * sx, 2 * arc.radius * sy);
+        double span = arc.endAngle - arc.startAngle;
+        if (span < 0) {
+            span += 2 * Pi;
+        }
+        // Qt counts angles in sixteenths of a degree, counterclockwise as seen.
+        painter.drawArc(box, static_cast<int>(std::lround(arc.startAngle * DegreesPerRadian * 16)),
+                        static_cast<int>(std::lround(span * DegreesPerRadian * 16)));
     }
     for (const PrintedText& text : page.texts) {
         QFont font = DeviceFont(text.font);

@@ -6,6 +6,7 @@ set(PROJECT_FILE_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/GeneralDesignRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProjectFileFormat.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordWriter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScourHoleRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SiteIDRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StandardDesignsRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TaperedInletRecords.cpp

@@ -98,4 +98,44 @@ TEST(PlotCanvas, TakesItsSizeInTwipsAndPaintsTheList) {
     EXPECT_EQ(image.pixelColor(150, 100), QColor(Qt::white));
 }
 
+TEST(PlotCanvas, PaintsAnArcCounterclockwiseFromItsStartToItsEnd) {
+    PlotCanvas canvas;
+    canvas.resize(300, 300);
+    canvas.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&canvas));
+    canvas.Clear();
+    PlotSurface& surface = canvas.Surface();
+    surface.SetDrawWidth(4);
+    surface.SetForeColor(QColor(255, 0, 0));
+    const float cx = static_cast<float>(Screen::PixelsToTwipsX(150));
+    const float cy = static_cast<float>(Screen::PixelsToTwipsY(150));
+    const float r = static_cast<float>(Screen::PixelsToTwipsX(100));
+    // The upper half only: from +x through straight up to -x.
+    surface.Arc(cx, cy, r, 0.0f, 3.14159265f);
+    // From 315 degrees on through 0 to 45: the right-hand quarter.
+    surface.Arc(cx, cy, r / 2, 5.49778714f, 0.78539816f);
+    ASSERT_EQ(canvas.DisplayList().arcs.size(), 2u);
+    EXPECT_EQ(canvas.DisplayList().arcs[0].color, QColor(255, 0, 0));
+    QImage image = canvas.grab().toImage();
+    EXPECT_EQ(image.pixelColor(150, 50), QColor(255, 0, 0));  // top of the big arc
+    EXPECT_EQ(image.pixelColor(150, 250), QColor(Qt::white)); // its bottom is not drawn
+    EXPECT_EQ(image.pixelColor(200, 150), QColor(255, 0, 0)); // the small arc's +x point
+    EXPECT_EQ(image.pixelColor(100, 150), QColor(Qt::white)); // its -x point is not drawn
+
+    canvas.Clear();
+    EXPECT_TRUE(canvas.DisplayList().arcs.empty());
+}
+
+TEST(TwipsPrinter, RecordsArcsWithThePenOfTheMoment) {
+    TwipsPrinter printer(metrics);
+    printer.SetDrawWidth(3);
+    printer.Arc(1000, 2000, 500, 0.5f, 1.5f);
+    const PrintedPage& page = printer.Document().pages.at(0);
+    ASSERT_EQ(page.arcs.size(), 1u);
+    EXPECT_EQ(page.arcs[0].cx, 1000);
+    EXPECT_EQ(page.arcs[0].radius, 500);
+    EXPECT_EQ(page.arcs[0].endAngle, 1.5f);
+    EXPECT_EQ(page.arcs[0].width, 3);
+}
+
 } // namespace

@@ -1,5 +1,5 @@
-#include "GoldenFiles.h"
 #include "CatalogueFixture.h"
+#include "GoldenFiles.h"
 #include "ProjectFixture.h"
 #include "inlets/FrmTaperedInletDesign.h"
 #include "project_file/TaperedInletRecords.h"

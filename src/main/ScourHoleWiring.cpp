@@ -1,0 +1,46 @@
+#include "main/ScourHoleWiring.h"
+
+#include "app/MDIFrmMain.h"
+#include "general_design/TailwaterChannel.h"
+#include "outlet_protection/PrtNEScourHole.h"
+#include "outlet_protection/ScourHolePlanView.h"
+#include "outlet_protection/frmNEScourDesignPlot.h"
+#include "outlet_protection/frmScourHoleDesign.h"
+#include "platform/ReportJob.h"
+#include "project_file/ScourHoleInfo.h"
+
+namespace ScourHoleWiring {
+
+Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
+    return {"frmScourHoleDesign.Initialize", [&w] {
+                MDIFrmMain& main = *w.main;
+                w.scourHole = new frmScourHoleDesign(main.MdiArea());
+                w.scourHole->Initialize();
+                w.scourHole->SetHelpPage(HelpPage);
+                w.scourHole->SetTailwaterChannel(w.tailwaterChannel.get());
+                w.scourHole->SetPrintReport(
+                    [] { PrintReport(PrtNEScourHole::PrintNEScourHole, ErrorStyle::Titled); });
+                w.scourHolePlot = new frmNEScourDesignPlot(&main);
+                w.scourHolePlot->SetPrintPlot([](const ScourHolePlotDesign& design) {
+                    PrintReport(
+                        [&design](TwipsPrinter& printer) {
+                            ScourHolePlot::PrintScourHolePlot(printer, design);
+                        },
+                        ErrorStyle::Titled);
+                });
+                w.scourHole->SetShowPlot([&w](int design) {
+                    w.scourHolePlot->ShowDesign(w.scourHole->PlotDesign(design));
+                });
+                MDIFrmMain::Bind(main.mnuErosionScourHole, [&w] { w.scourHole->Display(); });
+            }};
+}
+
+Wiring::Step Clear(StartUpMod::LoadedWindows& w) {
+    return {"frmScourHoleDesign.ClearAllData", [&w] { w.scourHole->ClearAllData(); }};
+}
+
+Wiring::Section Section() {
+    return {12, {FileHandling::WriteNEScourHoleInfo, FileHandling::ReadNEScourHoleInfo}};
+}
+
+} // namespace ScourHoleWiring
