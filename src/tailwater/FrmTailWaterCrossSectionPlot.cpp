@@ -165,11 +165,11 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     for (int k = 0; k <= nX; ++k) {
         const float tx = left + static_cast<float>(k) * dx;
         surface.Line(tx, SH - (bottom - th0 / 2 + 25), tx, SH - top);
-        if (style.minorTicks && k < nX) {
-            PlotDrawing::StationTicks(surface, tx, dx, SH - bottom, SH - top);
-        }
     }
     surface.SetDrawStyle(DrawStyle::Solid);
+    if (style.minorTicks) {
+        PlotDrawing::StationTicks(surface, left, dx, nX, SH - bottom, SH - top);
+    }
 
     const float dy = (top - bottom) / static_cast<float>(nY);
     const float de = (L.YAxisMax - L.YAxisMin) / static_cast<float>(nY);
@@ -187,11 +187,11 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     for (int k = 0; k <= nY; ++k) {
         const float ty = SH - (bottom + static_cast<float>(k) * dy);
         surface.Line(left - 0.8f * tw0, ty, right + 0.8f * tw0, ty);
-        if (style.minorTicks && k < nY) {
-            PlotDrawing::LevelTicks(surface, ty, -dy, left, right);
-        }
     }
     surface.SetDrawStyle(DrawStyle::Solid);
+    if (style.minorTicks) {
+        PlotDrawing::LevelTicks(surface, SH - bottom, -dy, nY, left, right);
+    }
     const float datum = SH - h(section.MinElevation);
     surface.Line(left - 0.8f * tw0, datum, right + 0.8f * tw0, datum);
 

@@ -121,11 +121,11 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     for (int k = 0; k <= nQ; ++k) {
         const float start = k % 2 == 0 ? yB + 0.5f * th0 - 25 : yB + 1.7f * th0 - 50;
         surface.Line(tickX[k], start, tickX[k], yT);
-        if (style.minorTicks && k < nQ) {
-            PlotDrawing::StationTicks(surface, tickX[k], dx, yB, yT);
-        }
     }
     surface.SetDrawStyle(DrawStyle::Solid);
+    if (style.minorTicks) {
+        PlotDrawing::StationTicks(surface, left, dx, nQ, yB, yT);
+    }
 
     const float dy = (hT - hB) / static_cast<float>(nE);
     const float de = eRange / static_cast<float>(nE);
@@ -141,13 +141,13 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     const float x1 = left - 0.8f * tw0;
     const float x2 = right + 0.8f * tw0;
     surface.SetDrawStyle(style.horizontalGrid);
-    for (size_t m = 0; m < tickH.size(); ++m) {
-        surface.Line(x1, H - tickH[m], x2, H - tickH[m]);
-        if (style.minorTicks && m + 1 < tickH.size()) {
-            PlotDrawing::LevelTicks(surface, H - tickH[m], -dy, left, right);
-        }
+    for (float tick : tickH) {
+        surface.Line(x1, H - tick, x2, H - tick);
     }
     surface.SetDrawStyle(DrawStyle::Solid);
+    if (style.minorTicks) {
+        PlotDrawing::LevelTicks(surface, yB, -dy, nE, left, right);
+    }
     const float bottomLine = py(rows[0].Elevation);
     surface.Line(x1, bottomLine, x2, bottomLine);
 

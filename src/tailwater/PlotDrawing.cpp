@@ -23,19 +23,29 @@ void PrintInColor(PlotSurface& surface, float x, float y, const QString& text,
     surface.SetForeColor(Qt::black);
 }
 
-void StationTicks(PlotSurface& surface, float x, float step, float bottom, float top) {
-    for (int j = 1; j <= MinorTicks; ++j) {
-        const auto tx = static_cast<float>(x + j * (static_cast<double>(step) / 10));
-        surface.Line(tx, bottom + HalfTick, tx, bottom - HalfTick);
-        surface.Line(tx, top + HalfTick, tx, top - HalfTick);
+void StationTicks(PlotSurface& surface, float x0, float step, int intervals, float bottom,
+                  float top) {
+    surface.SetDrawStyle(DrawStyle::Solid);
+    for (int k = 0; k < intervals; ++k) {
+        const float x = x0 + static_cast<float>(k) * step;
+        for (int j = 1; j <= MinorTicks; ++j) {
+            const auto tx = static_cast<float>(x + j * (static_cast<double>(step) / 10));
+            surface.Line(tx, bottom + HalfTick, tx, bottom - HalfTick);
+            surface.Line(tx, top + HalfTick, tx, top - HalfTick);
+        }
     }
 }
 
-void LevelTicks(PlotSurface& surface, float y, float step, float left, float right) {
-    for (int j = 1; j <= MinorTicks; ++j) {
-        const auto ty = static_cast<float>(y + j * (static_cast<double>(step) / 10));
-        surface.Line(left - HalfTick, ty, left + HalfTick, ty);
-        surface.Line(right - HalfTick, ty, right + HalfTick, ty);
+void LevelTicks(PlotSurface& surface, float y0, float step, int intervals, float left,
+                float right) {
+    surface.SetDrawStyle(DrawStyle::Solid);
+    for (int k = 0; k < intervals; ++k) {
+        const float y = y0 + static_cast<float>(k) * step;
+        for (int j = 1; j <= MinorTicks; ++j) {
+            const auto ty = static_cast<float>(y + j * (static_cast<double>(step) / 10));
+            surface.Line(left - HalfTick, ty, left + HalfTick, ty);
+            surface.Line(right - HalfTick, ty, right + HalfTick, ty);
+        }
     }
 }
 

@@ -138,31 +138,43 @@ TEST_F(PrintedRatingCurve, TheCurveIsRedAndFourWide) {
     EXPECT_EQ(bottom[0].width, 2);
 }
 
-// Dashed discharge grid lines and dotted elevation ones, 2 wide, with nine
-// minor ticks in every interval across both edges, none after the last tick.
+// Dashed discharge grid lines and dotted elevation ones, 2 wide, and nine
+// solid minor ticks in every interval across all four edges, none after the
+// last major tick.
 TEST_F(PrintedRatingCurve, GridLinesAndMinorTicks) {
     Print();
     auto dashed = Lines([](const PrintedLine& l) { return l.style == DrawStyle::Dash; });
-    ASSERT_EQ(dashed.size(), 11u + 10u * 9u * 2u);
-    for (const PrintedLine& line : dashed) {
-        EXPECT_EQ(line.width, 2);
-    }
-    // Grid line 0 from 25 above its upper-row label (9520 + 115); then the
-    // first interval's ticks at 2000 + 111.2 j / 10... across the bottom and top.
+    ASSERT_EQ(dashed.size(), 11u);
+    // From 25 above an upper-row label (9520 + 115), 50 above a lower-row
+    // one (9520 + 1.7 x 230), to the top.
     ExpectLine(dashed[0], 2000, 9610, 2000, 2000);
-    ExpectLine(dashed[1], 2111.2, 9570, 2111.2, 9470);
-    ExpectLine(dashed[2], 2111.2, 2050, 2111.2, 1950);
-    // Grid line 1 from 50 above its lower-row label (9520 + 1.7 x 230).
-    ExpectLine(dashed[19], 3112, 9861, 3112, 2000);
+    ExpectLine(dashed[1], 3112, 9861, 3112, 2000);
     ExpectLine(dashed.back(), 13120, 9610, 13120, 2000);
-
     auto dotted = Lines([](const PrintedLine& l) { return l.style == DrawStyle::Dot; });
-    ASSERT_EQ(dotted.size(), 10u + 9u * 9u * 2u);
+    ASSERT_EQ(dotted.size(), 10u);
     ExpectLine(dotted[0], 1920, 9520, 13200, 9520);
-    // 7520 / 9 / 10 = 83.556 above the bottom edge, across the left and right.
-    ExpectLine(dotted[1], 1950, 9436.444, 2050, 9436.444);
-    ExpectLine(dotted[2], 13070, 9436.444, 13170, 9436.444);
     ExpectLine(dotted.back(), 1920, 2000, 13200, 2000);
+
+    auto stationTicks = Lines([](const PrintedLine& l) {
+        return l.style == DrawStyle::Solid && l.x1 == l.x2 && l.y1 - l.y2 == 100;
+    });
+    ASSERT_EQ(stationTicks.size(), 10u * 9u * 2u);
+    ExpectLine(stationTicks[0], 2111.2, 9570, 2111.2, 9470);
+    ExpectLine(stationTicks[1], 2111.2, 2050, 2111.2, 1950);
+    EXPECT_NEAR(stationTicks.back().x1, 13120 - 111.2, 0.05);
+    // 7520 / 9 / 10 = 83.556 above the bottom edge, across the left and right.
+    auto levelTicks = Lines([](const PrintedLine& l) {
+        return l.style == DrawStyle::Solid && l.y1 == l.y2 && l.x2 - l.x1 == 100;
+    });
+    ASSERT_EQ(levelTicks.size(), 9u * 9u * 2u);
+    ExpectLine(levelTicks[0], 1950, 9436.444, 2050, 9436.444);
+    ExpectLine(levelTicks[1], 13070, 9436.444, 13170, 9436.444);
+    EXPECT_NEAR(levelTicks.back().y1, 2000 + 83.556, 0.05);
+    for (const auto* lines : {&dashed, &dotted, &stationTicks, &levelTicks}) {
+        for (const PrintedLine& line : *lines) {
+            EXPECT_EQ(line.width, 2);
+        }
+    }
 }
 
 TEST_F(PrintedRatingCurve, LabelsAndAxisTitlesAroundTheFrame) {
