@@ -2,6 +2,7 @@
 #include "app/FrmSiteIdentification.h"
 #include "platform/Dialogs.h"
 #include "platform/Printers.h"
+#include "platform/WaitCursor.h"
 #include "tailwater/FrmTailWaterRatingCurve.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -105,6 +107,30 @@ TEST_F(TailwaterPrintExport, ReportsAndPlotsPrintToPdf) {
     EXPECT_EQ(PrintToPdf(windows->tailwaterCrossSection->CmdPrtCrossSectionPlot,
                          "tarnwell-cross-section-plot.pdf"),
               1);
+}
+
+// The PDF file's dialog comes up under the normal pointer at every print
+// button: the hourglass is the print job's, once the file is named.
+TEST_F(TailwaterPrintExport, TheFileDialogShowsTheNormalPointer) {
+    struct PointerWatchingUser : FakeDialogs {
+        std::optional<QString> SaveFileName(const QString& title, const QString& filter,
+                                            const QString& suggestedName) override {
+            hourglass.push_back(WaitCursor::IsShown());
+            return FakeDialogs::SaveFileName(title, filter, suggestedName);
+        }
+        std::vector<bool> hourglass;
+    } watcher;
+    ComputeRating("1");
+    windows->tailwaterCrossSection->CmdPlotXSection->click();
+    for (QPushButton* button : {windows->tailwaterCrossSection->CmdPrintCrossSectionTable,
+                                windows->tailwaterCrossSection->CmdPrtCrossSectionPlot,
+                                windows->tailwaterRatingCurve->CmdPrintTable,
+                                windows->tailwaterRatingCurve->CmdPrintRatingPlot}) {
+        watcher.fileNames.push_back(std::nullopt);
+        button->click();
+    }
+    EXPECT_EQ(watcher.hourglass, std::vector<bool>(4, false));
+    EXPECT_TRUE(watcher.shown.empty());
 }
 
 // Cancelling the PDF file name prints nothing; a file that can not be
