@@ -2,10 +2,16 @@
 
 #include "app/MDIFrmMain.h"
 #include "main/HydrologyWiring.h"
+#include "platform/ReportJob.h"
 #include "tailwater/FrmTailWaterCrossSection.h"
 #include "tailwater/FrmTailWaterCrossSectionChannel.h"
 #include "tailwater/FrmTailWaterRatingCurve.h"
 #include "tailwater/FrmTailwaterQDepth.h"
+#include "tailwater/PrtCrossSectionPlot.h"
+#include "tailwater/PrtTailwaterCrossSectionTable.h"
+#include "tailwater/PrtTailwaterRatingCurvePlot.h"
+#include "tailwater/PrtTailwaterRatingCurveTable.h"
+#include "tailwater/modExportTWRateTable.h"
 
 #include "tailwater/TWXRateCurvePlotMod.h"
 #include "tailwater/TWXSecPlotMod.h"
@@ -34,6 +40,21 @@ Wiring::Step InitializeCrossSection(StartUpMod::LoadedWindows& w) {
                 w.tailwaterCrossSection->SetHelpPage(CrossSectionHelpPage);
                 w.tailwaterChannel =
                     std::make_unique<CrossSectionTailwaterChannel>(*w.tailwaterCrossSection);
+                FrmTailWaterCrossSection& window = *w.tailwaterCrossSection;
+                window.SetPrintTable([&window] {
+                    PrintReport(
+                        [&window](TwipsPrinter& printer) {
+                            PrtTailwaterCrossSectionTable::PrintCrossSectionTable(printer, window);
+                        },
+                        ErrorStyle::Titled);
+                });
+                window.SetPrintPlot([](const ChannelSection& section) {
+                    PrintReport(
+                        [&section](TwipsPrinter& printer) {
+                            PrtCrossSectionPlot::PrintCrossSectionPlot(printer, section);
+                        },
+                        ErrorStyle::Titled);
+                });
                 MDIFrmMain::Bind(main.mnuTailwaterCrossSection,
                                  [&w] { w.tailwaterCrossSection->StartUp(); });
             }};
@@ -46,6 +67,24 @@ Wiring::Step InitializeRatingCurve(StartUpMod::LoadedWindows& w) {
                     new FrmTailWaterRatingCurve(main.MdiArea(), *w.tailwaterCrossSection);
                 w.tailwaterRatingCurve->Initialize();
                 w.tailwaterRatingCurve->SetHelpPage(RatingCurveHelpPage);
+                FrmTailWaterRatingCurve& window = *w.tailwaterRatingCurve;
+                window.SetPrintTable([&window] {
+                    PrintReport(
+                        [&window](TwipsPrinter& printer) {
+                            PrtTailwaterRatingCurveTable::PrintRatingCurveTable(printer, window);
+                        },
+                        ErrorStyle::Titled);
+                });
+                window.SetPrintPlot([](const RatingCurve& curve) {
+                    PrintReport(
+                        [&curve](TwipsPrinter& printer) {
+                            PrtTailwaterRatingCurvePlot::PrintRatingCurvePlot(printer, curve);
+                        },
+                        ErrorStyle::Titled);
+                });
+                window.SetExport([&window](const QString& fileName) {
+                    modExportTWRateTable::ExportTWRateTable(fileName, window.Contents());
+                });
                 MDIFrmMain::Bind(main.mnuTailwaterRatingCurve,
                                  [&w] { w.tailwaterRatingCurve->StartUp(); });
             }};

@@ -47,22 +47,9 @@ void WriteRow(TextExportWriter& out, const std::vector<std::string>& row) {
 
 } // namespace
 
-void WriteSiteHeader(TextExportWriter& out, const SiteIdentity& site) {
-    const std::string fileNumber = Trim(site.fileNumber);
-    const bool byProject = fileNumber.empty();
-    out.ContinuedField("County")
-        .ContinuedField(byProject ? "Project Number" : "File Number")
-        .ContinuedField("Station")
-        .LineEnd();
-    out.ContinuedField(Trim(site.county))
-        .ContinuedField(byProject ? Trim(site.projectNumber) : fileNumber)
-        .ContinuedField(Trim(site.station))
-        .LineEnd();
-}
-
-std::string ExportText(const StandardDesignsContents& contents, const SiteIdentity& site) {
+std::string ExportText(const StandardDesignsContents& contents, const ExportSiteIdentity& site) {
     TextExportWriter out;
-    WriteSiteHeader(out, site);
+    WriteExportSiteHeader(out, site);
     WriteGeneralData(out, contents);
     for (StandardDesignTables::GridNumber grid : StandardDesignTables::ReportOrder) {
         const StandardDesignsContents::GridCells& cells = contents.Grid(grid);

@@ -12,7 +12,6 @@
 #include "platform/PlotCanvas.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
-#include "platform/WaitCursor.h"
 #include "tailwater/FrmTailWaterCrossSectionPlot.h"
 #include "tailwater/TailWaterMod.h"
 
@@ -268,7 +267,6 @@ void FrmTailWaterCrossSection::CmdPlotXSection_Click() {
 void FrmTailWaterCrossSection::CmdPrintCrossSectionTable_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
         if (printTable_) {
-            WaitCursor busy;
             printTable_();
         }
     });
@@ -283,7 +281,6 @@ void FrmTailWaterCrossSection::CmdPrtCrossSectionPlot_Click() {
             return;
         }
         if (printPlot_) {
-            WaitCursor busy;
             printPlot_(section_);
         }
     });

@@ -47,6 +47,8 @@ public:
 
     // The printed table and plot, when they exist; their buttons stay disabled
     // until then.
+    // A print asks for its file where the printer needs one and shows the
+    // hourglass itself, so the buttons call it under the normal pointer.
     void SetPrintTable(std::function<void()> print);
     void SetPrintPlot(std::function<void(const ChannelSection&)> print);
 

@@ -3,6 +3,7 @@
 #include "platform/AppError.h"
 #include "platform/Numbers.h"
 #include "platform/PlotSurface.h"
+#include "tailwater/PlotDrawing.h"
 
 #include <string>
 
@@ -22,6 +23,9 @@ QString AxisLabel(double value, int decimals) {
 
 namespace {
 
+using PlotDrawing::PrintAt;
+using PlotDrawing::PrintInColor;
+
 // Drawing units per data unit along an axis of that length; an axis whose
 // ends single precision cannot tell apart has no scale.
 float AxisScale(float length, float axisMin, float axisMax) {
@@ -30,18 +34,6 @@ float AxisScale(float length, float axisMin, float axisMax) {
         throw AppError(ErrorNumber::DivisionByZero, "Division by zero");
     }
     return length / range;
-}
-
-void PrintAt(PlotSurface& surface, float x, float y, const QString& text) {
-    surface.SetCurrentX(x);
-    surface.SetCurrentY(y);
-    surface.Print(text);
-}
-
-void PrintBlueAt(PlotSurface& surface, float x, float y, const QString& text) {
-    surface.SetForeColor(PlotBlue);
-    PrintAt(surface, x, y, text);
-    surface.SetForeColor(PlotBlack);
 }
 
 // The first point of every roughness subsection, with its n, and the last
@@ -68,7 +60,11 @@ void BuildMarks(const ChannelSection& section, PlotLayout& layout) {
 } // namespace
 
 void PlotCrossSection(PlotSurface& surface, const ChannelSection& section) {
-    PlotLayout& L = XSecScreenLayout;
+    DrawCrossSection(surface, section, XSecScreenLayout, PlotStyles::Screen);
+}
+
+void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotLayout& L,
+                      const PlotStyle& style) {
     const auto& segments = section.Segments;
     if (segments.size() < 2) {
         throw AppError(ErrorNumber::SubscriptOutOfRange, "Subscript out of range");
@@ -105,7 +101,8 @@ void PlotCrossSection(PlotSurface& surface, const ChannelSection& section) {
     const float bottom = L.YTickPos[0];
     const float top = L.YTickPos[nY];
 
-    surface.SetDrawWidth(1);
+    surface.SetDrawStyle(DrawStyle::Solid);
+    surface.SetDrawWidth(style.frameWidth);
     surface.Line(left, SH - bottom, right, SH - bottom);
     surface.Line(left + L.VertAxisOffset, SH - bottom, left + L.VertAxisOffset, SH - top);
 
@@ -118,12 +115,12 @@ void PlotCrossSection(PlotSurface& surface, const ChannelSection& section) {
         return L.YTickPos[0] + (static_cast<float>(elevation) - L.YAxisMin) * L.YScale;
     };
 
-    surface.SetDrawWidth(2);
+    surface.SetDrawWidth(style.dataWidth);
     for (int k = 1; k <= last; ++k) {
         const CrossSectionSegment& s = segments[k];
-        surface.Line(x(s.X1), SH - h(s.Y1), x(s.X2), SH - h(s.Y2), PlotRed);
+        surface.Line(x(s.X1), SH - h(s.Y1), x(s.X2), SH - h(s.Y2), style.dataColor);
     }
-    surface.SetDrawWidth(1);
+    surface.SetDrawWidth(style.lineWidth);
 
     const float subsectionLine = top + L.MarkLineRise;
     surface.Line(x(segments[1].X1), SH - subsectionLine, x(segments[last].X2), SH - subsectionLine);
@@ -141,10 +138,10 @@ void PlotCrossSection(PlotSurface& surface, const ChannelSection& section) {
 
     auto bankMark = [&](const char* label, double station, double elevation) {
         const float bx = x(station);
-        PrintBlueAt(surface, bx - surface.TextWidth(label) / 2,
-                    SH - (top + L.BankMarkGap + surface.TextHeight()), label);
+        PrintInColor(surface, bx - surface.TextWidth(label) / 2,
+                     SH - (top + L.BankMarkGap + surface.TextHeight()), label, style.titleColor);
         surface.Line(bx, SH - (h(elevation) + L.MarkGroundGap), bx, SH - (top + L.BankMarkGap),
-                     PlotBlue);
+                     style.titleColor);
     };
     if (section.LOBGiven == 1) {
         const CrossSectionSegment& s = segments.at(static_cast<size_t>(section.LOBSegment));
@@ -164,12 +161,15 @@ void PlotCrossSection(PlotSurface& surface, const ChannelSection& section) {
         PrintAt(surface, left + static_cast<float>(k) * dx - surface.TextWidth(label) / 2,
                 SH - (bottom - th0 / 2), label);
     }
-    surface.SetDrawStyle(DrawStyle::Dot);
+    surface.SetDrawStyle(style.verticalGrid);
     for (int k = 0; k <= nX; ++k) {
         const float tx = left + static_cast<float>(k) * dx;
         surface.Line(tx, SH - (bottom - th0 / 2 + 25), tx, SH - top);
     }
     surface.SetDrawStyle(DrawStyle::Solid);
+    if (style.minorTicks) {
+        PlotDrawing::StationTicks(surface, left, dx, nX, SH - bottom, SH - top);
+    }
 
     const float dy = (top - bottom) / static_cast<float>(nY);
     const float de = (L.YAxisMax - L.YAxisMin) / static_cast<float>(nY);
@@ -183,23 +183,33 @@ void PlotCrossSection(PlotSurface& surface, const ChannelSection& section) {
         PrintAt(surface, right + tw0, tickY,
                 AxisLabel(depthAtAxisMin + static_cast<float>(k) * de, 2));
     }
-    surface.SetDrawStyle(DrawStyle::Dot);
+    surface.SetDrawStyle(style.horizontalGrid);
     for (int k = 0; k <= nY; ++k) {
         const float ty = SH - (bottom + static_cast<float>(k) * dy);
         surface.Line(left - 0.8f * tw0, ty, right + 0.8f * tw0, ty);
     }
     surface.SetDrawStyle(DrawStyle::Solid);
+    if (style.minorTicks) {
+        PlotDrawing::LevelTicks(surface, SH - bottom, -dy, nY, left, right);
+    }
     const float datum = SH - h(section.MinElevation);
     surface.Line(left - 0.8f * tw0, datum, right + 0.8f * tw0, datum);
 
     const QString station = "Station (ft)";
-    PrintBlueAt(surface, (left + right) / 2 - surface.TextWidth(station) / 2, SH - 1.5f * th0,
-                station);
+    const float labelTop = SH - (bottom - th0 / 2);
+    const float stationTitleY = style.titlesOnFrame ? labelTop + 1.5f * th0 : SH - 1.5f * th0;
+    PrintInColor(surface, (left + right) / 2 - surface.TextWidth(station) / 2, stationTitleY,
+                 station, style.titleColor);
     const float titleY = SH - (subsectionLine + L.MarkOvershoot + 1.5f * th0);
-    PrintBlueAt(surface, surface.TextWidth("00"), titleY, "Elevation (ft)");
+    const QString elevation = "Elevation (ft)";
     const QString depth = "Depth (ft)";
-    PrintBlueAt(surface, L.SurfaceWidth - surface.TextWidth(depth) - surface.TextWidth("00"),
-                titleY, depth);
+    const float elevationX =
+        style.titlesOnFrame ? left - surface.TextWidth(elevation) / 2 : surface.TextWidth("00");
+    const float depthX = style.titlesOnFrame
+                             ? right - surface.TextWidth(depth) / 2
+                             : L.SurfaceWidth - surface.TextWidth(depth) - surface.TextWidth("00");
+    PrintInColor(surface, elevationX, titleY, elevation, style.titleColor);
+    PrintInColor(surface, depthX, titleY, depth, style.titleColor);
 }
 
 } // namespace TWXSecPlotMod

@@ -10,7 +10,6 @@
 #include "platform/PlotCanvas.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
-#include "platform/WaitCursor.h"
 #include "tailwater/FrmTailWaterCrossSection.h"
 #include "tailwater/FrmTailWaterRatingCurvePlot.h"
 #include "tailwater/TailWaterMod.h"
@@ -262,7 +261,6 @@ void FrmTailWaterRatingCurve::CmdPrintRatingPlot_Click() {
             return;
         }
         if (printPlot_) {
-            WaitCursor busy;
             printPlot_(curve_);
         }
     });
@@ -271,7 +269,6 @@ void FrmTailWaterRatingCurve::CmdPrintRatingPlot_Click() {
 void FrmTailWaterRatingCurve::CmdPrintTable_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
         if (printTable_) {
-            WaitCursor busy;
             printTable_();
         }
     });

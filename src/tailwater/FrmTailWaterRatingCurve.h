@@ -42,6 +42,8 @@ public:
 
     // The printed plot and table and the text export, when they exist; their
     // buttons stay disabled until then.
+    // A print asks for its file where the printer needs one and shows the
+    // hourglass itself, so the buttons call it under the normal pointer.
     void SetPrintPlot(std::function<void(const RatingCurve&)> print);
     void SetPrintTable(std::function<void()> print);
     void SetExport(std::function<void(const QString& fileName)> exportTable);

@@ -3,16 +3,16 @@
 #include "platform/AppError.h"
 #include "platform/PlotSurface.h"
 #include "tailwater/FrmTailWaterCrossSectionPlot.h"
+#include "tailwater/PlotDrawing.h"
 #include "tailwater/TWXSecPlotMod.h"
 
 #include <vector>
 
 namespace TWXRateCurvePlotMod {
 
+using PlotDrawing::PrintAt;
+using PlotDrawing::PrintInColor;
 using TWXSecPlotMod::AxisLabel;
-using TWXSecPlotMod::PlotBlack;
-using TWXSecPlotMod::PlotBlue;
-using TWXSecPlotMod::PlotRed;
 
 std::optional<std::string> RatingCurvePlotFault(const RatingCurve& ratingCurve) {
     const auto& rows = ratingCurve.Rows;
@@ -29,27 +29,15 @@ std::optional<std::string> RatingCurvePlotFault(const RatingCurve& ratingCurve) 
     return std::nullopt;
 }
 
-namespace {
-
-void PrintAt(PlotSurface& surface, float x, float y, const QString& text) {
-    surface.SetCurrentX(x);
-    surface.SetCurrentY(y);
-    surface.Print(text);
-}
-
-void PrintBlueAt(PlotSurface& surface, float x, float y, const QString& text) {
-    surface.SetForeColor(PlotBlue);
-    PrintAt(surface, x, y, text);
-    surface.SetForeColor(PlotBlack);
-}
-
-} // namespace
-
 void PlotRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve) {
+    DrawRatingCurve(surface, ratingCurve, RateCurveScreenLayout, PlotStyles::Screen);
+}
+
+void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotLayout& L,
+                     const PlotStyle& style) {
     if (auto fault = RatingCurvePlotFault(ratingCurve)) {
         throw AppError(ErrorNumber::DivisionByZero, *fault);
     }
-    PlotLayout& L = RateCurveScreenLayout;
     const auto& rows = ratingCurve.Rows;
     const int n = static_cast<int>(rows.size()) - 1;
 
@@ -86,7 +74,7 @@ void PlotRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve) {
     const float yB = H - hB;
     const float yT = H - hT;
 
-    surface.SetDrawWidth(1);
+    surface.SetDrawWidth(style.frameWidth);
     surface.SetDrawStyle(DrawStyle::Solid);
     surface.Line(left, yB, right, yB);
     surface.Line(left, yT, right, yT);
@@ -105,12 +93,12 @@ void PlotRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve) {
         return H - (hB + (static_cast<float>(elevation) - L.YAxisMin) * L.YScale);
     };
 
-    surface.SetDrawWidth(2);
+    surface.SetDrawWidth(style.dataWidth);
     for (int i = 1; i <= n; ++i) {
         surface.Line(px(rows[i - 1].Q), py(rows[i - 1].Elevation), px(rows[i].Q),
-                     py(rows[i].Elevation), PlotRed);
+                     py(rows[i].Elevation), style.dataColor);
     }
-    surface.SetDrawWidth(1);
+    surface.SetDrawWidth(style.lineWidth);
 
     const float tw0 = surface.TextWidth("0");
     const float th0 = surface.TextHeight();
@@ -129,12 +117,15 @@ void PlotRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve) {
         xk += dx;
         qk += dq;
     }
-    surface.SetDrawStyle(DrawStyle::Dot);
+    surface.SetDrawStyle(style.verticalGrid);
     for (int k = 0; k <= nQ; ++k) {
         const float start = k % 2 == 0 ? yB + 0.5f * th0 - 25 : yB + 1.7f * th0 - 50;
         surface.Line(tickX[k], start, tickX[k], yT);
     }
     surface.SetDrawStyle(DrawStyle::Solid);
+    if (style.minorTicks) {
+        PlotDrawing::StationTicks(surface, left, dx, nQ, yB, yT);
+    }
 
     const float dy = (hT - hB) / static_cast<float>(nE);
     const float de = eRange / static_cast<float>(nE);
@@ -149,16 +140,28 @@ void PlotRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve) {
     }
     const float x1 = left - 0.8f * tw0;
     const float x2 = right + 0.8f * tw0;
-    surface.SetDrawStyle(DrawStyle::Dot);
+    surface.SetDrawStyle(style.horizontalGrid);
     for (float tick : tickH) {
         surface.Line(x1, H - tick, x2, H - tick);
     }
     surface.SetDrawStyle(DrawStyle::Solid);
+    if (style.minorTicks) {
+        PlotDrawing::LevelTicks(surface, yB, -dy, nE, left, right);
+    }
     const float bottomLine = py(rows[0].Elevation);
     surface.Line(x1, bottomLine, x2, bottomLine);
 
     const QString elevationTitle = "Elevation (ft)";
-    PrintBlueAt(surface, surface.TextWidth("00"), yT - 2 * th0, elevationTitle);
+    const QString depthTitle = "Depth (ft)";
+    const QString qTitle = "Q (ft^3/s)";
+    const float elevationX = style.titlesOnFrame ? left - surface.TextWidth(elevationTitle) / 2
+                                                 : surface.TextWidth("00");
+    const float depthX = style.titlesOnFrame
+                             ? right - surface.TextWidth(depthTitle) / 2
+                             : W - surface.TextWidth(depthTitle) - surface.TextWidth("00");
+    // Below the lower row of discharge labels, or at the bottom of the surface.
+    const float qTitleY = style.titlesOnFrame ? yB + (1.7f + 1.5f) * th0 : H - 1.5f * th0;
+    PrintInColor(surface, elevationX, yT - 2 * th0, elevationTitle, style.titleColor);
     float em = L.YAxisMin;
     for (float tick : tickH) {
         const QString label = AxisLabel(em, dE);
@@ -166,12 +169,9 @@ void PlotRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve) {
                 H - tick - th0 / 2, label);
         em += de;
     }
-    const QString depthTitle = "Depth (ft)";
-    PrintBlueAt(surface, W - surface.TextWidth(depthTitle) - surface.TextWidth("00"), yT - 2 * th0,
-                depthTitle);
-    const QString qTitle = "Q (ft^3/s)";
-    PrintBlueAt(surface, (left + right) / 2 - surface.TextWidth(qTitle) / 2, H - 1.5f * th0,
-                qTitle);
+    PrintInColor(surface, depthX, yT - 2 * th0, depthTitle, style.titleColor);
+    PrintInColor(surface, (left + right) / 2 - surface.TextWidth(qTitle) / 2, qTitleY, qTitle,
+                 style.titleColor);
 }
 
 } // namespace TWXRateCurvePlotMod

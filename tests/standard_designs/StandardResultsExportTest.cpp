@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-using StandardResultsExport::SiteIdentity;
 using Row = std::vector<std::string>;
 
 namespace {
@@ -61,13 +60,13 @@ TEST(StandardResultsExport, ListedRowsAreWrittenTrimmedUpToTheFirstBlankBarrelCe
     contents.grids[StandardDesignTables::CorrMetalPipe - 1] =
         Grid(7, {{"", " Twin ", "48", "0.30", "1.07", "4.30", "104.30"}});
     contents.grids[StandardDesignTables::SteelPipeArch - 1] = Grid(8, {{"", "None"}});
-    const SiteIdentity site{"Orlen", "F-12", "P-9", " Sta. 12+50 "};
+    const ExportSiteIdentity site{"Orlen", "F-12", "P-9", " Sta. 12+50 "};
     EXPECT_EQ(StandardResultsExport::ExportText(contents, site), ReadGolden("export_rows.txt"));
 }
 
 TEST(StandardResultsExport, TheProjectNumberStandsInForABlankFileNumber) {
     struct Case {
-        SiteIdentity site;
+        ExportSiteIdentity site;
         std::string expected;
     };
     const Case cases[] = {
@@ -79,7 +78,7 @@ TEST(StandardResultsExport, TheProjectNumberStandsInForABlankFileNumber) {
     };
     for (const Case& c : cases) {
         TextExportWriter out;
-        StandardResultsExport::WriteSiteHeader(out, c.site);
+        WriteExportSiteHeader(out, c.site);
         EXPECT_EQ(out.Output(), c.expected);
     }
 }

@@ -1,4 +1,4 @@
-#include "ProgramFixture.h"
+#include "TailwaterProgramFixture.h"
 #include "general_design/FrmGenDesign.h"
 #include "main/TailwaterWiring.h"
 #include "platform/FlexGrid.h"
@@ -15,20 +15,8 @@
 
 namespace {
 
-class TailwaterProgram : public ProgramTest {
+class TailwaterProgram : public TailwaterProgramFixture {
 protected:
-    void TypeTrapezoid(const char* slope) {
-        const char* points[4][3] = {
-            {"0", "105", "0.03"}, {"10", "100", ""}, {"30", "100", ""}, {"40", "105", ""}};
-        for (int r = 0; r < 4; ++r) {
-            for (int c = 0; c < 3; ++c) {
-                windows->tailwaterCrossSection->SetPointCell(r + 1, c + 1, points[r][c]);
-            }
-        }
-        windows->tailwaterCrossSection->SetInputText(FrmTailWaterCrossSection::Input::ChannelSlope,
-                                                     slope);
-    }
-
     // Design Qs 50, 100 and 200 ft^3/s in rows 1, 2 and 4, and an old depth in row 3.
     void TypeDesignQs() {
         FlexGrid& grid = *windows->genDesign->GrdDesignQs;
