@@ -95,12 +95,17 @@ void PaintPage(QPainter& painter, const PrintedPage& page) {
         painter.drawArc(box, static_cast<int>(std::lround(arc.startAngle * DegreesPerRadian * 16)),
                         static_cast<int>(std::lround(span * DegreesPerRadian * 16)));
     }
+    std::optional<PrinterFont> current;
+    double ascent = 0;
     for (const PrintedText& text : page.texts) {
-        QFont font = DeviceFont(text.font);
-        painter.setFont(font);
+        if (!current || *current != text.font) {
+            const QFont font = DeviceFont(text.font);
+            painter.setFont(font);
+            ascent = QFontMetricsF(font, &device).ascent();
+            current = text.font;
+        }
         painter.setPen(text.color);
-        double baseline = text.y * sy + QFontMetricsF(font, &device).ascent();
-        painter.drawText(QPointF(text.x * sx, baseline), text.text);
+        painter.drawText(QPointF(text.x * sx, text.y * sy + ascent), text.text);
     }
 }
 
@@ -114,15 +119,20 @@ QFont DeviceFont(const PrinterFont& font) {
     return qfont;
 }
 
+const QFontMetricsF& DeviceMetrics::Metrics(const PrinterFont& font) const {
+    if (!metrics_ || metrics_->first != font) {
+        metrics_.emplace(font, QFontMetricsF(DeviceFont(font), &device_));
+    }
+    return metrics_->second;
+}
+
 float DeviceMetrics::TextWidth(const PrinterFont& font, const QString& text) const {
-    QFontMetricsF metrics(DeviceFont(font), &device_);
-    return static_cast<float>(metrics.horizontalAdvance(text) * TwipsPerInch /
+    return static_cast<float>(Metrics(font).horizontalAdvance(text) * TwipsPerInch /
                               device_.logicalDpiX());
 }
 
 float DeviceMetrics::LineHeight(const PrinterFont& font) const {
-    QFontMetricsF metrics(DeviceFont(font), &device_);
-    return static_cast<float>(metrics.lineSpacing() * TwipsPerInch / device_.logicalDpiY());
+    return static_cast<float>(Metrics(font).lineSpacing() * TwipsPerInch / device_.logicalDpiY());
 }
 
 QSizeF DeviceMetrics::PrintableSize(PageOrientation orientation) const {

@@ -3,6 +3,10 @@
 #include "platform/TwipsPrinter.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+
+#include <optional>
+#include <utility>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -21,7 +25,12 @@ public:
     QSizeF PrintableSize(PageOrientation orientation) const override;
 
 private:
+    // Measuring builds the device's font metrics; a report measures many texts
+    // in few fonts, so the last font's metrics are kept.
+    const QFontMetricsF& Metrics(const PrinterFont& font) const;
+
     QPagedPaintDevice& device_;
+    mutable std::optional<std::pair<PrinterFont, QFontMetricsF>> metrics_;
 };
 
 // Draws one recorded page on the painter's device, twips at its logical resolution.
