@@ -10,4 +10,7 @@ set(PROJECT_FILE_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/StandardDesignsRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TaperedInletRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Tools.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TWCrossSectionRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TWQDepthRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TWRatingCurveRecords.cpp
 )
