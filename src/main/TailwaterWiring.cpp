@@ -2,6 +2,7 @@
 
 #include "app/MDIFrmMain.h"
 #include "main/HydrologyWiring.h"
+#include "platform/ReportJob.h"
 #include "project_file/TWCrossSectionInfo.h"
 #include "project_file/TWQDepthInfo.h"
 #include "project_file/TWRatingCurveInfo.h"
@@ -9,6 +10,7 @@
 #include "tailwater/FrmTailWaterCrossSectionChannel.h"
 #include "tailwater/FrmTailWaterRatingCurve.h"
 #include "tailwater/FrmTailwaterQDepth.h"
+#include "tailwater/PrtTailwaterQDepth.h"
 
 #include "tailwater/TWXRateCurvePlotMod.h"
 #include "tailwater/TWXSecPlotMod.h"
@@ -69,6 +71,9 @@ Wiring::Step InitializeQDepthWindow(StartUpMod::LoadedWindows& w) {
                 w.tailwaterQDepth->Initialize();
                 w.tailwaterQDepth->SetHelpPage(QDepthHelpPage);
                 w.tailwaterQDepth->SetChannel(w.tailwaterCrossSection);
+                w.tailwaterQDepth->SetPrintReport([] {
+                    PrintReport(PrtTailwaterQDepth::PrintTailwaterQDepth, ErrorStyle::Titled);
+                });
                 MDIFrmMain::Bind(main.mnuTailwaterQDepth, [&w] { w.tailwaterQDepth->StartUp(); });
                 HydrologyWiring::HandOverToQDepthWindow(w);
             }};
