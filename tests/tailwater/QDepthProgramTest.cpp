@@ -1,18 +1,23 @@
 #include "ProgramFixture.h"
 #include "hydrology/FrmUSGSRegression.h"
+#include "hydrology/frmUSGSMavo1987.h"
 #include "main/TailwaterWiring.h"
 #include "platform/FlexGrid.h"
 #include "platform/HelpPages.h"
 #include "platform/Numbers.h"
+#include "platform/Printers.h"
 #include "tailwater/FrmTailWaterCrossSection.h"
 #include "tailwater/FrmTailwaterQDepth.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -192,6 +197,70 @@ TEST_F(QDepthProgram, FileNewSelectsTheFirstModeAndEmptiesTheGrids) {
     EXPECT_EQ(contents.qElev[9][2], "");
     EXPECT_EQ(contents.design[QDepthContents::Yuld2001][7],
               (QDepthContents::DesignRow{"500", "", "", ""}));
+}
+
+// Computed windows through the Print button into PDF files for a look: two
+// discharges in one grid on one page; every grid full on two pages, the last
+// table going on to the second. Set TARNWELL_SAMPLE_DIR to keep them there.
+TEST_F(QDepthProgram, PrintSendsTheReportToThePdfFile) {
+    Printers::System none; // the PDF file is current
+    Printers::SetSystemForTests(&none);
+    QTemporaryDir scratch;
+    const QString dir = qEnvironmentVariableIsSet("TARNWELL_SAMPLE_DIR")
+                            ? qEnvironmentVariable("TARNWELL_SAMPLE_DIR")
+                            : scratch.path();
+    TypeTrapezoid("0.001");
+    const struct {
+        const char* file;
+        bool full;
+        int pages;
+    } cases[] = {{"tarnwell-q-depth.pdf", false, 1}, {"tarnwell-q-depth-full.pdf", true, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        windows->usgsRegression->TxtDA[0]->setText("10");
+        windows->usgsRegression->CmdUSGSComputeQ->click();
+        qDepth->SetQElevCell(1, 0, "50");
+        qDepth->SetQElevCell(3, 0, "1,250");
+        if (c.full) {
+            windows->usgsMavo1987->TxtDA[0]->setText("10");
+            windows->usgsMavo1987->cmdComputeQs->click();
+            for (int r = 1; r < qDepth->QElevGridRows(); ++r) {
+                qDepth->SetDesignCell(QDepthContents::RunoffChart, std::min(r, 7), 1,
+                                      std::to_string(100 * r));
+                qDepth->SetQElevCell(r, 0, std::to_string(25 * r));
+            }
+        }
+        qDepth->CmdComputeElevQ->click();
+        qDepth->CmdComputeVRCUSGSTW->click();
+        ASSERT_TRUE(user.MessageTexts().empty());
+
+        const QString path = QDir(dir).filePath(c.file);
+        user.fileNames.push_back(path);
+        ASSERT_TRUE(qDepth->CmdSendToPrinter->isEnabled());
+        qDepth->CmdSendToPrinter->click();
+        EXPECT_TRUE(user.MessageTexts().empty());
+        QFile pdf(path);
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        const QByteArray content = pdf.readAll();
+        EXPECT_TRUE(content.startsWith("%PDF-"));
+        EXPECT_EQ(content.count("/Type /Page\n"), c.pages);
+    }
+    Printers::SetSystemForTests(nullptr);
+}
+
+// A file that cannot be written ends the job with nothing sent, and says so.
+TEST_F(QDepthProgram, AFailedPrintSendsNothingAndSaysSo) {
+    Printers::System none;
+    Printers::SetSystemForTests(&none);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("missing folder/report.pdf");
+    user.fileNames.push_back(path);
+    qDepth->CmdSendToPrinter->click();
+    ASSERT_EQ(user.shown.size(), 1u);
+    EXPECT_EQ(user.shown[0].title, "ERROR");
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    Printers::SetSystemForTests(nullptr);
 }
 
 } // namespace
