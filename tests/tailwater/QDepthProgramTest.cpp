@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "app/modGridEdit.h"
 #include "hydrology/FrmUSGSRegression.h"
 #include "hydrology/frmUSGSMavo1987.h"
 #include "main/TailwaterWiring.h"
@@ -9,12 +10,16 @@
 #include "tailwater/FrmTailWaterCrossSection.h"
 #include "tailwater/FrmTailwaterQDepth.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -185,6 +190,32 @@ TEST_F(QDepthProgram, DeleteInADesignGridKeepsTheReturnPeriods) {
               (QDepthContents::DesignRow{"2", "", "", ""}));
     EXPECT_EQ(qDepth->Contents().design[QDepthContents::Mavo1987][2],
               (QDepthContents::DesignRow{"10", "", "1", "1"}));
+}
+
+TEST_F(QDepthProgram, TheQElevationGridTakesAPasteAndTheDesignGridsDoNot) {
+    QGuiApplication::clipboard()->setText("10\t1.5\r\n20\t2.5\r\n30\t3.5\r\n");
+    qDepth->GrdQElevCalc->SetSelection(1, 0, 3, 1);
+    qDepth->GrdQElevCalc_KeyDown(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(QElevRows(4),
+              (Rows{{"10", "1.5", ""}, {"20", "2.5", ""}, {"30", "3.5", ""}, {"", "", ""}}));
+    qDepth->GrdVRCTailWaterCalc->SetSelection(1, 1, 3, 2);
+    qDepth->DesignGrid_KeyDown(*qDepth->GrdVRCTailWaterCalc, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(qDepth->Contents().design[QDepthContents::RunoffChart][0],
+              (QDepthContents::DesignRow{"2", "", "", ""}));
+}
+
+// Insert Rows and Delete Selected Rows never show for these grids.
+TEST_F(QDepthProgram, TheRightButtonOffersCopyAndOnTheQElevationGridPaste) {
+    for (FlexGrid* grid : {qDepth->GrdQElevCalc, qDepth->GrdUSGSTailWaterCalc}) {
+        emit grid->RightButtonUp(QPoint(10, 10));
+        EXPECT_EQ(modGridEdit::EditGrid, grid);
+        EXPECT_FALSE(modGridEdit::RowNumberColumn);
+        EXPECT_TRUE(main->mnuEditCopy->isVisible());
+        EXPECT_EQ(main->mnuEditPaste->isVisible(), grid == qDepth->GrdQElevCalc);
+        EXPECT_FALSE(main->mnuEditInsertRows->isVisible());
+        EXPECT_FALSE(main->mnuEditDeleteRows->isVisible());
+        main->mnuEdit->hide();
+    }
 }
 
 TEST_F(QDepthProgram, FileNewSelectsTheFirstModeAndEmptiesTheGrids) {
