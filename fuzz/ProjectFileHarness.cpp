@@ -198,6 +198,51 @@ void ScourHoleWindow::SetText(Item item, int index, const std::string& text) {
     texts[item][static_cast<size_t>(index)] = text;
 }
 
+void CrossSectionWindow::SetPointCell(int row, int col, const std::string& text) {
+    Require(row >= 1 && Inside(row, static_cast<int>(points.size())) && col >= 1 && col <= 3);
+    points[row][col - 1] = text;
+}
+
+void RatingCurveWindow::SetRows(int count) {
+    Require(count >= 1 && count <= TWRatingCurveRecords::MaxRow + 1);
+    rows.resize(count);
+}
+
+void RatingCurveWindow::SetCell(int row, int col, const std::string& text) {
+    Require(row >= 1 && Inside(row, Rows()) && Inside(col, TWRatingCurveRecords::NumColumns));
+    rows[row][col] = text;
+}
+
+void QDepthWindow::SelectMode(int option) {
+    Require(Inside(option, TWQDepthRecords::NumModes));
+    mode = option;
+}
+
+const QDepthWindow::Cells& QDepthWindow::Of(Grid grid) const {
+    switch (grid) {
+    case Grid::QElev:
+        return qElev;
+    case Grid::RunoffChart:
+        return runoffChart;
+    case Grid::Yuld2001:
+        return yuld2001;
+    case Grid::Mavo1987:
+        break;
+    }
+    return mavo1987;
+}
+
+QDepthWindow::Cells& QDepthWindow::Of(Grid grid) {
+    return const_cast<Cells&>(static_cast<const QDepthWindow&>(*this).Of(grid));
+}
+
+void QDepthWindow::SetGridCell(Grid grid, int row, int col, const std::string& text) {
+    const int firstCol = grid == Grid::QElev ? 0 : 1;
+    Require(row >= 1 && Inside(row, GridRows(grid)) && col >= firstCol &&
+            Inside(col, GridCols(grid)));
+    Of(grid)[row][col] = text;
+}
+
 Outcome Read(std::string_view bytes) {
     Outcome outcome;
     ProjectFileFormat::SectionTable sections;
@@ -216,6 +261,14 @@ Outcome Read(std::string_view bytes) {
     sections.Register(4, {{}, [&outcome](FieldReader& in) {
                               USGSMavo1987Records::ReadRecord(in, outcome.mavo1987);
                           }});
+    sections.Register(5, {{}, [&outcome](FieldReader& in) {
+                              TWCrossSectionRecords::ReadRecord(in, outcome.crossSection);
+                          }});
+    sections.Register(6, {{}, [&outcome](FieldReader& in) {
+                              TWRatingCurveRecords::ReadRecord(in, outcome.ratingCurve);
+                          }});
+    sections.Register(
+        7, {{}, [&outcome](FieldReader& in) { TWQDepthRecords::ReadRecord(in, outcome.qDepth); }});
     sections.Register(8, {{}, [&outcome](FieldReader& in) {
                               StandardDesignsRecords::ReadRecord(in, outcome.standardDesigns);
                           }});

@@ -5,6 +5,9 @@
 #include "project_file/ScourHoleRecords.h"
 #include "project_file/SiteIDRecords.h"
 #include "project_file/StandardDesignsRecords.h"
+#include "project_file/TWCrossSectionRecords.h"
+#include "project_file/TWQDepthRecords.h"
+#include "project_file/TWRatingCurveRecords.h"
 #include "project_file/TaperedInletRecords.h"
 #include "project_file/USGSMavo1987Records.h"
 #include "project_file/USGSRunoffRecords.h"
@@ -218,6 +221,56 @@ struct ScourHoleWindow final : ScourHoleRecords::Target {
     void SetText(Item item, int index, const std::string& text) override;
 };
 
+// The channel cross-section window as clearing leaves it: 50 empty points
+// (rows 1 to 50; row 0 is the heading) and three empty boxes. It aborts the
+// program when the reader steps outside the points.
+struct CrossSectionWindow final : TWCrossSectionRecords::Target {
+    using Box = TWCrossSectionRecords::Box;
+
+    std::vector<TWCrossSectionRecords::PointTexts> points =
+        std::vector<TWCrossSectionRecords::PointTexts>(TWCrossSectionRecords::NumPoints + 1);
+    std::map<Box, std::string> boxes;
+
+    void SetPointCell(int row, int col, const std::string& text) override;
+    void SetBoxText(Box box, const std::string& text) override { boxes[box] = text; }
+};
+
+// The rating curve window as clearing leaves it: an empty step size and 5
+// rows of 6 columns. It aborts the program when the reader steps outside the
+// grid or grows it past the reader's cap.
+struct RatingCurveWindow final : TWRatingCurveRecords::Target {
+    std::string stepSize;
+    std::vector<TWRatingCurveRecords::RowTexts> rows =
+        std::vector<TWRatingCurveRecords::RowTexts>(5);
+
+    void SetStepSize(const std::string& text) override { stepSize = text; }
+    int Rows() const override { return static_cast<int>(rows.size()); }
+    void SetRows(int count) override;
+    void SetCell(int row, int col, const std::string& text) override;
+};
+
+// The Q-depth window as clearing leaves it: mode 0, a Q-elevation grid of 11
+// rows of 3 columns, design grids of 8, 9 and 7 rows of 4 columns. It aborts
+// the program when the reader steps outside a grid or into a return period.
+struct QDepthWindow final : TWQDepthRecords::Target {
+    using Grid = TWQDepthRecords::Grid;
+    using Cells = std::vector<std::vector<std::string>>;
+
+    int mode = 0;
+    Cells qElev = Cells(11, std::vector<std::string>(3));
+    Cells runoffChart = Cells(8, std::vector<std::string>(4));
+    Cells yuld2001 = Cells(9, std::vector<std::string>(4));
+    Cells mavo1987 = Cells(7, std::vector<std::string>(4));
+
+    void SelectMode(int option) override;
+    int GridRows(Grid grid) const override { return static_cast<int>(Of(grid).size()); }
+    int GridCols(Grid grid) const override { return static_cast<int>(Of(grid)[0].size()); }
+    void SetGridCell(Grid grid, int row, int col, const std::string& text) override;
+
+    const Cells& Of(Grid grid) const;
+    Cells& Of(Grid grid);
+};
+
 enum class Result {
     Refused,  // not a project file, or another units edition
     Failed,   // the read ended early; `error` says why
@@ -231,6 +284,9 @@ struct Outcome {
     VoskRunoffChartWindow runoffChart;
     USGSRegressionWindow usgsRegression;
     Mavo1987Window mavo1987;
+    CrossSectionWindow crossSection;
+    RatingCurveWindow ratingCurve;
+    QDepthWindow qDepth;
     TaperedInletWindow taperedInlet;
     DropInletWindow dropInlet;
     GeneralDesignWindow generalDesign;

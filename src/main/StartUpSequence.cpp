@@ -87,13 +87,16 @@ std::vector<Step> ClearSteps(LoadedWindows& w) {
 }
 
 // The project file's sections of the input windows.
-ProjectFileFormat::SectionTable ProjectSections() {
+ProjectFileFormat::SectionTable ProjectSections(LoadedWindows& w) {
     ProjectFileFormat::SectionTable table;
     for (const Wiring::Section& section : {
              SiteIdentificationWiring::Section(),
              HydrologyWiring::SectionRunoffChart(),
              HydrologyWiring::SectionUSGSRegression(),
              HydrologyWiring::SectionMavo1987(),
+             TailwaterWiring::SectionCrossSection(w),
+             TailwaterWiring::SectionRatingCurve(w),
+             TailwaterWiring::SectionQDepth(w),
              StandardDesignsWiring::Section(),
              TaperedInletWiring::Section(),
              DropInletWiring::Section(),
@@ -125,7 +128,7 @@ std::unique_ptr<LoadedWindows> Main(const Options& options) {
                                           FileHandling::SaveDataFileAs});
         RunSteps(LoadingSteps(*windows), options.trace);
         SetClearSteps(ClearSteps(*windows));
-        FileHandling::SetProjectSections(ProjectSections());
+        FileHandling::SetProjectSections(ProjectSections(*windows));
         SetResetTrace(options.trace);
         RunSteps({{"StartUpMod.ClearAllProjectData", [] { ClearAllProjectData(); }}},
                  options.trace);

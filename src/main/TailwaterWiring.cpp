@@ -3,12 +3,16 @@
 #include "app/MDIFrmMain.h"
 #include "main/HydrologyWiring.h"
 #include "platform/ReportJob.h"
+#include "project_file/TWCrossSectionInfo.h"
+#include "project_file/TWQDepthInfo.h"
+#include "project_file/TWRatingCurveInfo.h"
 #include "tailwater/FrmTailWaterCrossSection.h"
 #include "tailwater/FrmTailWaterCrossSectionChannel.h"
 #include "tailwater/FrmTailWaterRatingCurve.h"
 #include "tailwater/FrmTailwaterQDepth.h"
 #include "tailwater/PrtCrossSectionPlot.h"
 #include "tailwater/PrtTailwaterCrossSectionTable.h"
+#include "tailwater/PrtTailwaterQDepth.h"
 #include "tailwater/PrtTailwaterRatingCurvePlot.h"
 #include "tailwater/PrtTailwaterRatingCurveTable.h"
 #include "tailwater/modExportTWRateTable.h"
@@ -103,6 +107,11 @@ Wiring::Step InitializeQDepthWindow(StartUpMod::LoadedWindows& w) {
                 MDIFrmMain& main = *w.main;
                 w.tailwaterQDepth = new FrmTailwaterQDepth(main.MdiArea());
                 w.tailwaterQDepth->Initialize();
+                w.tailwaterQDepth->SetHelpPage(QDepthHelpPage);
+                w.tailwaterQDepth->SetChannel(w.tailwaterCrossSection);
+                w.tailwaterQDepth->SetPrintReport([] {
+                    PrintReport(PrtTailwaterQDepth::PrintTailwaterQDepth, ErrorStyle::Titled);
+                });
                 MDIFrmMain::Bind(main.mnuTailwaterQDepth, [&w] { w.tailwaterQDepth->StartUp(); });
                 HydrologyWiring::HandOverToQDepthWindow(w);
             }};
@@ -110,6 +119,32 @@ Wiring::Step InitializeQDepthWindow(StartUpMod::LoadedWindows& w) {
 
 Wiring::Step ClearQDepth(StartUpMod::LoadedWindows& w) {
     return {"FrmTailwaterQDepth.ClearAllData", [&w] { w.tailwaterQDepth->ClearAllData(); }};
+}
+
+Wiring::Section SectionCrossSection(StartUpMod::LoadedWindows& w) {
+    return {5,
+            {[&w](RecordWriter& out) {
+                 FileHandling::WriteTWCrossSectionInfo(out, *w.tailwaterCrossSection);
+             },
+             [&w](FieldReader& in) {
+                 FileHandling::ReadTWCrossSectionInfo(in, *w.tailwaterCrossSection);
+             }}};
+}
+
+Wiring::Section SectionRatingCurve(StartUpMod::LoadedWindows& w) {
+    return {6,
+            {[&w](RecordWriter& out) {
+                 FileHandling::WriteTWRatingCurveInfo(out, *w.tailwaterRatingCurve);
+             },
+             [&w](FieldReader& in) {
+                 FileHandling::ReadTWRatingCurveInfo(in, *w.tailwaterRatingCurve);
+             }}};
+}
+
+Wiring::Section SectionQDepth(StartUpMod::LoadedWindows& w) {
+    return {7,
+            {[&w](RecordWriter& out) { FileHandling::WriteTWQDepthInfo(out, *w.tailwaterQDepth); },
+             [&w](FieldReader& in) { FileHandling::ReadTWQDepthInfo(in, *w.tailwaterQDepth); }}};
 }
 
 } // namespace TailwaterWiring

@@ -14,4 +14,7 @@ set(PROJECT_FILE_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/USGSMavo1987Records.cpp
     ${CMAKE_CURRENT_LIST_DIR}/USGSRunoffRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VoskRunoffChartRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TWCrossSectionRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TWQDepthRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TWRatingCurveRecords.cpp
 )

@@ -204,6 +204,10 @@ void FrmTailWaterRatingCurve::SetRateCurveRows(int dataRows) {
     GrdRateCurve->SetRows(dataRows + 1);
 }
 
+int FrmTailWaterRatingCurve::RateCurveRows() const {
+    return GrdRateCurve->Rows();
+}
+
 void FrmTailWaterRatingCurve::SetRateCurveCell(int row, int col, const std::string& text) {
     GrdRateCurve->SetTextMatrix(row, col, ToQString(text));
 }

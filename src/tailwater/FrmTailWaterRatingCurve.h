@@ -34,6 +34,7 @@ public:
     // fill the grid (rows from 1; the grid grows to hold them).
     void SetStepSizeText(const std::string& text);
     void SetRateCurveRows(int dataRows);
+    int RateCurveRows() const; // heading row included
     void SetRateCurveCell(int row, int col, const std::string& text);
 
     // The table of the last compute; its Plotted is 1 only after a complete

@@ -1,83 +1,251 @@
 #include "tailwater/FrmTailwaterQDepth.h"
 
+#include "app/modGridEdit.h"
+#include "app/modGridEditMenu.h"
 #include "hydrology/HydrologyTables.h"
 #include "hydrology/modUSGSMavo1987.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
+#include "platform/FitToText.h"
 #include "platform/FlexGrid.h"
+#include "platform/FlexGridText.h"
 #include "platform/Screen.h"
+#include "platform/UiText.h"
+#include "tailwater/FrmTailWaterCrossSection.h"
+#include "tailwater/QDepthComputation.h"
+#include "tailwater/TailWaterMod.h"
 
-#include <QGridLayout>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
 
 namespace {
 
+FrmTailwaterQDepth* instance = nullptr;
+
+template <class Widget>
+Widget* Place(Widget* widget, double left, double top, double width, double height) {
+    widget->setGeometry(Screen::TwipsRect(left, top, width, height));
+    return widget;
+}
+
+double Top(const QWidget& w) {
+    return Screen::PixelsToTwipsY(w.y());
+}
+
+double Bottom(const QWidget& w) {
+    return Screen::PixelsToTwipsY(w.y() + w.height());
+}
+
+double Right(const QWidget& w) {
+    return Screen::PixelsToTwipsX(w.x() + w.width());
+}
+
+// Moves the control down, where needed, so that it starts gapTwips below the
+// bottom of the control above it.
+void KeepBelow(QWidget& control, const QWidget& above, double gapTwips) {
+    const double top = std::max(Top(control), Bottom(above) + gapTwips);
+    control.move(control.x(), Screen::TwipsToPixelsY(top));
+}
+
 // Lays out one design-discharge grid: a heading row and one row per return period.
-void InitialGrid(FlexGrid& grid, const std::vector<std::int32_t>& returnPeriods) {
-    grid.SetCols(4);
+void InitialDesignGrid(FlexGrid& grid, const std::vector<std::int32_t>& returnPeriods,
+                       const char* qHeadingFirstLine) {
+    grid.SetCols(QDepthContents::DesignColumns);
     grid.SetRows(static_cast<int>(returnPeriods.size()) + 1);
     grid.SetFixedCols(0);
-    const char* const headings[4] = {"Return\r\nPeriod\r\n(Years)", " \r\nQ\r\n(ft^3/s)",
-                                     " \r\nDepth\r\n(ft)", " \r\nElevation\r\n(ft)"};
-    for (int c = 0; c < 4; ++c) {
+    grid.SetRowHeightTwips(0, std::round(1.2 * grid.TextHeightTwips("B\r\nB\r\nB")));
+    const QString headings[QDepthContents::DesignColumns] = {
+        "Return\r\nPeriod\r\n(Years)", QString(qHeadingFirstLine) + "\r\nQ\r\n(ft^3/s)",
+        " \r\nDepth\r\n(ft)", " \r\nElevation\r\n(ft)"};
+    for (int c = 0; c < QDepthContents::DesignColumns; ++c) {
         grid.SetTextMatrix(0, c, headings[c]);
         grid.SetColAlignment(c, Qt::AlignCenter);
         grid.SetColWidthTwips(c, 1200);
     }
-    grid.SetRowHeightTwips(0, std::round(1.2 * grid.TextHeightTwips("B\r\nB\r\nB")));
     for (size_t i = 0; i < returnPeriods.size(); ++i) {
         grid.SetTextMatrix(static_cast<int>(i) + 1, 0, QString::number(returnPeriods[i]));
     }
     grid.FitToContents();
-    // The window's layout keeps every row and column in view.
-    grid.setFixedSize(grid.size());
 }
 
-void ClearGrid(FlexGrid& grid) {
+void ClearCells(FlexGrid& grid, int firstCol) {
     for (int r = 1; r < grid.Rows(); ++r) {
-        for (int c = 1; c < grid.Cols(); ++c) {
+        for (int c = firstCol; c < grid.Cols(); ++c) {
             grid.SetTextMatrix(r, c, "");
         }
     }
 }
 
+// Delete empties the selected cells from firstCol on; Ctrl+C copies them.
+// Returns whether the key was Ctrl+V, which only the Q-elevation grid takes.
+bool DeleteOrCopy(FlexGrid& grid, int firstCol, int key, Qt::KeyboardModifiers modifiers) {
+    const Qt::KeyboardModifiers shift =
+        modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (key == Qt::Key_Delete) {
+        const FlexGrid::CellRange block = grid.Selection();
+        for (int r = block.top; r <= block.bottom; ++r) {
+            for (int c = std::max(block.left, firstCol); c <= std::max(block.right, firstCol);
+                 ++c) {
+                grid.SetTextMatrix(r, c, "");
+            }
+        }
+    } else if (key == Qt::Key_C && shift == Qt::ControlModifier) {
+        QGuiApplication::clipboard()->clear();
+        QGuiApplication::clipboard()->setText(grid.Clip());
+    }
+    return key == Qt::Key_V && shift == Qt::ControlModifier;
+}
+
+std::vector<QDepthContents::DesignRow> DesignRows(const FlexGrid& grid) {
+    std::vector<QDepthContents::DesignRow> rows;
+    for (int r = 1; r < grid.Rows(); ++r) {
+        QDepthContents::DesignRow& cells = rows.emplace_back();
+        for (int c = 0; c < QDepthContents::DesignColumns; ++c) {
+            cells[static_cast<size_t>(c)] = grid.TextMatrix(r, c).toStdString();
+        }
+    }
+    return rows;
+}
+
 } // namespace
 
 FrmTailwaterQDepth::FrmTailwaterQDepth(QMdiArea& area) : ToolWindow(area, "Tailwater: Q - Depth") {
-    auto* layout = new QGridLayout(this);
-    const int margin = Screen::TwipsToPixelsX(120);
-    layout->setContentsMargins(margin, margin, margin, margin);
-    layout->setHorizontalSpacing(margin * 2);
-    LblVoskRunoffChart = new QLabel("Vosk Runoff Chart", this);
-    LblUSGSRegress = new QLabel("USGS, Yuld - 2001", this);
-    lblMavo1987 = new QLabel("USGS, Mavo 1987", this);
-    GrdVRCTailWaterCalc = new FlexGrid(this);
-    GrdUSGSTailWaterCalc = new FlexGrid(this);
-    grdMavo87TWCalc = new FlexGrid(this);
-    int column = 0;
-    for (QLabel* caption : {LblVoskRunoffChart, LblUSGSRegress, lblMavo1987}) {
-        layout->addWidget(caption, 0, column++);
+    instance = this;
+    FraXSecRateCurve = new QGroupBox("Q-Elevation", this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(FraXSecRateCurve);
+
+    QGroupBox* frame = FraXSecRateCurve;
+    for (int mode = 0; mode < QDepthContents::NumModes; ++mode) {
+        OptQElevCalc[mode] = Place(new QRadioButton(QDepthContents::ModeCaptions[mode], frame), 180,
+                                   300 + 270 * mode, 2865, 225);
+        FitToText::Widen(*OptQElevCalc[mode]);
     }
-    column = 0;
-    for (FlexGrid* grid : {GrdVRCTailWaterCalc, GrdUSGSTailWaterCalc, grdMavo87TWCalc}) {
-        layout->addWidget(grid, 1, column++, Qt::AlignTop);
+    OptQElevCalc[0]->setChecked(true);
+    CmdComputeElevQ = Place(new QPushButton("Compute", frame), 675, 1200, 1485, 345);
+    GrdQElevCalc = Place(new FlexGrid(frame), 90, 1650, 3345, 2085);
+    GrdQElevCalc->SetEditable(true);
+    CmdComputeVRCUSGSTW = Place(new QPushButton("Compute Tailwater", frame), 3990, 240, 1995, 345);
+    LblVoskRunoffChart = Place(new QLabel("Vosk Runoff Chart", frame), 4020, 690, 1335, 255);
+    GrdVRCTailWaterCalc = Place(new FlexGrid(frame), 3960, 990, 2760, 1065);
+    lblMavo1987 = Place(new QLabel("USGS, Mavo 1987", frame), 3960, 2160, 1260, 195);
+    grdMavo87TWCalc = Place(new FlexGrid(frame), 3960, 2400, 2775, 975);
+    LblUSGSRegress = Place(new QLabel("USGS, Yuld - 2001", frame), 3960, 3600, 1605, 195);
+    GrdUSGSTailWaterCalc = Place(new FlexGrid(frame), 3960, 3840, 2805, 1140);
+    CmdSendToPrinter = Place(new QPushButton("Print", frame), 6390, 270, 1275, 330);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{CmdComputeElevQ, CmdComputeVRCUSGSTW, LblVoskRunoffChart,
+                                         lblMavo1987, LblUSGSRegress, CmdSendToPrinter}) {
+        FitToText::Widen(*control);
     }
-    layout->setRowStretch(2, 1);
+    FitToText::KeepRightOf(*CmdSendToPrinter, *CmdComputeVRCUSGSTW, 165);
+    // Enabled once the channel and the report they need exist.
+    for (QPushButton* later : {CmdComputeElevQ, CmdComputeVRCUSGSTW, CmdSendToPrinter}) {
+        later->setEnabled(false);
+    }
+
+    connect(CmdComputeElevQ, &QPushButton::clicked, this, [this] { CmdComputeElevQ_Click(); });
+    connect(CmdComputeVRCUSGSTW, &QPushButton::clicked, this,
+            [this] { CmdComputeVRCUSGSTW_Click(); });
+    connect(CmdSendToPrinter, &QPushButton::clicked, this, [this] { CmdSendToPrinter_Click(); });
+    connect(
+        GrdQElevCalc, &FlexGrid::KeyDown, this,
+        [this](int key, Qt::KeyboardModifiers modifiers) { GrdQElevCalc_KeyDown(key, modifiers); });
+    modGridEditMenu::ConnectGridEditMenu(*GrdQElevCalc, modGridEditMenu::GridEditItems::CopyPaste,
+                                         false);
+    for (FlexGrid* grid : {GrdVRCTailWaterCalc, grdMavo87TWCalc, GrdUSGSTailWaterCalc}) {
+        connect(grid, &FlexGrid::KeyDown, this,
+                [this, grid](int key, Qt::KeyboardModifiers modifiers) {
+                    DesignGrid_KeyDown(*grid, key, modifiers);
+                });
+        modGridEditMenu::ConnectGridEditMenu(*grid, modGridEditMenu::GridEditItems::Copy, false);
+    }
+}
+
+FrmTailwaterQDepth* FrmTailwaterQDepth::Instance() {
+    return instance;
+}
+
+void FrmTailwaterQDepth::SetChannel(FrmTailWaterCrossSection* channel) {
+    channel_ = channel;
+    CmdComputeElevQ->setEnabled(channel_ != nullptr);
+    CmdComputeVRCUSGSTW->setEnabled(channel_ != nullptr);
+}
+
+void FrmTailwaterQDepth::SetPrintReport(std::function<void()> print) {
+    print_ = std::move(print);
+    CmdSendToPrinter->setEnabled(static_cast<bool>(print_));
 }
 
 void FrmTailwaterQDepth::Initialize() {
+    const double W = ClientWidthTwips();
+    const double H = ClientHeightTwips();
+    const double width = 0.9 * W;
+    const double height = 0.9 * H;
+    PlaceTwips((W - width) / 2, (H - height) / 2, width, height);
+    InitialQElevCalcGrid();
     InitialVoskRunoffChartCalc();
-    InitialUSGSTWCalc();
     InitialMavoTWCalc();
+    InitialUSGSTWCalc();
+    LayOutDesignGrids();
+    FitWindowToFrame();
+}
+
+void FrmTailwaterQDepth::LayOutDesignGrids() {
+    KeepBelow(*GrdVRCTailWaterCalc, *LblVoskRunoffChart, 45);
+    KeepBelow(*lblMavo1987, *GrdVRCTailWaterCalc, 105);
+    KeepBelow(*grdMavo87TWCalc, *lblMavo1987, 45);
+    KeepBelow(*LblUSGSRegress, *grdMavo87TWCalc, 225);
+    KeepBelow(*GrdUSGSTailWaterCalc, *LblUSGSRegress, 45);
+}
+
+void FrmTailwaterQDepth::FitWindowToFrame() {
+    double right = 0;
+    double bottom = 0;
+    for (const QObject* child : FraXSecRateCurve->children()) {
+        if (const auto* control = qobject_cast<const QWidget*>(child)) {
+            right = std::max(right, Right(*control));
+            bottom = std::max(bottom, Bottom(*control));
+        }
+    }
+    const QPoint topLeft = Frame()->pos();
+    FraXSecRateCurve->setMinimumSize(Screen::TwipsToPixelsX(right + 200 + 100),
+                                     Screen::TwipsToPixelsY(bottom + 200 + 100));
     Frame()->adjustSize();
-    Frame()->move(Screen::TwipsToPixelsX(200), Screen::TwipsToPixelsY(200));
+    Frame()->move(topLeft);
 }
 
 void FrmTailwaterQDepth::StartUp() {
     ShowAndRaise();
+}
+
+void FrmTailwaterQDepth::InitialQElevCalcGrid() {
+    FlexGrid& grid = *GrdQElevCalc;
+    grid.SetRows(11);
+    grid.SetCols(QDepthContents::QElevColumns);
+    grid.SetFixedCols(0);
+    grid.SetFixedRows(1);
+    grid.SetRowHeightTwips(0, std::round(1.2 * grid.TextHeightTwips("B\r\nB")));
+    const char* const headings[QDepthContents::QElevColumns] = {"Q\r\n(ft^3/s)", "Depth\r\n(ft)",
+                                                                "Elevation\r\n(ft)"};
+    for (int c = 0; c < QDepthContents::QElevColumns; ++c) {
+        grid.SetTextMatrix(0, c, headings[c]);
+        grid.SetColAlignment(c, Qt::AlignCenter);
+        grid.SetColWidthTwips(c, 1000);
+    }
+    grid.FitToContents();
 }
 
 // The lists hold entries 1 to n; entry 0 is unused.
@@ -87,7 +255,7 @@ void FrmTailwaterQDepth::InitialVoskRunoffChartCalc() {
         periods.push_back(
             GlobalVariables::RunoffChartReturnPeriods[static_cast<size_t>(i)].ReturnPeriod);
     }
-    InitialGrid(*GrdVRCTailWaterCalc, periods);
+    InitialDesignGrid(*GrdVRCTailWaterCalc, periods, " ");
 }
 
 void FrmTailwaterQDepth::InitialUSGSTWCalc() {
@@ -95,7 +263,7 @@ void FrmTailwaterQDepth::InitialUSGSTWCalc() {
     for (std::int32_t i = 1; i <= GlobalVariables::NumUSGSReturnPeriods(); ++i) {
         periods.push_back(GlobalVariables::USGSReturnPeriods[static_cast<size_t>(i)]);
     }
-    InitialGrid(*GrdUSGSTailWaterCalc, periods);
+    InitialDesignGrid(*GrdUSGSTailWaterCalc, periods, "");
 }
 
 void FrmTailwaterQDepth::InitialMavoTWCalc() {
@@ -103,23 +271,175 @@ void FrmTailwaterQDepth::InitialMavoTWCalc() {
     for (std::int32_t i = 1; i <= modUSGSMavo1987::NumReturnPeriods(); ++i) {
         periods.push_back(modUSGSMavo1987::ReturnPeriod(i));
     }
-    InitialGrid(*grdMavo87TWCalc, periods);
+    InitialDesignGrid(*grdMavo87TWCalc, periods, "");
+}
+
+void FrmTailwaterQDepth::ClearQElevCalcGrid() {
+    ClearCells(*GrdQElevCalc, 0);
 }
 
 void FrmTailwaterQDepth::ClearVRCGrid() {
-    ClearGrid(*GrdVRCTailWaterCalc);
+    ClearCells(*GrdVRCTailWaterCalc, 1);
 }
 
 void FrmTailwaterQDepth::ClearUSGSGrid() {
-    ClearGrid(*GrdUSGSTailWaterCalc);
+    ClearCells(*GrdUSGSTailWaterCalc, 1);
 }
 
 void FrmTailwaterQDepth::ClearMavoGrid() {
-    ClearGrid(*grdMavo87TWCalc);
+    ClearCells(*grdMavo87TWCalc, 1);
 }
 
 void FrmTailwaterQDepth::ClearAllData() {
+    SelectMode(QDepthComputation::GivenQ);
     ClearVRCGrid();
+    ClearQElevCalcGrid();
     ClearUSGSGrid();
     ClearMavoGrid();
+}
+
+QDepthContents FrmTailwaterQDepth::Contents() const {
+    QDepthContents contents;
+    for (int mode = QDepthContents::NumModes - 1; mode >= 0; --mode) {
+        if (OptQElevCalc[mode]->isChecked()) {
+            contents.mode = mode;
+        }
+    }
+    for (int r = 1; r < GrdQElevCalc->Rows(); ++r) {
+        QDepthContents::QElevRow& cells = contents.qElev.emplace_back();
+        for (int c = 0; c < QDepthContents::QElevColumns; ++c) {
+            cells[static_cast<size_t>(c)] = GrdQElevCalc->TextMatrix(r, c).toStdString();
+        }
+    }
+    for (int grid = 0; grid < QDepthContents::NumDesignGrids; ++grid) {
+        contents.design[static_cast<size_t>(grid)] = DesignRows(Grid(DesignGrid(grid)));
+    }
+    return contents;
+}
+
+void FrmTailwaterQDepth::SelectMode(int mode) {
+    OptQElevCalc.at(static_cast<size_t>(mode))->setChecked(true);
+}
+
+int FrmTailwaterQDepth::QElevGridRows() const {
+    return GrdQElevCalc->Rows();
+}
+
+void FrmTailwaterQDepth::SetQElevCell(int row, int col, const std::string& text) {
+    GrdQElevCalc->SetTextMatrix(row, col, ToQString(text));
+}
+
+int FrmTailwaterQDepth::DesignGridRows(DesignGrid grid) const {
+    return Grid(grid).Rows();
+}
+
+void FrmTailwaterQDepth::SetDesignCell(DesignGrid grid, int row, int col, const std::string& text) {
+    Grid(grid).SetTextMatrix(row, col, ToQString(text));
+}
+
+FlexGrid& FrmTailwaterQDepth::Grid(DesignGrid grid) const {
+    switch (grid) {
+    case QDepthContents::RunoffChart:
+        return *GrdVRCTailWaterCalc;
+    case QDepthContents::Mavo1987:
+        return *grdMavo87TWCalc;
+    case QDepthContents::Yuld2001:
+    case QDepthContents::NumDesignGrids:
+        break;
+    }
+    return *GrdUSGSTailWaterCalc;
+}
+
+bool FrmTailwaterQDepth::ReadChannel(ChannelSection& section, double& slope) const {
+    CrossSectionInput input;
+    int errFlag = 0;
+    std::string message;
+    channel_->ReadSection(input, errFlag, message);
+    if (errFlag == 1) {
+        channel_->StartUp();
+        Dialogs::Message(ToQString(message));
+        return false;
+    }
+    TailWaterMod::PrepareCrossSection(input, section);
+    slope = input.Slope;
+    return true;
+}
+
+void FrmTailwaterQDepth::CmdComputeElevQ_Click() {
+    RunUserAction(ErrorStyle::Titled, [this] {
+        ChannelSection section;
+        double slope = 0;
+        if (channel_ == nullptr || !ReadChannel(section, slope)) {
+            return;
+        }
+        const int mode = std::max(Contents().mode, 0);
+        int errFlag = 0;
+        std::string message;
+        FlexGridText grid(*GrdQElevCalc);
+        const std::vector<int> noDepth =
+            QDepthComputation::ComputeQElevGrid(grid, mode, section, slope, errFlag, message);
+        if (errFlag == 0) {
+            message = QDepthComputation::NoDepthMessage({{"the Q-Elevation grid", noDepth}});
+        }
+        if (!message.empty()) {
+            Dialogs::Message(ToQString(message));
+        }
+    });
+}
+
+void FrmTailwaterQDepth::CmdComputeVRCUSGSTW_Click() {
+    RunUserAction(ErrorStyle::Titled, [this] {
+        ChannelSection section;
+        double slope = 0;
+        if (channel_ == nullptr || !ReadChannel(section, slope)) {
+            return;
+        }
+        struct Named {
+            DesignGrid grid;
+            const char* name;
+        };
+        std::vector<QDepthComputation::RowsWithoutDepth> noDepth;
+        std::string message;
+        for (const Named& named : {Named{QDepthContents::RunoffChart, "Vosk Runoff Chart"},
+                                   Named{QDepthContents::Yuld2001, "USGS, Yuld - 2001"},
+                                   Named{QDepthContents::Mavo1987, "USGS, Mavo - 1987"}}) {
+            int errFlag = 0;
+            FlexGridText grid(Grid(named.grid));
+            noDepth.push_back({named.name, QDepthComputation::ComputeDesignTailwater(
+                                               grid, section, slope, errFlag, message)});
+            if (errFlag == 1) {
+                break;
+            }
+        }
+        // A grid that stopped at a bad discharge is named first, then the rows
+        // of the grids before it that have no depth.
+        const std::string rowsWithoutDepth = QDepthComputation::NoDepthMessage(noDepth);
+        if (!message.empty() && !rowsWithoutDepth.empty()) {
+            message += "\r\n\r\n";
+        }
+        message += rowsWithoutDepth;
+        if (!message.empty()) {
+            Dialogs::Message(ToQString(message));
+        }
+    });
+}
+
+void FrmTailwaterQDepth::CmdSendToPrinter_Click() {
+    if (print_) {
+        print_();
+    }
+}
+
+void FrmTailwaterQDepth::GrdQElevCalc_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    RunUserAction(ErrorStyle::Untitled, [&] {
+        if (DeleteOrCopy(*GrdQElevCalc, 0, key, modifiers)) {
+            modGridEdit::PasteClipboard(*GrdQElevCalc);
+        }
+    });
+}
+
+// The return periods in column 0 are never emptied; nothing is pasted.
+void FrmTailwaterQDepth::DesignGrid_KeyDown(FlexGrid& grid, int key,
+                                            Qt::KeyboardModifiers modifiers) {
+    RunUserAction(ErrorStyle::Untitled, [&] { DeleteOrCopy(grid, 1, key, modifiers); });
 }

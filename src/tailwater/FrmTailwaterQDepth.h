@@ -1,33 +1,95 @@
 #pragma once
 
 #include "platform/ToolWindow.h"
+#include "tailwater/FrmTailwaterQDepthContents.h"
+
+#include <array>
+#include <functional>
+#include <string>
 
 class FlexGrid;
+class FrmTailWaterCrossSection;
+class QGroupBox;
 class QLabel;
+class QPushButton;
+class QRadioButton;
+struct ChannelSection;
 
-// The tailwater Q-depth window: one design-discharge grid per hydrology method,
-// laid out once at start-up from the method's return periods (row r is its
-// r-th return period), into which each method's Compute hands its discharges.
+// The tailwater Q-depth window. Its Q-elevation grid turns typed discharges
+// into depths and elevations, or depths or elevations into discharges; its
+// three design-discharge grids, laid out once at start-up from each hydrology
+// method's return periods (row r is the r-th return period), receive the
+// method's discharges whenever it computes, and "Compute Tailwater" gives each
+// its depth and elevation. Both computations read the channel afresh from the
+// channel cross-section window; the grids hold the only results.
 class FrmTailwaterQDepth : public ToolWindow {
     Q_OBJECT
 public:
     explicit FrmTailwaterQDepth(QMdiArea& area);
 
+    static FrmTailwaterQDepth* Instance();
+
+    // The channel window both computations read; their buttons stay disabled
+    // without one.
+    void SetChannel(FrmTailWaterCrossSection* channel);
+    // Set by the report when it exists.
+    void SetPrintReport(std::function<void()> print);
+
     void Initialize();
     void StartUp();
+    void ClearAllData();
+
+    // Every control as it stands now.
+    QDepthContents Contents() const;
+
+    // Setting one control as the user's edit would. Rows and columns must lie
+    // inside the grids, as the counts give them (heading row included).
+    using DesignGrid = QDepthContents::DesignGrid;
+    void SelectMode(int mode);
+    int QElevGridRows() const;
+    void SetQElevCell(int row, int col, const std::string& text);
+    int DesignGridRows(DesignGrid grid) const;
+    void SetDesignCell(DesignGrid grid, int row, int col, const std::string& text);
+
+    void InitialQElevCalcGrid();
     void InitialVoskRunoffChartCalc();
     void InitialUSGSTWCalc();
     void InitialMavoTWCalc();
-    // Empty the discharges, depths and elevations; headings and return periods stay.
+    // Empty the data cells; the design grids keep their return periods.
+    void ClearQElevCalcGrid();
     void ClearVRCGrid();
     void ClearUSGSGrid();
     void ClearMavoGrid();
-    void ClearAllData();
 
+    // Event handlers.
+    void CmdComputeElevQ_Click();
+    void CmdComputeVRCUSGSTW_Click();
+    void CmdSendToPrinter_Click();
+    void GrdQElevCalc_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void DesignGrid_KeyDown(FlexGrid& grid, int key, Qt::KeyboardModifiers modifiers);
+
+    QGroupBox* FraXSecRateCurve;
+    std::array<QRadioButton*, QDepthContents::NumModes> OptQElevCalc;
+    QPushButton* CmdComputeElevQ;
+    FlexGrid* GrdQElevCalc;
+    QPushButton* CmdComputeVRCUSGSTW;
     QLabel* LblVoskRunoffChart;
     FlexGrid* GrdVRCTailWaterCalc;
-    QLabel* LblUSGSRegress;
-    FlexGrid* GrdUSGSTailWaterCalc;
     QLabel* lblMavo1987;
     FlexGrid* grdMavo87TWCalc;
+    QLabel* LblUSGSRegress;
+    FlexGrid* GrdUSGSTailWaterCalc;
+    QPushButton* CmdSendToPrinter;
+
+private:
+    FlexGrid& Grid(DesignGrid grid) const;
+    // The channel as typed, prepared; false after its fault has been shown.
+    bool ReadChannel(ChannelSection& section, double& slope) const;
+    // Design grids stacked below each other, each under its label, however
+    // tall the font makes them; then the frame and window around them.
+    void LayOutDesignGrids();
+    void FitWindowToFrame();
+
+    FrmTailWaterCrossSection* channel_ = nullptr;
+    std::function<void()> print_;
 };

@@ -42,6 +42,8 @@ std::vector<DamagedCase> DamagedFiles() {
     const std::string site = "\"SITEIDINFO7438579\",";
     const std::string design = "\"GENERALDESIGNINFO271829\",";
     const std::string drop = "\"DROPINLETDESIGNINFO837321\",";
+    const std::string rating = "\"TAILWATERRATINGCURVEINFO43582\",";
+    const std::string channel = "\"TAILWATERCROSSSECTIONINFO432078\",";
     return {
         {"empty", "", Result::Failed},
         {"binary garbage", garbage, Result::Refused},
@@ -64,6 +66,11 @@ std::vector<DamagedCase> DamagedFiles() {
         {"drop inlet weir row past its grid", Header + drop + "3,99999,1,\"x\"\r\n" + End,
          Result::Complete},
         {"drop inlet record cut before its text", Header + drop + "3,2,1\r\n" + End,
+         Result::Failed},
+        {"huge rating row",
+         Header + rating + "3,2147483647,\"1\",\"\",\"\",\"\",\"\",\"\"\r\n" + End,
+         Result::Complete},
+        {"channel point cut before its n", Header + channel + "1,3,\"10\",\"100\"\r\n" + End,
          Result::Failed},
         {"missing closing quote", Header + site + "1,\"F-1\r\n" + End, Result::Failed},
         {"overlong field in a record",
