@@ -8,6 +8,7 @@
 #include "main/GeneralDesignWiring.h"
 #include "main/HydraulicsWiring.h"
 #include "main/HydrologyWiring.h"
+#include "main/PlungeBasinWiring.h"
 #include "main/RiprapBasinWiring.h"
 #include "main/SiteIdentificationWiring.h"
 #include "main/StandardDesignsWiring.h"
@@ -57,6 +58,8 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
     steps.push_back(TaperedInletWiring::Initialize(w));
     steps.push_back(DropInletWiring::Initialize(w));
     // plunge basin table; scour hole and plunge basin windows
+    steps.push_back(PlungeBasinWiring::InitializeBasinTable());
+    steps.push_back(PlungeBasinWiring::Initialize(w));
     // brink-depth curves, riprap tables and the riprap basin window
     steps.push_back(RiprapBasinWiring::InitBrinkDepthCurves());
     steps.push_back(RiprapBasinWiring::InitializeHec14Tables());
@@ -79,6 +82,7 @@ std::vector<Step> ClearSteps(LoadedWindows& w) {
         TaperedInletWiring::Clear(w),
         DropInletWiring::Clear(w),
         GeneralDesignWiring::Clear(w),
+        PlungeBasinWiring::Clear(w),
     };
     // clang-format on
 }
@@ -92,6 +96,7 @@ ProjectFileFormat::SectionTable ProjectSections() {
              TaperedInletWiring::Section(),
              DropInletWiring::Section(),
              GeneralDesignWiring::Section(),
+             PlungeBasinWiring::Section(),
          }) {
         table.Register(section.number, section.handlers);
     }

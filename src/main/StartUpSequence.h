@@ -18,6 +18,7 @@ class TailwaterChannel;
 class FrmVSHAStandardDesigns;
 class FrmTaperedInletDesign;
 class FrmDropInletDesign;
+class frmNEPlungeBasin;
 
 namespace StartUpMod {
 
@@ -38,6 +39,7 @@ struct LoadedWindows {
     FrmVSHAStandardDesigns* standardDesigns = nullptr;
     FrmTaperedInletDesign* taperedInlet = nullptr;
     FrmDropInletDesign* dropInlet = nullptr;
+    frmNEPlungeBasin* plungeBasin = nullptr;
     ~LoadedWindows();
 };
 

@@ -4,6 +4,7 @@ set(PROJECT_FILE_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DropInletRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FieldReader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GeneralDesignRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PlungeBasinRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProjectFileFormat.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordWriter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SiteIDRecords.cpp

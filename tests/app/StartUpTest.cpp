@@ -60,6 +60,8 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "GenDesign.InitializeGenDesign",
         "TaperedInletDesignMod.LoadTaperedInletParameters",
         "DropInletMod.LoadDropInletParameters",
+        "modPlungeBasin.InitializeBasinTable",
+        "frmNEPlungeBasin.Initialize",
         "modHec14RRYo.InitBrinkDepthCurves",
         "modHec14Riprap.InitializeHec14Tables",
         "StartUpMod.ClearAllProjectData",
@@ -74,6 +76,7 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "FrmTaperedInletDesign.ClearAllData",
         "FrmDropInletDesign.ClearAllData",
         "FrmGenDesign.ClearAllData",
+        "frmNEPlungeBasin.ClearAllData",
     };
     EXPECT_EQ(names, expected);
     EXPECT_TRUE(windows->main->isVisible());
@@ -137,7 +140,7 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
                           "FrmTailWaterCrossSection.ClearData", "FrmTailWaterRatingCurve.ClearData",
                           "FrmTailwaterQDepth.ClearAllData", "FrmVSHAStandardDesigns.ClearAllData",
                           "FrmTaperedInletDesign.ClearAllData", "FrmDropInletDesign.ClearAllData",
-                          "FrmGenDesign.ClearAllData"}));
+                          "FrmGenDesign.ClearAllData", "frmNEPlungeBasin.ClearAllData"}));
     EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
     EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
     EXPECT_TRUE(windows->siteIdentification->TxtCounty->text().isEmpty());
