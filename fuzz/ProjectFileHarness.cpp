@@ -97,6 +97,21 @@ void TaperedInletWindow::SetDesignSelectRow(int row) {
     selectedRow = row >= 1 && row < ResultRows() && row != previous ? row : 0;
 }
 
+void PlungeBasinWindow::SetUserSize(int index, const std::string& text) {
+    Require(Inside(index, UserSizeBoxes()));
+    userSizes[index] = text;
+}
+
+void PlungeBasinWindow::SelectBarrelPosition(int position) {
+    Require(Inside(position, BarrelPositions()));
+    barrelPosition = position;
+}
+
+void PlungeBasinWindow::SelectSizeOption(int option) {
+    Require(Inside(option, SizeOptions()));
+    sizeOption = option;
+}
+
 void DropInletWindow::SetInput(int index, const std::string& text) {
     Require(Inside(index, DropInletRecords::NumInputs));
     inputs[index] = text;
@@ -145,6 +160,9 @@ Outcome Read(std::string_view bytes) {
                            }});
     sections.Register(11, {{}, [&outcome](FieldReader& in) {
                                GeneralDesignRecords::ReadRecord(in, outcome.generalDesign);
+                           }});
+    sections.Register(13, {{}, [&outcome](FieldReader& in) {
+                               PlungeBasinRecords::ReadRecord(in, outcome.plungeBasin);
                            }});
     FieldReader in(bytes);
     try {

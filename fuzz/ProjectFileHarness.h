@@ -2,6 +2,7 @@
 
 #include "project_file/DropInletRecords.h"
 #include "project_file/GeneralDesignRecords.h"
+#include "project_file/PlungeBasinRecords.h"
 #include "project_file/SiteIDRecords.h"
 #include "project_file/StandardDesignsRecords.h"
 #include "project_file/TaperedInletRecords.h"
@@ -144,6 +145,32 @@ private:
     Cells& Of(Grid grid);
 };
 
+// The NE Plunge Basin Design window as clearing leaves it: two size options,
+// three barrel counts, "CLASS:" in the class label. It aborts the program when
+// the reader steps outside its bounds.
+struct PlungeBasinWindow final : PlungeBasinRecords::Target {
+    using Box = PlungeBasinRecords::Box;
+
+    std::map<Box, std::string> boxes;
+    std::string riprapClass = "CLASS:";
+    std::array<int, 3> ids = {0, 0, 0};
+    std::array<std::string, PlungeBasinRecords::NumUserSizes> userSizes;
+    int barrelPosition = 0;
+    int sizeOption = 0;
+
+    void SetBoxText(Box box, const std::string& text) override { boxes[box] = text; }
+    void SetRiprapClass(const std::string& caption) override { riprapClass = caption; }
+    void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
+        ids = {culvertTypeID, inletID, standardSizeID};
+    }
+    int UserSizeBoxes() const override { return PlungeBasinRecords::NumUserSizes; }
+    void SetUserSize(int index, const std::string& text) override;
+    int BarrelPositions() const override { return 3; }
+    void SelectBarrelPosition(int position) override;
+    int SizeOptions() const override { return 2; }
+    void SelectSizeOption(int option) override;
+};
+
 enum class Result {
     Refused,  // not a project file, or another units edition
     Failed,   // the read ended early; `error` says why
@@ -158,6 +185,7 @@ struct Outcome {
     DropInletWindow dropInlet;
     GeneralDesignWindow generalDesign;
     StandardDesignsWindow standardDesigns;
+    PlungeBasinWindow plungeBasin;
 };
 
 Outcome Read(std::string_view bytes);
