@@ -15,7 +15,7 @@ namespace {
 
 template <class Widget>
 Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(Screen::TwipsRect(left, top, width, height));
+    widget->setGeometry(FormRect(left, top, width, height));
     return widget;
 }
 
@@ -28,6 +28,12 @@ QLabel* RightLabel(QWidget* parent, const char* caption, double right, double to
 }
 
 } // namespace
+
+QRect FormRect(double left, double top, double width, double height) {
+    constexpr double spreadX = 1.45;
+    constexpr double spreadY = 1.25;
+    return Screen::TwipsRect(left * spreadX, top * spreadY, width * spreadX, height * spreadY);
+}
 
 CulvertInputBlock::CulvertInputBlock(QWidget* parent, const CulvertInputMessages& messages)
     : QGroupBox("Culvert Type, Inlet and Size", parent), messages_(messages) {

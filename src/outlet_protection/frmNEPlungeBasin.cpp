@@ -10,7 +10,6 @@
 #include "platform/ErrorReport.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
-#include "platform/Screen.h"
 #include "platform/UiText.h"
 #include "platform/WaitCursor.h"
 
@@ -33,14 +32,14 @@ constexpr std::string_view OneDecimal = "0.0";
 
 template <class Widget>
 Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(Screen::TwipsRect(left, top, width, height));
+    widget->setGeometry(FormRect(left, top, width, height));
     return widget;
 }
 
 // A caption that ends where it ends on the form, with room to its left for
 // the screen font.
 QLabel* RightLabel(QWidget* parent, const char* caption, double left, double top, double width) {
-    const double room = 600;
+    const double room = 900;
     const double start = std::max(30.0, left - room);
     auto* label = Place(new QLabel(caption, parent), start, top - 45, left + width - start, 285);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
