@@ -2,8 +2,13 @@
 #include "outlet_protection/CulvertInputBlock.h"
 #include "outlet_protection/frmNEPlungeBasin.h"
 
+#include "platform/HelpPages.h"
+
+#include <QFile>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -118,4 +123,15 @@ TEST_F(PlungeBasinInfo, ClassCaptionWithQuotesIsEscapedAndAnEmptySizeListSavesNo
     EXPECT_EQ(basin->lblRiprapClass->text(), "CLASS: ''E''");
     EXPECT_EQ(Culvert().CmboInletType->currentData().toInt(), 306);
     EXPECT_EQ(Culvert().CmboVSHAStandardSize->currentIndex(), 0);
+}
+
+TEST_F(PlungeBasinInfo, ErosionMenuShowsTheWindowAndF1OpensItsShippedPage) {
+    ASSERT_TRUE(main->mnuNEPlungeDesign->isEnabled());
+    main->mnuNEPlungeDesign->trigger();
+    EXPECT_TRUE(basin->Frame()->isVisible());
+    basin->txtDesignQ->setFocus();
+    QTest::keyClick(basin->txtDesignQ, Qt::Key_F1);
+    const QString page = HelpPages::Path("ne_plunge_basin_design.html");
+    EXPECT_EQ(user.openedDocuments, std::vector<QString>({page}));
+    EXPECT_TRUE(QFile::exists(page));
 }
