@@ -63,6 +63,7 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
     // brink-depth curves, riprap tables and the riprap basin window
     steps.push_back(RiprapBasinWiring::InitBrinkDepthCurves());
     steps.push_back(RiprapBasinWiring::InitializeHec14Tables());
+    steps.push_back(RiprapBasinWiring::Initialize(w));
     return steps;
 }
 
@@ -83,6 +84,7 @@ std::vector<Step> ClearSteps(LoadedWindows& w) {
         DropInletWiring::Clear(w),
         GeneralDesignWiring::Clear(w),
         PlungeBasinWiring::Clear(w),
+        RiprapBasinWiring::Clear(w),
     };
     // clang-format on
 }
@@ -97,6 +99,7 @@ ProjectFileFormat::SectionTable ProjectSections() {
              DropInletWiring::Section(),
              GeneralDesignWiring::Section(),
              PlungeBasinWiring::Section(),
+             RiprapBasinWiring::Section(),
          }) {
         table.Register(section.number, section.handlers);
     }

@@ -19,6 +19,7 @@ class FrmVSHAStandardDesigns;
 class FrmTaperedInletDesign;
 class FrmDropInletDesign;
 class frmNEPlungeBasin;
+class frmHec14RipRap;
 
 namespace StartUpMod {
 
@@ -40,6 +41,7 @@ struct LoadedWindows {
     FrmTaperedInletDesign* taperedInlet = nullptr;
     FrmDropInletDesign* dropInlet = nullptr;
     frmNEPlungeBasin* plungeBasin = nullptr;
+    frmHec14RipRap* riprapBasin = nullptr;
     ~LoadedWindows();
 };
 

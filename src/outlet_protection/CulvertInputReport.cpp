@@ -79,6 +79,26 @@ void PrintLabelledValues(TwipsPrinter& printer, float& y, const QStringList& lab
     PrintBoxedTable(printer, y, {{{labels}, {values}}, narrowWidth, gap, false});
 }
 
+void PrintTitle(TwipsPrinter& printer, float& y, const QString& title) {
+    printer.SetCurrentY(y);
+    // Centred on its regular width, as the bold one prints a little wider.
+    printer.SetCurrentX(printer.ScaleWidth() / 2 - printer.TextWidth(title) / 2);
+    printer.SetFontBold(true);
+    printer.PrintLine(title);
+    printer.SetFontBold(false);
+    y = printer.CurrentY();
+}
+
+void PrintSectionHeading(TwipsPrinter& printer, float& y, const QString& heading) {
+    y += TableAbove;
+    printer.SetCurrentY(y);
+    printer.SetCurrentX(Left);
+    printer.SetFontBold(true);
+    printer.PrintLine(heading);
+    printer.SetFontBold(false);
+    y = printer.CurrentY();
+}
+
 void PrintInvertsLength(TwipsPrinter& printer, float& y, const CulvertInputContents& contents) {
     PrintLabelledValues(printer, y,
                         {"Inlet Invert Elevation (ft) ", "Outlet Invert Elevation (ft) ",
@@ -140,6 +160,12 @@ void PrintBarrelSize(TwipsPrinter& printer, float& y, const CulvertInputContents
                                : QStringLiteral("VSHA STANDARD SIZE"));
     printer.SetCurrentY(printer.CurrentY() + 50);
     PrintBoxedTable(printer, y, {{{captions, unitRow}, {sizes}}, 0, 10, true});
+}
+
+void PrintDesignQTW(TwipsPrinter& printer, float& y, const std::string& designQ,
+                    const std::string& tailwaterDepth) {
+    PrintLabelledValues(printer, y, {"Design Q (ft^3/s) ", "Tailwater Depth (ft) "},
+                        {Padded(designQ), Padded(tailwaterDepth)}, NarrowBelow, 10);
 }
 
 } // namespace CulvertInputReport

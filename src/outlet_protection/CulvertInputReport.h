@@ -35,6 +35,11 @@ void PrintBoxedTable(TwipsPrinter& printer, float& y, const BoxedTable& table);
 void PrintLabelledValues(TwipsPrinter& printer, float& y, const QStringList& labels,
                          const QStringList& values, float narrowWidth, float gap);
 
+// A title centred on the page, bold, placed by its regular width.
+void PrintTitle(TwipsPrinter& printer, float& y, const QString& title);
+// A bold heading at the left margin, 250 below y.
+void PrintSectionHeading(TwipsPrinter& printer, float& y, const QString& heading);
+
 // The inverts and the barrel length.
 void PrintInvertsLength(TwipsPrinter& printer, float& y, const CulvertInputContents& contents);
 // Culvert type, inlet, Manning n and Ke.
@@ -45,5 +50,9 @@ void PrintCulvertTypeData(TwipsPrinter& printer, float& y, const CulvertInputCon
 // beyond the catalogue's texts.
 void PrintBarrelSize(TwipsPrinter& printer, float& y, const CulvertInputContents& contents,
                      const GenDesignCulvertType& type);
+
+// The design discharge and the tailwater depth, as typed.
+void PrintDesignQTW(TwipsPrinter& printer, float& y, const std::string& designQ,
+                    const std::string& tailwaterDepth);
 
 } // namespace CulvertInputReport

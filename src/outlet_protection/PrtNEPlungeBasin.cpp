@@ -66,19 +66,11 @@ void PrintContents(TwipsPrinter& printer, const PlungeBasinContents& contents,
 }
 
 void PrintTitle(TwipsPrinter& printer, float& y) {
-    const QString title = QStringLiteral("NE PLUNGE BASIN DESIGN");
-    printer.SetCurrentY(y);
-    // Centred on its regular width, as the bold one prints a little wider.
-    printer.SetCurrentX(printer.ScaleWidth() / 2 - printer.TextWidth(title) / 2);
-    printer.SetFontBold(true);
-    printer.PrintLine(title);
-    printer.SetFontBold(false);
-    y = printer.CurrentY();
+    CulvertInputReport::PrintTitle(printer, y, QStringLiteral("NE PLUNGE BASIN DESIGN"));
 }
 
 void PrintDesignQTW(TwipsPrinter& printer, float& y, const PlungeBasinContents& contents) {
-    PrintLabelledValues(printer, y, {"Design Q (ft^3/s) ", "Tailwater Depth (ft) "},
-                        {Padded(contents.designQ), Padded(contents.tailwaterDepth)}, Wide, 10);
+    CulvertInputReport::PrintDesignQTW(printer, y, contents.designQ, contents.tailwaterDepth);
 }
 
 void PrintPipeDiameters(TwipsPrinter& printer, float& y, const PlungeBasinContents& contents) {
@@ -91,13 +83,7 @@ void PrintPipeDiameters(TwipsPrinter& printer, float& y, const PlungeBasinConten
 }
 
 void PrintSectionHeading(TwipsPrinter& printer, float& y) {
-    y += 250;
-    printer.SetCurrentY(y);
-    printer.SetCurrentX(CulvertInputReport::Left);
-    printer.SetFontBold(true);
-    printer.PrintLine(QStringLiteral("BASIN DIMENSIONS"));
-    printer.SetFontBold(false);
-    y = printer.CurrentY();
+    CulvertInputReport::PrintSectionHeading(printer, y, QStringLiteral("BASIN DIMENSIONS"));
 }
 
 void PrintRiprap(TwipsPrinter& printer, float& y, const PlungeBasinContents& contents) {

@@ -83,7 +83,7 @@ TEST_F(MainWindow, ItemsWhoseWindowDoesNotExistYetAreDisabled) {
     EXPECT_TRUE(main->mnuFileOpen->isEnabled());
     EXPECT_TRUE(main->mnuGeneral->isEnabled());
     EXPECT_TRUE(main->mnuVSHAStandard->isEnabled());
-    EXPECT_FALSE(main->mnuHec14Riprap->isEnabled());
+    EXPECT_FALSE(main->mnuErosionScourHole->isEnabled());
 }
 
 TEST_F(MainWindow, AboutIsModalWithTheDisclaimerAndThePointerBackToNormal) {

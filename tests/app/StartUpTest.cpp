@@ -64,6 +64,7 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "frmNEPlungeBasin.Initialize",
         "modHec14RRYo.InitBrinkDepthCurves",
         "modHec14Riprap.InitializeHec14Tables",
+        "frmHec14RipRap.Initialize",
         "StartUpMod.ClearAllProjectData",
         "FrmSiteIdentification.ClearData",
         "FrmVoskRunoffChart.ClearInput",
@@ -77,6 +78,7 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "FrmDropInletDesign.ClearAllData",
         "FrmGenDesign.ClearAllData",
         "frmNEPlungeBasin.ClearAllData",
+        "frmHec14RipRap.ClearAllData",
     };
     EXPECT_EQ(names, expected);
     EXPECT_TRUE(windows->main->isVisible());
@@ -140,7 +142,8 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
                           "FrmTailWaterCrossSection.ClearData", "FrmTailWaterRatingCurve.ClearData",
                           "FrmTailwaterQDepth.ClearAllData", "FrmVSHAStandardDesigns.ClearAllData",
                           "FrmTaperedInletDesign.ClearAllData", "FrmDropInletDesign.ClearAllData",
-                          "FrmGenDesign.ClearAllData", "frmNEPlungeBasin.ClearAllData"}));
+                          "FrmGenDesign.ClearAllData", "frmNEPlungeBasin.ClearAllData",
+                          "frmHec14RipRap.ClearAllData"}));
     EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
     EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
     EXPECT_TRUE(windows->siteIdentification->TxtCounty->text().isEmpty());
