@@ -112,6 +112,26 @@ void PlungeBasinWindow::SelectSizeOption(int option) {
     sizeOption = option;
 }
 
+void RiprapBasinWindow::SetResultValue(int row, const std::string& text) {
+    Require(Inside(row, ResultRows()));
+    results[row] = text;
+}
+
+void RiprapBasinWindow::SetUserSize(int index, const std::string& text) {
+    Require(Inside(index, UserSizeBoxes()));
+    userSizes[index] = text;
+}
+
+void RiprapBasinWindow::SelectBarrelPosition(int position) {
+    Require(Inside(position, BarrelPositions()));
+    barrelPosition = position;
+}
+
+void RiprapBasinWindow::SelectSizeOption(int option) {
+    Require(Inside(option, SizeOptions()));
+    sizeOption = option;
+}
+
 void DropInletWindow::SetInput(int index, const std::string& text) {
     Require(Inside(index, DropInletRecords::NumInputs));
     inputs[index] = text;
@@ -163,6 +183,9 @@ Outcome Read(std::string_view bytes) {
                            }});
     sections.Register(13, {{}, [&outcome](FieldReader& in) {
                                PlungeBasinRecords::ReadRecord(in, outcome.plungeBasin);
+                           }});
+    sections.Register(14, {{}, [&outcome](FieldReader& in) {
+                               RiprapBasinRecords::ReadRecord(in, outcome.riprapBasin);
                            }});
     FieldReader in(bytes);
     try {
