@@ -144,7 +144,6 @@ void frmNEPlungeBasin::SetPrintReport(std::function<void()> print) {
 }
 
 void frmNEPlungeBasin::Initialize() {
-    PlaceTwips(0, 0, ClientWidthTwips() - 500, ClientHeightTwips() - 500);
     PlaceTwips(250, 250, ClientWidthTwips() - 500, ClientHeightTwips() - 500);
     Frame2->Initialize();
 }
