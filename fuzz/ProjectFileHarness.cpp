@@ -97,6 +97,41 @@ void TaperedInletWindow::SetDesignSelectRow(int row) {
     selectedRow = row >= 1 && row < ResultRows() && row != previous ? row : 0;
 }
 
+void PlungeBasinWindow::SetUserSize(int index, const std::string& text) {
+    Require(Inside(index, UserSizeBoxes()));
+    userSizes[index] = text;
+}
+
+void PlungeBasinWindow::SelectBarrelPosition(int position) {
+    Require(Inside(position, BarrelPositions()));
+    barrelPosition = position;
+}
+
+void PlungeBasinWindow::SelectSizeOption(int option) {
+    Require(Inside(option, SizeOptions()));
+    sizeOption = option;
+}
+
+void RiprapBasinWindow::SetResultValue(int row, const std::string& text) {
+    Require(Inside(row, ResultRows()));
+    results[row] = text;
+}
+
+void RiprapBasinWindow::SetUserSize(int index, const std::string& text) {
+    Require(Inside(index, UserSizeBoxes()));
+    userSizes[index] = text;
+}
+
+void RiprapBasinWindow::SelectBarrelPosition(int position) {
+    Require(Inside(position, BarrelPositions()));
+    barrelPosition = position;
+}
+
+void RiprapBasinWindow::SelectSizeOption(int option) {
+    Require(Inside(option, SizeOptions()));
+    sizeOption = option;
+}
+
 void DropInletWindow::SetInput(int index, const std::string& text) {
     Require(Inside(index, DropInletRecords::NumInputs));
     inputs[index] = text;
@@ -283,6 +318,12 @@ Outcome Read(std::string_view bytes) {
                            }});
     sections.Register(12, {{}, [&outcome](FieldReader& in) {
                                ScourHoleRecords::ReadRecord(in, outcome.scourHole);
+                           }});
+    sections.Register(13, {{}, [&outcome](FieldReader& in) {
+                               PlungeBasinRecords::ReadRecord(in, outcome.plungeBasin);
+                           }});
+    sections.Register(14, {{}, [&outcome](FieldReader& in) {
+                               RiprapBasinRecords::ReadRecord(in, outcome.riprapBasin);
                            }});
     FieldReader in(bytes);
     try {

@@ -2,6 +2,8 @@
 
 #include "project_file/DropInletRecords.h"
 #include "project_file/GeneralDesignRecords.h"
+#include "project_file/PlungeBasinRecords.h"
+#include "project_file/RiprapBasinRecords.h"
 #include "project_file/ScourHoleRecords.h"
 #include "project_file/SiteIDRecords.h"
 #include "project_file/StandardDesignsRecords.h"
@@ -271,6 +273,59 @@ struct QDepthWindow final : TWQDepthRecords::Target {
     Cells& Of(Grid grid);
 };
 
+// The NE Plunge Basin Design window as clearing leaves it: two size options,
+// three barrel counts, "CLASS:" in the class label. It aborts the program when
+// the reader steps outside its bounds.
+struct PlungeBasinWindow final : PlungeBasinRecords::Target {
+    using Box = PlungeBasinRecords::Box;
+
+    std::map<Box, std::string> boxes;
+    std::string riprapClass = "CLASS:";
+    std::array<int, 3> ids = {0, 0, 0};
+    std::array<std::string, PlungeBasinRecords::NumUserSizes> userSizes;
+    int barrelPosition = 0;
+    int sizeOption = 0;
+
+    void SetBoxText(Box box, const std::string& text) override { boxes[box] = text; }
+    void SetRiprapClass(const std::string& caption) override { riprapClass = caption; }
+    void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
+        ids = {culvertTypeID, inletID, standardSizeID};
+    }
+    int UserSizeBoxes() const override { return PlungeBasinRecords::NumUserSizes; }
+    void SetUserSize(int index, const std::string& text) override;
+    int BarrelPositions() const override { return 3; }
+    void SelectBarrelPosition(int position) override;
+    int SizeOptions() const override { return 2; }
+    void SelectSizeOption(int option) override;
+};
+
+// The HEC-14 Riprap Basin Design window as clearing leaves it: 17 result
+// rows, two size options, three barrel counts. It aborts the program when
+// the reader steps outside its bounds.
+struct RiprapBasinWindow final : RiprapBasinRecords::Target {
+    using Box = RiprapBasinRecords::Box;
+
+    std::map<Box, std::string> boxes;
+    std::array<std::string, RiprapBasinRecords::NumResultRows> results;
+    std::array<int, 3> ids = {0, 0, 0};
+    std::array<std::string, RiprapBasinRecords::NumUserSizes> userSizes;
+    int barrelPosition = 0;
+    int sizeOption = 0;
+
+    void SetBoxText(Box box, const std::string& text) override { boxes[box] = text; }
+    int ResultRows() const override { return RiprapBasinRecords::NumResultRows; }
+    void SetResultValue(int row, const std::string& text) override;
+    void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
+        ids = {culvertTypeID, inletID, standardSizeID};
+    }
+    int UserSizeBoxes() const override { return RiprapBasinRecords::NumUserSizes; }
+    void SetUserSize(int index, const std::string& text) override;
+    int BarrelPositions() const override { return 3; }
+    void SelectBarrelPosition(int position) override;
+    int SizeOptions() const override { return 2; }
+    void SelectSizeOption(int option) override;
+};
+
 enum class Result {
     Refused,  // not a project file, or another units edition
     Failed,   // the read ended early; `error` says why
@@ -292,6 +347,8 @@ struct Outcome {
     GeneralDesignWindow generalDesign;
     StandardDesignsWindow standardDesigns;
     ScourHoleWindow scourHole;
+    PlungeBasinWindow plungeBasin;
+    RiprapBasinWindow riprapBasin;
 };
 
 Outcome Read(std::string_view bytes);

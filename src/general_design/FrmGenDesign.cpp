@@ -1,9 +1,10 @@
 #include "general_design/FrmGenDesign.h"
 
+#include "general_design/CulvertInputControls.h"
+
 #include "app/modGridEditMenu.h"
 #include "hydraulics/CatalogueTables.h"
 #include "hydraulics/GenDesign.h"
-#include "hydraulics/PipeArchGeom.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
@@ -49,19 +50,12 @@ std::string Trimmed(const QLineEdit* box) {
 const QColor Red(255, 0, 0);
 
 int SelectedID(const QComboBox* list) {
-    const int index = list->currentIndex();
-    return index < 0 ? GenDesignContents::NoSelection : list->itemData(index).toInt();
+    return CulvertInputs::SelectedID(list, GenDesignContents::NoSelection);
 }
 
-// Shows the first failure of the checks; true when there was one.
-bool RefusedInput(std::span<const InputChecks::NumberCheck> checks) {
-    const InputChecks::Outcome outcome = InputChecks::Check(checks);
-    if (outcome.failure) {
-        Dialogs::Message(ToQString(outcome.failure->message));
-        return true;
-    }
-    return false;
-}
+const CulvertInputMessages Messages = {
+    .userSizeNotNumeric = "The %1 can not be evaluated as a number. Please re-enter the %1.",
+};
 
 } // namespace
 
@@ -207,19 +201,7 @@ void FrmGenDesign::Initialize() {
     PlaceTwips(0, 0, ClientWidthTwips(), ClientHeightTwips());
     FraDesignQs->setFixedHeight(Screen::TwipsToPixelsY(3600));
 
-    const QSignalBlocker blockTypes(CmboCulvertType);
-    const auto& types = GlobalVariables::GenDesignCulvertTypes;
-    for (size_t t = 1; t < types.size(); ++t) {
-        CmboCulvertType->addItem(ToQString(types[t].ComboText), types[t].IDNum);
-    }
-    for (int n = 1; n <= 3; ++n) {
-        CmboUserNumBarrels->addItem(ToQString(GenDesign::GetBarrelCountWord(n)));
-    }
-    CmboUserNumBarrels->setCurrentIndex(0);
-    if (CmboCulvertType->count() > 0) {
-        CmboCulvertType->setCurrentIndex(0);
-        DisplayCulvertTypeInlets();
-    }
+    CulvertInputs::FillLists(Controls());
     OptBarrelSize[0]->setChecked(true);
     SetSizeInputMethods();
     InitializeDesignQTWGrid();
@@ -237,62 +219,39 @@ void FrmGenDesign::StartUp() {
     ShowAndRaise();
 }
 
+CulvertInputControls FrmGenDesign::Controls() const {
+    CulvertInputControls c;
+    c.culvertType = CmboCulvertType;
+    c.inletType = CmboInletType;
+    c.manningN = TxtManningN;
+    c.keInlet = TxtKeInlet;
+    c.optBarrelSize = OptBarrelSize;
+    c.standardSize = CmboVSHAStandardSize;
+    c.barrelSelection = FrmBarrelSelection;
+    c.lblUserSize = LblUserSize;
+    c.txtUserSize = TxtUserSize;
+    c.lblUnits = LblUnits;
+    c.userNumBarrels = CmboUserNumBarrels;
+    c.inletInvertElevation = TxtInletInvertElevation;
+    c.outletInvertElevation = TxtOutletInvertElevation;
+    c.culvertBarrelLength = TxtCulvertBarrelLength;
+    return c;
+}
+
 const GenDesignCulvertType& FrmGenDesign::SelectedType() const {
-    return CatalogueEntry(GlobalVariables::GenDesignCulvertTypes,
-                          CmboCulvertType->currentIndex() + 1, "culvert type");
+    return CulvertInputs::SelectedType(Controls());
 }
 
 void FrmGenDesign::DisplayCulvertTypeInlets() {
-    const GenDesignCulvertType& type = SelectedType();
-    std::string notes = Numbers::Trim(type.UserSizeNotes);
-    OptBarrelSize[1]->setText(notes.empty() ? "Enter Barrel Size"
-                                            : ToQString("Enter Barrel Size: (" + notes + ")"));
-    TxtManningN->setText(ToQString(" " + Numbers::GeneralText(type.DefaultManningN)));
-    {
-        const QSignalBlocker block(CmboInletType);
-        CmboInletType->clear();
-        for (size_t i = 1; i < type.Inlets.size(); ++i) {
-            CmboInletType->addItem(ToQString(type.Inlets[i].Description), type.Inlets[i].InletID);
-        }
-        CmboInletType->setCurrentIndex(CmboInletType->count() > 0 ? 0 : -1);
-    }
-    if (CmboInletType->count() > 0) {
-        DisplayInletKe();
-    } else {
-        // A Ke left from another type would pass for this one's.
-        TxtKeInlet->clear();
-    }
-    OptBarrelSize[0]->setText(ToQString("VSHA Standard Sizes: " + type.StdSizeCaption));
-    CmboVSHAStandardSize->clear();
-    for (size_t s = 1; s < type.StdSizes.size(); ++s) {
-        CmboVSHAStandardSize->addItem(ToQString(type.StdSizes[s].Label), type.StdSizes[s].StdIDNum);
-    }
-    CmboVSHAStandardSize->setCurrentIndex(CmboVSHAStandardSize->count() > 0 ? 0 : -1);
-    QString units = ToQString(GenDesign::GetUnitsWord(type.DisplayUnits));
-    for (int k = 0; k < 5; ++k) {
-        bool shown = k + 1 <= type.NumSizeParameters;
-        if (shown) {
-            size_t name = static_cast<size_t>(k + 1);
-            LblUserSize[k]->setText(name < type.SizeTexts.size() ? ToQString(type.SizeTexts[name])
-                                                                 : "");
-            LblUnits[k]->setText(units);
-        }
-        LblUserSize[k]->setVisible(shown);
-        TxtUserSize[k]->setVisible(shown);
-        LblUnits[k]->setVisible(shown);
-    }
+    CulvertInputs::DisplayCulvertTypeInlets(Controls());
 }
 
 void FrmGenDesign::DisplayInletKe() {
-    const GenCulvertInlet& inlet =
-        CatalogueEntry(SelectedType().Inlets, CmboInletType->currentIndex() + 1, "inlet");
-    TxtKeInlet->setText(ToQString(" " + Numbers::GeneralText(inlet.Ke)));
+    CulvertInputs::DisplayInletKe(Controls());
 }
 
 void FrmGenDesign::SetSizeInputMethods() {
-    bool userSize = OptBarrelSize[1]->isChecked();
-    FrmBarrelSelection->setVisible(userSize);
-    CmboVSHAStandardSize->setEnabled(!userSize);
+    CulvertInputs::SetSizeInputMethods(Controls());
 }
 
 void FrmGenDesign::CmboCulvertType_Click() {
@@ -308,101 +267,20 @@ void FrmGenDesign::OptBarrelSize_Click() {
 }
 
 int FrmGenDesign::DesignDataCheck() {
-    using InputChecks::TypedNumber;
-    auto positive = [](InputChecks::NumberCheck check, const std::string& name) {
-        check.rules.push_back({InputChecks::Positive, name + " must be > 0."});
-        return check;
-    };
-    const InputChecks::NumberCheck checks[] = {
-        TypedNumber("TxtInletInvertElevation", Trimmed(TxtInletInvertElevation),
-                    "the Inlet Invert Elevation", "Inlet Invert Elevation"),
-        TypedNumber("TxtOutletInvertElevation", Trimmed(TxtOutletInvertElevation),
-                    "the Outlet Invert Elevation", "Outlet Invert Elevation"),
-        positive(TypedNumber("TxtCulvertBarrelLength", Trimmed(TxtCulvertBarrelLength),
-                             "the Culvert Barrel Length", "Culvert Barrel Length"),
-                 "Culvert Barrel Length"),
-        positive(TypedNumber("TxtManningN", Trimmed(TxtManningN), "Manning N", "Manning N"),
-                 "Manning N"),
-        positive(TypedNumber("TxtKeInlet", Trimmed(TxtKeInlet), "Ke", "Ke"), "Ke"),
-    };
-    return RefusedInput(checks) ? 1 : 0;
+    return CulvertInputs::RefusedInput(CulvertInputs::DesignDataChecks(Controls())) ? 1 : 0;
 }
 
 int FrmGenDesign::UserSizeDataCheck() {
-    if (OptBarrelSize[0]->isChecked()) {
-        return 0;
-    }
-    std::vector<InputChecks::NumberCheck> checks;
-    for (int k = 0; k < SelectedType().NumSizeParameters && k < 5; ++k) {
-        const std::string caption = LblUserSize[k]->text().toStdString();
-        InputChecks::NumberCheck& check = checks.emplace_back();
-        check.field = "TxtUserSize(" + std::to_string(k) + ")";
-        check.text = Trimmed(TxtUserSize[k]);
-        check.required = "A value must be entered for " + caption + ".";
-        check.notNumeric = "The " + caption +
-                           " can not be evaluated as a number. Please re-enter the " + caption +
-                           ".";
-        check.rules.push_back({InputChecks::Positive, "The " + caption + " must be > 0."});
-    }
-    return RefusedInput(checks) ? 1 : 0;
+    return CulvertInputs::RefusedInput(CulvertInputs::UserSizeChecks(Controls(), Messages)) ? 1 : 0;
 }
 
 std::string FrmGenDesign::CulvertSizeProblem() const {
-    const GenDesignCulvertType& type = SelectedType();
-    if (CmboInletType->currentIndex() < 0) {
-        return "The culvert type " + type.ComboText + " has no inlets in the catalogue.";
-    }
-    if (OptBarrelSize[0]->isChecked()) {
-        if (CmboVSHAStandardSize->currentIndex() < 0) {
-            return "The culvert type " + type.ComboText +
-                   " has no VSHA standard sizes. Choose Enter Barrel Size and enter the barrel "
-                   "size.";
-        }
-        return "";
-    }
-    if (type.ShapeNum != 3) {
-        return "";
-    }
-    GenDesignRecord record;
-    GetDesignData(record);
-    const auto& s = record.Sizes;
-    const std::string fault = PipeArchGeom::CheckArchSection(s[1], s[2], s[3], s[4], s[5]);
-    if (!fault.empty()) {
-        return "The barrel size entered can not form a pipe-arch. " + fault;
-    }
-    // Radii that meet in a section other than the one typed would be
-    // computed as that section, with no sign of the mistake.
-    return PipeArchGeom::CheckArchClosure(s[1], s[2], s[3], s[4], s[5]);
+    return CulvertInputs::CulvertSizeProblem(Controls(), Messages);
 }
 
 void FrmGenDesign::GetDesignData(GenDesignRecord& Record) const {
-    const GenDesignCulvertType& type = SelectedType();
-    Record.InletInvertElev = Numbers::ToDouble(Trimmed(TxtInletInvertElevation));
-    Record.OutletInvertElev = Numbers::ToDouble(Trimmed(TxtOutletInvertElevation));
-    Record.BarrelLength = Numbers::ToDouble(Trimmed(TxtCulvertBarrelLength));
+    CulvertInputs::GetCulvertData(Controls(), Record);
     Record.AllowableHWText = Trimmed(TxtAllowableHeadWaterElevation);
-    Record.CulvertTypeIndex = CmboCulvertType->currentIndex() + 1;
-    Record.InletIndex = CmboInletType->currentIndex() + 1;
-    Record.ManningN = Numbers::ToDouble(Trimmed(TxtManningN));
-    Record.Ke = Numbers::ToDouble(Trimmed(TxtKeInlet));
-    Record.UserSizeFlag = OptBarrelSize[1]->isChecked() ? 1 : 0;
-    Record.NumSizes = type.NumSizeParameters;
-    Record.Sizes.assign(static_cast<size_t>(Record.NumSizes) + 1, 0.0);
-    Record.StandardSizeIndex = CmboVSHAStandardSize->currentIndex() + 1;
-    if (Record.UserSizeFlag == 1) {
-        double toFeet = type.DisplayUnits == 1 ? 12.0 : 1.0;
-        for (int k = 1; k <= Record.NumSizes && k <= 5; ++k) {
-            Record.Sizes[k] = Numbers::ToDouble(Trimmed(TxtUserSize[k - 1])) / toFeet;
-        }
-        Record.NumBarrels = CmboUserNumBarrels->currentIndex() + 1;
-        return;
-    }
-    const GenStandardSize& size =
-        CatalogueEntry(type.StdSizes, Record.StandardSizeIndex, "standard size");
-    for (int k = 1; k <= Record.NumSizes; ++k) {
-        Record.Sizes[k] = static_cast<size_t>(k) < size.SizesFt.size() ? size.SizesFt[k] : 0.0;
-    }
-    Record.NumBarrels = size.NumBarrels;
 }
 
 void FrmGenDesign::CmdComputeAllResults_Click() {
@@ -496,51 +374,14 @@ void FrmGenDesign::ClearResultsGrd() {
 }
 
 void FrmGenDesign::ClearAllData() {
-    QLineEdit* boxes[] = {TxtAllowableHeadWaterElevation,
-                          TxtCulvertBarrelLength,
-                          TxtInletInvertElevation,
-                          TxtKeInlet,
-                          TxtManningN,
-                          TxtOutletInvertElevation};
-    for (QLineEdit* box : boxes) {
-        box->clear();
-    }
-    for (QLineEdit* box : TxtUserSize) {
-        box->clear();
-    }
-    if (CmboCulvertType->count() > 0) {
-        // The type's defaults are refilled even when the first type was already chosen.
-        const QSignalBlocker block(CmboCulvertType);
-        CmboCulvertType->setCurrentIndex(0);
-        DisplayCulvertTypeInlets();
-    }
-    CmboUserNumBarrels->setCurrentIndex(0);
-    OptBarrelSize[0]->setChecked(true);
-    SetSizeInputMethods();
+    TxtAllowableHeadWaterElevation->clear();
+    CulvertInputs::Clear(Controls());
     ClearDesignQTWGrid();
     ClearResultsGrd();
 }
 
 void FrmGenDesign::SetCulvertInletSize(int CulvertID, int InletID, int SizeID) {
-    int type = CmboCulvertType->findData(CulvertID);
-    if (type < 0) {
-        return;
-    }
-    if (type != CmboCulvertType->currentIndex()) {
-        const QSignalBlocker block(CmboCulvertType);
-        CmboCulvertType->setCurrentIndex(type);
-        DisplayCulvertTypeInlets();
-    }
-    int inlet = CmboInletType->findData(InletID);
-    if (inlet >= 0) {
-        const QSignalBlocker block(CmboInletType);
-        CmboInletType->setCurrentIndex(inlet);
-        DisplayInletKe();
-    }
-    int size = CmboVSHAStandardSize->findData(SizeID);
-    if (size >= 0) {
-        CmboVSHAStandardSize->setCurrentIndex(size);
-    }
+    CulvertInputs::SetCulvertInletSize(Controls(), CulvertID, InletID, SizeID);
 }
 
 GenDesignContents FrmGenDesign::Contents() const {

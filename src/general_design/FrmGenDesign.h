@@ -19,6 +19,7 @@ class QWidget;
 class TailwaterChannel;
 struct GenDesignRecord;
 struct GenDesignCulvertType;
+struct CulvertInputControls;
 
 // The General Culvert Design window: one culvert (type, inlet, size, barrels,
 // inverts, length, allowable headwater) and, for every ticked design discharge,
@@ -137,6 +138,8 @@ public:
     QPushButton* CmdComputeAllResults;
 
 private:
+    // The culvert block's controls, for the logic the design windows share.
+    CulvertInputControls Controls() const;
     // The culvert type chosen in the type list.
     const GenDesignCulvertType& SelectedType() const;
     void GetDesignData(GenDesignRecord& Record) const;

@@ -8,6 +8,7 @@
 #include "main/GeneralDesignWiring.h"
 #include "main/HydraulicsWiring.h"
 #include "main/HydrologyWiring.h"
+#include "main/PlungeBasinWiring.h"
 #include "main/RiprapBasinWiring.h"
 #include "main/ScourHoleWiring.h"
 #include "main/SiteIdentificationWiring.h"
@@ -58,10 +59,13 @@ std::vector<Step> LoadingSteps(LoadedWindows& w) {
     steps.push_back(TaperedInletWiring::Initialize(w));
     steps.push_back(DropInletWiring::Initialize(w));
     // plunge basin table; scour hole and plunge basin windows
+    steps.push_back(PlungeBasinWiring::InitializeBasinTable());
     steps.push_back(ScourHoleWiring::Initialize(w));
+    steps.push_back(PlungeBasinWiring::Initialize(w));
     // brink-depth curves, riprap tables and the riprap basin window
     steps.push_back(RiprapBasinWiring::InitBrinkDepthCurves());
     steps.push_back(RiprapBasinWiring::InitializeHec14Tables());
+    steps.push_back(RiprapBasinWiring::Initialize(w));
     return steps;
 }
 
@@ -82,6 +86,8 @@ std::vector<Step> ClearSteps(LoadedWindows& w) {
         DropInletWiring::Clear(w),
         GeneralDesignWiring::Clear(w),
         ScourHoleWiring::Clear(w),
+        PlungeBasinWiring::Clear(w),
+        RiprapBasinWiring::Clear(w),
     };
     // clang-format on
 }
@@ -102,6 +108,8 @@ ProjectFileFormat::SectionTable ProjectSections(LoadedWindows& w) {
              DropInletWiring::Section(),
              GeneralDesignWiring::Section(),
              ScourHoleWiring::Section(),
+             PlungeBasinWiring::Section(),
+             RiprapBasinWiring::Section(),
          }) {
         table.Register(section.number, section.handlers);
     }

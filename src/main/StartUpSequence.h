@@ -20,6 +20,8 @@ class FrmTaperedInletDesign;
 class FrmDropInletDesign;
 class frmScourHoleDesign;
 class frmNEScourDesignPlot;
+class frmNEPlungeBasin;
+class frmHec14RipRap;
 
 namespace StartUpMod {
 
@@ -42,6 +44,8 @@ struct LoadedWindows {
     FrmDropInletDesign* dropInlet = nullptr;
     frmScourHoleDesign* scourHole = nullptr;
     frmNEScourDesignPlot* scourHolePlot = nullptr;
+    frmNEPlungeBasin* plungeBasin = nullptr;
+    frmHec14RipRap* riprapBasin = nullptr;
     ~LoadedWindows();
 };
 

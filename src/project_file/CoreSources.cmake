@@ -4,9 +4,11 @@ set(PROJECT_FILE_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DropInletRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FieldReader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GeneralDesignRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PlungeBasinRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProjectFileFormat.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordWriter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScourHoleRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RiprapBasinRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SiteIDRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StandardDesignsRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TaperedInletRecords.cpp

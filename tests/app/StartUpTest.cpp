@@ -60,9 +60,12 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "GenDesign.InitializeGenDesign",
         "TaperedInletDesignMod.LoadTaperedInletParameters",
         "DropInletMod.LoadDropInletParameters",
+        "modPlungeBasin.InitializeBasinTable",
         "frmScourHoleDesign.Initialize",
+        "frmNEPlungeBasin.Initialize",
         "modHec14RRYo.InitBrinkDepthCurves",
         "modHec14Riprap.InitializeHec14Tables",
+        "frmHec14RipRap.Initialize",
         "StartUpMod.ClearAllProjectData",
         "FrmSiteIdentification.ClearData",
         "FrmVoskRunoffChart.ClearInput",
@@ -76,6 +79,8 @@ TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
         "FrmDropInletDesign.ClearAllData",
         "FrmGenDesign.ClearAllData",
         "frmScourHoleDesign.ClearAllData",
+        "frmNEPlungeBasin.ClearAllData",
+        "frmHec14RipRap.ClearAllData",
     };
     EXPECT_EQ(names, expected);
     EXPECT_TRUE(windows->main->isVisible());
@@ -139,7 +144,8 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
                           "FrmTailWaterCrossSection.ClearData", "FrmTailWaterRatingCurve.ClearData",
                           "FrmTailwaterQDepth.ClearAllData", "FrmVSHAStandardDesigns.ClearAllData",
                           "FrmTaperedInletDesign.ClearAllData", "FrmDropInletDesign.ClearAllData",
-                          "FrmGenDesign.ClearAllData", "frmScourHoleDesign.ClearAllData"}));
+                          "FrmGenDesign.ClearAllData", "frmScourHoleDesign.ClearAllData",
+                          "frmNEPlungeBasin.ClearAllData", "frmHec14RipRap.ClearAllData"}));
     EXPECT_TRUE(GlobalVariables::DataFileName.isEmpty());
     EXPECT_EQ(windows->main->windowTitle(), "Tarnwell v2.00, U.S. Units/");
     EXPECT_TRUE(windows->siteIdentification->TxtCounty->text().isEmpty());

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "platform/InputChecks.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+struct GenDesignCulvertType;
+struct GenDesignRecord;
+
+// The culvert type, inlet and size controls that every culvert design window
+// carries, laid out by each window its own way. The functions below keep them
+// consistent with the culvert-type catalogue, check them and read them into a
+// culvert record, the same way in every window.
+struct CulvertInputControls {
+    static constexpr int NumUserSizes = 5;
+
+    QComboBox* culvertType = nullptr;
+    QComboBox* inletType = nullptr;
+    QLineEdit* manningN = nullptr;
+    QLineEdit* keInlet = nullptr;
+    std::array<QRadioButton*, 2> optBarrelSize{}; // 0 standard sizes, 1 typed size
+    QComboBox* standardSize = nullptr;
+    QWidget* barrelSelection = nullptr; // the group of typed sizes
+    std::array<QLabel*, NumUserSizes> lblUserSize{};
+    std::array<QLineEdit*, NumUserSizes> txtUserSize{};
+    std::array<QLabel*, NumUserSizes> lblUnits{};
+    QComboBox* userNumBarrels = nullptr;
+    QLineEdit* inletInvertElevation = nullptr;
+    QLineEdit* outletInvertElevation = nullptr;
+    QLineEdit* culvertBarrelLength = nullptr;
+};
+
+// The texts in which the windows' messages differ. "%1" stands for the
+// caption of a size box or for the culvert type's list text.
+struct CulvertInputMessages {
+    std::string userSizeRequired = "A value must be entered for %1.";
+    std::string userSizeNotNumeric;
+    std::string userSizePositive = "The %1 must be > 0.";
+    std::string noInlets = "The culvert type %1 has no inlets in the catalogue.";
+    std::string noStandardSizes = "The culvert type %1 has no VSHA standard sizes. Choose Enter "
+                                  "Barrel Size and enter the barrel size.";
+    std::string notPipeArch = "The barrel size entered can not form a pipe-arch. ";
+};
+
+namespace CulvertInputs {
+
+// The text with every "%1" replaced by the value.
+std::string Substitute(const std::string& text, const std::string& value);
+
+// Lists the catalogue's culvert types (none when it is empty) and the barrel
+// counts, and selects the first of each.
+void FillLists(const CulvertInputControls& c);
+
+// The culvert type chosen in the type list; a subscript error when none is.
+const GenDesignCulvertType& SelectedType(const CulvertInputControls& c);
+
+// The chosen type's inlets, standard sizes, default Manning n, first inlet's
+// Ke and size captions; typed sizes stay.
+void DisplayCulvertTypeInlets(const CulvertInputControls& c);
+void DisplayInletKe(const CulvertInputControls& c);
+void SetSizeInputMethods(const CulvertInputControls& c);
+// Selects the entries with these catalogue identifiers; an unknown type
+// changes nothing, an unknown inlet or size keeps that list's entry.
+void SetCulvertInletSize(const CulvertInputControls& c, int CulvertID, int InletID, int SizeID);
+// The first type, its defaults, "Single" barrels and the standard-size option,
+// with the typed inputs emptied.
+void Clear(const CulvertInputControls& c);
+
+// The checks of the inverts, the length, Manning n and Ke, in that order.
+std::vector<InputChecks::NumberCheck> DesignDataChecks(const CulvertInputControls& c);
+// The checks of the shown size boxes when the typed size is chosen; none otherwise.
+std::vector<InputChecks::NumberCheck> UserSizeChecks(const CulvertInputControls& c,
+                                                     const CulvertInputMessages& messages);
+// Why the culvert cannot be computed although its typed numbers passed the
+// checks (no inlet, no standard size to choose, radii that form no
+// pipe-arch), or "".
+std::string CulvertSizeProblem(const CulvertInputControls& c, const CulvertInputMessages& messages);
+// The culvert inputs of the record, from controls that passed the checks.
+void GetCulvertData(const CulvertInputControls& c, GenDesignRecord& Record);
+
+// Shows the first failure of the checks; true when there was one.
+bool RefusedInput(std::span<const InputChecks::NumberCheck> checks);
+
+// The item data of a list's chosen entry, or `none`.
+int SelectedID(const QComboBox* list, int none);
+
+} // namespace CulvertInputs

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "general_design/CulvertInputControls.h"
+#include "outlet_protection/CulvertInputContents.h"
+
+#include <QGroupBox>
+
+#include <array>
+#include <string>
+
+struct GenDesignCulvertType;
+struct GenDesignRecord;
+
+// The frame "Culvert Type, Inlet and Size" of the outlet protection windows:
+// culvert type, inlet, Manning n, Ke, standard or typed barrel size, barrels,
+// inverts and barrel length. It keeps itself consistent with the culvert-type
+// catalogue, checks its inputs and fills the culvert record, as the General
+// Culvert Design window does, in the wording its window gives it.
+// A control's place on the outlet protection windows, given in the twips of
+// their form layouts and spread out for the screen font, which is wider and
+// taller than the one those layouts were drawn for.
+QRect FormRect(double left, double top, double width, double height);
+
+class CulvertInputBlock : public QGroupBox {
+    Q_OBJECT
+public:
+    CulvertInputBlock(QWidget* parent, const CulvertInputMessages& messages);
+
+    // Lists the catalogue's types (none when it is empty) and the barrel
+    // counts, and chooses the first type and the standard-size option.
+    void Initialize();
+    // Empties the typed inputs and chooses the first type's defaults again.
+    void ClearAllData();
+
+    void DisplayCulvertTypeInlets();
+    void DisplayInletKe();
+    void SetSizeInputMethods();
+    void SetCulvertInletSize(int CulvertID, int InletID, int SizeID);
+
+    // 1 after showing the message of the first refused input, 0 otherwise.
+    int DesignDataCheck();
+    int UserSizeDataCheck();
+    // 1 after showing why the culvert cannot be computed (no inlet, no
+    // standard size, no pipe-arch), 0 otherwise.
+    int CulvertSizeCheck();
+    // The culvert inputs of the record; only after the three checks passed.
+    void GetCulvertData(GenDesignRecord& Record) const;
+    const GenDesignCulvertType& SelectedType() const;
+
+    CulvertInputContents Contents() const;
+
+    // Setting one control as the user's edit or click would, reactions included.
+    enum class Input {
+        InletInvertElevation,
+        OutletInvertElevation,
+        CulvertBarrelLength,
+        ManningN,
+        KeInlet
+    };
+    void SetInputText(Input input, const std::string& text);
+    void SetUserSize(int index, const std::string& text);
+    int UserNumBarrelsPositions() const;
+    void SelectUserNumBarrels(int position);
+    void SelectCulvertType(int position);
+    void SelectInlet(int position);
+    void SelectStandardSize(int position);
+    // 0 the standard sizes, 1 the typed size.
+    static constexpr int NumSizeOptions = 2;
+    void SelectSizeOption(int option);
+
+    // Event handlers.
+    void CmboCulvertType_Click();
+    void CmboInletType_Click();
+    void OptBarrelSize_Click();
+
+    QComboBox* CmboCulvertType;
+    QComboBox* CmboInletType;
+    QLineEdit* TxtManningN;
+    QLineEdit* TxtKeInlet;
+    QLineEdit* TxtInletInvertElevation;
+    QLineEdit* TxtOutletInvertElevation;
+    QLineEdit* TxtCulvertBarrelLength;
+    std::array<QRadioButton*, 2> OptBarrelSize;
+    QComboBox* CmboVSHAStandardSize;
+    QGroupBox* FrmBarrelSelection;
+    std::array<QLabel*, 5> LblUserSize;
+    std::array<QLineEdit*, 5> TxtUserSize;
+    std::array<QLabel*, 5> LblUnits;
+    QComboBox* CmboUserNumBarrels;
+
+private:
+    CulvertInputControls Controls() const;
+
+    CulvertInputMessages messages_;
+};

@@ -1,0 +1,171 @@
+#include "outlet_protection/CulvertInputReport.h"
+
+#include "hydraulics/GenDesign.h"
+#include "hydraulics/GenDesignCatalogue.h"
+#include "platform/Numbers.h"
+#include "platform/TwipsPrinter.h"
+#include "platform/UiText.h"
+
+#include <algorithm>
+
+namespace CulvertInputReport {
+namespace {
+
+constexpr float ColumnMargin = 300;
+constexpr float NarrowBelow = 1500;
+constexpr float TableAbove = 250;
+
+QString Trimmed(const std::string& text) {
+    return ToQString(Numbers::Trim(text));
+}
+
+QString Padded(const std::string& text) {
+    return " " + Trimmed(text) + " ";
+}
+
+// Entry `index` (from 1) of a catalogue list, or "" where it has none.
+QString EntryText(const std::vector<std::string>& texts, size_t index) {
+    return index < texts.size() ? ToQString(texts[index]) : QString();
+}
+
+} // namespace
+
+void PrintBoxedTable(TwipsPrinter& printer, float& y, const BoxedTable& table) {
+    const auto columns = static_cast<size_t>(table.bands.front().front().size());
+    std::vector<float> edges{Left};
+    for (size_t j = 0; j < columns; ++j) {
+        float width = 0;
+        for (const auto& band : table.bands) {
+            for (const QStringList& row : band) {
+                width = std::max(width, printer.TextWidth(row[static_cast<qsizetype>(j)]));
+            }
+        }
+        if (table.narrowWidth > 0 && width < NarrowBelow) {
+            width = table.narrowWidth;
+        }
+        edges.push_back(edges.back() + width + ColumnMargin);
+    }
+    auto ruleAcross = [&](float at) { printer.Line(edges.front(), at, edges.back(), at); };
+
+    const float top = printer.CurrentY();
+    ruleAcross(top);
+    printer.SetCurrentY(top + table.gap);
+    for (size_t b = 0; b < table.bands.size(); ++b) {
+        if (b > 0 && table.gapBelowInnerRules) {
+            printer.SetCurrentY(printer.CurrentY() + table.gap);
+        }
+        for (const QStringList& row : table.bands[b]) {
+            for (size_t j = 0; j < columns; ++j) {
+                const QString& cell = row[static_cast<qsizetype>(j)];
+                printer.SetCurrentX((edges[j] + edges[j + 1]) / 2 - printer.TextWidth(cell) / 2);
+                printer.Print(cell);
+            }
+            printer.PrintLine();
+            printer.SetCurrentY(printer.CurrentY() + table.gap);
+        }
+        ruleAcross(printer.CurrentY());
+    }
+    const float bottom = printer.CurrentY();
+    for (float edge : edges) {
+        printer.Line(edge, top, edge, bottom);
+    }
+    y = bottom + 10;
+    printer.SetCurrentY(y);
+}
+
+void PrintLabelledValues(TwipsPrinter& printer, float& y, const QStringList& labels,
+                         const QStringList& values, float narrowWidth, float gap) {
+    printer.SetCurrentY(y + TableAbove);
+    PrintBoxedTable(printer, y, {{{labels}, {values}}, narrowWidth, gap, false});
+}
+
+void PrintTitle(TwipsPrinter& printer, float& y, const QString& title) {
+    printer.SetCurrentY(y);
+    // Centred on its regular width, as the bold one prints a little wider.
+    printer.SetCurrentX(printer.ScaleWidth() / 2 - printer.TextWidth(title) / 2);
+    printer.SetFontBold(true);
+    printer.PrintLine(title);
+    printer.SetFontBold(false);
+    y = printer.CurrentY();
+}
+
+void PrintSectionHeading(TwipsPrinter& printer, float& y, const QString& heading) {
+    y += TableAbove;
+    printer.SetCurrentY(y);
+    printer.SetCurrentX(Left);
+    printer.SetFontBold(true);
+    printer.PrintLine(heading);
+    printer.SetFontBold(false);
+    y = printer.CurrentY();
+}
+
+void PrintInvertsLength(TwipsPrinter& printer, float& y, const CulvertInputContents& contents) {
+    PrintLabelledValues(printer, y,
+                        {"Inlet Invert Elevation (ft) ", "Outlet Invert Elevation (ft) ",
+                         "Culvert Barrel Length (ft) "},
+                        {Padded(contents.inletInvertElevation),
+                         Padded(contents.outletInvertElevation),
+                         Padded(contents.culvertBarrelLength)},
+                        NarrowBelow, 10);
+}
+
+void PrintCulvertTypeData(TwipsPrinter& printer, float& y, const CulvertInputContents& contents) {
+    PrintLabelledValues(printer, y, {"Culvert Type", "Inlet Type", "Manning n", "Ke"},
+                        {ToQString(contents.culvertTypeText), ToQString(contents.inletText),
+                         Trimmed(contents.manningN), Trimmed(contents.keInlet)},
+                        NarrowBelow, 20);
+}
+
+void PrintBarrelSize(TwipsPrinter& printer, float& y, const CulvertInputContents& contents,
+                     const GenDesignCulvertType& type) {
+    const bool userSize = contents.userSizeOption;
+    const QString units = "(" + ToQString(GenDesign::GetUnitsWord(type.DisplayUnits)) + ")";
+    size_t n = static_cast<size_t>(std::max(type.NumSizeParameters, 0));
+
+    QStringList captions{QString()};
+    QStringList unitRow{QStringLiteral("Barrels")};
+    QStringList sizes;
+    if (userSize) {
+        n = std::min(n, contents.userSizes.size());
+        sizes << ToQString(contents.userNumBarrelsText);
+        for (size_t k = 1; k <= n; ++k) {
+            sizes << Trimmed(contents.userSizes[k - 1]);
+        }
+    } else {
+        // A standard pipe-arch size is known by its span and rise alone.
+        n = std::min<size_t>(n, 2);
+        const int position = contents.standardSizePosition;
+        const bool listed =
+            position >= 0 && static_cast<size_t>(position) + 1 < type.StdSizes.size();
+        if (listed) {
+            const GenStandardSize& size = type.StdSizes[static_cast<size_t>(position) + 1];
+            sizes << ToQString(GenDesign::GetBarrelCountWord(size.NumBarrels));
+            for (size_t k = 1; k <= n; ++k) {
+                sizes << ToQString(Numbers::Trim(EntryText(size.DisplayTexts, k).toStdString()));
+            }
+        } else {
+            for (size_t k = 0; k <= n; ++k) {
+                sizes << QString();
+            }
+        }
+    }
+    for (size_t k = 1; k <= n; ++k) {
+        captions << EntryText(type.SizeTexts, k);
+        unitRow << units;
+    }
+
+    printer.SetCurrentY(y + 100);
+    printer.SetCurrentX(Left);
+    printer.PrintLine(userSize ? QStringLiteral("USER DEFINED SIZE")
+                               : QStringLiteral("VSHA STANDARD SIZE"));
+    printer.SetCurrentY(printer.CurrentY() + 50);
+    PrintBoxedTable(printer, y, {{{captions, unitRow}, {sizes}}, 0, 10, true});
+}
+
+void PrintDesignQTW(TwipsPrinter& printer, float& y, const std::string& designQ,
+                    const std::string& tailwaterDepth) {
+    PrintLabelledValues(printer, y, {"Design Q (ft^3/s) ", "Tailwater Depth (ft) "},
+                        {Padded(designQ), Padded(tailwaterDepth)}, NarrowBelow, 10);
+}
+
+} // namespace CulvertInputReport

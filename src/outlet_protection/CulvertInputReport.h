@@ -1,0 +1,58 @@
+#pragma once
+
+#include "outlet_protection/CulvertInputContents.h"
+
+#include <QStringList>
+
+#include <vector>
+
+class TwipsPrinter;
+struct GenDesignCulvertType;
+
+// The ruled tables in which the outlet protection reports repeat a culvert
+// input block, and the ruled table they share. Positions are in twips; y is
+// where the next table starts, and each table leaves it (and the printer's
+// current Y) 10 twips below its bottom rule.
+namespace CulvertInputReport {
+
+constexpr float Left = 1000; // the reports' left margin
+
+// A table of columns side by side, each centred in its column, drawn from
+// the printer's current Y down. Its rows come in bands, each band ruled off
+// below; every row and the top rule are followed by `gap`. A column is as
+// wide as its widest cell plus 300, except that a column narrower than 1500
+// is made `narrowWidth` wide where that is given (> 0).
+struct BoxedTable {
+    std::vector<std::vector<QStringList>> bands;
+    float narrowWidth = 0;
+    float gap = 10;
+    // One more gap below each rule between bands.
+    bool gapBelowInnerRules = false;
+};
+void PrintBoxedTable(TwipsPrinter& printer, float& y, const BoxedTable& table);
+
+// A table of labels over values, starting 250 below y.
+void PrintLabelledValues(TwipsPrinter& printer, float& y, const QStringList& labels,
+                         const QStringList& values, float narrowWidth, float gap);
+
+// A title centred on the page, bold, placed by its regular width.
+void PrintTitle(TwipsPrinter& printer, float& y, const QString& title);
+// A bold heading at the left margin, 250 below y.
+void PrintSectionHeading(TwipsPrinter& printer, float& y, const QString& heading);
+
+// The inverts and the barrel length.
+void PrintInvertsLength(TwipsPrinter& printer, float& y, const CulvertInputContents& contents);
+// Culvert type, inlet, Manning n and Ke.
+void PrintCulvertTypeData(TwipsPrinter& printer, float& y, const CulvertInputContents& contents);
+// The heading of the chosen size option and the barrel count and sizes under
+// the type's size captions and units. A standard size without a catalogue
+// entry (a type without standard sizes) prints empty cells, as does a size
+// beyond the catalogue's texts.
+void PrintBarrelSize(TwipsPrinter& printer, float& y, const CulvertInputContents& contents,
+                     const GenDesignCulvertType& type);
+
+// The design discharge and the tailwater depth, as typed.
+void PrintDesignQTW(TwipsPrinter& printer, float& y, const std::string& designQ,
+                    const std::string& tailwaterDepth);
+
+} // namespace CulvertInputReport
