@@ -3,8 +3,6 @@
 #include "platform/FlexGrid.h"
 #include "platform/Numbers.h"
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -111,18 +109,3 @@ BENCHMARK(FillRowByRowHeld)->Unit(benchmark::kMillisecond);
 BENCHMARK(FillInBulk)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // Grids are measured off screen unless the caller asks for a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
