@@ -204,15 +204,9 @@ void FrmGenDesign::CmdGetUSGSQs_Click() {
 
 void FrmGenDesign::CmdComputeTWDepths_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
-        if (!channel_) {
+        if (!channel_ || !PrepareForDepths(*channel_)) {
             return;
         }
-        if (auto fault = channel_->Validate()) {
-            channel_->ShowChannelWindow();
-            Dialogs::Message(ToQString(*fault));
-            return;
-        }
-        channel_->Prepare();
         // The discharges are checked before the depths are cleared, so a
         // refused action leaves the typed depths as they were.
         DesignQTWList rows;

@@ -19,3 +19,7 @@ public:
     // search found none.
     virtual std::optional<double> NormalDepth(double Q) = 0;
 };
+
+// Checks the channel and prepares it for the depths that follow; when it is
+// not usable, brings its window to the front and says why, and gives false.
+bool PrepareForDepths(TailwaterChannel& channel);

@@ -4,6 +4,7 @@
 #include "hydraulics/CatalogueTables.h"
 #include "hydraulics/GenDesign.h"
 #include "outlet_protection/CulvertInputBlock.h"
+#include "outlet_protection/DesignQTailwater.h"
 #include "outlet_protection/modPlungeBasin.h"
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
@@ -279,37 +280,8 @@ void frmNEPlungeBasin::ShowBasin(const GenDesignRecord& record) {
 }
 
 void frmNEPlungeBasin::CmdComputeTWDepths_Click() {
-    RunUserAction(ErrorStyle::Titled, [this] {
-        if (!channel_) {
-            return;
-        }
-        if (auto fault = channel_->Validate()) {
-            channel_->ShowChannelWindow();
-            Dialogs::Message(ToQString(*fault));
-            return;
-        }
-        channel_->Prepare();
-        txtTailwaterDepth->clear();
-        InputChecks::NumberCheck q;
-        q.field = "txtDesignQ";
-        q.text = Trimmed(txtDesignQ);
-        q.required = "A Design Q is required to compute the Tailwater Depth.";
-        q.notNumeric = "Design Q can not be evaluated as a number. Please re-enter.";
-        q.rules.push_back({InputChecks::Positive, "Design Q is <=0. Design Q must be > 0."});
-        const InputChecks::NumberCheck checks[] = {q};
-        const InputChecks::Outcome outcome = InputChecks::Check(checks);
-        if (outcome.failure) {
-            Dialogs::Message(ToQString(outcome.failure->message));
-            return;
-        }
-        const auto depth = channel_->NormalDepth(outcome.values[0]);
-        if (!depth) {
-            Dialogs::Message("The tailwater depth could not be found in the channel for this "
-                             "design Q. The Tailwater Depth is left blank.");
-            return;
-        }
-        txtTailwaterDepth->setText(ToQString(Numbers::Format(*depth, Numbers::GroupedTwoDecimals)));
-    });
+    RunUserAction(ErrorStyle::Titled,
+                  [this] { ComputeTailwaterDepth(channel_, *txtDesignQ, *txtTailwaterDepth); });
 }
 
 PlungeBasinContents frmNEPlungeBasin::Contents() const {

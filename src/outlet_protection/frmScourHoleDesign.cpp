@@ -350,15 +350,9 @@ void frmScourHoleDesign::ShowDesign(int design, const modNEScour::ScourHoleDesig
 
 void frmScourHoleDesign::CmdComputeTWDepths_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
-        if (!channel_) {
+        if (!channel_ || !PrepareForDepths(*channel_)) {
             return;
         }
-        if (auto fault = channel_->Validate()) {
-            channel_->ShowChannelWindow();
-            Dialogs::Message(ToQString(*fault));
-            return;
-        }
-        channel_->Prepare();
         txtTailwaterDepth[0]->clear();
         DesignQTWList rows;
         int errFlag = 0;
