@@ -1,6 +1,7 @@
 #include "project_file/GeneralDesignRecords.h"
 
 #include "general_design/GenDesignResultsTable.h"
+#include "project_file/CulvertRecords.h"
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
@@ -55,13 +56,6 @@ void ReadResultCell(FieldReader& in, Target& target) {
     target.SetResultCell(row, col, text);
 }
 
-void ReadCulvertInletSize(FieldReader& in, Target& target) {
-    int culvertTypeID = in.ReadInteger();
-    int inletID = in.ReadInteger();
-    int standardSizeID = in.ReadInteger();
-    target.SetCulvertInletSize(culvertTypeID, inletID, standardSizeID);
-}
-
 // Items 8 and 9 come back with the blank that the window puts in front of the
 // catalogue's defaults.
 void ReadBoxText(FieldReader& in, Target& target, Box box) {
@@ -70,14 +64,6 @@ void ReadBoxText(FieldReader& in, Target& target, Box box) {
         text = " " + text;
     }
     target.SetBoxText(box, text);
-}
-
-void ReadUserSize(FieldReader& in, Target& target) {
-    int index = in.ReadInteger();
-    std::string text = in.ReadText();
-    if (Within(index, target.UserSizeBoxes())) {
-        target.SetUserSize(index, text);
-    }
 }
 
 } // namespace
@@ -120,20 +106,13 @@ void Write(RecordWriter& out, const Data& data) {
     WriteText(out, Box::OutletInvertElevation, data.outletInvertElevation);
     WriteText(out, Box::CulvertBarrelLength, data.culvertBarrelLength);
     WriteText(out, Box::AllowableHeadWaterElevation, data.allowableHeadWaterElevation);
-    Record(out, 7)
-        .Integer(data.culvertTypeID)
-        .Integer(data.inletID)
-        .Integer(data.standardSizeID)
-        .EndRecord();
+    const std::string_view marker = ProjectFileFormat::Markers::GeneralDesignInfo;
+    CulvertRecords::WriteTypeInletSize(out, marker, data.culvertTypeID, data.inletID,
+                                       data.standardSizeID);
     WriteText(out, Box::ManningN, data.manningN);
     WriteText(out, Box::KeInlet, data.keInlet);
-    for (int i = 0; i < NumUserSizes; ++i) {
-        if (!Tools::TrimBlanks(data.userSizes[i]).empty()) {
-            Record(out, 10).Integer(i).Text(Tools::StoredText(data.userSizes[i])).EndRecord();
-        }
-    }
-    Record(out, 11).Integer(data.userNumBarrelsPosition).EndRecord();
-    Record(out, 12).Integer(data.userSizeOption ? 1 : 0).EndRecord();
+    CulvertRecords::WriteUserSize(out, marker, data.userSizes, data.userNumBarrelsPosition,
+                                  data.userSizeOption);
 }
 
 void ReadRecord(FieldReader& in, Target& target) {
@@ -152,23 +131,8 @@ void ReadRecord(FieldReader& in, Target& target) {
     case 9:
         ReadBoxText(in, target, static_cast<Box>(item));
         break;
-    case 7:
-        ReadCulvertInletSize(in, target);
-        break;
-    case 10:
-        ReadUserSize(in, target);
-        break;
-    case 11:
-        if (int position = in.ReadInteger(); Within(position, target.BarrelPositions())) {
-            target.SelectBarrelPosition(position);
-        }
-        break;
-    case 12:
-        if (int option = in.ReadInteger(); Within(option, target.SizeOptions())) {
-            target.SelectSizeOption(option);
-        }
-        break;
     default:
+        CulvertRecords::ReadItem(item, in, target);
         break;
     }
 }

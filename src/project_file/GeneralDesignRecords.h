@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project_file/CulvertRecords.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -17,7 +19,7 @@ namespace GeneralDesignRecords {
 // no catalogue entry carries it, so reading it leaves that list as it is.
 inline constexpr int NoSelectionID = -1;
 
-inline constexpr int NumUserSizes = 5;
+inline constexpr int NumUserSizes = CulvertRecords::NumUserSizes;
 
 // The text boxes the section carries, by item number.
 enum class Box {
@@ -63,10 +65,8 @@ void Write(RecordWriter& out, const Data& data);
 // row; the reader calls the setters only with rows, columns and indexes that
 // lie inside these counts (the results grid it may first grow, up to the
 // reader's cap).
-class Target {
+class Target : public CulvertRecords::Target {
 public:
-    virtual ~Target() = default;
-
     virtual int DesignRows() const = 0;
     virtual int DesignCols() const = 0;
     virtual void TickDesignRow(int row) = 0;
@@ -79,14 +79,6 @@ public:
     virtual void SetResultCell(int row, int col, const std::string& text) = 0;
 
     virtual void SetBoxText(Box box, const std::string& text) = 0;
-    virtual void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) = 0;
-
-    virtual int UserSizeBoxes() const = 0;
-    virtual void SetUserSize(int index, const std::string& text) = 0;
-    virtual int BarrelPositions() const = 0;
-    virtual void SelectBarrelPosition(int position) = 0;
-    virtual int SizeOptions() const = 0;
-    virtual void SelectSizeOption(int option) = 0;
 };
 
 // Reads the rest of one record after its marker and applies it; records out

@@ -1,5 +1,6 @@
 #include "project_file/PlungeBasinRecords.h"
 
+#include "project_file/CulvertRecords.h"
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
@@ -59,28 +60,16 @@ void WriteBox(RecordWriter& out, int item, const Data& data, Box box) {
     Record(out, item).Text(Tools::StoredText(Of(data, box))).EndRecord();
 }
 
-bool Within(int value, int count) {
-    return value >= 0 && value < count;
-}
-
 } // namespace
 
 void Write(RecordWriter& out, const Data& data) {
-    Record(out, 7)
-        .Integer(data.culvertTypeID)
-        .Integer(data.inletID)
-        .Integer(data.standardSizeID)
-        .EndRecord();
+    const std::string_view marker = ProjectFileFormat::Markers::NEPlungeBasinInfo;
+    CulvertRecords::WriteTypeInletSize(out, marker, data.culvertTypeID, data.inletID,
+                                       data.standardSizeID);
     WriteBox(out, 8, data, Box::ManningN);
     WriteBox(out, 9, data, Box::KeInlet);
-    for (int i = 0; i < NumUserSizes; ++i) {
-        const std::string& size = data.userSizes[static_cast<size_t>(i)];
-        if (!Tools::TrimBlanks(size).empty()) {
-            Record(out, 10).Integer(i).Text(Tools::StoredText(size)).EndRecord();
-        }
-    }
-    Record(out, 11).Integer(data.userNumBarrelsPosition).EndRecord();
-    Record(out, 12).Integer(data.userSizeOption ? 1 : 0).EndRecord();
+    CulvertRecords::WriteUserSize(out, marker, data.userSizes, data.userNumBarrelsPosition,
+                                  data.userSizeOption);
     WriteBox(out, 3, data, Box::InletInvertElevation);
     WriteBox(out, 4, data, Box::OutletInvertElevation);
     WriteBox(out, 5, data, Box::CulvertBarrelLength);
@@ -112,31 +101,6 @@ void ReadRecord(FieldReader& in, Target& target) {
         return;
     }
     switch (item) {
-    case 7: {
-        int culvertTypeID = in.ReadInteger();
-        int inletID = in.ReadInteger();
-        int standardSizeID = in.ReadInteger();
-        target.SetCulvertInletSize(culvertTypeID, inletID, standardSizeID);
-        break;
-    }
-    case 10: {
-        int index = in.ReadInteger();
-        std::string text = in.ReadText();
-        if (Within(index, target.UserSizeBoxes())) {
-            target.SetUserSize(index, text);
-        }
-        break;
-    }
-    case 11:
-        if (int position = in.ReadInteger(); Within(position, target.BarrelPositions())) {
-            target.SelectBarrelPosition(position);
-        }
-        break;
-    case 12:
-        if (int option = in.ReadInteger(); Within(option, target.SizeOptions())) {
-            target.SelectSizeOption(option);
-        }
-        break;
     case DesignQTWItem: {
         std::string q = in.ReadText();
         std::string tw = in.ReadText();
@@ -148,6 +112,7 @@ void ReadRecord(FieldReader& in, Target& target) {
         target.SetRiprapClass(in.ReadText());
         break;
     default:
+        CulvertRecords::ReadItem(item, in, target);
         break;
     }
 }

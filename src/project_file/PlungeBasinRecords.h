@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project_file/CulvertRecords.h"
+
 #include "project_file/GeneralDesignRecords.h"
 
 #include <array>
@@ -13,7 +15,7 @@ class RecordWriter;
 // as the window shows it, so nothing is recomputed when the file is read.
 namespace PlungeBasinRecords {
 
-inline constexpr int NumUserSizes = 5;
+inline constexpr int NumUserSizes = CulvertRecords::NumUserSizes;
 
 // The text boxes the section carries; each is one record of its own except
 // the design Q and the tailwater depth, which share one.
@@ -58,19 +60,10 @@ void Write(RecordWriter& out, const Data& data);
 
 // The window as the reader sees it; the reader calls the setters only with
 // indexes and positions inside the counts it gives.
-class Target {
+class Target : public CulvertRecords::Target {
 public:
-    virtual ~Target() = default;
-
     virtual void SetBoxText(Box box, const std::string& text) = 0;
     virtual void SetRiprapClass(const std::string& caption) = 0;
-    virtual void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) = 0;
-    virtual int UserSizeBoxes() const = 0;
-    virtual void SetUserSize(int index, const std::string& text) = 0;
-    virtual int BarrelPositions() const = 0;
-    virtual void SelectBarrelPosition(int position) = 0;
-    virtual int SizeOptions() const = 0;
-    virtual void SelectSizeOption(int option) = 0;
 };
 
 // Reads the rest of one record after its marker and applies it; records out

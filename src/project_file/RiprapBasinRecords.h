@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project_file/CulvertRecords.h"
+
 #include "project_file/GeneralDesignRecords.h"
 
 #include <array>
@@ -14,7 +16,7 @@ class RecordWriter;
 // recomputed when the file is read.
 namespace RiprapBasinRecords {
 
-inline constexpr int NumUserSizes = 5;
+inline constexpr int NumUserSizes = CulvertRecords::NumUserSizes;
 inline constexpr int NumResultRows = 17;
 
 // The texts the section carries besides the grid and the user sizes.
@@ -55,20 +57,11 @@ void Write(RecordWriter& out, const Data& data);
 
 // The window as the reader sees it; the reader calls the setters only with
 // rows, indexes and positions inside the counts it gives.
-class Target {
+class Target : public CulvertRecords::Target {
 public:
-    virtual ~Target() = default;
-
     virtual void SetBoxText(Box box, const std::string& text) = 0;
     virtual int ResultRows() const = 0;
     virtual void SetResultValue(int row, const std::string& text) = 0;
-    virtual void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) = 0;
-    virtual int UserSizeBoxes() const = 0;
-    virtual void SetUserSize(int index, const std::string& text) = 0;
-    virtual int BarrelPositions() const = 0;
-    virtual void SelectBarrelPosition(int position) = 0;
-    virtual int SizeOptions() const = 0;
-    virtual void SelectSizeOption(int option) = 0;
 };
 
 // Reads the rest of one record after its marker and applies it; records out
