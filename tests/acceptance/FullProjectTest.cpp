@@ -13,6 +13,7 @@
 #include "tailwater/FrmTailWaterRatingCurve.h"
 #include "tailwater/FrmTailwaterQDepth.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -135,7 +136,7 @@ protected:
         drop.SetBarrelDesignSelect(1, 2);
         drop.OptWeirCalc[0]->setChecked(true);
         drop.GrdWeirCalc->SetTextMatrix(2, 1, "4");
-        drop.GrdWeirCalc->SetTextMatrix(4, 1, "20");
+        drop.GrdWeirCalc->SetTextMatrix(4, 1, "6");
         drop.CmdWeirClac->click();
         ExpectNoMessage("drop inlet weir");
         drop.SetWeirDesignSelectRow(4);
@@ -227,4 +228,20 @@ TEST_F(FullProject, TheExampleSurvivesSaveNewOpenSaveByteForByte) {
     EXPECT_TRUE(user.MessageTexts().empty());
     EXPECT_EQ(FileBytes(Path("first.twl")).toStdString(), example.toStdString());
     EXPECT_EQ(FileBytes(Path("second.twl")).toStdString(), example.toStdString());
+}
+
+// The results come from the file a cell at a time; once the reading is over
+// their columns are as wide as a Compute would make them.
+TEST_F(FullProject, TheOpenedResultsShowInFullyFittedColumns) {
+    Open(ExampleProject);
+    QApplication::processEvents();
+    FlexGrid& results = *design->GrdAllResults;
+    std::vector<double> opened;
+    for (int c = 0; c < results.Cols(); ++c) {
+        opened.push_back(results.ColWidthTwips(c));
+    }
+    results.AutoSize(0, results.Cols() - 1);
+    for (int c = 0; c < results.Cols(); ++c) {
+        EXPECT_EQ(opened[static_cast<size_t>(c)], results.ColWidthTwips(c)) << "column " << c;
+    }
 }
