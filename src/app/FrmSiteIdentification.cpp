@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace {
 
 FrmSiteIdentification* instance = nullptr;
@@ -55,6 +57,19 @@ FrmSiteIdentification::FrmSiteIdentification(QMdiArea& area)
         previousBox = box;
         labels_[row] = label;
         boxes_[row] = box;
+    }
+    // A font wider than the one the twips were chosen for would cut the
+    // longest caption at the window's left edge: every row moves right
+    // instead, and the window, sized from its boxes, grows with them.
+    int overflow = 0;
+    for (const QLabel* label : labels_) {
+        overflow = std::max(overflow, label->sizeHint().width() - label->width());
+    }
+    if (overflow > 0) {
+        for (int row = 0; row < 8; ++row) {
+            labels_[row]->resize(labels_[row]->width() + overflow, labels_[row]->height());
+            boxes_[row]->move(boxes_[row]->x() + overflow, boxes_[row]->y());
+        }
     }
     TxtFileNumber = boxes_[0];
     TxtDesignNumber = boxes_[1];

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -123,7 +124,7 @@ void FrmGenDesign::BuildDesignQsFrame() {
     }
 
     const double labelLeft = 8400;
-    const double labelWidth = 3000;
+    const double labelWidth = 3400;
     const double boxLeft = labelLeft + labelWidth + 100;
     auto box = [this, boxLeft](int row) {
         return Place(new QLineEdit(FraDesignQs), boxLeft, 300 + row * 450, 1400, 330);
@@ -152,9 +153,10 @@ void FrmGenDesign::BuildCulvertFrame() {
     RightLabel(Frame2, "Ke", 8700, 770, 1200);
     TxtKeInlet = Place(new QLineEdit(Frame2), 10000, 750, 1200, 330);
 
+    // Room for the longest caption a culvert type gives the option.
     OptBarrelSize[0] =
-        Place(new QRadioButton("VSHA Standard Sizes: ", Frame2), 120, 1250, 4600, 330);
-    CmboVSHAStandardSize = Place(new QComboBox(Frame2), 4800, 1250, 3700, 330);
+        Place(new QRadioButton("VSHA Standard Sizes: ", Frame2), 120, 1250, 6000, 330);
+    CmboVSHAStandardSize = Place(new QComboBox(Frame2), 6200, 1250, 3700, 330);
     OptBarrelSize[1] = Place(new QRadioButton("Enter Barrel Size", Frame2), 120, 1650, 8400, 330);
 
     FrmBarrelSelection = Place(new QWidget(Frame2), 120, 2030, 13000, 750);
@@ -465,6 +467,15 @@ void FrmGenDesign::SetResultGridRows(int rows) {
 
 void FrmGenDesign::SetResultCell(int row, int col, const std::string& text) {
     GrdAllResults->SetTextMatrix(row, col, ToQString(text));
+    // Results come from a file a cell at a time: the columns are fitted to
+    // them once, when the reading is over, as a Compute fits its own.
+    if (!resultsFitPending_) {
+        resultsFitPending_ = true;
+        QTimer::singleShot(0, this, [this] {
+            resultsFitPending_ = false;
+            GrdAllResults->AutoSize(0, GenDesignResults::ColumnCount - 1);
+        });
+    }
 }
 
 void FrmGenDesign::ShowResultCellRed(int row, int col) {

@@ -154,4 +154,5 @@ private:
     std::array<const FlexGrid*, 3> qSources_{};
     TailwaterChannel* channel_ = nullptr;
     std::function<void()> print_;
+    bool resultsFitPending_ = false;
 };
