@@ -32,7 +32,7 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/project_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=1024 \
-		-dict=fuzz/project_file.dict $(FUZZ_DIR)/corpus tests/project_file/golden
+		-dict=fuzz/project_file.dict $(FUZZ_DIR)/corpus tests/project_file/golden examples
 
 clean:
 	rm -rf $(BUILD_DIR)
