@@ -119,20 +119,46 @@ QFont DeviceFont(const PrinterFont& font) {
     return qfont;
 }
 
-const QFontMetricsF& DeviceMetrics::Metrics(const PrinterFont& font) const {
-    if (!metrics_ || metrics_->first != font) {
-        metrics_.emplace(font, QFontMetricsF(DeviceFont(font), &device_));
+DeviceMetrics::FontMeasures& DeviceMetrics::Measures(const PrinterFont& font) const {
+    if (!measures_ || measures_->font != font) {
+        measures_.emplace(FontMeasures{font, QFontMetricsF(DeviceFont(font), &device_), {}});
+        measures_->numberAdvances.fill(-1);
     }
-    return metrics_->second;
+    return *measures_;
 }
 
+namespace {
+
+bool IsNumberCharacter(QChar c) {
+    return (c >= u'0' && c <= u'9') || c == u'.' || c == u',' || c == u'-' || c == u'+';
+}
+
+} // namespace
+
 float DeviceMetrics::TextWidth(const PrinterFont& font, const QString& text) const {
-    return static_cast<float>(Metrics(font).horizontalAdvance(text) * TwipsPerInch /
-                              device_.logicalDpiX());
+    FontMeasures& measures = Measures(font);
+    qreal width = 0;
+    bool number = !text.isEmpty();
+    for (QChar c : text) {
+        if (!IsNumberCharacter(c)) {
+            number = false;
+            break;
+        }
+        qreal& advance = measures.numberAdvances[c.unicode()];
+        if (advance < 0) {
+            advance = measures.metrics.horizontalAdvance(c);
+        }
+        width += advance;
+    }
+    if (!number) {
+        width = measures.metrics.horizontalAdvance(text);
+    }
+    return static_cast<float>(width * TwipsPerInch / device_.logicalDpiX());
 }
 
 float DeviceMetrics::LineHeight(const PrinterFont& font) const {
-    return static_cast<float>(Metrics(font).lineSpacing() * TwipsPerInch / device_.logicalDpiY());
+    return static_cast<float>(Measures(font).metrics.lineSpacing() * TwipsPerInch /
+                              device_.logicalDpiY());
 }
 
 QSizeF DeviceMetrics::PrintableSize(PageOrientation orientation) const {

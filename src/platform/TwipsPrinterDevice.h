@@ -5,8 +5,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 
+#include <array>
 #include <optional>
-#include <utility>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -26,11 +26,19 @@ public:
 
 private:
     // Measuring builds the device's font metrics; a report measures many texts
-    // in few fonts, so the last font's metrics are kept.
-    const QFontMetricsF& Metrics(const PrinterFont& font) const;
+    // in few fonts, so the last font's metrics are kept, with the advances of
+    // the characters numbers are written with: without kerning a number is as
+    // wide as its characters' advances added up, and the long tables of the
+    // reports are mostly numbers, which are slow to shape one by one.
+    struct FontMeasures {
+        PrinterFont font;
+        QFontMetricsF metrics;
+        std::array<qreal, 128> numberAdvances; // below 0 until measured
+    };
+    FontMeasures& Measures(const PrinterFont& font) const;
 
     QPagedPaintDevice& device_;
-    mutable std::optional<std::pair<PrinterFont, QFontMetricsF>> metrics_;
+    mutable std::optional<FontMeasures> measures_;
 };
 
 // Draws one recorded page on the painter's device, twips at its logical resolution.

@@ -2,6 +2,9 @@
 #include "platform/TwipsPrinterTargets.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -38,4 +41,23 @@ TEST(TwipsPrinterDevice, PdfMeasuresFollowTheFontsAndTheLetterPage) {
 
     EXPECT_EQ(metrics.PrintableSize(PageOrientation::Portrait), QSizeF(11520, 15120));
     EXPECT_EQ(metrics.PrintableSize(PageOrientation::Landscape), QSizeF(15120, 11520));
+}
+
+// Numbers are measured by their characters' advances; they must come out as
+// wide as the whole text shaped at once, in every report font.
+TEST(TwipsPrinterDevice, NumbersMeasureAsTheirShapedText) {
+    QTemporaryDir dir;
+    QPdfWriter writer(dir.filePath("measure.pdf"));
+    DeviceMetrics metrics(writer);
+    const PrinterFont fonts[] = {
+        {"Times New Roman", 11, false}, {"Arial", 9, true}, {"Arial", 10, false}};
+    const QString texts[] = {"1,234,567.89", "-0.05", "100.00", "9,999", "+7", "12 ft", "Steep"};
+    for (const PrinterFont& font : fonts) {
+        const QFontMetricsF shaped(DeviceFont(font), &writer);
+        for (const QString& text : texts) {
+            SCOPED_TRACE(text.toStdString());
+            const double expected = shaped.horizontalAdvance(text) * 1440.0 / writer.logicalDpiX();
+            EXPECT_NEAR(metrics.TextWidth(font, text), expected, 0.5);
+        }
+    }
 }
