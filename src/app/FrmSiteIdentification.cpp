@@ -119,3 +119,7 @@ SiteFields FrmSiteIdentification::Fields() const {
     }
     return fields;
 }
+
+void FrmSiteIdentification::SetFieldText(SiteField field, const QString& text) {
+    boxes_[static_cast<size_t>(field)]->setText(text);
+}

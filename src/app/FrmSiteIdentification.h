@@ -9,7 +9,7 @@ class QLabel;
 class QLineEdit;
 
 // The eight free texts that identify the culvert site. The window is their
-// only store: reports, exports and the project file read its boxes.
+// only store: reports, exports and the project file read its Fields().
 class FrmSiteIdentification : public ToolWindow {
     Q_OBJECT
 public:
@@ -23,6 +23,8 @@ public:
 
     // The captions and texts as they stand now, in the window's row order.
     SiteFields Fields() const;
+    // Sets one box's text as the user's typing would.
+    void SetFieldText(SiteField field, const QString& text);
 
     QLineEdit* TxtFileNumber;
     QLineEdit* TxtDesignNumber;

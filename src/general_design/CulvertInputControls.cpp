@@ -267,4 +267,28 @@ int SelectedID(const QComboBox* list, int none) {
     return index < 0 ? none : list->itemData(index).toInt();
 }
 
+CulvertInputContents ReadContents(const CulvertInputControls& c) {
+    constexpr int none = CulvertInputContents::NoSelection;
+    CulvertInputContents contents;
+    contents.inletInvertElevation = c.inletInvertElevation->text().toStdString();
+    contents.outletInvertElevation = c.outletInvertElevation->text().toStdString();
+    contents.culvertBarrelLength = c.culvertBarrelLength->text().toStdString();
+    contents.culvertTypePosition = c.culvertType->currentIndex();
+    contents.culvertTypeID = SelectedID(c.culvertType, none);
+    contents.culvertTypeText = c.culvertType->currentText().toStdString();
+    contents.inletID = SelectedID(c.inletType, none);
+    contents.inletText = c.inletType->currentText().toStdString();
+    contents.manningN = c.manningN->text().toStdString();
+    contents.keInlet = c.keInlet->text().toStdString();
+    contents.userSizeOption = c.optBarrelSize[1]->isChecked();
+    contents.standardSizePosition = c.standardSize->currentIndex();
+    contents.standardSizeID = SelectedID(c.standardSize, none);
+    for (size_t k = 0; k < c.txtUserSize.size(); ++k) {
+        contents.userSizes[k] = c.txtUserSize[k]->text().toStdString();
+    }
+    contents.userNumBarrelsPosition = c.userNumBarrels->currentIndex();
+    contents.userNumBarrelsText = c.userNumBarrels->currentText().toStdString();
+    return contents;
+}
+
 } // namespace CulvertInputs

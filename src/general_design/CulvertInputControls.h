@@ -1,5 +1,6 @@
 #pragma once
 
+#include "general_design/CulvertInputContents.h"
 #include "platform/InputChecks.h"
 
 #include <array>
@@ -91,5 +92,8 @@ bool RefusedInput(std::span<const InputChecks::NumberCheck> checks);
 
 // The item data of a list's chosen entry, or `none`.
 int SelectedID(const QComboBox* list, int none);
+
+// What the controls show now.
+CulvertInputContents ReadContents(const CulvertInputControls& c);
 
 } // namespace CulvertInputs

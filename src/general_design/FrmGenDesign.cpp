@@ -50,10 +50,6 @@ std::string Trimmed(const QLineEdit* box) {
 // Exceeded headwater elevations are shown in pure red.
 const QColor Red(255, 0, 0);
 
-int SelectedID(const QComboBox* list) {
-    return CulvertInputs::SelectedID(list, GenDesignContents::NoSelection);
-}
-
 const CulvertInputMessages Messages = {
     .userSizeNotNumeric = "The %1 can not be evaluated as a number. Please re-enter the %1.",
 };
@@ -406,24 +402,7 @@ GenDesignContents FrmGenDesign::Contents() const {
         saved.exceeded = results.CellForeColor(row, GenDesignResults::HWElev) == Red;
     }
     contents.allowableHeadWaterElevation = TxtAllowableHeadWaterElevation->text().toStdString();
-    contents.inletInvertElevation = TxtInletInvertElevation->text().toStdString();
-    contents.outletInvertElevation = TxtOutletInvertElevation->text().toStdString();
-    contents.culvertBarrelLength = TxtCulvertBarrelLength->text().toStdString();
-    contents.culvertTypePosition = CmboCulvertType->currentIndex();
-    contents.culvertTypeID = SelectedID(CmboCulvertType);
-    contents.culvertTypeText = CmboCulvertType->currentText().toStdString();
-    contents.inletID = SelectedID(CmboInletType);
-    contents.inletText = CmboInletType->currentText().toStdString();
-    contents.manningN = TxtManningN->text().toStdString();
-    contents.keInlet = TxtKeInlet->text().toStdString();
-    contents.userSizeOption = OptBarrelSize[1]->isChecked();
-    contents.standardSizePosition = CmboVSHAStandardSize->currentIndex();
-    contents.standardSizeID = SelectedID(CmboVSHAStandardSize);
-    for (size_t k = 0; k < TxtUserSize.size(); ++k) {
-        contents.userSizes[k] = TxtUserSize[k]->text().toStdString();
-    }
-    contents.userNumBarrelsPosition = CmboUserNumBarrels->currentIndex();
-    contents.userNumBarrelsText = CmboUserNumBarrels->currentText().toStdString();
+    contents.culvert = CulvertInputs::ReadContents(Controls());
     return contents;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "general_design/CulvertInputContents.h"
 #include "general_design/GenDesignResultsTable.h"
 
 #include <array>
@@ -11,9 +12,6 @@
 // identifier, and the grids' cells. The report prints it and the project file
 // stores it, so neither needs the window's widgets.
 struct GenDesignContents {
-    static constexpr int NumUserSizes = 5;
-    static constexpr int NoSelection = -1; // position or identifier of an empty choice
-
     struct DesignRow {
         bool used = false; // the Use tick
         std::vector<std::string>
@@ -29,22 +27,5 @@ struct GenDesignContents {
     std::vector<ResultRow> resultRows; // grid rows 1 to the last, blank ones included
 
     std::string allowableHeadWaterElevation;
-    std::string inletInvertElevation;
-    std::string outletInvertElevation;
-    std::string culvertBarrelLength;
-
-    int culvertTypePosition = NoSelection; // from 0, in catalogue order
-    int culvertTypeID = NoSelection;
-    std::string culvertTypeText;
-    int inletID = NoSelection;
-    std::string inletText;
-    std::string manningN;
-    std::string keInlet;
-
-    bool userSizeOption = false; // sizes typed by the user, not a standard size
-    int standardSizePosition = NoSelection;
-    int standardSizeID = NoSelection;
-    std::array<std::string, NumUserSizes> userSizes;
-    int userNumBarrelsPosition = NoSelection;
-    std::string userNumBarrelsText;
+    CulvertInputContents culvert; // type, inlet, size, inverts and length
 };

@@ -95,7 +95,7 @@ void PrintInputBox(TwipsPrinter& printer, float& y, const InputBox& box) {
 
 const GenStandardSize& ChosenStandardSize(const GenDesignContents& contents,
                                           const GenDesignCulvertType& type) {
-    const int index = contents.standardSizePosition;
+    const int index = contents.culvert.standardSizePosition;
     if (index < 0 || static_cast<size_t>(index) >= UpperBound(type.StdSizes)) {
         throw AppError(ErrorNumber::SubscriptOutOfRange,
                        "The culvert type " + type.ComboText +
@@ -135,10 +135,10 @@ float PrintResultBand(TwipsPrinter& printer, float top, std::span<const TableRow
 void PrintGeneralCulvertDesign(TwipsPrinter& printer) {
     const GenDesignContents contents = FrmGenDesign::Instance()->Contents();
     const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
-    PrintContents(
-        printer, contents,
-        CatalogueEntry(GlobalVariables::GenDesignCulvertTypes, contents.culvertTypePosition + 1),
-        site ? site->Fields() : SiteFields{});
+    PrintContents(printer, contents,
+                  CatalogueEntry(GlobalVariables::GenDesignCulvertTypes,
+                                 contents.culvert.culvertTypePosition + 1),
+                  site ? site->Fields() : SiteFields{});
 }
 
 void PrintContents(TwipsPrinter& printer, const GenDesignContents& contents,
@@ -206,9 +206,9 @@ void PrintElevations(TwipsPrinter& printer, float& y, const GenDesignContents& c
     };
     const QStringList values{
         value(contents.allowableHeadWaterElevation),
-        value(contents.inletInvertElevation),
-        value(contents.outletInvertElevation),
-        value(contents.culvertBarrelLength),
+        value(contents.culvert.inletInvertElevation),
+        value(contents.culvert.outletInvertElevation),
+        value(contents.culvert.culvertBarrelLength),
     };
     printer.SetCurrentY(y + 250);
     PrintInputBox(printer, y, {{{labels}, {values}}, InputMinColumnWidth, 10, false});
@@ -217,10 +217,10 @@ void PrintElevations(TwipsPrinter& printer, float& y, const GenDesignContents& c
 void PrintCulvertInlet(TwipsPrinter& printer, float& y, const GenDesignContents& contents) {
     const QStringList labels{"Culvert Type", "Inlet Type", "Manning n", "Ke"};
     const QStringList values{
-        ToQString(contents.culvertTypeText),
-        ToQString(contents.inletText),
-        TrimmedQString(contents.manningN),
-        TrimmedQString(contents.keInlet),
+        ToQString(contents.culvert.culvertTypeText),
+        ToQString(contents.culvert.inletText),
+        TrimmedQString(contents.culvert.manningN),
+        TrimmedQString(contents.culvert.keInlet),
     };
     printer.SetCurrentY(printer.CurrentY() + 250);
     PrintInputBox(printer, y, {{{labels}, {values}}, InputMinColumnWidth, 20, false});
@@ -228,7 +228,7 @@ void PrintCulvertInlet(TwipsPrinter& printer, float& y, const GenDesignContents&
 
 void PrintBarrelSize(TwipsPrinter& printer, float& y, const GenDesignContents& contents,
                      const GenDesignCulvertType& type) {
-    const bool userSize = contents.userSizeOption;
+    const bool userSize = contents.culvert.userSizeOption;
     const QString units = "(" + ToQString(GenDesign::GetUnitsWord(type.DisplayUnits)) + ")";
 
     QStringList captions{QString()};
@@ -237,10 +237,10 @@ void PrintBarrelSize(TwipsPrinter& printer, float& y, const GenDesignContents& c
     // A standard pipe-arch size is known by its span and rise alone.
     size_t n = static_cast<size_t>(std::max(type.NumSizeParameters, 0));
     if (userSize) {
-        n = std::min(n, contents.userSizes.size());
-        sizes << ToQString(contents.userNumBarrelsText);
+        n = std::min(n, contents.culvert.userSizes.size());
+        sizes << ToQString(contents.culvert.userNumBarrelsText);
         for (size_t k = 1; k <= n; ++k) {
-            sizes << TrimmedQString(contents.userSizes[k - 1]);
+            sizes << TrimmedQString(contents.culvert.userSizes[k - 1]);
         }
     } else {
         const GenStandardSize& size = ChosenStandardSize(contents, type);

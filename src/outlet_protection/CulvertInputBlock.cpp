@@ -152,27 +152,7 @@ const GenDesignCulvertType& CulvertInputBlock::SelectedType() const {
 }
 
 CulvertInputContents CulvertInputBlock::Contents() const {
-    constexpr int none = CulvertInputContents::NoSelection;
-    CulvertInputContents contents;
-    contents.inletInvertElevation = TxtInletInvertElevation->text().toStdString();
-    contents.outletInvertElevation = TxtOutletInvertElevation->text().toStdString();
-    contents.culvertBarrelLength = TxtCulvertBarrelLength->text().toStdString();
-    contents.culvertTypePosition = CmboCulvertType->currentIndex();
-    contents.culvertTypeID = CulvertInputs::SelectedID(CmboCulvertType, none);
-    contents.culvertTypeText = CmboCulvertType->currentText().toStdString();
-    contents.inletID = CulvertInputs::SelectedID(CmboInletType, none);
-    contents.inletText = CmboInletType->currentText().toStdString();
-    contents.manningN = TxtManningN->text().toStdString();
-    contents.keInlet = TxtKeInlet->text().toStdString();
-    contents.userSizeOption = OptBarrelSize[1]->isChecked();
-    contents.standardSizePosition = CmboVSHAStandardSize->currentIndex();
-    contents.standardSizeID = CulvertInputs::SelectedID(CmboVSHAStandardSize, none);
-    for (size_t k = 0; k < TxtUserSize.size(); ++k) {
-        contents.userSizes[k] = TxtUserSize[k]->text().toStdString();
-    }
-    contents.userNumBarrelsPosition = CmboUserNumBarrels->currentIndex();
-    contents.userNumBarrelsText = CmboUserNumBarrels->currentText().toStdString();
-    return contents;
+    return CulvertInputs::ReadContents(Controls());
 }
 
 void CulvertInputBlock::SetInputText(Input input, const std::string& text) {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "general_design/CulvertInputContents.h"
 #include "general_design/CulvertInputControls.h"
-#include "outlet_protection/CulvertInputContents.h"
 
 #include <QGroupBox>
 

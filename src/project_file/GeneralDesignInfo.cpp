@@ -2,6 +2,7 @@
 
 #include "general_design/FrmGenDesign.h"
 #include "platform/FlexGrid.h"
+#include "project_file/CulvertBlockSection.h"
 #include "project_file/GeneralDesignRecords.h"
 #include "project_file/ProjectFileFormat.h"
 
@@ -12,8 +13,8 @@ using GeneralDesignRecords::Box;
 
 static_assert(ProjectFileFormat::MaxGridRow < FlexGrid::MaxRows,
               "the reader's row cap must fit the grid");
-static_assert(GeneralDesignRecords::NumUserSizes == GenDesignContents::NumUserSizes);
-static_assert(GeneralDesignRecords::NoSelectionID == GenDesignContents::NoSelection);
+static_assert(GeneralDesignRecords::NumUserSizes == CulvertInputContents::NumUserSizes);
+static_assert(GeneralDesignRecords::NoSelectionID == CulvertInputContents::NoSelection);
 
 FrmGenDesign::Input WindowInput(Box box) {
     switch (box) {
@@ -44,18 +45,13 @@ GeneralDesignRecords::Data SectionData(const GenDesignContents& contents) {
             saved.push_back({row.cells[col], row.exceeded && col == GenDesignResults::HWElev});
         }
     }
-    data.inletInvertElevation = contents.inletInvertElevation;
-    data.outletInvertElevation = contents.outletInvertElevation;
-    data.culvertBarrelLength = contents.culvertBarrelLength;
+    data.inletInvertElevation = contents.culvert.inletInvertElevation;
+    data.outletInvertElevation = contents.culvert.outletInvertElevation;
+    data.culvertBarrelLength = contents.culvert.culvertBarrelLength;
     data.allowableHeadWaterElevation = contents.allowableHeadWaterElevation;
-    data.culvertTypeID = contents.culvertTypeID;
-    data.inletID = contents.inletID;
-    data.standardSizeID = contents.standardSizeID;
-    data.manningN = contents.manningN;
-    data.keInlet = contents.keInlet;
-    data.userSizes = contents.userSizes;
-    data.userNumBarrelsPosition = contents.userNumBarrelsPosition;
-    data.userSizeOption = contents.userSizeOption;
+    data.manningN = contents.culvert.manningN;
+    data.keInlet = contents.culvert.keInlet;
+    CulvertBlockSection::StoreChoice(contents.culvert, data);
     return data;
 }
 
@@ -87,7 +83,7 @@ public:
         w_.SetCulvertInletSize(culvertTypeID, inletID, standardSizeID);
     }
 
-    int UserSizeBoxes() const override { return GenDesignContents::NumUserSizes; }
+    int UserSizeBoxes() const override { return CulvertInputContents::NumUserSizes; }
     void SetUserSize(int index, const std::string& text) override { w_.SetUserSize(index, text); }
     int BarrelPositions() const override { return w_.UserNumBarrelsPositions(); }
     void SelectBarrelPosition(int position) override { w_.SelectUserNumBarrels(position); }

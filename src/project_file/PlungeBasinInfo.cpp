@@ -1,7 +1,7 @@
 #include "project_file/PlungeBasinInfo.h"
 
-#include "outlet_protection/CulvertInputBlock.h"
 #include "outlet_protection/frmNEPlungeBasin.h"
+#include "project_file/CulvertBlockSection.h"
 #include "project_file/PlungeBasinRecords.h"
 
 namespace FileHandling {
@@ -9,7 +9,6 @@ namespace {
 
 using PlungeBasinRecords::Box;
 using Text = frmNEPlungeBasin::Text;
-using Input = CulvertInputBlock::Input;
 
 static_assert(PlungeBasinRecords::NumUserSizes == CulvertInputContents::NumUserSizes);
 static_assert(GeneralDesignRecords::NoSelectionID == CulvertInputContents::NoSelection);
@@ -43,55 +42,27 @@ PlungeBasinRecords::Data SectionData(const PlungeBasinContents& contents) {
     set(Box::TotalLength, contents.totalLength);
     set(Box::W, contents.w);
     data.riprapClass = contents.riprapClass;
-    data.culvertTypeID = culvert.culvertTypeID;
-    data.inletID = culvert.inletID;
-    data.standardSizeID = culvert.standardSizeID;
-    data.userSizes = culvert.userSizes;
-    data.userNumBarrelsPosition = culvert.userNumBarrelsPosition;
-    data.userSizeOption = culvert.userSizeOption;
+    CulvertBlockSection::StoreChoice(culvert, data);
     return data;
 }
 
 // The reader's view of the window: every setter acts as the user's edit or
 // click would, list and option reactions included.
-class WindowTarget final : public PlungeBasinRecords::Target {
+class WindowTarget final : public CulvertBlockSection::Target<PlungeBasinRecords::Target> {
 public:
-    explicit WindowTarget(frmNEPlungeBasin& w) : w_(w), culvert_(w.Culvert()) {}
+    explicit WindowTarget(frmNEPlungeBasin& w) : Target(w.Culvert()), w_(w) {}
 
     void SetBoxText(Box box, const std::string& text) override {
-        switch (box) {
-        case Box::InletInvertElevation:
-            return culvert_.SetInputText(Input::InletInvertElevation, text);
-        case Box::OutletInvertElevation:
-            return culvert_.SetInputText(Input::OutletInvertElevation, text);
-        case Box::CulvertBarrelLength:
-            return culvert_.SetInputText(Input::CulvertBarrelLength, text);
-        case Box::ManningN:
-            return culvert_.SetInputText(Input::ManningN, text);
-        case Box::KeInlet:
-            return culvert_.SetInputText(Input::KeInlet, text);
-        default:
+        if (!CulvertBlockSection::SetBlockText(block_, box, text)) {
             // The window's own boxes follow the culvert's in both lists.
-            return w_.SetText(
-                static_cast<Text>(static_cast<int>(box) - static_cast<int>(Box::DesignQ)), text);
+            w_.SetText(static_cast<Text>(static_cast<int>(box) - static_cast<int>(Box::DesignQ)),
+                       text);
         }
     }
     void SetRiprapClass(const std::string& caption) override { w_.SetRiprapClass(caption); }
-    void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
-        culvert_.SetCulvertInletSize(culvertTypeID, inletID, standardSizeID);
-    }
-    int UserSizeBoxes() const override { return CulvertInputContents::NumUserSizes; }
-    void SetUserSize(int index, const std::string& text) override {
-        culvert_.SetUserSize(index, text);
-    }
-    int BarrelPositions() const override { return culvert_.UserNumBarrelsPositions(); }
-    void SelectBarrelPosition(int position) override { culvert_.SelectUserNumBarrels(position); }
-    int SizeOptions() const override { return CulvertInputBlock::NumSizeOptions; }
-    void SelectSizeOption(int option) override { culvert_.SelectSizeOption(option); }
 
 private:
     frmNEPlungeBasin& w_;
-    CulvertInputBlock& culvert_;
 };
 
 } // namespace

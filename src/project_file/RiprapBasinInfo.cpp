@@ -1,6 +1,6 @@
 #include "project_file/RiprapBasinInfo.h"
 
-#include "outlet_protection/CulvertInputBlock.h"
+#include "project_file/CulvertBlockSection.h"
 #include "project_file/RiprapBasinRecords.h"
 #include "riprap_basin/frmHec14RipRap.h"
 
@@ -10,7 +10,6 @@ namespace {
 using RiprapBasinRecords::Box;
 using Text = frmHec14RipRap::Text;
 using Caption = frmHec14RipRap::Caption;
-using Input = CulvertInputBlock::Input;
 
 static_assert(RiprapBasinRecords::NumUserSizes == CulvertInputContents::NumUserSizes);
 static_assert(RiprapBasinRecords::NumResultRows == Hec14RiprapResults::NumRows);
@@ -38,33 +37,21 @@ RiprapBasinRecords::Data SectionData(const Hec14RiprapContents& contents) {
     set(Box::CalculatedBasin, contents.calculatedBasin);
     set(Box::RecommendedBasin, contents.recommendedBasin);
     set(Box::W, contents.w);
-    data.culvertTypeID = culvert.culvertTypeID;
-    data.inletID = culvert.inletID;
-    data.standardSizeID = culvert.standardSizeID;
-    data.userSizes = culvert.userSizes;
-    data.userNumBarrelsPosition = culvert.userNumBarrelsPosition;
-    data.userSizeOption = culvert.userSizeOption;
+    CulvertBlockSection::StoreChoice(culvert, data);
     return data;
 }
 
 // The reader's view of the window: every setter acts as the user's edit or
 // click would, list and option reactions included.
-class WindowTarget final : public RiprapBasinRecords::Target {
+class WindowTarget final : public CulvertBlockSection::Target<RiprapBasinRecords::Target> {
 public:
-    explicit WindowTarget(frmHec14RipRap& w) : w_(w), culvert_(w.Culvert()) {}
+    explicit WindowTarget(frmHec14RipRap& w) : Target(w.Culvert()), w_(w) {}
 
     void SetBoxText(Box box, const std::string& text) override {
+        if (CulvertBlockSection::SetBlockText(block_, box, text)) {
+            return;
+        }
         switch (box) {
-        case Box::InletInvertElevation:
-            return culvert_.SetInputText(Input::InletInvertElevation, text);
-        case Box::OutletInvertElevation:
-            return culvert_.SetInputText(Input::OutletInvertElevation, text);
-        case Box::CulvertBarrelLength:
-            return culvert_.SetInputText(Input::CulvertBarrelLength, text);
-        case Box::ManningN:
-            return culvert_.SetInputText(Input::ManningN, text);
-        case Box::KeInlet:
-            return culvert_.SetInputText(Input::KeInlet, text);
         case Box::ChannelBottomElevation:
             return w_.SetText(Text::ChannelBottomElevation, text);
         case Box::DesignQ:
@@ -85,25 +72,15 @@ public:
             return w_.SetCaption(Caption::CalculatedBasin, text);
         case Box::RecommendedBasin:
             return w_.SetCaption(Caption::RecommendedBasin, text);
+        default:
+            return; // the culvert block's, set above
         }
     }
     int ResultRows() const override { return w_.ResultRows(); }
     void SetResultValue(int row, const std::string& text) override { w_.SetResultValue(row, text); }
-    void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
-        culvert_.SetCulvertInletSize(culvertTypeID, inletID, standardSizeID);
-    }
-    int UserSizeBoxes() const override { return CulvertInputContents::NumUserSizes; }
-    void SetUserSize(int index, const std::string& text) override {
-        culvert_.SetUserSize(index, text);
-    }
-    int BarrelPositions() const override { return culvert_.UserNumBarrelsPositions(); }
-    void SelectBarrelPosition(int position) override { culvert_.SelectUserNumBarrels(position); }
-    int SizeOptions() const override { return CulvertInputBlock::NumSizeOptions; }
-    void SelectSizeOption(int option) override { culvert_.SelectSizeOption(option); }
 
 private:
     frmHec14RipRap& w_;
-    CulvertInputBlock& culvert_;
 };
 
 } // namespace

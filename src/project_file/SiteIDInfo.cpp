@@ -3,32 +3,24 @@
 #include "app/FrmSiteIdentification.h"
 #include "project_file/SiteIDRecords.h"
 
-#include <QLineEdit>
-
 namespace FileHandling {
-namespace {
 
-// The boxes in item order.
-std::array<QLineEdit*, SiteIDRecords::NumItems> Boxes() {
-    FrmSiteIdentification& w = *FrmSiteIdentification::Instance();
-    return {w.TxtFileNumber,    w.TxtDesignNumber,      w.TxtCounty, w.TxtProject,
-            w.TxtProjectNumber, w.TxtStructureLocation, w.TxtStream, w.TxtDesigner};
-}
-
-} // namespace
+// The section's items 1 to 8 are the site fields in their one order.
+static_assert(SiteIDRecords::NumItems == std::tuple_size_v<SiteFields>);
 
 void WriteSiteIDInfo(RecordWriter& out) {
+    const SiteFields fields = FrmSiteIdentification::Instance()->Fields();
     SiteIDRecords::Texts texts;
-    auto boxes = Boxes();
-    for (size_t i = 0; i < boxes.size(); ++i) {
-        texts[i] = boxes[i]->text().toStdString();
+    for (size_t i = 0; i < fields.size(); ++i) {
+        texts[i] = fields[i].text.toStdString();
     }
     SiteIDRecords::Write(out, texts);
 }
 
 void ReadSiteIDInfo(FieldReader& in) {
     SiteIDRecords::ReadRecord(in, [](int item, const std::string& text) {
-        Boxes()[item - 1]->setText(QString::fromStdString(text));
+        FrmSiteIdentification::Instance()->SetFieldText(static_cast<SiteField>(item - 1),
+                                                        QString::fromStdString(text));
     });
 }
 

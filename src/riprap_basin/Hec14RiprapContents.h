@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outlet_protection/CulvertInputContents.h"
+#include "general_design/CulvertInputContents.h"
 
 #include <array>
 #include <string>

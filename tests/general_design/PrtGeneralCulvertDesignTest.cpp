@@ -117,15 +117,15 @@ protected:
     ResultsTableReport() : type(GenDesignWindow::PipeType()) {
         type.StdSizes[1].DisplayTexts = {"", "36"};
         contents.allowableHeadWaterElevation = "105 ";
-        contents.inletInvertElevation = "100";
-        contents.outletInvertElevation = "99";
-        contents.culvertBarrelLength = "100";
-        contents.culvertTypePosition = 0;
-        contents.culvertTypeText = type.ComboText;
-        contents.inletText = type.Inlets[1].Description;
-        contents.manningN = " 0.012";
-        contents.keInlet = " 0.5";
-        contents.standardSizePosition = 0;
+        contents.culvert.inletInvertElevation = "100";
+        contents.culvert.outletInvertElevation = "99";
+        contents.culvert.culvertBarrelLength = "100";
+        contents.culvert.culvertTypePosition = 0;
+        contents.culvert.culvertTypeText = type.ComboText;
+        contents.culvert.inletText = type.Inlets[1].Description;
+        contents.culvert.manningN = " 0.012";
+        contents.culvert.keInlet = " 0.5";
+        contents.culvert.standardSizePosition = 0;
     }
 
     // Result rows 1 to n, no wider than their headings: "R<i>", "50.00", the
