@@ -31,11 +31,7 @@ namespace {
 
 FrmGenDesign* instance = nullptr;
 
-template <class Widget>
-Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(Screen::TwipsRect(left, top, width, height));
-    return widget;
-}
+using Screen::Place;
 
 QLabel* RightLabel(QWidget* parent, const char* caption, double left, double top, double width) {
     auto* label = Place(new QLabel(caption, parent), left, top, width, 285);

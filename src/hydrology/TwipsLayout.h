@@ -14,11 +14,7 @@
 // hydrology windows lay them out.
 namespace TwipsLayout {
 
-template <class Widget>
-Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(Screen::TwipsRect(left, top, width, height));
-    return widget;
-}
+using Screen::Place;
 
 // A caption is never cut: a label grows to the right when its text needs more room.
 inline QLabel* Label(const QString& caption, QWidget* parent, double left, double top, double width,

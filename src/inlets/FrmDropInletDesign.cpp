@@ -31,11 +31,7 @@ constexpr double LabelHeight = 255;
 constexpr double BoxHeight = 300;
 constexpr double Gap = 100;
 
-template <class Widget>
-Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(Screen::TwipsRect(left, top, width, height));
-    return widget;
-}
+using Screen::Place;
 
 double TopTwips(const QWidget* widget) {
     return Screen::PixelsToTwipsY(widget->y());

@@ -35,11 +35,7 @@ constexpr double InputFrameTop = 175;
 constexpr double InputFrameWidth = 8300;
 constexpr double InputFrameHeight = 1230;
 
-template <class Widget>
-Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(Screen::TwipsRect(left, top, width, height));
-    return widget;
-}
+using Screen::Place;
 
 // Captions stand right-aligned against the box they name.
 QLabel* Label(QWidget* parent, const char* caption, double left, double top, double width) {

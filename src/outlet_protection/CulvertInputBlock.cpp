@@ -1,5 +1,7 @@
 #include "outlet_protection/CulvertInputBlock.h"
 
+#include "outlet_protection/FormLayout.h"
+
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/InputChecks.h"
@@ -13,11 +15,7 @@
 
 namespace {
 
-template <class Widget>
-Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(FormRect(left, top, width, height));
-    return widget;
-}
+using FormLayout::Place;
 
 // Captions end where they end on the form; the screen font may need more room
 // to their left.
@@ -28,12 +26,6 @@ QLabel* RightLabel(QWidget* parent, const char* caption, double right, double to
 }
 
 } // namespace
-
-QRect FormRect(double left, double top, double width, double height) {
-    constexpr double spreadX = 1.45;
-    constexpr double spreadY = 1.25;
-    return Screen::TwipsRect(left * spreadX, top * spreadY, width * spreadX, height * spreadY);
-}
 
 CulvertInputBlock::CulvertInputBlock(QWidget* parent, const CulvertInputMessages& messages)
     : QGroupBox("Culvert Type, Inlet and Size", parent), messages_(messages) {

@@ -16,11 +16,6 @@ struct GenDesignRecord;
 // inverts and barrel length. It keeps itself consistent with the culvert-type
 // catalogue, checks its inputs and fills the culvert record, as the General
 // Culvert Design window does, in the wording its window gives it.
-// A control's place on the outlet protection windows, given in the twips of
-// their form layouts and spread out for the screen font, which is wider and
-// taller than the one those layouts were drawn for.
-QRect FormRect(double left, double top, double width, double height);
-
 class CulvertInputBlock : public QGroupBox {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 #include "hydraulics/GenDesign.h"
 #include "outlet_protection/CulvertInputBlock.h"
 #include "outlet_protection/DesignQTailwater.h"
+#include "outlet_protection/FormLayout.h"
 #include "outlet_protection/modPlungeBasin.h"
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
@@ -31,21 +32,8 @@ const char* const NoClass = "CLASS:";
 // One decimal, no grouping: the equivalent pipe diameter and the basin width.
 constexpr std::string_view OneDecimal = "0.0";
 
-template <class Widget>
-Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(FormRect(left, top, width, height));
-    return widget;
-}
-
-// A caption that ends where it ends on the form, with room to its left for
-// the screen font.
-QLabel* RightLabel(QWidget* parent, const char* caption, double left, double top, double width) {
-    const double room = 900;
-    const double start = std::max(30.0, left - room);
-    auto* label = Place(new QLabel(caption, parent), start, top - 45, left + width - start, 285);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
+using FormLayout::Place;
+using FormLayout::RightLabel;
 
 QLineEdit* Output(QWidget* parent, double left, double top, double width) {
     auto* box = Place(new QLineEdit(parent), left, top, width, 285);

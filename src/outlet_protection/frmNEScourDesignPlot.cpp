@@ -17,11 +17,7 @@ constexpr double PlotLeft = 120;
 constexpr double PlotTop = 600;
 constexpr double Margin = 100;
 
-template <class Widget>
-Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(Screen::TwipsRect(left, top, width, height));
-    return widget;
-}
+using Screen::Place;
 
 } // namespace
 

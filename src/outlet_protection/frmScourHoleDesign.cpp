@@ -18,11 +18,7 @@ namespace {
 
 frmScourHoleDesign* instance = nullptr;
 
-template <class Widget>
-Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(Screen::TwipsRect(left, top, width, height));
-    return widget;
-}
+using Screen::Place;
 
 // Captions take the width of their text in the window's font; one before a
 // box ends just left of it, one after a box starts just right of it.

@@ -22,4 +22,11 @@ double PixelsToTwipsY(int pixels);
 // A rectangle given in twips, in pixels.
 QRect TwipsRect(double left, double top, double width, double height);
 
+// Places a control at a rectangle given in twips; gives the control back.
+template <class Widget>
+Widget* Place(Widget* widget, double left, double top, double width, double height) {
+    widget->setGeometry(TwipsRect(left, top, width, height));
+    return widget;
+}
+
 } // namespace Screen

@@ -5,6 +5,7 @@
 #include "hydraulics/GenDesign.h"
 #include "outlet_protection/CulvertInputBlock.h"
 #include "outlet_protection/DesignQTailwater.h"
+#include "outlet_protection/FormLayout.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
@@ -30,20 +31,8 @@ using namespace Hec14RiprapResults;
 constexpr std::string_view OneDecimal = "###,###,###,###,###,##0.0";
 constexpr std::string_view OneDecimalUngrouped = "0.0";
 
-template <class Widget>
-Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(FormRect(left, top, width, height));
-    return widget;
-}
-
-// A caption that ends where it ends on the form, with room to its left for
-// the screen font.
-QLabel* RightLabel(QWidget* parent, const char* caption, double left, double top, double width) {
-    const double start = std::max(30.0, left - 900);
-    auto* label = Place(new QLabel(caption, parent), start, top - 45, left + width - start, 285);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
+using FormLayout::Place;
+using FormLayout::RightLabel;
 
 QLabel* Heading(QWidget* parent, const char* caption, double left, double top) {
     auto* label = Place(new QLabel(caption, parent), left, top - 45, 3500, 285);

@@ -31,11 +31,7 @@ const QColor Red(255, 0, 0);
 // The widest number the result columns are sized for before they hold any.
 const QString WidestExpectedNumber = QStringLiteral("-99,999.99");
 
-template <class Widget>
-Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(Screen::TwipsRect(left, top, width, height));
-    return widget;
-}
+using Screen::Place;
 
 // Every column as wide as its heading and its cells, and never narrower than
 // a number of thousands, so that texts read back from a file show as well.

@@ -30,11 +30,7 @@
 
 namespace {
 
-template <class Widget>
-Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(Screen::TwipsRect(left, top, width, height));
-    return widget;
-}
+using Screen::Place;
 
 double LeftTwips(const QWidget* widget) {
     return Screen::PixelsToTwipsX(widget->x());

@@ -33,11 +33,7 @@ namespace {
 
 FrmTailwaterQDepth* instance = nullptr;
 
-template <class Widget>
-Widget* Place(Widget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(Screen::TwipsRect(left, top, width, height));
-    return widget;
-}
+using Screen::Place;
 
 double Top(const QWidget& w) {
     return Screen::PixelsToTwipsY(w.y());
