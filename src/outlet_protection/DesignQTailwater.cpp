@@ -1,12 +1,15 @@
 #include "outlet_protection/DesignQTailwater.h"
 
 #include "general_design/TailwaterChannel.h"
+#include "outlet_protection/FormLayout.h"
 #include "platform/Dialogs.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 #include "platform/UiText.h"
 
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
                            QLineEdit& tailwaterDepth) {
@@ -32,4 +35,18 @@ void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
         return;
     }
     tailwaterDepth.setText(ToQString(Numbers::Format(*depth, Numbers::GroupedTwoDecimals)));
+}
+
+DesignQFrame BuildDesignQFrame(QWidget* parent, double left, double top) {
+    using FormLayout::Place;
+    using FormLayout::RightLabel;
+    DesignQFrame f;
+    f.frame = Place(new QGroupBox("Design Parameters", parent), left, top, 10215, 1215);
+    RightLabel(f.frame, "Design Q (ft^3/s)", 360, 360, 1215);
+    f.designQ = Place(new QLineEdit(f.frame), 1680, 360, 1335, 285);
+    RightLabel(f.frame, "Tailwater Depth (ft)", 240, 720, 1350);
+    f.tailwaterDepth = Place(new QLineEdit(f.frame), 1680, 720, 1335, 285);
+    f.computeTWDepth = Place(new QPushButton("Compute TW Depth", f.frame), 3360, 720, 1875, 330);
+    f.computeTWDepth->setEnabled(false);
+    return f;
 }

@@ -1,7 +1,21 @@
 #pragma once
 
+class QGroupBox;
 class QLineEdit;
+class QPushButton;
+class QWidget;
 class TailwaterChannel;
+
+// The "Design Parameters" frame of the plunge basin and riprap basin windows:
+// one design discharge, its tailwater depth and the button that computes the
+// depth from the channel (disabled until a channel is given).
+struct DesignQFrame {
+    QGroupBox* frame;
+    QLineEdit* designQ;
+    QLineEdit* tailwaterDepth;
+    QPushButton* computeTWDepth;
+};
+DesignQFrame BuildDesignQFrame(QWidget* parent, double left, double top);
 
 // "Compute TW Depth" of a window with one design discharge: the channel's
 // normal depth for the typed Q, shown in the tailwater box. The box is emptied

@@ -76,13 +76,11 @@ frmNEPlungeBasin* frmNEPlungeBasin::Instance() {
 }
 
 void frmNEPlungeBasin::BuildDesignFrame() {
-    Frame1 = Place(new QGroupBox("Design Parameters", this), 0, 3120, 10215, 1215);
-    RightLabel(Frame1, "Design Q (ft^3/s)", 360, 360, 1215);
-    txtDesignQ = Place(new QLineEdit(Frame1), 1680, 360, 1335, 285);
-    RightLabel(Frame1, "Tailwater Depth (ft)", 240, 720, 1350);
-    txtTailwaterDepth = Place(new QLineEdit(Frame1), 1680, 720, 1335, 285);
-    CmdComputeTWDepths = Place(new QPushButton("Compute TW Depth", Frame1), 3360, 720, 1875, 330);
-    CmdComputeTWDepths->setEnabled(false);
+    const DesignQFrame design = BuildDesignQFrame(this, 0, 3120);
+    Frame1 = design.frame;
+    txtDesignQ = design.designQ;
+    txtTailwaterDepth = design.tailwaterDepth;
+    CmdComputeTWDepths = design.computeTWDepth;
 }
 
 void frmNEPlungeBasin::BuildResultsFrame() {
