@@ -93,6 +93,10 @@ FrmSiteIdentification* FrmSiteIdentification::Instance() {
     return instance;
 }
 
+SiteFields FrmSiteIdentification::CurrentFields() {
+    return instance ? instance->Fields() : SiteFields{};
+}
+
 void FrmSiteIdentification::Initialize() {
     QRect fileNumber = TxtFileNumber->geometry();
     QRect designer = TxtDesigner->geometry();

@@ -16,6 +16,8 @@ public:
     explicit FrmSiteIdentification(QMdiArea& area);
 
     static FrmSiteIdentification* Instance();
+    // The fields of the site window, or empty ones when the program has none.
+    static SiteFields CurrentFields();
 
     void Initialize();
     void StartUp();

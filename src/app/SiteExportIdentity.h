@@ -6,11 +6,7 @@
 // The site window's texts as the exports head their files with them, at the
 // moment of the export; blank when the window does not exist.
 inline ExportSiteIdentity CurrentExportSiteIdentity() {
-    const FrmSiteIdentification* window = FrmSiteIdentification::Instance();
-    if (!window) {
-        return {};
-    }
-    const SiteFields fields = window->Fields();
+    const SiteFields fields = FrmSiteIdentification::CurrentFields();
     auto text = [&fields](SiteField which) { return Field(fields, which).text.toStdString(); };
     return {text(SiteField::County), text(SiteField::FileNumber), text(SiteField::ProjectNumber),
             text(SiteField::StructureLocation)};

@@ -53,6 +53,27 @@ struct CulvertInputMessages {
 
 namespace CulvertInputs {
 
+// The controls of a window or block that names them as General Culvert Design
+// does (CmboCulvertType, TxtManningN, OptBarrelSize, ...).
+template <class Window> CulvertInputControls ControlsOf(const Window& w) {
+    CulvertInputControls c;
+    c.culvertType = w.CmboCulvertType;
+    c.inletType = w.CmboInletType;
+    c.manningN = w.TxtManningN;
+    c.keInlet = w.TxtKeInlet;
+    c.optBarrelSize = w.OptBarrelSize;
+    c.standardSize = w.CmboVSHAStandardSize;
+    c.barrelSelection = w.FrmBarrelSelection;
+    c.lblUserSize = w.LblUserSize;
+    c.txtUserSize = w.TxtUserSize;
+    c.lblUnits = w.LblUnits;
+    c.userNumBarrels = w.CmboUserNumBarrels;
+    c.inletInvertElevation = w.TxtInletInvertElevation;
+    c.outletInvertElevation = w.TxtOutletInvertElevation;
+    c.culvertBarrelLength = w.TxtCulvertBarrelLength;
+    return c;
+}
+
 // The text with every "%1" replaced by the value.
 std::string Substitute(const std::string& text, const std::string& value);
 

@@ -214,22 +214,7 @@ void FrmGenDesign::StartUp() {
 }
 
 CulvertInputControls FrmGenDesign::Controls() const {
-    CulvertInputControls c;
-    c.culvertType = CmboCulvertType;
-    c.inletType = CmboInletType;
-    c.manningN = TxtManningN;
-    c.keInlet = TxtKeInlet;
-    c.optBarrelSize = OptBarrelSize;
-    c.standardSize = CmboVSHAStandardSize;
-    c.barrelSelection = FrmBarrelSelection;
-    c.lblUserSize = LblUserSize;
-    c.txtUserSize = TxtUserSize;
-    c.lblUnits = LblUnits;
-    c.userNumBarrels = CmboUserNumBarrels;
-    c.inletInvertElevation = TxtInletInvertElevation;
-    c.outletInvertElevation = TxtOutletInvertElevation;
-    c.culvertBarrelLength = TxtCulvertBarrelLength;
-    return c;
+    return CulvertInputs::ControlsOf(*this);
 }
 
 const GenDesignCulvertType& FrmGenDesign::SelectedType() const {

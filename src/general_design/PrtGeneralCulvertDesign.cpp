@@ -134,11 +134,10 @@ float PrintResultBand(TwipsPrinter& printer, float top, std::span<const TableRow
 
 void PrintGeneralCulvertDesign(TwipsPrinter& printer) {
     const GenDesignContents contents = FrmGenDesign::Instance()->Contents();
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
     PrintContents(printer, contents,
                   CatalogueEntry(GlobalVariables::GenDesignCulvertTypes,
                                  contents.culvert.culvertTypePosition + 1),
-                  site ? site->Fields() : SiteFields{});
+                  FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const GenDesignContents& contents,

@@ -33,9 +33,8 @@ void PrintCharacteristic(TwipsPrinter& printer, const QString& label, const QStr
 } // namespace
 
 void PrintUSGSResults(TwipsPrinter& printer) {
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
     PrintContents(printer, FrmUSGSRegression::Instance()->Contents(),
-                  site ? site->Fields() : SiteFields{});
+                  FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const USGSRegressionContents& contents,

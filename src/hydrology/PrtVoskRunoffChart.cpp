@@ -39,9 +39,8 @@ void PrintUnderlinedValue(TwipsPrinter& printer, float& y, const QString& label,
 } // namespace
 
 void PrintVoskRunoffChart(TwipsPrinter& printer) {
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
     PrintContents(printer, FrmVoskRunoffChart::Instance()->Contents(),
-                  site ? site->Fields() : SiteFields{});
+                  FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const RunoffChartContents& contents,

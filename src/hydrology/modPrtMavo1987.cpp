@@ -16,9 +16,8 @@ constexpr float BetweenBlocks = 200;
 } // namespace
 
 void PrintReport(TwipsPrinter& printer) {
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
     PrintContents(printer, frmUSGSMavo1987::Instance()->Contents(),
-                  site ? site->Fields() : SiteFields{});
+                  FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const Mavo1987Contents& contents,

@@ -178,9 +178,8 @@ void PrintTableRows(TwipsPrinter& printer, float& y, const RowList& rows, float 
 } // namespace
 
 void PrintDropInletDesign(TwipsPrinter& printer) {
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
     PrintContents(printer, FrmDropInletDesign::Instance()->Contents(),
-                  site ? site->Fields() : SiteFields{});
+                  FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const DropInletContents& contents,

@@ -70,9 +70,8 @@ void StartPage(TwipsPrinter& printer, float& PrintY, int Continued,
 } // namespace
 
 void PrintTaperedInletInfo(TwipsPrinter& printer) {
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
     PrintContents(printer, FrmTaperedInletDesign::Instance()->Contents(),
-                  site ? site->Fields() : SiteFields{});
+                  FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const TaperedInletContents& contents,

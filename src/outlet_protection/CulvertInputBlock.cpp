@@ -73,22 +73,7 @@ CulvertInputBlock::CulvertInputBlock(QWidget* parent, const CulvertInputMessages
 }
 
 CulvertInputControls CulvertInputBlock::Controls() const {
-    CulvertInputControls c;
-    c.culvertType = CmboCulvertType;
-    c.inletType = CmboInletType;
-    c.manningN = TxtManningN;
-    c.keInlet = TxtKeInlet;
-    c.optBarrelSize = OptBarrelSize;
-    c.standardSize = CmboVSHAStandardSize;
-    c.barrelSelection = FrmBarrelSelection;
-    c.lblUserSize = LblUserSize;
-    c.txtUserSize = TxtUserSize;
-    c.lblUnits = LblUnits;
-    c.userNumBarrels = CmboUserNumBarrels;
-    c.inletInvertElevation = TxtInletInvertElevation;
-    c.outletInvertElevation = TxtOutletInvertElevation;
-    c.culvertBarrelLength = TxtCulvertBarrelLength;
-    return c;
+    return CulvertInputs::ControlsOf(*this);
 }
 
 void CulvertInputBlock::Initialize() {

@@ -1,5 +1,7 @@
 #include "outlet_protection/CulvertInputReport.h"
 
+#include "hydraulics/CatalogueTables.h"
+
 #include "hydraulics/GenDesign.h"
 #include "hydraulics/GenDesignCatalogue.h"
 #include "platform/Numbers.h"
@@ -97,6 +99,16 @@ void PrintSectionHeading(TwipsPrinter& printer, float& y, const QString& heading
     printer.PrintLine(heading);
     printer.SetFontBold(false);
     y = printer.CurrentY();
+}
+
+const GenDesignCulvertType& ChosenType(const CulvertInputContents& contents) {
+    static const GenDesignCulvertType none;
+    const auto& types = GlobalVariables::GenDesignCulvertTypes;
+    const int position = contents.culvertTypePosition;
+    if (position < 0 || static_cast<size_t>(position) + 1 >= types.size()) {
+        return none;
+    }
+    return types[static_cast<size_t>(position) + 1];
 }
 
 void PrintInvertsLength(TwipsPrinter& printer, float& y, const CulvertInputContents& contents) {

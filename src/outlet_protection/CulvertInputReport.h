@@ -41,6 +41,10 @@ void PrintTitle(TwipsPrinter& printer, float& y, const QString& title);
 void PrintSectionHeading(TwipsPrinter& printer, float& y, const QString& heading);
 
 // The inverts and the barrel length.
+// The catalogue's culvert type the contents name, or an empty one when they
+// name none, so that the report prints empty cells rather than fail.
+const GenDesignCulvertType& ChosenType(const CulvertInputContents& contents);
+
 void PrintInvertsLength(TwipsPrinter& printer, float& y, const CulvertInputContents& contents);
 // Culvert type, inlet, Manning n and Ke.
 void PrintCulvertTypeData(TwipsPrinter& printer, float& y, const CulvertInputContents& contents);

@@ -25,23 +25,12 @@ QString Padded(const std::string& text) {
     return " " + Trimmed(text) + " ";
 }
 
-// The culvert type the contents name, or an empty one when they name none.
-const GenDesignCulvertType& ChosenType(const PlungeBasinContents& contents) {
-    static const GenDesignCulvertType none;
-    const auto& types = GlobalVariables::GenDesignCulvertTypes;
-    const int position = contents.culvert.culvertTypePosition;
-    if (position < 0 || static_cast<size_t>(position) + 1 >= types.size()) {
-        return none;
-    }
-    return types[static_cast<size_t>(position) + 1];
-}
-
 } // namespace
 
 void PrintNEPlungeBasin(TwipsPrinter& printer) {
     const PlungeBasinContents contents = frmNEPlungeBasin::Instance()->Contents();
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
-    PrintContents(printer, contents, ChosenType(contents), site ? site->Fields() : SiteFields{});
+    PrintContents(printer, contents, CulvertInputReport::ChosenType(contents.culvert),
+                  FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const PlungeBasinContents& contents,

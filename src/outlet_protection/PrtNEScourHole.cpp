@@ -89,9 +89,8 @@ void PrintInput(TwipsPrinter& printer, float labelEdge, const QString& label,
 } // namespace
 
 void PrintNEScourHole(TwipsPrinter& printer) {
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
     PrintContents(printer, frmScourHoleDesign::Instance()->Contents(),
-                  site ? site->Fields() : SiteFields{});
+                  FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const ScourHoleContents& contents,

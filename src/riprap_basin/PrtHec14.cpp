@@ -61,23 +61,12 @@ void PrintSideTable(TwipsPrinter& printer, float& y, const std::vector<Row>& row
     printer.SetCurrentY(y);
 }
 
-// The culvert type the contents name, or an empty one when they name none.
-const GenDesignCulvertType& ChosenType(const Hec14RiprapContents& contents) {
-    static const GenDesignCulvertType none;
-    const auto& types = GlobalVariables::GenDesignCulvertTypes;
-    const int position = contents.culvert.culvertTypePosition;
-    if (position < 0 || static_cast<size_t>(position) + 1 >= types.size()) {
-        return none;
-    }
-    return types[static_cast<size_t>(position) + 1];
-}
-
 } // namespace
 
 void PrintHec14(TwipsPrinter& printer) {
     const Hec14RiprapContents contents = frmHec14RipRap::Instance()->Contents();
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
-    PrintContents(printer, contents, ChosenType(contents), site ? site->Fields() : SiteFields{});
+    PrintContents(printer, contents, CulvertInputReport::ChosenType(contents.culvert),
+                  FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const Hec14RiprapContents& contents,

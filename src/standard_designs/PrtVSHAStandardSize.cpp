@@ -63,9 +63,8 @@ void StartPage(TwipsPrinter& printer, const Layout& layout, float& y, int contin
 } // namespace
 
 void PrintStandardDesigns(TwipsPrinter& printer) {
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
     PrintContents(printer, FrmVSHAStandardDesigns::Instance()->Contents(),
-                  site ? site->Fields() : SiteFields{});
+                  FrmSiteIdentification::CurrentFields());
 }
 
 Layout SetTableColumns() {

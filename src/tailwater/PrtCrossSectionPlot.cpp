@@ -24,8 +24,7 @@ void InitXSPlotLayout() {
 }
 
 void PrintCrossSectionPlot(TwipsPrinter& printer, const ChannelSection& section) {
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
-    PrintContents(printer, section, site ? site->Fields() : SiteFields{});
+    PrintContents(printer, section, FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const ChannelSection& section, const SiteFields& fields) {

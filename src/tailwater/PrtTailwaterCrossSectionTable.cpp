@@ -22,8 +22,7 @@ const char* const HeadingLines[2][4] = {{"", "Station", "Elevation", "Manning"},
 } // namespace
 
 void PrintCrossSectionTable(TwipsPrinter& printer, const FrmTailWaterCrossSection& window) {
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
-    PrintContents(printer, window.Contents(), site ? site->Fields() : SiteFields{});
+    PrintContents(printer, window.Contents(), FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const CrossSectionContents& contents,

@@ -157,9 +157,8 @@ private:
 } // namespace
 
 void PrintTailwaterQDepth(TwipsPrinter& printer) {
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
     PrintContents(printer, FrmTailwaterQDepth::Instance()->Contents(),
-                  site ? site->Fields() : SiteFields{});
+                  FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const QDepthContents& contents,

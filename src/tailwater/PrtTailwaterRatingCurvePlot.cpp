@@ -20,8 +20,7 @@ void InitRatingPlotLayout() {
 }
 
 void PrintRatingCurvePlot(TwipsPrinter& printer, const RatingCurve& ratingCurve) {
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
-    PrintContents(printer, ratingCurve, site ? site->Fields() : SiteFields{});
+    PrintContents(printer, ratingCurve, FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const RatingCurve& ratingCurve,

@@ -17,8 +17,7 @@ constexpr float BelowStepSize = 50;
 } // namespace
 
 void PrintRatingCurveTable(TwipsPrinter& printer, const FrmTailWaterRatingCurve& window) {
-    const FrmSiteIdentification* site = FrmSiteIdentification::Instance();
-    PrintContents(printer, window.Contents(), site ? site->Fields() : SiteFields{});
+    PrintContents(printer, window.Contents(), FrmSiteIdentification::CurrentFields());
 }
 
 void PrintContents(TwipsPrinter& printer, const RatingCurveContents& contents,
