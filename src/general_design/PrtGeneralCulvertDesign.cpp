@@ -25,7 +25,6 @@ constexpr float BlockPoints = 10;
 constexpr float TablePoints = 9;
 constexpr float CellGap = 15;
 constexpr float ResultColumnMargin = 200;
-constexpr float InputColumnMargin = 300;
 constexpr float InputMinColumnWidth = 1500;
 constexpr float BandAbove = 100;
 
@@ -44,54 +43,10 @@ const char* const LegendLines[] = {
     "  Undefined(2): Maximum Q for open channel flow is < Q.",
 };
 
+using ReportDrawing::PrintBoxedTable;
 using ReportDrawing::PrintCentred;
 using ReportDrawing::RuleAcross;
 using ReportDrawing::RuleColumns;
-
-// One of the ruled input blocks: its rows in bands, each band ruled off below.
-struct InputBox {
-    std::vector<std::vector<QStringList>> bands;
-    float minColumnWidth;
-    float gap; // below the top rule and below each row
-    bool gapBelowInnerRules;
-};
-
-// Draws the box from the current vertical position down; y comes back just
-// below it.
-void PrintInputBox(TwipsPrinter& printer, float& y, const InputBox& box) {
-    const auto columns = static_cast<size_t>(box.bands.front().front().size());
-    std::vector<float> edges{Left};
-    for (size_t j = 0; j < columns; ++j) {
-        float width = box.minColumnWidth;
-        for (const auto& band : box.bands) {
-            for (const QStringList& row : band) {
-                width = std::max(width, printer.TextWidth(row[static_cast<qsizetype>(j)]));
-            }
-        }
-        edges.push_back(edges.back() + width + InputColumnMargin);
-    }
-
-    const float top = printer.CurrentY();
-    RuleAcross(printer, edges, top);
-    printer.SetCurrentY(top + box.gap);
-    for (size_t b = 0; b < box.bands.size(); ++b) {
-        if (b > 0 && box.gapBelowInnerRules) {
-            printer.SetCurrentY(printer.CurrentY() + box.gap);
-        }
-        for (const QStringList& row : box.bands[b]) {
-            for (size_t j = 0; j < columns; ++j) {
-                PrintCentred(printer, row[static_cast<qsizetype>(j)], edges[j], edges[j + 1]);
-            }
-            printer.PrintLine();
-            printer.SetCurrentY(printer.CurrentY() + box.gap);
-        }
-        RuleAcross(printer, edges, printer.CurrentY());
-    }
-    const float bottom = printer.CurrentY();
-    RuleColumns(printer, edges, top, bottom);
-    y = bottom + 10;
-    printer.SetCurrentY(y);
-}
 
 const GenStandardSize& ChosenStandardSize(const GenDesignContents& contents,
                                           const GenDesignCulvertType& type) {
@@ -185,14 +140,7 @@ void PrintContents(TwipsPrinter& printer, const GenDesignContents& contents,
 }
 
 void PrintTitle(TwipsPrinter& printer, float& y) {
-    const QString title = QStringLiteral("GENERAL CULVERT DESIGN");
-    printer.SetCurrentY(y);
-    // Centred on its regular width, as the bold one prints a little wider.
-    printer.SetCurrentX(printer.ScaleWidth() / 2 - printer.TextWidth(title) / 2);
-    printer.SetFontBold(true);
-    printer.PrintLine(title);
-    printer.SetFontBold(false);
-    y = printer.CurrentY();
+    ReportDrawing::PrintTitle(printer, y, QStringLiteral("GENERAL CULVERT DESIGN"));
 }
 
 void PrintElevations(TwipsPrinter& printer, float& y, const GenDesignContents& contents) {
@@ -210,7 +158,7 @@ void PrintElevations(TwipsPrinter& printer, float& y, const GenDesignContents& c
         value(contents.culvert.culvertBarrelLength),
     };
     printer.SetCurrentY(y + 250);
-    PrintInputBox(printer, y, {{{labels}, {values}}, InputMinColumnWidth, 10, false});
+    PrintBoxedTable(printer, y, {{{labels}, {values}}, InputMinColumnWidth, 10, false});
 }
 
 void PrintCulvertInlet(TwipsPrinter& printer, float& y, const GenDesignContents& contents) {
@@ -222,7 +170,7 @@ void PrintCulvertInlet(TwipsPrinter& printer, float& y, const GenDesignContents&
         TrimmedQString(contents.culvert.keInlet),
     };
     printer.SetCurrentY(printer.CurrentY() + 250);
-    PrintInputBox(printer, y, {{{labels}, {values}}, InputMinColumnWidth, 20, false});
+    PrintBoxedTable(printer, y, {{{labels}, {values}}, InputMinColumnWidth, 20, false});
 }
 
 void PrintBarrelSize(TwipsPrinter& printer, float& y, const GenDesignContents& contents,
@@ -259,7 +207,7 @@ void PrintBarrelSize(TwipsPrinter& printer, float& y, const GenDesignContents& c
     printer.PrintLine(userSize ? QStringLiteral("USER DEFINED SIZE")
                                : QStringLiteral("VSHA STANDARD SIZE"));
     printer.SetCurrentY(printer.CurrentY() + 50);
-    PrintInputBox(printer, y, {{{captions, unitRow}, {sizes}}, 0, 10, true});
+    PrintBoxedTable(printer, y, {{{captions, unitRow}, {sizes}}, 0, 10, true});
 }
 
 ResultsTable GetResultsTable(const GenDesignContents& contents) {

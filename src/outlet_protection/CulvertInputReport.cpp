@@ -13,7 +13,6 @@
 namespace CulvertInputReport {
 namespace {
 
-constexpr float ColumnMargin = 300;
 constexpr float NarrowBelow = 1500;
 constexpr float TableAbove = 250;
 
@@ -32,63 +31,10 @@ QString EntryText(const std::vector<std::string>& texts, size_t index) {
 
 } // namespace
 
-void PrintBoxedTable(TwipsPrinter& printer, float& y, const BoxedTable& table) {
-    const auto columns = static_cast<size_t>(table.bands.front().front().size());
-    std::vector<float> edges{Left};
-    for (size_t j = 0; j < columns; ++j) {
-        float width = 0;
-        for (const auto& band : table.bands) {
-            for (const QStringList& row : band) {
-                width = std::max(width, printer.TextWidth(row[static_cast<qsizetype>(j)]));
-            }
-        }
-        if (table.narrowWidth > 0 && width < NarrowBelow) {
-            width = table.narrowWidth;
-        }
-        edges.push_back(edges.back() + width + ColumnMargin);
-    }
-    auto ruleAcross = [&](float at) { printer.Line(edges.front(), at, edges.back(), at); };
-
-    const float top = printer.CurrentY();
-    ruleAcross(top);
-    printer.SetCurrentY(top + table.gap);
-    for (size_t b = 0; b < table.bands.size(); ++b) {
-        if (b > 0 && table.gapBelowInnerRules) {
-            printer.SetCurrentY(printer.CurrentY() + table.gap);
-        }
-        for (const QStringList& row : table.bands[b]) {
-            for (size_t j = 0; j < columns; ++j) {
-                const QString& cell = row[static_cast<qsizetype>(j)];
-                printer.SetCurrentX((edges[j] + edges[j + 1]) / 2 - printer.TextWidth(cell) / 2);
-                printer.Print(cell);
-            }
-            printer.PrintLine();
-            printer.SetCurrentY(printer.CurrentY() + table.gap);
-        }
-        ruleAcross(printer.CurrentY());
-    }
-    const float bottom = printer.CurrentY();
-    for (float edge : edges) {
-        printer.Line(edge, top, edge, bottom);
-    }
-    y = bottom + 10;
-    printer.SetCurrentY(y);
-}
-
 void PrintLabelledValues(TwipsPrinter& printer, float& y, const QStringList& labels,
                          const QStringList& values, float narrowWidth, float gap) {
     printer.SetCurrentY(y + TableAbove);
     PrintBoxedTable(printer, y, {{{labels}, {values}}, narrowWidth, gap, false});
-}
-
-void PrintTitle(TwipsPrinter& printer, float& y, const QString& title) {
-    printer.SetCurrentY(y);
-    // Centred on its regular width, as the bold one prints a little wider.
-    printer.SetCurrentX(printer.ScaleWidth() / 2 - printer.TextWidth(title) / 2);
-    printer.SetFontBold(true);
-    printer.PrintLine(title);
-    printer.SetFontBold(false);
-    y = printer.CurrentY();
 }
 
 void PrintSectionHeading(TwipsPrinter& printer, float& y, const QString& heading) {

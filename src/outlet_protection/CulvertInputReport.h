@@ -1,6 +1,7 @@
 #pragma once
 
 #include "general_design/CulvertInputContents.h"
+#include "platform/ReportDrawing.h"
 
 #include <QStringList>
 
@@ -17,26 +18,14 @@ namespace CulvertInputReport {
 
 constexpr float Left = 1000; // the reports' left margin
 
-// A table of columns side by side, each centred in its column, drawn from
-// the printer's current Y down. Its rows come in bands, each band ruled off
-// below; every row and the top rule are followed by `gap`. A column is as
-// wide as its widest cell plus 300, except that a column narrower than 1500
-// is made `narrowWidth` wide where that is given (> 0).
-struct BoxedTable {
-    std::vector<std::vector<QStringList>> bands;
-    float narrowWidth = 0;
-    float gap = 10;
-    // One more gap below each rule between bands.
-    bool gapBelowInnerRules = false;
-};
-void PrintBoxedTable(TwipsPrinter& printer, float& y, const BoxedTable& table);
+using ReportDrawing::BoxedTable;
+using ReportDrawing::PrintBoxedTable;
 
 // A table of labels over values, starting 250 below y.
 void PrintLabelledValues(TwipsPrinter& printer, float& y, const QStringList& labels,
                          const QStringList& values, float narrowWidth, float gap);
 
-// A title centred on the page, bold, placed by its regular width.
-void PrintTitle(TwipsPrinter& printer, float& y, const QString& title);
+using ReportDrawing::PrintTitle;
 // A bold heading at the left margin, 250 below y.
 void PrintSectionHeading(TwipsPrinter& printer, float& y, const QString& heading);
 

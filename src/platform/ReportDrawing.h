@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <QStringList>
+
 #include <span>
+#include <vector>
 
 class TwipsPrinter;
 
@@ -12,10 +15,30 @@ namespace ReportDrawing {
 // Prints the text on the current line, centred between two edges.
 void PrintCentred(TwipsPrinter& printer, const QString& text, float left, float right);
 
+// A bold title centred on the page at y (centred on its regular width, as the
+// bold one prints a little wider); y comes back below it.
+void PrintTitle(TwipsPrinter& printer, float& y, const QString& title);
+
 // A horizontal rule at y from the first edge to the last.
 void RuleAcross(TwipsPrinter& printer, std::span<const float> edges, float y);
 
 // A vertical rule at every edge from top to bottom.
 void RuleColumns(TwipsPrinter& printer, std::span<const float> edges, float top, float bottom);
+
+// A table of columns side by side, each cell centred in its column, drawn from
+// the printer's current Y down from `left`. Its rows come in bands, each band
+// ruled off below; every row and the top rule are followed by `gap`. A column
+// is as wide as its widest cell plus 300, except that a column narrower than
+// 1500 is made `narrowWidth` wide where that is given (> 0). y and the
+// printer's current Y come back 10 twips below the bottom rule.
+struct BoxedTable {
+    std::vector<std::vector<QStringList>> bands;
+    float narrowWidth = 0;
+    float gap = 10;
+    // One more gap below each rule between bands.
+    bool gapBelowInnerRules = false;
+    float left = 1000;
+};
+void PrintBoxedTable(TwipsPrinter& printer, float& y, const BoxedTable& table);
 
 } // namespace ReportDrawing
