@@ -330,7 +330,9 @@ Outcome Read(std::string_view bytes) {
         if (ProjectFileFormat::CheckHeader(in) != ProjectFileFormat::HeaderCheck::ProjectFile) {
             return outcome;
         }
-        ProjectFileFormat::ReadProject(in, sections);
+        for (const AppError& lost : ProjectFileFormat::ReadProject(in, sections)) {
+            outcome.lostFields.push_back(lost.description);
+        }
         outcome.result = Result::Complete;
     } catch (const AppError& error) {
         outcome.result = Result::Failed;

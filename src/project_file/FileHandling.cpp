@@ -16,6 +16,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace FileHandling {
 namespace {
@@ -97,7 +98,19 @@ void ReadDataFile(const QString& path, FieldReader& in) {
     StartUpMod::ClearAllProjectData();
     SetDataFileName(path);
     try {
-        ProjectFileFormat::ReadProject(in, sections);
+        const std::vector<AppError> lostFields = ProjectFileFormat::ReadProject(in, sections);
+        if (!lostFields.empty()) {
+            // The file still holds what the windows lack: a Save must not replace it.
+            SetDataFileName(QString());
+            WaitCursor::RestoreAll();
+            QString message;
+            for (const AppError& lost : lostFields) {
+                message += ErrorText(lost, ErrorStyle::Untitled) + "\n";
+            }
+            Dialogs::Message(message + "\nThe rest of the file " + path +
+                             " was read, but the windows lack the fields above, and the project "
+                             "is no longer tied to the file: File Save will ask for a file name.");
+        }
     } catch (const AppError& error) {
         SetDataFileName(QString());
         WaitCursor::RestoreAll();
