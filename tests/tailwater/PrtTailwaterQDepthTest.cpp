@@ -200,6 +200,49 @@ TEST_F(QDepthReport, TheLastTableContinuesOnANewPageOnceARowEndsBelowTheLimit) {
               (std::vector<float>{1000, 2800, 4600, 6400, 8200}));
 }
 
+// A table whose last row ends below the limit ends there: no page is started
+// for its headings alone. The fullest window of the test above with four
+// 2001 rows: the fourth, the last, ends at 12972 + 4 x 313 = 14224. And a
+// Q-elevation table of 37 rows, the 37th ending at 2686 + 37 x 313 = 14267:
+// the runoff chart table, too tall for what is left (14297 + 100 + 253 + 50 +
+// 596 > 14120), opens page two under the title at 1787 + 100 = 1887.
+TEST_F(QDepthReport, ATableWhoseLastRowEndsBelowTheLimitStartsNoPageForItsHeadings) {
+    QDepthContents lastTable = ClearedContents();
+    for (auto& row : lastTable.qElev) {
+        row = {"1,250.00", "7.70", "107.70"};
+    }
+    for (auto& grid : lastTable.design) {
+        for (auto& row : grid) {
+            row[1] = "980";
+        }
+    }
+    lastTable.design[QDepthContents::Yuld2001].resize(4);
+    Print(lastTable);
+    ASSERT_EQ(printer.Document().pages.size(), 1u);
+    EXPECT_EQ(Verticals(0, 12376, 14224), (std::vector<float>{1000, 2800, 4600, 6400, 8200}));
+
+    QDepthContents longQElev = ClearedContents();
+    longQElev.qElev.clear();
+    for (int k = 1; k <= 37; ++k) {
+        longQElev.qElev.push_back({"Q" + std::to_string(k), "", ""});
+    }
+    TwipsPrinter fresh(metrics);
+    PrtTailwaterQDepth::PrintContents(fresh, longQElev, SiteFields{});
+    const std::vector<PrintedPage>& pages = fresh.Document().pages;
+    ASSERT_EQ(pages.size(), 2u);
+    auto countOf = [](const PrintedPage& page, const QString& text) {
+        return std::count_if(page.texts.begin(), page.texts.end(),
+                             [&text](const PrintedText& t) { return t.text == text; });
+    };
+    EXPECT_EQ(countOf(pages[0], "Q37"), 1);
+    EXPECT_EQ(countOf(pages[1], "Given Q, Find Depth and Elevation"), 0);
+    const auto vosk =
+        std::find_if(pages[1].texts.begin(), pages[1].texts.end(),
+                     [](const PrintedText& t) { return t.text == "Vosk Runoff Chart"; });
+    ASSERT_NE(vosk, pages[1].texts.end());
+    EXPECT_EQ(vosk->y, 1887);
+}
+
 // A Q-elevation table longer than a page (the report takes any contents)
 // breaks after the row whose rule passes 14120: row 37's, at 2686 + 37 x 313
 // = 14267. The rows after it start a second page below the repeated heads.
