@@ -64,6 +64,16 @@ QDepthContents FullestContents() {
     return contents;
 }
 
+// The cleared window with Q-elevation rows "Q1" to "Q<count>" in column 0.
+QDepthContents WithQRows(int count) {
+    QDepthContents contents = ClearedContents();
+    contents.qElev.clear();
+    for (int k = 1; k <= count; ++k) {
+        contents.qElev.push_back({"Q" + std::to_string(k), "", ""});
+    }
+    return contents;
+}
+
 class QDepthReport : public ::testing::Test {
 protected:
     void Print(const QDepthContents& contents) {
@@ -223,11 +233,7 @@ TEST_F(QDepthReport, ATableWhoseLastRowEndsBelowTheLimitStartsNoPageForItsHeadin
 // tall for what is left (14297 + 100 + 253 + 50 + 596 > 14120), opens page two
 // under the title at 1787 + 100 = 1887.
 TEST_F(QDepthReport, AQElevationTableEndingBelowTheLimitRepeatsNoHeadings) {
-    QDepthContents contents = ClearedContents();
-    contents.qElev.clear();
-    for (int k = 1; k <= 37; ++k) {
-        contents.qElev.push_back({"Q" + std::to_string(k), "", ""});
-    }
+    QDepthContents contents = WithQRows(37);
     Print(contents);
     ASSERT_EQ(printer.Document().pages.size(), 2u);
     EXPECT_EQ(At(0, "Q37").size(), 1u);
@@ -239,11 +245,7 @@ TEST_F(QDepthReport, AQElevationTableEndingBelowTheLimitRepeatsNoHeadings) {
 // breaks after the row whose rule passes 14120: row 37's, at 2686 + 37 x 313
 // = 14267. The rows after it start a second page below the repeated heads.
 TEST_F(QDepthReport, ALongQElevationTableRepeatsItsHeadingsOnTheNextPage) {
-    QDepthContents contents = ClearedContents();
-    contents.qElev.clear();
-    for (int k = 1; k <= 40; ++k) {
-        contents.qElev.push_back({"Q" + std::to_string(k), "", ""});
-    }
+    QDepthContents contents = WithQRows(40);
     Print(contents);
 
     ASSERT_EQ(printer.Document().pages.size(), 2u);
