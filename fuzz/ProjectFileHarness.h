@@ -335,7 +335,7 @@ enum class Result {
 struct Outcome {
     Result result = Result::Refused;
     std::string error;
-    // The faults of fields too long to read, in a file that was read to its end.
+    // The faults of fields too long to read, in records that were dropped.
     std::vector<std::string> lostFields;
     SiteIDRecords::Texts site;
     VoskRunoffChartWindow runoffChart;

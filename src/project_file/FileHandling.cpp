@@ -97,24 +97,29 @@ void SetProjectSections(ProjectFileFormat::SectionTable table) {
 void ReadDataFile(const QString& path, FieldReader& in) {
     StartUpMod::ClearAllProjectData();
     SetDataFileName(path);
+    std::vector<AppError> lostFields;
+    // After a read that lost anything the project is tied to no file, so that
+    // a Save cannot replace the file that still holds it. Gives the faults of
+    // the fields lost on the way, a line each.
+    auto untieListingLostFields = [&lostFields]() {
+        SetDataFileName(QString());
+        WaitCursor::RestoreAll();
+        QString lines;
+        for (const AppError& lost : lostFields) {
+            lines += ErrorText(lost, ErrorStyle::Untitled) + "\n";
+        }
+        return lines;
+    };
     try {
-        const std::vector<AppError> lostFields = ProjectFileFormat::ReadProject(in, sections);
+        ProjectFileFormat::ReadProject(in, sections, lostFields);
         if (!lostFields.empty()) {
-            // The file still holds what the windows lack: a Save must not replace it.
-            SetDataFileName(QString());
-            WaitCursor::RestoreAll();
-            QString message;
-            for (const AppError& lost : lostFields) {
-                message += ErrorText(lost, ErrorStyle::Untitled) + "\n";
-            }
-            Dialogs::Message(message + "\nThe rest of the file " + path +
+            Dialogs::Message(untieListingLostFields() + "\nThe rest of the file " + path +
                              " was read, but the windows lack the fields above, and the project "
                              "is no longer tied to the file: File Save will ask for a file name.");
         }
     } catch (const AppError& error) {
-        SetDataFileName(QString());
-        WaitCursor::RestoreAll();
-        Dialogs::Message(ErrorText(error, ErrorStyle::Untitled) + "\n\nThe file " + path +
+        Dialogs::Message(untieListingLostFields() + ErrorText(error, ErrorStyle::Untitled) +
+                         "\n\nThe file " + path +
                          " could not be read completely. The windows hold only what was read "
                          "before the error, and the project is no longer tied to the file: "
                          "File Save will ask for a file name.");

@@ -124,10 +124,9 @@ HeaderCheck CheckHeader(FieldReader& in) {
     return HeaderCheck::ProjectFile;
 }
 
-std::vector<AppError> ReadProject(FieldReader& in, const SectionTable& sections) {
+void ReadProject(FieldReader& in, const SectionTable& sections, std::vector<AppError>& lostFields) {
     in.ReadText();
     in.ReadText();
-    std::vector<AppError> lostFields;
     bool endRecordMet = false;
     while (!in.AtEnd()) {
         std::string field = Tools::TrimBlanks(in.ReadText());
@@ -159,7 +158,6 @@ std::vector<AppError> ReadProject(FieldReader& in, const SectionTable& sections)
     if (!endRecordMet) {
         throw AppError(ReadError::InputPastEndOfFile, "Input past end of file");
     }
-    return lostFields;
 }
 
 } // namespace ProjectFileFormat

@@ -100,8 +100,8 @@ HeaderCheck CheckHeader(FieldReader& in);
 //
 // A field too long to read loses typed text, so its fault names the section
 // and the record's item, and is never silent: in a section that abandons a
-// faulty record and reads on, it is returned, one per lost field, for the
-// caller to report once the rest of the file is read.
-std::vector<AppError> ReadProject(FieldReader& in, const SectionTable& sections);
+// faulty record and reads on, it is added to lostFields, one per lost field,
+// for the caller to report, whether the read then ends early or not.
+void ReadProject(FieldReader& in, const SectionTable& sections, std::vector<AppError>& lostFields);
 
 } // namespace ProjectFileFormat

@@ -231,6 +231,25 @@ TEST_F(FileHandling, ATextPastTheFieldLimitIsReportedAndTheRestOfTheFileOpens) {
     main->mnuFileSave->trigger();
     EXPECT_TRUE(user.fileNames.empty()) << "File Save did not ask for a name";
     EXPECT_EQ(FileBytes(path).toStdString(), content);
+
+    // A later overlong field in a section whose faults end the read: both are named.
+    user.shown.clear();
+    const QString ended = Path("ended.twl");
+    WriteBytes(ended, content.substr(0, content.rfind("\"END_OF_FILE\"")) +
+                          "\"GENERALDESIGNINFO271829\",3,\"" + std::string(70000, 'g') +
+                          "\"\r\n\"END_OF_FILE\"\r\n");
+    Open(ended);
+    EXPECT_EQ(user.MessageTexts(),
+              std::vector<QString>(
+                  {"A field of the file is longer than 65536 characters (section "
+                   "SITEIDINFO7438579, item 3), 1062\nA field of the file is longer than 65536 "
+                   "characters (section GENERALDESIGNINFO271829, item 3), 1062\n\nThe file " +
+                   ended +
+                   " could not be read completely. The windows hold only what was read before "
+                   "the error, and the project is no longer tied to the file: File Save will "
+                   "ask for a file name."}));
+    EXPECT_EQ(site->TxtStream->text(), "Mill Creek");
+    ExpectCurrentFile("");
 }
 
 TEST_F(FileHandling, AWindows1252SiteTextOpensWithItsAccentsAndSavesAsUtf8) {
