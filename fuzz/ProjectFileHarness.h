@@ -335,6 +335,8 @@ enum class Result {
 struct Outcome {
     Result result = Result::Refused;
     std::string error;
+    // The faults of fields too long to read, in records that were dropped.
+    std::vector<std::string> lostFields;
     SiteIDRecords::Texts site;
     VoskRunoffChartWindow runoffChart;
     USGSRegressionWindow usgsRegression;

@@ -38,15 +38,7 @@ std::int32_t UseTerm(double coefficient) {
     return std::fabs(coefficient) < CoefficientThreshold ? 0 : 1;
 }
 
-} // namespace
-
-void InitializeUSGS() {
-    LoadUSGSTables();
-}
-
-void LoadUSGSTables() {
-    const CatalogueDatabase db;
-    ReadReturnPeriods(db);
+void ReadEquations(const CatalogueDatabase& db) {
     Recordset rs = db.OpenTable("TblUSGSEq");
     ReadWholeTable(rs, Equations, [](Recordset& row, USGSEquation& eq) {
         eq.Region = row.Int32("Region");
@@ -60,6 +52,25 @@ void LoadUSGSTables() {
         eq.UseCMCS = UseTerm(eq.CMCS);
         eq.UseCORL = UseTerm(eq.CORL);
     });
+}
+
+} // namespace
+
+void InitializeUSGS() {
+    LoadUSGSTables();
+}
+
+void LoadUSGSTables() {
+    try {
+        const CatalogueDatabase db;
+        ReadReturnPeriods(db);
+        ReadEquations(db);
+    } catch (...) {
+        // No return periods without the equations that give their discharges.
+        GlobalVariables::USGSReturnPeriods.assign(1, 0);
+        Equations.assign(1, USGSEquation());
+        throw;
+    }
 }
 
 const std::vector<USGSEquation>& USGSEquations() {

@@ -53,7 +53,8 @@ void InitializeUSGS();
 // Loads the return periods (TblUSGSRPs, entry ArrayNum = ReturnPeriod) into
 // GlobalVariables::USGSReturnPeriods and the equations (TblUSGSEq, in table
 // order). A missing table or field, an unreadable value, an empty table or an
-// ArrayNum outside 0 to the row count throws AppError naming it.
+// ArrayNum outside 0 to the row count throws AppError naming it, and leaves
+// both lists empty, as before any load.
 void LoadUSGSTables();
 
 // Entries 1 to n: the equation rows in table order.

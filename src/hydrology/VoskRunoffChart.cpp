@@ -77,9 +77,18 @@ std::int32_t FindBand(double A) {
     return 0;
 }
 
-} // namespace
+// The tables as before any load: no return periods, bands, bounds or classes.
+void ClearRunoffChartTables() {
+    GlobalVariables::RunoffChartReturnPeriods.assign(1, RunoffChartReturnPeriod());
+    Bands.assign(1, RunoffChartBand());
+    MinDA = -1;
+    MaxDA = -1;
+    GlobalVariables::RunoffChartCovers.assign(1, std::string());
+    GlobalVariables::RunoffChartSlopes.assign(1, std::string());
+    LandUseSlopeFactors.assign(1, std::vector<double>(1, 0.0));
+}
 
-void LoadRunoffChartTables() {
+void ReadRunoffChartTables() {
     const CatalogueDatabase db;
 
     StoredQuery periodsQuery = db.Query("TblVRCRPFFQuery");
@@ -105,6 +114,18 @@ void LoadRunoffChartTables() {
     ReadClassTable(db, "TblVRCCover", "Cover", GlobalVariables::RunoffChartCovers);
     ReadClassTable(db, "TblVRCSlope", "Slope", GlobalVariables::RunoffChartSlopes);
     ReadLandUseSlopeFactors(db);
+}
+
+} // namespace
+
+void LoadRunoffChartTables() {
+    try {
+        ReadRunoffChartTables();
+    } catch (...) {
+        // A load stopped halfway could leave class counts without their factors.
+        ClearRunoffChartTables();
+        throw;
+    }
 }
 
 const std::vector<RunoffChartBand>& RunoffChartBands() {

@@ -43,8 +43,9 @@ namespace VoskRunoffChart {
 // with Parm "DALB" and "DAUB"), the land-use and slope classes (TblVRCCover,
 // TblVRCSlope) and their factors (TblVRCLUSDFactors). A missing table, query,
 // parameter or field, an unreadable value, an empty class or factor table or a
-// class ArrayNum outside 0 to the class count throws AppError naming it. A
-// factor row naming a class outside the class tables is skipped.
+// class ArrayNum outside 0 to the class count throws AppError naming it, and
+// leaves every table empty, as before any load. A factor row naming a class
+// outside the class tables is skipped.
 void LoadRunoffChartTables();
 
 // The bands' lower bounds and factors, entries 1 to NumRunoffChartBands() + 1.

@@ -1,6 +1,7 @@
 #include "project_file/FieldReader.h"
 
 #include "platform/AppError.h"
+#include "project_file/FieldEncoding.h"
 
 #include <charconv>
 
@@ -61,11 +62,13 @@ std::string FieldReader::ReadText() {
         pos_ = end == std::string_view::npos ? content_.size() : end;
     }
     EndField();
-    if (value.size() > MaxFieldLength) {
+    std::string text =
+        FieldEncoding::IsUtf8(value) ? std::string(value) : FieldEncoding::Windows1252ToUtf8(value);
+    if (FieldEncoding::Utf16Length(text) > MaxFieldLength) {
         throw AppError(ReadError::FieldTooLong, "A field of the file is longer than " +
                                                     std::to_string(MaxFieldLength) + " characters");
     }
-    return std::string(value);
+    return text;
 }
 
 int FieldReader::ReadInteger() {

@@ -20,7 +20,8 @@ constexpr long FieldTooLong = 1062;
 // Blanks before a field, and after an unquoted one, are not part of it.
 class FieldReader {
 public:
-    // No stored text comes near this; a longer field means the file is damaged.
+    // The most characters (as a text box counts them) a field may hold; a text
+    // box that keeps what a file brings allows at least this many.
     static constexpr size_t MaxFieldLength = 65536;
 
     // Reads from `content`, which must outlive the reader.
@@ -29,7 +30,8 @@ public:
     // True once every character has been read.
     bool AtEnd() const { return pos_ >= content_.size(); }
 
-    // The next field's value. Throws AppError at the end of the file, inside an
+    // The next field's value in UTF-8 (a field that is not valid UTF-8 is read
+    // as Windows-1252). Throws AppError at the end of the file, inside an
     // unclosed quote, and for a field longer than MaxFieldLength (which is
     // skipped whole first).
     std::string ReadText();

@@ -16,6 +16,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace FileHandling {
 namespace {
@@ -96,12 +97,29 @@ void SetProjectSections(ProjectFileFormat::SectionTable table) {
 void ReadDataFile(const QString& path, FieldReader& in) {
     StartUpMod::ClearAllProjectData();
     SetDataFileName(path);
-    try {
-        ProjectFileFormat::ReadProject(in, sections);
-    } catch (const AppError& error) {
+    std::vector<AppError> lostFields;
+    // After a read that lost anything the project is tied to no file, so that
+    // a Save cannot replace the file that still holds it. Gives the faults of
+    // the fields lost on the way, a line each.
+    auto untieListingLostFields = [&lostFields]() {
         SetDataFileName(QString());
         WaitCursor::RestoreAll();
-        Dialogs::Message(ErrorText(error, ErrorStyle::Untitled) + "\n\nThe file " + path +
+        QString lines;
+        for (const AppError& lost : lostFields) {
+            lines += ErrorText(lost, ErrorStyle::Untitled) + "\n";
+        }
+        return lines;
+    };
+    try {
+        ProjectFileFormat::ReadProject(in, sections, lostFields);
+        if (!lostFields.empty()) {
+            Dialogs::Message(untieListingLostFields() + "\nThe rest of the file " + path +
+                             " was read, but the windows lack the fields above, and the project "
+                             "is no longer tied to the file: File Save will ask for a file name.");
+        }
+    } catch (const AppError& error) {
+        Dialogs::Message(untieListingLostFields() + ErrorText(error, ErrorStyle::Untitled) +
+                         "\n\nThe file " + path +
                          " could not be read completely. The windows hold only what was read "
                          "before the error, and the project is no longer tied to the file: "
                          "File Save will ask for a file name.");

@@ -17,7 +17,7 @@ constexpr std::array<SectionFormat, NumSections> Sections = {{
     {Markers::SiteIDInfo, AbandonRecord},
     {Markers::VoskRunoffChartInfo, AbandonRecord},
     {Markers::USGSRunoffInfo, AbandonRecord},
-    {Markers::USGSMavo1987Info, EndRead},
+    {Markers::USGSMavo1987Info, EndRead, false},
     {Markers::TailWaterCrossSectionInfo, AbandonRecord},
     {Markers::TailWaterRatingCurveInfo, AbandonRecord},
     {Markers::TWQDepthInfo, AbandonRecord},
@@ -53,6 +53,23 @@ int FindSection(const SectionTable& sections, std::string_view field) {
         }
     }
     return 0;
+}
+
+// The section and the record's item (or group and index) of a record whose
+// fields follow at `record`, as far as they can be read.
+std::string RecordName(const SectionFormat& section, FieldReader record) {
+    std::string name = "section " + std::string(section.marker);
+    try {
+        if (section.itemNumbers) {
+            name += ", item " + Tools::TrimBlanks(record.ReadText());
+        } else {
+            name += ", group " + Tools::TrimBlanks(record.ReadText());
+            name += ", index " + Tools::TrimBlanks(record.ReadText());
+        }
+    } catch (const AppError&) {
+        // The name stops at what the record holds.
+    }
+    return name;
 }
 
 } // namespace
@@ -107,7 +124,7 @@ HeaderCheck CheckHeader(FieldReader& in) {
     return HeaderCheck::ProjectFile;
 }
 
-void ReadProject(FieldReader& in, const SectionTable& sections) {
+void ReadProject(FieldReader& in, const SectionTable& sections, std::vector<AppError>& lostFields) {
     in.ReadText();
     in.ReadText();
     bool endRecordMet = false;
@@ -118,11 +135,20 @@ void ReadProject(FieldReader& in, const SectionTable& sections) {
             endRecordMet = endRecordMet || field == EndOfFile;
             continue;
         }
+        const FieldReader record = in;
         try {
             sections.Find(number)->readRecord(in);
         } catch (const AppError& error) {
-            if (Section(number).onError == EndRead ||
-                error.number == ReadError::InputPastEndOfFile) {
+            const SectionFormat& section = Section(number);
+            if (error.number == ReadError::FieldTooLong) {
+                AppError lost(error.number,
+                              error.description + " (" + RecordName(section, record) + ")");
+                if (section.onError == EndRead) {
+                    throw lost;
+                }
+                lostFields.push_back(std::move(lost));
+            } else if (section.onError == EndRead ||
+                       error.number == ReadError::InputPastEndOfFile) {
                 throw;
             }
         }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "platform/AppError.h"
+
 #include <array>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class FieldReader;
 class RecordWriter;
@@ -54,6 +57,9 @@ enum class OnError {
 struct SectionFormat {
     std::string_view marker;
     OnError onError;
+    // Whether a record's first field after the marker is its item number; the
+    // section without one leads each record with a group and an index.
+    bool itemNumbers = true;
 };
 
 // Sections 1 to NumSections.
@@ -91,6 +97,11 @@ HeaderCheck CheckHeader(FieldReader& in);
 // that a truncated file is never taken for a complete one, a record cut short
 // by the end of the file ends the read whatever its section, and so does a
 // file that never had its end record.
-void ReadProject(FieldReader& in, const SectionTable& sections);
+//
+// A field too long to read loses typed text, so its fault names the section
+// and the record's item, and is never silent: in a section that abandons a
+// faulty record and reads on, it is added to lostFields, one per lost field,
+// for the caller to report, whether the read then ends early or not.
+void ReadProject(FieldReader& in, const SectionTable& sections, std::vector<AppError>& lostFields);
 
 } // namespace ProjectFileFormat

@@ -1,12 +1,15 @@
 #include "project_file/SiteIDInfo.h"
 
 #include "app/FrmSiteIdentification.h"
+#include "project_file/FieldReader.h"
 #include "project_file/SiteIDRecords.h"
 
 namespace FileHandling {
 
 // The section's items 1 to 8 are the site fields in their one order.
 static_assert(SiteIDRecords::NumItems == std::tuple_size_v<SiteFields>);
+// Every site text a file can hold reaches its box whole.
+static_assert(FrmSiteIdentification::MaxTextLength >= FieldReader::MaxFieldLength);
 
 void WriteSiteIDInfo(RecordWriter& out) {
     const SiteFields fields = FrmSiteIdentification::Instance()->Fields();

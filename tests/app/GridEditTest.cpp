@@ -436,4 +436,15 @@ TEST_F(FixedRowCountTest, PastingPastRowFiftyIsRefusedUnlessOnlyBlankLinesFallTh
     }
 }
 
+// 51 rows leave room for 10000 - 51 = 9949 more: exactly that many go in.
+TEST_F(GridEditTest, InsertingExactlyTheRoomLeftFillsTheGrid) {
+    EditOn(points, true);
+    points.SetSelection(3, 1, 3, 1);
+    dialogs.modalScripts = {InsertAnswer("9949", false)};
+    modGridEdit::mnuEditInsertRows_Click();
+    EXPECT_EQ(points.Rows(), 10000);
+    EXPECT_EQ(closed->count(), 1);
+    EXPECT_TRUE(dialogs.MessageTexts().empty());
+}
+
 } // namespace

@@ -157,6 +157,10 @@ TEST(CircGeom, NormalDepth) {
     };
     const Case cases[] = {
         {50, 0.01, 1, 1.8353333788913972, 0.001, 0},
+        // Above the full-pipe 72.26 but below the open-channel maximum 77.73 (see
+        // ManningDischarge): a depth below 0.9381812109 D, 2.575860585605438 by
+        // bisection on the central-angle formulas in Python.
+        {75, 0.01, 1, 2.575860585605438, 0.001, 0},
         {200, 0.01, 3, 3, 0, 1},  // above the open-channel maximum of about 77.7
         {1e-7, 0.01, 1, 0, 0, 0}, // carried at 0.001 ft already
         {50, 0, 3, 3, 0, 1},      // no slope: no discharge at any depth

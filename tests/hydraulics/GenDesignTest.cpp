@@ -122,6 +122,11 @@ const PipeCase kPipeCases[] = {
     // 100.00005 - 3.
     {"fall below 0.0001 ft", 50, 100.00005, 100, 10, 5e-6, 2, "Undefined(1)", 0, "Undefined",
      2.30157, 1.40141, 0.86502, false, "Undefined", "8.59", "8.59"},
+    // A rise of 0.000005 ft over 10 ft: Slope -5E-7, within 1E-6 of level, so
+    // horizontal and not adverse; S = 0. OCHead = 100.000005 + 2.65078 +
+    // 1.21429 - 100 - 3.
+    {"tiny rise", 50, 100, 100.000005, 10, -5e-7, 2, "Undefined(1)", 0, "Horizontal", 2.30157,
+     1.40141, 0.86508, false, "Undefined", "8.59", "8.59"},
 };
 
 TEST_F(GenDesignTest, ThreeFootPipeExamples) {

@@ -4,6 +4,7 @@
 
 #include "HydrologyTestData.h"
 
+#include "hydrology/HydrologyTables.h"
 #include "hydrology/USGS.h"
 #include "hydrology/VoskRunoffChart.h"
 
@@ -85,4 +86,39 @@ TEST(HydrologyLoaders, EveryMissingOrUnreadableObjectStopsTheLoadNamingIt) {
         CatalogueFixture fixture(kHydrologySql + c.sql);
         EXPECT_EQ(FaultOf(c.load, ErrorNumber::DatabaseError), c.fault);
     }
+}
+
+TEST(HydrologyLoaders, AFailedLoadLeavesEveryListEmpty) {
+    {
+        CatalogueFixture loaded(kHydrologySql);
+        VoskRunoffChart::LoadRunoffChartTables();
+        USGS::LoadUSGSTables();
+    }
+    // A third land-use class read before the factor table fails: the counts
+    // must not outgrow the factors of the earlier load (2 classes by 3).
+    {
+        CatalogueFixture failing(kHydrologySql +
+                                 "INSERT INTO TblVRCCover VALUES (3, 'Meadow');"
+                                 "ALTER TABLE TblVRCLUSDFactors RENAME COLUMN LFFactor TO LF;");
+        EXPECT_THROW(VoskRunoffChart::LoadRunoffChartTables(), AppError);
+    }
+    EXPECT_EQ(GlobalVariables::NumRunoffChartReturnPeriods(), 0);
+    EXPECT_EQ(GlobalVariables::NumRunoffChartCovers(), 0);
+    EXPECT_EQ(GlobalVariables::NumRunoffChartSlopes(), 0);
+    EXPECT_EQ(VoskRunoffChart::NumRunoffChartBands(), -1);
+    EXPECT_EQ(VoskRunoffChart::MinChartDA(), -1);
+    EXPECT_EQ(VoskRunoffChart::MaxChartDA(), -1);
+    for (int cover : {1, 2, 3}) {
+        for (int slope : {1, 2, 3}) {
+            EXPECT_EQ(VoskRunoffChart::GetLandUseSlopeFactor(cover, slope), 0) << cover << slope;
+        }
+    }
+
+    // The equations fail after the return periods were read.
+    {
+        CatalogueFixture failing(kHydrologySql + "DELETE FROM TblUSGSEq;");
+        EXPECT_THROW(USGS::LoadUSGSTables(), AppError);
+    }
+    EXPECT_EQ(GlobalVariables::NumUSGSReturnPeriods(), 0);
+    EXPECT_EQ(USGS::USGSEquations().size(), 1u);
 }

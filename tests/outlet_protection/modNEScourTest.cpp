@@ -88,6 +88,23 @@ const std::vector<DesignCase> Cases = {
      2.5,
      4,
      {"4", "32", "4", "36", "1.13", "2.26", "Class E Riprap", "2.26"}},
+    // The class limits met exactly. Span 1, Q 1: (Q / D^2.5)^(4/3) = 1, so
+    // D50 = 0.0125 / TW; TW 0.010416666666666667 gives 1.2 in doubles (Python:
+    // 0.0125 / 0.010416666666666667 == 1.2) and TW 0.00625 exactly 2.0. Each
+    // limit belongs to the lower class: E with 2 x 1.2 = 2.40 > 2.0, and B with
+    // 2 x 2.0 = 4.00 > 3.0. F 0.5, A 2 + 3 = 5, C 3 + 3 = 6.
+    {"D50 exactly 1.2",
+     1,
+     1,
+     0.010416666666666667,
+     1,
+     {"1", "5", "0.5", "6", "1.20", "2.40", "Class E Riprap", "2.40"}},
+    {"D50 exactly 2.0",
+     1,
+     1,
+     0.00625,
+     1,
+     {"1", "5", "0.5", "6", "2.00", "4.00", "Class B Riprap", "4.00"}},
     // A span of one third shows unrounded; F = 1/6, A = 2/3 + 1 = 5/3, C = 1 + 1 = 2.
     // c D^2 / TW = 0.0125 / 9, (1 / 3^-2.5)^(4/3) = 3^(10/3) = 38.9407; D50 0.05408.
     {"a span of one third",

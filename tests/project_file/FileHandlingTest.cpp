@@ -182,3 +182,93 @@ TEST_F(FileHandling, APartialReadIsReportedAndUntiesTheProjectFromTheFile) {
     EXPECT_TRUE(user.fileNames.empty()) << "File Save did not ask for a name";
     EXPECT_EQ(FileBytes(cut).toStdString(), golden.substr(0, golden.find("Route 9")));
 }
+
+TEST_F(FileHandling, SiteTextsUpToTheFieldLimitOpenWhole) {
+    // 60,000 characters passed the boxes' old cap of 32,767; 65,536 is the
+    // longest field the file holds. Both reach their boxes whole, and a Save
+    // writes them back as they were read.
+    const std::string middle(60000, 'm');
+    const std::string longest(65536, 'l');
+    const std::string content = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
+                                "\"VERSION\",\"2.00\"\r\n"
+                                "\"SITEIDINFO7438579\",4,\"" +
+                                middle + "\"\r\n\"SITEIDINFO7438579\",6,\"" + longest +
+                                "\"\r\n\"END_OF_FILE\"\r\n";
+    QString path = Path("long texts.twl");
+    WriteBytes(path, content);
+    Open(path);
+    EXPECT_EQ(site->TxtProject->text().toStdString(), middle);
+    EXPECT_EQ(site->TxtStructureLocation->text().toStdString(), longest);
+    EXPECT_TRUE(user.shown.empty());
+    ExpectCurrentFile(path);
+
+    main->mnuFileSave->trigger();
+    EXPECT_NE(FileBytes(path).toStdString().find(",4,\"" + middle + "\"\r\n"), std::string::npos);
+    EXPECT_NE(FileBytes(path).toStdString().find(",6,\"" + longest + "\"\r\n"), std::string::npos);
+}
+
+TEST_F(FileHandling, ATextPastTheFieldLimitIsReportedAndTheRestOfTheFileOpens) {
+    const std::string header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
+                               "\"VERSION\",\"2.00\"\r\n";
+    const std::string content = header + "\"SITEIDINFO7438579\",3,\"" + std::string(1000000, 'c') +
+                                "\"\r\n\"SITEIDINFO7438579\",7,\"Mill Creek\"\r\n"
+                                "\"END_OF_FILE\"\r\n";
+    QString path = Path("lost text.twl");
+    WriteBytes(path, content);
+    Open(path);
+    EXPECT_EQ(SiteTexts(*site), QStringList({"", "", "", "", "", "", "Mill Creek", ""}));
+    EXPECT_EQ(user.MessageTexts(),
+              std::vector<QString>(
+                  {"A field of the file is longer than 65536 characters (section "
+                   "SITEIDINFO7438579, item 3), 1062\n\nThe rest of the file " +
+                   path +
+                   " was read, but the windows lack the fields above, and the project is no "
+                   "longer tied to the file: File Save will ask for a file name."}));
+    ExpectCurrentFile("");
+
+    // The file that still holds the text is never overwritten by a plain Save.
+    user.fileNames.push_back(std::nullopt);
+    main->mnuFileSave->trigger();
+    EXPECT_TRUE(user.fileNames.empty()) << "File Save did not ask for a name";
+    EXPECT_EQ(FileBytes(path).toStdString(), content);
+
+    // A later overlong field in a section whose faults end the read: both are named.
+    user.shown.clear();
+    const QString ended = Path("ended.twl");
+    WriteBytes(ended, content.substr(0, content.rfind("\"END_OF_FILE\"")) +
+                          "\"GENERALDESIGNINFO271829\",3,\"" + std::string(70000, 'g') +
+                          "\"\r\n\"END_OF_FILE\"\r\n");
+    Open(ended);
+    EXPECT_EQ(user.MessageTexts(),
+              std::vector<QString>(
+                  {"A field of the file is longer than 65536 characters (section "
+                   "SITEIDINFO7438579, item 3), 1062\nA field of the file is longer than 65536 "
+                   "characters (section GENERALDESIGNINFO271829, item 3), 1062\n\nThe file " +
+                   ended +
+                   " could not be read completely. The windows hold only what was read before "
+                   "the error, and the project is no longer tied to the file: File Save will "
+                   "ask for a file name."}));
+    EXPECT_EQ(site->TxtStream->text(), "Mill Creek");
+    ExpectCurrentFile("");
+}
+
+TEST_F(FileHandling, AWindows1252SiteTextOpensWithItsAccentsAndSavesAsUtf8) {
+    // "Café" and "Chloé’s" in Windows-1252: é is byte E9, the apostrophe 92.
+    // In UTF-8 é is C3 A9 and ’ (U+2019) is E2 80 99.
+    QString path = Path("windows.twl");
+    WriteBytes(path, "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n\"VERSION\",\"2.00\"\r\n"
+                     "\"SITEIDINFO7438579\",3,\"Caf\xE9\"\r\n"
+                     "\"SITEIDINFO7438579\",8,\"Chlo\xE9\x92s\"\r\n"
+                     "\"END_OF_FILE\"\r\n");
+    Open(path);
+    EXPECT_EQ(site->TxtCounty->text(), QString::fromUtf8("Caf\xC3\xA9"));
+    EXPECT_EQ(site->TxtDesigner->text(), QString::fromUtf8("Chlo\xC3\xA9\xE2\x80\x99s"));
+    EXPECT_TRUE(user.shown.empty());
+
+    QString saved = Path("saved.twl");
+    SaveAs(saved);
+    const std::string bytes = FileBytes(saved).toStdString();
+    EXPECT_NE(bytes.find("\"SITEIDINFO7438579\",3,\"Caf\xC3\xA9\"\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\"SITEIDINFO7438579\",8,\"Chlo\xC3\xA9\xE2\x80\x99s\"\r\n"),
+              std::string::npos);
+}

@@ -42,7 +42,9 @@ struct SiteProject {
     void Read(const std::string& content) {
         FieldReader in(content);
         ASSERT_EQ(ProjectFileFormat::CheckHeader(in), HeaderCheck::ProjectFile);
-        ProjectFileFormat::ReadProject(in, sections);
+        std::vector<AppError> lostFields;
+        ProjectFileFormat::ReadProject(in, sections, lostFields);
+        EXPECT_TRUE(lostFields.empty());
     }
 };
 
@@ -174,4 +176,37 @@ TEST(ProjectFileRead, ATruncatedFileEndsTheReadWhateverTheSection) {
     SiteProject project;
     project.Read(whole.substr(0, whole.size() - 2)); // the end record without its line end
     EXPECT_EQ(project.texts[1], "D-2");
+}
+
+TEST(ProjectFileRead, OnlyAMarkerInItsOwnLetterCaseWithAKnownItemSetsABox) {
+    struct Case {
+        const char* what;
+        std::string record;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"item 0", SiteRecord(0, "Zero")},
+             {"negative item", SiteRecord(-1, "Minus one")},
+             {"most negative item", SiteRecord(-2147483647 - 1, "Lowest")},
+             {"marker in lower case", "\"siteidinfo7438579\",1,\"Lower\"\r\n"},
+             {"marker in mixed case", "\"SiteIdInfo7438579\",1,\"Mixed\"\r\n"},
+         }) {
+        // Every box the site section sets, in file order.
+        std::vector<std::pair<int, std::string>> set;
+        SectionTable sections;
+        sections.Register(1, {{}, [&set](FieldReader& in) {
+                                  SiteIDRecords::ReadRecord(
+                                      in, [&set](int item, const std::string& text) {
+                                          set.emplace_back(item, text);
+                                      });
+                              }});
+        const std::string content =
+            Header + SiteRecord(1, "F-1") + c.record + SiteRecord(2, "D-2") + End;
+        FieldReader in(content);
+        ASSERT_EQ(ProjectFileFormat::CheckHeader(in), HeaderCheck::ProjectFile);
+        std::vector<AppError> lostFields;
+        ProjectFileFormat::ReadProject(in, sections, lostFields);
+        EXPECT_TRUE(lostFields.empty()) << c.what;
+        EXPECT_EQ(set, (std::vector<std::pair<int, std::string>>{{1, "F-1"}, {2, "D-2"}}))
+            << c.what;
+    }
 }

@@ -105,6 +105,71 @@ TEST(FieldReader, AnOverlongFieldFailsAfterSkippingItWhole) {
     EXPECT_EQ(in.ReadText(), longest);
 }
 
+TEST(FieldReader, ReadsAFieldThatIsNotUtf8AsWindows1252) {
+    // Expected UTF-8 from Python's bytes.decode("cp1252").encode("utf-8"); the
+    // five bytes the code page leaves undefined keep their number (U+0081 ...).
+    struct Case {
+        const char* what;
+        std::string field;
+        std::string text;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"valid UTF-8 as it is", "Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80",
+              "Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"},
+             {"Latin-1 letter", "Caf\xE9", "Caf\xC3\xA9"},
+             {"euro sign and curly quotes", "\x80 5 \x93Mill\x94",
+              "\xE2\x82\xAC 5 \xE2\x80\x9CMill\xE2\x80\x9D"},
+             {"undefined bytes", "\x81\x8D\x8F\x90\x9D",
+              "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},
+             {"overlong form", "\xC0\xAF", "\xC3\x80\xC2\xAF"},
+             {"surrogate", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+             {"sequence cut short", "\xE2\x82", "\xC3\xA2\xE2\x80\x9A"},
+             {"past U+10FFFF", "\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},
+         }) {
+        for (bool quoted : {false, true}) {
+            const std::string content = quoted ? "\"" + c.field + "\",x" : c.field + ",x";
+            FieldReader in(content);
+            EXPECT_EQ(in.ReadText(), c.text) << c.what;
+            EXPECT_EQ(in.ReadText(), "x") << c.what;
+        }
+    }
+}
+
+TEST(FieldReader, CountsItsLimitInCharactersAsATextBoxDoes) {
+    const std::string eAcute = "\xC3\xA9";       // one character, two bytes
+    const std::string grin = "\xF0\x9F\x98\x80"; // outside the basic plane: two UTF-16 units
+    struct Case {
+        const char* what;
+        std::string field;
+        bool fits;
+    };
+    auto times = [](const std::string& piece, size_t count) {
+        std::string text;
+        for (size_t i = 0; i < count; ++i) {
+            text += piece;
+        }
+        return text;
+    };
+    const size_t limit = FieldReader::MaxFieldLength;
+    for (const Case& c : std::vector<Case>{
+             {"UTF-8 at the limit", times(eAcute, limit), true},
+             {"UTF-8 past the limit", times(eAcute, limit + 1), false},
+             {"Windows-1252 at the limit", std::string(limit, '\xE9'), true},
+             {"Windows-1252 past the limit", std::string(limit + 1, '\xE9'), false},
+             {"pairs at the limit", times(grin, limit / 2), true},
+             {"pairs past the limit", times(grin, limit / 2) + "x", false},
+         }) {
+        const std::string content = "\"" + c.field + "\",next";
+        FieldReader in(content);
+        if (c.fits) {
+            EXPECT_NO_THROW(in.ReadText()) << c.what;
+        } else {
+            EXPECT_THROW(in.ReadText(), AppError) << c.what;
+        }
+        EXPECT_EQ(in.ReadText(), "next") << c.what;
+    }
+}
+
 TEST(FieldReader, ReadsIntegersStrictly) {
     struct Case {
         std::string field;

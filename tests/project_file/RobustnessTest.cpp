@@ -120,6 +120,41 @@ TEST(ProjectFileRobustness, AnOverlongTextIsDroppedAndTheNextRecordStillRead) {
     std::string site = "\"SITEIDINFO7438579\",";
     ProjectFileHarness::Outcome outcome = ProjectFileHarness::Read(
         Header + site + "1,\"" + std::string(70000, 'x') + "\"\r\n" + site + "2,\"D-2\"\r\n" + End);
+    EXPECT_EQ(outcome.result, Result::Complete);
     EXPECT_EQ(outcome.site[0], "");
     EXPECT_EQ(outcome.site[1], "D-2");
+    EXPECT_EQ(outcome.lostFields,
+              std::vector<std::string>({"A field of the file is longer than 65536 characters "
+                                        "(section SITEIDINFO7438579, item 1)"}));
+}
+
+TEST(ProjectFileRobustness, AnOverlongFieldIsNamedBySectionAndItemWhereverItStands) {
+    const std::string longText = "\"" + std::string(70000, 'x') + "\"";
+    struct Case {
+        const char* what;
+        std::string record;
+        Result result;
+        std::string named;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"runoff chart grid row, read on", "\"VOSKRUNOFFCHARTINFO328457\",8,2," + longText,
+              Result::Complete, "section VOSKRUNOFFCHARTINFO328457, item 8"},
+             {"Q - Depth cell, read on", "\"TWQDEPTHINFO34853\",2,1,0," + longText,
+              Result::Complete, "section TWQDEPTHINFO34853, item 2"},
+             {"USGS 1987 box, read ended", "\"[USGSMAVO1987DAQ]\",0,2," + longText, Result::Failed,
+              "section [USGSMAVO1987DAQ], group 0, index 2"},
+             {"General Culvert Design box, read ended", "\"GENERALDESIGNINFO271829\",3," + longText,
+              Result::Failed, "section GENERALDESIGNINFO271829, item 3"},
+         }) {
+        ProjectFileHarness::Outcome outcome =
+            ProjectFileHarness::Read(Header + c.record + "\r\n" + End);
+        const std::string fault =
+            "A field of the file is longer than 65536 characters (" + c.named + ")";
+        EXPECT_EQ(outcome.result, c.result) << c.what;
+        if (c.result == Result::Complete) {
+            EXPECT_EQ(outcome.lostFields, std::vector<std::string>({fault})) << c.what;
+        } else {
+            EXPECT_EQ(outcome.error, fault) << c.what;
+        }
+    }
 }

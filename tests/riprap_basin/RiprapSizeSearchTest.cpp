@@ -162,3 +162,36 @@ TEST_F(RiprapSizeSearchTest, AZeroOrBadEquivalentDepthThrows) {
 }
 
 } // namespace
+
+// The band's edges, ties and the upper bound, each checked with a separate
+// replica of the search in Python (double arithmetic, the table of lines).
+TEST_F(RiprapSizeSearchTest, BandEdgesTiesAndTheLastTenth) {
+    struct Case {
+        const char* name;
+        double FrNum, Ye;
+        double D50Sol; // 0: no size
+    };
+    const Case cases[] = {
+        // Ye 0.8: sizes 0.2 to 0.4 (hi 0.5). 0.2: r = 0.25 on line 2 alone,
+        // hs/Ye = 1.842105 Fr - 1.526316 = 0.5, hs/d = 0.5 x 0.8 / 0.2 = 2 exactly:
+        // on the edge, outside. 0.3 gives 0.57 and 0.4 0.058: no size.
+        {"hs/d50 exactly 2", 1.1000002714286101, 0.8, 0},
+        // Ye 0.6: lo 0.1 (0.0906 up), hi 0.3 (0.3894 down, just above 0.3 in
+        // doubles, so 0.1 + 0.1 + 0.1 is not below it). 0.1 gives 18.4; 0.2 gives
+        // r = 1/3 between lines 2 and 3, hs/Ye = 1.3333 and hs/d = 4 exactly: no size.
+        {"hs/d50 exactly 4", 1.7439500619166304, 0.6, 0},
+        // Ye 0.804: 0.3 gives 3.8786397558779813 and 0.4 2.1213602441220187, both
+        // 0.8786397558779813 from 3 to the last bit: the later, larger size wins.
+        {"equally near 3", 1.9171663881858925, 0.804, 0.4},
+        // 0.649 Ye = 0.5 exactly, so hi stays 0.5 and 0.4 is still below it:
+        // 0.2 (11.6), 0.3 (5.77) and 0.4 (3.41) are tried, and only 0.4 qualifies.
+        {"0.649 Ye exactly a tenth", 2.5, 0.7704160246533128, 0.4},
+    };
+    for (const Case& c : cases) {
+        RiprapBasinResults results;
+        const RiprapSizeOutcome outcome = ComputeD50(c.FrNum, c.Ye, 1.0, results);
+        EXPECT_EQ(outcome.bIsSolution, c.D50Sol != 0) << c.name;
+        EXPECT_EQ(outcome.sMessage, c.D50Sol != 0 ? "" : NoSolution) << c.name;
+        EXPECT_NEAR(results.D50Sol, c.D50Sol, 1e-12) << c.name;
+    }
+}

@@ -47,6 +47,33 @@ QDepthContents ClearedContents() {
     return contents;
 }
 
+// The window at its fullest: every Q-elevation row and every return period
+// computed.
+QDepthContents FullestContents() {
+    QDepthContents contents = ClearedContents();
+    for (auto& row : contents.qElev) {
+        row = {"1,250.00", "7.70", "107.70"};
+    }
+    for (auto& grid : contents.design) {
+        for (auto& row : grid) {
+            row[1] = "980";
+            row[2] = "6.80";
+            row[3] = "106.80";
+        }
+    }
+    return contents;
+}
+
+// The cleared window with Q-elevation rows "Q1" to "Q<count>" in column 0.
+QDepthContents WithQRows(int count) {
+    QDepthContents contents = ClearedContents();
+    contents.qElev.clear();
+    for (int k = 1; k <= count; ++k) {
+        contents.qElev.push_back({"Q" + std::to_string(k), "", ""});
+    }
+    return contents;
+}
+
 class QDepthReport : public ::testing::Test {
 protected:
     void Print(const QDepthContents& contents) {
@@ -172,17 +199,7 @@ TEST_F(QDepthReport, NoModeLeavesAnEmptyCaptionLine) {
 // and its fourth row ends at 14224, below 14120: rows 5 to 8 go on a second
 // page under the site header, the title, the table's title and headings.
 TEST_F(QDepthReport, TheLastTableContinuesOnANewPageOnceARowEndsBelowTheLimit) {
-    QDepthContents contents = ClearedContents();
-    for (auto& row : contents.qElev) {
-        row = {"1,250.00", "7.70", "107.70"};
-    }
-    for (auto& grid : contents.design) {
-        for (auto& row : grid) {
-            row[1] = "980";
-            row[2] = "6.80";
-            row[3] = "106.80";
-        }
-    }
+    QDepthContents contents = FullestContents();
     Print(contents);
 
     ASSERT_EQ(printer.Document().pages.size(), 2u);
@@ -200,15 +217,35 @@ TEST_F(QDepthReport, TheLastTableContinuesOnANewPageOnceARowEndsBelowTheLimit) {
               (std::vector<float>{1000, 2800, 4600, 6400, 8200}));
 }
 
+// A table whose last row ends below the limit ends there: no page is started
+// for its headings alone. The fullest window of the test above with four
+// 2001 rows: the fourth, the last, ends at 12972 + 4 x 313 = 14224.
+TEST_F(QDepthReport, ATableWhoseLastRowEndsBelowTheLimitStartsNoPageForItsHeadings) {
+    QDepthContents contents = FullestContents();
+    contents.design[QDepthContents::Yuld2001].resize(4);
+    Print(contents);
+    ASSERT_EQ(printer.Document().pages.size(), 1u);
+    EXPECT_EQ(Verticals(0, 12376, 14224), (std::vector<float>{1000, 2800, 4600, 6400, 8200}));
+}
+
+// The same for the Q-elevation table: 37 rows, the 37th ending at 2686 +
+// 37 x 313 = 14267. Its headings are not repeated; the runoff chart table, too
+// tall for what is left (14297 + 100 + 253 + 50 + 596 > 14120), opens page two
+// under the title at 1787 + 100 = 1887.
+TEST_F(QDepthReport, AQElevationTableEndingBelowTheLimitRepeatsNoHeadings) {
+    QDepthContents contents = WithQRows(37);
+    Print(contents);
+    ASSERT_EQ(printer.Document().pages.size(), 2u);
+    EXPECT_EQ(At(0, "Q37").size(), 1u);
+    EXPECT_EQ(At(1, "Given Q, Find Depth and Elevation"), Places{});
+    EXPECT_EQ(At(1, "Vosk Runoff Chart"), (Places{{1000, 1887}}));
+}
+
 // A Q-elevation table longer than a page (the report takes any contents)
 // breaks after the row whose rule passes 14120: row 37's, at 2686 + 37 x 313
 // = 14267. The rows after it start a second page below the repeated heads.
 TEST_F(QDepthReport, ALongQElevationTableRepeatsItsHeadingsOnTheNextPage) {
-    QDepthContents contents = ClearedContents();
-    contents.qElev.clear();
-    for (int k = 1; k <= 40; ++k) {
-        contents.qElev.push_back({"Q" + std::to_string(k), "", ""});
-    }
+    QDepthContents contents = WithQRows(40);
     Print(contents);
 
     ASSERT_EQ(printer.Document().pages.size(), 2u);

@@ -104,6 +104,16 @@ TEST(RatingCurve, StepsRunFromTheBottomToTheLowerEndPoint) {
         EXPECT_EQ(curve.MinElevation, 100) << c.what;
         EXPECT_EQ(curve.TopElevation, c.section.TopElevation) << c.what;
     }
+    // A remainder of 0.05 ft, five hundredths of the step, is kept: a V from
+    // 0 up to 10.05 ft, Int(10.05 / 1 + 0.99) = Int(11.04) = 11 steps, so rows
+    // at depths 0 to 10 and a twelfth row capped at the top, 10.05.
+    const ChannelSection v1005 = MakeSection({{0, 10.05, 0.03}, {10, 0, 0}, {20, 10.05, 0}});
+    const RatingCurve longRemainder = Compute(v1005, 1);
+    ASSERT_EQ(longRemainder.Rows.size(), 12u);
+    EXPECT_EQ(longRemainder.Rows[10].Depth, 10);
+    EXPECT_EQ(longRemainder.Rows[11].Elevation, 10.05);
+    EXPECT_EQ(longRemainder.Rows[11].Depth, 10.05);
+
     const RatingCurve bottom = Compute(flat, 1);
     EXPECT_EQ(bottom.Rows[1].Area, 0);
     EXPECT_EQ(bottom.Rows[1].Q, 0);
