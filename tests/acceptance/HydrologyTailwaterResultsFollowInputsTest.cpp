@@ -1,3 +1,4 @@
+#include "ExampleChannel.h"
 #include "ProjectFixture.h"
 #include "app/frmInsertRows.h"
 #include "app/modGridEdit.h"
@@ -70,19 +71,7 @@ public:
         mavo->SetDrainageAreaText(0, "1.0");
         mavo->cmdComputeQs->click();
 
-        const char* points[][3] = {
-            {"0", "106.0", "0.060"}, {"15", "104.5", ""},      {"30", "103.2", ""},
-            {"42", "102.0", ""},     {"48", "100.8", "0.040"}, {"52", "99.2", ""},
-            {"56", "98.9", ""},      {"60", "99.3", ""},       {"64", "100.9", "0.060"},
-            {"76", "102.1", ""},     {"92", "103.8", ""},      {"110", "106.0", ""}};
-        for (int r = 0; r < 12; ++r) {
-            for (int c = 0; c < 3; ++c) {
-                channel->SetPointCell(r + 1, c + 1, points[r][c]);
-            }
-        }
-        channel->TxtChannelSlope->setText("0.004");
-        channel->TxtLeftOBStation->setText("48");
-        channel->TxtRightOBStation->setText("64");
+        TypeExampleChannel(*channel);
         rating->TxtRCStepSize->setText("0.5");
         rating->CmdComputeRatingsCurve->click();
         qDepth->GrdQElevCalc->SetTextMatrix(1, 0, "200");
