@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include <span>
 
@@ -48,7 +49,11 @@ Entry ReadEntry(QLineEdit& box, const std::string& field, const std::string& not
                 std::vector<InputChecks::Rule> rules) {
     Entry entry;
     entry.text = TrimmedText(box.text());
-    box.setText(ToQString(entry.text));
+    {
+        // Trimming leaves the value as it was: not an edit that clears results.
+        const QSignalBlocker trimming(box);
+        box.setText(ToQString(entry.text));
+    }
     if (entry.text.empty()) {
         return entry;
     }
@@ -91,6 +96,9 @@ FrmUSGSRegression::FrmUSGSRegression(QMdiArea& area)
     setTabOrder(CmdUSGSComputeQ, CmdPrint);
 
     connect(CmdUSGSComputeQ, &QPushButton::clicked, this, [this] { CmdUSGSComputeQ_Click(); });
+    for (QLineEdit* box : {TxtDA[0], TxtDA[1], TxtDA[2], TxtWSChar[0], TxtWSChar[1]}) {
+        connect(box, &QLineEdit::textChanged, this, [this] { TxtEntry_Change(); });
+    }
     connect(CmdPrint, &QPushButton::clicked, this, [this] {
         if (print_) {
             print_();
@@ -204,9 +212,14 @@ void FrmUSGSRegression::SetQDepthGrid(FlexGrid* destination) {
 }
 
 void FrmUSGSRegression::ClearUSGSDesignQ() {
+    LblTotalDA->setText("");
     for (int r = 1; r < GrdUSGSDesignQs->Rows(); ++r) {
         GrdUSGSDesignQs->SetTextMatrix(r, ColQ, "");
     }
+}
+
+void FrmUSGSRegression::TxtEntry_Change() {
+    ClearUSGSDesignQ();
 }
 
 void FrmUSGSRegression::ClearData() {
@@ -216,7 +229,6 @@ void FrmUSGSRegression::ClearData() {
     for (QLineEdit* box : TxtWSChar) {
         box->setText("");
     }
-    LblTotalDA->setText("");
     ClearUSGSDesignQ();
 }
 

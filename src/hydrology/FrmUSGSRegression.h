@@ -18,8 +18,8 @@ struct USGSWatershedRecord;
 
 // The USGS 2001 regression window: the drainage area in each of three
 // hydrologic regions, the optional main channel slope and Orlen Lobe area, and
-// the design discharge of every return period. Results stay when an entry is
-// edited afterwards: only Compute, ClearData or a Delete in the grid changes them.
+// the design discharge of every return period. An edited entry clears the
+// total and the discharges it no longer matches.
 class FrmUSGSRegression : public ToolWindow {
     Q_OBJECT
 public:
@@ -31,6 +31,7 @@ public:
 
     void Initialize();
     void StartUp();
+    // Empties the total and the discharges, keeping the return periods.
     void ClearUSGSDesignQ();
     void ClearData();
 
@@ -41,8 +42,7 @@ public:
 
     USGSRegressionContents Contents() const;
 
-    // Setting one control as the user would (no control here reacts to an
-    // edit); indexes from 0, grid rows from 1.
+    // Setting one control as the user would; indexes from 0, grid rows from 1.
     void SetDrainageAreaText(int index, const std::string& text);
     void SetWatershedCharText(int index, const std::string& text);
     void SetTotalDAText(const std::string& text);
@@ -56,6 +56,8 @@ public:
                                      bool& warn);
 
     void CmdUSGSComputeQ_Click();
+    // The Change of every TxtDA and TxtWSChar box.
+    void TxtEntry_Change();
 
     QWidget* Frame1;
     std::array<QLineEdit*, 3> TxtDA;

@@ -206,7 +206,10 @@ void FrmVoskRunoffChart::Cmbo_VRC_Slope_Click() {
 }
 
 void FrmVoskRunoffChart::Opt_VRC_LUS_Click(int index) {
-    ClearVRCDesignQ();
+    if (index != LastLUSOption) {
+        ClearVRCDesignQ();
+    }
+    LastLUSOption = index;
     const bool select = index == 0;
     for (QWidget* listed :
          {static_cast<QWidget*>(Cmbo_VRC_LU), static_cast<QWidget*>(Cmbo_VRC_Slope),

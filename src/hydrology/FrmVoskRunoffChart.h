@@ -92,6 +92,8 @@ private:
 
     std::int32_t LastLandUseIndex = 0;
     std::int32_t LastSlopeIndex = 0;
+    // The option last set; a click on the option already set changes nothing.
+    int LastLUSOption = -1;
     FlexGrid* qDepthGrid_ = nullptr;
     std::function<void()> print_;
 };

@@ -59,6 +59,9 @@ frmUSGSMavo1987::frmUSGSMavo1987(QMdiArea& area)
     setTabOrder(cmdComputeQs, CmdPrint);
 
     connect(cmdComputeQs, &QPushButton::clicked, this, [this] { cmdComputeQs_Click(); });
+    for (QLineEdit* box : TxtDA) {
+        connect(box, &QLineEdit::textChanged, this, [this] { TxtDA_Change(); });
+    }
     connect(CmdPrint, &QPushButton::clicked, this, [this] {
         if (print_) {
             print_();
@@ -159,14 +162,22 @@ void frmUSGSMavo1987::ClearData() {
     }
 }
 
+void frmUSGSMavo1987::ClearDesignQs() {
+    for (std::int32_t i = 1; i <= modUSGSMavo1987::NumReturnPeriods(); ++i) {
+        grdQs->SetTextMatrix(i, ColQ, "");
+    }
+    lblTotalDA->setText("");
+}
+
+void frmUSGSMavo1987::TxtDA_Change() {
+    ClearDesignQs();
+}
+
 void frmUSGSMavo1987::cmdComputeQs_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
         cUSGSMavo1987Qs discharges;
         const std::int32_t n = modUSGSMavo1987::NumReturnPeriods();
-        for (std::int32_t i = 1; i <= n; ++i) {
-            grdQs->SetTextMatrix(i, ColQ, "");
-        }
-        lblTotalDA->setText("");
+        ClearDesignQs();
         for (std::int32_t i = 1; i <= modUSGSMavo1987::NumRegions(); ++i) {
             discharges.DrainageArea(i, TrimmedText(TxtDA.at(static_cast<size_t>(i - 1))->text()));
         }

@@ -15,7 +15,7 @@ class QWidget;
 
 // The USGS Mavo 1987 window: the drainage area in each of five hydrologic
 // regions, their total and the design discharge of every return period.
-// Nothing reacts to typing: the results stay until the next Compute or ClearData.
+// An edited area clears the results it no longer matches.
 class frmUSGSMavo1987 : public ToolWindow {
     Q_OBJECT
 public:
@@ -30,6 +30,8 @@ public:
     // Shows the window in front with the first region's box ready for typing.
     void StartUp();
     void ClearData();
+    // Empties the total and the discharges, keeping the return periods.
+    void ClearDesignQs();
 
     // The tailwater grid that each successful Compute fills; none until set.
     void SetQDepthGrid(FlexGrid* destination);
@@ -38,8 +40,7 @@ public:
 
     Mavo1987Contents Contents() const;
 
-    // Setting one control as the user would (no control here reacts to an
-    // edit); indexes from 0, grid rows from 1.
+    // Setting one control as the user would; indexes from 0, grid rows from 1.
     void SetDrainageAreaText(int index, const std::string& text);
     void SetTotalDAText(const std::string& text);
     // Grid rows, the heading row included.
@@ -47,6 +48,7 @@ public:
     void SetResultQ(int row, const std::string& text);
 
     void cmdComputeQs_Click();
+    void TxtDA_Change();
 
     QWidget* Frame1;
     std::array<QLineEdit*, 5> TxtDA;

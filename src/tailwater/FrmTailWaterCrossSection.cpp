@@ -106,6 +106,18 @@ FrmTailWaterCrossSection::FrmTailWaterCrossSection(QMdiArea& area)
         GrdXSection, &FlexGrid::KeyDown, this,
         [this](int key, Qt::KeyboardModifiers modifiers) { GrdXSection_KeyDown(key, modifiers); });
     modGridEditMenu::ConnectGridEditMenu(*GrdXSection, modGridEditMenu::GridEditItems::All, true);
+    for (QLineEdit* box : {TxtChannelSlope, TxtLeftOBStation, TxtRightOBStation}) {
+        connect(box, &QLineEdit::textChanged, this, [this] { ChannelInput_Change(); });
+    }
+    connect(GrdXSection, &QTableWidget::cellChanged, this, [this] { ChannelInput_Change(); });
+    connect(GrdXSection->model(), &QAbstractItemModel::rowsInserted, this,
+            [this] { ChannelInput_Change(); });
+    connect(GrdXSection->model(), &QAbstractItemModel::rowsRemoved, this,
+            [this] { ChannelInput_Change(); });
+}
+
+void FrmTailWaterCrossSection::ChannelInput_Change() {
+    emit ChannelChanged();
 }
 
 void FrmTailWaterCrossSection::SetPrintTable(std::function<void()> print) {
@@ -323,11 +335,12 @@ void FrmTailWaterCrossSection::SortCrossSectionData() {
     }
     std::stable_sort(points.begin(), points.end(),
                      [](const Point& a, const Point& b) { return a.station < b.station; });
-    ClearCrossSectionGrid();
-    for (size_t i = 0; i < points.size(); ++i) {
+    // Cell by cell, so that points already in order are no change of the channel.
+    for (int r = 1; r < grid.Rows(); ++r) {
+        const size_t i = static_cast<size_t>(r - 1);
         for (int c = 1; c <= 3; ++c) {
-            grid.SetTextMatrix(static_cast<int>(i) + 1, c,
-                               points[i].cells[static_cast<size_t>(c - 1)]);
+            grid.SetTextMatrix(
+                r, c, i < points.size() ? points[i].cells[static_cast<size_t>(c - 1)] : QString());
         }
     }
 }

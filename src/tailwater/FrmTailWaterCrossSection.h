@@ -62,6 +62,9 @@ public:
     void CmdPrtCrossSectionPlot_Click();
     void CmdSort_Click();
     void GrdXSection_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // The Change of the three boxes and of the point grid (cells, inserted
+    // and deleted rows).
+    void ChannelInput_Change();
 
     QGroupBox* FraXSecRateCurve;
     FlexGrid* GrdXSection;
@@ -78,6 +81,11 @@ public:
     QPushButton* CmdPrintCrossSectionTable;
     QPushButton* CmdSort;
     PlotCanvas* PicXSecPlot;
+
+signals:
+    // An input of the channel changed: results computed from the old channel
+    // no longer belong to it.
+    void ChannelChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

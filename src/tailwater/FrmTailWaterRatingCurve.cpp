@@ -94,6 +94,9 @@ FrmTailWaterRatingCurve::FrmTailWaterRatingCurve(QMdiArea& area, FrmTailWaterCro
         [this](int key, Qt::KeyboardModifiers modifiers) { GrdRateCurve_KeyDown(key, modifiers); });
     modGridEditMenu::ConnectGridEditMenu(*GrdRateCurve, modGridEditMenu::GridEditItems::Copy,
                                          false);
+    connect(TxtRCStepSize, &QLineEdit::textChanged, this, [this] { TxtRCStepSize_Change(); });
+    connect(&channel_, &FrmTailWaterCrossSection::ChannelChanged, this,
+            [this] { ClearRateCurveResults(); });
 }
 
 void FrmTailWaterRatingCurve::SetPrintPlot(std::function<void(const RatingCurve&)> print) {
@@ -167,10 +170,18 @@ void FrmTailWaterRatingCurve::StartUp() {
 }
 
 void FrmTailWaterRatingCurve::ClearData() {
-    PicRateCurvePlot->Clear();
     TxtRCStepSize->clear();
+    ClearRateCurveResults();
+}
+
+void FrmTailWaterRatingCurve::ClearRateCurveResults() {
+    PicRateCurvePlot->Clear();
     ClearRateCurveGrid();
     curve_.Plotted = 0;
+}
+
+void FrmTailWaterRatingCurve::TxtRCStepSize_Change() {
+    ClearRateCurveResults();
 }
 
 void FrmTailWaterRatingCurve::ClearRateCurveGrid() {
@@ -221,6 +232,7 @@ void FrmTailWaterRatingCurve::Compute() {
     std::string message;
     channel_.ReadSection(input, errFlag, message);
     if (errFlag == 1) {
+        ClearRateCurveResults();
         channel_.StartUp();
         Dialogs::Message(ToQString(message));
         return;
@@ -230,6 +242,7 @@ void FrmTailWaterRatingCurve::Compute() {
     const std::string stepText = TrimmedText(TxtRCStepSize->text());
     TailWaterMod::ValidateRatingCurveStepSize(stepText, section, errFlag, message);
     if (errFlag == 1) {
+        ClearRateCurveResults();
         Dialogs::Message(ToQString(message));
         return;
     }

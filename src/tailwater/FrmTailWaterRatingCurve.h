@@ -18,7 +18,8 @@ class QPushButton;
 // The rating curve window: from the channel typed in the channel window and an
 // elevation step, the rating table (elevation, depth, Q, velocity, area,
 // conveyance) from the channel bottom up to the lower end point, listed and
-// plotted. It keeps the table of its last complete compute for printing.
+// plotted. It keeps the table of its last complete compute for printing. A
+// change of the step or of the channel clears the table and the plot.
 class FrmTailWaterRatingCurve : public ToolWindow {
     Q_OBJECT
 public:
@@ -51,6 +52,9 @@ public:
 
     void InitializeRateCurveGrid();
     void ClearRateCurveGrid();
+    // Empties the table and the plot and makes "Print the Plot" refuse: what
+    // was computed belongs to inputs that are no longer there.
+    void ClearRateCurveResults();
 
     // Event handlers.
     void CmdComputeRatingsCurve_Click();
@@ -58,6 +62,7 @@ public:
     void CmdPrintTable_Click();
     void cmdExportTable_Click();
     void GrdRateCurve_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void TxtRCStepSize_Change();
 
     QGroupBox* FraXSecRateCurve;
     QLabel* LblRCStepSize;

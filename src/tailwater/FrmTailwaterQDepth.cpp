@@ -103,6 +103,19 @@ bool DeleteOrCopy(FlexGrid& grid, int firstCol, int key, Qt::KeyboardModifiers m
     return key == Qt::Key_V && shift == Qt::ControlModifier;
 }
 
+// Depth and elevation of one row of a design grid.
+void ClearDesignRowResults(FlexGrid& grid, int row) {
+    for (int c = 2; c < grid.Cols(); ++c) {
+        grid.SetTextMatrix(row, c, "");
+    }
+}
+
+void ClearDesignResults(FlexGrid& grid) {
+    for (int r = 1; r < grid.Rows(); ++r) {
+        ClearDesignRowResults(grid, r);
+    }
+}
+
 std::vector<QDepthContents::DesignRow> DesignRows(const FlexGrid& grid) {
     std::vector<QDepthContents::DesignRow> rows;
     for (int r = 1; r < grid.Rows(); ++r) {
@@ -152,6 +165,12 @@ FrmTailwaterQDepth::FrmTailwaterQDepth(QMdiArea& area) : ToolWindow(area, "Tailw
         later->setEnabled(false);
     }
 
+    for (int mode = 0; mode < QDepthContents::NumModes; ++mode) {
+        connect(OptQElevCalc[mode], &QRadioButton::clicked, this,
+                [this, mode] { OptQElevCalc_Click(mode); });
+    }
+    connect(GrdQElevCalc, &QTableWidget::cellChanged, this,
+            [this](int row, int col) { GrdQElevCalc_Change(row, col); });
     connect(CmdComputeElevQ, &QPushButton::clicked, this, [this] { CmdComputeElevQ_Click(); });
     connect(CmdComputeVRCUSGSTW, &QPushButton::clicked, this,
             [this] { CmdComputeVRCUSGSTW_Click(); });
@@ -167,6 +186,8 @@ FrmTailwaterQDepth::FrmTailwaterQDepth(QMdiArea& area) : ToolWindow(area, "Tailw
                     DesignGrid_KeyDown(*grid, key, modifiers);
                 });
         modGridEditMenu::ConnectGridEditMenu(*grid, modGridEditMenu::GridEditItems::Copy, false);
+        connect(grid, &QTableWidget::cellChanged, this,
+                [this, grid](int row, int col) { DesignGrid_Change(*grid, row, col); });
     }
 }
 
@@ -175,7 +196,14 @@ FrmTailwaterQDepth* FrmTailwaterQDepth::Instance() {
 }
 
 void FrmTailwaterQDepth::SetChannel(FrmTailWaterCrossSection* channel) {
+    if (channel_ != nullptr) {
+        disconnect(channel_, nullptr, this, nullptr);
+    }
     channel_ = channel;
+    if (channel_ != nullptr) {
+        connect(channel_, &FrmTailWaterCrossSection::ChannelChanged, this,
+                [this] { ClearTailwaterResults(); });
+    }
     CmdComputeElevQ->setEnabled(channel_ != nullptr);
     CmdComputeVRCUSGSTW->setEnabled(channel_ != nullptr);
 }
@@ -286,6 +314,49 @@ void FrmTailwaterQDepth::ClearMavoGrid() {
     ClearCells(*grdMavo87TWCalc, 1);
 }
 
+void FrmTailwaterQDepth::ClearQElevRowResults(int mode, int row) {
+    for (int c = 0; c < GrdQElevCalc->Cols(); ++c) {
+        if (c != mode) {
+            GrdQElevCalc->SetTextMatrix(row, c, "");
+        }
+    }
+}
+
+// A row without input has nothing computed: what the user typed in it stays.
+void FrmTailwaterQDepth::ClearQElevResults(int mode) {
+    for (int r = 1; r < GrdQElevCalc->Rows(); ++r) {
+        if (!TrimmedText(GrdQElevCalc->TextMatrix(r, mode)).empty()) {
+            ClearQElevRowResults(mode, r);
+        }
+    }
+}
+
+void FrmTailwaterQDepth::ClearTailwaterResults() {
+    ClearQElevResults(LastQElevMode);
+    for (FlexGrid* grid : {GrdVRCTailWaterCalc, grdMavo87TWCalc, GrdUSGSTailWaterCalc}) {
+        ClearDesignResults(*grid);
+    }
+}
+
+void FrmTailwaterQDepth::OptQElevCalc_Click(int mode) {
+    if (mode != LastQElevMode) {
+        ClearQElevResults(LastQElevMode);
+    }
+    LastQElevMode = mode;
+}
+
+void FrmTailwaterQDepth::GrdQElevCalc_Change(int row, int col) {
+    if (row >= 1 && col == LastQElevMode) {
+        ClearQElevRowResults(col, row);
+    }
+}
+
+void FrmTailwaterQDepth::DesignGrid_Change(FlexGrid& grid, int row, int col) {
+    if (row >= 1 && col == 1) {
+        ClearDesignRowResults(grid, row);
+    }
+}
+
 void FrmTailwaterQDepth::ClearAllData() {
     SelectMode(QDepthComputation::GivenQ);
     ClearVRCGrid();
@@ -315,6 +386,7 @@ QDepthContents FrmTailwaterQDepth::Contents() const {
 
 void FrmTailwaterQDepth::SelectMode(int mode) {
     OptQElevCalc.at(static_cast<size_t>(mode))->setChecked(true);
+    OptQElevCalc_Click(mode);
 }
 
 int FrmTailwaterQDepth::QElevGridRows() const {
@@ -322,6 +394,7 @@ int FrmTailwaterQDepth::QElevGridRows() const {
 }
 
 void FrmTailwaterQDepth::SetQElevCell(int row, int col, const std::string& text) {
+    const QSignalBlocker restoring(GrdQElevCalc);
     GrdQElevCalc->SetTextMatrix(row, col, ToQString(text));
 }
 
@@ -346,12 +419,14 @@ FlexGrid& FrmTailwaterQDepth::Grid(DesignGrid grid) const {
     return *GrdUSGSTailWaterCalc;
 }
 
-bool FrmTailwaterQDepth::ReadChannel(ChannelSection& section, double& slope) const {
+bool FrmTailwaterQDepth::ReadChannel(ChannelSection& section, double& slope) {
     CrossSectionInput input;
     int errFlag = 0;
     std::string message;
     channel_->ReadSection(input, errFlag, message);
     if (errFlag == 1) {
+        // Nothing computed from the channel stands without a valid one.
+        ClearTailwaterResults();
         channel_->StartUp();
         Dialogs::Message(ToQString(message));
         return false;
@@ -374,7 +449,9 @@ void FrmTailwaterQDepth::CmdComputeElevQ_Click() {
         FlexGridText grid(*GrdQElevCalc);
         const std::vector<int> noDepth =
             QDepthComputation::ComputeQElevGrid(grid, mode, section, slope, errFlag, message);
-        if (errFlag == 0) {
+        if (errFlag == 1) {
+            ClearQElevResults(mode);
+        } else {
             message = QDepthComputation::NoDepthMessage({{"the Q-Elevation grid", noDepth}});
         }
         if (!message.empty()) {
@@ -396,15 +473,20 @@ void FrmTailwaterQDepth::CmdComputeVRCUSGSTW_Click() {
         };
         std::vector<QDepthComputation::RowsWithoutDepth> noDepth;
         std::string message;
+        // From a refused grid on, no grid keeps depths it would have had replaced.
+        bool refused = false;
         for (const Named& named : {Named{QDepthContents::RunoffChart, "Vosk Runoff Chart"},
                                    Named{QDepthContents::Yuld2001, "USGS, Yuld - 2001"},
                                    Named{QDepthContents::Mavo1987, "USGS, Mavo - 1987"}}) {
-            int errFlag = 0;
-            FlexGridText grid(Grid(named.grid));
-            noDepth.push_back({named.name, QDepthComputation::ComputeDesignTailwater(
-                                               grid, section, slope, errFlag, message)});
-            if (errFlag == 1) {
-                break;
+            if (!refused) {
+                int errFlag = 0;
+                FlexGridText grid(Grid(named.grid));
+                noDepth.push_back({named.name, QDepthComputation::ComputeDesignTailwater(
+                                                   grid, section, slope, errFlag, message)});
+                refused = errFlag == 1;
+            }
+            if (refused) {
+                ClearDesignResults(Grid(named.grid));
             }
         }
         // A grid that stopped at a bad discharge is named first, then the rows

@@ -21,7 +21,8 @@ struct ChannelSection;
 // method's return periods (row r is the r-th return period), receive the
 // method's discharges whenever it computes, and "Compute Tailwater" gives each
 // its depth and elevation. Both computations read the channel afresh from the
-// channel cross-section window; the grids hold the only results.
+// channel cross-section window; the grids hold the only results, and a
+// change of the channel or of an input cell clears those they came from.
 class FrmTailwaterQDepth : public ToolWindow {
     Q_OBJECT
 public:
@@ -47,6 +48,8 @@ public:
     using DesignGrid = QDepthContents::DesignGrid;
     void SelectMode(int mode);
     int QElevGridRows() const;
+    // As the project file puts a cell back: no cell clears another here, since
+    // a row's cells come in column order whichever column is the input.
     void SetQElevCell(int row, int col, const std::string& text);
     int DesignGridRows(DesignGrid grid) const;
     void SetDesignCell(DesignGrid grid, int row, int col, const std::string& text);
@@ -60,6 +63,11 @@ public:
     void ClearVRCGrid();
     void ClearUSGSGrid();
     void ClearMavoGrid();
+    // Empties what the two computations wrote from the channel: the depths
+    // and elevations of the design grids, and in the Q-elevation grid the two
+    // other cells of every row whose cell in the current mode's input column
+    // holds text.
+    void ClearTailwaterResults();
 
     // Event handlers.
     void CmdComputeElevQ_Click();
@@ -67,6 +75,10 @@ public:
     void CmdSendToPrinter_Click();
     void GrdQElevCalc_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void DesignGrid_KeyDown(FlexGrid& grid, int key, Qt::KeyboardModifiers modifiers);
+    void OptQElevCalc_Click(int mode);
+    // A changed input cell clears the results of its row.
+    void GrdQElevCalc_Change(int row, int col);
+    void DesignGrid_Change(FlexGrid& grid, int row, int col);
 
     QGroupBox* FraXSecRateCurve;
     std::array<QRadioButton*, QDepthContents::NumModes> OptQElevCalc;
@@ -83,13 +95,18 @@ public:
 
 private:
     FlexGrid& Grid(DesignGrid grid) const;
+    // The Q-elevation results of the given mode, in every row or in one.
+    void ClearQElevResults(int mode);
+    void ClearQElevRowResults(int mode, int row);
     // The channel as typed, prepared; false after its fault has been shown.
-    bool ReadChannel(ChannelSection& section, double& slope) const;
+    bool ReadChannel(ChannelSection& section, double& slope);
     // Design grids stacked below each other, each under its label, however
     // tall the font makes them; then the frame and window around them.
     void LayOutDesignGrids();
     void FitWindowToFrame();
 
     FrmTailWaterCrossSection* channel_ = nullptr;
+    // The mode last set; its input column decides which cells are results.
+    int LastQElevMode = 0;
     std::function<void()> print_;
 };

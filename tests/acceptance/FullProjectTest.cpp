@@ -1,3 +1,4 @@
+#include "ExampleChannel.h"
 #include "ProjectFixture.h"
 #include "hydrology/FrmUSGSRegression.h"
 #include "hydrology/FrmVoskRunoffChart.h"
@@ -70,23 +71,9 @@ protected:
         ExpectNoMessage("USGS 1987 regression");
     }
 
-    // A natural channel below the outlet: wooded overbanks (n 0.060) either
-    // side of a gravel main channel (n 0.040) between stations 48 and 64.
+    // A natural channel below the outlet.
     void ComputeTailwater() {
-        FrmTailWaterCrossSection& channel = *windows->tailwaterCrossSection;
-        const char* points[][3] = {
-            {"0", "106.0", "0.060"}, {"15", "104.5", ""},      {"30", "103.2", ""},
-            {"42", "102.0", ""},     {"48", "100.8", "0.040"}, {"52", "99.2", ""},
-            {"56", "98.9", ""},      {"60", "99.3", ""},       {"64", "100.9", "0.060"},
-            {"76", "102.1", ""},     {"92", "103.8", ""},      {"110", "106.0", ""}};
-        for (int r = 0; r < 12; ++r) {
-            for (int c = 0; c < 3; ++c) {
-                channel.SetPointCell(r + 1, c + 1, points[r][c]);
-            }
-        }
-        channel.SetInputText(FrmTailWaterCrossSection::Input::ChannelSlope, "0.004");
-        channel.SetInputText(FrmTailWaterCrossSection::Input::LeftOBStation, "48");
-        channel.SetInputText(FrmTailWaterCrossSection::Input::RightOBStation, "64");
+        TypeExampleChannel(*windows->tailwaterCrossSection);
 
         FrmTailWaterRatingCurve& rating = *windows->tailwaterRatingCurve;
         rating.SetStepSizeText("0.5");

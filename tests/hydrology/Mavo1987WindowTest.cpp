@@ -119,12 +119,12 @@ TEST_F(Mavo1987Window, RefusedAreasEmptyTheResultsButNotTheQDepthGrid) {
     }
 }
 
-TEST_F(Mavo1987Window, ResultsStayWhenAnAreaIsEditedAndGoOnClearData) {
+TEST_F(Mavo1987Window, ResultsGoWhenAnAreaIsEditedAndOnClearData) {
     Enter(*mavo, {"10", "", "", "", ""});
     mavo->cmdComputeQs->click();
     mavo->TxtDA[0]->setText("99");
-    EXPECT_EQ(mavo->lblTotalDA->text(), "10");
-    EXPECT_EQ(mavo->grdQs->TextMatrix(1, 1), "880");
+    EXPECT_EQ(mavo->lblTotalDA->text(), "");
+    EXPECT_EQ(Column(*mavo->grdQs, 1), std::vector<std::string>(6, ""));
 
     mavo->grdQs->SetSelection(3, 0, 5, 1);
     mavo->ClearData();

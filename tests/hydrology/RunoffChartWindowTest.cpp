@@ -141,8 +141,8 @@ TEST_F(RunoffChartWindow, SelectComputesWhateverTheHiddenTypedFactorHolds) {
     EXPECT_EQ(Column(*chart->GrdVRCQs, 2), (std::vector<std::string>{"30", "15", "60"}));
 }
 
-// Which edits clear the results: the area, the typed factor, the option and a
-// new class do; the description and a class picked again do not.
+// Which edits clear the results: the area, the typed factor, another option and
+// a new class do; the description and a class or option picked again do not.
 struct EditCase {
     const char* name;
     std::function<void(FrmVoskRunoffChart&)> edit;
@@ -175,7 +175,8 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"PickingAnotherLandUse", [](auto& w) { w.SelectLandUse(1); }, true},
         EditCase{"PickingTheSameSlope", [](auto& w) { w.SelectSlope(0); }, false},
         EditCase{"PickingAnotherSlope", [](auto& w) { w.SelectSlope(1); }, true},
-        EditCase{"SettingSelectAgain", [](auto& w) { w.SelectLUSOption(0); }, true},
+        EditCase{"SettingSelectAgain", [](auto& w) { w.SelectLUSOption(0); }, false},
+        EditCase{"ClickingSelectAgain", [](auto& w) { w.Opt_VRC_LUS[0]->click(); }, false},
         EditCase{"ClickingSpecify", [](auto& w) { w.Opt_VRC_LUS[1]->click(); }, true}),
     [](const auto& info) { return std::string(info.param.name); });
 

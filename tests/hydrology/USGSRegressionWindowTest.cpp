@@ -125,7 +125,7 @@ struct RefusedCase {
     std::array<const char*, 5> entries;
     const char* message;
     int focusBox;      // 0 to 2 region boxes, 3 MCS, 4 ORL
-    const char* total; // the total label afterwards ("10.0" from the earlier Compute)
+    const char* total; // the total label afterwards: empty when a region is refused
 };
 
 class USGSRegressionRefused : public USGSRegressionWindow,
@@ -166,9 +166,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "The Drainage Area for Region 2 can not be evaluated as a number. Please "
                     "re-enter.",
                     1,
-                    "10.0"},
-        RefusedCase{
-            "Region3Negative", {"1", "", "-0.5", "x", ""}, NegativeRegion3.c_str(), 2, "10.0"},
+                    ""},
+        RefusedCase{"Region3Negative", {"1", "", "-0.5", "x", ""}, NegativeRegion3.c_str(), 2, ""},
         RefusedCase{"SlopeNotANumber",
                     {"1", "", "", "4 ft/mi", "x"},
                     "The Main Channel Slope can not be evaluated as a number. Please re-enter.",
@@ -208,14 +207,12 @@ TEST_F(USGSRegressionWindow, EntriesAreWrittenBackTrimmedUpToTheRefusedOne) {
     EXPECT_EQ(regression->TxtWSChar[0]->text(), " 4 ");
 }
 
-TEST_F(USGSRegressionWindow, ResultsStayWhenAnEntryIsEditedAndGoOnClearData) {
+TEST_F(USGSRegressionWindow, ResultsGoWhenAnEntryIsEditedAndOnClearData) {
     Enter(*regression, {"100", "", "", "", ""});
     regression->CmdUSGSComputeQ->click();
-    regression->TxtDA[0]->setText("3");
     regression->TxtWSChar[0]->setText("9");
-    EXPECT_EQ(Column(*regression->GrdUSGSDesignQs, 1),
-              (std::vector<std::string>{"1,000", "2,000"}));
-    EXPECT_EQ(regression->LblTotalDA->text(), "100.0");
+    EXPECT_EQ(Column(*regression->GrdUSGSDesignQs, 1), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(regression->LblTotalDA->text(), "");
 
     regression->ClearData();
     const USGSRegressionContents contents = regression->Contents();

@@ -49,16 +49,16 @@ TEST_F(RatingWindow, ComputesListsAndPlotsTheTable) {
     EXPECT_FALSE(rating->PicRateCurvePlot->DisplayList().lines.empty());
 }
 
-TEST_F(RatingWindow, ABadStepKeepsTheEarlierTableButNotItsPlottedState) {
+TEST_F(RatingWindow, ABadStepClearsTheEarlierTableAndPlot) {
     TypeTrapezoid();
     Compute("1");
-    const size_t drawn = rating->PicRateCurvePlot->DisplayList().lines.size();
     Compute("");
     EXPECT_EQ(user.MessageTexts(),
               std::vector<QString>{"Please enter a value for the Step Size (> 0)."});
     EXPECT_FALSE(channel->Frame()->isVisible()); // the channel is not at fault
-    EXPECT_EQ(rating->GrdRateCurve->Rows(), 7);
-    EXPECT_EQ(rating->PicRateCurvePlot->DisplayList().lines.size(), drawn);
+    EXPECT_EQ(rating->GrdRateCurve->Rows(), 5);
+    EXPECT_EQ(rating->GrdRateCurve->TextMatrix(1, 0), "");
+    EXPECT_TRUE(rating->PicRateCurvePlot->DisplayList().lines.empty());
     EXPECT_EQ(rating->Curve().Plotted, 0);
 }
 

@@ -160,7 +160,7 @@ TEST_F(QDepthProgram, RowsWithoutADepthAreBlankAndNamedInOneMessage) {
     EXPECT_EQ(contents.design[QDepthContents::Mavo1987][5][3], "");
 }
 
-TEST_F(QDepthProgram, AChannelFaultShowsTheChannelWindowAndWritesNothing) {
+TEST_F(QDepthProgram, AChannelFaultShowsTheChannelWindowAndClearsTheResults) {
     TypeTrapezoid("");
     qDepth->StartUp();
     qDepth->SetQElevCell(1, 0, "50");
@@ -169,10 +169,12 @@ TEST_F(QDepthProgram, AChannelFaultShowsTheChannelWindowAndWritesNothing) {
     EXPECT_EQ(user.MessageTexts(),
               std::vector<QString>{"You must enter a value for Channel Slope."});
     EXPECT_EQ(main->MdiArea().activeSubWindow(), windows->tailwaterCrossSection->Frame());
-    EXPECT_EQ(QElevRows(1), (Rows{{"50", "old", ""}}));
+    // Nothing computed from a channel stands beside a refused one.
+    EXPECT_EQ(QElevRows(1), (Rows{{"50", "", ""}}));
 }
 
-// Delete never empties a return period; the design grids take no paste.
+// Delete never empties a return period, and a discharge it empties takes its
+// depth and elevation along; the design grids take no paste.
 TEST_F(QDepthProgram, DeleteInADesignGridKeepsTheReturnPeriods) {
     FlexGrid& grid = *qDepth->grdMavo87TWCalc;
     for (int r = 1; r <= 3; ++r) {
@@ -183,13 +185,13 @@ TEST_F(QDepthProgram, DeleteInADesignGridKeepsTheReturnPeriods) {
     grid.SetSelection(2, 0, 3, 0);
     qDepth->DesignGrid_KeyDown(grid, Qt::Key_Delete, Qt::NoModifier);
     EXPECT_EQ(qDepth->Contents().design[QDepthContents::Mavo1987][1],
-              (QDepthContents::DesignRow{"5", "", "1", "1"}));
+              (QDepthContents::DesignRow{"5", "", "", ""}));
     grid.SetSelection(1, 0, 1, 3);
     qDepth->DesignGrid_KeyDown(grid, Qt::Key_Delete, Qt::NoModifier);
     EXPECT_EQ(qDepth->Contents().design[QDepthContents::Mavo1987][0],
               (QDepthContents::DesignRow{"2", "", "", ""}));
     EXPECT_EQ(qDepth->Contents().design[QDepthContents::Mavo1987][2],
-              (QDepthContents::DesignRow{"10", "", "1", "1"}));
+              (QDepthContents::DesignRow{"10", "", "", ""}));
 }
 
 TEST_F(QDepthProgram, TheQElevationGridTakesAPasteAndTheDesignGridsDoNot) {

@@ -172,8 +172,7 @@ TEST_F(TailwaterPrintExport, TheExportOfAFreshWindowIsItsNineLines) {
 TEST_F(TailwaterPrintExport, TheExportWritesTheComputedTable) {
     windows->siteIdentification->TxtCounty->setText("Orlen");
     windows->siteIdentification->TxtProjectNumber->setText("P-9");
-    ComputeRating("1");
-    windows->tailwaterRatingCurve->TxtRCStepSize->setText(" 2 ");
+    ComputeRating(" 1 ");
     QFile old(Path("table.txt"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write(QByteArray(5000, 'x'));
@@ -187,7 +186,7 @@ TEST_F(TailwaterPrintExport, TheExportWritesTheComputedTable) {
     ASSERT_EQ(lines.size(), 9 + 6 + 1);
     EXPECT_EQ(lines[0], "\"County\",\"Project Number\",\"Station\",\r");
     EXPECT_EQ(lines[1], "\"Orlen\",\"P-9\",\"\",\r");
-    EXPECT_EQ(lines[5], "\"Step Size (ft):\",\"2\",\r");
+    EXPECT_EQ(lines[5], "\"Step Size (ft):\",\"1\",\r");
     EXPECT_EQ(lines[9], "\"100.00\",\"0.00\",\"0.00\",\"0.00\",\"0.00\",\"0.00\",\r");
     EXPECT_TRUE(lines[14].startsWith("\"105.00\",\"5.00\","));
     EXPECT_EQ(lines[15], "");
