@@ -3,6 +3,7 @@
 #include "app/FrmSiteIdentification.h"
 #include "hydrology/FrmVoskRunoffChart.h"
 #include "hydrology/HydrologyReport.h"
+#include "platform/ReportTextFit.h"
 #include "platform/TwipsPrinter.h"
 #include "platform/UiText.h"
 
@@ -67,8 +68,13 @@ void PrintRunoffChartLandUse(TwipsPrinter& printer, float& y, const RunoffChartC
     if (contents.lusOption == 1) {
         printer.SetCurrentX(Left);
         printer.PrintLine("User Land Use/Slope Description: ");
-        printer.SetCurrentX(DescriptionIndent);
-        printer.PrintLine(Trimmed(contents.userDescription));
+        // Wrapped to end as far from the right edge as the report starts from the left.
+        const float width = printer.ScaleWidth() - Left - DescriptionIndent;
+        for (const QString& line :
+             ReportTextFit::Wrap(printer, Trimmed(contents.userDescription), width)) {
+            printer.SetCurrentX(DescriptionIndent);
+            printer.PrintLine(line);
+        }
         printer.SetCurrentX(Left);
         printer.Print("User LF: ");
         printer.PrintLine(Trimmed(contents.userLF));
