@@ -17,6 +17,7 @@ using HydrologyReport::Trimmed;
 constexpr float Left = 1000;
 constexpr float MinFieldWidth = 1000;
 constexpr float DescriptionIndent = 1500;
+constexpr int MaxDescriptionLines = 3;
 
 // A label, the value centred over an underlined field that starts at the
 // label's end, then the unit `unitGap` past the field; an empty line follows.
@@ -68,10 +69,11 @@ void PrintRunoffChartLandUse(TwipsPrinter& printer, float& y, const RunoffChartC
     if (contents.lusOption == 1) {
         printer.SetCurrentX(Left);
         printer.PrintLine("User Land Use/Slope Description: ");
-        // Wrapped to end as far from the right edge as the report starts from the left.
+        // Wrapped to end as far from the right edge as the report starts from
+        // the left, in as many lines as leave the page room for the rest.
         const float width = printer.ScaleWidth() - Left - DescriptionIndent;
-        for (const QString& line :
-             ReportTextFit::Wrap(printer, Trimmed(contents.userDescription), width)) {
+        for (const QString& line : ReportTextFit::Wrap(printer, Trimmed(contents.userDescription),
+                                                       width, MaxDescriptionLines)) {
             printer.SetCurrentX(DescriptionIndent);
             printer.PrintLine(line);
         }

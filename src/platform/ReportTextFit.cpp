@@ -21,7 +21,7 @@ qsizetype FittingLength(const TwipsPrinter& printer, const QString& text, float 
 
 } // namespace
 
-QStringList Wrap(const TwipsPrinter& printer, const QString& text, float width) {
+QStringList Wrap(const TwipsPrinter& printer, const QString& text, float width, int maxLines) {
     QStringList lines;
     QString line;
     for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
@@ -41,6 +41,11 @@ QStringList Wrap(const TwipsPrinter& printer, const QString& text, float width) 
         }
     }
     lines.push_back(line);
+    if (lines.size() > maxLines) {
+        const QString more = lines[maxLines - 1] + u' ' + lines[maxLines];
+        lines.resize(maxLines);
+        lines.back() = Elide(printer, more, width);
+    }
     return lines;
 }
 

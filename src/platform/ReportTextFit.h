@@ -15,8 +15,9 @@ class TwipsPrinter;
 namespace ReportTextFit {
 
 // The text in lines no wider than `width`, broken at blanks, or inside a
-// word too long for a line of its own. An empty text is one empty line.
-QStringList Wrap(const TwipsPrinter& printer, const QString& text, float width);
+// word too long for a line of its own; at most `maxLines` of them, the last
+// shortened with "…" when the text goes on. An empty text is one empty line.
+QStringList Wrap(const TwipsPrinter& printer, const QString& text, float width, int maxLines);
 
 // The text itself when it fits in `width`, else as much of its start as fits
 // followed by "…".

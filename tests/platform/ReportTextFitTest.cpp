@@ -32,8 +32,13 @@ TEST_F(ReportTextFitTest, WrapsAtBlanksAndInsideOverlongWords) {
         {"To ABCDEFG x", 500, {"To", "ABCDE", "FG x"}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ReportTextFit::Wrap(printer, c.text, c.width), c.lines) << c.text.toStdString();
+        EXPECT_EQ(ReportTextFit::Wrap(printer, c.text, c.width, 3), c.lines)
+            << c.text.toStdString();
     }
+    // Two lines of 12 characters at most: "Elk Run" would make a third, so
+    // the second keeps 11 and the ellipsis.
+    EXPECT_EQ(ReportTextFit::Wrap(printer, "Route 9 over Route 9 over Elk Run", 1200, 2),
+              QStringList({"Route 9 over", "Route 9 ove" + QString(QChar(0x2026))}));
 }
 
 TEST_F(ReportTextFitTest, ElidesWithAnEllipsisOnlyWhatDoesNotFit) {
