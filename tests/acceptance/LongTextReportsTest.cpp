@@ -1,3 +1,4 @@
+#include "LineThroughBox.h"
 #include "ProjectFixture.h"
 #include "app/FrmSiteIdentification.h"
 #include "general_design/PrtGeneralCulvertDesign.h"
@@ -48,26 +49,8 @@ bool Overlap(const Box& a, const Box& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-// Whether the segment passes through the inside of the box (Liang-Barsky).
-bool Crosses(const PrintedLine& l, const Box& box) {
-    double t0 = 0;
-    double t1 = 1;
-    const double dx = l.x2 - l.x1;
-    const double dy = l.y2 - l.y1;
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {l.x1 - box.left, box.right - l.x1, l.y1 - box.top, box.bottom - l.y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] <= 0) {
-                return false;
-            }
-        } else if (p[i] < 0) {
-            t0 = std::max(t0, q[i] / p[i]);
-        } else {
-            t1 = std::min(t1, q[i] / p[i]);
-        }
-    }
-    return t0 < t1;
+bool Crosses(const PrintedLine& line, const Box& box) {
+    return LineThroughBox(line, box.left, box.top, box.right, box.bottom);
 }
 
 std::string Describe(const PrintedText& text) {

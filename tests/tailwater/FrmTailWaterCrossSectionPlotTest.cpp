@@ -1,4 +1,5 @@
 #include "tailwater/FrmTailWaterCrossSectionPlot.h"
+#include "LineThroughBox.h"
 #include "PlotRecording.h"
 #include "SectionBuilder.h"
 #include "platform/AppError.h"
@@ -119,28 +120,6 @@ TEST_F(CrossSectionPlot, BankMarksAreBlueAtTheirStations) {
     ExpectLine(banks[1], 5970, 5000 - (650 + 5 * 3350.0 / 9 + 100), 5970, 950);
 }
 
-// Whether the segment passes through the inside of the box (Liang-Barsky).
-bool Crosses(const PrintedLine& l, float left, float top, float right, float bottom) {
-    double t0 = 0;
-    double t1 = 1;
-    const double dx = l.x2 - l.x1;
-    const double dy = l.y2 - l.y1;
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {l.x1 - left, right - l.x1, l.y1 - top, bottom - l.y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] <= 0) {
-                return false;
-            }
-        } else if (p[i] < 0) {
-            t0 = std::max(t0, q[i] / p[i]);
-        } else {
-            t1 = std::min(t1, q[i] / p[i]);
-        }
-    }
-    return t0 < t1;
-}
-
 TEST_F(CrossSectionPlot, BankLabelsStandClearOfEveryLine) {
     struct Case {
         const char* what;
@@ -149,28 +128,16 @@ TEST_F(CrossSectionPlot, BankLabelsStandClearOfEveryLine) {
         float robX;
     };
     // x(s) = 850 + 64 s; labels 240 wide, kept half a "0" (40) from lines.
+    // Three roughness zones from 0, 40 and 80 ft, as in the section above.
+    const std::initializer_list<SectionPoint> zones = {{0, 108.9, 0.04},   {20, 104, 0},
+                                                       {40, 100.3, 0.035}, {60, 101, 0},
+                                                       {80, 105, 0.05},    {100, 108.2, 0}};
     const Case cases[] = {
         // Banks at 20 and 60, no subsection line there: centred.
-        {"banks inside subsections",
-         MakeSection({{0, 108.9, 0.04},
-                      {20, 104, 0},
-                      {40, 100.3, 0.035},
-                      {60, 101, 0},
-                      {80, 105, 0.05},
-                      {100, 108.2, 0}},
-                     1, 3),
-         2130 - 120, 4690 - 120},
+        {"banks inside subsections", MakeSection(zones, 1, 3), 2130 - 120, 4690 - 120},
         // Both banks on subsection lines (40 and 80 ft: 3410 and 5970):
         // beside them, away from the channel.
-        {"banks on subsection lines",
-         MakeSection({{0, 108.9, 0.04},
-                      {20, 104, 0},
-                      {40, 100.3, 0.035},
-                      {60, 101, 0},
-                      {80, 105, 0.05},
-                      {100, 108.2, 0}},
-                     2, 4),
-         3410 - 40 - 240, 5970 + 40},
+        {"banks on subsection lines", MakeSection(zones, 2, 4), 3410 - 40 - 240, 5970 + 40},
         // LOB at 42 ft (3538), 128 right of the line at 40: centred or just
         // left of its own line it would still touch that one, so it stands
         // left of it, 3410 - 40 - 240.
@@ -195,7 +162,7 @@ TEST_F(CrossSectionPlot, BankLabelsStandClearOfEveryLine) {
             ASSERT_NE(text, texts.end()) << c.what << " " << label;
             EXPECT_NEAR(text->x, x, 0.05) << c.what << " " << label;
             for (const PrintedLine& line : plot.DisplayList().lines) {
-                EXPECT_FALSE(Crosses(line, text->x, text->y, text->x + 240, text->y + 184))
+                EXPECT_FALSE(LineThroughBox(line, text->x, text->y, text->x + 240, text->y + 184))
                     << c.what << " " << label << ": line " << line.x1 << "," << line.y1 << " to "
                     << line.x2 << "," << line.y2;
             }
