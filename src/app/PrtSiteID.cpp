@@ -1,6 +1,7 @@
 #include "app/PrtSiteID.h"
 
 #include "platform/Numbers.h"
+#include "platform/ReportTextFit.h"
 #include "platform/TwipsPrinter.h"
 
 #include <algorithm>
@@ -14,6 +15,7 @@ constexpr float MinColumnWidth = 1000;
 constexpr float ColumnMargin = 300;
 constexpr float CellGap = 50;
 constexpr float RowGap = 30;
+constexpr int MaxValueLines = 2;
 
 float WidestText(const TwipsPrinter& printer, const std::array<QString, 8>& texts) {
     float widest = MinColumnWidth;
@@ -50,7 +52,12 @@ void PrintSiteIDFields(TwipsPrinter& printer, float& y, const SiteFields& fields
     }
     const float x0 = Left;
     const float x1 = x0 + WidestText(printer, captions) + ColumnMargin;
-    const float x2 = x1 + WidestText(printer, values) + ColumnMargin;
+    // A value too long for the page wraps within its column, which ends as
+    // far from the right edge as the block starts from the left, onto a
+    // second line at most, so that the report below still fits its page.
+    const float valueRoom = printer.ScaleWidth() - Left - x1 - ColumnMargin;
+    const float valueWidth = std::min(WidestText(printer, values), valueRoom);
+    const float x2 = x1 + valueWidth + ColumnMargin;
 
     const float top = printer.CurrentY();
     printer.Line(x0, top, x2, top);
@@ -58,9 +65,11 @@ void PrintSiteIDFields(TwipsPrinter& printer, float& y, const SiteFields& fields
         printer.SetCurrentY(printer.CurrentY() + RowGap);
         printer.SetCurrentX(x1 - printer.TextWidth(captions[i]) - CellGap);
         printer.Print(captions[i]);
-        printer.SetCurrentX(x1 + CellGap);
-        printer.Print(values[i]);
-        printer.PrintLine();
+        for (const QString& line :
+             ReportTextFit::Wrap(printer, values[i], valueWidth, MaxValueLines)) {
+            printer.SetCurrentX(x1 + CellGap);
+            printer.PrintLine(line);
+        }
         printer.SetCurrentY(printer.CurrentY() + RowGap);
         printer.Line(x0, printer.CurrentY(), x2, printer.CurrentY());
     }

@@ -1,6 +1,7 @@
 #include "app/PrtSiteIDHeader.h"
 
 #include "platform/Numbers.h"
+#include "platform/ReportTextFit.h"
 #include "platform/TwipsPrinter.h"
 
 #include <algorithm>
@@ -28,7 +29,7 @@ void PrintSiteIDHeader(TwipsPrinter& printer, float& y, const SiteFields& fields
         numberCaption = QStringLiteral("Project Number");
         number = Trimmed(fields, SiteField::ProjectNumber);
     }
-    const std::array<std::array<QString, 3>, 2> rows{{
+    std::array<std::array<QString, 3>, 2> rows{{
         {QStringLiteral("County"), numberCaption, QStringLiteral("Station")},
         {Trimmed(fields, SiteField::County), number, Trimmed(fields, SiteField::StructureLocation)},
     }};
@@ -37,10 +38,18 @@ void PrintSiteIDHeader(TwipsPrinter& printer, float& y, const SiteFields& fields
     const float callerPoints = std::nearbyint(printer.FontSize());
     printer.SetFontSize(HeaderPoints);
 
+    // The box stays within the page's margins on one line: values too long
+    // for their share of the width are shortened.
+    std::array<float, 3> wanted{};
+    for (size_t c = 0; c < 3; ++c) {
+        wanted[c] = std::max(printer.TextWidth(rows[0][c]), printer.TextWidth(rows[1][c]));
+    }
+    const std::vector<float> widths =
+        ReportTextFit::ShareWidth(wanted, printer.ScaleWidth() - 2 * Left - 3 * ColumnMargin);
     std::array<float, 4> edges{Left};
     for (size_t c = 0; c < 3; ++c) {
-        float width = std::max(printer.TextWidth(rows[0][c]), printer.TextWidth(rows[1][c]));
-        edges[c + 1] = edges[c] + width + ColumnMargin;
+        rows[1][c] = ReportTextFit::Elide(printer, rows[1][c], widths[c]);
+        edges[c + 1] = edges[c] + widths[c] + ColumnMargin;
     }
     const float shift = printer.ScaleWidth() / 2 - (edges[3] - edges[0]) / 2 - edges[0];
 

@@ -3,6 +3,7 @@
 #include "app/FrmSiteIdentification.h"
 #include "hydrology/FrmVoskRunoffChart.h"
 #include "hydrology/HydrologyReport.h"
+#include "platform/ReportTextFit.h"
 #include "platform/TwipsPrinter.h"
 #include "platform/UiText.h"
 
@@ -16,6 +17,7 @@ using HydrologyReport::Trimmed;
 constexpr float Left = 1000;
 constexpr float MinFieldWidth = 1000;
 constexpr float DescriptionIndent = 1500;
+constexpr int MaxDescriptionLines = 3;
 
 // A label, the value centred over an underlined field that starts at the
 // label's end, then the unit `unitGap` past the field; an empty line follows.
@@ -67,8 +69,14 @@ void PrintRunoffChartLandUse(TwipsPrinter& printer, float& y, const RunoffChartC
     if (contents.lusOption == 1) {
         printer.SetCurrentX(Left);
         printer.PrintLine("User Land Use/Slope Description: ");
-        printer.SetCurrentX(DescriptionIndent);
-        printer.PrintLine(Trimmed(contents.userDescription));
+        // Wrapped to end as far from the right edge as the report starts from
+        // the left, in as many lines as leave the page room for the rest.
+        const float width = printer.ScaleWidth() - Left - DescriptionIndent;
+        for (const QString& line : ReportTextFit::Wrap(printer, Trimmed(contents.userDescription),
+                                                       width, MaxDescriptionLines)) {
+            printer.SetCurrentX(DescriptionIndent);
+            printer.PrintLine(line);
+        }
         printer.SetCurrentX(Left);
         printer.Print("User LF: ");
         printer.PrintLine(Trimmed(contents.userLF));

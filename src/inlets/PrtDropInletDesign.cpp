@@ -22,6 +22,7 @@ constexpr float BelowHeader = 500;
 constexpr float ColumnMargin = 300;
 constexpr float InputColumnMargin = 100;
 constexpr float MarkGap = 100; // between the selection mark and the table
+constexpr float CellPadding = 50;
 
 const QString Selection = QStringLiteral("SELECTION");
 
@@ -106,6 +107,7 @@ ColumnEdges PrintTableHeading(TwipsPrinter& printer, float& y, const BarrelTable
         }
         edges.push_back(edges.back() + width + ColumnMargin);
     }
+    ReportDrawing::FitFirstColumnToBold(printer, edges[0], edges[1], Selection, CellPadding);
     printer.SetCurrentY(y + 100);
     printer.SetFontBold(true);
     printer.SetCurrentX(Left);
@@ -302,6 +304,7 @@ void PrintWeirCalcTable(TwipsPrinter& printer, float& y, const DropInletContents
         }
         edges[c + 1] = edges[c] + widest + ColumnMargin;
     }
+    ReportDrawing::FitFirstColumnToBold(printer, edges[0], edges[1], Selection, CellPadding);
 
     printer.SetCurrentY(y + 4 * LineGap);
     const float top = printer.CurrentY();

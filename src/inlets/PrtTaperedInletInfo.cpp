@@ -4,6 +4,7 @@
 #include "app/PrtSiteIDHeader.h"
 #include "inlets/FrmTaperedInletDesign.h"
 #include "platform/Numbers.h"
+#include "platform/ReportDrawing.h"
 #include "platform/TwipsPrinter.h"
 #include "platform/UiText.h"
 
@@ -21,6 +22,7 @@ constexpr float BelowHeader = 500;
 constexpr float BelowHeading = 50;
 constexpr float TitlePoints = 12;
 constexpr float TextPoints = 11;
+constexpr float CellPadding = 50;
 // The inputs block: four columns 1500 wide.
 constexpr std::array<float, 5> InputEdges = {1000, 2500, 4000, 5500, 7000};
 
@@ -56,6 +58,18 @@ std::array<float, 4> InputCentres() {
     return centres;
 }
 
+// The table's rows print at the text size, the selected one in bold.
+TableColumns FitSelectionColumn(TwipsPrinter& printer, TableColumns columns) {
+    auto& x = columns.ColumnX;
+    const float points = printer.FontSize();
+    printer.SetFontSize(TextPoints);
+    ReportDrawing::FitFirstColumnToBold(printer, x[0], x[1], QStringLiteral("SELECTION"),
+                                        CellPadding);
+    printer.SetFontSize(points);
+    columns.ColumnMidX[0] = (x[0] + x[1]) / 2;
+    return columns;
+}
+
 void StartPage(TwipsPrinter& printer, float& PrintY, int Continued,
                const TaperedInletContents& contents, const SiteFields& fields,
                const TableColumns& columns) {
@@ -76,9 +90,9 @@ void PrintTaperedInletInfo(TwipsPrinter& printer) {
 
 void PrintContents(TwipsPrinter& printer, const TaperedInletContents& contents,
                    const SiteFields& fields) {
-    const TableColumns columns = SetTaperedInletColumns();
     printer.SetOrientation(PageOrientation::Landscape);
     printer.SetFontName(QStringLiteral("Times New Roman"));
+    const TableColumns columns = FitSelectionColumn(printer, SetTaperedInletColumns());
     const float limit = printer.ScaleHeight() - BottomMargin;
 
     float PrintY = 0;

@@ -1,5 +1,6 @@
 #include "main/ScourHoleWiring.h"
 
+#include "app/FrmSiteIdentification.h"
 #include "app/MDIFrmMain.h"
 #include "general_design/TailwaterChannel.h"
 #include "outlet_protection/PrtNEScourHole.h"
@@ -24,7 +25,8 @@ Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
                 w.scourHolePlot->SetPrintPlot([](const ScourHolePlotDesign& design) {
                     PrintReport(
                         [&design](TwipsPrinter& printer) {
-                            ScourHolePlot::PrintScourHolePlot(printer, design);
+                            ScourHolePlot::PrintScourHolePlot(
+                                printer, design, FrmSiteIdentification::CurrentFields());
                         },
                         ErrorStyle::Titled);
                 });

@@ -1,8 +1,10 @@
 #include "outlet_protection/ScourHolePlanView.h"
 
+#include "app/PrtSiteIDHeader.h"
 #include "platform/AppError.h"
 #include "platform/Numbers.h"
 #include "platform/PlotSurface.h"
+#include "platform/ReportDrawing.h"
 #include "platform/TwipsPrinter.h"
 #include "platform/UiText.h"
 
@@ -36,6 +38,24 @@ void PrintAt(PlotSurface& surface, double x, double y, const QString& text) {
 // A dimension's label: its prefix, the value in feet and the foot mark.
 QString Label(const char* prefix, double feet) {
     return prefix + ToQString(Numbers::GeneralText(feet)) + "'";
+}
+
+constexpr float PageTop = 400;
+constexpr float BelowSiteHeader = 400;
+constexpr float BelowTitle = 200;
+
+// The layout of a plot drawn `top` further down the surface.
+void MoveDown(ScourHolePlotLayout& layout, double top) {
+    for (double* y : {&layout.PlanCenterY, &layout.SectionBandTop, &layout.SectionBandBottom,
+                      &layout.SectionSurfaceY, &layout.SectionBottomY}) {
+        *y += top;
+    }
+}
+
+QString PrintedTitle(const ScourHolePlotDesign& design) {
+    return design.DepressType == 2
+               ? QStringLiteral("NE SCOUR HOLE: DEPRESSED THE CULVERT SPAN")
+               : QStringLiteral("NE SCOUR HOLE: DEPRESSED 1/2 THE CULVERT SPAN");
 }
 
 // The pipe-break symbol at the cut end xb of a barrel between the heights
@@ -208,14 +228,29 @@ std::optional<std::string> DrawDesign(PlotSurface& surface, const ScourHolePlotD
     return std::nullopt;
 }
 
-void PrintScourHolePlot(TwipsPrinter& printer, const ScourHolePlotDesign& design) {
+void PrintScourHolePlot(TwipsPrinter& printer, const ScourHolePlotDesign& design,
+                        const SiteFields& fields) {
     printer.SetOrientation(PageOrientation::Landscape);
     printer.SetFontName(QStringLiteral("Arial"));
     printer.SetFontSize(10);
     printer.SetFontBold(false);
-    if (auto problem = DrawDesign(printer, design)) {
+    printer.SetDrawWidth(1);
+    printer.SetDrawStyle(DrawStyle::Solid);
+    printer.SetForeColor(Qt::black);
+    float y = PageTop;
+    PrtSiteIDHeader::PrintSiteIDHeader(printer, y, fields);
+    y += BelowSiteHeader;
+    ReportDrawing::PrintTitle(printer, y, PrintedTitle(design));
+    const double top = y + BelowTitle;
+
+    const double W = printer.ScaleWidth();
+    const double H = printer.ScaleHeight() - top;
+    if (auto problem = PlotProblem(W, H, design.BDim, design.CDim, design.EDim)) {
         throw AppError(ErrorNumber::InvalidArgument, *problem);
     }
+    ScourHolePlotLayout layout = ComputeSizesAndScale(W, H, design.BDim, design.CDim);
+    MoveDown(layout, top);
+    PlotPlanView(printer, design, layout);
 }
 
 } // namespace ScourHolePlot

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SiteFields.h"
 #include "outlet_protection/ScourHolePlotLayout.h"
 
 #include <QString>
@@ -49,8 +50,10 @@ void PlotPlanView(PlotSurface& surface, const ScourHolePlotDesign& design,
 // drawn, draws nothing and gives the reason.
 std::optional<std::string> DrawDesign(PlotSurface& surface, const ScourHolePlotDesign& design);
 
-// The plot alone on a landscape page. Throws AppError when the design cannot
+// The plot on a landscape page under the compact site header and a title that
+// names the design, drawn in one pen. Throws AppError when the design cannot
 // be drawn, so that nothing is printed.
-void PrintScourHolePlot(TwipsPrinter& printer, const ScourHolePlotDesign& design);
+void PrintScourHolePlot(TwipsPrinter& printer, const ScourHolePlotDesign& design,
+                        const SiteFields& fields);
 
 } // namespace ScourHolePlot

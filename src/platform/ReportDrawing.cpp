@@ -20,6 +20,14 @@ void PrintTitle(TwipsPrinter& printer, float& y, const QString& title) {
     y = printer.CurrentY();
 }
 
+void FitFirstColumnToBold(TwipsPrinter& printer, float& left, float right, const QString& text,
+                          float padding) {
+    const bool bold = printer.FontBold();
+    printer.SetFontBold(true);
+    left = std::min(left, right - printer.TextWidth(text) - 2 * padding);
+    printer.SetFontBold(bold);
+}
+
 void RuleAcross(TwipsPrinter& printer, std::span<const float> edges, float y) {
     printer.Line(edges.front(), y, edges.back(), y);
 }

@@ -52,7 +52,9 @@ QList<qreal> DashTwips(DrawStyle style) {
 
 QPen LinePen(const QColor& color, int width, DrawStyle style, double pixelsPerTwip) {
     QPen pen(color);
-    pen.setWidth(width);
+    // A one-pixel pen is the device's thinnest line, which viewers and
+    // printers draw solid on curves as on straight lines.
+    pen.setWidth(width <= 1 ? 0 : width);
     pen.setCapStyle(Qt::RoundCap);
     QList<qreal> dashes = DashTwips(style);
     if (!dashes.isEmpty()) {

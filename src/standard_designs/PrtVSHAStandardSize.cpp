@@ -3,6 +3,7 @@
 #include "app/FrmSiteIdentification.h"
 #include "app/PrtSiteIDHeader.h"
 #include "platform/Numbers.h"
+#include "platform/ReportDrawing.h"
 #include "platform/TwipsPrinter.h"
 #include "platform/UiText.h"
 #include "standard_designs/FrmVSHAStandardDesigns.h"
@@ -17,6 +18,7 @@ constexpr float BelowSiteHeader = 500;
 constexpr float BelowHead = 50;
 constexpr float BottomMargin = 1000;
 constexpr int InputColumns = 5;
+constexpr float CellPadding = 50;
 
 void Down(TwipsPrinter& printer, float by) {
     printer.SetCurrentY(printer.CurrentY() + by);
@@ -186,6 +188,9 @@ void PrintContents(TwipsPrinter& printer, const StandardDesignsContents& content
     printer.SetFontName("Times New Roman");
     printer.SetFontSize(11);
     Layout layout = SetTableColumns();
+    auto& x = layout.ColumnX;
+    ReportDrawing::FitFirstColumnToBold(printer, x[0], x[1], "SELECTION", CellPadding);
+    layout.ColumnCenter[0] = (x[0] + x[1]) / 2;
     const float pageLimit = printer.ScaleHeight() - BottomMargin;
 
     float y = 0;

@@ -6,6 +6,7 @@
 #include "tailwater/PlotDrawing.h"
 
 #include <string>
+#include <vector>
 
 namespace TWXSecPlotMod {
 
@@ -55,6 +56,24 @@ void BuildMarks(const ChannelSection& section, PlotLayout& layout) {
         }
     }
     add(segments.back().X2, segments.back().Y2, "");
+}
+
+// Where a label `width` wide at `left` stands clear of every vertical line at
+// `lines`, by `clearance` at least: where it is when no line comes that near,
+// else moved away from each such line in `direction` (-1 left, +1 right).
+float ClearOfLines(float left, float width, float clearance, const std::vector<float>& lines,
+                   int direction) {
+    bool moved = true;
+    while (moved) {
+        moved = false;
+        for (float line : lines) {
+            if (line > left - clearance && line < left + width + clearance) {
+                left = direction < 0 ? line - clearance - width : line + clearance;
+                moved = true;
+            }
+        }
+    }
+    return left;
 }
 
 } // namespace
@@ -136,20 +155,33 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
                 SH - subsectionLine, text);
     }
 
-    auto bankMark = [&](const char* label, double station, double elevation) {
+    // A bank label stands over its line, or beside it, away from the
+    // channel, where a subsection line would strike through it.
+    std::vector<float> markLines;
+    for (float station : L.MarkX) {
+        markLines.push_back(x(station));
+    }
+    const float labelClearance = surface.TextWidth("0") / 2;
+    auto bankMark = [&](const char* label, double station, double elevation, int outward) {
         const float bx = x(station);
-        PrintInColor(surface, bx - surface.TextWidth(label) / 2,
-                     SH - (top + L.BankMarkGap + surface.TextHeight()), label, style.titleColor);
+        const float width = surface.TextWidth(label);
+        float labelLeft = bx - width / 2;
+        if (ClearOfLines(labelLeft, width, labelClearance, markLines, outward) != labelLeft) {
+            const float beside = outward < 0 ? bx - labelClearance - width : bx + labelClearance;
+            labelLeft = ClearOfLines(beside, width, labelClearance, markLines, outward);
+        }
+        PrintInColor(surface, labelLeft, SH - (top + L.BankMarkGap + surface.TextHeight()), label,
+                     style.titleColor);
         surface.Line(bx, SH - (h(elevation) + L.MarkGroundGap), bx, SH - (top + L.BankMarkGap),
                      style.titleColor);
     };
     if (section.LOBGiven == 1) {
         const CrossSectionSegment& s = segments.at(static_cast<size_t>(section.LOBSegment));
-        bankMark("LOB", s.X2, s.Y2);
+        bankMark("LOB", s.X2, s.Y2, -1);
     }
     if (section.ROBGiven == 1) {
         const CrossSectionSegment& s = segments.at(static_cast<size_t>(section.ROBSegment));
-        bankMark("ROB", s.X1, s.Y1);
+        bankMark("ROB", s.X1, s.Y1, +1);
     }
 
     const float tw0 = surface.TextWidth("0");
@@ -192,8 +224,12 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     if (style.minorTicks) {
         PlotDrawing::LevelTicks(surface, SH - bottom, -dy, nY, left, right);
     }
+    // Dashed, so that it stays apart from a flat channel bottom and a grid
+    // line at the same height, in black and white too.
     const float datum = SH - h(section.MinElevation);
+    surface.SetDrawStyle(DrawStyle::Dash);
     surface.Line(left - 0.8f * tw0, datum, right + 0.8f * tw0, datum);
+    surface.SetDrawStyle(DrawStyle::Solid);
 
     const QString station = "Station (ft)";
     const float labelTop = SH - (bottom - th0 / 2);

@@ -17,7 +17,7 @@ namespace {
 
 // Beyond this many intervals from zero the ends are not stepped one interval
 // at a time, which would take practically forever for a large value.
-constexpr double MaxSteppedIntervals = 10000;
+constexpr double MaxSteppedIntervals = 1000000;
 
 // Two intervals around a single value: of 1, or of the smallest power of ten
 // that a value this large still resolves.

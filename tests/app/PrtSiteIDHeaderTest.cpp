@@ -113,12 +113,16 @@ TEST_F(PrtSiteIDHeaderTest, ColumnsFitTheirWidestTextAndTheBoxStaysCentred) {
          PageOrientation::Landscape,
          {"County", "Project Number", "Station", "Kent", "STP-0012(5)", "12+50"},
          {5895, 6735, 8295, 9225}},
-        // 150 characters: 13800 wide, the box runs past both page edges.
+        // 150 characters (13500) would pass both page edges. The box keeps
+        // 1000 clear of each: 11520 - 2000 - 3 x 300 = 8620 for the texts;
+        // 540 and 1260 leave the station 6820, room for 74 characters and
+        // the ellipsis (75 x 90 = 6750).
         {"wider than the page",
          HeaderFields("Kent", "", "STP-0012(5)", QString(150, 'x')),
          PageOrientation::Portrait,
-         {"County", "Project Number", "Station", "Kent", "STP-0012(5)", QString(150, 'x')},
-         {-2340, -1500, 60, 13860}},
+         {"County", "Project Number", "Station", "Kent", "STP-0012(5)",
+          QString(74, 'x') + QChar(0x2026)},
+         {1000, 1840, 3400, 10520}},
     };
     for (const auto& c : cases) {
         FixedPrinterMetrics fixed;

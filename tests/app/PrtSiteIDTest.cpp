@@ -105,6 +105,12 @@ TEST_F(PrtSiteIDTest, ColumnsAreTheirWidestTextAtLeast1000PlusMargin) {
         {"empty, 3 points", 3, "", 2300, 3600, 2131},
         // 28 characters, 3080 twips: only the value column widens.
         {"long stream", 11, "Little Muddy Creek tributary", 4490, 4490 + 3080 + 300, 3787},
+        // 78 characters, 8580 twips, would pass the page's right edge. The
+        // column stops 1000 short of it (11520 - 1000 - 4490 - 300 = 5730, 52
+        // characters); the value wraps at a blank after 50 onto a second line.
+        {"stream too long for the page", 11,
+         "Little Muddy Creek tributary north of the old mill race, below the county road", 4490,
+         10520, 3787 + 253},
     };
     for (const auto& c : cases) {
         FixedPrinterMetrics fixed;

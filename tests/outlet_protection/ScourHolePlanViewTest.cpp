@@ -230,21 +230,56 @@ TEST(ScourHolePlotControl, DrawsOnlyWhenAskedAndRedrawsTheSame) {
     EXPECT_EQ(user.MessageTexts().size(), 1u);
 }
 
-TEST(ScourHolePlotPrint, PrintsOnALandscapePageOrNothing) {
+TEST(ScourHolePlotPrint, PrintsUnderTheSiteHeaderAndATitleInOnePenOrNothing) {
+    SiteFields fields;
+    fields[static_cast<size_t>(SiteField::County)] = {"County", "Kent"};
     TwipsPrinter printer(metrics);
-    ScourHolePlot::PrintScourHolePlot(printer, SpanThreeHalf());
+    // A pen left over from elsewhere: the plot sets its own.
+    printer.SetDrawWidth(3);
+    printer.SetDrawStyle(DrawStyle::Dot);
+    printer.SetForeColor(Qt::red);
+    ScourHolePlot::PrintScourHolePlot(printer, SpanThreeHalf(), fields);
     ASSERT_EQ(printer.Document().pages.size(), 1u);
     const PrintedPage& page = printer.Document().pages[0];
     EXPECT_EQ(page.orientation, PageOrientation::Landscape);
-    EXPECT_EQ(page.lines.size(), 90u);
+    EXPECT_EQ(page.lines.size(), 7u + 90u); // the header's box, then the plot
     EXPECT_EQ(page.arcs.size(), 10u);
-    // The separator across the page at three quarters of its 11520 twips.
+    ASSERT_NE(Text(page, "County"), nullptr);
+    ASSERT_NE(Text(page, "Kent"), nullptr);
+    // Header 400 + 2 x (207 + 60) = 934; 400 below it the title, 45
+    // characters centred on 15120 at 100 each, one bold line (230) high.
+    const QString title = "NE SCOUR HOLE: DEPRESSED 1/2 THE CULVERT SPAN";
+    const PrintedText* heading = Text(page, title);
+    ASSERT_NE(heading, nullptr);
+    EXPECT_TRUE(heading->font.bold);
+    EXPECT_FLOAT_EQ(heading->x, 7560 - 2250);
+    EXPECT_FLOAT_EQ(heading->y, 1334);
+    // The plot starts 200 below the title, at 1764: its separator lies at
+    // three quarters of the 11520 - 1764 = 9756 left, 1764 + 7317 = 9081.
     EXPECT_TRUE(std::any_of(page.lines.begin(), page.lines.end(), [](const PrintedLine& l) {
-        return Near(l.x2, 15120) && Near(l.y1, 8640);
+        return Near(l.x2, 15120) && Near(l.y1, 9081);
     }));
+    for (const PrintedLine& line : page.lines) {
+        EXPECT_EQ(line.width, 1);
+        EXPECT_EQ(line.style, DrawStyle::Solid);
+        EXPECT_EQ(line.color, QColor(Qt::black));
+    }
+    for (const PrintedArc& arc : page.arcs) {
+        EXPECT_EQ(arc.width, 1);
+        EXPECT_EQ(arc.style, DrawStyle::Solid);
+        EXPECT_EQ(arc.color, QColor(Qt::black));
+    }
+
+    ScourHolePlotDesign fullSpan = SpanThreeHalf();
+    fullSpan.DepressType = 2;
+    TwipsPrinter second(metrics);
+    ScourHolePlot::PrintScourHolePlot(second, fullSpan, fields);
+    EXPECT_NE(Text(second.Document().pages.at(0), "NE SCOUR HOLE: DEPRESSED THE CULVERT SPAN"),
+              nullptr);
 
     TwipsPrinter refused(metrics);
-    EXPECT_THROW(ScourHolePlot::PrintScourHolePlot(refused, ScourHolePlotDesign{}), AppError);
+    EXPECT_THROW(ScourHolePlot::PrintScourHolePlot(refused, ScourHolePlotDesign{}, fields),
+                 AppError);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -83,6 +84,73 @@ TEST(AxisScale, FarFromZeroTheEndsAreExactMultiples) {
         EXPECT_EQ(a.max, c.max) << c.lo << ".." << c.hi;
         EXPECT_EQ(a.intervals, c.intervals) << c.lo << ".." << c.hi;
         EXPECT_EQ(a.decimals, c.decimals) << c.lo << ".." << c.hi;
+    }
+}
+
+// The loops of the axis scale written out once more, step by step, so that
+// ends far from zero can be checked against them.
+Axis SteppedScale(double lo, double hi) {
+    const double r = hi - lo;
+    double t = 10;
+    while (4 * t > r) {
+        t /= 10;
+    }
+    double s = 0;
+    while (s == 0) {
+        if (4 * t <= r && r <= 10 * t) {
+            s = t;
+        } else if (8 * t <= r && r <= 20 * t) {
+            s = 2 * t;
+        } else if (20 * t <= r && r <= 50 * t) {
+            s = 5 * t;
+        } else {
+            t *= 10;
+        }
+    }
+    Axis a;
+    a.max = s;
+    while (a.max > hi) {
+        a.max -= s;
+    }
+    while (a.max < hi) {
+        a.max += s;
+    }
+    a.min = a.max - s;
+    a.intervals = 1;
+    while (a.min > lo) {
+        a.min -= s;
+        ++a.intervals;
+    }
+    a.decimals = 0;
+    for (double e = 1; s < 1 && e > s; e /= 10) {
+        ++a.decimals;
+    }
+    return a;
+}
+
+TEST(AxisScale, RealElevationsAreSteppedAllTheWay) {
+    // By hand: the range 0.9 takes intervals of 0.1; 18,013 sums of 0.1 reach
+    // 1801.3 just short of it, so the top is 1801.4 and the axis has 10.
+    const Axis a = Scale(1800.4, 1801.3);
+    EXPECT_EQ(a.intervals, 10);
+    EXPECT_EQ(static_cast<float>(a.min), 1800.4f);
+    EXPECT_EQ(static_cast<float>(a.max), 1801.4f);
+    EXPECT_EQ(a.decimals, 1);
+
+    // Channel and headwater elevations a site can have, up to some 450,000
+    // intervals from zero.
+    const std::pair<double, double> cases[] = {
+        {1800.4, 1801.3},   {2500.12, 2503.9},  {532.7, 541.05},   {98.9, 106.0},
+        {3200, 3260.5},     {4500.01, 4500.09}, {1214.55, 1216.0}, {-12.3, -10.85},
+        {9120.25, 9121.05}, {2200.3, 2200.34},
+    };
+    for (const auto& [lo, hi] : cases) {
+        const Axis got = Scale(lo, hi);
+        const Axis want = SteppedScale(lo, hi);
+        EXPECT_EQ(got.min, want.min) << lo << ".." << hi;
+        EXPECT_EQ(got.max, want.max) << lo << ".." << hi;
+        EXPECT_EQ(got.intervals, want.intervals) << lo << ".." << hi;
+        EXPECT_EQ(got.decimals, want.decimals) << lo << ".." << hi;
     }
 }
 

@@ -1,7 +1,11 @@
 #include "tailwater/FrmTailWaterCrossSectionPlot.h"
+#include "LineThroughBox.h"
 #include "PlotRecording.h"
 #include "SectionBuilder.h"
 #include "platform/AppError.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -62,9 +66,10 @@ TEST_F(CrossSectionPlot, ScalesCarryStationsElevationsAndDepthsBelowZero) {
     ExpectAt(Text("-0.30"), 7250 + 80, 5000 - (650 + 92));
     ExpectAt(Text("8.70"), 7330, 5000 - (4000 + 92));
     EXPECT_TRUE(texts.contains("0.70"));
-    // Depth datum at 100.3 ft, across the grid lines' width (0.8 "0" beyond).
+    // Depth datum at 100.3 ft, across the grid lines' width (0.8 "0" beyond),
+    // dashed apart from the ground and the grid.
     auto datum = Lines([](const PrintedLine& l) {
-        return l.style == DrawStyle::Solid && l.x1 == 850 - 64 && l.y1 == l.y2;
+        return l.style == DrawStyle::Dash && l.x1 == 850 - 64 && l.y1 == l.y2;
     });
     ASSERT_EQ(datum.size(), 1u);
     ExpectLine(datum[0], 786, 4238.333, 7314, 4238.333);
@@ -104,13 +109,81 @@ TEST_F(CrossSectionPlot, BankMarksAreBlueAtTheirStations) {
     // Label bottoms 50 above the plot: y = 5000 - (4000 + 50 + 184) = 766.
     ExpectAt(Text("LOB"), 2130 - 120, 766);
     EXPECT_EQ(Text("LOB").color, blue);
-    ExpectAt(Text("ROB"), 5970 - 120, 766);
+    // The subsection line at 80 ft would strike through ROB centred on its
+    // bank: it stands right of the line, half a "0" (40) clear of it.
+    ExpectAt(Text("ROB"), 5970 + 40, 766);
     auto banks = Lines([this](const PrintedLine& l) { return l.color == blue; });
     ASSERT_EQ(banks.size(), 2u);
     // (20, 104): 100 above the ground, up to 50 above the plot (y = 950).
     ExpectLine(banks[0], 2130, 5000 - (650 + 4 * 3350.0 / 9 + 100), 2130, 950);
     // (80, 105): 5 ft above the axis.
     ExpectLine(banks[1], 5970, 5000 - (650 + 5 * 3350.0 / 9 + 100), 5970, 950);
+}
+
+TEST_F(CrossSectionPlot, BankLabelsStandClearOfEveryLine) {
+    struct Case {
+        const char* what;
+        ChannelSection section;
+        float lobX; // the labels' left edges, 240 wide
+        float robX;
+    };
+    // x(s) = 850 + 64 s; labels 240 wide, kept half a "0" (40) from lines.
+    // Three roughness zones from 0, 40 and 80 ft, as in the section above.
+    const std::initializer_list<SectionPoint> zones = {{0, 108.9, 0.04},   {20, 104, 0},
+                                                       {40, 100.3, 0.035}, {60, 101, 0},
+                                                       {80, 105, 0.05},    {100, 108.2, 0}};
+    const Case cases[] = {
+        // Banks at 20 and 60, no subsection line there: centred.
+        {"banks inside subsections", MakeSection(zones, 1, 3), 2130 - 120, 4690 - 120},
+        // Both banks on subsection lines (40 and 80 ft: 3410 and 5970):
+        // beside them, away from the channel.
+        {"banks on subsection lines", MakeSection(zones, 2, 4), 3410 - 40 - 240, 5970 + 40},
+        // LOB at 42 ft (3538), 128 right of the line at 40: centred or just
+        // left of its own line it would still touch that one, so it stands
+        // left of it, 3410 - 40 - 240.
+        {"bank beside a subsection line",
+         MakeSection({{0, 108.9, 0.04},
+                      {38, 102, 0},
+                      {40, 100.3, 0.035},
+                      {42, 100.5, 0},
+                      {60, 101, 0},
+                      {80, 105, 0.05},
+                      {100, 108.2, 0}},
+                     3, 5),
+         3130, 5970 + 40},
+    };
+    for (const auto& c : cases) {
+        PlotRecorder plot(metrics, {"MS Sans Serif", 8, false}, QSizeF(8000, 5000));
+        PlotCrossSection(plot, c.section);
+        const auto& texts = plot.DisplayList().texts;
+        for (const auto& [label, x] : {std::pair{"LOB", c.lobX}, std::pair{"ROB", c.robX}}) {
+            auto text = std::find_if(texts.begin(), texts.end(),
+                                     [&](const PrintedText& t) { return t.text == label; });
+            ASSERT_NE(text, texts.end()) << c.what << " " << label;
+            EXPECT_NEAR(text->x, x, 0.05) << c.what << " " << label;
+            for (const PrintedLine& line : plot.DisplayList().lines) {
+                EXPECT_FALSE(LineThroughBox(line, text->x, text->y, text->x + 240, text->y + 184))
+                    << c.what << " " << label << ": line " << line.x1 << "," << line.y1 << " to "
+                    << line.x2 << "," << line.y2;
+            }
+        }
+    }
+}
+
+TEST_F(CrossSectionPlot, AFlatBottomKeepsTheDatumDashedApartFromTheGround) {
+    // Ground flat at 100.5 ft from 20 to 60 ft, between two ticks: the datum
+    // lies on it.
+    section = MakeSection({{0, 105.2, 0.04}, {20, 100.5, 0}, {60, 100.5, 0}, {100, 105.2, 0}});
+    PlotCrossSection(surface, section);
+    auto flat = Lines([this](const PrintedLine& l) { return l.color == red && l.y1 == l.y2; });
+    ASSERT_EQ(flat.size(), 1u);
+    EXPECT_EQ(flat[0].style, DrawStyle::Solid);
+    auto datum = Lines([&](const PrintedLine& l) {
+        return l.color != red && l.y1 == flat[0].y1 && l.y2 == flat[0].y1 && l.x1 < flat[0].x1 &&
+               l.x2 > flat[0].x2;
+    });
+    ASSERT_EQ(datum.size(), 1u);
+    EXPECT_EQ(datum[0].style, DrawStyle::Dash);
 }
 
 TEST_F(CrossSectionPlot, TitlesAreBlue) {

@@ -227,11 +227,15 @@ TEST_F(PrintedCrossSection, TheSectionIsDrawnInBlackUnderItsTitle) {
     // Below the site header (its seven rules end at 934) the plot's lines.
     auto plot = Lines([](const PrintedLine& l) { return std::min(l.y1, l.y2) > 934; });
     ASSERT_EQ(plot.size(), Page().lines.size() - 7);
+    // All solid but the dashed depth datum.
+    int dashed = 0;
     for (const PrintedLine& line : plot) {
         EXPECT_EQ(line.color, Black);
-        EXPECT_EQ(line.style, DrawStyle::Solid);
+        dashed += line.style == DrawStyle::Dash ? 1 : 0;
+        EXPECT_TRUE(line.style == DrawStyle::Solid || line.style == DrawStyle::Dash);
         EXPECT_TRUE(line.width == 2 || line.width == 4);
     }
+    EXPECT_EQ(dashed, 1);
     // The axes at the bottom and left first.
     ExpectLine(plot.at(0), 1250, 10520, 13620, 10520);
     ExpectLine(plot.at(1), 1250, 10520, 1250, 2434);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <span>
+#include <vector>
+
+class TwipsPrinter;
+
+// Fitting the texts a user typed into the room a report gives them, measured
+// in the printer's current font, so that nothing runs past the margins or
+// over a neighbour: wrapped onto further lines where the layout has room,
+// shortened with an ellipsis where it has one line only.
+namespace ReportTextFit {
+
+// The text in lines no wider than `width`, broken at blanks, or inside a
+// word too long for a line of its own; at most `maxLines` of them, the last
+// shortened with "…" when the text goes on. An empty text is one empty line.
+QStringList Wrap(const TwipsPrinter& printer, const QString& text, float width, int maxLines);
+
+// The text itself when it fits in `width`, else as much of its start as fits
+// followed by "…".
+QString Elide(const TwipsPrinter& printer, const QString& text, float width);
+
+// Widths for side-by-side columns that want `wanted` but share `total`: all
+// they want when that fits, else the narrower ones keep theirs and the wider
+// ones share the rest equally.
+std::vector<float> ShareWidth(std::span<const float> wanted, float total);
+
+} // namespace ReportTextFit

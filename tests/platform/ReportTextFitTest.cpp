@@ -1,0 +1,81 @@
+#include "platform/ReportTextFit.h"
+#include "platform/TwipsPrinter.h"
+#include "platform/TwipsPrinterFixedMetrics.h"
+
+#include <gtest/gtest.h>
+
+// At 10 points every character of the fixed metrics is 100 twips wide.
+namespace {
+
+struct ReportTextFitTest : ::testing::Test {
+    ReportTextFitTest() { printer.SetFontSize(10); }
+    FixedPrinterMetrics metrics;
+    TwipsPrinter printer{metrics};
+};
+
+} // namespace
+
+TEST_F(ReportTextFitTest, WrapsAtBlanksAndInsideOverlongWords) {
+    struct Case {
+        QString text;
+        float width;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"", 500, {""}},
+        {"Elk Run", 700, {"Elk Run"}},
+        // "Elk Run" is 700: the blank between the words goes.
+        {"Elk Run", 600, {"Elk", "Run"}},
+        {"Route 9 over  Elk Run", 1200, {"Route 9 over", "Elk Run"}},
+        // 12 characters in lines of 5.
+        {"ABCDEFGHIJKL", 500, {"ABCDE", "FGHIJ", "KL"}},
+        {"To ABCDEFG x", 500, {"To", "ABCDE", "FG x"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReportTextFit::Wrap(printer, c.text, c.width, 3), c.lines)
+            << c.text.toStdString();
+    }
+    // Two lines of 12 characters at most: "Elk Run" would make a third, so
+    // the second keeps 11 and the ellipsis.
+    EXPECT_EQ(ReportTextFit::Wrap(printer, "Route 9 over Route 9 over Elk Run", 1200, 2),
+              QStringList({"Route 9 over", "Route 9 ove" + QString(QChar(0x2026))}));
+}
+
+TEST_F(ReportTextFitTest, ElidesWithAnEllipsisOnlyWhatDoesNotFit) {
+    const QString ellipsis(QChar(0x2026));
+    struct Case {
+        QString text;
+        float width;
+        QString fitted;
+    };
+    const Case cases[] = {
+        {"Kent", 400, "Kent"},
+        {"Kent County", 1100, "Kent County"},
+        // Nine characters fit: eight and the ellipsis, the blank before it dropped.
+        {"Kent County", 900, "Kent Cou" + ellipsis},
+        {"Kent County", 550, "Kent" + ellipsis},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReportTextFit::Elide(printer, c.text, c.width), c.fitted)
+            << c.text.toStdString() << " in " << c.width;
+    }
+}
+
+TEST(ReportTextFitShare, NarrowColumnsKeepTheirWidthTheWideOnesShareTheRest) {
+    struct Case {
+        std::vector<float> wanted;
+        float total;
+        std::vector<float> widths;
+    };
+    const Case cases[] = {
+        {{500, 1200, 800}, 2500, {500, 1200, 800}},
+        // 500 keeps its own; the other two share 1500 equally.
+        {{500, 1200, 800}, 2000, {500, 750, 750}},
+        // 700 is below its half of 1500: the widest gets the 800 left.
+        {{500, 3000, 700}, 2000, {500, 800, 700}},
+        {{3000, 3000, 3000}, 3000, {1000, 1000, 1000}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReportTextFit::ShareWidth(c.wanted, c.total), c.widths);
+    }
+}
