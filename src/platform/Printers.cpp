@@ -1,6 +1,7 @@
 #include "platform/Printers.h"
 
 #include "platform/AppError.h"
+#include "platform/PrintQueue.h"
 
 #include <QPrinterInfo>
 
@@ -16,7 +17,8 @@ System Actual() {
     if (fake) {
         return *fake;
     }
-    return {QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName()};
+    return {QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName(),
+            &SystemPrintQueue()};
 }
 
 } // namespace
@@ -39,6 +41,10 @@ void SetCurrent(const QString& name) {
                        "The printer " + name.toStdString() + " is not installed");
     }
     chosen = name;
+}
+
+PrintQueue* Queue() {
+    return Actual().queue;
 }
 
 void SetSystemForTests(const System* system) {
