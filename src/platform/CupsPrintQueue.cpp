@@ -6,8 +6,9 @@
 
 #include <cstring>
 
-// The CUPS library is reached at run time, as Qt's own printer support reaches
-// it: the program builds and runs without it, and then has no system printers.
+// The CUPS library is loaded at run time, as Qt loads its own CUPS printer
+// support: the program builds without its headers, and without the library it
+// has no system printers.
 namespace {
 
 // The library's public structures, as its ABI fixes them.
@@ -78,12 +79,13 @@ public:
                       const QByteArray& pdf) const {
         const QByteArray name = QueueName(printer);
         const QByteArray title = docName.toUtf8();
-        bool sent = startDocument_(nullptr, name.constData(), job, title.constData(),
-                                   "application/pdf", 1) == HttpContinue &&
-                    writeRequestData_(nullptr, pdf.constData(), static_cast<size_t>(pdf.size())) ==
-                        HttpContinue;
-        // The document must be finished even after a failed write, to read the answer.
-        int answer = finishDocument_(nullptr, name.constData());
+        bool started = startDocument_(nullptr, name.constData(), job, title.constData(),
+                                      "application/pdf", 1) == HttpContinue;
+        bool sent = started && writeRequestData_(nullptr, pdf.constData(),
+                                                 static_cast<size_t>(pdf.size())) == HttpContinue;
+        // A started document is finished even after a failed write: the answer
+        // to it says why.
+        int answer = started ? finishDocument_(nullptr, name.constData()) : -1;
         bool finished = answer >= 0 && answer <= IppOkLast;
         if (!sent || !finished) {
             QString error = LastError();

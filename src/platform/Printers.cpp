@@ -17,8 +17,7 @@ System Actual() {
     if (fake) {
         return *fake;
     }
-    return {QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName(),
-            &SystemPrintQueue()};
+    return {QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName()};
 }
 
 } // namespace
@@ -44,7 +43,7 @@ void SetCurrent(const QString& name) {
 }
 
 PrintQueue* Queue() {
-    return Actual().queue;
+    return fake ? fake->queue : &SystemPrintQueue();
 }
 
 void SetSystemForTests(const System* system) {
