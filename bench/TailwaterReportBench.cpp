@@ -38,7 +38,7 @@ const RatingCurveContents& LargestTable() {
 
 void RatingTableReportLayout(benchmark::State& state) {
     QTemporaryDir dir;
-    auto target = OpenPdfFile(dir.filePath("table.pdf"));
+    auto target = OpenPdfFile(dir.filePath("table.pdf"), "Tarnwell - Tailwater Rating Curve");
     size_t pages = 0;
     for (auto _ : state) {
         TwipsPrinter printer(target->Metrics());
@@ -51,7 +51,7 @@ void RatingTableReportLayout(benchmark::State& state) {
 void RatingTableReportToPdf(benchmark::State& state) {
     QTemporaryDir dir;
     for (auto _ : state) {
-        auto target = OpenPdfFile(dir.filePath("table.pdf"));
+        auto target = OpenPdfFile(dir.filePath("table.pdf"), "Tarnwell - Tailwater Rating Curve");
         TwipsPrinter printer(target->Metrics());
         PrtTailwaterRatingCurveTable::PrintContents(printer, LargestTable(), {});
         target->Deliver(printer.Document());

@@ -19,7 +19,8 @@ public:
     // The one main window, once created.
     static MDIFrmMain* Instance();
 
-    // Sizes and places the (still hidden) window from the screen's work area.
+    // Sizes and places the (still hidden) window from the screen's work area;
+    // once it is on the screen, its frame is fitted in the work area.
     void InitializeFrm();
 
     QMdiArea& MdiArea() const { return *mdiArea_; }
@@ -95,8 +96,15 @@ public:
 protected:
     // The close request of the window (its close box, system menu or keyboard).
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Puts the whole frame, title bar included, where start-up placed the
+    // window, inside the work area.
+    void PlaceFrame();
+
+    QRect frameRect_; // in pixels
+    bool framePlaced_ = false;
     QMdiArea* mdiArea_;
     FileOperations fileOperations_;
     QString helpFile_;

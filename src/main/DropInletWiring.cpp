@@ -16,8 +16,10 @@ Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
                 w.dropInlet = new FrmDropInletDesign(main.MdiArea());
                 w.dropInlet->Initialize();
                 w.dropInlet->SetHelpPage(HelpPage);
-                w.dropInlet->SetPrintReport(
-                    [] { PrintReport(PrtDropInlet::PrintDropInletDesign, ErrorStyle::Titled); });
+                w.dropInlet->SetPrintReport([] {
+                    PrintReport("Drop Inlet Design", PrtDropInlet::PrintDropInletDesign,
+                                ErrorStyle::Titled);
+                });
                 MDIFrmMain::Bind(main.mnuDropInlet, [&w] { w.dropInlet->StartUp(); });
             }};
 }

@@ -22,7 +22,8 @@ Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
                 HydrologyWiring::GiveDesignQSources(*w.genDesign, w);
                 w.genDesign->SetTailwaterChannel(w.tailwaterChannel.get());
                 w.genDesign->SetPrintReport([] {
-                    PrintReport(PrtGeneralCulvertDesign::PrintGeneralCulvertDesign,
+                    PrintReport("General Culvert Design",
+                                PrtGeneralCulvertDesign::PrintGeneralCulvertDesign,
                                 ErrorStyle::Titled);
                 });
                 MDIFrmMain::Bind(main.mnuGeneral, [&w] { w.genDesign->StartUp(); });

@@ -28,7 +28,8 @@ Wiring::Step InitializeRunoffChart(StartUpMod::LoadedWindows& w) {
                 w.voskRunoffChart->Initialize();
                 w.voskRunoffChart->SetHelpPage(RunoffChartHelpPage);
                 w.voskRunoffChart->SetPrintReport([] {
-                    PrintReport(PrtVoskRunoffChart::PrintVoskRunoffChart, ErrorStyle::Titled);
+                    PrintReport("Vosk Runoff Chart", PrtVoskRunoffChart::PrintVoskRunoffChart,
+                                ErrorStyle::Titled);
                 });
                 MDIFrmMain::Bind(main.mnuVoskRunoffChart, [&w] { w.voskRunoffChart->StartUp(); });
             }};
@@ -48,8 +49,10 @@ Wiring::Step InitializeUSGSRegressionWindow(StartUpMod::LoadedWindows& w) {
                 w.usgsRegression = new FrmUSGSRegression(main.MdiArea());
                 w.usgsRegression->Initialize();
                 w.usgsRegression->SetHelpPage(USGSRegressionHelpPage);
-                w.usgsRegression->SetPrintReport(
-                    [] { PrintReport(PrtUSGSResults::PrintUSGSResults, ErrorStyle::Titled); });
+                w.usgsRegression->SetPrintReport([] {
+                    PrintReport("USGS Flood Frequency, Yuld - 2001",
+                                PrtUSGSResults::PrintUSGSResults, ErrorStyle::Titled);
+                });
                 MDIFrmMain::Bind(main.mnuUSGSRegression, [&w] { w.usgsRegression->StartUp(); });
             }};
 }
@@ -62,7 +65,8 @@ Wiring::Step InitializeMavo1987Window(StartUpMod::LoadedWindows& w) {
                 w.usgsMavo1987->SetHelpPage(Mavo1987HelpPage);
                 // This report shows its errors number first.
                 w.usgsMavo1987->SetPrintReport([] {
-                    PrintReport(modPrtMavo1987::PrintReport, ErrorStyle::NumberFirstTitled);
+                    PrintReport("USGS Flood Frequency, Mavo - 1987", modPrtMavo1987::PrintReport,
+                                ErrorStyle::NumberFirstTitled);
                 });
                 MDIFrmMain::Bind(main.mnuUSGSMavo1987, [&w] {
                     RunUserAction(ErrorStyle::NumberFirstTitled,

@@ -21,8 +21,10 @@ Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
                 w.plungeBasin->Initialize();
                 w.plungeBasin->SetHelpPage(HelpPage);
                 w.plungeBasin->SetTailwaterChannel(w.tailwaterChannel.get());
-                w.plungeBasin->SetPrintReport(
-                    [] { PrintReport(PrtNEPlungeBasin::PrintNEPlungeBasin, ErrorStyle::Titled); });
+                w.plungeBasin->SetPrintReport([] {
+                    PrintReport("NE Plunge Basin Design", PrtNEPlungeBasin::PrintNEPlungeBasin,
+                                ErrorStyle::Titled);
+                });
                 MDIFrmMain::Bind(main.mnuNEPlungeDesign, [&w] { w.plungeBasin->Display(); });
             }};
 }

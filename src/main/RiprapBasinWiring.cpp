@@ -26,8 +26,10 @@ Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
                 w.riprapBasin->Initialize();
                 w.riprapBasin->SetHelpPage(HelpPage);
                 w.riprapBasin->SetTailwaterChannel(w.tailwaterChannel.get());
-                w.riprapBasin->SetPrintReport(
-                    [] { PrintReport(PrtHec14::PrintHec14, ErrorStyle::Titled); });
+                w.riprapBasin->SetPrintReport([] {
+                    PrintReport("HEC-14 Riprap Basin Design", PrtHec14::PrintHec14,
+                                ErrorStyle::Titled);
+                });
                 MDIFrmMain::Bind(main.mnuHec14Riprap, [&w] { w.riprapBasin->Display(); });
             }};
 }

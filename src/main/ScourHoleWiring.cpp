@@ -19,11 +19,14 @@ Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
                 w.scourHole->Initialize();
                 w.scourHole->SetHelpPage(HelpPage);
                 w.scourHole->SetTailwaterChannel(w.tailwaterChannel.get());
-                w.scourHole->SetPrintReport(
-                    [] { PrintReport(PrtNEScourHole::PrintNEScourHole, ErrorStyle::Titled); });
+                w.scourHole->SetPrintReport([] {
+                    PrintReport("NE Scour Hole Design", PrtNEScourHole::PrintNEScourHole,
+                                ErrorStyle::Titled);
+                });
                 w.scourHolePlot = new frmNEScourDesignPlot(&main);
                 w.scourHolePlot->SetPrintPlot([](const ScourHolePlotDesign& design) {
                     PrintReport(
+                        "NE Scour Design Plot",
                         [&design](TwipsPrinter& printer) {
                             ScourHolePlot::PrintScourHolePlot(
                                 printer, design, FrmSiteIdentification::CurrentFields());

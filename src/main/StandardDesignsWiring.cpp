@@ -15,7 +15,8 @@ Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
                 w.standardDesigns->Initialize();
                 w.standardDesigns->SetHelpPage(HelpPage);
                 w.standardDesigns->SetPrintReport([] {
-                    PrintReport(PrtVSHAStandardSize::PrintStandardDesigns, ErrorStyle::Titled);
+                    PrintReport("VSHA Standard Designs", PrtVSHAStandardSize::PrintStandardDesigns,
+                                ErrorStyle::Titled);
                 });
                 MDIFrmMain::Bind(main.mnuVSHAStandard, [&w] { w.standardDesigns->StartUp(); });
             }};

@@ -47,6 +47,7 @@ Wiring::Step InitializeCrossSection(StartUpMod::LoadedWindows& w) {
                 FrmTailWaterCrossSection& window = *w.tailwaterCrossSection;
                 window.SetPrintTable([&window] {
                     PrintReport(
+                        "Channel Cross-Section",
                         [&window](TwipsPrinter& printer) {
                             PrtTailwaterCrossSectionTable::PrintCrossSectionTable(printer, window);
                         },
@@ -54,6 +55,7 @@ Wiring::Step InitializeCrossSection(StartUpMod::LoadedWindows& w) {
                 });
                 window.SetPrintPlot([](const ChannelSection& section) {
                     PrintReport(
+                        "Channel Cross-Section Plot",
                         [&section](TwipsPrinter& printer) {
                             PrtCrossSectionPlot::PrintCrossSectionPlot(printer, section);
                         },
@@ -74,6 +76,7 @@ Wiring::Step InitializeRatingCurve(StartUpMod::LoadedWindows& w) {
                 FrmTailWaterRatingCurve& window = *w.tailwaterRatingCurve;
                 window.SetPrintTable([&window] {
                     PrintReport(
+                        "Tailwater Rating Curve",
                         [&window](TwipsPrinter& printer) {
                             PrtTailwaterRatingCurveTable::PrintRatingCurveTable(printer, window);
                         },
@@ -81,6 +84,7 @@ Wiring::Step InitializeRatingCurve(StartUpMod::LoadedWindows& w) {
                 });
                 window.SetPrintPlot([](const RatingCurve& curve) {
                     PrintReport(
+                        "Rating Curve Plot",
                         [&curve](TwipsPrinter& printer) {
                             PrtTailwaterRatingCurvePlot::PrintRatingCurvePlot(printer, curve);
                         },
@@ -110,7 +114,8 @@ Wiring::Step InitializeQDepthWindow(StartUpMod::LoadedWindows& w) {
                 w.tailwaterQDepth->SetHelpPage(QDepthHelpPage);
                 w.tailwaterQDepth->SetChannel(w.tailwaterCrossSection);
                 w.tailwaterQDepth->SetPrintReport([] {
-                    PrintReport(PrtTailwaterQDepth::PrintTailwaterQDepth, ErrorStyle::Titled);
+                    PrintReport("Tailwater: Q - Depth", PrtTailwaterQDepth::PrintTailwaterQDepth,
+                                ErrorStyle::Titled);
                 });
                 MDIFrmMain::Bind(main.mnuTailwaterQDepth, [&w] { w.tailwaterQDepth->StartUp(); });
                 HydrologyWiring::HandOverToQDepthWindow(w);

@@ -17,7 +17,8 @@ Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
                 w.taperedInlet->Initialize();
                 w.taperedInlet->SetHelpPage(HelpPage);
                 w.taperedInlet->SetPrintReport([] {
-                    PrintReport(PrtTaperedInletInfo::PrintTaperedInletInfo, ErrorStyle::Titled);
+                    PrintReport("Tapered Inlet Design", PrtTaperedInletInfo::PrintTaperedInletInfo,
+                                ErrorStyle::Titled);
                 });
                 MDIFrmMain::Bind(main.mnuTaperedInlet, [&w] { w.taperedInlet->StartUp(); });
             }};

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -41,6 +42,25 @@ public:
     QString displayText(const QVariant& value, const QLocale& locale) const override {
         QString text = QStyledItemDelegate::displayText(value, locale);
         return text.replace(LineBreak(), QStringLiteral("\n"));
+    }
+
+    // The current cell of a grid that has the keyboard focus wears a dotted
+    // frame, the same in every style (some draw none).
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem cell(option);
+        cell.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, cell, index);
+        if (option.state & QStyle::State_HasFocus) {
+            painter->save();
+            QPen pen(option.palette.color(option.state & QStyle::State_Selected
+                                              ? QPalette::HighlightedText
+                                              : QPalette::Text));
+            pen.setStyle(Qt::DotLine);
+            painter->setPen(pen);
+            painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+            painter->restore();
+        }
     }
 
 protected:

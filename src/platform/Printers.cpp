@@ -1,6 +1,7 @@
 #include "platform/Printers.h"
 
 #include "platform/AppError.h"
+#include "platform/PrintQueue.h"
 
 #include <QPrinterInfo>
 
@@ -39,6 +40,10 @@ void SetCurrent(const QString& name) {
                        "The printer " + name.toStdString() + " is not installed");
     }
     chosen = name;
+}
+
+PrintQueue* Queue() {
+    return fake ? fake->queue : &SystemPrintQueue();
 }
 
 void SetSystemForTests(const System* system) {

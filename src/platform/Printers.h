@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class PrintQueue;
+
 // The printers a report can go to: the system's installed printers and a PDF
 // file, and which of them is current. The choice lasts until the program ends;
 // each run starts with the system's default printer.
@@ -22,11 +24,17 @@ QString Current();
 // installed (any more).
 void SetCurrent(const QString& name);
 
+// The print system's queues behind the installed printers; nullptr for a
+// stand-in system without them.
+PrintQueue* Queue();
+
 // A stand-in for the system's printers; setting it also forgets the choice,
-// as a new run of the program would. nullptr: the real system again.
+// as a new run of the program would. nullptr: the real system again. Without
+// a queue, none of its printers is available for printing.
 struct System {
     QStringList names;
     QString defaultName;
+    PrintQueue* queue = nullptr;
 };
 void SetSystemForTests(const System* system);
 

@@ -1,6 +1,7 @@
 #include "platform/ReportJob.h"
 
 #include "platform/Dialogs.h"
+#include "platform/PrintQueue.h"
 #include "platform/Printers.h"
 #include "platform/TwipsPrinterTargets.h"
 #include "platform/WaitCursor.h"
@@ -12,10 +13,14 @@
 namespace {
 
 // The target of the current printer; nullptr when the user cancels.
-std::unique_ptr<PrintTarget> CurrentTarget() {
+std::unique_ptr<PrintTarget> CurrentTarget(const QString& docName) {
     QString device = Printers::Current();
     if (device != Printers::PdfFile) {
-        return OpenSystemPrinter(device);
+        PrintQueue* queue = Printers::Queue();
+        if (!queue) {
+            ThrowUnlessReady(device, {.exists = false});
+        }
+        return OpenSystemPrinter(*queue, device, docName);
     }
     auto fileName = Dialogs::Current().SaveFileName(QStringLiteral("Print to PDF File"),
                                                     QStringLiteral("PDF Files (*.pdf)"), QString());
@@ -25,14 +30,14 @@ std::unique_ptr<PrintTarget> CurrentTarget() {
     if (QFileInfo(*fileName).suffix().isEmpty()) {
         *fileName += QStringLiteral(".pdf");
     }
-    return OpenPdfFile(*fileName);
+    return OpenPdfFile(*fileName, docName);
 }
 
 } // namespace
 
-void PrintReport(const Report& report, ErrorStyle errorStyle) {
+void PrintReport(const QString& reportName, const Report& report, ErrorStyle errorStyle) {
     RunUserAction(errorStyle, [&] {
-        std::unique_ptr<PrintTarget> target = CurrentTarget();
+        std::unique_ptr<PrintTarget> target = CurrentTarget("Tarnwell - " + reportName);
         if (!target) {
             return;
         }

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -54,6 +55,15 @@ int TwipsToPixelsY(double twips) {
 QRect TwipsRect(double left, double top, double width, double height) {
     return QRect(TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width),
                  TwipsToPixelsY(height));
+}
+
+QRect ClientForFrame(const QRect& frame, const QMargins& margins, const QRect& available) {
+    QRect outer(frame.topLeft(), frame.size().boundedTo(available.size()));
+    outer.moveLeft(std::clamp(outer.left(), available.left(),
+                              available.left() + available.width() - outer.width()));
+    outer.moveTop(std::clamp(outer.top(), available.top(),
+                             available.top() + available.height() - outer.height()));
+    return outer.marginsRemoved(margins);
 }
 
 double PixelsToTwipsX(int pixels) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 
 // Twips (1440 to the inch) and the screen, as the windows' layouts give them.
@@ -21,6 +22,11 @@ double PixelsToTwipsX(int pixels);
 double PixelsToTwipsY(int pixels);
 // A rectangle given in twips, in pixels.
 QRect TwipsRect(double left, double top, double width, double height);
+
+// Where a window's client area goes so that its whole frame, of the given
+// margins, covers `frame` as far as the available area allows: moved inside
+// it first, then cut to its size.
+QRect ClientForFrame(const QRect& frame, const QMargins& margins, const QRect& available);
 
 // Places a control at a rectangle given in twips; gives the control back.
 template <class Widget>

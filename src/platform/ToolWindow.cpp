@@ -3,10 +3,12 @@
 #include "platform/HelpPages.h"
 #include "platform/Screen.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 
 namespace {
 bool programEnding = false;
@@ -56,6 +58,15 @@ void ToolWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && !helpPage_.isEmpty()) {
         HelpPages::Show(HelpPages::Path(helpPage_));
         return;
+    }
+    // Enter presses the focused button, as Space does. It reaches here only when
+    // the focused control has no use for it, so text boxes keep their own Enter.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (button && isAncestorOf(button)) {
+            button->click();
+            return;
+        }
     }
     QWidget::keyPressEvent(event);
 }

@@ -1,74 +1,92 @@
 #include "platform/TwipsPrinterTargets.h"
 
 #include "platform/AppError.h"
+#include "platform/PrintQueue.h"
 #include "platform/TwipsPrinterDevice.h"
 
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QSaveFile>
 
 namespace {
 
-class SystemPrinterTarget : public PrintTarget {
+// A document drawn as PDF on a given paper, and the measures of that paper.
+class PdfPaper {
 public:
-    explicit SystemPrinterTarget(const QPrinterInfo& info)
-        : printer_(info, QPrinter::HighResolution), metrics_(printer_) {
-        printer_.setDocName(QStringLiteral("Tarnwell"));
+    PdfPaper(const QPageLayout& layout, const QString& docName)
+        : layout_(layout), docName_(docName), measuring_(&unused_), metrics_(measuring_) {
+        SetUp(measuring_);
     }
 
-    const PrinterMetrics& Metrics() const override { return metrics_; }
+    const PrinterMetrics& Metrics() const { return metrics_; }
 
-    void Deliver(const PrintedDocument& document) override {
-        PaintDocument(document, printer_);
-        if (printer_.printerState() == QPrinter::Error) {
-            throw AppError(ErrorNumber::PrinterError, "The printer " +
-                                                          printer_.printerName().toStdString() +
-                                                          " did not accept the document");
-        }
+    void Write(const PrintedDocument& document, QIODevice& device) const {
+        QPdfWriter writer(&device);
+        SetUp(writer);
+        PaintDocument(document, writer);
     }
 
 private:
-    QPrinter printer_;
+    void SetUp(QPdfWriter& writer) const {
+        writer.setCreator(QStringLiteral("Tarnwell V2.0"));
+        writer.setTitle(docName_);
+        // Line widths count in device pixels; 600 dpi is a common laser printer's.
+        writer.setResolution(600);
+        writer.setPageLayout(layout_);
+    }
+
+    QPageLayout layout_;
+    QString docName_;
+    QBuffer unused_; // the measuring writer never writes
+    QPdfWriter measuring_;
     DeviceMetrics metrics_;
+};
+
+class SystemPrinterTarget : public PrintTarget {
+public:
+    SystemPrinterTarget(PrintQueue& queue, const QString& name, const QString& docName)
+        : queue_(queue), name_(name), docName_(docName), paper_(queue.Paper(name), docName) {}
+
+    const PrinterMetrics& Metrics() const override { return paper_.Metrics(); }
+
+    void Deliver(const PrintedDocument& document) override {
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        paper_.Write(document, pdf);
+        queue_.Submit(name_, docName_, pdf.data());
+    }
+
+private:
+    PrintQueue& queue_;
+    QString name_;
+    QString docName_;
+    PdfPaper paper_;
 };
 
 class PdfFileTarget : public PrintTarget {
 public:
-    explicit PdfFileTarget(const QString& fileName)
-        : fileName_(fileName), measuring_(&unused_), metrics_(measuring_) {
-        SetUp(measuring_);
-    }
+    PdfFileTarget(const QString& fileName, const QString& docName)
+        : fileName_(fileName),
+          paper_(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                             QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch),
+                 docName) {}
 
-    const PrinterMetrics& Metrics() const override { return metrics_; }
+    const PrinterMetrics& Metrics() const override { return paper_.Metrics(); }
 
     void Deliver(const PrintedDocument& document) override {
         QSaveFile file(fileName_);
         if (!file.open(QIODevice::WriteOnly)) {
             throw WriteError(file);
         }
-        {
-            QPdfWriter writer(&file);
-            SetUp(writer);
-            PaintDocument(document, writer);
-        }
+        paper_.Write(document, file);
         if (!file.commit()) {
             throw WriteError(file);
         }
     }
 
 private:
-    static void SetUp(QPdfWriter& writer) {
-        writer.setCreator(QStringLiteral("Tarnwell V2.0"));
-        // Line widths count in device pixels; 600 dpi is a common laser printer's.
-        writer.setResolution(600);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                         QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
-    }
-
     AppError WriteError(const QSaveFile& file) const {
         return AppError(ErrorNumber::PrinterError, "Can not write the PDF file " +
                                                        fileName_.toStdString() + ": " +
@@ -76,22 +94,17 @@ private:
     }
 
     QString fileName_;
-    QBuffer unused_; // the measuring writer never writes
-    QPdfWriter measuring_;
-    DeviceMetrics metrics_;
+    PdfPaper paper_;
 };
 
 } // namespace
 
-std::unique_ptr<PrintTarget> OpenSystemPrinter(const QString& name) {
-    QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (info.isNull()) {
-        throw AppError(ErrorNumber::PrinterError,
-                       "The printer " + name.toStdString() + " is not available");
-    }
-    return std::make_unique<SystemPrinterTarget>(info);
+std::unique_ptr<PrintTarget> OpenSystemPrinter(PrintQueue& queue, const QString& name,
+                                               const QString& docName) {
+    queue.CheckReady(name);
+    return std::make_unique<SystemPrinterTarget>(queue, name, docName);
 }
 
-std::unique_ptr<PrintTarget> OpenPdfFile(const QString& fileName) {
-    return std::make_unique<PdfFileTarget>(fileName);
+std::unique_ptr<PrintTarget> OpenPdfFile(const QString& fileName, const QString& docName) {
+    return std::make_unique<PdfFileTarget>(fileName, docName);
 }

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class PrintQueue;
+
 // Where a finished report goes, with the measures its layout must use.
 class PrintTarget {
 public:
@@ -16,11 +18,13 @@ public:
     virtual void Deliver(const PrintedDocument& document) = 0;
 };
 
-// An installed printer by its device name; throws AppError when there is no
-// such printer.
-std::unique_ptr<PrintTarget> OpenSystemPrinter(const QString& name);
+// A system printer by its device name, on its own paper; the document goes to
+// its queue as one PDF job called docName. Throws AppError when the printer
+// cannot take a job now.
+std::unique_ptr<PrintTarget> OpenSystemPrinter(PrintQueue& queue, const QString& name,
+                                               const QString& docName);
 
-// A PDF file on letter paper with 1/4-inch margins. The file is written only
-// on delivery, through a temporary file that replaces it when complete: a
-// failed write leaves no file behind and an older file untouched.
-std::unique_ptr<PrintTarget> OpenPdfFile(const QString& fileName);
+// A PDF file titled docName, on letter paper with 1/4-inch margins. The file is
+// written only on delivery, through a temporary file that replaces it when
+// complete: a failed write leaves no file behind and an older file untouched.
+std::unique_ptr<PrintTarget> OpenPdfFile(const QString& fileName, const QString& docName);

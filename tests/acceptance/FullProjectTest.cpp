@@ -1,4 +1,5 @@
 #include "ExampleChannel.h"
+#include "FakePrintQueue.h"
 #include "ProjectFixture.h"
 #include "hydrology/FrmUSGSRegression.h"
 #include "hydrology/FrmVoskRunoffChart.h"
@@ -7,6 +8,7 @@
 #include "inlets/FrmTaperedInletDesign.h"
 #include "outlet_protection/CulvertInputBlock.h"
 #include "outlet_protection/frmNEPlungeBasin.h"
+#include "outlet_protection/frmNEScourDesignPlot.h"
 #include "outlet_protection/frmScourHoleDesign.h"
 #include "riprap_basin/frmHec14RipRap.h"
 #include "standard_designs/FrmVSHAStandardDesigns.h"
@@ -230,5 +232,48 @@ TEST_F(FullProject, TheOpenedResultsShowInFullyFittedColumns) {
     results.AutoSize(0, results.Cols() - 1);
     for (int c = 0; c < results.Cols(); ++c) {
         EXPECT_EQ(opened[static_cast<size_t>(c)], results.ColWidthTwips(c)) << "column " << c;
+    }
+}
+
+// A print queue tells the reports apart by their job names.
+TEST_F(FullProject, EveryReportGoesToThePrinterAsAJobNamedAfterIt) {
+    BuildFullProject();
+    if (HasFatalFailure()) {
+        return;
+    }
+    FakePrintQueue queue({"Office Laser"});
+    // The plots print as they are shown.
+    windows->tailwaterCrossSection->CmdPlotXSection->click();
+    windows->scourHole->cmdPlotDesign[0]->click();
+    struct Case {
+        QPushButton* print;
+        const char* job;
+    };
+    const Case cases[] = {
+        {windows->voskRunoffChart->CmdPrintVRC, "Tarnwell - Vosk Runoff Chart"},
+        {windows->usgsRegression->CmdPrint, "Tarnwell - USGS Flood Frequency, Yuld - 2001"},
+        {windows->usgsMavo1987->CmdPrint, "Tarnwell - USGS Flood Frequency, Mavo - 1987"},
+        {windows->tailwaterCrossSection->CmdPrintCrossSectionTable,
+         "Tarnwell - Channel Cross-Section"},
+        {windows->tailwaterCrossSection->CmdPrtCrossSectionPlot,
+         "Tarnwell - Channel Cross-Section Plot"},
+        {windows->tailwaterRatingCurve->CmdPrintTable, "Tarnwell - Tailwater Rating Curve"},
+        {windows->tailwaterRatingCurve->CmdPrintRatingPlot, "Tarnwell - Rating Curve Plot"},
+        {windows->tailwaterQDepth->CmdSendToPrinter, "Tarnwell - Tailwater: Q - Depth"},
+        {windows->standardDesigns->CmdSendToPrinter, "Tarnwell - VSHA Standard Designs"},
+        {windows->taperedInlet->CmdSendToPrinter, "Tarnwell - Tapered Inlet Design"},
+        {windows->dropInlet->cmdPrint, "Tarnwell - Drop Inlet Design"},
+        {design->CmdSendToPrinter, "Tarnwell - General Culvert Design"},
+        {windows->scourHole->CmdSendToPrinter, "Tarnwell - NE Scour Hole Design"},
+        {windows->scourHolePlot->cmdPrintThePlot, "Tarnwell - NE Scour Design Plot"},
+        {windows->plungeBasin->cmdPrt, "Tarnwell - NE Plunge Basin Design"},
+        {windows->riprapBasin->cmdPrint, "Tarnwell - HEC-14 Riprap Basin Design"},
+    };
+    for (const auto& c : cases) {
+        queue.jobs.clear();
+        c.print->click();
+        EXPECT_TRUE(user.MessageTexts().empty()) << c.job;
+        ASSERT_EQ(queue.jobs.size(), 1u) << c.job;
+        EXPECT_EQ(queue.jobs[0].docName.toStdString(), c.job);
     }
 }

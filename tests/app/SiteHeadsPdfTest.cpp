@@ -32,6 +32,7 @@ TEST(SiteHeadsPdf, BothHeadsPrintThroughThePdfFile) {
     noFileNumber[static_cast<size_t>(SiteField::FileNumber)].text = "  ";
 
     PrintReport(
+        "Site Heads",
         [&](TwipsPrinter& printer) {
             printer.SetOrientation(PageOrientation::Portrait);
             printer.SetFontName("Times New Roman");

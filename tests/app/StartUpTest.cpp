@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -163,4 +164,22 @@ TEST(StartUp, MainWindowIsSizedFromTheWorkArea) {
     ASSERT_TRUE(windows);
     EXPECT_EQ(windows->main->width(), Screen::TwipsToPixelsX(11800));
     EXPECT_EQ(windows->main->height(), Screen::TwipsToPixelsY(8800));
+}
+
+// Once the window is on the screen its outer frame, title bar included, takes
+// the place: a work area of 12000 by 9000 twips as wide as the screen gives a
+// frame of 11800 by 8800 twips at left (12000 - 11800) / 2 = 100 and top 50.
+TEST(StartUp, TheMainWindowsWholeFrameTakesItsPlace) {
+    FakeDialogs user;
+    Screen::Geometry screen{QRect(0, 0, 12000, 9000), 12000};
+    Screen::SetForTests(&screen);
+    std::unique_ptr<StartUpMod::LoadedWindows> windows;
+    StartUpTrace(windows);
+    ASSERT_TRUE(windows);
+    QApplication::processEvents();
+    Screen::SetForTests(nullptr);
+    MDIFrmMain& main = *windows->main;
+    EXPECT_EQ(main.frameGeometry(), Screen::TwipsRect(100, 50, 11800, 8800));
+    EXPECT_EQ(main.geometry(),
+              main.frameGeometry().marginsRemoved(main.windowHandle()->frameMargins()));
 }

@@ -424,3 +424,30 @@ TEST_F(GenDesignWindow, ATypeWithoutInletsShowsNoKeAndIsNotComputed) {
             {"The culvert type RCB: Reinforced Concrete Box has no inlets in the catalogue."}));
     EXPECT_EQ(window->GrdAllResults->Rows(), 11);
 }
+
+// From the keyboard alone: Tab reaches Compute and Enter presses it, as Space
+// does; Enter in a text box presses nothing.
+TEST_F(GenDesignWindow, EnterPressesTheFocusedButton) {
+    TypeCulvert();
+    window->OptBarrelSize[1]->click();
+    window->TxtUserSize[0]->setText("36");
+    DesignRow(1, "50", "1.0", true, "10");
+    window->ShowAndRaise();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+
+    const int rowsBefore = window->GrdAllResults->Rows();
+    window->TxtCulvertBarrelLength->setFocus();
+    QTest::keyClick(window->TxtCulvertBarrelLength, Qt::Key_Return);
+    EXPECT_EQ(window->GrdAllResults->Rows(), rowsBefore);
+
+    for (int presses = 0;
+         presses < 100 && QApplication::focusWidget() != window->CmdComputeAllResults; ++presses) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), window->CmdComputeAllResults);
+    QTest::keyClick(window->CmdComputeAllResults, Qt::Key_Return);
+    EXPECT_TRUE(user.shown.empty());
+    ASSERT_EQ(window->GrdAllResults->Rows(), 2);
+    EXPECT_EQ(Result(1, 1), "50.00");
+}

@@ -568,7 +568,8 @@ TEST_F(GeneralCulvertDesignReport, AFailurePartWayPrintsNothingAndIsShown) {
     Printers::System none; // the PDF file is current
     Printers::SetSystemForTests(&none);
     window->SetPrintReport([] {
-        PrintReport(PrtGeneralCulvertDesign::PrintGeneralCulvertDesign, ErrorStyle::Titled);
+        PrintReport("General Culvert Design", PrtGeneralCulvertDesign::PrintGeneralCulvertDesign,
+                    ErrorStyle::Titled);
     });
     QTemporaryDir dir;
     for (const auto& c : cases) {
@@ -596,7 +597,8 @@ TEST_F(GeneralCulvertDesignReport, ComputedDesignsPrintToPdf) {
     Printers::System none;
     Printers::SetSystemForTests(&none);
     window->SetPrintReport([] {
-        PrintReport(PrtGeneralCulvertDesign::PrintGeneralCulvertDesign, ErrorStyle::Titled);
+        PrintReport("General Culvert Design", PrtGeneralCulvertDesign::PrintGeneralCulvertDesign,
+                    ErrorStyle::Titled);
     });
     QTemporaryDir scratch;
     const QString dir = qEnvironmentVariableIsSet("TARNWELL_SAMPLE_DIR")

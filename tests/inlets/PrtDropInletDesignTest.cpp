@@ -298,8 +298,9 @@ TEST_F(DropInletReport, TablesBreakAfterARowPastTheLimitUnlessItIsTheLast) {
 TEST_F(DropInletWindow, PrintButtonWritesThePdfAndAFailedWriteSendsNothing) {
     Printers::System none; // the PDF file is current
     Printers::SetSystemForTests(&none);
-    window->SetPrintReport(
-        [] { PrintReport(PrtDropInlet::PrintDropInletDesign, ErrorStyle::Titled); });
+    window->SetPrintReport([] {
+        PrintReport("Drop Inlet Design", PrtDropInlet::PrintDropInletDesign, ErrorStyle::Titled);
+    });
     QTemporaryDir scratch;
     const QString dir = qEnvironmentVariableIsSet("TARNWELL_SAMPLE_DIR")
                             ? qEnvironmentVariable("TARNWELL_SAMPLE_DIR")

@@ -292,8 +292,10 @@ TEST_F(TaperedInletReport, PrintsThroughThePdfFileAndAFailureSendsNothing) {
     contents.resultRows[3] = {"",    "Twin", "12", "4",    "-1.31", "7.5",
                               "4.0", "1",    "9",  "0.41", "2.08"};
     user.fileNames.push_back(path);
-    PrintReport([this](TwipsPrinter& p) { PrtTaperedInletInfo::PrintContents(p, contents, {}); },
-                ErrorStyle::Titled);
+    PrintReport(
+        "Tapered Inlet Design",
+        [this](TwipsPrinter& p) { PrtTaperedInletInfo::PrintContents(p, contents, {}); },
+        ErrorStyle::Titled);
     EXPECT_TRUE(user.shown.empty());
     QFile pdf(path);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
@@ -305,6 +307,7 @@ TEST_F(TaperedInletReport, PrintsThroughThePdfFileAndAFailureSendsNothing) {
     const QString failed = QDir(scratch.path()).filePath("failed.pdf");
     user.fileNames.push_back(failed);
     PrintReport(
+        "Tapered Inlet Design",
         [this](TwipsPrinter& p) {
             PrtTaperedInletInfo::PrintContents(p, contents, {});
             throw AppError(ErrorNumber::PrinterError, "Printer error");

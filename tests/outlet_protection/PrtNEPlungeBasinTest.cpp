@@ -269,8 +269,10 @@ protected:
     void SetUp() override {
         PlungeBasinWindow::SetUp();
         Printers::SetSystemForTests(&none);
-        window->SetPrintReport(
-            [] { PrintReport(PrtNEPlungeBasin::PrintNEPlungeBasin, ErrorStyle::Titled); });
+        window->SetPrintReport([] {
+            PrintReport("NE Plunge Basin Design", PrtNEPlungeBasin::PrintNEPlungeBasin,
+                        ErrorStyle::Titled);
+        });
     }
     void TearDown() override {
         Printers::SetSystemForTests(nullptr);

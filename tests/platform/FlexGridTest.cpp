@@ -585,3 +585,29 @@ INSTANTIATE_TEST_SUITE_P(Fonts, FlexGridAutoSize,
                                            FontCase{"Liberation Mono", 8}));
 
 } // namespace
+
+// Focus changes nothing but a frame just inside the current cell, drawn only
+// while the grid has the keyboard focus.
+TEST_F(FlexGridTest, TheCurrentCellWearsAFrameWhileTheGridHasTheFocus) {
+    grid.SetSelection(2, 1, 2, 1);
+    grid.clearFocus();
+    const QImage unfocused = grid.viewport()->grab().toImage();
+    grid.setFocus();
+    const QImage focused = grid.viewport()->grab().toImage();
+    grid.clearFocus();
+    EXPECT_EQ(grid.viewport()->grab().toImage(), unfocused);
+
+    ASSERT_EQ(focused.size(), unfocused.size());
+    QRect changed;
+    for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x) {
+            if (focused.pixel(x, y) != unfocused.pixel(x, y)) {
+                changed |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    const QRect cell = grid.visualRect(grid.model()->index(2, 1));
+    EXPECT_TRUE(cell.adjusted(1, 1, -1, -1).contains(changed)) << "changed outside the cell";
+    EXPECT_GE(changed.width(), cell.width() - 4);
+    EXPECT_GE(changed.height(), cell.height() - 4);
+}

@@ -1,5 +1,6 @@
 #include "platform/ReportJob.h"
 #include "FakeDialogs.h"
+#include "FakePrintQueue.h"
 #include "platform/Printers.h"
 #include "platform/WaitCursor.h"
 
@@ -51,6 +52,7 @@ struct ReportJobTest : ::testing::Test {
 TEST_F(ReportJobTest, APdfReportGoesToTheFileTheUserNames) {
     user.fileNames.push_back(Path("culvert"));
     PrintReport(
+        "Test Report",
         [&](TwipsPrinter& printer) {
             ++runs;
             EXPECT_TRUE(WaitCursor::IsShown());
@@ -69,7 +71,8 @@ TEST_F(ReportJobTest, APdfReportGoesToTheFileTheUserNames) {
 
 TEST_F(ReportJobTest, CancellingTheFileNamePrintsNothing) {
     user.fileNames.push_back(std::nullopt);
-    PrintReport([&](TwipsPrinter&) { ++runs; }, ErrorStyle::Titled);
+    PrintReport(
+        "Test Report", [&](TwipsPrinter&) { ++runs; }, ErrorStyle::Titled);
     EXPECT_EQ(runs, 0);
     EXPECT_TRUE(user.shown.empty());
     EXPECT_TRUE(Files().isEmpty());
@@ -94,6 +97,7 @@ TEST_F(ReportJobTest, AnErrorInsideTheReportSendsNothingAndIsShownInTheCallersSt
 
         user.fileNames.push_back(Path("report.pdf"));
         PrintReport(
+            "Test Report",
             [&](TwipsPrinter& printer) {
                 TwoPages(printer);
                 printer.PrintLine("half of a third page");
@@ -113,14 +117,14 @@ TEST_F(ReportJobTest, AnErrorInsideTheReportSendsNothingAndIsShownInTheCallersSt
     // Nothing stays open: the next print is complete and alone in its file.
     user.shown.clear();
     user.fileNames.push_back(Path("next.pdf"));
-    PrintReport(TwoPages, ErrorStyle::Titled);
+    PrintReport("Test Report", TwoPages, ErrorStyle::Titled);
     EXPECT_TRUE(user.shown.empty());
     EXPECT_EQ(PdfPageCount(ReadAll(Path("next.pdf"))), 2);
 }
 
 TEST_F(ReportJobTest, AFileThatCanNotBeWrittenIsReported) {
     user.fileNames.push_back(Path("missing folder/report.pdf"));
-    PrintReport(TwoPages, ErrorStyle::NumberFirstTitled);
+    PrintReport("Test Report", TwoPages, ErrorStyle::NumberFirstTitled);
     ASSERT_EQ(user.shown.size(), 1u);
     EXPECT_TRUE(user.shown[0].text.startsWith("Error Number: 482, Can not write the PDF file " +
                                               Path("missing folder/report.pdf")))
@@ -131,9 +135,75 @@ TEST_F(ReportJobTest, AFileThatCanNotBeWrittenIsReported) {
 TEST_F(ReportJobTest, APrinterThatIsNotAvailableIsReportedBeforeTheReportRuns) {
     Printers::System gone{{"Office Laser"}, "Office Laser"};
     Printers::SetSystemForTests(&gone);
-    PrintReport([&](TwipsPrinter&) { ++runs; }, ErrorStyle::Titled);
+    PrintReport(
+        "Test Report", [&](TwipsPrinter&) { ++runs; }, ErrorStyle::Titled);
     EXPECT_EQ(runs, 0);
     ASSERT_EQ(user.shown.size(), 1u);
     EXPECT_EQ(user.shown[0].text, "The printer Office Laser is not available, 482");
     EXPECT_EQ(user.shown[0].title, "ERROR");
+}
+
+TEST_F(ReportJobTest, ASystemPrinterGetsOnePdfJobNamedAfterTheReport) {
+    FakePrintQueue queue({"Office Laser"});
+    PrintReport("General Culvert Design", TwoPages, ErrorStyle::Titled);
+    EXPECT_TRUE(user.shown.empty());
+    ASSERT_EQ(queue.jobs.size(), 1u);
+    EXPECT_EQ(queue.jobs[0].printer, "Office Laser");
+    EXPECT_EQ(queue.jobs[0].docName, "Tarnwell - General Culvert Design");
+    EXPECT_EQ(PdfPageCount(queue.jobs[0].pdf), 2);
+    // On the printer's own paper: legal, 8.5 by 14 inches (612 by 1008 points),
+    // the second page turned.
+    QByteArray pdf = queue.jobs[0].pdf;
+    EXPECT_EQ(pdf.count("/MediaBox [0 0 612.000000 1008.000000]"), 1);
+    EXPECT_EQ(pdf.count("/MediaBox [0 0 1008.000000 612.000000]"), 1);
+}
+
+// Each way a system printer can refuse is shown as a failed PDF print is, and
+// nothing is sent: a printer that is gone, refuses jobs or is stopped is told
+// before the report runs; one that turns so while the report runs, or whose
+// server cannot create the job, is told when the job is sent.
+TEST_F(ReportJobTest, EveryRefusalOfASystemPrinterIsShownAndSendsNothing) {
+    struct Case {
+        PrinterStatus before;
+        PrinterStatus during;
+        bool jobsRefused;
+        int runs;
+        const char* text;
+    };
+    const PrinterStatus ready;
+    const PrinterStatus gone{.exists = false};
+    const PrinterStatus refusing{.acceptingJobs = false};
+    const PrinterStatus stopped{.stopped = true};
+    const Case cases[] = {
+        {gone, gone, false, 0, "The printer Office Laser is not available, 482"},
+        {refusing, refusing, false, 0, "The printer Office Laser does not accept jobs, 482"},
+        {stopped, stopped, false, 0, "The printer Office Laser is stopped, 482"},
+        {ready, gone, false, 1, "The printer Office Laser is not available, 482"},
+        {ready, refusing, false, 1, "The printer Office Laser does not accept jobs, 482"},
+        {ready, stopped, false, 1, "The printer Office Laser is stopped, 482"},
+        {ready, ready, true, 1,
+         "The printer Office Laser could not start the job: Internal server error, 482"},
+    };
+    for (const auto& c : cases) {
+        FakePrintQueue queue({"Office Laser"});
+        queue.status = c.before;
+        queue.jobsRefused = c.jobsRefused;
+        user.shown.clear();
+        runs = 0;
+        PrintReport(
+            "Test Report",
+            [&](TwipsPrinter& printer) {
+                ++runs;
+                TwoPages(printer);
+                queue.status = c.during;
+            },
+            ErrorStyle::Titled);
+
+        EXPECT_EQ(runs, c.runs) << c.text;
+        EXPECT_TRUE(queue.jobs.empty()) << c.text;
+        ASSERT_EQ(user.shown.size(), 1u) << c.text;
+        EXPECT_EQ(user.shown[0].text.toStdString(), c.text);
+        EXPECT_EQ(user.shown[0].title, "ERROR");
+        EXPECT_FALSE(WaitCursor::IsShown());
+    }
 }

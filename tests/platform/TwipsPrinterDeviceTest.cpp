@@ -32,7 +32,7 @@ TEST(TwipsPrinterDevice, ReportFontsAreDrawnWithTheirLiberationFaces) {
 // Roman line is 2355/2048 em (ascent, descent and line gap). Device pixels are
 // 1/600 inch (2.4 twips), so widths may differ by half a pixel per character.
 TEST(TwipsPrinterDevice, PdfMeasuresFollowTheFontsAndTheLetterPage) {
-    auto pdf = OpenPdfFile("unused.pdf");
+    auto pdf = OpenPdfFile("unused.pdf", "Tarnwell - Test");
     const PrinterMetrics& metrics = pdf->Metrics();
 
     EXPECT_NEAR(metrics.TextWidth({"Times New Roman", 11, false}, "0000000000"), 1100, 12);

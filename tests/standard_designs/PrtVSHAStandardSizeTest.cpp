@@ -254,8 +254,10 @@ TEST_F(StandardDesignsReportPdf, PrintButtonWritesThePdf) {
                             : scratch.path();
     const QString path = QDir(dir).filePath("tarnwell-standard-designs.pdf");
     user.fileNames.push_back(path);
-    window->SetPrintReport(
-        [] { PrintReport(PrtVSHAStandardSize::PrintStandardDesigns, ErrorStyle::Titled); });
+    window->SetPrintReport([] {
+        PrintReport("VSHA Standard Designs", PrtVSHAStandardSize::PrintStandardDesigns,
+                    ErrorStyle::Titled);
+    });
     Type("54", "-3", "0.5", "100", true);
     window->CmdCompute->click();
     Click(RCBox, 2, 0);
