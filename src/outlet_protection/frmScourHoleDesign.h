@@ -62,6 +62,8 @@ public:
     void CmdComputeTWDepths_Click();
     void CmdSendToPrinter_Click();
     void cmdPlotDesign_Click(int design);
+    // The span, the design Q or the tailwater depth changed.
+    void Inputs_Change();
 
     QGroupBox* FraDesignQs;
     std::array<QLineEdit*, 2> txtDesignQ;
@@ -86,6 +88,9 @@ private:
     void GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::string& Msg) const;
     void GetTWDesignQ(DesignQTWList& Rows, int& ErrFlag, std::string& Msg) const;
     void ShowDesign(int design, const modNEScour::ScourHoleDesignTexts& texts);
+    // Empties both designs; the hidden copies take the inputs as they stand,
+    // so that the report prints these with no results.
+    void ClearResults();
     void BuildDesignQsFrame();
     void BuildDimensionsFrame(int design);
 

@@ -6,6 +6,7 @@
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/InputChanges.h"
 #include "platform/TextFile.h"
 #include "platform/WaitCursor.h"
 #include "project_file/FieldReader.h"
@@ -97,6 +98,7 @@ void ReadDataFile(const QString& path, FieldReader& in) {
     StartUpMod::ClearAllProjectData();
     SetDataFileName(path);
     try {
+        const InputChanges::Restore restoring;
         ProjectFileFormat::ReadProject(in, sections);
     } catch (const AppError& error) {
         SetDataFileName(QString());

@@ -62,6 +62,8 @@ public:
     // Event handlers.
     void cmdCompute_Click();
     void CmdComputeTWDepths_Click();
+    // The culvert, the design Q or the tailwater depth changed.
+    void Inputs_Change();
 
     CulvertInputBlock* Frame2;
     QLineEdit* txtChannelBottomElevation;
