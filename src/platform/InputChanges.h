@@ -27,9 +27,11 @@ private:
     bool outer_;
 };
 
-// Calls `changed` whenever the grid's contents change: a text or a tick,
-// typed, pasted, deleted or set, and rows inserted or removed. A text set to
-// what it was already is no change.
-void ConnectGrid(FlexGrid& grid, QObject* context, const std::function<void()>& changed);
+// Calls `changed` with the first and last column whose cells changed,
+// whenever a text or a tick of the grid changes (typed, pasted, deleted or
+// set) and, with every column, when rows are inserted or removed. A text set
+// to what it was already, a colour and a selection are no change.
+void ConnectGrid(FlexGrid& grid, QObject* context,
+                 const std::function<void(int firstCol, int lastCol)>& changed);
 
 } // namespace InputChanges
