@@ -95,10 +95,12 @@ void SetProjectSections(ProjectFileFormat::SectionTable table) {
 }
 
 void ReadDataFile(const QString& path, FieldReader& in) {
+    // The windows are emptied and given the file's texts: no user's change,
+    // so saved results stay beside the inputs read after them.
+    const InputChanges::Restore restoring;
     StartUpMod::ClearAllProjectData();
     SetDataFileName(path);
     try {
-        const InputChanges::Restore restoring;
         ProjectFileFormat::ReadProject(in, sections);
     } catch (const AppError& error) {
         SetDataFileName(QString());
