@@ -37,8 +37,9 @@ public:
 
     PlungeBasinContents Contents() const;
 
-    // Setting one control as the user's edit would; the window has no
-    // reactions to these. The culvert block has its own operations.
+    // Setting one control as the user's edit would; a changed design Q or
+    // tailwater depth clears the results. The culvert block has its own
+    // operations.
     enum class Text {
         DesignQ,
         TailwaterDepth,

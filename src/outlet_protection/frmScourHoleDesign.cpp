@@ -67,7 +67,7 @@ frmScourHoleDesign::frmScourHoleDesign(QMdiArea& area) : ToolWindow(area, "NE Sc
     cmdCompute = Place(new QPushButton("Compute", this), 360, 1440, 1815, 375);
     CmdSendToPrinter = Place(new QPushButton("Print", this), 4320, 1440, 1185, 330);
     CmdSendToPrinter->setEnabled(false);
-    // The copies of the inputs that the last Compute used; never shown.
+    // The copies of the inputs that the results shown belong to; never shown.
     txtNEScourHoleCulvertDiam[1] = Place(new QLineEdit(this), 2520, 1440, 1335, 285);
     txtDesignQ[1] = Place(new QLineEdit(this), 5760, 1440, 1335, 285);
     txtTailwaterDepth[1] = Place(new QLineEdit(this), 7320, 1440, 1335, 285);

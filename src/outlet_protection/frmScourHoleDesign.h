@@ -48,7 +48,8 @@ public:
 
     // Setting one control as the file reader does: the texts of the input
     // boxes (element 0 visible, 1 the hidden copy) and the result captions of
-    // design 0 or 1. Nothing reacts and nothing is recomputed.
+    // design 0 or 1. Nothing is recomputed; a visible input set outside a
+    // file read clears the results, as the user's edit does.
     enum class Input { DesignQ, TailwaterDepth, CulvertDiam };
     enum class Result { ADim, CDim, EDim, FDim, CalcD50, CalcD, RecD50, RecD };
     void SetInputText(Input input, int index, const std::string& text);
