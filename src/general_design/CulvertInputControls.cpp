@@ -140,6 +140,22 @@ void SetCulvertInletSize(const CulvertInputControls& c, int CulvertID, int Inlet
     }
 }
 
+void ConnectChanges(const CulvertInputControls& c, QObject* context,
+                    const std::function<void()>& changed) {
+    for (QComboBox* list : {c.culvertType, c.inletType, c.standardSize, c.userNumBarrels}) {
+        QObject::connect(list, &QComboBox::currentIndexChanged, context, changed);
+    }
+    for (QLineEdit* box : {c.manningN, c.keInlet, c.inletInvertElevation, c.outletInvertElevation,
+                           c.culvertBarrelLength}) {
+        QObject::connect(box, &QLineEdit::textChanged, context, changed);
+    }
+    for (QLineEdit* box : c.txtUserSize) {
+        QObject::connect(box, &QLineEdit::textChanged, context, changed);
+    }
+    // toggled, not clicked: a click on the chosen option changes nothing.
+    QObject::connect(c.optBarrelSize[1], &QRadioButton::toggled, context, changed);
+}
+
 void Clear(const CulvertInputControls& c) {
     for (QLineEdit* box : {c.inletInvertElevation, c.outletInvertElevation, c.culvertBarrelLength,
                            c.keInlet, c.manningN}) {

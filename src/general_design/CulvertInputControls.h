@@ -4,6 +4,7 @@
 #include "platform/InputChecks.h"
 
 #include <array>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QObject;
 class QRadioButton;
 class QWidget;
 struct GenDesignCulvertType;
@@ -92,6 +94,11 @@ void SetSizeInputMethods(const CulvertInputControls& c);
 // Selects the entries with these catalogue identifiers; an unknown type
 // changes nothing, an unknown inlet or size keeps that list's entry.
 void SetCulvertInletSize(const CulvertInputControls& c, int CulvertID, int InletID, int SizeID);
+// Calls `changed` whenever the culvert these controls describe changes: a
+// text, a list's selection or the size option. Re-choosing what is chosen
+// and focus passing through a box change nothing.
+void ConnectChanges(const CulvertInputControls& c, QObject* context,
+                    const std::function<void()>& changed);
 // The first type, its defaults, "Single" barrels and the standard-size option,
 // with the typed inputs emptied.
 void Clear(const CulvertInputControls& c);

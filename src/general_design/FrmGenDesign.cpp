@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
+#include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
@@ -90,6 +91,10 @@ FrmGenDesign::FrmGenDesign(QMdiArea& area) : ToolWindow(area, "General Culvert D
         [this](int key, Qt::KeyboardModifiers modifiers) { GrdDesignQs_KeyDown(key, modifiers); });
     modGridEditMenu::ConnectGridEditMenu(*GrdAllResults, modGridEditMenu::GridEditItems::Copy,
                                          false);
+    auto changed = [this] { Inputs_Change(); };
+    InputChanges::ConnectGrid(*GrdDesignQs, this, [this](int, int) { Inputs_Change(); });
+    CulvertInputs::ConnectChanges(Controls(), this, changed);
+    connect(TxtAllowableHeadWaterElevation, &QLineEdit::textChanged, this, changed);
 }
 
 FrmGenDesign* FrmGenDesign::Instance() {
@@ -264,6 +269,8 @@ void FrmGenDesign::GetDesignData(GenDesignRecord& Record) const {
 
 void FrmGenDesign::CmdComputeAllResults_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
+        // A refused input leaves no result of other inputs on show.
+        ClearResultsGrd();
         // The checks are quick; the hourglass is for the computation, not for
         // the message boxes of a refused input.
         DesignQTWList rows;
@@ -350,6 +357,12 @@ void FrmGenDesign::InitializeAllResultsGrid() {
 void FrmGenDesign::ClearResultsGrd() {
     GrdAllResults->SetRows(1);
     GrdAllResults->SetRows(11);
+}
+
+void FrmGenDesign::Inputs_Change() {
+    if (!InputChanges::Restoring()) {
+        ClearResultsGrd();
+    }
 }
 
 void FrmGenDesign::ClearAllData() {

@@ -104,6 +104,8 @@ public:
     void CmdGetUSGSQs_Click();
     void CmdComputeTWDepths_Click();
     void GrdDesignQs_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // A design discharge, the culvert or the allowable headwater changed.
+    void Inputs_Change();
 
     // Set by the report when it exists.
     void SetPrintReport(std::function<void()> print);

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
+#include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
@@ -170,6 +171,19 @@ int SelectedOption(const std::array<QRadioButton*, NumWeirOptions>& options) {
     return DropInletContents::NoOption;
 }
 
+// The weir grid columns that a computation under the option writes; the
+// other data columns are what it reads.
+bool ComputedWeirColumn(int option, int col) {
+    switch (option) {
+    case WidthGivenComputeLength:
+        return col == 2 || col == 3;
+    case LengthGivenComputeWidth:
+        return col == 1 || col == 3;
+    default:
+        return col == 3;
+    }
+}
+
 // One cell of the weir grid: blank is no input (-1); otherwise a number of at least 0.
 std::optional<double> WeirCellValue(const std::string& text, const char* name, int row,
                                     std::optional<InputChecks::Failure>& failure) {
@@ -207,6 +221,12 @@ FrmDropInletDesign::FrmDropInletDesign(QMdiArea& area) : ToolWindow(area, "Drop 
             print_();
         }
     });
+    for (int i = 0; i < Input::NumInputs; ++i) {
+        connect(TxtDP[static_cast<size_t>(i)], &QLineEdit::textChanged, this,
+                [this, i] { TxtDP_Change(i); });
+    }
+    connect(ChkIncludeMultipleBarrels, &QCheckBox::toggled, this,
+            [this] { ChkIncludeMultipleBarrels_Click(); });
 }
 
 FrmDropInletDesign* FrmDropInletDesign::Instance() {
@@ -418,11 +438,12 @@ void FrmDropInletDesign::CmdComputeBarrels_Click() {
 }
 
 void FrmDropInletDesign::ComputeBarrels() {
+    // A refused input leaves no result of other inputs on show.
+    ClearBarrelResults();
     DropInletDesignData record;
     if (DropInletDataCheck(record) == 1) {
         return;
     }
-    ClearBarrelDesignSelect();
     DropInletMod::PrepareDropInletDesignData(record);
     DisplayMinimumWeirLength(record.MinTotalWeirLength);
     std::vector<DropInletBarrelResult> boxes;
@@ -439,6 +460,7 @@ void FrmDropInletDesign::CmdWeirClac_Click() {
 
 void FrmDropInletDesign::ComputeWeirs() {
     FlexGrid::CommitTyping();
+    ClearWeirResults();
     DropInletWeirCalc record;
     if (WeirCalcDataCheck(record) == 1) {
         return;
@@ -449,24 +471,61 @@ void FrmDropInletDesign::ComputeWeirs() {
     DisplayWeirCalcResults(record);
 }
 
+void FrmDropInletDesign::TxtDP_Change(int index) {
+    if (InputChanges::Restoring()) {
+        return;
+    }
+    ClearBarrelResults();
+    if (index <= Input::WeirElev) {
+        ClearWeirResults();
+    }
+}
+
+void FrmDropInletDesign::ChkIncludeMultipleBarrels_Click() {
+    if (!InputChanges::Restoring()) {
+        ClearBarrelResults();
+    }
+}
+
+void FrmDropInletDesign::GrdWeirCalc_Change(int firstCol, int lastCol) {
+    if (InputChanges::Restoring()) {
+        return;
+    }
+    // A computed cell is no input: writing one, or clearing it, clears nothing.
+    const int option = std::max(SelectedOption(OptWeirCalc), 0);
+    for (int col = std::max(firstCol, 1); col <= std::min(lastCol, 2); ++col) {
+        if (!ComputedWeirColumn(option, col)) {
+            ClearWeirResults();
+            return;
+        }
+    }
+}
+
+void FrmDropInletDesign::ClearWeirResults() {
+    LblWeirWeirLengthCalc->setText(" ");
+    const int option = std::max(SelectedOption(OptWeirCalc), 0);
+    for (int col = 1; col < GrdWeirCalc->Cols(); ++col) {
+        if (ComputedWeirColumn(option, col)) {
+            for (int row = 1; row < GrdWeirCalc->Rows(); ++row) {
+                GrdWeirCalc->SetTextMatrix(row, col, "");
+            }
+        }
+    }
+}
+
 void FrmDropInletDesign::ClearAllData() {
     ChkIncludeMultipleBarrels->setChecked(false);
-    LblBarrelWeirLength->setText(" ");
     LblWeirWeirLengthCalc->setText(" ");
     OptWeirCalc[WidthAndLengthGivenComputeHW]->setChecked(true);
     for (QLineEdit* box : TxtDP) {
         box->clear();
     }
-    for (FlexGrid* grid : {GrdRCB, GrdRCP}) {
-        grid->SetRows(1);
-        grid->SetRows(5);
-    }
+    ClearBarrelResults();
     for (int row = 1; row < GrdWeirCalc->Rows(); ++row) {
         for (int col = 1; col < GrdWeirCalc->Cols(); ++col) {
             GrdWeirCalc->SetTextMatrix(row, col, "");
         }
     }
-    ClearBarrelDesignSelect();
     ClearWeirDesignSelect();
 }
 

@@ -46,6 +46,12 @@ public:
     // Commands.
     void CmdComputeBarrels_Click();
     void CmdWeirClac_Click();
+    // A design input changed: the barrels come from all seven, the weir from
+    // the first three.
+    void TxtDP_Change(int index);
+    void ChkIncludeMultipleBarrels_Click();
+    // Cells of these weir grid columns changed.
+    void GrdWeirCalc_Change(int firstCol, int lastCol);
     // Set by the report when it exists.
     void SetPrintReport(std::function<void()> print);
 
@@ -58,6 +64,11 @@ public:
     void DisplayWeirCalcResults(const DropInletWeirCalc& calc);
     void ClearBarrelDesignSelect();
     void ClearWeirDesignSelect();
+    // The barrel results: the total weir length, both grids and their selection.
+    void ClearBarrelResults();
+    // The weir results: the minimum total weir length and the weir grid
+    // columns that the chosen option computes. The selected row stays.
+    void ClearWeirResults();
     // Selects that row of GrdRCB (grid 1) or GrdRCP (grid 2), or removes the
     // selection when it is the one already selected; any other grid or row
     // only clears.

@@ -3,10 +3,12 @@
 #include "app/modGridEditMenu.h"
 #include "hydraulics/GenDesignCatalogue.h"
 #include "platform/FlexGrid.h"
+#include "platform/InputChanges.h"
 #include "platform/Numbers.h"
 #include "platform/UiText.h"
 
 #include <QCheckBox>
+#include <QLabel>
 
 #include <cmath>
 
@@ -118,6 +120,9 @@ void FrmDropInletDesign::InitializeRCPGrid() {
 void FrmDropInletDesign::InitializeWeirCalcGrid() {
     SetUpGrid(*GrdWeirCalc, 11, WeirCalcHeadings);
     GrdWeirCalc->SetEditable(true);
+    InputChanges::ConnectGrid(*GrdWeirCalc, this, [this](int firstCol, int lastCol) {
+        GrdWeirCalc_Change(firstCol, lastCol);
+    });
     connect(GrdWeirCalc, &FlexGrid::cellClicked, this, [this](int row, int col) {
         if (col == 0 && row >= 1) {
             SetWeirDesignSelectRow(row);
@@ -201,6 +206,15 @@ void FrmDropInletDesign::ClearBarrelDesignSelect() {
     selBarrelGridRow_ = 0;
     ClearSelectionMarks(*GrdRCB);
     ClearSelectionMarks(*GrdRCP);
+}
+
+void FrmDropInletDesign::ClearBarrelResults() {
+    ClearBarrelDesignSelect();
+    LblBarrelWeirLength->setText(" ");
+    for (FlexGrid* grid : {GrdRCB, GrdRCP}) {
+        grid->SetRows(1);
+        grid->SetRows(LeastRows);
+    }
 }
 
 void FrmDropInletDesign::ClearWeirDesignSelect() {

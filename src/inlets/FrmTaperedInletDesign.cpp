@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
+#include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
@@ -96,6 +97,10 @@ FrmTaperedInletDesign::FrmTaperedInletDesign(QMdiArea& area)
             [this](int row, int col) { GrdAutoResults_Click(row, col); });
     modGridEditMenu::ConnectGridEditMenu(*GrdAutoResults, modGridEditMenu::GridEditItems::Copy,
                                          false);
+    for (QLineEdit* box : {TxtQAuto, TxtHMaxAuto, TxtHMinAuto}) {
+        connect(box, &QLineEdit::textChanged, this, [this] { Inputs_Change(); });
+    }
+    connect(ChkIncludeMultipleBarrels, &QCheckBox::toggled, this, [this] { Inputs_Change(); });
 }
 
 FrmTaperedInletDesign* FrmTaperedInletDesign::Instance() {
@@ -185,11 +190,12 @@ int FrmTaperedInletDesign::AutoDesignDataCheck(TaperedInletDesign& design) {
 
 void FrmTaperedInletDesign::CmdComputeAuto_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
+        // A refused input leaves no result of other inputs on show.
+        ClearResults();
         TaperedInletDesign design;
         if (AutoDesignDataCheck(design) == 1) {
             return;
         }
-        ClearDesignSelectRow();
         WaitCursor busy;
         TaperedInletDesignMod::ComputeTaperedInletDesigns(design);
         DisplayAutoResults(design);
@@ -251,14 +257,24 @@ void FrmTaperedInletDesign::SetDesignSelectRow(int RowNum) {
     GrdAutoResults->SetCellForeColor({RowNum, 1, RowNum, GrdAutoResults->Cols() - 1}, Red);
 }
 
-void FrmTaperedInletDesign::ClearAllData() {
+void FrmTaperedInletDesign::ClearResults() {
     ClearDesignSelectRow();
+    GrdAutoResults->SetRows(1);
+    GrdAutoResults->SetRows(LeastRows);
+}
+
+void FrmTaperedInletDesign::Inputs_Change() {
+    if (!InputChanges::Restoring()) {
+        ClearResults();
+    }
+}
+
+void FrmTaperedInletDesign::ClearAllData() {
     ChkIncludeMultipleBarrels->setChecked(false);
     TxtQAuto->clear();
     TxtHMaxAuto->clear();
     TxtHMinAuto->clear();
-    GrdAutoResults->SetRows(1);
-    GrdAutoResults->SetRows(LeastRows);
+    ClearResults();
 }
 
 TaperedInletContents FrmTaperedInletDesign::Contents() const {

@@ -49,6 +49,8 @@ public:
     void CmdComputeAuto_Click();
     void CmdSendToPrinter_Click();
     void GrdAutoResults_Click(int row, int col);
+    // The discharge, the head band or the barrel choice changed.
+    void Inputs_Change();
 
     // Every control as it stands now.
     TaperedInletContents Contents() const;
@@ -84,6 +86,8 @@ private:
     // The grid fills the window below the inputs, whatever its size.
     void PlaceResultsGrid();
     void ShowResultRows(const std::vector<TaperedInletResults::RowTexts>& rows);
+    // No results and no selection: the grid's least rows, empty.
+    void ClearResults();
 
     int selectedRow_ = 0;
     QColor defaultTextColor_;

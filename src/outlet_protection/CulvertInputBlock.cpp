@@ -70,6 +70,7 @@ CulvertInputBlock::CulvertInputBlock(QWidget* parent, const CulvertInputMessages
     for (QRadioButton* option : OptBarrelSize) {
         connect(option, &QRadioButton::clicked, this, [this] { OptBarrelSize_Click(); });
     }
+    CulvertInputs::ConnectChanges(Controls(), this, [this] { emit Changed(); });
 }
 
 CulvertInputControls CulvertInputBlock::Controls() const {

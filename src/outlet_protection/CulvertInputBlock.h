@@ -83,6 +83,10 @@ public:
     std::array<QLabel*, 5> LblUnits;
     QComboBox* CmboUserNumBarrels;
 
+signals:
+    // The culvert changed: a text, a list's selection or the size option.
+    void Changed();
+
 private:
     CulvertInputControls Controls() const;
 

@@ -7,7 +7,7 @@
 
 // What the NE Scour Hole Design window shows at one moment. The inputs come
 // twice: element 0 as typed in the visible boxes, element 1 the hidden copy
-// that the last successful Compute took (the report prints that one). The
+// of the inputs the results belong to (the report prints that one). The
 // results are the captions of design 0 (depressed half the span) and design 1
 // (depressed the full span).
 struct ScourHoleContents {

@@ -10,6 +10,7 @@
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 #include "platform/UiText.h"
@@ -64,6 +65,10 @@ frmNEPlungeBasin::frmNEPlungeBasin(QMdiArea& area) : ToolWindow(area, "NE Plunge
     connect(cmdCompute, &QPushButton::clicked, this, [this] { cmdCompute_Click(); });
     connect(CmdComputeTWDepths, &QPushButton::clicked, this,
             [this] { CmdComputeTWDepths_Click(); });
+    connect(Frame2, &CulvertInputBlock::Changed, this, [this] { Inputs_Change(); });
+    for (QLineEdit* box : {txtDesignQ, txtTailwaterDepth}) {
+        connect(box, &QLineEdit::textChanged, this, [this] { Inputs_Change(); });
+    }
     connect(cmdPrt, &QPushButton::clicked, this, [this] {
         if (print_) {
             print_();
@@ -158,22 +163,26 @@ void frmNEPlungeBasin::SetRiprapClass(const std::string& caption) {
     lblRiprapClass->setText(ToQString(caption));
 }
 
-void frmNEPlungeBasin::ClearBasinResults() {
-    for (QLineEdit* box : {txtD50, txtRiprapThickness, txtAdim, txtCdim, txtEdim, txtTdim, txtFdim,
-                           txtTotalLength, txtW}) {
+void frmNEPlungeBasin::ClearResults() {
+    for (QLineEdit* box :
+         {txtExitVelocity, txtEquivPipeDiam, txtDesignPipeDiam, txtD50, txtRiprapThickness, txtAdim,
+          txtCdim, txtEdim, txtTdim, txtFdim, txtTotalLength, txtW}) {
         box->clear();
     }
     lblRiprapClass->setText(NoClass);
+}
+
+void frmNEPlungeBasin::Inputs_Change() {
+    if (!InputChanges::Restoring()) {
+        ClearResults();
+    }
 }
 
 void frmNEPlungeBasin::ClearAllData() {
     Frame2->ClearAllData();
     txtDesignQ->clear();
     txtTailwaterDepth->clear();
-    txtExitVelocity->clear();
-    txtEquivPipeDiam->clear();
-    txtDesignPipeDiam->clear();
-    ClearBasinResults();
+    ClearResults();
 }
 
 bool frmNEPlungeBasin::GetDesignQTW(double& Q, double& TWDepth) {
@@ -203,7 +212,8 @@ bool frmNEPlungeBasin::GetDesignQTW(double& Q, double& TWDepth) {
 
 void frmNEPlungeBasin::cmdCompute_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
-        ClearBasinResults();
+        // A refused input leaves no result of other inputs on show.
+        ClearResults();
         double Q = 0;
         double TWDepth = 0;
         if (!GetDesignQTW(Q, TWDepth) || Frame2->DesignDataCheck() == 1 ||
@@ -225,7 +235,6 @@ void frmNEPlungeBasin::cmdCompute_Click() {
             throw AppError(ErrorNumber::Overflow, "The barrel's full area gives no pipe diameter");
         }
         txtEquivPipeDiam->setText(ToQString(Numbers::Format(De, OneDecimal)));
-        txtDesignPipeDiam->clear();
         modPlungeBasin::PipeSize(De);
         ShowBasin(record);
     });

@@ -37,8 +37,9 @@ public:
 
     PlungeBasinContents Contents() const;
 
-    // Setting one control as the user's edit would; the window has no
-    // reactions to these. The culvert block has its own operations.
+    // Setting one control as the user's edit would; a changed design Q or
+    // tailwater depth clears the results. The culvert block has its own
+    // operations.
     enum class Text {
         DesignQ,
         TailwaterDepth,
@@ -62,6 +63,8 @@ public:
     // Event handlers.
     void cmdCompute_Click();
     void CmdComputeTWDepths_Click();
+    // The culvert, the design Q or the tailwater depth changed.
+    void Inputs_Change();
 
     CulvertInputBlock* Frame2;
     QGroupBox* Frame1;
@@ -89,7 +92,8 @@ private:
     void BuildDesignFrame();
     void BuildResultsFrame();
     QLineEdit* Box(Text box) const;
-    void ClearBasinResults();
+    // Every result: the culvert's exit velocity and pipe diameters and the basin.
+    void ClearResults();
     // The design Q and tailwater depth, or false after showing the first refusal.
     bool GetDesignQTW(double& Q, double& TWDepth);
     // Shows the basin for the computed culvert, or why none fits.

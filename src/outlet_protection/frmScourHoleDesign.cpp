@@ -3,6 +3,7 @@
 #include "general_design/TailwaterChannel.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
@@ -66,7 +67,7 @@ frmScourHoleDesign::frmScourHoleDesign(QMdiArea& area) : ToolWindow(area, "NE Sc
     cmdCompute = Place(new QPushButton("Compute", this), 360, 1440, 1815, 375);
     CmdSendToPrinter = Place(new QPushButton("Print", this), 4320, 1440, 1185, 330);
     CmdSendToPrinter->setEnabled(false);
-    // The copies of the inputs that the last Compute used; never shown.
+    // The copies of the inputs that the results shown belong to; never shown.
     txtNEScourHoleCulvertDiam[1] = Place(new QLineEdit(this), 2520, 1440, 1335, 285);
     txtDesignQ[1] = Place(new QLineEdit(this), 5760, 1440, 1335, 285);
     txtTailwaterDepth[1] = Place(new QLineEdit(this), 7320, 1440, 1335, 285);
@@ -89,6 +90,9 @@ frmScourHoleDesign::frmScourHoleDesign(QMdiArea& area) : ToolWindow(area, "NE Sc
     for (int design = 0; design < 2; ++design) {
         connect(cmdPlotDesign[design], &QPushButton::clicked, this,
                 [this, design] { cmdPlotDesign_Click(design); });
+    }
+    for (QLineEdit* box : {txtDesignQ[0], txtTailwaterDepth[0], txtNEScourHoleCulvertDiam[0]}) {
+        connect(box, &QLineEdit::textChanged, this, [this] { Inputs_Change(); });
     }
 }
 
@@ -183,6 +187,25 @@ void frmScourHoleDesign::ClearDesignQTWGrid() {
                               lblCalcD50[i], lblRecD50[i], lblRecD[i]}) {
             label->clear();
         }
+    }
+}
+
+void frmScourHoleDesign::ClearResults() {
+    for (QLineEdit* const* box :
+         {txtDesignQ.data(), txtTailwaterDepth.data(), txtNEScourHoleCulvertDiam.data()}) {
+        box[1]->setText(box[0]->text());
+    }
+    for (size_t i = 0; i < 2; ++i) {
+        for (QLabel* label : {lblADim[i], lblCDim[i], lblEDim[i], lblFDim[i], lblCalcD[i],
+                              lblCalcD50[i], lblRecD50[i], lblRecD[i]}) {
+            label->clear();
+        }
+    }
+}
+
+void frmScourHoleDesign::Inputs_Change() {
+    if (!InputChanges::Restoring()) {
+        ClearResults();
     }
 }
 
@@ -304,6 +327,8 @@ int frmScourHoleDesign::DesignDataCheck() {
 
 void frmScourHoleDesign::cmdCompute_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
+        // Also the copies of the inputs that the results are printed under.
+        ClearResults();
         DesignQTWList rows;
         int errFlag = 0;
         std::string message;
@@ -319,14 +344,11 @@ void frmScourHoleDesign::cmdCompute_Click() {
         const double span = Numbers::ToDouble(Trimmed(txtNEScourHoleCulvertDiam[0]));
         const DesignQTWRecord& flow = rows[1];
         // Both designs are complete before anything is shown, so that a run
-        // that fails leaves the inputs' copies and the results of the last one.
+        // that fails shows no half of its results.
         const std::array designs = {
             modNEScour::DesignScourHole(modNEScour::HalfSpanDepression, flow.Q, flow.TWDepth, span),
             modNEScour::DesignScourHole(modNEScour::FullSpanDepression, flow.Q, flow.TWDepth,
                                         span)};
-        txtNEScourHoleCulvertDiam[1]->setText(txtNEScourHoleCulvertDiam[0]->text());
-        txtDesignQ[1]->setText(txtDesignQ[0]->text());
-        txtTailwaterDepth[1]->setText(txtTailwaterDepth[0]->text());
         ShowDesign(0, designs[0]);
         ShowDesign(1, designs[1]);
     });

@@ -48,7 +48,8 @@ public:
 
     // Setting one control as the file reader does: the texts of the input
     // boxes (element 0 visible, 1 the hidden copy) and the result captions of
-    // design 0 or 1. Nothing reacts and nothing is recomputed.
+    // design 0 or 1. Nothing is recomputed; a visible input set outside a
+    // file read clears the results, as the user's edit does.
     enum class Input { DesignQ, TailwaterDepth, CulvertDiam };
     enum class Result { ADim, CDim, EDim, FDim, CalcD50, CalcD, RecD50, RecD };
     void SetInputText(Input input, int index, const std::string& text);
@@ -62,6 +63,8 @@ public:
     void CmdComputeTWDepths_Click();
     void CmdSendToPrinter_Click();
     void cmdPlotDesign_Click(int design);
+    // The span, the design Q or the tailwater depth changed.
+    void Inputs_Change();
 
     QGroupBox* FraDesignQs;
     std::array<QLineEdit*, 2> txtDesignQ;
@@ -86,6 +89,9 @@ private:
     void GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::string& Msg) const;
     void GetTWDesignQ(DesignQTWList& Rows, int& ErrFlag, std::string& Msg) const;
     void ShowDesign(int design, const modNEScour::ScourHoleDesignTexts& texts);
+    // Empties both designs; the hidden copies take the inputs as they stand,
+    // so that the report prints these with no results.
+    void ClearResults();
     void BuildDesignQsFrame();
     void BuildDimensionsFrame(int design);
 

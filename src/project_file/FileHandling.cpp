@@ -6,6 +6,7 @@
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/InputChanges.h"
 #include "platform/TextFile.h"
 #include "platform/WaitCursor.h"
 #include "project_file/FieldReader.h"
@@ -95,6 +96,9 @@ void SetProjectSections(ProjectFileFormat::SectionTable table) {
 }
 
 void ReadDataFile(const QString& path, FieldReader& in) {
+    // The windows are emptied and given the file's texts: no user's change,
+    // so saved results stay beside the inputs read after them.
+    const InputChanges::Restore restoring;
     StartUpMod::ClearAllProjectData();
     SetDataFileName(path);
     std::vector<AppError> lostFields;

@@ -9,6 +9,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
+#include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 #include "platform/UiText.h"
@@ -94,6 +95,10 @@ frmHec14RipRap::frmHec14RipRap(QMdiArea& area) : ToolWindow(area, "HEC-14 Riprap
     connect(cmdCompute, &QPushButton::clicked, this, [this] { cmdCompute_Click(); });
     connect(CmdComputeTWDepths, &QPushButton::clicked, this,
             [this] { CmdComputeTWDepths_Click(); });
+    connect(Frame2, &CulvertInputBlock::Changed, this, [this] { Inputs_Change(); });
+    for (QLineEdit* box : {txtDesignQ, txtTailwaterDepth}) {
+        connect(box, &QLineEdit::textChanged, this, [this] { Inputs_Change(); });
+    }
     connect(cmdPrint, &QPushButton::clicked, this, [this] {
         if (print_) {
             print_();
@@ -183,6 +188,12 @@ void frmHec14RipRap::ClearResults() {
     }
     for (int row = 0; row < fgResults->Rows(); ++row) {
         fgResults->SetTextMatrix(row, 1, "");
+    }
+}
+
+void frmHec14RipRap::Inputs_Change() {
+    if (!InputChanges::Restoring()) {
+        ClearResults();
     }
 }
 

@@ -41,8 +41,8 @@ public:
     Hec14RiprapContents Contents() const;
 
     // Setting one control as the user's edit would, or as Compute sets a
-    // result; the window has no reactions to these. The culvert block has its
-    // own operations.
+    // result; a changed design Q or tailwater depth clears the results. The
+    // culvert block has its own operations.
     enum class Text { ChannelBottomElevation, DesignQ, TailwaterDepth, D50, W };
     void SetText(Text box, const std::string& text);
     enum class Caption {
@@ -62,6 +62,8 @@ public:
     // Event handlers.
     void cmdCompute_Click();
     void CmdComputeTWDepths_Click();
+    // The culvert, the design Q or the tailwater depth changed.
+    void Inputs_Change();
 
     CulvertInputBlock* Frame2;
     QLineEdit* txtChannelBottomElevation;

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
+#include "platform/InputChanges.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
 #include "standard_designs/StandardDesignScreen.h"
@@ -59,6 +60,10 @@ FrmVSHAStandardDesigns::FrmVSHAStandardDesigns(QMdiArea& area)
         }
     });
     connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
+    for (QLineEdit* box : {txtTotalQ, TxtHMax, TxtHMin, txtInletInvertElev}) {
+        connect(box, &QLineEdit::textChanged, this, [this] { Inputs_Change(); });
+    }
+    connect(ChkIncludeMultipleBarrels, &QCheckBox::toggled, this, [this] { Inputs_Change(); });
     for (int grid = 1; grid <= NumGrids; ++grid) {
         FlexGrid& g = *Grid(grid);
         // Only a click in the selection column selects.
@@ -237,6 +242,13 @@ void FrmVSHAStandardDesigns::ClearAllData() {
     }
     ClearAllGrids();
     ClearDesignSelect();
+}
+
+void FrmVSHAStandardDesigns::Inputs_Change() {
+    if (!InputChanges::Restoring()) {
+        ClearDesignSelect();
+        ClearAllGrids();
+    }
 }
 
 void FrmVSHAStandardDesigns::SetDesignSelect(int GridNum, int GridRow) {

@@ -61,6 +61,8 @@ public:
     // Event handlers.
     void cmdCompute_Click();
     void cmdExport_Click();
+    // The discharge, the head band, the invert or the barrel choice changed.
+    void Inputs_Change();
 
     // Set by the report when it exists.
     void SetPrintReport(std::function<void()> print);

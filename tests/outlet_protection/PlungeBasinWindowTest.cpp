@@ -217,7 +217,8 @@ TEST_F(PlungeBasinWindow, RefusedInputsShowTheFirstMessageInOrder) {
         user.shown.clear();
         Compute();
         EXPECT_EQ(user.MessageTexts(), std::vector<QString>{c.message});
-        ExpectShown(*window, {"20.00", "46.9", "48", "CLASS:", "", "", "", "", "", "", "", "", ""});
+        // No result of the earlier culvert is left beside the refused inputs.
+        ExpectShown(*window, {"", "", "", "CLASS:", "", "", "", "", "", "", "", "", ""});
     }
     // A tailwater depth of 0 is taken.
     window->txtTailwaterDepth->setText("0");

@@ -22,23 +22,22 @@ protected:
 
     CulvertInputBlock& Culvert() const { return *basin->Frame2; }
 
-    // A standard 6 x 4 ft twin box, computed; then inputs edited after the
-    // Compute, which the file keeps as typed beside the older results.
+    // A standard 6 x 4 ft twin box with a typed n, and typed sizes that the
+    // standard size option hides but the file keeps, computed.
     void TypeAndCompute() {
         Culvert().SetCulvertInletSize(3, 306, 20604);
         Culvert().TxtInletInvertElevation->setText("100");
         Culvert().TxtOutletInvertElevation->setText("99.5");
         Culvert().TxtCulvertBarrelLength->setText("50");
-        basin->txtDesignQ->setText("1,200");
-        basin->txtTailwaterDepth->setText("3.5");
-        basin->cmdCompute->click();
-        ASSERT_TRUE(user.shown.empty()) << user.MessageTexts().front().toStdString();
-        ASSERT_FALSE(basin->txtAdim->text().isEmpty());
         Culvert().TxtManningN->setText("0.015");
         Culvert().TxtUserSize[0]->setText("6");
         Culvert().TxtUserSize[2]->setText("kept though hidden");
         Culvert().CmboUserNumBarrels->setCurrentIndex(2);
+        basin->txtDesignQ->setText("1,200");
         basin->txtTailwaterDepth->setText("2");
+        basin->cmdCompute->click();
+        ASSERT_TRUE(user.shown.empty()) << user.MessageTexts().front().toStdString();
+        ASSERT_FALSE(basin->txtAdim->text().isEmpty());
     }
 
     // Every control the file carries, and what its reactions show.

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+
+class FlexGrid;
+class QObject;
+
+// What the windows need to tell a user's change of an input, which makes the
+// results shown from the old inputs wrong, from the project file putting
+// saved texts back, which does not.
+namespace InputChanges {
+
+// True while the project file reader restores the windows. A section may
+// store its results before the inputs they came from, so a window keeps its
+// results when an input is restored rather than changed.
+bool Restoring();
+
+// Held by the reader for the length of a read.
+class Restore {
+public:
+    Restore();
+    ~Restore();
+    Restore(const Restore&) = delete;
+    Restore& operator=(const Restore&) = delete;
+
+private:
+    bool outer_;
+};
+
+// Calls `changed` with the first and last column whose cells changed,
+// whenever a text or a tick of the grid changes (typed, pasted, deleted or
+// set) and, with every column, when rows are inserted or removed. A text set
+// to what it was already, a colour and a selection are no change.
+void ConnectGrid(FlexGrid& grid, QObject* context,
+                 const std::function<void(int firstCol, int lastCol)>& changed);
+
+} // namespace InputChanges
