@@ -57,7 +57,7 @@ constexpr std::array<InputPlace, DropInletContents::NumInputs> InputPlaces = {{
     {1, 0}, // barrel inlet elevation
 }};
 constexpr double BoxWidth = 1095;
-constexpr std::array<double, 3> RowTops = {180, 495, 810};
+constexpr double RowPitch = 315;
 
 // The tab order of the inputs: the left column, the middle one, then the tailwater.
 constexpr std::array<int, DropInletContents::NumInputs> InputTabOrder = {
@@ -215,6 +215,11 @@ FrmDropInletDesign* FrmDropInletDesign::Instance() {
 
 void FrmDropInletDesign::BuildDesignParametersFrame() {
     FraDesignParameters = new QGroupBox("Design Parameters", this);
+    // The frame draws its border through the middle of its title: the first
+    // row starts clear below the title's line.
+    const double firstRowTop =
+        Screen::PixelsToTwipsY(FraDesignParameters->fontMetrics().height()) + Gap;
+    auto rowTop = [&](int row) { return firstRowTop + row * RowPitch; };
     // Each column of labels is as wide as its longest caption in the window's font.
     std::array<double, 3> labelWidths{};
     for (size_t i = 0; i < InputPlaces.size(); ++i) {
@@ -231,7 +236,7 @@ void FrmDropInletDesign::BuildDesignParametersFrame() {
     }
     for (size_t i = 0; i < InputPlaces.size(); ++i) {
         const auto column = static_cast<size_t>(InputPlaces[i].column);
-        const double top = RowTops[static_cast<size_t>(InputPlaces[i].row)];
+        const double top = rowTop(InputPlaces[i].row);
         TxtDP[i] =
             Place(new QLineEdit(FraDesignParameters), boxLefts[column], top, BoxWidth, BoxHeight);
         Place(LblDP[i], boxLefts[column] - Gap - labelWidths[column], top + 20, labelWidths[column],
@@ -240,10 +245,11 @@ void FrmDropInletDesign::BuildDesignParametersFrame() {
     const double rightLabels = boxLefts[2] - Gap - labelWidths[2];
     ChkIncludeMultipleBarrels =
         Place(new QCheckBox("Include Multiple Barrels (RCB)", FraDesignParameters), rightLabels,
-              RowTops[1], 3600, BoxHeight);
-    cmdPrint = Place(new QPushButton("Print", FraDesignParameters), boxLefts[2], RowTops[2],
+              rowTop(1), 3600, BoxHeight);
+    cmdPrint = Place(new QPushButton("Print", FraDesignParameters), boxLefts[2], rowTop(2),
                      BoxWidth, BoxHeight);
-    Place(FraDesignParameters, 0, 0, std::max(10500.0, boxLefts[2] + BoxWidth + 300), 1230);
+    Place(FraDesignParameters, 0, 0, std::max(10500.0, boxLefts[2] + BoxWidth + 300),
+          rowTop(2) + BoxHeight + 2 * Gap);
     cmdPrint->setEnabled(false);
     for (size_t k = 1; k < InputTabOrder.size(); ++k) {
         setTabOrder(TxtDP[InputTabOrder[k - 1]], TxtDP[InputTabOrder[k]]);
