@@ -124,7 +124,7 @@ TEST_F(RatingWindow, PrintAndExportWaitForTheirReports) {
     user.fileNames = {std::nullopt, QString("  /tmp/rating  ")};
     rating->cmdExportTable->click(); // cancelled: nothing written, nothing said
     rating->cmdExportTable->click();
-    EXPECT_EQ(exported, std::vector<QString>{"/tmp/rating"});
+    EXPECT_EQ(exported, std::vector<QString>{"/tmp/rating.txt"}); // the text file's extension
     EXPECT_TRUE(user.MessageTexts().empty());
 }
 
