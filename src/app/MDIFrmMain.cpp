@@ -212,5 +212,5 @@ void MDIFrmMain::mnuAbout_Click() {
 }
 
 void MDIFrmMain::mnuOnLineHelp_Click() {
-    HelpPages::Show(helpFile_);
+    HelpPages::Show(helpFile_, *this);
 }

@@ -3,12 +3,10 @@
 #include "platform/FileDialogs.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
 
 namespace Dialogs {
 namespace {
@@ -53,10 +51,6 @@ public:
     }
 
     int RunModal(QDialog& dialog) override { return dialog.exec(); }
-
-    bool OpenDocument(const QString& path) override {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    }
 };
 
 QtService& RealService() {

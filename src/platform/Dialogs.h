@@ -7,7 +7,7 @@
 class QDialog;
 class QWidget;
 
-// Message boxes, questions, file dialogs, modal dialogs and opening documents go
+// Message boxes, questions, file dialogs and modal dialogs go
 // through one replaceable service, so that tests script the user's answers and
 // never block on a modal window.
 namespace Dialogs {
@@ -32,9 +32,6 @@ public:
                                                 const QString& startFolder) = 0;
     // Shows a dialog modally; returns its result code.
     virtual int RunModal(QDialog& dialog) = 0;
-    // Opens a document (the help pages) with the desktop's viewer; false when
-    // no viewer could be started.
-    virtual bool OpenDocument(const QString& path) = 0;
 };
 
 // The service in force: the real one unless a test installed its own.

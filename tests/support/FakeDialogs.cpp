@@ -47,11 +47,6 @@ int FakeDialogs::RunModal(QDialog& dialog) {
     return script(dialog);
 }
 
-bool FakeDialogs::OpenDocument(const QString& path) {
-    openedDocuments.push_back(path);
-    return documentOpens;
-}
-
 std::vector<QString> FakeDialogs::MessageTexts() const {
     std::vector<QString> texts;
     for (const auto& s : shown) {
