@@ -41,6 +41,12 @@ double HeightTwips(const QWidget* widget) {
     return Screen::PixelsToTwipsY(widget->height());
 }
 
+// A frame draws its border through the middle of its title: the top of the
+// first control that stands clear below the title's line.
+double FirstRowTop(const QGroupBox* frame) {
+    return Screen::PixelsToTwipsY(frame->fontMetrics().height()) + Gap;
+}
+
 // Where each design input stands: the column (left, middle, right) and the
 // row of its box; each label ends just left of its box.
 struct InputPlace {
@@ -215,10 +221,7 @@ FrmDropInletDesign* FrmDropInletDesign::Instance() {
 
 void FrmDropInletDesign::BuildDesignParametersFrame() {
     FraDesignParameters = new QGroupBox("Design Parameters", this);
-    // The frame draws its border through the middle of its title: the first
-    // row starts clear below the title's line.
-    const double firstRowTop =
-        Screen::PixelsToTwipsY(FraDesignParameters->fontMetrics().height()) + Gap;
+    const double firstRowTop = FirstRowTop(FraDesignParameters);
     auto rowTop = [&](int row) { return firstRowTop + row * RowPitch; };
     // Each column of labels is as wide as its longest caption in the window's font.
     std::array<double, 3> labelWidths{};
@@ -260,9 +263,10 @@ void FrmDropInletDesign::BuildDesignParametersFrame() {
 
 void FrmDropInletDesign::BuildBarrelsFrame() {
     FraBarrels = new QGroupBox("Barrels", this);
-    CmdComputeBarrels = Place(new QPushButton("Compute Barrels", FraBarrels), 90, 225, 1700, 330);
-    Place(new QLabel("Total Weir Length (ft):", FraBarrels), 1900, 270, 2400, LabelHeight);
-    LblBarrelWeirLength = Place(new QLabel(FraBarrels), 4300, 270, 2000, LabelHeight);
+    const double top = FirstRowTop(FraBarrels);
+    CmdComputeBarrels = Place(new QPushButton("Compute Barrels", FraBarrels), 90, top, 1700, 330);
+    Place(new QLabel("Total Weir Length (ft):", FraBarrels), 1900, top + 45, 2400, LabelHeight);
+    LblBarrelWeirLength = Place(new QLabel(FraBarrels), 4300, top + 45, 2000, LabelHeight);
     LblBarrelType = new QLabel("Reinforced Concrete Box", FraBarrels);
     GrdRCB = new FlexGrid(FraBarrels);
     LblRCPGrd = new QLabel("Concrete Pipe (Single Barrel Only)", FraBarrels);
@@ -271,16 +275,17 @@ void FrmDropInletDesign::BuildBarrelsFrame() {
 
 void FrmDropInletDesign::BuildWeirFrame() {
     FraMEWL = new QGroupBox("Weir", this);
-    Place(new QLabel("Rectangular Weir Computations", FraMEWL), 135, 225, 3500, LabelHeight);
+    const double top = FirstRowTop(FraMEWL);
+    Place(new QLabel("Rectangular Weir Computations", FraMEWL), 135, top, 3500, LabelHeight);
     // Listed as the window has always listed them: the headwater calculation first.
-    const double optionTops[NumWeirOptions] = {775, 1055, 495};
+    const double optionTops[NumWeirOptions] = {550, 830, 270};
     for (int option :
          {WidthAndLengthGivenComputeHW, WidthGivenComputeLength, LengthGivenComputeWidth}) {
         OptWeirCalc[static_cast<size_t>(option)] =
             Place(new QRadioButton(DropInletTexts::WeirOptionCaptions[option], FraMEWL), 135,
-                  optionTops[option], 5400, 270);
+                  top + optionTops[option], 5400, 270);
     }
-    GrdWeirCalc = Place(new WeirCalcGrid(FraMEWL), 135, 1380, 4700, 3300);
+    GrdWeirCalc = Place(new WeirCalcGrid(FraMEWL), 135, top + 1155, 4700, 3300);
     CmdWeirClac = new QPushButton("Do Weir Computations", FraMEWL);
     LblMEWL = new QLabel("Minimum Total Weir Length (ft):", FraMEWL);
     LblWeirWeirLengthCalc = new QLabel(FraMEWL);

@@ -325,15 +325,18 @@ TEST_F(DropInletWindow, WeirGridKeysClearCopyAndPasteTheTypedColumnsOnly) {
     EXPECT_TRUE(user.MessageTexts().empty());
 }
 
-TEST_F(DropInletWindow, DesignParameterBoxesStandBelowTheFrameTitle) {
+TEST_F(DropInletWindow, EveryFramesControlsStandBelowItsTitle) {
     window->StartUp();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    // The frame's border runs through the middle of its title line.
-    const int titleBottom = window->FraDesignParameters->fontMetrics().height();
-    const int frameHeight = window->FraDesignParameters->height();
-    for (QWidget* child : window->FraDesignParameters->findChildren<QWidget*>()) {
-        EXPECT_GE(child->y(), titleBottom) << child->metaObject()->className();
-        EXPECT_LE(child->y() + child->height(), frameHeight) << child->metaObject()->className();
+    for (QGroupBox* frame : {window->FraDesignParameters, window->FraBarrels, window->FraMEWL}) {
+        SCOPED_TRACE(frame->title().toStdString());
+        // The frame's border runs through the middle of its title line.
+        const int titleBottom = frame->fontMetrics().height();
+        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_GE(child->y(), titleBottom) << child->metaObject()->className();
+            EXPECT_LE(child->y() + child->height(), frame->height())
+                << child->metaObject()->className();
+        }
     }
 }
 
