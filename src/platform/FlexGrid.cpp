@@ -537,7 +537,6 @@ void FlexGrid::mouseReleaseEvent(QMouseEvent* event) {
     QTableWidget::mouseReleaseEvent(event);
 }
 
-// The windows pop up their own menu on RightButtonUp.
 void FlexGrid::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         textWidths_.reset();
@@ -553,6 +552,7 @@ void FlexGrid::commitData(QWidget* editor) {
     }
 }
 
+// The windows pop up their own menu on RightButtonUp.
 void FlexGrid::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
