@@ -231,5 +231,5 @@ void MDIFrmMain::mnuAbout_Click() {
 }
 
 void MDIFrmMain::mnuOnLineHelp_Click() {
-    HelpPages::Show(helpFile_);
+    HelpPages::Show(helpFile_, *this);
 }

@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include <algorithm>
+
 namespace modGridEdit {
 
 QPointer<FlexGrid> EditGrid;
@@ -15,9 +17,21 @@ void mnuEditCopy_Click() {
     if (!EditGrid) {
         return;
     }
+    CopySelection(*EditGrid);
+}
+
+void CopySelection(const FlexGrid& grid) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(EditGrid->Clip());
+    clipboard->setText(grid.Clip());
+}
+
+void ClearCells(FlexGrid& grid, const FlexGrid::CellRange& block, int firstCol) {
+    for (int r = block.top; r <= block.bottom; ++r) {
+        for (int c = std::max(block.left, firstCol); c <= block.right; ++c) {
+            grid.SetTextMatrix(r, c, "");
+        }
+    }
 }
 
 void mnuEditPaste_Click() {

@@ -20,8 +20,12 @@ extern bool RowNumberColumn;
 // that the channel points grid keeps its 50 numbered rows.
 constexpr int MinimumRowsAfterDelete = 51;
 
-// "Copy": the selection's clip text onto the clipboard.
+// "Copy": CopySelection of EditGrid.
 void mnuEditCopy_Click();
+// The grid's selection as clip text onto the clipboard (Ctrl+C and "Copy").
+void CopySelection(const FlexGrid& grid);
+// Empties the cells of the block from column firstCol on (Delete).
+void ClearCells(FlexGrid& grid, const FlexGrid::CellRange& block, int firstCol);
 // "Paste": PasteClipboard into EditGrid.
 void mnuEditPaste_Click();
 // The clipboard's text into the grid's selection; nothing is checked here, the

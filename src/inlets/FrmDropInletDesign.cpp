@@ -42,6 +42,12 @@ double HeightTwips(const QWidget* widget) {
     return Screen::PixelsToTwipsY(widget->height());
 }
 
+// A frame draws its border through the middle of its title: the top of the
+// first control that stands clear below the title's line.
+double FirstRowTop(const QGroupBox* frame) {
+    return Screen::PixelsToTwipsY(frame->fontMetrics().height()) + Gap;
+}
+
 // Where each design input stands: the column (left, middle, right) and the
 // row of its box; each label ends just left of its box.
 struct InputPlace {
@@ -58,7 +64,7 @@ constexpr std::array<InputPlace, DropInletContents::NumInputs> InputPlaces = {{
     {1, 0}, // barrel inlet elevation
 }};
 constexpr double BoxWidth = 1095;
-constexpr std::array<double, 3> RowTops = {180, 495, 810};
+constexpr double RowPitch = 315;
 
 // The tab order of the inputs: the left column, the middle one, then the tailwater.
 constexpr std::array<int, DropInletContents::NumInputs> InputTabOrder = {
@@ -235,6 +241,8 @@ FrmDropInletDesign* FrmDropInletDesign::Instance() {
 
 void FrmDropInletDesign::BuildDesignParametersFrame() {
     FraDesignParameters = new QGroupBox("Design Parameters", this);
+    const double firstRowTop = FirstRowTop(FraDesignParameters);
+    auto rowTop = [&](int row) { return firstRowTop + row * RowPitch; };
     // Each column of labels is as wide as its longest caption in the window's font.
     std::array<double, 3> labelWidths{};
     for (size_t i = 0; i < InputPlaces.size(); ++i) {
@@ -251,7 +259,7 @@ void FrmDropInletDesign::BuildDesignParametersFrame() {
     }
     for (size_t i = 0; i < InputPlaces.size(); ++i) {
         const auto column = static_cast<size_t>(InputPlaces[i].column);
-        const double top = RowTops[static_cast<size_t>(InputPlaces[i].row)];
+        const double top = rowTop(InputPlaces[i].row);
         TxtDP[i] =
             Place(new QLineEdit(FraDesignParameters), boxLefts[column], top, BoxWidth, BoxHeight);
         Place(LblDP[i], boxLefts[column] - Gap - labelWidths[column], top + 20, labelWidths[column],
@@ -260,10 +268,11 @@ void FrmDropInletDesign::BuildDesignParametersFrame() {
     const double rightLabels = boxLefts[2] - Gap - labelWidths[2];
     ChkIncludeMultipleBarrels =
         Place(new QCheckBox("Include Multiple Barrels (RCB)", FraDesignParameters), rightLabels,
-              RowTops[1], 3600, BoxHeight);
-    cmdPrint = Place(new QPushButton("Print", FraDesignParameters), boxLefts[2], RowTops[2],
+              rowTop(1), 3600, BoxHeight);
+    cmdPrint = Place(new QPushButton("Print", FraDesignParameters), boxLefts[2], rowTop(2),
                      BoxWidth, BoxHeight);
-    Place(FraDesignParameters, 0, 0, std::max(10500.0, boxLefts[2] + BoxWidth + 300), 1230);
+    Place(FraDesignParameters, 0, 0, std::max(10500.0, boxLefts[2] + BoxWidth + 300),
+          rowTop(2) + BoxHeight + 2 * Gap);
     cmdPrint->setEnabled(false);
     for (size_t k = 1; k < InputTabOrder.size(); ++k) {
         setTabOrder(TxtDP[InputTabOrder[k - 1]], TxtDP[InputTabOrder[k]]);
@@ -274,9 +283,10 @@ void FrmDropInletDesign::BuildDesignParametersFrame() {
 
 void FrmDropInletDesign::BuildBarrelsFrame() {
     FraBarrels = new QGroupBox("Barrels", this);
-    CmdComputeBarrels = Place(new QPushButton("Compute Barrels", FraBarrels), 90, 225, 1700, 330);
-    Place(new QLabel("Total Weir Length (ft):", FraBarrels), 1900, 270, 2400, LabelHeight);
-    LblBarrelWeirLength = Place(new QLabel(FraBarrels), 4300, 270, 2000, LabelHeight);
+    const double top = FirstRowTop(FraBarrels);
+    CmdComputeBarrels = Place(new QPushButton("Compute Barrels", FraBarrels), 90, top, 1700, 330);
+    Place(new QLabel("Total Weir Length (ft):", FraBarrels), 1900, top + 45, 2400, LabelHeight);
+    LblBarrelWeirLength = Place(new QLabel(FraBarrels), 4300, top + 45, 2000, LabelHeight);
     LblBarrelType = new QLabel("Reinforced Concrete Box", FraBarrels);
     GrdRCB = new FlexGrid(FraBarrels);
     LblRCPGrd = new QLabel("Concrete Pipe (Single Barrel Only)", FraBarrels);
@@ -285,16 +295,17 @@ void FrmDropInletDesign::BuildBarrelsFrame() {
 
 void FrmDropInletDesign::BuildWeirFrame() {
     FraMEWL = new QGroupBox("Weir", this);
-    Place(new QLabel("Rectangular Weir Computations", FraMEWL), 135, 225, 3500, LabelHeight);
+    const double top = FirstRowTop(FraMEWL);
+    Place(new QLabel("Rectangular Weir Computations", FraMEWL), 135, top, 3500, LabelHeight);
     // Listed as the window has always listed them: the headwater calculation first.
-    const double optionTops[NumWeirOptions] = {775, 1055, 495};
+    const double optionTops[NumWeirOptions] = {550, 830, 270};
     for (int option :
          {WidthAndLengthGivenComputeHW, WidthGivenComputeLength, LengthGivenComputeWidth}) {
         OptWeirCalc[static_cast<size_t>(option)] =
             Place(new QRadioButton(DropInletTexts::WeirOptionCaptions[option], FraMEWL), 135,
-                  optionTops[option], 5400, 270);
+                  top + optionTops[option], 5400, 270);
     }
-    GrdWeirCalc = Place(new WeirCalcGrid(FraMEWL), 135, 1380, 4700, 3300);
+    GrdWeirCalc = Place(new WeirCalcGrid(FraMEWL), 135, top + 1155, 4700, 3300);
     CmdWeirClac = new QPushButton("Do Weir Computations", FraMEWL);
     LblMEWL = new QLabel("Minimum Total Weir Length (ft):", FraMEWL);
     LblWeirWeirLengthCalc = new QLabel(FraMEWL);

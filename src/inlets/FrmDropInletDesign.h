@@ -59,6 +59,8 @@ public:
     void InitializeRCBGrid();
     void InitializeRCPGrid();
     void InitializeWeirCalcGrid();
+    // Delete empties the selected typed cells, Ctrl+C copies, Ctrl+V pastes.
+    void GrdWeirCalc_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void DisplayRCBResults(FlexGrid& grid, const std::vector<DropInletBarrelResult>& results);
     void DisplayRCPResults(FlexGrid& grid, const std::vector<DropInletPipeResult>& results);
     void DisplayWeirCalcResults(const DropInletWeirCalc& calc);

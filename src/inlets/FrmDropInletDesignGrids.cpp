@@ -1,7 +1,9 @@
 #include "inlets/FrmDropInletDesign.h"
 
+#include "app/modGridEdit.h"
 #include "app/modGridEditMenu.h"
 #include "hydraulics/GenDesignCatalogue.h"
+#include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
 #include "platform/InputChanges.h"
 #include "platform/Numbers.h"
@@ -10,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -128,7 +131,31 @@ void FrmDropInletDesign::InitializeWeirCalcGrid() {
             SetWeirDesignSelectRow(row);
         }
     });
+    connect(
+        GrdWeirCalc, &FlexGrid::KeyDown, this,
+        [this](int key, Qt::KeyboardModifiers modifiers) { GrdWeirCalc_KeyDown(key, modifiers); });
     modGridEditMenu::ConnectGridEditMenu(*GrdWeirCalc, modGridEditMenu::GridEditItems::Copy, false);
+}
+
+void FrmDropInletDesign::GrdWeirCalc_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    RunUserAction(ErrorStyle::Untitled, [&] {
+        FlexGrid& grid = *GrdWeirCalc;
+        const Qt::KeyboardModifiers shift =
+            modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        // Column 0 holds the selection mark, which only a click sets: the keys
+        // clear and paste the typed columns alone.
+        const FlexGrid::CellRange block = grid.Selection();
+        if (key == Qt::Key_Delete) {
+            modGridEdit::ClearCells(grid, block, 1);
+        } else if (key == Qt::Key_C && shift == Qt::ControlModifier) {
+            modGridEdit::CopySelection(grid);
+        } else if (key == Qt::Key_V && shift == Qt::ControlModifier) {
+            if (block.left == 0) {
+                grid.SetSelection(block.top, 1, block.bottom, std::max(block.right, 1));
+            }
+            modGridEdit::PasteClipboard(grid);
+        }
+    });
 }
 
 void FrmDropInletDesign::DisplayRCBResults(FlexGrid& grid,

@@ -1,6 +1,7 @@
 #include "main/StartUpSequence.h"
 
 #include "app/FrmSplash.h"
+#include "app/GlobalVariables.h"
 #include "app/MDIFrmMain.h"
 #include "general_design/TailwaterChannel.h"
 #include "main/DropInletWiring.h"
@@ -16,6 +17,7 @@
 #include "main/TailwaterWiring.h"
 #include "main/TaperedInletWiring.h"
 #include "platform/ErrorReport.h"
+#include "platform/FileDialogs.h"
 #include "platform/HelpPages.h"
 #include "project_file/FileHandling.h"
 
@@ -134,6 +136,7 @@ std::unique_ptr<LoadedWindows> Main(const Options& options) {
         windows->main = std::make_unique<MDIFrmMain>();
         windows->main->SetFileOperations({FileHandling::OpenDataFile, FileHandling::WriteDataFile,
                                           FileHandling::SaveDataFileAs});
+        FileDialogs::StartRun([] { return GlobalVariables::DataFileName; });
         RunSteps(LoadingSteps(*windows), options.trace);
         SetClearSteps(ClearSteps(*windows));
         FileHandling::SetProjectSections(ProjectSections(*windows));

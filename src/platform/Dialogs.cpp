@@ -1,12 +1,12 @@
 #include "platform/Dialogs.h"
 
+#include "platform/FileDialogs.h"
+
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
 
 namespace Dialogs {
 namespace {
@@ -31,22 +31,26 @@ public:
         return box.exec() == QMessageBox::Yes;
     }
 
-    std::optional<QString> OpenFileName(const QString& title, const QString& filter) override {
-        QString name = QFileDialog::getOpenFileName(Owner(), title, QString(), filter);
+    std::optional<QString> OpenFileName(const QString& title, const QString& filter,
+                                        const QString& startFolder) override {
+        QString name = QFileDialog::getOpenFileName(Owner(), title, startFolder, filter);
         return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
     }
 
     std::optional<QString> SaveFileName(const QString& title, const QString& filter,
-                                        const QString& suggestedName) override {
-        QString name = QFileDialog::getSaveFileName(Owner(), title, suggestedName, filter);
-        return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
+                                        const QString& startFolder) override {
+        QFileDialog dialog(Owner(), title, startFolder, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // Added before the dialog asks about replacing a file, so that it asks
+        // about the file that will be written.
+        dialog.setDefaultSuffix(FileDialogs::DefaultExtension(filter));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        return dialog.selectedFiles().front();
     }
 
     int RunModal(QDialog& dialog) override { return dialog.exec(); }
-
-    bool OpenDocument(const QString& path) override {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    }
 };
 
 QtService& RealService() {

@@ -7,7 +7,7 @@
 class QDialog;
 class QWidget;
 
-// Message boxes, questions, file dialogs, modal dialogs and opening documents go
+// Message boxes, questions, file dialogs and modal dialogs go
 // through one replaceable service, so that tests script the user's answers and
 // never block on a modal window.
 namespace Dialogs {
@@ -22,15 +22,16 @@ public:
     virtual void Message(const QString& text, const QString& title) = 0;
     // A Yes/No box without icon; true for Yes. Enter answers the default.
     virtual bool AskYesNo(const QString& text, const QString& title, bool defaultYes) = 0;
-    // File dialogs; nullopt when the user cancels.
-    virtual std::optional<QString> OpenFileName(const QString& title, const QString& filter) = 0;
+    // File dialogs starting in a folder; nullopt when the user cancels. The
+    // save dialog asks before it replaces a file, after adding the first file
+    // type's extension to a name without one. Windows use them through
+    // FileDialogs.
+    virtual std::optional<QString> OpenFileName(const QString& title, const QString& filter,
+                                                const QString& startFolder) = 0;
     virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter,
-                                                const QString& suggestedName) = 0;
+                                                const QString& startFolder) = 0;
     // Shows a dialog modally; returns its result code.
     virtual int RunModal(QDialog& dialog) = 0;
-    // Opens a document (the help pages) with the desktop's viewer; false when
-    // no viewer could be started.
-    virtual bool OpenDocument(const QString& path) = 0;
 };
 
 // The service in force: the real one unless a test installed its own.

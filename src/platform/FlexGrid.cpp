@@ -114,6 +114,8 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     setItemDelegate(new FlexGridDelegate(this));
 }
 
+FlexGrid::~FlexGrid() = default;
+
 void FlexGrid::SetRows(int rows) {
     if (rows < 0) {
         SubscriptOutOfRange();
@@ -304,7 +306,9 @@ double FlexGrid::ColWidthTwips(int col) const {
 
 void FlexGrid::SetColWidthTwips(int col, double twips) {
     CheckCol(col);
-    setColumnWidth(col, Screen::TwipsToPixelsX(twips));
+    const int widestData = WidestTexts(fixedRows_, col, col).front();
+    const int asked = Screen::TwipsToPixelsX(twips);
+    setColumnWidth(col, widestData > 0 ? std::max(asked, ColumnWidthFor(col, widestData)) : asked);
 }
 
 double FlexGrid::RowHeightTwips(int row) const {
@@ -326,26 +330,66 @@ void FlexGrid::SetColAlignment(int col, Qt::Alignment alignment) {
 void FlexGrid::AutoSize(int firstCol, int lastCol) {
     CheckCol(firstCol);
     CheckCol(lastCol);
+    const std::vector<int> widest = WidestTexts(0, firstCol, lastCol);
+    for (int col = firstCol; col <= lastCol; ++col) {
+        setColumnWidth(col, ColumnWidthFor(col, widest[static_cast<size_t>(col - firstCol)]));
+    }
+}
+
+std::vector<int> FlexGrid::WidestTexts(int firstRow, int firstCol, int lastCol) {
     // Measured over every row: Qt's own fitting looks only at the rows in
     // view, and a grid is often sized before it is first shown.
-    CellTextWidths widths(font());
-    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    CellTextWidths& widths = TextWidths();
     // Row by row, in the order the cells were made, which is the order they
     // lie in memory: a column at a time is several times slower in a big grid.
     std::vector<int> widest(static_cast<size_t>(std::max(0, lastCol - firstCol + 1)));
-    for (int row = 0; row < Rows(); ++row) {
+    for (int row = firstRow; row < Rows(); ++row) {
         for (int col = firstCol; col <= lastCol; ++col) {
             int& width = widest[static_cast<size_t>(col - firstCol)];
             width = std::max(width, WidestLine(widths, item(row, col)));
         }
     }
-    for (int col = firstCol; col <= lastCol; ++col) {
-        int width = widest[static_cast<size_t>(col - firstCol)];
-        if (columns_[static_cast<size_t>(col)].checkBox) {
-            width += style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this) + 4;
-        }
-        setColumnWidth(col, width + padding);
+    return widest;
+}
+
+int FlexGrid::ColumnWidthFor(int col, int textWidth) const {
+    int width =
+        textWidth + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    if (columns_[static_cast<size_t>(col)].checkBox) {
+        width += style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this) + 4;
     }
+    return width;
+}
+
+void FlexGrid::ShowWhole(int row, int col, const QString& text) {
+    if (row < fixedRows_ || text.isEmpty()) {
+        return;
+    }
+    const int needed = ColumnWidthFor(col, TextWidths().WidestLine(text));
+    if (columnWidth(col) < needed) {
+        setColumnWidth(col, needed);
+    }
+}
+
+void FlexGrid::ShowWholeDataTexts() {
+    if (Cols() == 0) {
+        return;
+    }
+    const std::vector<int> widest = WidestTexts(fixedRows_, 0, Cols() - 1);
+    for (int col = 0; col < Cols(); ++col) {
+        const int widestText = widest[static_cast<size_t>(col)];
+        const int needed = ColumnWidthFor(col, widestText);
+        if (widestText > 0 && columnWidth(col) < needed) {
+            setColumnWidth(col, needed);
+        }
+    }
+}
+
+CellTextWidths& FlexGrid::TextWidths() {
+    if (!textWidths_) {
+        textWidths_ = std::make_unique<CellTextWidths>(font());
+    }
+    return *textWidths_;
 }
 
 void FlexGrid::FitRowHeight(int row) {
@@ -513,6 +557,21 @@ void FlexGrid::mouseReleaseEvent(QMouseEvent* event) {
     QTableWidget::mouseReleaseEvent(event);
 }
 
+void FlexGrid::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        textWidths_.reset();
+    }
+    QTableWidget::changeEvent(event);
+}
+
+void FlexGrid::commitData(QWidget* editor) {
+    QTableWidget::commitData(editor);
+    const QModelIndex index = currentIndex();
+    if (index.isValid()) {
+        ShowWhole(index.row(), index.column(), CellText(index.row(), index.column()));
+    }
+}
+
 // The windows pop up their own menu on RightButtonUp.
 void FlexGrid::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
@@ -553,6 +612,9 @@ void FlexGrid::SetCellText(int row, int col, const QString& text) {
         cell->setText(text);
     } else {
         MakeDeferredCell(row, col, text);
+    }
+    if (bulkUpdates_ == 0) {
+        ShowWhole(row, col, text);
     }
 }
 
@@ -635,6 +697,7 @@ void FlexGrid::EndBulkUpdate() {
         }
     }
     deferredCells_ = 0;
+    ShowWholeDataTexts();
     if (Rows() > 0 && Cols() > 0) {
         // The view's own response to a change of every cell, without the
         // per-cell notifications that the hold kept back.

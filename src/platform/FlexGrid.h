@@ -6,7 +6,10 @@
 #include <QString>
 #include <QTableWidget>
 
+#include <memory>
 #include <vector>
+
+class CellTextWidths;
 
 // The one grid control of the program: a spreadsheet-like table of text cells
 // whose row and column numbers are those the windows, their messages and the
@@ -31,6 +34,11 @@
 //   is off: a window that copies does it from KeyDown.
 // - A left click on a data cell moves the cursor there; windows that act on a
 //   click connect to QTableWidget::cellClicked(row, column).
+// - Data cells never cut their text: a column widens (it never narrows by
+//   itself) as soon as a text written or typed into a data cell needs it, or,
+//   for the cells a BulkUpdate writes, when it ends; SetColWidthTwips and
+//   AutoSize never make it narrower than its widest data text either. Heading
+//   rows keep the widths the window gives them.
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -66,6 +74,7 @@ public:
     };
 
     explicit FlexGrid(QWidget* parent = nullptr);
+    ~FlexGrid() override;
 
     // Row and column counts. A larger count appends empty rows at the bottom
     // (columns at the right); a smaller one drops them from there, with their
@@ -179,6 +188,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void commitData(QWidget* editor) override;
 
 private:
     struct ColumnFormat {
@@ -217,6 +228,14 @@ private:
     // The moving end of the selection (Qt's current cell).
     Position Cursor() const;
     QSize ClientSizePixels() const;
+    // Widths in pixels of the widest texts of columns firstCol..lastCol from
+    // row firstRow down, and the column width that shows a text that wide.
+    std::vector<int> WidestTexts(int firstRow, int firstCol, int lastCol);
+    int ColumnWidthFor(int col, int textWidth) const;
+    // Widens the column, if needed, to show the text of a data cell whole.
+    void ShowWhole(int row, int col, const QString& text);
+    void ShowWholeDataTexts();
+    CellTextWidths& TextWidths();
     int ContentWidth() const;
     int ContentHeight() const;
 
@@ -230,4 +249,6 @@ private:
     // were written are not taken off, so the end looks for missing cells
     // unless every one was written.
     qsizetype deferredCells_ = 0;
+    // Measured texts of the grid's font; made at the first need.
+    std::unique_ptr<CellTextWidths> textWidths_;
 };

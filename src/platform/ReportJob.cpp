@@ -1,12 +1,11 @@
 #include "platform/ReportJob.h"
 
 #include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
 #include "platform/PrintQueue.h"
 #include "platform/Printers.h"
 #include "platform/TwipsPrinterTargets.h"
 #include "platform/WaitCursor.h"
-
-#include <QFileInfo>
 
 #include <memory>
 
@@ -22,13 +21,10 @@ std::unique_ptr<PrintTarget> CurrentTarget(const QString& docName) {
         }
         return OpenSystemPrinter(*queue, device, docName);
     }
-    auto fileName = Dialogs::Current().SaveFileName(QStringLiteral("Print to PDF File"),
-                                                    QStringLiteral("PDF Files (*.pdf)"), QString());
+    const std::optional<QString> fileName = FileDialogs::AskSaveFileName(
+        QStringLiteral("Print to PDF File"), QStringLiteral("PDF Files (*.pdf)"));
     if (!fileName) {
         return nullptr;
-    }
-    if (QFileInfo(*fileName).suffix().isEmpty()) {
-        *fileName += QStringLiteral(".pdf");
     }
     return OpenPdfFile(*fileName, docName);
 }

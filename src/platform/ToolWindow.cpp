@@ -54,9 +54,11 @@ void ToolWindow::SetHelpPage(const QString& page) {
 }
 
 void ToolWindow::keyPressEvent(QKeyEvent* event) {
-    // F1 reaches here from any control of the window that has no use for it.
-    if (event->key() == Qt::Key_F1 && !helpPage_.isEmpty()) {
-        HelpPages::Show(HelpPages::Path(helpPage_));
+    // F1 reaches here from any control of the window that has no use for it;
+    // a window without a page of its own opens the contents.
+    if (event->key() == Qt::Key_F1) {
+        HelpPages::Show(
+            helpPage_.isEmpty() ? HelpPages::ContentsPage() : HelpPages::Path(helpPage_), *this);
         return;
     }
     // Enter presses the focused button, as Space does. It reaches here only when

@@ -25,7 +25,8 @@ public:
     double ClientWidthTwips() const; // of the main window's client area
     double ClientHeightTwips() const;
 
-    // The help page (in the help folder) that F1 opens while the window has the focus.
+    // The help page (in the help folder) that F1 opens in the help window while
+    // the window has the focus; the contents page until one is set.
     void SetHelpPage(const QString& page);
 
     // While the program ends, close requests are not questioned and really close.

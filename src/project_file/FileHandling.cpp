@@ -6,12 +6,12 @@
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/FileDialogs.h"
 #include "platform/InputChanges.h"
 #include "platform/TextFile.h"
 #include "platform/WaitCursor.h"
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
-#include "project_file/Tools.h"
 
 #include <QFile>
 
@@ -32,11 +32,6 @@ void SetDataFileName(const QString& path) {
     if (MDIFrmMain* main = MDIFrmMain::Instance()) {
         main->SetCaptionForFile(path);
     }
-}
-
-// The chosen name without surrounding blanks; empty when cancelled.
-QString ChosenName(const std::optional<QString>& name) {
-    return name ? QString::fromStdString(Tools::TrimBlanks(name->toStdString())) : QString();
 }
 
 [[noreturn]] void ThrowFileError(const QFileDevice& file) {
@@ -64,11 +59,17 @@ std::optional<std::string> LoadFile(const QString& path) {
 void OpenDataFile() {
     try {
         while (true) {
-            QString path = ChosenName(Dialogs::Current().OpenFileName("Open", FileFilter));
-            if (path.isEmpty()) {
+            const std::optional<QString> chosen = FileDialogs::AskOpenFileName("Open", FileFilter);
+            if (!chosen) {
                 return;
             }
+            const QString& path = *chosen;
             std::optional<std::string> content = LoadFile(path);
+            if (content && content->empty()) {
+                Dialogs::Message("The file " + path +
+                                 " is empty: it holds no Tarnwell software data.");
+                return;
+            }
             FieldReader in(content ? std::string_view(*content) : std::string_view());
             switch (content ? ProjectFileFormat::CheckHeader(in)
                             : ProjectFileFormat::HeaderCheck::NotProjectFile) {
@@ -145,9 +146,8 @@ void WriteDataFile(const QString& path) {
 }
 
 void SaveDataFileAs() {
-    QString path = ChosenName(Dialogs::Current().SaveFileName("Save As", FileFilter, {}));
-    if (!path.isEmpty()) {
-        WriteDataFile(path);
+    if (const std::optional<QString> path = FileDialogs::AskSaveFileName("Save As", FileFilter)) {
+        WriteDataFile(*path);
     }
 }
 

@@ -16,7 +16,8 @@ void SetProjectSections(ProjectFileFormat::SectionTable table);
 inline const QString FileFilter = QStringLiteral("Tarnwell (*.twl);;All Files (*.*)");
 
 // Asks for a project file until one passes the signature and units checks,
-// then reads it. Cancelling changes nothing. Reports its own errors.
+// then reads it. Cancelling changes nothing. Reports its own errors; an empty
+// file is refused by name and ends the command.
 void OpenDataFile();
 
 // Writes the whole project to `path` (used exactly as given, no extension
@@ -25,7 +26,8 @@ void OpenDataFile();
 // the old file, the current path and the caption as they were.
 void WriteDataFile(const QString& path);
 
-// Asks for a file name and saves there. Cancelling writes nothing.
+// Asks for a file name, ".twl" added to a name without extension, and saves
+// there. Cancelling writes nothing.
 void SaveDataFileAs();
 
 // Empties every window, then reads the rest of the project file `in` (just

@@ -3,6 +3,7 @@
 #include "app/modGridEditMenu.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/FileDialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/InputChanges.h"
 #include "platform/Screen.h"
@@ -346,14 +347,12 @@ void FrmVSHAStandardDesigns::cmdCompute_Click() {
 
 void FrmVSHAStandardDesigns::cmdExport_Click() {
     RunUserAction(ErrorStyle::Untitled, [this] {
-        const std::optional<QString> chosen = Dialogs::Current().SaveFileName(
-            QStringLiteral("Export"), QStringLiteral("Text file (*.txt);;All Files (*.*)"),
-            QString());
-        const QString fileName = chosen ? chosen->trimmed() : QString();
-        if (fileName.isEmpty()) {
+        const std::optional<QString> fileName = FileDialogs::AskSaveFileName(
+            QStringLiteral("Export"), QStringLiteral("Text file (*.txt);;All Files (*.*)"));
+        if (!fileName) {
             return;
         }
-        modExportVSHAStandardResults::ExportStandardResults(fileName, Contents());
+        modExportVSHAStandardResults::ExportStandardResults(*fileName, Contents());
     });
 }
 

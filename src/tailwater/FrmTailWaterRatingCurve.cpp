@@ -3,6 +3,7 @@
 #include "app/modGridEditMenu.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/FileDialogs.h"
 #include "platform/FitToText.h"
 #include "platform/FlexGrid.h"
 #include "platform/FlexGridText.h"
@@ -292,12 +293,12 @@ void FrmTailWaterRatingCurve::cmdExportTable_Click() {
         if (!export_) {
             return;
         }
-        const std::optional<QString> chosen = Dialogs::Current().SaveFileName(
-            "Export", "Text file (*.txt);;All Files (*)", QString());
-        if (!chosen || chosen->trimmed().isEmpty()) {
+        const std::optional<QString> fileName =
+            FileDialogs::AskSaveFileName("Export", "Text file (*.txt);;All Files (*)");
+        if (!fileName) {
             return;
         }
-        export_(chosen->trimmed());
+        export_(*fileName);
     });
 }
 

@@ -114,13 +114,13 @@ TEST_F(MainWindow, OnlineHelpOpensThePagesOrSaysTheyAreMissing) {
     main->mnuOnLineHelp->trigger();
     ASSERT_EQ(user.MessageTexts().size(), 1u);
     EXPECT_EQ(user.MessageTexts()[0], "The help file " + page + " could not be found.");
-    EXPECT_TRUE(user.openedDocuments.empty());
+    EXPECT_EQ(HelpPages::ShownPage(), "");
 
     QFile file(page);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     main->mnuOnLineHelp->trigger();
-    EXPECT_EQ(user.openedDocuments, std::vector<QString>({page}));
+    EXPECT_EQ(HelpPages::ShownPage(), page);
     EXPECT_EQ(user.MessageTexts().size(), 1u);
 }
 
@@ -137,12 +137,11 @@ TEST_F(MainWindow, F1InAToolWindowOpensItsOwnShippedHelpPage) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.page.toStdString());
-        user.openedDocuments.clear();
         c.window->ShowAndRaise();
         c.focus->setFocus();
         QTest::keyClick(c.focus, Qt::Key_F1);
         EXPECT_TRUE(user.MessageTexts().empty());
-        EXPECT_EQ(user.openedDocuments, std::vector<QString>({HelpPages::Path(c.page)}));
+        EXPECT_EQ(HelpPages::ShownPage(), HelpPages::Path(c.page));
     }
 }
 

@@ -2,6 +2,8 @@
 #include "app/modGridEdit.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
 #include <QTest>
 
 namespace {
@@ -277,6 +279,66 @@ TEST_F(DropInletWindow, WeirColumnZeroTakesClicksButNoTyping) {
     Click(window->GrdRCP, 1, 1, Qt::RightButton);
     EXPECT_EQ(modGridEdit::EditGrid, window->GrdRCP);
     EXPECT_FALSE(modGridEdit::RowNumberColumn);
+}
+
+TEST_F(DropInletWindow, WeirGridKeysClearCopyAndPasteTheTypedColumnsOnly) {
+    FlexGrid* grid = window->GrdWeirCalc;
+    for (int row = 1; row <= 3; ++row) {
+        for (int col = 1; col <= 3; ++col) {
+            grid->SetTextMatrix(row, col, QString("%1%2").arg(row).arg(col));
+        }
+    }
+    window->SetWeirDesignSelectRow(2);
+
+    // A block that takes in the selection mark clears only the typed columns; the
+    // headwater column, computed from them under the default option, goes with them.
+    grid->SetSelection(1, 0, 2, 2);
+    window->GrdWeirCalc_KeyDown(Qt::Key_Delete, {});
+    for (int row = 1; row <= 3; ++row) {
+        EXPECT_EQ(Cell(grid, row, 1), row <= 2 ? "" : QString::number(row) + "1") << row;
+        EXPECT_EQ(Cell(grid, row, 2), row <= 2 ? "" : QString::number(row) + "2") << row;
+        EXPECT_EQ(Cell(grid, row, 3), "") << row;
+    }
+    EXPECT_EQ(Cell(grid, 2, 0), ">>");
+    EXPECT_EQ(window->GetWeirDesignSelect(), 2);
+
+    grid->SetSelection(3, 1, 3, 2);
+    QApplication::clipboard()->clear();
+    window->GrdWeirCalc_KeyDown(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "31\t32");
+
+    // Pasting from a selection that starts in column 0 lands in column 1.
+    grid->SetSelection(4, 0, 4, 0);
+    window->GrdWeirCalc_KeyDown(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Cell(grid, 4, 0), "");
+    EXPECT_EQ(Cell(grid, 4, 1), "31");
+    EXPECT_EQ(Cell(grid, 4, 2), "32");
+
+    // The keys reach the handler from the grid itself.
+    window->StartUp();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    grid->SetSelection(4, 1, 4, 3);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(Cell(grid, 4, 1), "");
+    EXPECT_EQ(Cell(grid, 4, 3), "");
+    EXPECT_TRUE(user.MessageTexts().empty());
+}
+
+TEST_F(DropInletWindow, EveryFramesControlsStandBelowItsTitle) {
+    window->StartUp();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    for (QGroupBox* frame : {window->FraDesignParameters, window->FraBarrels, window->FraMEWL}) {
+        SCOPED_TRACE(frame->title().toStdString());
+        // The frame's border runs through the middle of its title line.
+        const int titleBottom = frame->fontMetrics().height();
+        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_GE(child->y(), titleBottom) << child->metaObject()->className();
+            EXPECT_LE(child->y() + child->height(), frame->height())
+                << child->metaObject()->className();
+        }
+    }
 }
 
 TEST_F(DropInletWindow, WeirComputationsFillTheChosenColumnsAndKeepTheTyping) {

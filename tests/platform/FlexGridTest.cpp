@@ -1,5 +1,6 @@
 #include "platform/FlexGrid.h"
 
+#include "GridChecks.h"
 #include "platform/AppError.h"
 #include "platform/Screen.h"
 
@@ -583,6 +584,68 @@ INSTANTIATE_TEST_SUITE_P(Fonts, FlexGridAutoSize,
                                            FontCase{"Liberation Serif", 12},
                                            FontCase{"DejaVu Serif", 10},
                                            FontCase{"Liberation Mono", 8}));
+
+// Every way a text reaches a data cell: each leaves the column wide enough to
+// show it whole, however narrow the window made it.
+enum class WritePath { TextMatrix, BulkUpdate, NarrowedAfterwards, Clip, Typed };
+
+class FlexGridWholeTexts : public ::testing::TestWithParam<WritePath> {};
+
+TEST_P(FlexGridWholeTexts, ADataCellNeverCutsItsText) {
+    const QString large = "123,456,789,012.35";
+    FlexGrid grid;
+    grid.SetRows(4);
+    grid.SetCols(3);
+    grid.SetEditable(true);
+    grid.SetTextMatrix(0, 1, "A heading far wider than its column");
+    for (int c = 0; c < grid.Cols(); ++c) {
+        grid.SetColWidthTwips(c, 300);
+    }
+    grid.show();
+    switch (GetParam()) {
+    case WritePath::TextMatrix:
+        grid.SetTextMatrix(2, 1, large);
+        break;
+    case WritePath::BulkUpdate: {
+        FlexGrid::BulkUpdate bulk(grid);
+        grid.SetRows(1);
+        grid.SetRows(4);
+        grid.SetTextMatrix(2, 1, large);
+        break;
+    }
+    case WritePath::NarrowedAfterwards:
+        grid.SetTextMatrix(2, 1, large);
+        grid.SetColWidthTwips(1, 300);
+        break;
+    case WritePath::Clip:
+        grid.SetSelection(2, 1, 2, 1);
+        grid.SetClip(large);
+        break;
+    case WritePath::Typed: {
+        grid.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+        grid.SetSelection(2, 1, 2, 1);
+        grid.setFocus();
+        QTest::keyClicks(&grid, large.left(1));
+        QWidget* editor = QApplication::focusWidget();
+        ASSERT_NE(editor, &grid);
+        QTest::keyClicks(editor, large.mid(1));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents(); // the editor commits through a queued call
+        break;
+    }
+    }
+    ASSERT_EQ(grid.TextMatrix(2, 1), large);
+    EXPECT_TRUE(CellShowsWhole(grid, 2, 1));
+    // Headings and empty columns keep the width the window gave them.
+    EXPECT_FALSE(CellShowsWhole(grid, 0, 1));
+    EXPECT_EQ(grid.columnWidth(2), Screen::TwipsToPixelsX(300));
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, FlexGridWholeTexts,
+                         ::testing::Values(WritePath::TextMatrix, WritePath::BulkUpdate,
+                                           WritePath::NarrowedAfterwards, WritePath::Clip,
+                                           WritePath::Typed));
 
 } // namespace
 

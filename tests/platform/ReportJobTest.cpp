@@ -1,6 +1,8 @@
 #include "platform/ReportJob.h"
+
 #include "FakeDialogs.h"
 #include "FakePrintQueue.h"
+#include "platform/FileDialogs.h"
 #include "platform/Printers.h"
 #include "platform/WaitCursor.h"
 
@@ -67,6 +69,23 @@ TEST_F(ReportJobTest, APdfReportGoesToTheFileTheUserNames) {
     QByteArray pdf = ReadAll(Path("culvert.pdf"));
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_EQ(PdfPageCount(pdf), 2);
+}
+
+TEST_F(ReportJobTest, ThePdfDialogStartsInTheProjectsFolderElseTheLastOneElseHome) {
+    QTemporaryDir project;
+    QString projectFile;
+    FileDialogs::StartRun([&projectFile] { return projectFile; });
+    user.fileNames = {Path("first"), std::nullopt, std::nullopt};
+    for (int print = 0; print < 3; ++print) {
+        if (print == 2) {
+            projectFile = project.filePath("site.twl");
+        }
+        PrintReport(
+            "Test Report", [&](TwipsPrinter& printer) { TwoPages(printer); }, ErrorStyle::Titled);
+    }
+    EXPECT_EQ(user.startFolders,
+              std::vector<QString>({QDir::homePath(), dir.path(), project.path()}));
+    FileDialogs::StartRun({});
 }
 
 TEST_F(ReportJobTest, CancellingTheFileNamePrintsNothing) {

@@ -2,6 +2,7 @@
 #include "ProjectFixture.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -99,11 +100,13 @@ TEST_F(FileHandling, RefusedFilesAreReportedAndTheDialogComesBack) {
     }
 }
 
-TEST_F(FileHandling, AnEmptyFileIsReportedOnceAndTouchesNothing) {
+TEST_F(FileHandling, AnEmptyFileIsReportedOnceByNameAndTouchesNothing) {
     WriteBytes(Path("empty.twl"), "");
     site->TxtCounty->setText("Kept");
     Open(Path("empty.twl"));
-    EXPECT_EQ(user.MessageTexts(), std::vector<QString>({"Input past end of file, 62"}));
+    EXPECT_EQ(user.MessageTexts(),
+              std::vector<QString>({"The file " + Path("empty.twl") +
+                                    " is empty: it holds no Tarnwell software data."}));
     EXPECT_EQ(user.shown[0].title, "Tarnwell V2.0");
     EXPECT_EQ(site->TxtCounty->text(), "Kept");
     ExpectCurrentFile("");
@@ -120,11 +123,42 @@ TEST_F(FileHandling, CancellingEitherDialogChangesNothing) {
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
-TEST_F(FileHandling, ATypedNameIsUsedWithoutAddingAnExtension) {
-    SaveAs(Path("project"));
-    EXPECT_TRUE(QFile::exists(Path("project")));
-    EXPECT_FALSE(QFile::exists(Path("project.twl")));
-    ExpectCurrentFile(Path("project"));
+TEST_F(FileHandling, ANameTypedWithoutExtensionGetsTheProjectFiles) {
+    const struct {
+        const char* typed;
+        const char* written;
+    } cases[] = {
+        {"project", "project.twl"},
+        {"project.twl", "project.twl"},
+        {"notes.txt", "notes.txt"}, // an extension of the user's own is kept
+        {"site.", "site.twl"},
+    };
+    for (const auto& c : cases) {
+        SaveAs(Path(c.typed));
+        EXPECT_TRUE(QFile::exists(Path(c.written))) << c.typed;
+        ExpectCurrentFile(Path(c.written));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList({"notes.txt", "project.twl", "site.twl"}));
+}
+
+TEST_F(FileHandling, DialogsStartInTheProjectsFolderElseTheLastOneUsedElseHome) {
+    QTemporaryDir other;
+    ASSERT_TRUE(other.isValid());
+    user.fileNames = {std::nullopt, other.filePath("first.twl"),
+                      std::nullopt, Path("missing.twl"),
+                      std::nullopt, std::nullopt};
+    main->mnuFileOpen->trigger();   // nothing chosen yet in this run: home
+    main->mnuFileSaveAs->trigger(); // home; the project now lies in `other`
+    main->mnuFileOpen->trigger();   // the project's folder
+    main->mnuFileOpen->trigger();   // the project's folder; a file of dir is chosen
+    main->mnuFileOpen->trigger();   // still the project's folder
+    New();
+    main->mnuFileOpen->trigger(); // no project: the folder chosen last
+    EXPECT_EQ(user.startFolders,
+              std::vector<QString>({QDir::homePath(), QDir::homePath(), other.path(), other.path(),
+                                    other.path(), dir.path()}));
+    EXPECT_EQ(user.MessageTexts().size(), 1u); // the missing file
 }
 
 TEST_F(FileHandling, AFailedSaveIsReportedAndKeepsTheCurrentFileAndCaption) {

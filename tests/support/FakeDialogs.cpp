@@ -20,7 +20,9 @@ bool FakeDialogs::AskYesNo(const QString& text, const QString& title, bool defau
     return answer;
 }
 
-std::optional<QString> FakeDialogs::OpenFileName(const QString&, const QString&) {
+std::optional<QString> FakeDialogs::OpenFileName(const QString&, const QString&,
+                                                 const QString& startFolder) {
+    startFolders.push_back(startFolder);
     if (fileNames.empty()) {
         ADD_FAILURE() << "unscripted open dialog";
         return std::nullopt;
@@ -31,8 +33,8 @@ std::optional<QString> FakeDialogs::OpenFileName(const QString&, const QString&)
 }
 
 std::optional<QString> FakeDialogs::SaveFileName(const QString& title, const QString& filter,
-                                                 const QString&) {
-    return OpenFileName(title, filter);
+                                                 const QString& startFolder) {
+    return OpenFileName(title, filter, startFolder);
 }
 
 int FakeDialogs::RunModal(QDialog& dialog) {
@@ -43,11 +45,6 @@ int FakeDialogs::RunModal(QDialog& dialog) {
     auto script = modalScripts.front();
     modalScripts.pop_front();
     return script(dialog);
-}
-
-bool FakeDialogs::OpenDocument(const QString& path) {
-    openedDocuments.push_back(path);
-    return documentOpens;
 }
 
 std::vector<QString> FakeDialogs::MessageTexts() const {

@@ -27,19 +27,18 @@ public:
     std::deque<bool> answers;                              // Yes/No questions, in order
     std::deque<std::optional<QString>> fileNames;          // open and save dialogs, in order
     std::deque<std::function<int(QDialog&)>> modalScripts; // one per modal dialog
-    bool documentOpens = true;
 
     std::vector<Shown> shown;
-    std::vector<QString> openedDocuments;
+    std::vector<QString> startFolders; // of the open and save dialogs, in order
     int modalCount = 0;
 
     void Message(const QString& text, const QString& title) override;
     bool AskYesNo(const QString& text, const QString& title, bool defaultYes) override;
-    std::optional<QString> OpenFileName(const QString& title, const QString& filter) override;
+    std::optional<QString> OpenFileName(const QString& title, const QString& filter,
+                                        const QString& startFolder) override;
     std::optional<QString> SaveFileName(const QString& title, const QString& filter,
-                                        const QString& suggestedName) override;
+                                        const QString& startFolder) override;
     int RunModal(QDialog& dialog) override;
-    bool OpenDocument(const QString& path) override;
 
     // The messages shown, texts only.
     std::vector<QString> MessageTexts() const;

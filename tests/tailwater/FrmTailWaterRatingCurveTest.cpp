@@ -1,3 +1,4 @@
+#include "GridChecks.h"
 #include "TailwaterWindowFixture.h"
 #include "app/modGridEdit.h"
 #include "platform/Screen.h"
@@ -47,6 +48,22 @@ TEST_F(RatingWindow, ComputesListsAndPlotsTheTable) {
     EXPECT_EQ(rating->Curve().StepSize, 1);
     EXPECT_EQ(rating->Curve().Slope, 0.001);
     EXPECT_FALSE(rating->PicRateCurvePlot->DisplayList().lines.empty());
+}
+
+TEST_F(RatingWindow, ARiversHundredsOfMillionsShowWhole) {
+    // A channel 10,000 ft wide and 40 ft deep: at depth 40 A = 40 (9980 + 10000) / 2
+    // = 399,600 ft^2, P = 9980 + 2 sqrt(10^2 + 40^2) = 10,062.46 ft,
+    // K = 1.486 / 0.03 x A x (A / P)^(2/3) = 230,393,655.35, Q = K x 0.1
+    // = 23,039,365.54 ft^3/s, V = Q / A = 57.66 ft/s (python3).
+    TypePoints({{"0", "140", "0.03"}, {"10", "100"}, {"9990", "100"}, {"10000", "140"}});
+    channel->SetInputText(FrmTailWaterCrossSection::Input::ChannelSlope, "0.01");
+    Compute("40");
+    ASSERT_TRUE(user.MessageTexts().empty());
+    EXPECT_EQ(GridRow(2), QStringList({"140.00", "40.00", "23,039,365.54", "57.66", "399,600.00",
+                                       "230,393,655.35"}));
+    for (int col = 0; col < rating->GrdRateCurve->Cols(); ++col) {
+        EXPECT_TRUE(CellShowsWhole(*rating->GrdRateCurve, 2, col)) << GridRow(2)[col].toStdString();
+    }
 }
 
 TEST_F(RatingWindow, ABadStepClearsTheEarlierTableAndPlot) {
@@ -124,7 +141,7 @@ TEST_F(RatingWindow, PrintAndExportWaitForTheirReports) {
     user.fileNames = {std::nullopt, QString("  /tmp/rating  ")};
     rating->cmdExportTable->click(); // cancelled: nothing written, nothing said
     rating->cmdExportTable->click();
-    EXPECT_EQ(exported, std::vector<QString>{"/tmp/rating"});
+    EXPECT_EQ(exported, std::vector<QString>{"/tmp/rating.txt"}); // the text file's extension
     EXPECT_TRUE(user.MessageTexts().empty());
 }
 

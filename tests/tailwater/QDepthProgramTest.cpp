@@ -72,8 +72,7 @@ TEST_F(QDepthProgram, TheMenuShowsTheWindowWithItsHelpPage) {
     EXPECT_TRUE(QFileInfo::exists(HelpPages::Path(TailwaterWiring::QDepthHelpPage)));
     qDepth->GrdQElevCalc->setFocus();
     QTest::keyClick(qDepth->GrdQElevCalc, Qt::Key_F1);
-    EXPECT_EQ(user.openedDocuments,
-              std::vector<QString>({HelpPages::Path(TailwaterWiring::QDepthHelpPage)}));
+    EXPECT_EQ(HelpPages::ShownPage(), HelpPages::Path(TailwaterWiring::QDepthHelpPage));
     EXPECT_TRUE(qDepth->OptQElevCalc[0]->isChecked());
     EXPECT_TRUE(qDepth->CmdComputeElevQ->isEnabled());
     EXPECT_TRUE(qDepth->CmdComputeVRCUSGSTW->isEnabled());

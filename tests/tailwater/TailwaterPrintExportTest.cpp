@@ -114,9 +114,9 @@ TEST_F(TailwaterPrintExport, ReportsAndPlotsPrintToPdf) {
 TEST_F(TailwaterPrintExport, TheFileDialogShowsTheNormalPointer) {
     struct PointerWatchingUser : FakeDialogs {
         std::optional<QString> SaveFileName(const QString& title, const QString& filter,
-                                            const QString& suggestedName) override {
+                                            const QString& startFolder) override {
             hourglass.push_back(WaitCursor::IsShown());
-            return FakeDialogs::SaveFileName(title, filter, suggestedName);
+            return FakeDialogs::SaveFileName(title, filter, startFolder);
         }
         std::vector<bool> hourglass;
     } watcher;
