@@ -8,6 +8,7 @@
 #include "platform/FitToText.h"
 #include "platform/FlexGrid.h"
 #include "platform/FlexGridText.h"
+#include "platform/InputChanges.h"
 #include "platform/Numbers.h"
 #include "platform/PlotCanvas.h"
 #include "platform/Screen.h"
@@ -109,11 +110,7 @@ FrmTailWaterCrossSection::FrmTailWaterCrossSection(QMdiArea& area)
     for (QLineEdit* box : {TxtChannelSlope, TxtLeftOBStation, TxtRightOBStation}) {
         connect(box, &QLineEdit::textChanged, this, [this] { ChannelInput_Change(); });
     }
-    connect(GrdXSection, &QTableWidget::cellChanged, this, [this] { ChannelInput_Change(); });
-    connect(GrdXSection->model(), &QAbstractItemModel::rowsInserted, this,
-            [this] { ChannelInput_Change(); });
-    connect(GrdXSection->model(), &QAbstractItemModel::rowsRemoved, this,
-            [this] { ChannelInput_Change(); });
+    InputChanges::ConnectGrid(*GrdXSection, this, [this](int, int) { ChannelInput_Change(); });
 }
 
 void FrmTailWaterCrossSection::ChannelInput_Change() {
