@@ -17,8 +17,8 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// Scans integer digits with optional grouping: 1 to 3 leading digits, then
-// groups of exactly three after each comma. Appends the digits to `out`.
+// Scans integer digits with optional grouping: 1 to 3 leading digits (not
+// starting with 0), then groups of exactly three after each comma. Appends the digits to `out`.
 bool ScanGroupedDigits(std::string_view s, size_t& i, std::string& out) {
     size_t start = i;
     while (i < s.size() && IsDigit(s[i])) {
@@ -28,7 +28,9 @@ bool ScanGroupedDigits(std::string_view s, size_t& i, std::string& out) {
     if (i >= s.size() || s[i] != ',') {
         return true;
     }
-    if (firstGroup == 0 || firstGroup > 3) {
+    // A first group that starts with a zero ("0,005") is a decimal comma from
+    // another locale, not grouping: reading it as five thousand would be wrong.
+    if (firstGroup == 0 || firstGroup > 3 || s[start] == '0') {
         return false;
     }
     while (i < s.size() && s[i] == ',') {

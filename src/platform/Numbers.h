@@ -9,7 +9,8 @@
 namespace Numbers {
 
 // Trimmed text with an optional sign, digits with optional ',' grouping in
-// threes, an optional fraction and an optional exponent. Blank text and
+// threes (the first group never starting with 0, so "0,005" is refused), an
+// optional fraction and an optional exponent. Blank text and
 // non-finite values are not numbers.
 bool IsNumeric(std::string_view text);
 

@@ -1,6 +1,7 @@
 #include "tailwater/TailWaterMod.h"
 
 #include "platform/AppError.h"
+#include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 
 #include <algorithm>
@@ -38,6 +39,8 @@ void ValidateRatingCurveStepSize(const std::string& stepText, const ChannelSecti
         message = "The Step Size must be > 0.";
     } else if (TooManyRows(StepCount(section, step))) {
         message = "The step size gives more than 9,999 rows. Please enter a larger step size.";
+    } else if (!InputChecks::WithinBound(step)) {
+        message = "The value entered for Step Size is too large. Please re-enter the Step Size.";
     } else {
         errFlag = 0;
         message.clear();

@@ -39,6 +39,19 @@ TEST(Numbers, ParsesOnlyWhatTheUserCanMeanAsANumber) {
         {"-", std::nullopt},
         {"1.2.3", std::nullopt},
         {"0x10", std::nullopt},
+        // A decimal comma is never read as grouping.
+        {"0,005", std::nullopt},
+        {"00,005", std::nullopt},
+        {"-0,500", std::nullopt},
+        {"+0,5", std::nullopt},
+        {"0,012", std::nullopt},
+        {"012,345", std::nullopt},
+        {"12,345.6", 12345.6},
+        {"1,234,567.89", 1234567.89},
+        {"0.005", 0.005},
+        {"0", 0},
+        {"-0", 0},
+        {"007", 7},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
