@@ -1,0 +1,214 @@
+#include "ProjectFixture.h"
+#include "app/MainFrm.h"
+#include "hydrology/FrmUSGSRegression.h"
+#include "hydrology/FrmVoskRunoffChart.h"
+#include "hydrology/frmUSGSMavo1987.h"
+#include "inlets/FrmDropInletDesign.h"
+#include "inlets/FrmTaperedInletDesign.h"
+#include "outlet_protection/CulvertInputBlock.h"
+#include "outlet_protection/frmNEPlungeBasin.h"
+#include "outlet_protection/frmScourHoleDesign.h"
+#include "riprap_basin/frmHec14RipRap.h"
+#include "standard_designs/FrmVSHAStandardDesigns.h"
+#include "tailwater/FrmTailWaterCrossSection.h"
+#include "tailwater/FrmTailWaterRatingCurve.h"
+#include "tailwater/FrmTailwaterQDepth.h"
+
+#include <QPushButton>
+
+#include <functional>
+
+namespace {
+
+const QString ExampleProject = TW_EXAMPLE_PROJECT;
+
+// One typed value of a window: where it is typed and the button that checks it.
+struct Field {
+    std::function<void(const QString&)> type;
+    std::function<QString()> text;
+    QPushButton* compute = nullptr;
+};
+
+Field Box(QLineEdit* box, QPushButton* compute) {
+    return {[box](const QString& t) { box->setText(t); }, [box] { return box->text(); }, compute};
+}
+
+Field Cell(FlexGrid* grid, int row, int col, QPushButton* compute) {
+    return {[=](const QString& t) { grid->SetTextMatrix(row, col, t); },
+            [=] { return grid->TextMatrix(row, col); }, compute};
+}
+
+// The example project open, every input valid, so that the one value changed
+// is the one refused.
+class TypedNumberBound : public ProjectFileTest {
+protected:
+    void SetUp() override {
+        ProjectFileTest::SetUp();
+        Open(ExampleProject);
+        ASSERT_TRUE(user.MessageTexts().empty());
+    }
+
+    // The message shown when `value` is typed in the field and its button pressed.
+    QString Refusal(const Field& field, const QString& value) {
+        user.shown.clear();
+        field.type(value);
+        field.compute->click();
+        return user.shown.empty() ? QString() : user.shown.back().text;
+    }
+};
+
+TEST_F(TypedNumberBound, EveryWindowRefusesAValueBeyondAMillionByName) {
+    auto& w = *windows;
+    FrmGenDesign& gen = *w.genDesign;
+    // The pipe-arch window keeps nothing in the project: a valid section first.
+    const char* arch[] = {"72", "48.68531470805786", "84", "39", "18", "100"};
+    QLineEdit* archBoxes[] = {w.mainFrm->Text10, w.mainFrm->Text1,  w.mainFrm->Text2,
+                              w.mainFrm->Text3,  w.mainFrm->Text11, w.mainFrm->Text12};
+    for (int i = 0; i < 6; ++i) {
+        archBoxes[i]->setText(arch[i]);
+    }
+    const QString drop =
+        "The value entered for : Barrel Length (ft), is too large. Please re-enter.";
+    struct Case {
+        const char* name;
+        Field field;
+        QString tooLarge;         // for 1e7 and 1e308
+        QString negativeHuge;     // for -1e308: a range the window checks first, or the bound
+        bool millionTaken = true; // a million itself is a value the field takes
+    };
+    const Case cases[] = {
+        // The chart's own range is far inside the bound.
+        {"runoff chart area",
+         Box(w.voskRunoffChart->Txt_VRC_DA, w.voskRunoffChart->Cmd_VRC_ComputeQ),
+         "The drainage area must be >= 1 and <= 12800 acres.",
+         "The drainage area must be >= 1 and <= 12800 acres.", false},
+        {"USGS 2001 area", Box(w.usgsRegression->TxtDA[0], w.usgsRegression->CmdUSGSComputeQ),
+         "The Drainage Area for Region 1 is too large. Please re-enter.",
+         "The Drainage Area for Region 1 is < 0. If a drainage area is entered for a region, it "
+         "must be >=0. If the watershed does not include a region, you can leave the drainage "
+         "area for the region blank or enter a drainage area of 0."},
+        {"USGS 2001 slope", Box(w.usgsRegression->TxtWSChar[0], w.usgsRegression->CmdUSGSComputeQ),
+         "The Main Channel Slope is too large. Please re-enter.",
+         "If a Main Channel Slope is entered, it must be > 0. If you have not measured the Main "
+         "Channel Slope, leave the entry blank."},
+        {"USGS 1987 area", Box(w.usgsMavo1987->TxtDA[0], w.usgsMavo1987->cmdComputeQs),
+         "Drainage area for Region 1 is too large. Please re-enter.",
+         "Drainage area for Region 1 is < 0. Drainage area must be >= 0.0"},
+        {"channel slope",
+         Box(w.tailwaterCrossSection->TxtChannelSlope,
+             w.tailwaterRatingCurve->CmdComputeRatingsCurve),
+         "The value entered for Channel Slope is too large. Please re-enter the Channel Slope.",
+         "The Channel Slope must be > 0."},
+        {"channel point elevation",
+         Cell(w.tailwaterCrossSection->GrdXSection, 12, 2,
+              w.tailwaterRatingCurve->CmdComputeRatingsCurve),
+         "Value entered for Elevation for Point 12 is too large. Please re-enter.",
+         "Value entered for Elevation for Point 12 is too large. Please re-enter."},
+        {"channel point n",
+         Cell(w.tailwaterCrossSection->GrdXSection, 1, 3,
+              w.tailwaterRatingCurve->CmdComputeRatingsCurve),
+         "Value entered for Manning n for Point 1 is too large. Please re-enter.",
+         "Value entered for Manning n for Point 1 is <= 0. Manning n must be > 0."},
+        {"rating step",
+         Box(w.tailwaterRatingCurve->TxtRCStepSize, w.tailwaterRatingCurve->CmdComputeRatingsCurve),
+         "The value entered for Step Size is too large. Please re-enter the Step Size.",
+         "The Step Size must be > 0."},
+        {"Q - Depth input",
+         Cell(w.tailwaterQDepth->GrdQElevCalc, 1, 0, w.tailwaterQDepth->CmdComputeElevQ),
+         "Value in row 1, column 1 is too large, please re-enter.",
+         "Value in row 1, column 1 is too large, please re-enter."},
+        {"Q - Depth design Q",
+         Cell(w.tailwaterQDepth->GrdVRCTailWaterCalc, 1, 1, w.tailwaterQDepth->CmdComputeVRCUSGSTW),
+         "Value in row 1, column 2 is too large, please re-enter.",
+         "Value in row 1, column 2 is too large, please re-enter."},
+        {"standard designs Q", Box(w.standardDesigns->txtTotalQ, w.standardDesigns->CmdCompute),
+         "The value entered for Q is too large. Please re-enter.", "Q must be > 0."},
+        {"standard designs invert",
+         Box(w.standardDesigns->txtInletInvertElev, w.standardDesigns->CmdCompute),
+         "The value entered for Inlet Invert Elev. is too large. Please re-enter.",
+         "The value entered for Inlet Invert Elev. is too large. Please re-enter."},
+        {"tapered H-Max", Box(w.taperedInlet->TxtHMaxAuto, w.taperedInlet->CmdComputeAuto),
+         "The value entered for H-Max is too large. Please re-enter.",
+         "H-Max must be greater than H-Min."},
+        {"drop inlet length",
+         Box(w.dropInlet->TxtDP[DropInletContents::BarrelLength], w.dropInlet->CmdComputeBarrels),
+         drop, "Barrel Length (ft) must be > 0."},
+        {"drop inlet weir width", Cell(w.dropInlet->GrdWeirCalc, 2, 1, w.dropInlet->CmdWeirClac),
+         "Value entered for Width in row 2 is too large. Please re-enter.",
+         "Value entered for Width in row 2 is < 0. Values for Width must be >= 0."},
+        {"culvert design invert", Box(gen.TxtInletInvertElevation, gen.CmdComputeAllResults),
+         "The value entered for Inlet Invert Elevation is too large. Please re-enter the Inlet "
+         "Invert Elevation.",
+         "The value entered for Inlet Invert Elevation is too large. Please re-enter the Inlet "
+         "Invert Elevation."},
+        {"culvert design n", Box(gen.TxtManningN, gen.CmdComputeAllResults),
+         "The value entered for Manning N is too large. Please re-enter the Manning N.",
+         "Manning N must be > 0."},
+        {"culvert design Q", Cell(gen.GrdDesignQs, 1, 3, gen.CmdComputeAllResults),
+         "Design Q in row 1 is too large. Please re-enter.",
+         "Design Q in row 1 is <=0. Design Q must be > 0."},
+        {"culvert design Q for TW", Cell(gen.GrdDesignQs, 1, 3, gen.CmdComputeTWDepths),
+         "Design Q in row 1 is too large. Please re-enter.",
+         "Design Q in row 1 is <=0. Design Q must be > 0."},
+        {"culvert design TW", Cell(gen.GrdDesignQs, 1, 4, gen.CmdComputeAllResults),
+         "Tailwater depth in row 1 is too large. Please re-enter.",
+         "Tailwater depth in row 1 is < 0. Tailwater depth must be >= 0."},
+        {"scour hole span", Box(w.scourHole->txtNEScourHoleCulvertDiam[0], w.scourHole->cmdCompute),
+         "The value entered for the \"Culvert Diameter or Span\" is too large. Please re-enter "
+         "the \"Culvert Diameter or Span\".",
+         "\"Culvert Diameter or Span\" must be > 0."},
+        {"scour hole Q", Box(w.scourHole->txtDesignQ[0], w.scourHole->cmdCompute),
+         "Design Q is too large. Please re-enter.", "Design Q is <=0. Design Q must be > 0."},
+        {"plunge basin Q", Box(w.plungeBasin->txtDesignQ, w.plungeBasin->cmdCompute),
+         "The Design Q is too large. Please re-enter the Design Q.",
+         "The Design Q is <=0. Design Q must be > 0."},
+        {"plunge basin Ke", Box(w.plungeBasin->Frame2->TxtKeInlet, w.plungeBasin->cmdCompute),
+         "The value entered for Ke is too large. Please re-enter the Ke.", "Ke must be > 0."},
+        {"riprap basin TW", Box(w.riprapBasin->txtTailwaterDepth, w.riprapBasin->cmdCompute),
+         "Tailwater depth is too large. Please re-enter the Tailwater depth.",
+         "Tailwater depth is < 0. Tailwater depth must be >= 0."},
+        {"riprap basin outlet invert",
+         Box(w.riprapBasin->Frame2->TxtOutletInvertElevation, w.riprapBasin->cmdCompute),
+         "The value entered for Outlet Invert Elevation is too large. Please re-enter the Outlet "
+         "Invert Elevation.",
+         "The value entered for Outlet Invert Elevation is too large. Please re-enter the Outlet "
+         "Invert Elevation."},
+        {"pipe-arch span", Box(w.mainFrm->Text10, w.mainFrm->Command1),
+         "The value entered for Span is too large. Please re-enter the Span.",
+         "The value entered for Span is too large. Please re-enter the Span."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString original = c.field.text();
+        if (c.millionTaken) {
+            EXPECT_NE(Refusal(c.field, "1,000,000"), c.tooLarge);
+        }
+        EXPECT_EQ(Refusal(c.field, "1e7"), c.tooLarge);
+        EXPECT_EQ(Refusal(c.field, "1e308"), c.tooLarge);
+        EXPECT_EQ(Refusal(c.field, "-1e308"), c.negativeHuge);
+        // Computed again, so that no result of a million reaches a later case.
+        Refusal(c.field, original);
+    }
+}
+
+// A decimal comma in a file is kept as typed and refused at the next Compute
+// as text that is not a number; saving keeps it as it was.
+TEST_F(TypedNumberBound, AStoredDecimalCommaIsRefusedAtComputeAndKept) {
+    std::string text = FileBytes(ExampleProject).toStdString();
+    const std::string slope = "\"TAILWATERCROSSSECTIONINFO432078\",4,\"0.004\"";
+    const size_t at = text.find(slope);
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, slope.size(), "\"TAILWATERCROSSSECTIONINFO432078\",4,\"0,005\"");
+    WriteBytes(Path("comma.twl"), text);
+    Open(Path("comma.twl"));
+    EXPECT_EQ(windows->tailwaterCrossSection->TxtChannelSlope->text(), "0,005");
+    user.shown.clear();
+    windows->tailwaterRatingCurve->CmdComputeRatingsCurve->click();
+    EXPECT_EQ(user.MessageTexts(),
+              std::vector<QString>{"The value entered for Channel Slope can not be evaluated as "
+                                   "a number. Please re-enter the Channel Slope."});
+    SaveAs(Path("again.twl"));
+    EXPECT_EQ(FileBytes(Path("again.twl")).toStdString(), text);
+}
+
+} // namespace
