@@ -8,14 +8,17 @@
 #include "outlet_protection/CulvertInputBlock.h"
 #include "outlet_protection/frmNEPlungeBasin.h"
 #include "outlet_protection/frmScourHoleDesign.h"
+#include "platform/Numbers.h"
 #include "riprap_basin/frmHec14RipRap.h"
 #include "standard_designs/FrmVSHAStandardDesigns.h"
 #include "tailwater/FrmTailWaterCrossSection.h"
 #include "tailwater/FrmTailWaterRatingCurve.h"
 #include "tailwater/FrmTailwaterQDepth.h"
+#include "tailwater/TWXRateCurvePlotMod.h"
 
 #include <QPushButton>
 
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -209,6 +212,37 @@ TEST_F(TypedNumberBound, AStoredDecimalCommaIsRefusedAtComputeAndKept) {
                                    "a number. Please re-enter the Channel Slope."});
     SaveAs(Path("again.twl"));
     EXPECT_EQ(FileBytes(Path("again.twl")).toStdString(), text);
+}
+
+// The example channel's rating curve at the steepest slope a box takes: every
+// discharge grows by sqrt(1,000,000 / 0.004) = 15,811.388 (Manning's equation,
+// Q proportional to the root of the slope), and the plot's axes stay finite.
+TEST_F(TypedNumberBound, TheSteepestSlopeGivesAFiniteRatingCurve) {
+    FrmTailWaterRatingCurve& rating = *windows->tailwaterRatingCurve;
+    FlexGrid& table = *rating.GrdRateCurve;
+    auto topQ = [&table] {
+        return Numbers::ToDouble(table.TextMatrix(table.Rows() - 1, 2).toStdString());
+    };
+    rating.CmdComputeRatingsCurve->click();
+    ASSERT_TRUE(user.MessageTexts().empty());
+    const double gentle = topQ();
+    windows->tailwaterCrossSection->TxtChannelSlope->setText("1,000,000");
+    rating.CmdComputeRatingsCurve->click();
+    ASSERT_TRUE(user.MessageTexts().empty());
+    EXPECT_NEAR(topQ() / gentle, 15811.388, 0.01);
+    const PlotLayout& plot = TWXRateCurvePlotMod::RateCurveScreenLayout;
+    for (float axis : {plot.XAxisMin, plot.XAxisMax, plot.YAxisMin, plot.YAxisMax}) {
+        EXPECT_TRUE(std::isfinite(axis));
+    }
+    EXPECT_GE(plot.XAxisMax, topQ());
+
+    // A Manning n near 0 on top of it would overflow: refused by the inputs to check.
+    windows->tailwaterCrossSection->SetPointCell(1, 3, "1e-300");
+    rating.CmdComputeRatingsCurve->click();
+    EXPECT_EQ(user.MessageTexts(),
+              std::vector<QString>{"The rating curve's discharges are too large to compute. "
+                                   "Check the Channel Slope and the Manning n values of the "
+                                   "cross-section."});
 }
 
 } // namespace
