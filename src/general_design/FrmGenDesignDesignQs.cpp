@@ -127,6 +127,7 @@ void FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag,
         added.TWDepth = outcome.values[2 * i + 1];
         added.TWText = checks[2 * i + 1].text.empty() ? "0.0" : checks[2 * i + 1].text;
         added.ReturnPeriodText = Cell(grid, used[i], ColReturnPeriod);
+        added.Row = used[i];
     }
 }
 

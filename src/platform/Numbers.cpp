@@ -186,6 +186,10 @@ std::optional<double> ParseNumber(std::string_view text) {
     return value;
 }
 
+bool Showable(double value) {
+    return std::fabs(value) <= LargestShownValue;
+}
+
 bool IsNumeric(std::string_view text) {
     return ParseNumber(text).has_value();
 }

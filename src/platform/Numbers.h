@@ -32,6 +32,15 @@ long CLng(double value);
 // on the value's decimal text (15 significant digits), so 2.675 gives "2.68".
 std::string Format(double value, std::string_view pattern);
 
+// The largest magnitude a result is shown with: beyond it a number no longer
+// holds the two decimals the tables show, and its text outgrows their columns.
+// Only absurd combinations of inputs (a Manning n near 0 on a steep slope, a
+// Manning n of a million) come near it.
+inline constexpr double LargestShownValue = 1e15;
+
+// A finite value no larger in magnitude than LargestShownValue.
+bool Showable(double value);
+
 // The pattern of most numbers the program shows: grouped, two decimals.
 inline constexpr std::string_view GroupedTwoDecimals = "###,###,###,###,###,##0.00";
 

@@ -57,8 +57,8 @@ std::vector<int> ComputeQElevGrid(TextGrid& grid, int mode, const ChannelSection
     if (mode != GivenQ) {
         // Checked before anything is written, so that a refusal leaves the grid as it was.
         for (int r = 1; r < static_cast<int>(values.size()); ++r) {
-            if (flags[r] == 1 && !(std::fabs(DischargeAt(section, elevationOf(r), rootSlope)) <=
-                                   TailWaterMod::LargestShownValue)) {
+            if (flags[r] == 1 &&
+                !Numbers::Showable(DischargeAt(section, elevationOf(r), rootSlope))) {
                 errFlag = 1;
                 message = "The discharge in row " + std::to_string(r) +
                           " is too large to compute. Check the Channel Slope and the Manning n "

@@ -82,7 +82,7 @@ void ComputeRatingCurve(const ChannelSection& section, RatingCurve& ratingCurve)
 std::string RatingCurveOutOfRange(const RatingCurve& ratingCurve) {
     for (const RatingCurveRow& row : ratingCurve.Rows) {
         for (double value : {row.Q, row.Velocity, row.Area, row.Conveyance}) {
-            if (!(std::fabs(value) <= LargestShownValue)) {
+            if (!Numbers::Showable(value)) {
                 return "The rating curve's discharges are too large to compute. Check the "
                        "Channel Slope and the Manning n values of the cross-section.";
             }

@@ -64,14 +64,8 @@ void ValidateRatingCurveStepSize(const std::string& stepText, const ChannelSecti
 // ratingCurve.StepSize, which the caller sets with SqrtSlope first.
 void ComputeRatingCurve(const ChannelSection& section, RatingCurve& ratingCurve);
 
-// The largest value a rating table or a Q - Depth grid shows: beyond it a
-// number no longer holds the two decimals the tables show, and its text
-// outgrows their columns. Only a Manning n near 0, or a steep slope over a
-// vast section, comes near it.
-inline constexpr double LargestShownValue = 1e15;
-
 // Why a computed table can not be shown: a discharge, velocity, area or
-// conveyance beyond LargestShownValue or not a number; empty when it can.
+// conveyance that is not Numbers::Showable; empty when it can.
 std::string RatingCurveOutOfRange(const RatingCurve& ratingCurve);
 
 // Writes the table below the grid's heading row: elevation, depth, Q,

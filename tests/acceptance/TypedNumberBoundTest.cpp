@@ -2,6 +2,7 @@
 #include "app/MainFrm.h"
 #include "hydrology/FrmUSGSRegression.h"
 #include "hydrology/FrmVoskRunoffChart.h"
+#include "hydrology/HydrologyMath.h"
 #include "hydrology/frmUSGSMavo1987.h"
 #include "inlets/FrmDropInletDesign.h"
 #include "inlets/FrmTaperedInletDesign.h"
@@ -14,9 +15,12 @@
 #include "tailwater/FrmTailWaterCrossSection.h"
 #include "tailwater/FrmTailWaterRatingCurve.h"
 #include "tailwater/FrmTailwaterQDepth.h"
+#include "tailwater/QDepthComputation.h"
 #include "tailwater/TWXRateCurvePlotMod.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <functional>
@@ -243,6 +247,164 @@ TEST_F(TypedNumberBound, TheSteepestSlopeGivesAFiniteRatingCurve) {
               std::vector<QString>{"The rating curve's discharges are too large to compute. "
                                    "Check the Channel Slope and the Manning n values of the "
                                    "cross-section."});
+}
+
+// Texts no window may show: "inf" or "nan", or a number longer than any
+// column holds (beyond 1,000,000,000,000,000.00).
+std::vector<QString> UnshownTexts(const QWidget& program) {
+    static const QRegularExpression bad(R"((?i)\b(inf|nan)\b|[0-9,]{22,})");
+    std::vector<QString> found;
+    auto check = [&found](const QString& text) {
+        if (bad.match(text).hasMatch()) {
+            found.push_back(text);
+        }
+    };
+    for (const QLineEdit* box : program.findChildren<QLineEdit*>()) {
+        check(box->text());
+    }
+    for (const QLabel* label : program.findChildren<QLabel*>()) {
+        check(label->text());
+    }
+    for (const FlexGrid* grid : program.findChildren<FlexGrid*>()) {
+        for (int r = 0; r < grid->Rows(); ++r) {
+            for (int c = 0; c < grid->Cols(); ++c) {
+                check(grid->TextMatrix(r, c));
+            }
+        }
+    }
+    return found;
+}
+
+// The largest values the boxes take, alone and together, give results every
+// window can show, or a refusal that says which inputs to check.
+TEST_F(TypedNumberBound, TheLargestAcceptedValuesGiveShownResultsOrANamedRefusal) {
+    auto& w = *windows;
+    auto type = [](std::vector<std::pair<QLineEdit*, const char*>> boxes) {
+        return [boxes] {
+            for (const auto& [box, text] : boxes) {
+                box->setText(text);
+            }
+        };
+    };
+    FrmGenDesign& gen = *w.genDesign;
+    frmScourHoleDesign& scour = *w.scourHole;
+    FrmTailwaterQDepth& qDepth = *w.tailwaterQDepth;
+    struct Case {
+        const char* name;
+        std::function<void()> type;
+        QPushButton* compute;
+        QString message; // how the shown message starts; empty for none
+    };
+    const Case cases[] = {
+        // Region 1: Q10 = 757 A^0.60 = 3,013,671 and Q25 = 1140 A^0.57 = 2,998,506
+        // at A = 1,000,000 sq mi: the equations cross at 845,000 sq mi.
+        {"USGS 1987, a million square miles", type({{w.usgsMavo1987->TxtDA[0], "1,000,000"}}),
+         w.usgsMavo1987->cmdComputeQs, HydrologyMath::DischargesOutOfOrder},
+        {"USGS 1987, 800,000 square miles", type({{w.usgsMavo1987->TxtDA[0], "800,000"}}),
+         w.usgsMavo1987->cmdComputeQs, ""},
+        {"USGS 2001, every box a million",
+         type({{w.usgsRegression->TxtDA[0], "1e6"},
+               {w.usgsRegression->TxtDA[1], "1e6"},
+               {w.usgsRegression->TxtDA[2], "1e6"},
+               {w.usgsRegression->TxtWSChar[0], "1e6"},
+               {w.usgsRegression->TxtWSChar[1], "1e6"}}),
+         w.usgsRegression->CmdUSGSComputeQ, ""},
+        {"standard designs",
+         type({{w.standardDesigns->txtTotalQ, "1e6"},
+               {w.standardDesigns->TxtHMin, "-1e6"},
+               {w.standardDesigns->TxtHMax, "1e6"},
+               {w.standardDesigns->txtInletInvertElev, "1e6"}}),
+         w.standardDesigns->CmdCompute, ""},
+        {"tapered inlet",
+         type({{w.taperedInlet->TxtQAuto, "1e6"},
+               {w.taperedInlet->TxtHMinAuto, "-1e6"},
+               {w.taperedInlet->TxtHMaxAuto, "1e6"}}),
+         w.taperedInlet->CmdComputeAuto, ""},
+        {"drop inlet",
+         type({{w.dropInlet->TxtDP[DropInletContents::DesignQ], "1e6"},
+               {w.dropInlet->TxtDP[DropInletContents::AllowableHWElev], "1e6"},
+               {w.dropInlet->TxtDP[DropInletContents::WeirElev], "0"},
+               {w.dropInlet->TxtDP[DropInletContents::BarrelLength], "1e6"},
+               {w.dropInlet->TxtDP[DropInletContents::OutletInvertElev], "-1e6"},
+               {w.dropInlet->TxtDP[DropInletContents::TWDepth], "1e6"},
+               {w.dropInlet->TxtDP[DropInletContents::InletInvertElev], "-1e6"}}),
+         w.dropInlet->CmdComputeBarrels, ""},
+        {"culvert design, long and steep",
+         [&] {
+             gen.GrdDesignQs->SetTextMatrix(1, 3, "1e6");
+             type({{gen.TxtCulvertBarrelLength, "1e6"},
+                   {gen.TxtInletInvertElevation, "1e6"},
+                   {gen.TxtOutletInvertElevation, "-1e6"}})();
+         },
+         gen.CmdComputeAllResults, ""},
+        {"culvert design, Manning n of a million",
+         type({{gen.TxtManningN, "1e6"}, {gen.TxtCulvertBarrelLength, "1e6"}}),
+         gen.CmdComputeAllResults,
+         "Design Q in row 1: The outlet-control results are too large to show. Check the "
+         "Design Q, the barrel size, the Manning N, the Ke and the Culvert Barrel Length."},
+        {"scour hole, a million over a span near 0",
+         type({{scour.txtDesignQ[0], "1e6"},
+               {scour.txtTailwaterDepth[0], "1e-6"},
+               {scour.txtNEScourHoleCulvertDiam[0], "1e-6"}}),
+         scour.cmdCompute,
+         "Overflow in the riprap size D50: check the Design Q, the Tailwater depth and the "
+         "Culvert Diameter or Span, "},
+        {"scour hole, every box a million",
+         type({{scour.txtDesignQ[0], "1e6"},
+               {scour.txtTailwaterDepth[0], "1e6"},
+               {scour.txtNEScourHoleCulvertDiam[0], "1e6"}}),
+         scour.cmdCompute, ""},
+        {"plunge basin",
+         type({{w.plungeBasin->txtDesignQ, "1e6"}, {w.plungeBasin->txtTailwaterDepth, "1e6"}}),
+         w.plungeBasin->cmdCompute, "Velocity must be <= 30."},
+        {"riprap basin",
+         type({{w.riprapBasin->txtDesignQ, "1e6"}, {w.riprapBasin->txtTailwaterDepth, "1e6"}}),
+         w.riprapBasin->cmdCompute,
+         "Froude Number > 3. Out of range for design table. A larger culvert might work."},
+        {"Q - Depth, a depth of a million in a channel with n of 1e-20",
+         [&] {
+             w.tailwaterCrossSection->SetPointCell(1, 3, "1e-20");
+             w.tailwaterCrossSection->TxtChannelSlope->setText("1e6");
+             qDepth.SelectMode(QDepthComputation::GivenDepth);
+             qDepth.SetQElevCell(1, 1, "1e6");
+         },
+         qDepth.CmdComputeElevQ,
+         "The discharge in row 1 is too large to compute. Check the Channel Slope and the "
+         "Manning n values of the cross-section."},
+        {"Q - Depth, a depth of a million in a channel with n of 1e-300",
+         [&] {
+             w.tailwaterCrossSection->SetPointCell(1, 3, "1e-300");
+             w.tailwaterCrossSection->TxtChannelSlope->setText("1e6");
+             qDepth.SelectMode(QDepthComputation::GivenDepth);
+             qDepth.SetQElevCell(1, 1, "1e6");
+         },
+         qDepth.CmdComputeElevQ,
+         "Overflow in the channel conveyance: check the Manning n values of the "
+         "cross-section, "},
+        {"pipe-arch section, ten thousand times the usual",
+         type({{w.mainFrm->Text10, "720000"},
+               {w.mainFrm->Text1, "486853.1470805786"},
+               {w.mainFrm->Text2, "840000"},
+               {w.mainFrm->Text3, "390000"},
+               {w.mainFrm->Text11, "180000"},
+               {w.mainFrm->Text12, "1e6"}}),
+         w.mainFrm->Command1, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open(ExampleProject);
+        user.shown.clear();
+        c.type();
+        c.compute->click();
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(user.shown.empty()) << user.shown.front().text.toStdString();
+        } else {
+            ASSERT_EQ(user.shown.size(), 1u);
+            EXPECT_TRUE(user.shown[0].text.startsWith(c.message))
+                << user.shown[0].text.toStdString();
+        }
+        EXPECT_EQ(UnshownTexts(*main), std::vector<QString>{});
+    }
 }
 
 } // namespace

@@ -79,7 +79,10 @@ TEST_F(ScourHoleWindow, AFailedComputeLeavesTheLastResultsAndCopies) {
     window->cmdCompute->click();
     ASSERT_EQ(user.shown.size(), 2u);
     EXPECT_EQ(user.shown[1].title, "ERROR");
-    EXPECT_TRUE(user.shown[1].text.startsWith("Overflow in the riprap size D50, "));
+    EXPECT_TRUE(user.shown[1].text.startsWith(
+        "Overflow in the riprap size D50: check the Design Q, the Tailwater depth and the "
+        "Culvert Diameter or Span, "))
+        << user.shown[1].text.toStdString();
     EXPECT_EQ(Results(0), half);
     EXPECT_EQ(Results(1), full);
     EXPECT_EQ(Copies(), QStringList({"3", "1,200", "2"}));
