@@ -1,6 +1,5 @@
 #include "hydrology/FrmUSGSRegression.h"
 
-#include "hydrology/HydrologyMath.h"
 #include "hydrology/HydrologyResultsGrid.h"
 #include "hydrology/HydrologyTables.h"
 #include "hydrology/QTWGrdUpdates.h"
@@ -341,11 +340,6 @@ void FrmUSGSRegression::CmdUSGSComputeQ_Click() {
         bool warn = false;
         CheckRegion2Equation(record, msg, warn);
         USGS::ComputeUSGSDesignQs(record);
-        if (!HydrologyMath::RiseWithReturnPeriod(record.DesignQs)) {
-            Dialogs::Message(HydrologyMath::DischargesOutOfOrder);
-            TxtDA.front()->setFocus();
-            return;
-        }
         DisplayDesignQs(record);
         if (qDepthGrid_) {
             QTWGrdUpdates::UpdateUSGSTWGrid(*GrdUSGSDesignQs, *qDepthGrid_);
