@@ -151,6 +151,17 @@ TEST_F(TypedNumberBound, EveryWindowRefusesAValueBeyondAMillionByName) {
         {"culvert design n", Box(gen.TxtManningN, gen.CmdComputeAllResults),
          "The value entered for Manning N is too large. Please re-enter the Manning N.",
          "Manning N must be > 0."},
+        {"culvert design user size",
+         Field{[&gen](const QString& t) {
+                   gen.OptBarrelSize[1]->click();
+                   for (QLineEdit* box : gen.TxtUserSize) {
+                       box->setText("48");
+                   }
+                   gen.TxtUserSize[0]->setText(t);
+               },
+               [] { return QString("48"); }, gen.CmdComputeAllResults},
+         "The Width (Span) is too large. Please re-enter the Width (Span).",
+         "The Width (Span) must be > 0."},
         {"culvert design Q", Cell(gen.GrdDesignQs, 1, 3, gen.CmdComputeAllResults),
          "Design Q in row 1 is too large. Please re-enter.",
          "Design Q in row 1 is <=0. Design Q must be > 0."},
