@@ -58,6 +58,16 @@ InputChecks::NumberCheck TWDepthCheck(const FlexGrid& grid, int row) {
     return check;
 }
 
+// Passes a failed check on as the flag and message the grid readers return.
+bool Refused(const InputChecks::Outcome& outcome, int& errFlag, std::string& message) {
+    if (!outcome.failure) {
+        return false;
+    }
+    errFlag = 1;
+    message = outcome.failure->message;
+    return true;
+}
+
 struct SourceColumns {
     const char* name;
     int dischargeColumn;
@@ -115,9 +125,7 @@ void FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag,
         used.push_back(r);
     }
     const InputChecks::Outcome outcome = InputChecks::Check(checks);
-    if (outcome.failure) {
-        ErrFlag = 1;
-        Message = outcome.failure->message;
+    if (Refused(outcome, ErrFlag, Message)) {
         return;
     }
     for (size_t i = 0; i < used.size(); ++i) {
@@ -146,9 +154,7 @@ void FrmGenDesign::ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& 
         used.push_back(r);
     }
     const InputChecks::Outcome outcome = InputChecks::Check(checks);
-    if (outcome.failure) {
-        ErrFlag = 1;
-        Message = outcome.failure->message;
+    if (Refused(outcome, ErrFlag, Message)) {
         return;
     }
     for (size_t i = 0; i < used.size(); ++i) {

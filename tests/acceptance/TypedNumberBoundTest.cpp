@@ -300,6 +300,15 @@ TEST_F(TypedNumberBound, TheLargestAcceptedValuesGiveShownResultsOrANamedRefusal
     FrmGenDesign& gen = *w.genDesign;
     frmScourHoleDesign& scour = *w.scourHole;
     FrmTailwaterQDepth& qDepth = *w.tailwaterQDepth;
+    // A depth of a million on the steepest slope, under a Manning n near 0.
+    auto depthOfAMillion = [&](const char* n) {
+        return [&, n] {
+            w.tailwaterCrossSection->SetPointCell(1, 3, n);
+            w.tailwaterCrossSection->TxtChannelSlope->setText("1e6");
+            qDepth.SelectMode(QDepthComputation::GivenDepth);
+            qDepth.SetQElevCell(1, 1, "1e6");
+        };
+    };
     struct Case {
         const char* name;
         std::function<void()> type;
@@ -372,23 +381,11 @@ TEST_F(TypedNumberBound, TheLargestAcceptedValuesGiveShownResultsOrANamedRefusal
          type({{w.riprapBasin->txtDesignQ, "1e6"}, {w.riprapBasin->txtTailwaterDepth, "1e6"}}),
          w.riprapBasin->cmdCompute,
          "Froude Number > 3. Out of range for design table. A larger culvert might work."},
-        {"Q - Depth, a depth of a million in a channel with n of 1e-20",
-         [&] {
-             w.tailwaterCrossSection->SetPointCell(1, 3, "1e-20");
-             w.tailwaterCrossSection->TxtChannelSlope->setText("1e6");
-             qDepth.SelectMode(QDepthComputation::GivenDepth);
-             qDepth.SetQElevCell(1, 1, "1e6");
-         },
+        {"Q - Depth, a depth of a million in a channel with n of 1e-20", depthOfAMillion("1e-20"),
          qDepth.CmdComputeElevQ,
          "The discharge in row 1 is too large to compute. Check the Channel Slope and the "
          "Manning n values of the cross-section."},
-        {"Q - Depth, a depth of a million in a channel with n of 1e-300",
-         [&] {
-             w.tailwaterCrossSection->SetPointCell(1, 3, "1e-300");
-             w.tailwaterCrossSection->TxtChannelSlope->setText("1e6");
-             qDepth.SelectMode(QDepthComputation::GivenDepth);
-             qDepth.SetQElevCell(1, 1, "1e6");
-         },
+        {"Q - Depth, a depth of a million in a channel with n of 1e-300", depthOfAMillion("1e-300"),
          qDepth.CmdComputeElevQ,
          "Overflow in the channel conveyance: check the Manning n values of the "
          "cross-section, "},
