@@ -180,6 +180,8 @@ TEST_F(TypedNumberBound, EveryWindowRefusesAValueBeyondAMillionByName) {
         {"plunge basin Q", Box(w.plungeBasin->txtDesignQ, w.plungeBasin->cmdCompute),
          "The Design Q is too large. Please re-enter the Design Q.",
          "The Design Q is <=0. Design Q must be > 0."},
+        {"plunge basin Q for TW", Box(w.plungeBasin->txtDesignQ, w.plungeBasin->CmdComputeTWDepths),
+         "Design Q is too large. Please re-enter.", "Design Q is <=0. Design Q must be > 0."},
         {"plunge basin Ke", Box(w.plungeBasin->Frame2->TxtKeInlet, w.plungeBasin->cmdCompute),
          "The value entered for Ke is too large. Please re-enter the Ke.", "Ke must be > 0."},
         {"riprap basin TW", Box(w.riprapBasin->txtTailwaterDepth, w.riprapBasin->cmdCompute),
