@@ -18,7 +18,8 @@ bool IsBlank(char c) {
 }
 
 // Scans integer digits with optional grouping: 1 to 3 leading digits (not
-// starting with 0), then groups of exactly three after each comma. Appends the digits to `out`.
+// starting with 0), then groups of exactly three after each comma. Appends
+// the digits to `out`.
 bool ScanGroupedDigits(std::string_view s, size_t& i, std::string& out) {
     size_t start = i;
     while (i < s.size() && IsDigit(s[i])) {

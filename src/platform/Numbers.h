@@ -10,8 +10,8 @@ namespace Numbers {
 
 // Trimmed text with an optional sign, digits with optional ',' grouping in
 // threes (the first group never starting with 0, so "0,005" is refused), an
-// optional fraction and an optional exponent. Blank text and
-// non-finite values are not numbers.
+// optional fraction and an optional exponent. Blank text and non-finite
+// values are not numbers.
 bool IsNumeric(std::string_view text);
 
 // The value of numeric text; nullopt where IsNumeric is false.

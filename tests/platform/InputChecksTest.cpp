@@ -105,6 +105,10 @@ TEST(InputChecks, ValuesAlreadyReadAreHeldToTheBoundInOrder) {
             EXPECT_EQ(failure->field, c.field);
         }
     }
+    // A check without a message re-tests a value bounded elsewhere.
+    NumberCheck retest = Depth("1e9");
+    retest.tooLarge.clear();
+    EXPECT_FALSE(Check(std::span(&retest, 1)).failure);
     EXPECT_FALSE(WithinBound(1000000.000001));
     EXPECT_TRUE(WithinBound(-1000000));
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <optional>
 
 using namespace Numbers;
@@ -121,4 +122,14 @@ TEST(Numbers, CLngRoundsHalfToEvenAndRefusesWhatIsNoCount) {
     EXPECT_THROW(CLng("abc"), AppError);
     EXPECT_THROW(CLng(""), AppError);
     EXPECT_THROW(CLng("1e12"), AppError);
+}
+
+TEST(Numbers, ResultsAreShownUpToAThousandMillionMillion) {
+    EXPECT_TRUE(Showable(1e15));
+    EXPECT_TRUE(Showable(-1e15));
+    EXPECT_TRUE(Showable(0));
+    EXPECT_FALSE(Showable(1.000001e15));
+    EXPECT_FALSE(Showable(-1e300));
+    EXPECT_FALSE(Showable(std::numeric_limits<double>::infinity()));
+    EXPECT_FALSE(Showable(std::numeric_limits<double>::quiet_NaN()));
 }
