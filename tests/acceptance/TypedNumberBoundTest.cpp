@@ -211,9 +211,9 @@ TEST_F(TypedNumberBound, EveryWindowRefusesAValueBeyondAMillionByName) {
     }
 }
 
-// A decimal comma in a file is kept as typed and refused at the next Compute
-// as text that is not a number; saving keeps it as it was.
-TEST_F(TypedNumberBound, AStoredDecimalCommaIsRefusedAtComputeAndKept) {
+// A decimal comma in a file is kept as typed, saved again as it was, and
+// refused at the next Compute as text that is not a number.
+TEST_F(TypedNumberBound, AStoredDecimalCommaIsKeptAndRefusedAtCompute) {
     std::string text = FileBytes(ExampleProject).toStdString();
     const std::string slope = "\"TAILWATERCROSSSECTIONINFO432078\",4,\"0.004\"";
     const size_t at = text.find(slope);
@@ -222,13 +222,13 @@ TEST_F(TypedNumberBound, AStoredDecimalCommaIsRefusedAtComputeAndKept) {
     WriteBytes(Path("comma.twl"), text);
     Open(Path("comma.twl"));
     EXPECT_EQ(windows->tailwaterCrossSection->TxtChannelSlope->text(), "0,005");
+    SaveAs(Path("again.twl"));
+    EXPECT_EQ(FileBytes(Path("again.twl")).toStdString(), text);
     user.shown.clear();
     windows->tailwaterRatingCurve->CmdComputeRatingsCurve->click();
     EXPECT_EQ(user.MessageTexts(),
               std::vector<QString>{"The value entered for Channel Slope can not be evaluated as "
                                    "a number. Please re-enter the Channel Slope."});
-    SaveAs(Path("again.twl"));
-    EXPECT_EQ(FileBytes(Path("again.twl")).toStdString(), text);
 }
 
 // The example channel's rating curve at the steepest slope a box takes: every

@@ -143,18 +143,16 @@ TEST_F(QDepthProgram, ABadDischargeIsNamedAndLeavesItsGridAndTheLaterOnes) {
     EXPECT_EQ(contents.design[QDepthContents::Mavo1987][0][2], "");
 }
 
-TEST_F(QDepthProgram, ADischargeBeyondTheBoundIsNamedAndLeavesItsGrid) {
+TEST_F(QDepthProgram, ADischargeBeyondTheBoundIsNamedBeforeAnyDepthIsComputed) {
     TypeTrapezoid("0.001");
     qDepth->SetDesignCell(QDepthContents::RunoffChart, 1, 1, "50");
     qDepth->SetDesignCell(QDepthContents::RunoffChart, 3, 1, "1E+308");
-    qDepth->SetDesignCell(QDepthContents::RunoffChart, 3, 2, "4.00");
     qDepth->SetDesignCell(QDepthContents::Mavo1987, 6, 1, "1E+308");
     qDepth->CmdComputeVRCUSGSTW->click();
     EXPECT_EQ(user.MessageTexts(),
               std::vector<QString>{"Value in row 3, column 2 is too large, please re-enter."});
     const QDepthContents contents = qDepth->Contents();
     EXPECT_EQ(contents.design[QDepthContents::RunoffChart][0][2], "");
-    EXPECT_EQ(contents.design[QDepthContents::RunoffChart][2][2], "4.00");
     EXPECT_EQ(contents.design[QDepthContents::Mavo1987][5][3], "");
 }
 
