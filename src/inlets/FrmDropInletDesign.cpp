@@ -178,8 +178,8 @@ int SelectedOption(const std::array<QRadioButton*, NumWeirOptions>& options) {
     return DropInletContents::NoOption;
 }
 
-// One cell of the weir grid: blank is no input (-1); otherwise a number of at
-// least 0, added to `read` to be held to the bound once every cell is checked.
+// One cell of the weir grid: blank is no input (-1); otherwise a number of at least 0.
+// Its value joins `read`, to be held to the bound once every cell is checked.
 std::optional<double> WeirCellValue(const std::string& text, const char* name, int row,
                                     std::optional<InputChecks::Failure>& failure,
                                     std::vector<InputChecks::Magnitude>& read) {
