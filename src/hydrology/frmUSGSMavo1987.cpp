@@ -1,6 +1,6 @@
 #include "hydrology/frmUSGSMavo1987.h"
-#include "hydrology/HydrologyMath.h"
 
+#include "hydrology/HydrologyMath.h"
 #include "hydrology/HydrologyResultsGrid.h"
 #include "hydrology/QTWGrdUpdates.h"
 #include "hydrology/TwipsLayout.h"
