@@ -208,6 +208,7 @@ std::vector<InputChecks::NumberCheck> UserSizeChecks(const CulvertInputControls&
         check.notNumeric = Substitute(messages.userSizeNotNumeric, caption);
         check.rules.push_back(
             {InputChecks::Positive, Substitute(messages.userSizePositive, caption)});
+        check.tooLarge = Substitute(messages.userSizeTooLarge, caption);
     }
     return checks;
 }

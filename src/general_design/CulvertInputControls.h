@@ -47,6 +47,7 @@ struct CulvertInputMessages {
     std::string userSizeRequired = "A value must be entered for %1.";
     std::string userSizeNotNumeric;
     std::string userSizePositive = "The %1 must be > 0.";
+    std::string userSizeTooLarge = "The %1 is too large. Please re-enter the %1.";
     std::string noInlets = "The culvert type %1 has no inlets in the catalogue.";
     std::string noStandardSizes = "The culvert type %1 has no VSHA standard sizes. Choose Enter "
                                   "Barrel Size and enter the barrel size.";

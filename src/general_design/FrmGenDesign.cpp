@@ -290,18 +290,30 @@ void FrmGenDesign::CmdComputeAllResults_Click() {
             return;
         }
         WaitCursor busy;
-        FlexGrid::BulkUpdate bulk(*GrdAllResults);
         GenDesignRecord record;
         GetDesignData(record);
         const GenDesignCulvertType& type = SelectedType();
         const GenCulvertInlet& inlet = CatalogueEntry(type.Inlets, record.InletIndex, "inlet");
-        GrdAllResults->SetRows(1);
+        // Every row is computed before any is shown, so that a refused row
+        // leaves no part of the results beside inputs they do not match.
+        std::vector<GenDesignRecord> results(1);
         for (size_t i = 1; i < rows.size(); ++i) {
             record.Q = rows[i].Q;
             record.TWDepth = rows[i].TWDepth;
             record.QBarrel = record.Q / record.NumBarrels;
             GenDesign::ComputeCulvertForDesignQ(record, type, inlet);
-            ShowDesignResultRow(rows, static_cast<int>(i), record);
+            if (problem = GenDesign::ResultsOutOfRange(record); !problem.empty()) {
+                WaitCursor::RestoreAll();
+                Dialogs::Message(
+                    ToQString("Design Q in row " + std::to_string(rows[i].Row) + ": " + problem));
+                return;
+            }
+            results.push_back(record);
+        }
+        FlexGrid::BulkUpdate bulk(*GrdAllResults);
+        GrdAllResults->SetRows(1);
+        for (size_t i = 1; i < rows.size(); ++i) {
+            ShowDesignResultRow(rows, static_cast<int>(i), results[i]);
         }
         GrdAllResults->AutoSize(0, GenDesignResults::ColumnCount - 1);
     });

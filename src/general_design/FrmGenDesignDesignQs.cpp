@@ -40,6 +40,7 @@ InputChecks::NumberCheck DesignQCheck(const FlexGrid& grid, int row,
         "Design Q in row " + r + " can not be evaluated as a number." + notNumericTail;
     check.rules.push_back(
         {InputChecks::Positive, "Design Q in row " + r + " is <=0. Design Q must be > 0."});
+    check.tooLarge = "Design Q in row " + r + " is too large. Please re-enter.";
     return check;
 }
 
@@ -53,7 +54,18 @@ InputChecks::NumberCheck TWDepthCheck(const FlexGrid& grid, int row) {
     check.notNumeric = "Tailwater depth in row " + r + " can not be evaluated as a number.";
     check.rules.push_back({InputChecks::NotNegative, "Tailwater depth in row " + r +
                                                          " is < 0. Tailwater depth must be >= 0."});
+    check.tooLarge = "Tailwater depth in row " + r + " is too large. Please re-enter.";
     return check;
+}
+
+// Passes a failed check on as the flag and message the grid readers return.
+bool Refused(const InputChecks::Outcome& outcome, int& errFlag, std::string& message) {
+    if (!outcome.failure) {
+        return false;
+    }
+    errFlag = 1;
+    message = outcome.failure->message;
+    return true;
 }
 
 struct SourceColumns {
@@ -101,24 +113,29 @@ void FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag,
     Rows.assign(1, DesignQTWRecord{});
     ErrFlag = 0;
     Message.clear();
+    // Every row is checked before any is held to the bound.
+    std::vector<InputChecks::NumberCheck> checks;
+    std::vector<int> used;
     for (int r = 1; r < grid.Rows(); ++r) {
         if (!grid.CellChecked(r, ColUse) || Cell(grid, r, ColDesignQ).empty()) {
             continue;
         }
-        const InputChecks::NumberCheck checks[] = {DesignQCheck(grid, r, ""),
-                                                   TWDepthCheck(grid, r)};
-        const InputChecks::Outcome outcome = InputChecks::Check(checks);
-        if (outcome.failure) {
-            ErrFlag = 1;
-            Message = outcome.failure->message;
-            return;
-        }
+        checks.push_back(DesignQCheck(grid, r, ""));
+        checks.push_back(TWDepthCheck(grid, r));
+        used.push_back(r);
+    }
+    const InputChecks::Outcome outcome = InputChecks::Check(checks);
+    if (Refused(outcome, ErrFlag, Message)) {
+        return;
+    }
+    for (size_t i = 0; i < used.size(); ++i) {
         DesignQTWRecord& added = Rows.emplace_back();
-        added.Q = outcome.values[0];
-        added.QText = checks[0].text;
-        added.TWDepth = outcome.values[1];
-        added.TWText = checks[1].text.empty() ? "0.0" : checks[1].text;
-        added.ReturnPeriodText = Cell(grid, r, ColReturnPeriod);
+        added.Q = outcome.values[2 * i];
+        added.QText = checks[2 * i].text;
+        added.TWDepth = outcome.values[2 * i + 1];
+        added.TWText = checks[2 * i + 1].text.empty() ? "0.0" : checks[2 * i + 1].text;
+        added.ReturnPeriodText = Cell(grid, used[i], ColReturnPeriod);
+        added.Row = used[i];
     }
 }
 
@@ -127,20 +144,23 @@ void FrmGenDesign::ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& 
     Rows.assign(1, DesignQTWRecord{});
     ErrFlag = 0;
     Message.clear();
+    std::vector<InputChecks::NumberCheck> checks;
+    std::vector<int> used;
     for (int r = 1; r < grid.Rows(); ++r) {
         if (Cell(grid, r, ColDesignQ).empty()) {
             continue;
         }
-        const InputChecks::NumberCheck check = DesignQCheck(grid, r, " Please re-enter.");
-        const InputChecks::Outcome outcome = InputChecks::Check(std::span(&check, 1));
-        if (outcome.failure) {
-            ErrFlag = 1;
-            Message = outcome.failure->message;
-            return;
-        }
+        checks.push_back(DesignQCheck(grid, r, " Please re-enter."));
+        used.push_back(r);
+    }
+    const InputChecks::Outcome outcome = InputChecks::Check(checks);
+    if (Refused(outcome, ErrFlag, Message)) {
+        return;
+    }
+    for (size_t i = 0; i < used.size(); ++i) {
         DesignQTWRecord& added = Rows.emplace_back();
-        added.Q = outcome.values[0];
-        added.Row = r;
+        added.Q = outcome.values[i];
+        added.Row = used[i];
     }
 }
 

@@ -239,4 +239,25 @@ void ComputeCulvertForDesignQ(GenDesignRecord& record, const GenDesignCulvertTyp
     record.ExitVelText = LargerVelocityText(record.OCExitVelText, record.ICExitVelText);
 }
 
+std::string ResultsOutOfRange(const GenDesignRecord& record) {
+    auto showable = [](std::initializer_list<double> values) {
+        return std::all_of(values.begin(), values.end(), Numbers::Showable);
+    };
+    // A velocity text that is not a number ("Undefined") is shown as it is.
+    auto velocity = [](const std::string& text) {
+        return Numbers::ParseNumber(text).value_or(0.0);
+    };
+    if (!showable({record.ICHWElev, record.ICHead, record.CriticalDepth,
+                   velocity(record.ICExitVelText)})) {
+        return "The inlet-control results are too large to show. Check the Design Q and the "
+               "barrel size.";
+    }
+    if (!showable({record.OCHWElev, record.OCHead, record.HWElev, record.HWHead, record.NormalDepth,
+                   velocity(record.OCExitVelText)})) {
+        return "The outlet-control results are too large to show. Check the Design Q, the "
+               "barrel size, the Manning N, the Ke and the Culvert Barrel Length.";
+    }
+    return {};
+}
+
 } // namespace GenDesign

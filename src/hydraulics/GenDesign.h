@@ -52,6 +52,11 @@ struct GenDesignRecord {
 
 namespace GenDesign {
 
+// Why a computed design is not shown: a headwater, depth or exit velocity
+// beyond what the results can show (Numbers::Showable), naming the inputs
+// that drive it; empty when every result can be shown.
+std::string ResultsOutOfRange(const GenDesignRecord& record);
+
 // Slope and slope class, inlet- and outlet-control headwater, the governing
 // control, critical and normal depth and the exit velocities of one barrel
 // carrying record.QBarrel, written into the record's result fields. The

@@ -233,6 +233,16 @@ void FrmUSGSRegression::ClearData() {
 }
 
 void FrmUSGSRegression::ReadWatershedInput(USGSWatershedRecord& record, std::int32_t& errFlag) {
+    // Every entry read, in order, to be held to the bound once all have passed.
+    std::vector<InputChecks::Magnitude> read;
+    std::vector<QLineEdit*> readBoxes;
+    auto keep = [&read, &readBoxes](const Entry& entry, QLineEdit* box, const std::string& name) {
+        if (entry.given) {
+            read.push_back({std::to_string(readBoxes.size()), entry.value,
+                            name + " is too large. Please re-enter."});
+            readBoxes.push_back(box);
+        }
+    };
     double total = 0;
     for (int i = 1; i <= 3; ++i) {
         const std::string region = "The Drainage Area for Region " + std::to_string(i);
@@ -247,6 +257,7 @@ void FrmUSGSRegression::ReadWatershedInput(USGSWatershedRecord& record, std::int
             errFlag = 1;
             return;
         }
+        keep(entry, TxtDA[static_cast<size_t>(i - 1)], region);
         if (entry.given) {
             total += entry.value;
             record.RegionDAText[static_cast<size_t>(i)] = entry.text;
@@ -266,6 +277,7 @@ void FrmUSGSRegression::ReadWatershedInput(USGSWatershedRecord& record, std::int
         errFlag = 1;
         return;
     }
+    keep(slope, TxtWSChar[0], "The Main Channel Slope");
     if (slope.given) {
         record.MCSText = slope.text;
         record.MCS = slope.value;
@@ -282,10 +294,18 @@ void FrmUSGSRegression::ReadWatershedInput(USGSWatershedRecord& record, std::int
         errFlag = 1;
         return;
     }
+    keep(lobe, TxtWSChar[1], "The Orlen Lobe drainage area");
     if (lobe.given) {
         record.ORLText = lobe.text;
         record.ORLArea = lobe.value;
         record.ORLGiven = 1;
+    }
+    if (const auto failure = InputChecks::FirstTooLarge(read)) {
+        QLineEdit* box = readBoxes[std::stoul(failure->field)];
+        Dialogs::Message(ToQString(failure->message));
+        box->setFocus();
+        box->selectAll();
+        errFlag = 1;
     }
 }
 

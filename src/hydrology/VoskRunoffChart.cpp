@@ -3,6 +3,7 @@
 #include "hydrology/HydrologyMath.h"
 #include "hydrology/HydrologyTables.h"
 #include "platform/CatalogueDatabase.h"
+#include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 
 namespace VoskRunoffChart {
@@ -196,19 +197,24 @@ void ValidateRunoffChartInput(const RunoffChartRecord& record, std::int32_t& err
                       "check the standard data.",
                       RunoffChartField::DrainageArea);
     }
-    if (record.LUSOption != 1) {
-        return;
+    if (record.LUSOption == 1) {
+        const auto factor = Numbers::ParseNumber(record.UserLFText);
+        if (record.UserLFText.empty()) {
+            return refuse("You must enter an LF value.", RunoffChartField::UserLF);
+        }
+        if (!factor) {
+            return refuse("Entry for LF can not be evaluated as a number. Please re-enter.",
+                          RunoffChartField::UserLF);
+        }
+        if (*factor < 0 || *factor > 1) {
+            return refuse("Value for LF must be between 0 and 1.", RunoffChartField::UserLF);
+        }
     }
-    const auto factor = Numbers::ParseNumber(record.UserLFText);
-    if (record.UserLFText.empty()) {
-        return refuse("You must enter an LF value.", RunoffChartField::UserLF);
-    }
-    if (!factor) {
-        return refuse("Entry for LF can not be evaluated as a number. Please re-enter.",
-                      RunoffChartField::UserLF);
-    }
-    if (*factor < 0 || *factor > 1) {
-        return refuse("Value for LF must be between 0 and 1.", RunoffChartField::UserLF);
+    // The chart's bounds are catalogue data: whatever an agency's chart
+    // reaches, the area is held to the bound of every typed number.
+    if (!InputChecks::WithinBound(*area)) {
+        return refuse("The entry for drainage area is too large. Please re-enter.",
+                      RunoffChartField::DrainageArea);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "hydrology/HydrologyMath.h"
 #include "hydrology/modUSGSMavo1987.h"
 #include "platform/AppError.h"
+#include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 
 namespace {
@@ -63,6 +64,14 @@ void cUSGSMavo1987Qs::CheckData(bool& bIsError, std::string& sErrMsg) {
         }
         mErrorRegion = static_cast<std::int32_t>(i);
         return;
+    }
+    for (std::size_t i = 1; i <= regions; ++i) {
+        if (!InputChecks::WithinBound(areas[i])) {
+            sErrMsg =
+                "Drainage area for Region " + std::to_string(i) + " is too large. Please re-enter.";
+            mErrorRegion = static_cast<std::int32_t>(i);
+            return;
+        }
     }
     mTotalDrainageArea = 0;
     for (std::size_t i = 1; i <= regions; ++i) {

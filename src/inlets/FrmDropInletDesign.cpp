@@ -103,8 +103,10 @@ InputChecks::Outcome CheckDesignInputs(const std::array<std::string, Input::NumI
         check.text = texts[i];
         check.notNumeric = "The value entered for : " + caption(i) +
                            ", can not be evaluated as a number. Please re-enter.";
+        check.tooLarge =
+            "The value entered for : " + caption(i) + ", is too large. Please re-enter.";
     }
-    InputChecks::Outcome read = InputChecks::Check(numbers);
+    InputChecks::Outcome read = InputChecks::CheckUnbounded(numbers);
     if (read.failure) {
         return read;
     }
@@ -144,7 +146,13 @@ InputChecks::Outcome CheckDesignInputs(const std::array<std::string, Input::NumI
         check.rules.push_back({range.holds, range.message});
     }
     InputChecks::Outcome ranged = InputChecks::Check(checks);
-    return ranged.failure ? ranged : read;
+    if (ranged.failure) {
+        return ranged;
+    }
+    if (auto tooLarge = InputChecks::FirstTooLarge(numbers, read.values)) {
+        return {{}, tooLarge};
+    }
+    return read;
 }
 
 using InputBoxes = std::array<QLineEdit*, DropInletContents::NumInputs>;
@@ -191,8 +199,10 @@ bool ComputedWeirColumn(int option, int col) {
 }
 
 // One cell of the weir grid: blank is no input (-1); otherwise a number of at least 0.
+// Its value joins `read`, to be held to the bound once every cell is checked.
 std::optional<double> WeirCellValue(const std::string& text, const char* name, int row,
-                                    std::optional<InputChecks::Failure>& failure) {
+                                    std::optional<InputChecks::Failure>& failure,
+                                    std::vector<InputChecks::Magnitude>& read) {
     if (text.empty()) {
         return std::nullopt;
     }
@@ -209,6 +219,8 @@ std::optional<double> WeirCellValue(const std::string& text, const char* name, i
         failure = outcome.failure;
         return std::nullopt;
     }
+    read.push_back(
+        {check.field, outcome.values.front(), prefix + " is too large. Please re-enter."});
     return outcome.values.front();
 }
 
@@ -412,6 +424,7 @@ int FrmDropInletDesign::WeirCalcDataCheck(DropInletWeirCalc& record) {
     record.Widths.assign(rows, 0);
     record.Lengths.assign(rows, 0);
     std::optional<InputChecks::Failure> failure;
+    std::vector<InputChecks::Magnitude> read;
     for (size_t r = 1; r < rows && !failure; ++r) {
         const int row = static_cast<int>(r);
         const std::string width = TrimmedText(GrdWeirCalc->TextMatrix(row, 1));
@@ -422,20 +435,24 @@ int FrmDropInletDesign::WeirCalcDataCheck(DropInletWeirCalc& record) {
         record.Lengths[r] = -1;
         switch (record.WeirOption) {
         case WidthGivenComputeLength:
-            record.Widths[r] = WeirCellValue(width, "Width", row, failure).value_or(-1);
+            record.Widths[r] = WeirCellValue(width, "Width", row, failure, read).value_or(-1);
             break;
         case LengthGivenComputeWidth:
-            record.Lengths[r] = WeirCellValue(length, "Length", row, failure).value_or(-1);
+            record.Lengths[r] = WeirCellValue(length, "Length", row, failure, read).value_or(-1);
             break;
         default:
             if (!width.empty() && !length.empty()) {
-                record.Widths[r] = WeirCellValue(width, "Width", row, failure).value_or(-1);
+                record.Widths[r] = WeirCellValue(width, "Width", row, failure, read).value_or(-1);
                 if (!failure) {
-                    record.Lengths[r] = WeirCellValue(length, "Length", row, failure).value_or(-1);
+                    record.Lengths[r] =
+                        WeirCellValue(length, "Length", row, failure, read).value_or(-1);
                 }
             }
             break;
         }
+    }
+    if (!failure) {
+        failure = InputChecks::FirstTooLarge(read);
     }
     if (failure) {
         Dialogs::Message(ToQString(failure->message));

@@ -53,6 +53,7 @@ InputChecks::NumberCheck TypedValue(const char* field, const QLineEdit* box,
     check.required = "A value must be entered for " + name + ".";
     check.notNumeric =
         "The value entered for " + name + " can not be evaluated as a number. Please re-enter.";
+    check.tooLarge = "The value entered for " + name + " is too large. Please re-enter.";
     return check;
 }
 
@@ -170,10 +171,14 @@ int FrmTaperedInletDesign::AutoDesignDataCheck(TaperedInletDesign& design) {
         TypedValue("TxtHMinAuto", TxtHMinAuto, "H-Min"),
         TypedValue("TxtHMaxAuto", TxtHMaxAuto, "H-Max"),
     };
-    const InputChecks::Outcome outcome = InputChecks::Check(checks);
+    const InputChecks::Outcome outcome = InputChecks::CheckUnbounded(checks);
     std::string message = outcome.failure ? outcome.failure->message : "";
     if (!outcome.failure && outcome.values[1] >= outcome.values[2]) {
         message = "H-Max must be greater than H-Min.";
+    }
+    if (auto tooLarge = InputChecks::FirstTooLarge(checks, outcome.values);
+        message.empty() && tooLarge) {
+        message = tooLarge->message;
     }
     if (!message.empty()) {
         Dialogs::Message(ToQString(message));

@@ -23,6 +23,7 @@ void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
     q.required = "A Design Q is required to compute the Tailwater Depth.";
     q.notNumeric = "Design Q can not be evaluated as a number. Please re-enter.";
     q.rules.push_back({InputChecks::Positive, "Design Q is <=0. Design Q must be > 0."});
+    q.tooLarge = "Design Q is too large. Please re-enter.";
     const InputChecks::Outcome outcome = InputChecks::Check(std::span(&q, 1));
     if (outcome.failure) {
         Dialogs::Message(ToQString(outcome.failure->message));

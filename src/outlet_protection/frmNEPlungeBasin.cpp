@@ -45,6 +45,7 @@ QLineEdit* Output(QWidget* parent, double left, double top, double width) {
 const CulvertInputMessages Messages = {
     .userSizeNotNumeric =
         "The value entered for %1 can not be evaluated as a number. Please re-enter the %1.",
+    .userSizeTooLarge = "The value entered for %1 is too large. Please re-enter the %1.",
 };
 
 std::string Trimmed(const QLineEdit* box) {
@@ -192,6 +193,7 @@ bool frmNEPlungeBasin::GetDesignQTW(double& Q, double& TWDepth) {
     q.required = "You must enter a Design Q.";
     q.notNumeric = "The Design Q can not be evaluated as a number.";
     q.rules.push_back({InputChecks::Positive, "The Design Q is <=0. Design Q must be > 0."});
+    q.tooLarge = "The Design Q is too large. Please re-enter the Design Q.";
     InputChecks::NumberCheck tw;
     tw.field = "txtTailwaterDepth";
     tw.text = Trimmed(txtTailwaterDepth);
@@ -199,6 +201,7 @@ bool frmNEPlungeBasin::GetDesignQTW(double& Q, double& TWDepth) {
     tw.notNumeric = "The Tailwater Depth can not be evaluated as a number.";
     tw.rules.push_back(
         {InputChecks::NotNegative, "The Tailwater depth is < 0. Tailwater depth must be >= 0."});
+    tw.tooLarge = "The Tailwater Depth is too large. Please re-enter the Tailwater Depth.";
     const InputChecks::NumberCheck checks[] = {q, tw};
     const InputChecks::Outcome outcome = InputChecks::Check(checks);
     if (outcome.failure) {

@@ -56,6 +56,7 @@ InputChecks::NumberCheck DesignQCheck(const std::string& text, const std::string
     check.required = required;
     check.notNumeric = "Design Q can not be evaluated as a number. Please re-enter.";
     check.rules.push_back({InputChecks::Positive, "Design Q is <=0. Design Q must be > 0."});
+    check.tooLarge = "Design Q is too large. Please re-enter.";
     return check;
 }
 
@@ -275,6 +276,7 @@ void frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::st
     tailwater.rules.push_back(
         {InputChecks::Positive,
          "Tailwater depth <= 0. For this design method the Tailwater depth must be > 0."});
+    tailwater.tooLarge = "Tailwater depth is too large. Please re-enter.";
     const InputChecks::NumberCheck checks[] = {
         DesignQCheck(Trimmed(txtDesignQ[0]), "You need to enter a Design Q."), tailwater};
     const InputChecks::Outcome outcome = InputChecks::Check(checks);
@@ -317,6 +319,8 @@ int frmScourHoleDesign::DesignDataCheck() {
     span.notNumeric = "The value entered for " + name +
                       " can not be evaluated as a number. Please re-enter " + name + ".";
     span.rules.push_back({InputChecks::Positive, "\"Culvert Diameter or Span\" must be > 0."});
+    span.tooLarge =
+        "The value entered for " + name + " is too large. Please re-enter " + name + ".";
     const InputChecks::Outcome outcome = InputChecks::Check({&span, 1});
     if (outcome.failure) {
         Dialogs::Message(ToQString(outcome.failure->message));

@@ -40,7 +40,14 @@ double ComputeScourHoleD50(int DepressType, double Q, double TW, double D) {
         throw AppError(ErrorNumber::DivisionByZero, "Division by zero");
     }
     const double t = Coefficient(DepressType) * D * D / TW;
-    return CheckFinite(t * std::pow(Q / std::pow(D, 2.5), 4.0 / 3.0), "the riprap size D50");
+    const double D50 = t * std::pow(Q / std::pow(D, 2.5), 4.0 / 3.0);
+    // Only a span or tailwater near 0 beside a large discharge comes here.
+    if (!Numbers::Showable(D50)) {
+        throw AppError(ErrorNumber::Overflow,
+                       "Overflow in the riprap size D50: check the Design Q, the Tailwater depth "
+                       "and the Culvert Diameter or Span");
+    }
+    return D50;
 }
 
 ScourHoleDesignTexts DesignScourHole(int DepressType, double Q, double TW, double D) {

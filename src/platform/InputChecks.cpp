@@ -2,6 +2,8 @@
 
 #include "platform/Numbers.h"
 
+#include <cmath>
+
 namespace InputChecks {
 namespace {
 
@@ -31,7 +33,35 @@ std::optional<Failure> Read(const NumberCheck& check, double& value) {
 
 } // namespace
 
-Outcome Check(std::span<const NumberCheck> checks) {
+bool WithinBound(double value) {
+    return std::fabs(value) <= LargestMagnitude;
+}
+
+std::string TooLarge(const std::string& name) {
+    return "The value entered for " + name + " is too large. Please re-enter the " + name + ".";
+}
+
+std::optional<Failure> FirstTooLarge(std::span<const Magnitude> values) {
+    for (const Magnitude& magnitude : values) {
+        if (!WithinBound(magnitude.value)) {
+            return Failure{magnitude.field, magnitude.tooLarge};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Failure> FirstTooLarge(std::span<const NumberCheck> checks,
+                                     std::span<const double> values) {
+    std::vector<Magnitude> magnitudes;
+    for (size_t i = 0; i < checks.size() && i < values.size(); ++i) {
+        if (!checks[i].tooLarge.empty()) {
+            magnitudes.push_back({checks[i].field, values[i], checks[i].tooLarge});
+        }
+    }
+    return FirstTooLarge(magnitudes);
+}
+
+Outcome CheckUnbounded(std::span<const NumberCheck> checks) {
     Outcome outcome;
     for (const NumberCheck& check : checks) {
         double value = 0;
@@ -45,6 +75,18 @@ Outcome Check(std::span<const NumberCheck> checks) {
     return outcome;
 }
 
+Outcome Check(std::span<const NumberCheck> checks) {
+    Outcome outcome = CheckUnbounded(checks);
+    // After every other check, so that their messages come in their own order.
+    if (!outcome.failure) {
+        outcome.failure = FirstTooLarge(checks, outcome.values);
+        if (outcome.failure) {
+            outcome.values.clear();
+        }
+    }
+    return outcome;
+}
+
 NumberCheck TypedNumber(std::string field, std::string text, const std::string& requiredName,
                         const std::string& name) {
     NumberCheck check;
@@ -53,6 +95,7 @@ NumberCheck TypedNumber(std::string field, std::string text, const std::string& 
     check.required = "A value is required for " + requiredName + ".";
     check.notNumeric = "The value entered for " + name +
                        " can not be evaluated as a number. Please re-enter the " + name + ".";
+    check.tooLarge = TooLarge(name);
     return check;
 }
 

@@ -8,8 +8,20 @@
 
 // The input checks every window makes before it computes: each typed number in
 // turn is required, then numeric, then in range, and the first failure stops
-// the action with its message and the field to correct.
+// the action with its message and the field to correct. Once every value has
+// passed, each is held to the magnitude a culvert site can have.
 namespace InputChecks {
+
+// No discharge, area, length, elevation, slope, station or coefficient of a
+// site comes near this in the units the windows use; beyond it a computation
+// can overflow.
+inline constexpr double LargestMagnitude = 1'000'000;
+
+// |value| <= LargestMagnitude.
+bool WithinBound(double value);
+
+// "The value entered for <name> is too large. Please re-enter the <name>."
+std::string TooLarge(const std::string& name);
 
 // A range a value must keep, with the message when it does not.
 struct Rule {
@@ -26,6 +38,9 @@ struct NumberCheck {
     std::optional<double> blankValue;
     std::string notNumeric;
     std::vector<Rule> rules;
+    // Message when the value is beyond LargestMagnitude; a check without one
+    // re-tests a value that is held to the bound elsewhere.
+    std::string tooLarge;
 };
 
 struct Failure {
@@ -41,8 +56,25 @@ struct Outcome {
 
 Outcome Check(std::span<const NumberCheck> checks);
 
-// The usual wording: "A value is required for <requiredName>." and "The value
-// entered for <name> can not be evaluated as a number. Please re-enter the <name>."
+// Check without the bound, for a validation whose own later checks come
+// before it; FirstTooLarge(checks, values) then holds the values to it.
+Outcome CheckUnbounded(std::span<const NumberCheck> checks);
+
+// A value already read, to be held to the bound.
+struct Magnitude {
+    std::string field;
+    double value = 0;
+    std::string tooLarge;
+};
+
+// The first value, in order, beyond LargestMagnitude.
+std::optional<Failure> FirstTooLarge(std::span<const Magnitude> values);
+std::optional<Failure> FirstTooLarge(std::span<const NumberCheck> checks,
+                                     std::span<const double> values);
+
+// The usual wording: "A value is required for <requiredName>.", "The value
+// entered for <name> can not be evaluated as a number. Please re-enter the
+// <name>." and TooLarge(name).
 NumberCheck TypedNumber(std::string field, std::string text, const std::string& requiredName,
                         const std::string& name);
 

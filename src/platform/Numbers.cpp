@@ -17,8 +17,9 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// Scans integer digits with optional grouping: 1 to 3 leading digits, then
-// groups of exactly three after each comma. Appends the digits to `out`.
+// Scans integer digits with optional grouping: 1 to 3 leading digits (not
+// starting with 0), then groups of exactly three after each comma. Appends
+// the digits to `out`.
 bool ScanGroupedDigits(std::string_view s, size_t& i, std::string& out) {
     size_t start = i;
     while (i < s.size() && IsDigit(s[i])) {
@@ -28,7 +29,9 @@ bool ScanGroupedDigits(std::string_view s, size_t& i, std::string& out) {
     if (i >= s.size() || s[i] != ',') {
         return true;
     }
-    if (firstGroup == 0 || firstGroup > 3) {
+    // A first group that starts with a zero ("0,005") is a decimal comma from
+    // another locale, not grouping: reading it as five thousand would be wrong.
+    if (firstGroup == 0 || firstGroup > 3 || s[start] == '0') {
         return false;
     }
     while (i < s.size() && s[i] == ',') {
@@ -182,6 +185,10 @@ std::optional<double> ParseNumber(std::string_view text) {
         return std::nullopt;
     }
     return value;
+}
+
+bool Showable(double value) {
+    return std::fabs(value) <= LargestShownValue;
 }
 
 bool IsNumeric(std::string_view text) {

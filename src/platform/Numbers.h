@@ -9,8 +9,9 @@
 namespace Numbers {
 
 // Trimmed text with an optional sign, digits with optional ',' grouping in
-// threes, an optional fraction and an optional exponent. Blank text and
-// non-finite values are not numbers.
+// threes (the first group never starting with 0, so "0,005" is refused), an
+// optional fraction and an optional exponent. Blank text and non-finite
+// values are not numbers.
 bool IsNumeric(std::string_view text);
 
 // The value of numeric text; nullopt where IsNumeric is false.
@@ -30,6 +31,15 @@ long CLng(double value);
 // characters before or after the digits are copied. Rounds half away from zero
 // on the value's decimal text (15 significant digits), so 2.675 gives "2.68".
 std::string Format(double value, std::string_view pattern);
+
+// The largest magnitude a result is shown with: beyond it a number no longer
+// holds the two decimals the tables show, and its text outgrows their columns.
+// Only absurd combinations of inputs (a Manning n near 0 on a steep slope, a
+// Manning n of a million) come near it.
+inline constexpr double LargestShownValue = 1e15;
+
+// A finite value no larger in magnitude than LargestShownValue.
+bool Showable(double value);
 
 // The pattern of most numbers the program shows: grouped, two decimals.
 inline constexpr std::string_view GroupedTwoDecimals = "###,###,###,###,###,##0.00";

@@ -51,6 +51,7 @@ void Rule(QWidget* parent, double left, double top, double width) {
 const CulvertInputMessages Messages = {
     .userSizeNotNumeric =
         "The value entered for %1 can not be evaluated as a number. Please re-enter the %1.",
+    .userSizeTooLarge = "The value entered for %1 is too large. Please re-enter the %1.",
 };
 
 std::string Trimmed(const QLineEdit* box) {
@@ -211,6 +212,7 @@ bool frmHec14RipRap::GetDesignQTW(double& Q, double& TWDepth) {
     q.text = Trimmed(txtDesignQ);
     q.notNumeric = "Design Q can not be evaluated as a number.";
     q.rules.push_back({InputChecks::Positive, "Design Q is <=0. Design Q must be > 0."});
+    q.tooLarge = "Design Q is too large. Please re-enter the Design Q.";
     InputChecks::NumberCheck tw;
     tw.field = "txtTailwaterDepth";
     tw.text = Trimmed(txtTailwaterDepth);
@@ -218,6 +220,7 @@ bool frmHec14RipRap::GetDesignQTW(double& Q, double& TWDepth) {
     tw.notNumeric = "Tailwater depth can not be evaluated as a number.";
     tw.rules.push_back(
         {InputChecks::NotNegative, "Tailwater depth is < 0. Tailwater depth must be >= 0."});
+    tw.tooLarge = "Tailwater depth is too large. Please re-enter the Tailwater depth.";
     const InputChecks::NumberCheck checks[] = {q, tw};
     const InputChecks::Outcome outcome = InputChecks::Check(checks);
     if (outcome.failure) {

@@ -23,6 +23,7 @@ InputChecks::NumberCheck Typed(std::string field, const std::string& text,
     check.required = "A value must be entered for " + name + ".";
     check.notNumeric =
         "The value entered for " + name + " can not be evaluated as a number. Please re-enter.";
+    check.tooLarge = "The value entered for " + name + " is too large. Please re-enter.";
     return check;
 }
 
@@ -84,7 +85,7 @@ InputOutcome ReadDesignInput(const InputTexts& texts) {
     q.rules.push_back({InputChecks::Positive, "Q must be > 0."});
     const InputChecks::NumberCheck band[] = {q, Typed("TxtHMin", texts.hMin, "H-Min"),
                                              Typed("TxtHMax", texts.hMax, "H-Max")};
-    const InputChecks::Outcome values = InputChecks::Check(band);
+    const InputChecks::Outcome values = InputChecks::CheckUnbounded(band);
     if (values.failure) {
         return Failed(*values.failure);
     }
@@ -98,9 +99,15 @@ InputOutcome ReadDesignInput(const InputTexts& texts) {
     invert.required.clear();
     invert.blankValue = 0.0;
     const InputChecks::NumberCheck invertCheck[] = {invert};
-    const InputChecks::Outcome invertValue = InputChecks::Check(invertCheck);
+    const InputChecks::Outcome invertValue = InputChecks::CheckUnbounded(invertCheck);
     if (invertValue.failure) {
         return Failed(*invertValue.failure);
+    }
+    if (auto tooLarge = InputChecks::FirstTooLarge(band, values.values)) {
+        return Failed(*tooLarge);
+    }
+    if (auto tooLarge = InputChecks::FirstTooLarge(invertCheck, invertValue.values)) {
+        return Failed(*tooLarge);
     }
     InputOutcome outcome;
     outcome.invertTakenAsZero = Numbers::Trim(texts.inletInvertElev).empty();

@@ -84,7 +84,8 @@ void SectionConveyance(const ChannelSection& section, double W, double& area, do
 void ComputeConveyance(const ChannelSection& section, double W, double& area, double& conveyance) {
     SectionConveyance(section, W, area, conveyance);
     CheckFinite(area, "the channel flow area");
-    CheckFinite(conveyance, "the channel conveyance");
+    CheckFinite(conveyance,
+                "the channel conveyance: check the Manning n values of the cross-section");
 }
 
 } // namespace TailWaterMod

@@ -251,6 +251,10 @@ void FrmTailWaterRatingCurve::Compute() {
     curve_.Slope = input.Slope;
     curve_.SqrtSlope = std::sqrt(input.Slope);
     TailWaterMod::ComputeRatingCurve(section, curve_);
+    if (const std::string fault = TailWaterMod::RatingCurveOutOfRange(curve_); !fault.empty()) {
+        Dialogs::Message(ToQString(fault));
+        return;
+    }
     {
         // Up to 10,000 rows: filled with the grid's signals held.
         FlexGrid::BulkUpdate bulk(*GrdRateCurve);

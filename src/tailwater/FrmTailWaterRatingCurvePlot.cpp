@@ -14,6 +14,10 @@ using PlotDrawing::PrintAt;
 using PlotDrawing::PrintInColor;
 using TWXSecPlotMod::AxisLabel;
 
+namespace {
+constexpr double SmallestPlottedRange = 1e-30; // ft^3/s, well inside single precision
+} // namespace
+
 std::optional<std::string> RatingCurvePlotFault(const RatingCurve& ratingCurve) {
     const auto& rows = ratingCurve.Rows;
     if (rows.size() < 2 || !(rows.back().Elevation > rows.front().Elevation)) {
@@ -25,6 +29,12 @@ std::optional<std::string> RatingCurvePlotFault(const RatingCurve& ratingCurve) 
     if (!(rows.back().Q > rows.front().Q)) {
         return "The rating curve can not be plotted: the discharge at the top of the table is "
                "no larger than at the channel bottom.";
+    }
+    // The plot's scale is single precision: a range this small has no width on it.
+    if (!(rows.back().Q - rows.front().Q >= SmallestPlottedRange)) {
+        return "The rating curve can not be plotted: its discharges are too small for the "
+               "plot's scale. Check the Channel Slope and the Manning n values of the "
+               "cross-section.";
     }
     return std::nullopt;
 }

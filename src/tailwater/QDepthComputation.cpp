@@ -51,6 +51,22 @@ std::vector<int> ComputeQElevGrid(TextGrid& grid, int mode, const ChannelSection
     // The columns this mode writes, in column order.
     const int first = mode == GivenQ ? 1 : 0;
     const int second = mode == GivenElevation ? 1 : 2;
+    auto elevationOf = [&](int r) {
+        return mode == GivenDepth ? section.MinElevation + values[r] : values[r];
+    };
+    if (mode != GivenQ) {
+        // Checked before anything is written, so that a refusal leaves the grid as it was.
+        for (int r = 1; r < static_cast<int>(values.size()); ++r) {
+            if (flags[r] == 1 &&
+                !Numbers::Showable(DischargeAt(section, elevationOf(r), rootSlope))) {
+                errFlag = 1;
+                message = "The discharge in row " + std::to_string(r) +
+                          " is too large to compute. Check the Channel Slope and the Manning n "
+                          "values of the cross-section.";
+                return {};
+            }
+        }
+    }
     std::vector<int> noDepth;
     for (int r = 1; r < static_cast<int>(values.size()); ++r) {
         std::string firstText;
@@ -65,8 +81,7 @@ std::vector<int> ComputeQElevGrid(TextGrid& grid, int mode, const ChannelSection
                     noDepth.push_back(r);
                 }
             } else {
-                const double elevation =
-                    mode == GivenDepth ? section.MinElevation + values[r] : values[r];
+                const double elevation = elevationOf(r);
                 firstText = Formatted(DischargeAt(section, elevation, rootSlope));
                 secondText =
                     Formatted(mode == GivenDepth ? elevation : elevation - section.MinElevation);

@@ -1,6 +1,7 @@
 #include "tailwater/TailWaterMod.h"
 
 #include "platform/AppError.h"
+#include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 
 #include <algorithm>
@@ -38,6 +39,8 @@ void ValidateRatingCurveStepSize(const std::string& stepText, const ChannelSecti
         message = "The Step Size must be > 0.";
     } else if (TooManyRows(StepCount(section, step))) {
         message = "The step size gives more than 9,999 rows. Please enter a larger step size.";
+    } else if (!InputChecks::WithinBound(step)) {
+        message = "The value entered for Step Size is too large. Please re-enter the Step Size.";
     } else {
         errFlag = 0;
         message.clear();
@@ -74,6 +77,18 @@ void ComputeRatingCurve(const ChannelSection& section, RatingCurve& ratingCurve)
         row.Velocity = row.Area > 0 ? row.Q / row.Area : 0;
         rows.push_back(row);
     }
+}
+
+std::string RatingCurveOutOfRange(const RatingCurve& ratingCurve) {
+    for (const RatingCurveRow& row : ratingCurve.Rows) {
+        for (double value : {row.Q, row.Velocity, row.Area, row.Conveyance}) {
+            if (!Numbers::Showable(value)) {
+                return "The rating curve's discharges are too large to compute. Check the "
+                       "Channel Slope and the Manning n values of the cross-section.";
+            }
+        }
+    }
+    return {};
 }
 
 void FillRatingCurveGrid(TextGrid& grid, const RatingCurve& ratingCurve) {

@@ -64,6 +64,10 @@ void ValidateRatingCurveStepSize(const std::string& stepText, const ChannelSecti
 // ratingCurve.StepSize, which the caller sets with SqrtSlope first.
 void ComputeRatingCurve(const ChannelSection& section, RatingCurve& ratingCurve);
 
+// Why a computed table can not be shown: a discharge, velocity, area or
+// conveyance that is not Numbers::Showable; empty when it can.
+std::string RatingCurveOutOfRange(const RatingCurve& ratingCurve);
+
 // Writes the table below the grid's heading row: elevation, depth, Q,
 // velocity, area and conveyance in columns 0 to 5, two decimals.
 void FillRatingCurveGrid(TextGrid& grid, const RatingCurve& ratingCurve);

@@ -203,12 +203,28 @@ TEST_F(Mavo1987, ComputingWithoutAPassedCheckOrReadingPastTheListRaises) {
         "Subscript out of range: USGS 1987 region -1 is outside 0 to 5");
 }
 
-TEST_F(Mavo1987, ATotalAreaTooLargeToHoldRaises) {
-    cUSGSMavo1987Qs qs;
-    qs.DrainageArea(1, "1E308");
-    qs.DrainageArea(2, "1E308");
-    bool isError = false;
-    std::string message;
-    EXPECT_EQ(FaultOf([&] { qs.CheckData(isError, message); }, ErrorNumber::Overflow),
-              "Overflow in the USGS 1987 total drainage area");
+TEST_F(Mavo1987, AnAreaBeyondTheBoundIsNamedAfterTheOtherChecks) {
+    struct Case {
+        const char* first;
+        const char* second;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"1E308", "1E308", "Drainage area for Region 1 is too large. Please re-enter."},
+        {"1,000,000", "-1E308", "Drainage area for Region 2 is < 0. Drainage area must be >= 0.0"},
+        {"1E7", "x",
+         "Drainage area for Region 2 can not be evaluated as a number. Please re-enter."},
+        {"1,000,000", "1000000.5", "Drainage area for Region 2 is too large. Please re-enter."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.first) + " / " + c.second);
+        cUSGSMavo1987Qs qs;
+        qs.DrainageArea(1, c.first);
+        qs.DrainageArea(2, c.second);
+        bool isError = false;
+        std::string message;
+        qs.CheckData(isError, message);
+        EXPECT_TRUE(isError);
+        EXPECT_EQ(message, c.message);
+    }
 }

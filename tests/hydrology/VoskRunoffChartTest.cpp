@@ -193,6 +193,31 @@ TEST_F(RunoffChart, ValidationPassesTheBoundsOfAreaAndFactor) {
     }
 }
 
+// A chart an agency stretched past a million acres still takes no area
+// beyond the bound of every typed number, and names it after its own checks.
+TEST_F(RunoffChart, AnAreaBeyondAMillionAcresIsRefusedByNameAfterTheOtherChecks) {
+    Load("UPDATE ChartData SET Value1 = 5E6 WHERE Value1 = 500;"
+         "UPDATE Chart SET DA = 4E6 WHERE DA = 400;");
+    const std::string tooLarge = "The entry for drainage area is too large. Please re-enter.";
+    const struct {
+        RunoffChartRecord record;
+        std::string message;
+        RunoffChartField field;
+    } cases[] = {
+        {Input("1,000,001", 0, ""), tooLarge, RunoffChartField::DrainageArea},
+        {Input("3E6", 1, "0.5"), tooLarge, RunoffChartField::DrainageArea},
+        {Input("3E6", 1, "2"), "Value for LF must be between 0 and 1.", RunoffChartField::UserLF},
+        {Input("1,000,000", 1, "0.5"), "", RunoffChartField::None},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.record.DAText + " / " + c.record.UserLFText);
+        const Verdict v = Validate(c.record);
+        EXPECT_EQ(v.flag, c.message.empty() ? 0 : 1);
+        EXPECT_EQ(v.message, c.message);
+        EXPECT_EQ(v.field, c.field);
+    }
+}
+
 TEST(RunoffChartBounds, AMissingBoundStaysMinusOneAndShowsSo) {
     CatalogueFixture fixture(kRunoffChartSql + "DELETE FROM ChartData WHERE DataKey = 'DAUB';");
     LoadRunoffChartTables();

@@ -75,14 +75,17 @@ TEST_F(ScourHoleWindow, AFailedComputeLeavesNoResultsOfEarlierInputs) {
     // Refused input, then numbers whose results overflow.
     Type("100", "-1", "4");
     window->cmdCompute->click();
-    Type("1e300", "1", "1e-10");
+    Type("1e6", "1e-300", "1e-300");
     window->cmdCompute->click();
     ASSERT_EQ(user.shown.size(), 2u);
     EXPECT_EQ(user.shown[1].title, "ERROR");
-    EXPECT_TRUE(user.shown[1].text.startsWith("Overflow in the riprap size D50, "));
+    EXPECT_TRUE(user.shown[1].text.startsWith(
+        "Overflow in the riprap size D50: check the Design Q, the Tailwater depth and the "
+        "Culvert Diameter or Span, "))
+        << user.shown[1].text.toStdString();
     EXPECT_EQ(Results(0), none);
     EXPECT_EQ(Results(1), none);
-    EXPECT_EQ(Copies(), QStringList({"1e-10", "1e300", "1"}));
+    EXPECT_EQ(Copies(), QStringList({"1e-300", "1e6", "1e-300"}));
 }
 
 class FakeChannel : public TailwaterChannel {

@@ -19,6 +19,7 @@ NumberCheck Depth(const std::string& text) {
     check.blankValue = 0.0;
     check.notNumeric = "Depth is not a number.";
     check.rules.push_back({NotNegative, "Depth must be >= 0."});
+    check.tooLarge = "Depth is too large.";
     return check;
 }
 
@@ -41,6 +42,16 @@ TEST(InputChecks, TheFirstFailingCheckNamesItsFieldAndStopsTheRest) {
         {"2", "abc", "TxtDepth", "Depth is not a number."},
         {"2", "-0.5", "TxtDepth", "Depth must be >= 0."},
         {"2", "", "", ""},
+        // The bound comes after every other check, in field order.
+        {"1e7", "x", "TxtDepth", "Depth is not a number."},
+        {"1e7", "1", "TxtLength",
+         "The value entered for Length is too large. Please re-enter the Length."},
+        {"1,000,000.01", "1e308", "TxtLength",
+         "The value entered for Length is too large. Please re-enter the Length."},
+        {"-1e308", "1", "TxtLength", "Length must be > 0."},
+        {"1,000,000", "1e308", "TxtDepth", "Depth is too large."},
+        {"2", "-1e308", "TxtDepth", "Depth must be >= 0."},
+        {"1e6", "1000000", "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.length) + " / " + c.depth);
@@ -70,6 +81,36 @@ TEST(InputChecks, BlankWithoutARequiredMessageOrAValueIsNotANumber) {
     const Outcome outcome = Check(std::span(&check, 1));
     ASSERT_TRUE(outcome.failure);
     EXPECT_EQ(outcome.failure->message, "Depth is not a number.");
+}
+
+TEST(InputChecks, ValuesAlreadyReadAreHeldToTheBoundInOrder) {
+    struct Case {
+        double first;
+        double second;
+        const char* field; // "" when both are within the bound
+    };
+    const Case cases[] = {
+        {1e6, -1e6, ""},
+        {-1e7, 2, "first"},
+        {0, -1e308, "second"},
+        {1e308, 1e7, "first"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.first) + " / " + std::to_string(c.second));
+        const Magnitude values[] = {{"first", c.first, "First is too large."},
+                                    {"second", c.second, "Second is too large."}};
+        const auto failure = FirstTooLarge(values);
+        ASSERT_EQ(failure.has_value(), *c.field != '\0');
+        if (failure) {
+            EXPECT_EQ(failure->field, c.field);
+        }
+    }
+    // A check without a message re-tests a value bounded elsewhere.
+    NumberCheck retest = Depth("1e9");
+    retest.tooLarge.clear();
+    EXPECT_FALSE(Check(std::span(&retest, 1)).failure);
+    EXPECT_FALSE(WithinBound(1000000.000001));
+    EXPECT_TRUE(WithinBound(-1000000));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <optional>
 
 using namespace Numbers;
@@ -39,6 +40,19 @@ TEST(Numbers, ParsesOnlyWhatTheUserCanMeanAsANumber) {
         {"-", std::nullopt},
         {"1.2.3", std::nullopt},
         {"0x10", std::nullopt},
+        // A decimal comma is never read as grouping.
+        {"0,005", std::nullopt},
+        {"00,005", std::nullopt},
+        {"-0,500", std::nullopt},
+        {"+0,5", std::nullopt},
+        {"0,012", std::nullopt},
+        {"012,345", std::nullopt},
+        {"12,345.6", 12345.6},
+        {"1,234,567.89", 1234567.89},
+        {"0.005", 0.005},
+        {"0", 0},
+        {"-0", 0},
+        {"007", 7},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -108,4 +122,14 @@ TEST(Numbers, CLngRoundsHalfToEvenAndRefusesWhatIsNoCount) {
     EXPECT_THROW(CLng("abc"), AppError);
     EXPECT_THROW(CLng(""), AppError);
     EXPECT_THROW(CLng("1e12"), AppError);
+}
+
+TEST(Numbers, ResultsAreShownUpToAThousandMillionMillion) {
+    EXPECT_TRUE(Showable(1e15));
+    EXPECT_TRUE(Showable(-1e15));
+    EXPECT_TRUE(Showable(0));
+    EXPECT_FALSE(Showable(1.000001e15));
+    EXPECT_FALSE(Showable(-1e300));
+    EXPECT_FALSE(Showable(std::numeric_limits<double>::infinity()));
+    EXPECT_FALSE(Showable(std::numeric_limits<double>::quiet_NaN()));
 }

@@ -116,7 +116,10 @@ TEST_F(RatingCurvePlot, ATableWithoutRangeHasNoPlot) {
           Case{Table({{100, 0}}),
                "The rating curve can not be plotted: the lower end point of the channel"},
           Case{Table({{100, 0}, {101, 0}}),
-               "The rating curve can not be plotted: the discharge at the top"}}) {
+               "The rating curve can not be plotted: the discharge at the top"},
+          // A slope near 0: the range has no width on the plot's scale.
+          Case{Table({{100, 0}, {101, 1e-148}}),
+               "The rating curve can not be plotted: its discharges are too small"}}) {
         auto fault = RatingCurvePlotFault(c.table);
         ASSERT_TRUE(fault);
         EXPECT_TRUE(fault->starts_with(c.start)) << *fault;

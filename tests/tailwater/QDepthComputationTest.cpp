@@ -1,6 +1,7 @@
 #include "tailwater/QDepthComputation.h"
 #include "SectionBuilder.h"
 #include "TextTable.h"
+#include "platform/Numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -104,18 +105,19 @@ TEST(QElevGrid, TextInTheInputColumnWritesNothing) {
                                     {"1.2.3", "", ""}}));
 }
 
-// A discharge beyond what the channel's conveyance can be computed for has no
-// normal depth: its cells are emptied, never left with an earlier depth.
-TEST(QElevGrid, ARowWithoutADepthIsLeftBlankAndReported) {
+// A discharge beyond any site's is refused by its cell before anything is
+// written: it could only give an overflow or no depth at all.
+TEST(QElevGrid, ADischargeBeyondTheBoundIsNamedAndWritesNothing) {
     TextTable grid(4, 3, {{"50"}, {"1E+308", "2.00", "102.00"}, {"100"}});
     int errFlag = 0;
     std::string message;
     const std::vector<int> noDepth =
         ComputeQElevGrid(grid, GivenQ, Trapezoid(), Slope, errFlag, message);
-    EXPECT_EQ(errFlag, 0);
-    EXPECT_EQ(noDepth, std::vector<int>{2});
+    EXPECT_EQ(errFlag, 1);
+    EXPECT_EQ(message, "Value in row 2, column 1 is too large, please re-enter.");
+    EXPECT_TRUE(noDepth.empty());
     EXPECT_EQ(DataRows(grid),
-              (Rows{{"50", "1.30", "101.30"}, {"1E+308", "", ""}, {"100", "1.94", "101.94"}}));
+              (Rows{{"50", "", ""}, {"1E+308", "2.00", "102.00"}, {"100", "", ""}}));
 }
 
 // A design grid as the hydrology windows leave it: return periods, discharges
@@ -126,20 +128,24 @@ TEST(DesignGrid, DepthAndElevationForEveryRowWithADischarge) {
                     {"5", "", "old", "old"},
                     {"10", "1,250"},
                     {"25", " 100 "},
-                    {"50", "1E+308", "3.00", "103.00"},
+                    {"50", "1,000,000", "3.00", "103.00"},
                     {"100"}});
     int errFlag = 0;
     std::string message;
     const std::vector<int> noDepth =
         ComputeDesignTailwater(grid, Trapezoid(), Slope, errFlag, message);
     EXPECT_EQ(errFlag, 0);
-    EXPECT_EQ(noDepth, std::vector<int>{5});
-    EXPECT_EQ(DataRows(grid), (Rows{{"2", "50", "1.30", "101.30"},
-                                    {"5", "", "", ""},
-                                    {"10", "1,250", "7.70", "107.70"},
-                                    {"25", " 100 ", "1.94", "101.94"},
-                                    {"50", "1E+308", "", ""},
-                                    {"100", "", "", ""}}));
+    EXPECT_TRUE(noDepth.empty());
+    const Rows rows = DataRows(grid);
+    EXPECT_EQ(std::vector(rows.begin(), rows.begin() + 4),
+              (Rows{{"2", "50", "1.30", "101.30"},
+                    {"5", "", "", ""},
+                    {"10", "1,250", "7.70", "107.70"},
+                    {"25", " 100 ", "1.94", "101.94"}}));
+    // The largest discharge a cell takes still has a finite depth.
+    ASSERT_TRUE(Numbers::IsNumeric(rows[4][2]));
+    EXPECT_GT(Numbers::ToDouble(rows[4][2]), 9);
+    EXPECT_EQ(rows[5], (std::vector<std::string>{"100", "", "", ""}));
 }
 
 TEST(DesignGrid, TextInTheQColumnIsNamedAsColumnTwoAndWritesNothing) {

@@ -142,20 +142,16 @@ TEST_F(QDepthProgram, ABadDischargeIsNamedAndLeavesItsGridAndTheLaterOnes) {
     EXPECT_EQ(contents.design[QDepthContents::Mavo1987][0][2], "");
 }
 
-TEST_F(QDepthProgram, RowsWithoutADepthAreBlankAndNamedInOneMessage) {
+TEST_F(QDepthProgram, ADischargeBeyondTheBoundIsNamedBeforeAnyDepthIsComputed) {
     TypeTrapezoid("0.001");
     qDepth->SetDesignCell(QDepthContents::RunoffChart, 1, 1, "50");
     qDepth->SetDesignCell(QDepthContents::RunoffChart, 3, 1, "1E+308");
-    qDepth->SetDesignCell(QDepthContents::RunoffChart, 3, 2, "4.00");
     qDepth->SetDesignCell(QDepthContents::Mavo1987, 6, 1, "1E+308");
     qDepth->CmdComputeVRCUSGSTW->click();
     EXPECT_EQ(user.MessageTexts(),
-              std::vector<QString>{"No normal depth was found for the discharge in Vosk Runoff "
-                                   "Chart row 3; USGS, Mavo - 1987 row 6: the depth and "
-                                   "elevation are left blank."});
+              std::vector<QString>{"Value in row 3, column 2 is too large, please re-enter."});
     const QDepthContents contents = qDepth->Contents();
-    EXPECT_EQ(contents.design[QDepthContents::RunoffChart][0][2], "1.30");
-    EXPECT_EQ(contents.design[QDepthContents::RunoffChart][2][2], "");
+    EXPECT_EQ(contents.design[QDepthContents::RunoffChart][0][2], "");
     EXPECT_EQ(contents.design[QDepthContents::Mavo1987][5][3], "");
 }
 
