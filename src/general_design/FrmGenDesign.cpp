@@ -199,6 +199,9 @@ void FrmGenDesign::Initialize() {
     OptBarrelSize[0]->setChecked(true);
     SetSizeInputMethods();
     InitializeDesignQTWGrid();
+    // The frame holds every row of its grid, however tall the screen font makes them.
+    FraDesignQs->setFixedHeight(std::max(FraDesignQs->height(), GrdDesignQs->geometry().bottom() +
+                                                                    Screen::TwipsToPixelsY(120)));
     InitializeAllResultsGrid();
     // The grid's width follows its font; the buttons and boxes keep their distance from it.
     int shift = GrdDesignQs->geometry().right() + Screen::TwipsToPixelsX(300) - CmdGetVRCQs->x();

@@ -34,6 +34,8 @@ constexpr double InputFrameLeft = 50;
 constexpr double InputFrameTop = 175;
 constexpr double InputFrameWidth = 8300;
 constexpr double InputFrameHeight = 1230;
+// The results grid never gets less room than a few rows; the window scrolls instead.
+constexpr double LeastGridHeight = 2000;
 
 using Screen::Place;
 
@@ -110,6 +112,9 @@ void FrmTaperedInletDesign::SetPrintReport(std::function<void()> print) {
 void FrmTaperedInletDesign::Initialize() {
     selectedRow_ = 0;
     PlaceTwips(0, 0, ClientWidthTwips(), ClientHeightTwips());
+    setMinimumSize(
+        Screen::TwipsToPixelsX(InputFrameLeft + InputFrameWidth + 100),
+        Screen::TwipsToPixelsY(InputFrameTop + InputFrameHeight + 50 + LeastGridHeight + 100));
     PlaceResultsGrid();
     InitializeAutoResultsGrid();
     LoadComments();

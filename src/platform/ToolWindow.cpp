@@ -1,5 +1,6 @@
 #include "platform/ToolWindow.h"
 
+#include "platform/ContentScroller.h"
 #include "platform/HelpPages.h"
 #include "platform/Screen.h"
 
@@ -8,12 +9,15 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <algorithm>
+
 namespace {
 bool programEnding = false;
 }
 
 ToolWindow::ToolWindow(QMdiArea& area, const QString& caption) {
-    frame_ = area.addSubWindow(this);
+    scroller_ = new ContentScroller(*this);
+    frame_ = area.addSubWindow(scroller_);
     frame_->setAttribute(Qt::WA_DeleteOnClose, false);
     frame_->setWindowTitle(caption);
     frame_->installEventFilter(this);
@@ -21,6 +25,7 @@ ToolWindow::ToolWindow(QMdiArea& area, const QString& caption) {
 }
 
 void ToolWindow::ShowAndRaise() {
+    scroller_->Refresh();
     frame_->show();
     frame_->raise();
     if (QMdiArea* area = frame_->mdiArea()) {
@@ -33,8 +38,32 @@ void ToolWindow::ShutDown() {
 }
 
 void ToolWindow::PlaceTwips(double left, double top, double width, double height) {
-    frame_->setGeometry(Screen::TwipsToPixelsX(left), Screen::TwipsToPixelsY(top),
-                        Screen::TwipsToPixelsX(width), Screen::TwipsToPixelsY(height));
+    QRect place = Screen::TwipsRect(left, top, width, height);
+    if (QMdiArea* area = frame_->mdiArea()) {
+        const QSize room = area->viewport()->size();
+        place.setSize(place.size().boundedTo(room));
+        place.moveTo(std::clamp(place.x(), 0, room.width() - place.width()),
+                     std::clamp(place.y(), 0, room.height() - place.height()));
+    }
+    frame_->setGeometry(place);
+}
+
+QSize ToolWindow::minimumSizeHint() const {
+    if (layout()) {
+        return QWidget::minimumSizeHint();
+    }
+    QRect controls;
+    for (const QObject* child : children()) {
+        const auto* control = qobject_cast<const QWidget*>(child);
+        if (control && !control->isWindow() && control->isVisibleTo(this)) {
+            controls |= control->geometry();
+        }
+    }
+    if (controls.isNull()) {
+        return QWidget::minimumSizeHint();
+    }
+    return {controls.right() + 1 + std::max(0, controls.left()),
+            controls.bottom() + 1 + std::max(0, controls.top())};
 }
 
 double ToolWindow::ClientWidthTwips() const {

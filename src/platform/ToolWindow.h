@@ -2,12 +2,14 @@
 
 #include <QWidget>
 
+class ContentScroller;
 class QMdiArea;
 class QMdiSubWindow;
 
 // A tool window: one instance, created hidden inside the main window's client
 // area at start-up, shown and brought to the front by its menu item, hidden
 // (never destroyed) when the user closes it, alive until the program ends.
+// Its controls scroll inside its frame when the frame is smaller than they need.
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
@@ -20,7 +22,8 @@ public:
     // Hide; contents stay.
     virtual void ShutDown();
 
-    // Outer geometry in twips, relative to the main window's client area.
+    // Outer geometry in twips, relative to the main window's client area; a
+    // frame that would reach past the client area is made to fit inside it.
     void PlaceTwips(double left, double top, double width, double height);
     double ClientWidthTwips() const; // of the main window's client area
     double ClientHeightTwips() const;
@@ -32,6 +35,12 @@ public:
     static void SetProgramEnding(bool ending);
     static bool ProgramEnding();
 
+    // The extent the controls need: past the rightmost and lowest control by
+    // the margins left of and above the controls; a layout's own minimum where
+    // the window has one. Windows that lay their controls out to their own size
+    // give the least size that layout needs instead.
+    QSize minimumSizeHint() const override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -39,6 +48,7 @@ protected:
     virtual void OnUserClose() { ShutDown(); }
 
 private:
+    ContentScroller* scroller_;
     QMdiSubWindow* frame_;
     QString helpPage_;
 };
