@@ -38,7 +38,15 @@ void ToolWindow::ShutDown() {
 }
 
 void ToolWindow::PlaceTwips(double left, double top, double width, double height) {
-    QRect place = Screen::TwipsRect(left, top, width, height);
+    PlaceInsideArea(Screen::TwipsRect(left, top, width, height));
+}
+
+void ToolWindow::FitFrameToContent() {
+    scroller_->Refresh();
+    PlaceInsideArea(QRect(frame_->pos(), frame_->sizeHint()));
+}
+
+void ToolWindow::PlaceInsideArea(QRect place) {
     if (QMdiArea* area = frame_->mdiArea()) {
         const QSize room = area->viewport()->size();
         place.setSize(place.size().boundedTo(room));

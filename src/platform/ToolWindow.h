@@ -25,6 +25,9 @@ public:
     // Outer geometry in twips, relative to the main window's client area; a
     // frame that would reach past the client area is made to fit inside it.
     void PlaceTwips(double left, double top, double width, double height);
+    // Sizes the frame to show the whole content where it stands, as far as the
+    // client area allows; the content scrolls within it beyond that.
+    void FitFrameToContent();
     double ClientWidthTwips() const; // of the main window's client area
     double ClientHeightTwips() const;
 
@@ -48,6 +51,9 @@ protected:
     virtual void OnUserClose() { ShutDown(); }
 
 private:
+    // Puts the frame at `place` (pixels), moved and cut down to fit the client area.
+    void PlaceInsideArea(QRect place);
+
     ContentScroller* scroller_;
     QMdiSubWindow* frame_;
     QString helpPage_;

@@ -127,10 +127,8 @@ TEST_F(WindowReach, EveryControlOfEveryToolWindowCanBeScrolledTo) {
         tool->ShowAndRaise();
         QApplication::processEvents();
 
-        // The frame, title bar included, within what the main window scrolls to.
-        const QPoint areaScroll(area.horizontalScrollBar()->value(),
-                                area.verticalScrollBar()->value());
-        EXPECT_TRUE(Reachable(area, areaScroll).contains(tool->Frame()->geometry()));
+        // The frame, title bar included, opens inside the client area.
+        EXPECT_TRUE(area.viewport()->rect().contains(tool->Frame()->geometry()));
 
         // The window's inside within what its frame scrolls to, and every
         // control within the inside.
@@ -150,6 +148,14 @@ TEST_F(WindowReach, EveryControlOfEveryToolWindowCanBeScrolledTo) {
         tool->Frame()->setGeometry(placed);
         QApplication::processEvents();
         EXPECT_EQ(tool->size(), inside);
+
+        // Moved partly out of the client area, it is still scrolled to.
+        tool->Frame()->move(area.viewport()->width() - 50, area.viewport()->height() - 50);
+        QApplication::processEvents();
+        const QPoint areaScroll(area.horizontalScrollBar()->value(),
+                                area.verticalScrollBar()->value());
+        EXPECT_TRUE(Reachable(area, areaScroll).contains(tool->Frame()->geometry()));
+        tool->Frame()->setGeometry(placed);
         tool->ShutDown();
     }
 }
