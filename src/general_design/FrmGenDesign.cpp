@@ -210,6 +210,8 @@ void FrmGenDesign::Initialize() {
             control->move(control->x() + shift, control->y());
         }
     }
+    // The results grid takes the room the frame gives; the rest stands fixed.
+    KeepLeastLayout([] {});
 }
 
 void FrmGenDesign::StartUp() {

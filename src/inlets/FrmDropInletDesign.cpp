@@ -30,10 +30,6 @@ using Input = DropInletContents::Input;
 constexpr double LabelHeight = 255;
 constexpr double BoxHeight = 300;
 constexpr double Gap = 100;
-// The least frames the layout gives, however small the window.
-constexpr double LeastBarrelsHeight = 4000;
-constexpr double LeastWeirWidth = 5700;
-constexpr double BarrelsWidth = 8295;
 
 using Screen::Place;
 
@@ -295,11 +291,7 @@ void FrmDropInletDesign::Initialize() {
     InitializeRCBGrid();
     InitializeRCPGrid();
     InitializeWeirCalcGrid();
-    LayOut();
-    // Below its least frames the window scrolls rather than cutting them off.
-    const double barrelsTop = TopTwips(FraDesignParameters) + HeightTwips(FraDesignParameters);
-    setMinimumSize(Screen::TwipsToPixelsX(BarrelsWidth + Gap + LeastWeirWidth + Gap),
-                   Screen::TwipsToPixelsY(barrelsTop + LeastBarrelsHeight + Gap));
+    KeepLeastLayout([this] { LayOut(); });
     normalCellForeColor_ = GrdRCB->CellForeColor(1, 0);
 }
 
@@ -312,8 +304,8 @@ void FrmDropInletDesign::LayOut() {
     const double innerWidth = Screen::PixelsToTwipsX(width());
     const double innerHeight = Screen::PixelsToTwipsY(height());
     const double barrelsTop = TopTwips(FraDesignParameters) + HeightTwips(FraDesignParameters);
-    const double barrelsHeight = std::max(innerHeight - barrelsTop - Gap, LeastBarrelsHeight);
-    const double barrelsWidth = BarrelsWidth;
+    const double barrelsHeight = std::max(innerHeight - barrelsTop - Gap, 4000.0);
+    const double barrelsWidth = 8295;
     Place(FraBarrels, 0, barrelsTop, barrelsWidth, barrelsHeight);
 
     // The box grid takes the upper part of the frame, the pipe grid the rest.
@@ -334,7 +326,7 @@ void FrmDropInletDesign::LayOut() {
     Place(LblWeirWeirLengthCalc, 3200, weirBottom + 550, 2000, LabelHeight);
 
     const double weirLeft = barrelsWidth + Gap;
-    Place(FraMEWL, weirLeft, barrelsTop, std::max(innerWidth - weirLeft - Gap, LeastWeirWidth),
+    Place(FraMEWL, weirLeft, barrelsTop, std::max(innerWidth - weirLeft - Gap, 5700.0),
           barrelsHeight);
 }
 

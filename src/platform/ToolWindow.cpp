@@ -4,16 +4,63 @@
 #include "platform/HelpPages.h"
 #include "platform/Screen.h"
 
+#include <QAbstractSpinBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include <algorithm>
 
 namespace {
+
 bool programEnding = false;
+
+// Grids, lists and edit boxes lay out parts of their own; other controls hold controls.
+bool HoldsControls(const QWidget& control) {
+    return !qobject_cast<const QAbstractScrollArea*>(&control) &&
+           !qobject_cast<const QComboBox*>(&control) &&
+           !qobject_cast<const QAbstractSpinBox*>(&control) &&
+           !qobject_cast<const QLineEdit*>(&control);
 }
+
+// Calls `visit` with every control that shows with `window`, at any depth, and
+// its place in the coordinates of `window`.
+void ForEachControl(const QWidget& window,
+                    const std::function<void(const QWidget&, QRect)>& visit) {
+    const std::function<void(const QWidget&, QPoint)> walk = [&](const QWidget& parent,
+                                                                 QPoint offset) {
+        for (const QObject* child : parent.children()) {
+            const auto* control = qobject_cast<const QWidget*>(child);
+            if (!control || control->isWindow() || !control->isVisibleTo(&window)) {
+                continue;
+            }
+            visit(*control, control->geometry().translated(offset));
+            if (HoldsControls(*control)) {
+                walk(*control, offset + control->pos());
+            }
+        }
+    };
+    walk(window, QPoint(0, 0));
+}
+
+// How far, at most, controls reach past the right and the bottom of the control holding them.
+QSize Overflow(const QWidget& window) {
+    QSize cut(0, 0);
+    ForEachControl(window, [&](const QWidget& control, QRect) {
+        const QWidget& holder = *control.parentWidget();
+        if (&holder != &window) {
+            cut = cut.expandedTo({control.geometry().right() + 1 - holder.width(),
+                                  control.geometry().bottom() + 1 - holder.height()});
+        }
+    });
+    return cut;
+}
+
+} // namespace
 
 ToolWindow::ToolWindow(QMdiArea& area, const QString& caption) {
     scroller_ = new ContentScroller(*this);
@@ -60,18 +107,43 @@ QSize ToolWindow::minimumSizeHint() const {
     if (layout()) {
         return QWidget::minimumSizeHint();
     }
+    const QSize extent = ControlsExtent(*this);
+    return extent.isEmpty() ? QWidget::minimumSizeHint() : extent;
+}
+
+QSize ToolWindow::ControlsExtent(const QWidget& container) {
     QRect controls;
-    for (const QObject* child : children()) {
-        const auto* control = qobject_cast<const QWidget*>(child);
-        if (control && !control->isWindow() && control->isVisibleTo(this)) {
-            controls |= control->geometry();
-        }
-    }
+    ForEachControl(container, [&](const QWidget&, QRect place) { controls |= place; });
     if (controls.isNull()) {
-        return QWidget::minimumSizeHint();
+        return {};
     }
     return {controls.right() + 1 + std::max(0, controls.left()),
             controls.bottom() + 1 + std::max(0, controls.top())};
+}
+
+void ToolWindow::KeepLeastLayout(const std::function<void()>& layOut) {
+    const QSize kept = size();
+    // Hidden, the window takes these sizes without resize events.
+    const auto layOutAt = [&](QSize size) {
+        resize(size);
+        if (layout()) {
+            layout()->activate();
+        }
+        layOut();
+    };
+    layOutAt(layout() ? layout()->minimumSize() : QSize(0, 0));
+    QSize least = ControlsExtent(*this).expandedTo(size());
+    // A frame laid out at its least may still be too small for its own controls.
+    for (int pass = 0; pass < 3; ++pass) {
+        layOutAt(least);
+        const QSize cut = Overflow(*this);
+        if (cut.isNull()) {
+            break;
+        }
+        least += cut;
+    }
+    setMinimumSize(least);
+    layOutAt(kept.expandedTo(least));
 }
 
 double ToolWindow::ClientWidthTwips() const {

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class ContentScroller;
 class QMdiArea;
 class QMdiSubWindow;
@@ -44,11 +46,19 @@ public:
     // give the least size that layout needs instead.
     QSize minimumSizeHint() const override;
 
+    // The size that shows every control that shows with `container`, at any
+    // depth, with the margins left of and above them repeated right and below.
+    static QSize ControlsExtent(const QWidget& container);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // A close request from the user; the default hides the window.
     virtual void OnUserClose() { ShutDown(); }
+    // For a window that lays its controls out to its own size with `layOut`:
+    // it is never made smaller than the extent that layout gives at its least;
+    // a smaller frame scrolls instead. Called while the window is hidden.
+    void KeepLeastLayout(const std::function<void()>& layOut);
 
 private:
     // Puts the frame at `place` (pixels), moved and cut down to fit the client area.

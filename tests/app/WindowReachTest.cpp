@@ -91,6 +91,17 @@ void ExpectEveryControlInside(const QWidget& container, QRect room, const QWidge
     }
 }
 
+// The window's inside lies within what its frame scrolls to, and every control
+// within the inside.
+void ExpectScrollsToEveryControl(const ToolWindow& tool) {
+    const auto* scroller = qobject_cast<const QScrollArea*>(tool.Frame()->widget());
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_TRUE(Reachable(*scroller, {}).contains(tool.rect()))
+        << "inside " << tool.width() << "x" << tool.height() << ", view "
+        << scroller->viewport()->width() << "x" << scroller->viewport()->height();
+    ExpectEveryControlInside(tool, tool.rect(), tool);
+}
+
 class WindowReach : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -130,24 +141,21 @@ TEST_F(WindowReach, EveryControlOfEveryToolWindowCanBeScrolledTo) {
         // The frame, title bar included, opens inside the client area.
         EXPECT_TRUE(area.viewport()->rect().contains(tool->Frame()->geometry()));
 
-        // The window's inside within what its frame scrolls to, and every
-        // control within the inside.
-        const auto* scroller = qobject_cast<const QScrollArea*>(tool->Frame()->widget());
-        ASSERT_NE(scroller, nullptr);
-        EXPECT_TRUE(Reachable(*scroller, {}).contains(tool->rect()))
-            << "inside " << tool->width() << "x" << tool->height() << ", view "
-            << scroller->viewport()->width() << "x" << scroller->viewport()->height();
-        ExpectEveryControlInside(*tool, tool->rect(), *tool);
-
-        // Enlarged and brought back, the frame scrolls over what it did before:
-        // a window laid out to its size shrinks back with the frame.
-        const QSize inside = tool->size();
+        ExpectScrollsToEveryControl(*tool);
         const QRect placed = tool->Frame()->geometry();
-        tool->Frame()->resize(placed.size() * 3 / 2);
-        QApplication::processEvents();
-        tool->Frame()->setGeometry(placed);
-        QApplication::processEvents();
-        EXPECT_EQ(tool->size(), inside);
+        const QSize inside = tool->size();
+
+        // Made small by the engineer, it still scrolls to every control; made
+        // large and brought back, it scrolls over what it did before (a window
+        // laid out to its size shrinks back with the frame).
+        for (QSize size : {QSize(300, 200), placed.size() * 3 / 2}) {
+            tool->Frame()->resize(size);
+            QApplication::processEvents();
+            ExpectScrollsToEveryControl(*tool);
+            tool->Frame()->setGeometry(placed);
+            QApplication::processEvents();
+            EXPECT_EQ(tool->size(), inside);
+        }
 
         // Moved partly out of the client area, it is still scrolled to.
         tool->Frame()->move(area.viewport()->width() - 50, area.viewport()->height() - 50);
