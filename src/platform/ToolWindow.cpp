@@ -60,6 +60,18 @@ QSize Overflow(const QWidget& window) {
     return cut;
 }
 
+// The size that shows every control that shows with `container`, at any depth,
+// with the margins left of and above them repeated right and below.
+QSize ControlsExtent(const QWidget& container) {
+    QRect controls;
+    ForEachControl(container, [&](const QWidget&, QRect place) { controls |= place; });
+    if (controls.isNull()) {
+        return {};
+    }
+    return {controls.right() + 1 + std::max(0, controls.left()),
+            controls.bottom() + 1 + std::max(0, controls.top())};
+}
+
 } // namespace
 
 ToolWindow::ToolWindow(QMdiArea& area, const QString& caption) {
@@ -109,16 +121,6 @@ QSize ToolWindow::minimumSizeHint() const {
     }
     const QSize extent = ControlsExtent(*this);
     return extent.isEmpty() ? QWidget::minimumSizeHint() : extent;
-}
-
-QSize ToolWindow::ControlsExtent(const QWidget& container) {
-    QRect controls;
-    ForEachControl(container, [&](const QWidget&, QRect place) { controls |= place; });
-    if (controls.isNull()) {
-        return {};
-    }
-    return {controls.right() + 1 + std::max(0, controls.left()),
-            controls.bottom() + 1 + std::max(0, controls.top())};
 }
 
 void ToolWindow::KeepLeastLayout(const std::function<void()>& layOut) {

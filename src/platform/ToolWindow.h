@@ -42,13 +42,8 @@ public:
 
     // The extent the controls need: past the rightmost and lowest control by
     // the margins left of and above the controls; a layout's own minimum where
-    // the window has one. Windows that lay their controls out to their own size
-    // give the least size that layout needs instead.
+    // the window has one.
     QSize minimumSizeHint() const override;
-
-    // The size that shows every control that shows with `container`, at any
-    // depth, with the margins left of and above them repeated right and below.
-    static QSize ControlsExtent(const QWidget& container);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
