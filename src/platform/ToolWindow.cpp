@@ -129,7 +129,7 @@ void ToolWindow::KeepLeastLayout(const std::function<void()>& layOut) {
     const auto layOutAt = [&](QSize size) {
         resize(size);
         if (layout()) {
-            layout()->activate();
+            layout()->setGeometry(rect());
         }
         layOut();
     };
