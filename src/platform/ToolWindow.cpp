@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -102,7 +103,19 @@ void ToolWindow::PlaceTwips(double left, double top, double width, double height
 
 void ToolWindow::FitFrameToContent() {
     scroller_->Refresh();
-    PlaceInsideArea(QRect(frame_->pos(), frame_->sizeHint()));
+    QSize size = frame_->sizeHint();
+    if (QMdiArea* area = frame_->mdiArea()) {
+        // Cut down one way, the frame shows a scroll bar across the other: room for it.
+        const QSize room = area->viewport()->size();
+        const int bar = scroller_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        if (size.height() > room.height()) {
+            size.rwidth() += bar;
+        }
+        if (size.width() > room.width()) {
+            size.rheight() += bar;
+        }
+    }
+    PlaceInsideArea(QRect(frame_->pos(), size));
 }
 
 void ToolWindow::PlaceInsideArea(QRect place) {

@@ -103,3 +103,24 @@ TEST(ToolWindow, AFramePlacedPastTheAreaIsFittedInsideIt) {
         EXPECT_EQ(tool.window.Frame()->geometry(), c.fitted);
     }
 }
+
+TEST(ToolWindow, FittedToItsControlsTheFrameShowsThemAllOrScrollsOneWayOnly) {
+    struct Case {
+        int controlBottom;
+        bool scrollsDown;
+    };
+    // The area is 300 high: a control ending at 120 fits, one ending at 500 does not.
+    for (const Case& c : {Case{120, false}, Case{500, true}}) {
+        ScrollingWindow tool(QRect(10, 10, 100, 100));
+        (new QLineEdit(&tool.window))->setGeometry(20, 10, 150, 20);
+        (new QLineEdit(&tool.window))->setGeometry(20, c.controlBottom - 20, 150, 20);
+        tool.window.FitFrameToContent();
+        tool.window.ShowAndRaise();
+        QApplication::processEvents();
+        const QScrollArea& scroller = tool.Scroller();
+        EXPECT_TRUE(tool.area.viewport()->rect().contains(tool.window.Frame()->geometry()));
+        EXPECT_EQ(scroller.horizontalScrollBar()->maximum(), 0);
+        EXPECT_EQ(scroller.verticalScrollBar()->maximum() > 0, c.scrollsDown);
+        EXPECT_EQ(tool.window.width(), 20 + 150 + 20);
+    }
+}
