@@ -2,6 +2,7 @@
 
 #include <QChildEvent>
 #include <QEvent>
+#include <QStyle>
 
 ContentScroller::ContentScroller(QWidget& content) {
     setFrameShape(QFrame::NoFrame);
@@ -22,6 +23,18 @@ QSize ContentScroller::sizeHint() const {
                             .expandedTo(content->minimumSizeHint())
                             .expandedTo(content->minimumSize());
     return whole + QSize(2 * frameWidth(), 2 * frameWidth());
+}
+
+QSize ContentScroller::SizeShowing(QSize room) const {
+    QSize size = sizeHint();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (size.height() > room.height()) {
+        size.rwidth() += bar;
+    }
+    if (size.width() > room.width()) {
+        size.rheight() += bar;
+    }
+    return size.boundedTo(room);
 }
 
 void ContentScroller::Refresh() {

@@ -13,6 +13,10 @@ public:
     // The whole content, however large: a frame fitted to it shows every control.
     QSize sizeHint() const override;
 
+    // The size that shows the whole content, cut down to `room`, with room for
+    // the scroll bar across a side that was cut down.
+    QSize SizeShowing(QSize room) const;
+
     // Takes up the content's extent now.
     void Refresh();
 
