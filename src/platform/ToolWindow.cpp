@@ -21,6 +21,7 @@ ToolWindow::ToolWindow(QMdiArea& area, const QString& caption) {
     frame_->setAttribute(Qt::WA_DeleteOnClose, false);
     frame_->setWindowTitle(caption);
     frame_->installEventFilter(this);
+    area.installEventFilter(this);
     frame_->hide();
 }
 
@@ -129,6 +130,16 @@ bool ToolWindow::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         OnUserClose();
         return true;
+    }
+    // A main window made smaller (its frame fitted to the screen) takes its
+    // tool windows in with its client area, once that is laid out anew.
+    if (event->type() == QEvent::Resize && watched == frame_->mdiArea()) {
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        if (resize->size().width() < resize->oldSize().width() ||
+            resize->size().height() < resize->oldSize().height()) {
+            QMetaObject::invokeMethod(
+                this, [this] { PlaceInsideArea(frame_->geometry()); }, Qt::QueuedConnection);
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -166,6 +166,7 @@ TEST_F(WindowReach, EveryControlOfEveryToolWindowCanBeScrolledTo) {
         // Moved partly out of the client area, it is still scrolled to.
         tool->Frame()->move(area.viewport()->width() - 50, area.viewport()->height() - 50);
         QApplication::processEvents();
+        EXPECT_FALSE(area.viewport()->rect().contains(tool->Frame()->geometry()));
         const QPoint areaScroll(area.horizontalScrollBar()->value(),
                                 area.verticalScrollBar()->value());
         EXPECT_TRUE(Reachable(area, areaScroll).contains(tool->Frame()->geometry()));

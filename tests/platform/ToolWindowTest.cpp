@@ -124,3 +124,17 @@ TEST(ToolWindow, FittedToItsControlsTheFrameShowsThemAllOrScrollsOneWayOnly) {
         EXPECT_EQ(tool.window.width(), 20 + 150 + 20);
     }
 }
+
+TEST(ToolWindow, AShrinkingClientAreaTakesItsWindowsInWithIt) {
+    ScrollingWindow full(QRect(0, 0, 400, 300));
+    ScrollingWindow small(QRect(20, 30, 100, 80));
+    for (ScrollingWindow* tool : {&full, &small}) {
+        tool->area.resize(380, 270);
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(full.window.Frame()->geometry(), QRect(0, 0, 380, 270));
+    EXPECT_EQ(small.window.Frame()->geometry(), QRect(20, 30, 100, 80)); // fits: stays put
+    full.area.resize(500, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(full.window.Frame()->geometry(), QRect(0, 0, 380, 270));
+}
