@@ -110,23 +110,28 @@ protected:
         laptop = LaptopAtThisScale();
         ASSERT_NE(laptop, nullptr) << "no laptop at this scale factor";
         // The screen in the logical pixels the windows are laid out in.
-        const QSize screen = laptop->screenPixels / laptop->scale;
-        const int workHeight = screen.height() - static_cast<int>(TaskBarPixels / laptop->scale);
-        Screen::Geometry geometry{QRect(0, 0,
-                                        static_cast<int>(Screen::PixelsToTwipsX(screen.width())),
-                                        static_cast<int>(Screen::PixelsToTwipsY(workHeight))),
-                                  static_cast<int>(Screen::PixelsToTwipsX(screen.width()))};
-        Screen::SetForTests(&geometry);
+        const QSize logical = laptop->screenPixels / laptop->scale;
+        const int workHeight = logical.height() - static_cast<int>(TaskBarPixels / laptop->scale);
+        const int widthTwips = static_cast<int>(Screen::PixelsToTwipsX(logical.width()));
+        screen = Screen::Geometry{
+            QRect(0, 0, widthTwips, static_cast<int>(Screen::PixelsToTwipsY(workHeight))),
+            widthTwips};
+        // Kept for the whole test: the main window fits its frame to the work
+        // area again once it is on the screen.
+        Screen::SetForTests(&screen);
         StartUpMod::Options options;
         options.splashMillis = 0;
         windows = StartUpMod::Main(options);
-        Screen::SetForTests(nullptr);
         ASSERT_TRUE(windows);
         ASSERT_LE(windows->main->frameGeometry().height(), workHeight);
     }
-    void TearDown() override { ToolWindow::SetProgramEnding(false); }
+    void TearDown() override {
+        ToolWindow::SetProgramEnding(false);
+        Screen::SetForTests(nullptr);
+    }
 
     FakeDialogs user;
+    Screen::Geometry screen;
     const Laptop* laptop = nullptr;
     std::unique_ptr<StartUpMod::LoadedWindows> windows;
 };
