@@ -9,9 +9,6 @@ ContentScroller::ContentScroller(QWidget& content) {
     setWidgetResizable(true);
     // setWidget makes this the content's event filter, which hears its new controls.
     setWidget(&content);
-    for (QObject* child : content.children()) {
-        child->installEventFilter(this);
-    }
 }
 
 QSize ContentScroller::sizeHint() const {
