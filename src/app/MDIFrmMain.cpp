@@ -34,6 +34,9 @@ QAction* AddItem(QMenu* menu, const char* caption) {
 MDIFrmMain::MDIFrmMain() {
     instance = this;
     mdiArea_ = new QMdiArea(this);
+    // A tool window larger than the client area, or moved partly out of it, is scrolled to.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
 
     QMenuBar* bar = menuBar();

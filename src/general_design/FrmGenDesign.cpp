@@ -204,6 +204,9 @@ void FrmGenDesign::Initialize() {
     OptBarrelSize[0]->setChecked(true);
     SetSizeInputMethods();
     InitializeDesignQTWGrid();
+    // The frame holds every row of its grid, however tall the screen font makes them.
+    FraDesignQs->setFixedHeight(std::max(FraDesignQs->height(), GrdDesignQs->geometry().bottom() +
+                                                                    Screen::TwipsToPixelsY(120)));
     InitializeAllResultsGrid();
     // The grid's width follows its font; the buttons and boxes keep their distance from it.
     int shift = GrdDesignQs->geometry().right() + Screen::TwipsToPixelsX(300) - CmdGetVRCQs->x();
@@ -212,6 +215,8 @@ void FrmGenDesign::Initialize() {
             control->move(control->x() + shift, control->y());
         }
     }
+    // The results grid takes the room the frame gives; the rest stands fixed.
+    KeepLeastLayout([] {});
 }
 
 void FrmGenDesign::StartUp() {

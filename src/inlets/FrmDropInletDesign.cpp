@@ -334,7 +334,7 @@ void FrmDropInletDesign::Initialize() {
     InitializeRCBGrid();
     InitializeRCPGrid();
     InitializeWeirCalcGrid();
-    LayOut();
+    KeepLeastLayout([this] { LayOut(); });
     normalCellForeColor_ = GrdRCB->CellForeColor(1, 0);
 }
 

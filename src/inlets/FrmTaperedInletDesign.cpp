@@ -35,6 +35,7 @@ constexpr double InputFrameLeft = 50;
 constexpr double InputFrameTop = 175;
 constexpr double InputFrameWidth = 8300;
 constexpr double InputFrameHeight = 1230;
+constexpr double LeastGridHeight = 2000;
 
 using Screen::Place;
 
@@ -116,6 +117,11 @@ void FrmTaperedInletDesign::SetPrintReport(std::function<void()> print) {
 void FrmTaperedInletDesign::Initialize() {
     selectedRow_ = 0;
     PlaceTwips(0, 0, ClientWidthTwips(), ClientHeightTwips());
+    // Laid out to the window's size: the inputs and comments stand fixed and the
+    // grid takes the rest, but never less than a few rows; the window scrolls instead.
+    const QRect fixed = FraAutoInput->geometry().united(TxtComments->geometry());
+    setMinimumSize(fixed.right() + 1 + fixed.x(),
+                   fixed.bottom() + 1 + Screen::TwipsToPixelsY(50 + LeastGridHeight + 100));
     PlaceResultsGrid();
     InitializeAutoResultsGrid();
     LoadComments();

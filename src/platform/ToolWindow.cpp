@@ -1,11 +1,14 @@
 #include "platform/ToolWindow.h"
 
+#include "platform/ContentScroller.h"
+#include "platform/ControlsExtent.h"
 #include "platform/HelpPages.h"
 #include "platform/Screen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -15,14 +18,17 @@ bool programEnding = false;
 }
 
 ToolWindow::ToolWindow(QMdiArea& area, const QString& caption) {
-    frame_ = area.addSubWindow(this);
+    scroller_ = new ContentScroller(*this);
+    frame_ = area.addSubWindow(scroller_);
     frame_->setAttribute(Qt::WA_DeleteOnClose, false);
     frame_->setWindowTitle(caption);
     frame_->installEventFilter(this);
+    area.installEventFilter(this);
     frame_->hide();
 }
 
 void ToolWindow::ShowAndRaise() {
+    scroller_->Refresh();
     frame_->show();
     frame_->raise();
     if (QMdiArea* area = frame_->mdiArea()) {
@@ -35,8 +41,59 @@ void ToolWindow::ShutDown() {
 }
 
 void ToolWindow::PlaceTwips(double left, double top, double width, double height) {
-    frame_->setGeometry(Screen::TwipsToPixelsX(left), Screen::TwipsToPixelsY(top),
-                        Screen::TwipsToPixelsX(width), Screen::TwipsToPixelsY(height));
+    PlaceInsideArea(Screen::TwipsRect(left, top, width, height));
+}
+
+void ToolWindow::FitFrameToContent() {
+    scroller_->Refresh();
+    const QSize decorations = frame_->sizeHint() - scroller_->sizeHint();
+    QMdiArea* area = frame_->mdiArea();
+    const QSize inside = area ? scroller_->SizeShowing(area->viewport()->size() - decorations)
+                              : scroller_->sizeHint();
+    PlaceInsideArea(QRect(frame_->pos(), inside + decorations));
+}
+
+void ToolWindow::PlaceInsideArea(QRect place) {
+    if (QMdiArea* area = frame_->mdiArea()) {
+        const QSize room = area->viewport()->size();
+        place.setSize(place.size().boundedTo(room));
+        place.moveTo(qBound(0, place.x(), room.width() - place.width()),
+                     qBound(0, place.y(), room.height() - place.height()));
+    }
+    frame_->setGeometry(place);
+}
+
+QSize ToolWindow::minimumSizeHint() const {
+    if (layout()) {
+        return QWidget::minimumSizeHint();
+    }
+    const QSize extent = ControlsExtent(*this);
+    return extent.isEmpty() ? QWidget::minimumSizeHint() : extent;
+}
+
+void ToolWindow::KeepLeastLayout(const std::function<void()>& layOut) {
+    const QSize kept = size();
+    // Hidden, the window takes these sizes without resize events.
+    const auto layOutAt = [&](QSize size) {
+        resize(size);
+        if (layout()) {
+            layout()->setGeometry(rect());
+        }
+        layOut();
+    };
+    layOutAt(layout() ? layout()->minimumSize() : QSize(0, 0));
+    QSize least = ControlsExtent(*this).expandedTo(size());
+    // A frame laid out at its least may still be too small for its own controls.
+    for (int pass = 0; pass < 3; ++pass) {
+        layOutAt(least);
+        const QSize cut = ControlsOverflow(*this);
+        if (cut.isNull()) {
+            break;
+        }
+        least += cut;
+    }
+    setMinimumSize(least);
+    layOutAt(kept.expandedTo(least));
 }
 
 double ToolWindow::ClientWidthTwips() const {
@@ -86,6 +143,16 @@ bool ToolWindow::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         OnUserClose();
         return true;
+    }
+    // A main window made smaller (its frame fitted to the screen) takes its
+    // tool windows in with its client area, once that is laid out anew.
+    if (event->type() == QEvent::Resize && watched == frame_->mdiArea()) {
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        if (resize->size().width() < resize->oldSize().width() ||
+            resize->size().height() < resize->oldSize().height()) {
+            QMetaObject::invokeMethod(
+                this, [this] { PlaceInsideArea(frame_->geometry()); }, Qt::QueuedConnection);
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

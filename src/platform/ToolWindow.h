@@ -2,12 +2,16 @@
 
 #include <QWidget>
 
+#include <functional>
+
+class ContentScroller;
 class QMdiArea;
 class QMdiSubWindow;
 
 // A tool window: one instance, created hidden inside the main window's client
 // area at start-up, shown and brought to the front by its menu item, hidden
 // (never destroyed) when the user closes it, alive until the program ends.
+// Its controls scroll inside its frame when the frame is smaller than they need.
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
@@ -20,8 +24,12 @@ public:
     // Hide; contents stay.
     virtual void ShutDown();
 
-    // Outer geometry in twips, relative to the main window's client area.
+    // Outer geometry in twips, relative to the main window's client area; a
+    // frame that would reach past the client area is made to fit inside it.
     void PlaceTwips(double left, double top, double width, double height);
+    // Sizes the frame to show the whole content where it stands, as far as the
+    // client area allows; the content scrolls within it beyond that.
+    void FitFrameToContent();
     double ClientWidthTwips() const; // of the main window's client area
     double ClientHeightTwips() const;
 
@@ -33,13 +41,26 @@ public:
     static void SetProgramEnding(bool ending);
     static bool ProgramEnding();
 
+    // The extent the controls need: past the rightmost and lowest control by
+    // the margins left of and above the controls; a layout's own minimum where
+    // the window has one.
+    QSize minimumSizeHint() const override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // A close request from the user; the default hides the window.
     virtual void OnUserClose() { ShutDown(); }
+    // For a window that lays its controls out to its own size with `layOut`:
+    // it is never made smaller than the extent that layout gives at its least;
+    // a smaller frame scrolls instead. Called while the window is hidden.
+    void KeepLeastLayout(const std::function<void()>& layOut);
 
 private:
+    // Puts the frame at `place` (pixels), moved and cut down to fit the client area.
+    void PlaceInsideArea(QRect place);
+
+    ContentScroller* scroller_;
     QMdiSubWindow* frame_;
     QString helpPage_;
 };

@@ -23,6 +23,8 @@
 
 namespace {
 
+constexpr double LeastGridsHeight = 4000;
+
 using namespace StandardDesignTables;
 
 FrmVSHAStandardDesigns* instance = nullptr;
@@ -161,6 +163,11 @@ void FrmVSHAStandardDesigns::SetPrintReport(std::function<void()> print) {
 
 void FrmVSHAStandardDesigns::Initialize() {
     PlaceTwips(0, 0, ClientWidthTwips(), ClientHeightTwips());
+    // The grids share whatever room is left below the inputs, but never less
+    // than a few rows each; the window scrolls instead.
+    const QRect inputs = Frame2->geometry();
+    setMinimumSize(inputs.right() + 1 + inputs.x(),
+                   inputs.bottom() + 1 + Screen::TwipsToPixelsY(LeastGridsHeight));
     for (int grid = 1; grid <= NumGrids; ++grid) {
         InitializeGrid(grid);
     }

@@ -134,6 +134,7 @@ void FrmTailWaterCrossSection::Initialize() {
     const double height = H - 200;
     PlaceTwips((W - width) / 2, (H - height) / 2, width, height);
     InitializeXSectionGrid();
+    KeepLeastLayout([this] { LayOutControls(); });
 }
 
 void FrmTailWaterCrossSection::InitializeXSectionGrid() {

@@ -122,6 +122,7 @@ void FrmTailWaterRatingCurve::Initialize() {
     const double height = H - 200;
     PlaceTwips((W - width) / 2, (H - height) / 2, width, height);
     InitializeRateCurveGrid();
+    KeepLeastLayout([this] { LayOutControls(); });
 }
 
 void FrmTailWaterRatingCurve::InitializeRateCurveGrid() {

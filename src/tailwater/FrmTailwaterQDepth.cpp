@@ -244,11 +244,9 @@ void FrmTailwaterQDepth::FitWindowToFrame() {
             bottom = std::max(bottom, Bottom(*control));
         }
     }
-    const QPoint topLeft = Frame()->pos();
     FraXSecRateCurve->setMinimumSize(Screen::TwipsToPixelsX(right + 200 + 100),
                                      Screen::TwipsToPixelsY(bottom + 200 + 100));
-    Frame()->adjustSize();
-    Frame()->move(topLeft);
+    FitFrameToContent();
 }
 
 void FrmTailwaterQDepth::StartUp() {

@@ -1,8 +1,12 @@
 #include "platform/ToolWindow.h"
+#include "platform/Screen.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -38,4 +42,99 @@ TEST(ToolWindow, ShowAndRaiseBringsACoveredWindowToTheFront) {
     second.ShowAndRaise();
     first.ShowAndRaise();
     EXPECT_EQ(area.activeSubWindow(), first.Frame());
+}
+
+namespace {
+
+// A tool window in an area of 400 x 300 pixels, its frame placed at `frame` (pixels).
+struct ScrollingWindow {
+    explicit ScrollingWindow(QRect frame) {
+        area.resize(400, 300);
+        area.show();
+        window.PlaceTwips(Screen::PixelsToTwipsX(frame.x()), Screen::PixelsToTwipsY(frame.y()),
+                          Screen::PixelsToTwipsX(frame.width()),
+                          Screen::PixelsToTwipsY(frame.height()));
+    }
+    QScrollArea& Scroller() const { return *qobject_cast<QScrollArea*>(window.Frame()->widget()); }
+
+    QMdiArea area;
+    ToolWindow window{area, "Tool"};
+};
+
+} // namespace
+
+TEST(ToolWindow, ScrollsToControlsBeyondItsFrameWhereverTheyMove) {
+    ScrollingWindow tool(QRect(0, 0, 250, 200));
+    (new QLineEdit(&tool.window))->setGeometry(20, 10, 100, 20);
+    auto* box = new QLineEdit(&tool.window);
+    box->setGeometry(20, 40, 100, 20);
+    tool.window.ShowAndRaise();
+    QApplication::processEvents();
+    const QScrollArea& scroller = tool.Scroller();
+    EXPECT_EQ(scroller.verticalScrollBar()->maximum(), 0);
+
+    // Lowest control ends at 500 + 20; the margin below matches the 10 above.
+    box->move(20, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(tool.window.height(), 530);
+    EXPECT_EQ(scroller.verticalScrollBar()->maximum(), 530 - scroller.viewport()->height());
+    EXPECT_EQ(scroller.horizontalScrollBar()->maximum(), 0);
+
+    // Back within the frame: nothing left to scroll.
+    box->move(20, 40);
+    QApplication::processEvents();
+    EXPECT_EQ(scroller.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(tool.window.size(), scroller.viewport()->size());
+}
+
+TEST(ToolWindow, AFramePlacedPastTheAreaIsFittedInsideIt) {
+    struct Case {
+        QRect placed;
+        QRect fitted;
+    };
+    const Case cases[] = {
+        {QRect(10, 20, 200, 100), QRect(10, 20, 200, 100)}, // fits: kept as designed
+        {QRect(300, 250, 200, 100), QRect(200, 200, 200, 100)},
+        {QRect(-30, -40, 200, 100), QRect(0, 0, 200, 100)},
+        {QRect(50, 50, 600, 500), QRect(0, 0, 400, 300)},
+    };
+    for (const Case& c : cases) {
+        ScrollingWindow tool(c.placed);
+        EXPECT_EQ(tool.window.Frame()->geometry(), c.fitted);
+    }
+}
+
+TEST(ToolWindow, FittedToItsControlsTheFrameShowsThemAllOrScrollsOneWayOnly) {
+    struct Case {
+        int controlBottom;
+        bool scrollsDown;
+    };
+    // The area is 300 high: a control ending at 120 fits, one ending at 500 does not.
+    for (const Case& c : {Case{120, false}, Case{500, true}}) {
+        ScrollingWindow tool(QRect(10, 10, 100, 100));
+        (new QLineEdit(&tool.window))->setGeometry(20, 10, 150, 20);
+        (new QLineEdit(&tool.window))->setGeometry(20, c.controlBottom - 20, 150, 20);
+        tool.window.FitFrameToContent();
+        tool.window.ShowAndRaise();
+        QApplication::processEvents();
+        const QScrollArea& scroller = tool.Scroller();
+        EXPECT_TRUE(tool.area.viewport()->rect().contains(tool.window.Frame()->geometry()));
+        EXPECT_EQ(scroller.horizontalScrollBar()->maximum(), 0);
+        EXPECT_EQ(scroller.verticalScrollBar()->maximum() > 0, c.scrollsDown);
+        EXPECT_EQ(tool.window.width(), 20 + 150 + 20);
+    }
+}
+
+TEST(ToolWindow, AShrinkingClientAreaTakesItsWindowsInWithIt) {
+    ScrollingWindow full(QRect(0, 0, 400, 300));
+    ScrollingWindow small(QRect(20, 30, 100, 80));
+    for (ScrollingWindow* tool : {&full, &small}) {
+        tool->area.resize(380, 270);
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(full.window.Frame()->geometry(), QRect(0, 0, 380, 270));
+    EXPECT_EQ(small.window.Frame()->geometry(), QRect(20, 30, 100, 80)); // fits: stays put
+    full.area.resize(500, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(full.window.Frame()->geometry(), QRect(0, 0, 380, 270));
 }
