@@ -49,7 +49,6 @@ FrmSiteIdentification::FrmSiteIdentification(QMdiArea& area)
         label->setGeometry(
             Screen::TwipsRect(0, top + LabelDrop - 30, labelRight, LabelHeight + 60));
         auto* box = new QLineEdit(this);
-        box->setMaxLength(MaxTextLength);
         box->setGeometry(Screen::TwipsRect(BoxLeft, top, BoxWidth, BoxHeight));
         label->setBuddy(box);
         if (previousBox) {

@@ -19,10 +19,6 @@ public:
     // The fields of the site window, or empty ones when the program has none.
     static SiteFields CurrentFields();
 
-    // The longest text a box keeps, in characters: as long as any text a
-    // project file holds, so that opening a file never cuts one.
-    static constexpr int MaxTextLength = 65536;
-
     void Initialize();
     void StartUp();
     void ClearData();

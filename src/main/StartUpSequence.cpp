@@ -19,6 +19,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/FileDialogs.h"
 #include "platform/HelpPages.h"
+#include "platform/TextBoxes.h"
 #include "project_file/FileHandling.h"
 
 #include <QApplication>
@@ -138,6 +139,8 @@ std::unique_ptr<LoadedWindows> Main(const Options& options) {
                                           FileHandling::SaveDataFileAs});
         FileDialogs::StartRun([] { return GlobalVariables::DataFileName; });
         RunSteps(LoadingSteps(*windows), options.trace);
+        // Every box the project file fills keeps the longest text a file holds.
+        TextBoxes::KeepLongTexts(*windows->main);
         SetClearSteps(ClearSteps(*windows));
         FileHandling::SetProjectSections(ProjectSections(*windows));
         SetResetTrace(options.trace);

@@ -4,6 +4,7 @@
 #include "platform/CellTextWidths.h"
 #include "platform/FlexGridCell.h"
 #include "platform/Screen.h"
+#include "platform/TextBoxes.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -42,6 +43,16 @@ public:
     QString displayText(const QVariant& value, const QLocale& locale) const override {
         QString text = QStyledItemDelegate::displayText(value, locale);
         return text.replace(LineBreak(), QStringLiteral("\n"));
+    }
+
+    // Editing a cell never cuts the text it holds.
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor) {
+            TextBoxes::KeepLongTexts(*editor);
+        }
+        return editor;
     }
 
     // The current cell of a grid that has the keyboard focus wears a dotted

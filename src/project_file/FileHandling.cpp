@@ -8,6 +8,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/FileDialogs.h"
 #include "platform/InputChanges.h"
+#include "platform/TextBoxes.h"
 #include "platform/TextFile.h"
 #include "platform/WaitCursor.h"
 #include "project_file/FieldReader.h"
@@ -23,6 +24,9 @@ namespace FileHandling {
 namespace {
 
 ProjectFileFormat::SectionTable sections;
+
+// Every text a file can hold reaches its box whole.
+static_assert(TextBoxes::MaxLength >= FieldReader::MaxFieldLength);
 
 // Far beyond any project; a larger file is refused before it is loaded.
 constexpr qint64 MaxFileSize = 64 * 1024 * 1024;

@@ -8,8 +8,6 @@ namespace FileHandling {
 
 // The section's items 1 to 8 are the site fields in their one order.
 static_assert(SiteIDRecords::NumItems == std::tuple_size_v<SiteFields>);
-// Every site text a file can hold reaches its box whole.
-static_assert(FrmSiteIdentification::MaxTextLength >= FieldReader::MaxFieldLength);
 
 void WriteSiteIDInfo(RecordWriter& out) {
     const SiteFields fields = FrmSiteIdentification::Instance()->Fields();

@@ -332,6 +332,26 @@ TEST_F(FlexGridTest, TypingEditsCellsOnlyInAnEditableGrid) {
     EXPECT_EQ(grid.TextMatrix(2, 1), "95");
 }
 
+TEST_F(FlexGridTest, EditingACellKeepsAllOfALongText) {
+    // Past a text box's default cap of 32,767 characters.
+    const QString text(60000, 'w');
+    grid.SetTextMatrix(2, 1, text);
+    grid.SetEditable(true);
+    grid.SetSelection(2, 1, 2, 1);
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, &grid);
+
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClicks(editor, "!");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the editor commits through a queued call
+    // Compared whole rather than printed: a failure shows only the lengths.
+    EXPECT_EQ(grid.TextMatrix(2, 1).size(), text.size() + 1);
+    EXPECT_TRUE(grid.TextMatrix(2, 1) == text + "!");
+}
+
 TEST_F(FlexGridTest, RightButtonSignalsItsPlaceAndKeepsTheSelection) {
     QSignalSpy right(&grid, &FlexGrid::RightButtonUp);
     grid.SetSelection(2, 1, 4, 2);
