@@ -45,6 +45,8 @@ Field Cell(FlexGrid* grid, int row, int col, QPushButton* compute) {
             [=] { return grid->TextMatrix(row, col); }, compute};
 }
 
+std::vector<QString> UnshownTexts(const QWidget& program);
+
 // The example project open, every input valid, so that the one value changed
 // is the one refused.
 class TypedNumberBound : public ProjectFileTest {
@@ -205,6 +207,8 @@ TEST_F(TypedNumberBound, EveryWindowRefusesAValueBeyondAMillionByName) {
         }
         EXPECT_EQ(Refusal(c.field, "1e7"), c.tooLarge);
         EXPECT_EQ(Refusal(c.field, "1e308"), c.tooLarge);
+        // Nothing computed from the refused value before its check stays on screen.
+        EXPECT_EQ(UnshownTexts(*main), std::vector<QString>{});
         EXPECT_EQ(Refusal(c.field, "-1e308"), c.negativeHuge);
         // Computed again, so that no result of a million reaches a later case.
         Refusal(c.field, original);
