@@ -177,14 +177,17 @@ void Clear(const CulvertInputControls& c) {
 
 std::vector<InputChecks::NumberCheck> DesignDataChecks(const CulvertInputControls& c) {
     using InputChecks::TypedNumber;
+    InputChecks::NumberCheck length =
+        Positive(TypedNumber("TxtCulvertBarrelLength", Trimmed(c.culvertBarrelLength),
+                             "the Culvert Barrel Length", "Culvert Barrel Length"),
+                 "Culvert Barrel Length");
+    length.tooSmall = InputChecks::TooSmall("Culvert Barrel Length");
     return {
         TypedNumber("TxtInletInvertElevation", Trimmed(c.inletInvertElevation),
                     "the Inlet Invert Elevation", "Inlet Invert Elevation"),
         TypedNumber("TxtOutletInvertElevation", Trimmed(c.outletInvertElevation),
                     "the Outlet Invert Elevation", "Outlet Invert Elevation"),
-        Positive(TypedNumber("TxtCulvertBarrelLength", Trimmed(c.culvertBarrelLength),
-                             "the Culvert Barrel Length", "Culvert Barrel Length"),
-                 "Culvert Barrel Length"),
+        length,
         Positive(TypedNumber("TxtManningN", Trimmed(c.manningN), "Manning N", "Manning N"),
                  "Manning N"),
         Positive(TypedNumber("TxtKeInlet", Trimmed(c.keInlet), "Ke", "Ke"), "Ke"),

@@ -301,6 +301,8 @@ void FrmUSGSRegression::ReadWatershedInput(USGSWatershedRecord& record, std::int
         record.ORLGiven = 1;
     }
     if (const auto failure = InputChecks::FirstTooLarge(read)) {
+        // The total was shown before the bound was checked; it may sum a refused area.
+        LblTotalDA->setText("");
         QLineEdit* box = readBoxes[std::stoul(failure->field)];
         Dialogs::Message(ToQString(failure->message));
         box->setFocus();

@@ -106,6 +106,8 @@ InputChecks::Outcome CheckDesignInputs(const std::array<std::string, Input::NumI
         check.tooLarge =
             "The value entered for : " + caption(i) + ", is too large. Please re-enter.";
     }
+    numbers[Input::DesignQ].tooSmall =
+        "The value entered for : " + caption(Input::DesignQ) + ", is too small. Please re-enter.";
     InputChecks::Outcome read = InputChecks::CheckUnbounded(numbers);
     if (read.failure) {
         return read;

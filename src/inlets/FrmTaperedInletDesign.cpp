@@ -172,6 +172,7 @@ void FrmTaperedInletDesign::LoadComments() {
 int FrmTaperedInletDesign::AutoDesignDataCheck(TaperedInletDesign& design) {
     InputChecks::NumberCheck q = TypedValue("TxtQAuto", TxtQAuto, "Q");
     q.rules.push_back({InputChecks::Positive, "Q must be > 0."});
+    q.tooSmall = "The value entered for Q is too small. Please re-enter.";
     const InputChecks::NumberCheck checks[] = {
         q,
         TypedValue("TxtHMinAuto", TxtHMinAuto, "H-Min"),

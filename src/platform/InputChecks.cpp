@@ -41,6 +41,10 @@ std::string TooLarge(const std::string& name) {
     return "The value entered for " + name + " is too large. Please re-enter the " + name + ".";
 }
 
+std::string TooSmall(const std::string& name) {
+    return "The value entered for " + name + " is too small. Please re-enter the " + name + ".";
+}
+
 std::optional<Failure> FirstTooLarge(std::span<const Magnitude> values) {
     for (const Magnitude& magnitude : values) {
         if (!WithinBound(magnitude.value)) {
@@ -52,13 +56,16 @@ std::optional<Failure> FirstTooLarge(std::span<const Magnitude> values) {
 
 std::optional<Failure> FirstTooLarge(std::span<const NumberCheck> checks,
                                      std::span<const double> values) {
-    std::vector<Magnitude> magnitudes;
     for (size_t i = 0; i < checks.size() && i < values.size(); ++i) {
-        if (!checks[i].tooLarge.empty()) {
-            magnitudes.push_back({checks[i].field, values[i], checks[i].tooLarge});
+        const NumberCheck& check = checks[i];
+        if (!check.tooLarge.empty() && !WithinBound(values[i])) {
+            return Failure{check.field, check.tooLarge};
+        }
+        if (!check.tooSmall.empty() && values[i] != 0 && std::fabs(values[i]) < SmallestMagnitude) {
+            return Failure{check.field, check.tooSmall};
         }
     }
-    return FirstTooLarge(magnitudes);
+    return std::nullopt;
 }
 
 Outcome CheckUnbounded(std::span<const NumberCheck> checks) {

@@ -17,11 +17,18 @@ namespace InputChecks {
 // can overflow.
 inline constexpr double LargestMagnitude = 1'000'000;
 
+// Nearer 0 than this, a discharge squares to nothing in a critical depth (its
+// flow areas are 0) and a barrel length makes a slope beyond any result shown.
+inline constexpr double SmallestMagnitude = 1e-6;
+
 // |value| <= LargestMagnitude.
 bool WithinBound(double value);
 
 // "The value entered for <name> is too large. Please re-enter the <name>."
 std::string TooLarge(const std::string& name);
+
+// "The value entered for <name> is too small. Please re-enter the <name>."
+std::string TooSmall(const std::string& name);
 
 // A range a value must keep, with the message when it does not.
 struct Rule {
@@ -41,6 +48,9 @@ struct NumberCheck {
     // Message when the value is beyond LargestMagnitude; a check without one
     // re-tests a value that is held to the bound elsewhere.
     std::string tooLarge;
+    // Message when the value is not 0 but nearer to it than SmallestMagnitude;
+    // when empty, any small value is taken.
+    std::string tooSmall;
 };
 
 struct Failure {
@@ -69,6 +79,8 @@ struct Magnitude {
 
 // The first value, in order, beyond LargestMagnitude.
 std::optional<Failure> FirstTooLarge(std::span<const Magnitude> values);
+// The same, where a check with a `tooSmall` message also refuses its value
+// below SmallestMagnitude.
 std::optional<Failure> FirstTooLarge(std::span<const NumberCheck> checks,
                                      std::span<const double> values);
 

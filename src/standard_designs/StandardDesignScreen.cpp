@@ -83,6 +83,7 @@ GridFill List(const StdDesignResults<Row>& results, bool includeMultipleBarrels,
 InputOutcome ReadDesignInput(const InputTexts& texts) {
     InputChecks::NumberCheck q = Typed("txtTotalQ", texts.totalQ, "Q");
     q.rules.push_back({InputChecks::Positive, "Q must be > 0."});
+    q.tooSmall = "The value entered for Q is too small. Please re-enter.";
     const InputChecks::NumberCheck band[] = {q, Typed("TxtHMin", texts.hMin, "H-Min"),
                                              Typed("TxtHMax", texts.hMax, "H-Max")};
     const InputChecks::Outcome values = InputChecks::CheckUnbounded(band);

@@ -45,6 +45,8 @@ Field Cell(FlexGrid* grid, int row, int col, QPushButton* compute) {
             [=] { return grid->TextMatrix(row, col); }, compute};
 }
 
+std::vector<QString> UnshownTexts(const QWidget& program);
+
 // The example project open, every input valid, so that the one value changed
 // is the one refused.
 class TypedNumberBound : public ProjectFileTest {
@@ -205,8 +207,46 @@ TEST_F(TypedNumberBound, EveryWindowRefusesAValueBeyondAMillionByName) {
         }
         EXPECT_EQ(Refusal(c.field, "1e7"), c.tooLarge);
         EXPECT_EQ(Refusal(c.field, "1e308"), c.tooLarge);
+        // Nothing computed from the refused value before its check stays on screen.
+        EXPECT_EQ(UnshownTexts(*main), std::vector<QString>{});
         EXPECT_EQ(Refusal(c.field, "-1e308"), c.negativeHuge);
         // Computed again, so that no result of a million reaches a later case.
+        Refusal(c.field, original);
+    }
+}
+
+// A discharge near 0 has a critical depth of 0, and a barrel length near 0 a
+// slope no result can show: each is refused by name, as a value too large is.
+TEST_F(TypedNumberBound, AValueNearZeroThatNoComputationCanTakeIsRefusedByName) {
+    auto& w = *windows;
+    struct Case {
+        const char* name;
+        Field field;
+        QString tooSmall;
+    };
+    const Case cases[] = {
+        {"standard designs Q", Box(w.standardDesigns->txtTotalQ, w.standardDesigns->CmdCompute),
+         "The value entered for Q is too small. Please re-enter."},
+        {"tapered Q", Box(w.taperedInlet->TxtQAuto, w.taperedInlet->CmdComputeAuto),
+         "The value entered for Q is too small. Please re-enter."},
+        {"drop inlet Q",
+         Box(w.dropInlet->TxtDP[DropInletContents::DesignQ], w.dropInlet->CmdComputeBarrels),
+         "The value entered for : Design Q (cfs), is too small. Please re-enter."},
+        {"culvert design length",
+         Box(w.genDesign->TxtCulvertBarrelLength, w.genDesign->CmdComputeAllResults),
+         "The value entered for Culvert Barrel Length is too small. Please re-enter the Culvert "
+         "Barrel Length."},
+        {"plunge basin length",
+         Box(w.plungeBasin->Frame2->TxtCulvertBarrelLength, w.plungeBasin->cmdCompute),
+         "The value entered for Culvert Barrel Length is too small. Please re-enter the Culvert "
+         "Barrel Length."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString original = c.field.text();
+        EXPECT_EQ(Refusal(c.field, "1e-300"), c.tooSmall);
+        EXPECT_EQ(Refusal(c.field, "0.00000099"), c.tooSmall);
+        EXPECT_NE(Refusal(c.field, "0.000001"), c.tooSmall);
         Refusal(c.field, original);
     }
 }

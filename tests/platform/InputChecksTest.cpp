@@ -9,6 +9,7 @@ using namespace InputChecks;
 NumberCheck Length(const std::string& text) {
     NumberCheck check = TypedNumber("TxtLength", text, "the Length", "Length");
     check.rules.push_back({Positive, "Length must be > 0."});
+    check.tooSmall = TooSmall("Length");
     return check;
 }
 
@@ -52,6 +53,11 @@ TEST(InputChecks, TheFirstFailingCheckNamesItsFieldAndStopsTheRest) {
         {"1,000,000", "1e308", "TxtDepth", "Depth is too large."},
         {"2", "-1e308", "TxtDepth", "Depth must be >= 0."},
         {"1e6", "1000000", "", ""},
+        // Near 0 only where the check refuses it, also after every other check.
+        {"0.00000099", "x", "TxtDepth", "Depth is not a number."},
+        {"1e-300", "1", "TxtLength",
+         "The value entered for Length is too small. Please re-enter the Length."},
+        {"0.000001", "1e-300", "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.length) + " / " + c.depth);
