@@ -103,7 +103,7 @@ void PrintContents(TwipsPrinter& printer, const ScourHoleContents& contents,
     y += 400;
     PrintTitle(printer, y);
 
-    // The inputs of the last Compute, from the window's hidden copies.
+    // The inputs the shown results belong to, from the window's hidden copies.
     const ScourHoleContents::Inputs& used = contents.inputs[1];
     printer.SetCurrentY(y + 200);
     printer.SetCurrentX(LeftMargin);

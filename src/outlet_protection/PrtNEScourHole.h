@@ -10,7 +10,7 @@
 class TwipsPrinter;
 
 // The printed NE scour hole report, one portrait page in Arial: the compact
-// site header, the title, the inputs of the last Compute and, for each of the
+// site header, the title, the inputs the results belong to and, for each of the
 // two designs, three small ruled tables (dimensions, riprap size, riprap
 // thickness). It prints the window's texts as they stand and computes nothing.
 // Positions are in twips; y is where the next block starts, and each block
