@@ -40,7 +40,9 @@ frmNEScourDesignPlot::frmNEScourDesignPlot(QWidget* owner) : QWidget(owner, Qt::
 void frmNEScourDesignPlot::Load() {
     setMinimumSize(Screen::TwipsToPixelsX(MinWidth), Screen::TwipsToPixelsY(MinHeight));
     const QRect work = Screen::Current().workAreaTwips;
-    Place(this, work.left() + 100, work.top() + 100, work.width() - 200, work.height() - 200);
+    // Over the whole work area, title bar included: the plot needs all the room it can get.
+    Screen::PlaceWholeFrame(
+        *this, Screen::TwipsRect(work.left(), work.top(), work.width(), work.height()));
 }
 
 void frmNEScourDesignPlot::LayOutPlot() {
