@@ -40,9 +40,8 @@ frmNEScourDesignPlot::frmNEScourDesignPlot(QWidget* owner) : QWidget(owner, Qt::
 void frmNEScourDesignPlot::Load() {
     setMinimumSize(Screen::TwipsToPixelsX(MinWidth), Screen::TwipsToPixelsY(MinHeight));
     const QRect work = Screen::Current().workAreaTwips;
-    // Over the whole work area, title bar included: the plot needs all the room it can get.
-    Screen::PlaceWholeFrame(
-        *this, Screen::TwipsRect(work.left(), work.top(), work.width(), work.height()));
+    Screen::PlaceWholeFrame(*this, Screen::TwipsRect(work.left() + 100, work.top() + 100,
+                                                     work.width() - 200, work.height() - 200));
 }
 
 void frmNEScourDesignPlot::LayOutPlot() {
