@@ -3,6 +3,7 @@
 #include "inlets/DropInletMod.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/FitToText.h"
 #include "platform/FlexGrid.h"
 #include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
@@ -42,10 +43,8 @@ double HeightTwips(const QWidget* widget) {
     return Screen::PixelsToTwipsY(widget->height());
 }
 
-// A frame draws its border through the middle of its title: the top of the
-// first control that stands clear below the title's line.
 double FirstRowTop(const QGroupBox* frame) {
-    return Screen::PixelsToTwipsY(frame->fontMetrics().height()) + Gap;
+    return FitToText::FirstRowTop(*frame, Gap);
 }
 
 // Where each design input stands: the column (left, middle, right) and the
@@ -280,12 +279,15 @@ void FrmDropInletDesign::BuildDesignParametersFrame() {
               LabelHeight);
     }
     const double rightLabels = boxLefts[2] - Gap - labelWidths[2];
+    // The check box is as wide as its caption; the frame holds it and the boxes.
+    auto* multipleBarrels = new QCheckBox("Include Multiple Barrels (RCB)", FraDesignParameters);
+    const double checkWidth = Screen::PixelsToTwipsX(multipleBarrels->sizeHint().width());
     ChkIncludeMultipleBarrels =
-        Place(new QCheckBox("Include Multiple Barrels (RCB)", FraDesignParameters), rightLabels,
-              rowTop(1), 3600, BoxHeight);
+        Place(multipleBarrels, rightLabels, rowTop(1), checkWidth, BoxHeight);
     cmdPrint = Place(new QPushButton("Print", FraDesignParameters), boxLefts[2], rowTop(2),
                      BoxWidth, BoxHeight);
-    Place(FraDesignParameters, 0, 0, std::max(10500.0, boxLefts[2] + BoxWidth + 300),
+    const double contentRight = std::max(boxLefts[2] + BoxWidth, rightLabels + checkWidth);
+    Place(FraDesignParameters, 0, 0, std::max(10500.0, contentRight + 300),
           rowTop(2) + BoxHeight + 2 * Gap);
     cmdPrint->setEnabled(false);
     for (size_t k = 1; k < InputTabOrder.size(); ++k) {

@@ -4,6 +4,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/FitToText.h"
 #include "platform/InputChecks.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
@@ -62,6 +63,7 @@ CulvertInputBlock::CulvertInputBlock(QWidget* parent, const CulvertInputMessages
     }
     Place(new QLabel("Number of Barrels", FrmBarrelSelection), 3360, 180, 1700, 285);
     CmboUserNumBarrels = Place(new QComboBox(FrmBarrelSelection), 3360, 495, 1320, 315);
+    FitToText::KeepBelowTitle(*this);
 
     connect(CmboCulvertType, &QComboBox::currentIndexChanged, this,
             [this] { CmboCulvertType_Click(); });

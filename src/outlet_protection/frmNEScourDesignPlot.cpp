@@ -40,7 +40,8 @@ frmNEScourDesignPlot::frmNEScourDesignPlot(QWidget* owner) : QWidget(owner, Qt::
 void frmNEScourDesignPlot::Load() {
     setMinimumSize(Screen::TwipsToPixelsX(MinWidth), Screen::TwipsToPixelsY(MinHeight));
     const QRect work = Screen::Current().workAreaTwips;
-    Place(this, work.left() + 100, work.top() + 100, work.width() - 200, work.height() - 200);
+    Screen::PlaceWholeFrame(*this, Screen::TwipsRect(work.left() + 100, work.top() + 100,
+                                                     work.width() - 200, work.height() - 200));
 }
 
 void frmNEScourDesignPlot::LayOutPlot() {

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace Dialogs {
 namespace {
@@ -15,17 +17,34 @@ QWidget* Owner() {
     return QApplication::activeWindow();
 }
 
+// A short message makes a narrow box, and the window manager then cuts the
+// caption on its title bar beside its buttons. The box is kept wide enough for
+// the caption in a bold title font and room for the title bar's buttons.
+void KeepCaptionWhole(QMessageBox& box) {
+    constexpr int TitleBarButtonsRoom = 120;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int width =
+        QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + TitleBarButtonsRoom;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
 class QtService : public Service {
 public:
     void Message(const QString& text, const QString& title) override {
         QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? ApplicationTitle : title, text,
                         QMessageBox::Ok, Owner());
+        KeepCaptionWhole(box);
         box.exec();
     }
 
     bool AskYesNo(const QString& text, const QString& title, bool defaultYes) override {
         QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? ApplicationTitle : title, text,
                         QMessageBox::Yes | QMessageBox::No, Owner());
+        KeepCaptionWhole(box);
         box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;

@@ -1,7 +1,10 @@
 #include "platform/HelpWindow.h"
 
+#include "platform/Screen.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -34,7 +37,18 @@ HelpWindow::HelpWindow(QWidget* owner, const QString& contentsPage)
     connect(Browser, &QTextBrowser::backwardAvailable, CmdBack, &QPushButton::setEnabled);
     connect(Browser, &QTextBrowser::forwardAvailable, CmdForward, &QPushButton::setEnabled);
     connect(Browser, &QTextBrowser::sourceChanged, this, &HelpWindow::ShowTitle);
-    resize(760, 560);
+    PlaceOnScreen();
+}
+
+// Centred on the work area with room all round for the window manager's
+// frame, so that its title bar and edges stay on a laptop's screen.
+void HelpWindow::PlaceOnScreen() {
+    constexpr int FrameRoom = 40;
+    const QRect work = Screen::Current().workAreaTwips;
+    const QRect available = Screen::TwipsRect(work.left(), work.top(), work.width(), work.height());
+    const QSize size =
+        QSize(760, 560).boundedTo(available.size() - QSize(2 * FrameRoom, 2 * FrameRoom));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
 }
 
 void HelpWindow::ShowPage(const QString& path) {

@@ -27,6 +27,7 @@ public:
 
 private:
     void ShowTitle();
+    void PlaceOnScreen();
 
     QString contentsPage_;
 };

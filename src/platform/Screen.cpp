@@ -1,7 +1,10 @@
 #include "platform/Screen.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +25,39 @@ double DpiY() {
     return s ? s->logicalDotsPerInchY() : 96.0;
 }
 
+QRect WorkAreaPixels() {
+    const QRect work = Current().workAreaTwips;
+    return TwipsRect(work.left(), work.top(), work.width(), work.height());
+}
+
+// Places the window's frame again the first time the window is shown, when its
+// frame margins are known, and then goes.
+class FramePlacer final : public QObject {
+public:
+    FramePlacer(QWidget& window, const QRect& frame)
+        : QObject(&window), window_(window), frame_(frame) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        QWindow* handle = window_.windowHandle();
+        if (watched == handle && event->type() == QEvent::Expose && handle->isExposed()) {
+            window_.setGeometry(ClientForFrame(frame_, handle->frameMargins(), WorkAreaPixels()));
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget& window_;
+    QRect frame_;
+};
+
 } // namespace
+
+void PlaceWholeFrame(QWidget& window, const QRect& frame) {
+    window.setGeometry(ClientForFrame(frame, {}, WorkAreaPixels()));
+    window.winId();
+    window.windowHandle()->installEventFilter(new FramePlacer(window, frame));
+}
 
 Geometry Current() {
     if (fake) {

@@ -3,6 +3,8 @@
 #include <QMargins>
 #include <QRect>
 
+class QWidget;
+
 // Twips (1440 to the inch) and the screen, as the windows' layouts give them.
 namespace Screen {
 
@@ -27,6 +29,11 @@ QRect TwipsRect(double left, double top, double width, double height);
 // margins, covers `frame` as far as the available area allows: moved inside
 // it first, then cut to its size.
 QRect ClientForFrame(const QRect& frame, const QMargins& margins, const QRect& available);
+
+// Gives a top-level window's whole frame, title bar included, the place
+// `frame` (in pixels) within the work area. The window manager's frame is
+// known only once the window is on the screen: it is placed again then.
+void PlaceWholeFrame(QWidget& window, const QRect& frame);
 
 // Places a control at a rectangle given in twips; gives the control back.
 template <class Widget>

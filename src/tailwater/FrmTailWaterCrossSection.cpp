@@ -59,17 +59,25 @@ FrmTailWaterCrossSection::FrmTailWaterCrossSection(QMdiArea& area)
     LblChannelSlopeUnits = Place(new QLabel("ft/ft", frame), 2520, 315, 255, 195);
     CmdSort = Place(new QPushButton("Sort", frame), 210, 630, 885, 285);
     CmdPrintCrossSectionTable = Place(new QPushButton("Print Table", frame), 2430, 600, 1320, 330);
-    FraOverBankInfo = Place(new QGroupBox("Over-Bank Stations", frame), 4620, 150, 3315, 945);
-    LblLeftOBStation =
-        Place(new QLabel("Left Over-Bank Station", FraOverBankInfo), 210, 270, 1620, 195);
-    TxtLeftOBStation = Place(new QLineEdit(FraOverBankInfo), 1920, 210, 1005, 285);
-    auto* leftUnits = Place(new QLabel("ft", FraOverBankInfo), 3060, 270, 90, 195);
-    LblRightOBStation =
-        Place(new QLabel("Right Over-Bank Station", FraOverBankInfo), 120, 570, 1725, 195);
-    TxtRightOBStation = Place(new QLineEdit(FraOverBankInfo), 1920, 540, 1005, 285);
-    auto* rightUnits = Place(new QLabel("ft", FraOverBankInfo), 3060, 600, 120, 195);
-    CmdPlotXSection = Place(new QPushButton("Plot Cross-Section", frame), 8055, 450, 1515, 345);
-    CmdPrtCrossSectionPlot = Place(new QPushButton("Print the Plot", frame), 9630, 450, 1485, 345);
+    FraOverBankInfo = new QGroupBox("Over-Bank Stations", frame);
+    // The frame, and the two rows within it, keep their designed spacing,
+    // moved down where a title's line would cross them; the plot buttons move
+    // with the frame and the plot below makes room.
+    const double frameDown = std::max(0.0, FitToText::FirstRowTop(*frame, 60) - 150);
+    const double rowsDown = std::max(0.0, FitToText::FirstRowTop(*FraOverBankInfo, 60) - 210);
+    Place(FraOverBankInfo, 4620, 150 + frameDown, 3315, 945 + rowsDown);
+    LblLeftOBStation = Place(new QLabel("Left Over-Bank Station", FraOverBankInfo), 210,
+                             270 + rowsDown, 1620, 195);
+    TxtLeftOBStation = Place(new QLineEdit(FraOverBankInfo), 1920, 210 + rowsDown, 1005, 285);
+    auto* leftUnits = Place(new QLabel("ft", FraOverBankInfo), 3060, 270 + rowsDown, 90, 195);
+    LblRightOBStation = Place(new QLabel("Right Over-Bank Station", FraOverBankInfo), 120,
+                              570 + rowsDown, 1725, 195);
+    TxtRightOBStation = Place(new QLineEdit(FraOverBankInfo), 1920, 540 + rowsDown, 1005, 285);
+    auto* rightUnits = Place(new QLabel("ft", FraOverBankInfo), 3060, 600 + rowsDown, 120, 195);
+    CmdPlotXSection =
+        Place(new QPushButton("Plot Cross-Section", frame), 8055, 450 + frameDown, 1515, 345);
+    CmdPrtCrossSectionPlot =
+        Place(new QPushButton("Print the Plot", frame), 9630, 450 + frameDown, 1485, 345);
     using namespace FitToText;
     for (QWidget* control : std::initializer_list<QWidget*>{
              LblChannelSlope, LblChannelSlopeUnits, CmdSort, CmdPrintCrossSectionTable,
@@ -92,7 +100,7 @@ FrmTailWaterCrossSection::FrmTailWaterCrossSection(QMdiArea& area)
         FraOverBankInfo->height());
     GrdXSection = Place(new FlexGrid(frame), 120, 1080, 4095, 3615);
     GrdXSection->SetEditable(true);
-    PicXSecPlot = Place(new PlotCanvas(frame), 4590, 1140, 4155, 3735);
+    PicXSecPlot = Place(new PlotCanvas(frame), 4590, 1140 + frameDown + rowsDown, 4155, 3735);
     // The printed table and plot come later.
     CmdPrintCrossSectionTable->setEnabled(false);
     CmdPrtCrossSectionPlot->setEnabled(false);

@@ -77,6 +77,7 @@ FrmTailWaterRatingCurve::FrmTailWaterRatingCurve(QMdiArea& area, FrmTailWaterCro
         KeepRightOf(*button, *previous, 165);
         previous = button;
     }
+    KeepBelowTitle(*frame);
     GrdRateCurve = Place(new FlexGrid(frame), GridLeft, 655, 5725, 3000);
     PicRateCurvePlot = Place(new PlotCanvas(frame), 5945, 655, 3000, 3000);
     // The printed plot and table and the export come later.

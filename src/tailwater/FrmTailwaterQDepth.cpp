@@ -160,6 +160,7 @@ FrmTailwaterQDepth::FrmTailwaterQDepth(QMdiArea& area) : ToolWindow(area, "Tailw
         FitToText::Widen(*control);
     }
     FitToText::KeepRightOf(*CmdSendToPrinter, *CmdComputeVRCUSGSTW, 165);
+    FitToText::KeepBelowTitle(*frame);
     // Enabled once the channel and the report they need exist.
     for (QPushButton* later : {CmdComputeElevQ, CmdComputeVRCUSGSTW, CmdSendToPrinter}) {
         later->setEnabled(false);

@@ -13,6 +13,7 @@
 #include "outlet_protection/frmNEPlungeBasin.h"
 #include "outlet_protection/frmScourHoleDesign.h"
 #include "platform/HelpPages.h"
+#include "platform/Screen.h"
 #include "riprap_basin/frmHec14RipRap.h"
 #include "standard_designs/FrmVSHAStandardDesigns.h"
 #include "tailwater/FrmTailWaterCrossSection.h"
@@ -73,6 +74,37 @@ TEST_F(HelpWindowTest, OnlineHelpOpensTheContentsWhoseLinksBackAndForwardWork) {
     main->mnuOnLineHelp->trigger();
     EXPECT_EQ(HelpPages::Window(), help);
     EXPECT_EQ(HelpPages::ShownPage(), HelpPages::Path("index.html"));
+}
+
+// The help window opens with room all round it for a window manager's frame
+// (40 pixels a side), so its title bar and bottom edge stay on the screen: a
+// laptop's work area above a task bar takes it whole, a small one shrinks it.
+TEST_F(HelpWindowTest, TheHelpWindowOpensWhollyOnTheWorkArea) {
+    const struct {
+        QRect workPixels;
+        QSize expected;
+    } cases[] = {
+        {QRect(0, 0, 1366, 728), QSize(760, 560)}, // 1366 x 768 less a 40-pixel task bar
+        {QRect(0, 30, 800, 540), QSize(720, 460)}, // 800 - 80 by 540 - 80
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.workPixels.height());
+        const QRect w = c.workPixels;
+        Screen::Geometry screen{QRect(static_cast<int>(Screen::PixelsToTwipsX(w.x())),
+                                      static_cast<int>(Screen::PixelsToTwipsY(w.y())),
+                                      static_cast<int>(Screen::PixelsToTwipsX(w.width())),
+                                      static_cast<int>(Screen::PixelsToTwipsY(w.height()))),
+                                static_cast<int>(Screen::PixelsToTwipsX(w.width()))};
+        Screen::SetForTests(&screen);
+        delete HelpPages::Window();
+        main->mnuOnLineHelp->trigger();
+        Screen::SetForTests(nullptr);
+        HelpWindow* help = HelpPages::Window();
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->size(), c.expected);
+        EXPECT_TRUE(w.adjusted(40, 40, -40, -40).contains(help->geometry()))
+            << help->x() << ", " << help->y();
+    }
 }
 
 TEST_F(HelpWindowTest, F1InEveryToolWindowOpensItsPage) {

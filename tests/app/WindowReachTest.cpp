@@ -1,10 +1,12 @@
 #include "ProgramFixture.h"
+#include "platform/FitToText.h"
 #include "platform/Screen.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -104,6 +106,28 @@ void ExpectScrollsToEveryControl(const ToolWindow& tool) {
     ExpectEveryControlInside(tool, tool.rect(), tool);
 }
 
+// Every control of a titled frame stands wholly below the frame's title and
+// top border, and inside the frame.
+void ExpectEveryFrameClearOfItsTitle(const ToolWindow& tool) {
+    for (const QGroupBox* frame : tool.findChildren<QGroupBox*>()) {
+        if (frame->title().isEmpty() || !frame->isVisibleTo(&tool)) {
+            continue;
+        }
+        const int titleBottom = FitToText::TitleBottom(*frame);
+        for (const QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control->isWindow() || !control->isVisibleTo(&tool)) {
+                continue;
+            }
+            const QRect at = control->geometry();
+            EXPECT_TRUE(at.top() >= titleBottom && frame->rect().contains(at))
+                << control->metaObject()->className() << " at (" << at.x() << ", " << at.y() << ") "
+                << at.width() << "x" << at.height() << " in \"" << frame->title().toStdString()
+                << "\" of " << frame->width() << "x" << frame->height() << ", title " << titleBottom
+                << " high";
+        }
+    }
+}
+
 class WindowReach : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -149,6 +173,7 @@ TEST_F(WindowReach, EveryControlOfEveryToolWindowCanBeScrolledTo) {
         EXPECT_TRUE(area.viewport()->rect().contains(tool->Frame()->geometry()));
 
         ExpectScrollsToEveryControl(*tool);
+        ExpectEveryFrameClearOfItsTitle(*tool);
         // No window is too wide for these screens: none scrolls sideways.
         EXPECT_EQ(
             qobject_cast<QScrollArea*>(tool->Frame()->widget())->horizontalScrollBar()->maximum(),
