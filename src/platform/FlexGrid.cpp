@@ -102,7 +102,9 @@ int WidestLine(CellTextWidths& widths, const QTableWidgetItem* cell) {
 } // namespace
 
 FlexGrid::BulkUpdate::BulkUpdate(FlexGrid& grid) : grid_(grid) {
-    ++grid_.bulkUpdates_;
+    if (grid_.bulkUpdates_++ == 0) {
+        grid_.bulkTextsFitted_ = false;
+    }
 }
 
 FlexGrid::BulkUpdate::~BulkUpdate() {
@@ -344,6 +346,9 @@ void FlexGrid::AutoSize(int firstCol, int lastCol) {
     const std::vector<int> widest = WidestTexts(0, firstCol, lastCol);
     for (int col = firstCol; col <= lastCol; ++col) {
         setColumnWidth(col, ColumnWidthFor(col, widest[static_cast<size_t>(col - firstCol)]));
+    }
+    if (firstCol == 0 && lastCol == Cols() - 1) {
+        bulkTextsFitted_ = true;
     }
 }
 
@@ -626,6 +631,8 @@ void FlexGrid::SetCellText(int row, int col, const QString& text) {
     }
     if (bulkUpdates_ == 0) {
         ShowWhole(row, col, text);
+    } else {
+        bulkTextsFitted_ = false;
     }
 }
 
@@ -708,7 +715,9 @@ void FlexGrid::EndBulkUpdate() {
         }
     }
     deferredCells_ = 0;
-    ShowWholeDataTexts();
+    if (!bulkTextsFitted_) {
+        ShowWholeDataTexts();
+    }
     if (Rows() > 0 && Cols() > 0) {
         // The view's own response to a change of every cell, without the
         // per-cell notifications that the hold kept back.

@@ -244,6 +244,9 @@ private:
     bool fixedRowCount_ = false;
     std::vector<ColumnFormat> columns_;
     int bulkUpdates_ = 0;
+    // Every column was fitted to its texts since the last text a bulk update
+    // wrote, so its end need not measure them again.
+    bool bulkTextsFitted_ = false;
     // Cells that a bulk update left to be made, less those made since. Never
     // fewer than are missing: cells dropped or made by a reformat before they
     // were written are not taken off, so the end looks for missing cells

@@ -607,7 +607,14 @@ INSTANTIATE_TEST_SUITE_P(Fonts, FlexGridAutoSize,
 
 // Every way a text reaches a data cell: each leaves the column wide enough to
 // show it whole, however narrow the window made it.
-enum class WritePath { TextMatrix, BulkUpdate, NarrowedAfterwards, Clip, Typed };
+enum class WritePath {
+    TextMatrix,
+    BulkUpdate,
+    BulkUpdateAfterItsFit,
+    NarrowedAfterwards,
+    Clip,
+    Typed
+};
 
 class FlexGridWholeTexts : public ::testing::TestWithParam<WritePath> {};
 
@@ -630,6 +637,16 @@ TEST_P(FlexGridWholeTexts, ADataCellNeverCutsItsText) {
         FlexGrid::BulkUpdate bulk(grid);
         grid.SetRows(1);
         grid.SetRows(4);
+        grid.SetTextMatrix(2, 1, large);
+        break;
+    }
+    case WritePath::BulkUpdateAfterItsFit: {
+        // A text written after the columns were fitted inside the same update.
+        FlexGrid::BulkUpdate bulk(grid);
+        grid.AutoSize(0, grid.Cols() - 1);
+        for (int c = 0; c < grid.Cols(); ++c) {
+            grid.SetColWidthTwips(c, 300);
+        }
         grid.SetTextMatrix(2, 1, large);
         break;
     }
@@ -664,6 +681,7 @@ TEST_P(FlexGridWholeTexts, ADataCellNeverCutsItsText) {
 
 INSTANTIATE_TEST_SUITE_P(Paths, FlexGridWholeTexts,
                          ::testing::Values(WritePath::TextMatrix, WritePath::BulkUpdate,
+                                           WritePath::BulkUpdateAfterItsFit,
                                            WritePath::NarrowedAfterwards, WritePath::Clip,
                                            WritePath::Typed));
 
