@@ -27,14 +27,16 @@ protected:
         Screen::SetForTests(nullptr);
     }
 
-    static ScourHolePlotDesign Design() {
+    // A design of width A = B, length C, span E, depression F and thickness D.
+    static ScourHolePlotDesign Design(double a = 24, double c = 27, double e = 3, double f = 3,
+                                      double d = 1.93, int depressType = 2) {
         ScourHolePlotDesign design;
-        design.ADim = design.BDim = 24;
-        design.CDim = 27;
-        design.EDim = 3;
-        design.FDim = 3;
-        design.DDim = 1.93;
-        design.DepressType = 2;
+        design.ADim = design.BDim = a;
+        design.CDim = c;
+        design.EDim = e;
+        design.FDim = f;
+        design.DDim = d;
+        design.DepressType = depressType;
         return design;
     }
 
@@ -97,14 +99,7 @@ TEST_F(ScourPlotWindow, AScreenFillingPlotShowsEveryLabel) {
         Screen::SetForTests(&laptop);
         frmNEScourDesignPlot plotWindow;
         // The example project's design depressed half the span.
-        ScourHolePlotDesign design;
-        design.ADim = design.BDim = 30;
-        design.CDim = 36;
-        design.EDim = 6;
-        design.FDim = 3;
-        design.DDim = 1.89;
-        design.DepressType = 1;
-        plotWindow.ShowDesign(design);
+        plotWindow.ShowDesign(Design(30, 36, 6, 3, 1.89, 1));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&plotWindow));
         ExpectEveryTextInside(*plotWindow.UCNEScourDesignPlot1);
     }
