@@ -23,6 +23,7 @@
 #include "project_file/FileHandling.h"
 
 #include <QApplication>
+#include <QFont>
 
 namespace StartUpMod {
 namespace {
@@ -126,6 +127,10 @@ LoadedWindows::~LoadedWindows() {
     SetClearSteps({});
     SetResetTrace({});
     FileHandling::SetProjectSections({});
+}
+
+void UseProgramFont() {
+    QApplication::setFont(QFont("Liberation Sans", 8));
 }
 
 std::unique_ptr<LoadedWindows> Main(const Options& options) {

@@ -54,6 +54,10 @@ struct Options {
     std::function<void(const std::string&)> trace; // hears each step's name first
 };
 
+// The application's font: the windows are laid out in twips for a small
+// sans-serif dialog font.
+void UseProgramFont();
+
 // Builds the whole application behind the splash window and shows the main
 // window. When a loader fails the error is shown once, the main window never
 // appears and the result is empty.

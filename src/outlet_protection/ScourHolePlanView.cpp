@@ -8,6 +8,7 @@
 #include "platform/TwipsPrinter.h"
 #include "platform/UiText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ScourHolePlot {
@@ -190,9 +191,11 @@ void PlotPlanView(PlotSurface& surface, const ScourHolePlotDesign& design,
     Line(surface, cx - hL, yS, cx - hF, yB - k);
     Line(surface, cx + hL, yS, cx + hF, yB - k);
     const double xD = (cx + (cx + hF)) / 2;
-    Line(surface, xD, yB, xD, yB + 2 * tA);
+    // On a short plot the label rises, its leader shortened, to stay above the bottom edge.
+    const double yDLeader = std::min(yB + 2 * tA, L.SectionBandBottom - th - 0.1 * tA);
+    Line(surface, xD, yB, xD, yDLeader);
     DrwVerticalArrowHead(surface, true, xD, yB, angle, length);
-    PrintAt(surface, xD, yB + 2 * tA + 0.1 * tA, Label("D = ", design.DDim));
+    PrintAt(surface, xD, yDLeader + 0.1 * tA, Label("D = ", design.DDim));
     Line(surface, xD, yB - k, xD, yB - k - 2 * tA);
     DrwVerticalArrowHead(surface, false, xD, yB - k, angle, length);
     Line(surface, cx, yS, cx, yS - 2 * tA);

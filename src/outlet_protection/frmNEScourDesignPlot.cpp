@@ -40,8 +40,17 @@ frmNEScourDesignPlot::frmNEScourDesignPlot(QWidget* owner) : QWidget(owner, Qt::
 void frmNEScourDesignPlot::Load() {
     setMinimumSize(Screen::TwipsToPixelsX(MinWidth), Screen::TwipsToPixelsY(MinHeight));
     const QRect work = Screen::Current().workAreaTwips;
-    Screen::PlaceWholeFrame(*this, Screen::TwipsRect(work.left() + 100, work.top() + 100,
-                                                     work.width() - 200, work.height() - 200));
+    // A design shown before the window manager framed the window was drawn for
+    // a taller plot than the window ends up with: it is drawn again to fit.
+    Screen::PlaceWholeFrame(*this,
+                            Screen::TwipsRect(work.left() + 100, work.top() + 100,
+                                              work.width() - 200, work.height() - 200),
+                            [this] {
+                                if (designShown_) {
+                                    LayOutPlot();
+                                    UCNEScourDesignPlot1->PlotDesign();
+                                }
+                            });
 }
 
 void frmNEScourDesignPlot::LayOutPlot() {
@@ -66,6 +75,7 @@ void frmNEScourDesignPlot::closeEvent(QCloseEvent* event) {
 
 void frmNEScourDesignPlot::ShowDesign(const ScourHolePlotDesign& design) {
     UCNEScourDesignPlot1->SetProperties(design);
+    designShown_ = true;
     show();
     raise();
     activateWindow();

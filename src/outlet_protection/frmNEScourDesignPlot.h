@@ -46,4 +46,5 @@ private:
     void LayOutPlot();
 
     std::function<void(const ScourHolePlotDesign&)> print_;
+    bool designShown_ = false;
 };

@@ -4,7 +4,10 @@
 #include <QEvent>
 #include <QStyle>
 
-ContentScroller::ContentScroller(QWidget& content) {
+#include <utility>
+
+ContentScroller::ContentScroller(QWidget& content, std::function<void()> extentTaken)
+    : extentTaken_(std::move(extentTaken)) {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     // setWidget makes this the content's event filter, which hears its new controls.
@@ -43,6 +46,9 @@ void ContentScroller::Refresh() {
     // Setting it again lays the content out over its new extent and sets the
     // scroll bars' ranges, which a new minimum size hint alone does not do.
     setWidgetResizable(true);
+    if (extentTaken_) {
+        extentTaken_();
+    }
 }
 
 void ContentScroller::QueueRefresh() {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace Screen {
 namespace {
@@ -34,13 +35,16 @@ QRect WorkAreaPixels() {
 // frame margins are known, and then goes.
 class FramePlacer final : public QObject {
 public:
-    FramePlacer(QWidget& window, const QRect& frame)
-        : QObject(&window), window_(window), frame_(frame) {}
+    FramePlacer(QWidget& window, const QRect& frame, std::function<void()> placed)
+        : QObject(&window), window_(window), frame_(frame), placed_(std::move(placed)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         QWindow* handle = window_.windowHandle();
         if (watched == handle && event->type() == QEvent::Expose && handle->isExposed()) {
             window_.setGeometry(ClientForFrame(frame_, handle->frameMargins(), WorkAreaPixels()));
+            if (placed_) {
+                placed_();
+            }
             deleteLater();
         }
         return QObject::eventFilter(watched, event);
@@ -49,14 +53,15 @@ public:
 private:
     QWidget& window_;
     QRect frame_;
+    std::function<void()> placed_;
 };
 
 } // namespace
 
-void PlaceWholeFrame(QWidget& window, const QRect& frame) {
+void PlaceWholeFrame(QWidget& window, const QRect& frame, std::function<void()> placed) {
     window.setGeometry(ClientForFrame(frame, {}, WorkAreaPixels()));
     window.winId();
-    window.windowHandle()->installEventFilter(new FramePlacer(window, frame));
+    window.windowHandle()->installEventFilter(new FramePlacer(window, frame, std::move(placed)));
 }
 
 Geometry Current() {

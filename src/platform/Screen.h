@@ -3,6 +3,8 @@
 #include <QMargins>
 #include <QRect>
 
+#include <functional>
+
 class QWidget;
 
 // Twips (1440 to the inch) and the screen, as the windows' layouts give them.
@@ -32,8 +34,9 @@ QRect ClientForFrame(const QRect& frame, const QMargins& margins, const QRect& a
 
 // Gives a top-level window's whole frame, title bar included, the place
 // `frame` (in pixels) within the work area. The window manager's frame is
-// known only once the window is on the screen: it is placed again then.
-void PlaceWholeFrame(QWidget& window, const QRect& frame);
+// known only once the window is on the screen: it is placed again then, and
+// `placed` runs after that.
+void PlaceWholeFrame(QWidget& window, const QRect& frame, std::function<void()> placed = {});
 
 // Places a control at a rectangle given in twips; gives the control back.
 template <class Widget>

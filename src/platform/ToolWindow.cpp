@@ -13,12 +13,14 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 bool programEnding = false;
 }
 
 ToolWindow::ToolWindow(QMdiArea& area, const QString& caption) {
-    scroller_ = new ContentScroller(*this);
+    scroller_ = new ContentScroller(*this, [this] { MakeRoomForVerticalBar(); });
     frame_ = area.addSubWindow(scroller_);
     frame_->setAttribute(Qt::WA_DeleteOnClose, false);
     frame_->setWindowTitle(caption);
@@ -61,6 +63,25 @@ void ToolWindow::PlaceInsideArea(QRect place) {
                      qBound(0, place.y(), room.height() - place.height()));
     }
     frame_->setGeometry(place);
+    MakeRoomForVerticalBar();
+}
+
+void ToolWindow::MakeRoomForVerticalBar() {
+    QMdiArea* area = frame_->mdiArea();
+    const QSize decorations = frame_->sizeHint() - scroller_->sizeHint();
+    const QSize inside = frame_->size() - decorations;
+    // A frame made narrower than its controls scrolls sideways in any case.
+    if (!area || inside.width() < scroller_->sizeHint().width()) {
+        return;
+    }
+    const QSize room = area->viewport()->size();
+    const int width =
+        scroller_->SizeShowing({room.width() - decorations.width(), inside.height()}).width() +
+        decorations.width();
+    if (width > frame_->width()) {
+        frame_->setGeometry(std::min(frame_->x(), room.width() - width), frame_->y(), width,
+                            frame_->height());
+    }
 }
 
 QSize ToolWindow::minimumSizeHint() const {

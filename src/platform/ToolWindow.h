@@ -59,6 +59,11 @@ protected:
 private:
     // Puts the frame at `place` (pixels), moved and cut down to fit the client area.
     void PlaceInsideArea(QRect place);
+    // A frame as wide as its controls whose controls come to need a vertical
+    // scroll bar, because they grew or the frame was cut down, is widened by the
+    // bar as far as the client area allows, so that the bar does not make it
+    // scroll sideways as well.
+    void MakeRoomForVerticalBar();
 
     ContentScroller* scroller_;
     QMdiSubWindow* frame_;

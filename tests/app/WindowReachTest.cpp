@@ -30,6 +30,9 @@ struct Laptop {
 constexpr Laptop Laptops[] = {{{1366, 768}, 1.0}, {{1920, 1080}, 1.5}};
 // A task bar along the bottom of the screen, in the screen's own pixels.
 constexpr int TaskBarPixels = 40;
+// A window manager's title bar, which takes the main window's client area in
+// only once the window is on the screen, after the tool windows were laid out.
+constexpr int TitleBarPixels = 24;
 
 const Laptop* LaptopAtThisScale() {
     const double scale = QGuiApplication::primaryScreen()->devicePixelRatio();
@@ -143,13 +146,24 @@ protected:
         // Kept for the whole test: the main window fits its frame to the work
         // area again once it is on the screen.
         Screen::SetForTests(&screen);
+        // The windows at the sizes the program's own font gives them.
+        StartUpMod::UseProgramFont();
         StartUpMod::Options options;
         options.splashMillis = 0;
         windows = StartUpMod::Main(options);
         ASSERT_TRUE(windows);
         ASSERT_LE(windows->main->frameGeometry().height(), workHeight);
+        windows->main->resize(windows->main->width(),
+                              windows->main->height() -
+                                  static_cast<int>(TitleBarPixels / laptop->scale));
+        QApplication::processEvents();
+        // Grids and results filled as an engineer's project fills them.
+        user.fileNames.push_back(TW_EXAMPLE_PROJECT);
+        windows->main->mnuFileOpen->trigger();
+        ASSERT_TRUE(user.MessageTexts().empty());
     }
     void TearDown() override {
+        QApplication::setFont(testFont);
         ToolWindow::SetProgramEnding(false);
         Screen::SetForTests(nullptr);
     }
@@ -157,6 +171,7 @@ protected:
     FakeDialogs user;
     Screen::Geometry screen;
     const Laptop* laptop = nullptr;
+    const QFont testFont = QApplication::font();
     std::unique_ptr<StartUpMod::LoadedWindows> windows;
 };
 

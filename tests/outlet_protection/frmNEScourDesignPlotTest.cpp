@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -25,14 +27,16 @@ protected:
         Screen::SetForTests(nullptr);
     }
 
-    static ScourHolePlotDesign Design() {
+    // A design of width A = B, length C, span E, depression F and thickness D.
+    static ScourHolePlotDesign Design(double a = 24, double c = 27, double e = 3, double f = 3,
+                                      double d = 1.93, int depressType = 2) {
         ScourHolePlotDesign design;
-        design.ADim = design.BDim = 24;
-        design.CDim = 27;
-        design.EDim = 3;
-        design.FDim = 3;
-        design.DDim = 1.93;
-        design.DepressType = 2;
+        design.ADim = design.BDim = a;
+        design.CDim = c;
+        design.EDim = e;
+        design.FDim = f;
+        design.DDim = d;
+        design.DepressType = depressType;
         return design;
     }
 
@@ -73,6 +77,51 @@ TEST_F(ScourPlotWindow, ShowingADesignPlotsItAndClosingHidesTheWindow) {
     EXPECT_EQ(window->UCNEScourDesignPlot1->Properties().CDim, 27);
     window->cmdClose->click();
     EXPECT_FALSE(window->isVisible());
+}
+
+// Every text of the picture lies within the plot, top to bottom.
+void ExpectEveryTextInside(const UCNEScourDesignPlot& plot) {
+    const double height = Screen::PixelsToTwipsY(plot.height());
+    const float textHeight = plot.Plot->Surface().TextHeight();
+    const PrintedPage& picture = plot.Plot->DisplayList();
+    ASSERT_EQ(picture.texts.size(), 10u);
+    for (const PrintedText& text : picture.texts) {
+        EXPECT_TRUE(text.y >= 0 && text.y + textHeight <= height)
+            << text.text.toStdString() << " at " << text.y << ", plot " << height << " high";
+    }
+}
+
+TEST_F(ScourPlotWindow, AScreenFillingPlotShowsEveryLabel) {
+    // The work areas of 1366 x 768 at scale 1 and of 1920 x 1080 at scale 1.5
+    // (1280 x 720 logical pixels), less a 40-pixel task bar, at 15 twips a pixel.
+    for (QRect work : {QRect(0, 0, 20490, 10920), QRect(0, 0, 19200, 10500)}) {
+        Screen::Geometry laptop{work, work.width()};
+        Screen::SetForTests(&laptop);
+        frmNEScourDesignPlot plotWindow;
+        // The example project's design depressed half the span.
+        plotWindow.ShowDesign(Design(30, 36, 6, 3, 1.89, 1));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&plotWindow));
+        ExpectEveryTextInside(*plotWindow.UCNEScourDesignPlot1);
+    }
+}
+
+TEST_F(ScourPlotWindow, ADesignShownBeforeTheFrameIsPlacedIsDrawnAgainToFit) {
+    // The frame's place is known only once it is on the screen; here it then
+    // has less room than when the design was drawn.
+    window->ShowDesign(Design());
+    Screen::Geometry smaller{QRect(0, 0, 15360, 8000), 15360};
+    Screen::SetForTests(&smaller);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const UCNEScourDesignPlot& plot = *window->UCNEScourDesignPlot1;
+    ASSERT_LT(plot.height(), Screen::TwipsToPixelsY(10840 - 700));
+    // The separator lies at three quarters of the plot's height as it is now.
+    const double separator = 0.75 * Screen::PixelsToTwipsY(plot.height());
+    const auto& lines = plot.Plot->DisplayList().lines;
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const PrintedLine& l) {
+        return l.x1 == 0 && std::abs(l.y1 - separator) < 0.01 && l.y2 == l.y1;
+    }));
+    ExpectEveryTextInside(plot);
+    EXPECT_TRUE(user.shown.empty());
 }
 
 TEST_F(ScourPlotWindow, PrintingAnUndrawableDesignAsksForNoPrinter) {

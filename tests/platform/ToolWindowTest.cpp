@@ -138,3 +138,32 @@ TEST(ToolWindow, AShrinkingClientAreaTakesItsWindowsInWithIt) {
     QApplication::processEvents();
     EXPECT_EQ(full.window.Frame()->geometry(), QRect(0, 0, 380, 270));
 }
+
+TEST(ToolWindow, AFrameFittedToItsControlsMakesRoomForAVerticalBarItComesToNeed) {
+    struct Case {
+        const char* name;
+        int controlBottom; // after the frame was fitted
+        int areaHeight;    // after the frame was fitted
+    };
+    // Fitted to controls ending at 120, in an area 300 high; then the controls
+    // grow past the frame, or the area is cut to 100.
+    for (const Case& c : {Case{"controls grow", 500, 300}, Case{"area cut", 120, 100}}) {
+        SCOPED_TRACE(c.name);
+        ScrollingWindow tool(QRect(10, 10, 100, 100));
+        (new QLineEdit(&tool.window))->setGeometry(20, 10, 150, 20);
+        auto* lowest = new QLineEdit(&tool.window);
+        lowest->setGeometry(20, 100, 150, 20);
+        tool.window.FitFrameToContent();
+        tool.window.ShowAndRaise();
+        QApplication::processEvents();
+        const QScrollArea& scroller = tool.Scroller();
+        ASSERT_EQ(scroller.verticalScrollBar()->maximum(), 0);
+
+        lowest->move(20, c.controlBottom - 20);
+        tool.area.resize(400, c.areaHeight);
+        QApplication::processEvents();
+        EXPECT_GT(scroller.verticalScrollBar()->maximum(), 0);
+        EXPECT_EQ(scroller.horizontalScrollBar()->maximum(), 0);
+        EXPECT_EQ(tool.window.width(), 20 + 150 + 20);
+    }
+}
