@@ -54,6 +54,18 @@ void ReadEquations(const CatalogueDatabase& db) {
     });
 }
 
+// The tables as before any load: no return periods, no equations.
+void ClearUSGSTables() {
+    GlobalVariables::USGSReturnPeriods.assign(1, 0);
+    Equations.assign(1, USGSEquation());
+}
+
+void ReadUSGSTables() {
+    const CatalogueDatabase db;
+    ReadReturnPeriods(db);
+    ReadEquations(db);
+}
+
 } // namespace
 
 void InitializeUSGS() {
@@ -62,13 +74,10 @@ void InitializeUSGS() {
 
 void LoadUSGSTables() {
     try {
-        const CatalogueDatabase db;
-        ReadReturnPeriods(db);
-        ReadEquations(db);
+        ReadUSGSTables();
     } catch (...) {
         // No return periods without the equations that give their discharges.
-        GlobalVariables::USGSReturnPeriods.assign(1, 0);
-        Equations.assign(1, USGSEquation());
+        ClearUSGSTables();
         throw;
     }
 }

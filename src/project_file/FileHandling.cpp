@@ -107,32 +107,34 @@ void ReadDataFile(const QString& path, FieldReader& in) {
     StartUpMod::ClearAllProjectData();
     SetDataFileName(path);
     std::vector<AppError> lostFields;
-    // After a read that lost anything the project is tied to no file, so that
-    // a Save cannot replace the file that still holds it. Gives the faults of
-    // the fields lost on the way, a line each.
-    auto untieListingLostFields = [&lostFields]() {
-        SetDataFileName(QString());
-        WaitCursor::RestoreAll();
-        QString lines;
-        for (const AppError& lost : lostFields) {
-            lines += ErrorText(lost, ErrorStyle::Untitled) + "\n";
-        }
-        return lines;
-    };
+    std::optional<AppError> stopped;
     try {
         ProjectFileFormat::ReadProject(in, sections, lostFields);
-        if (!lostFields.empty()) {
-            Dialogs::Message(untieListingLostFields() + "\nThe rest of the file " + path +
-                             " was read, but the windows lack the fields above, and the project "
-                             "is no longer tied to the file: File Save will ask for a file name.");
-        }
     } catch (const AppError& error) {
-        Dialogs::Message(untieListingLostFields() + ErrorText(error, ErrorStyle::Untitled) +
-                         "\n\nThe file " + path +
-                         " could not be read completely. The windows hold only what was read "
-                         "before the error, and the project is no longer tied to the file: "
-                         "File Save will ask for a file name.");
+        stopped = error;
     }
+    if (lostFields.empty() && !stopped) {
+        return;
+    }
+    // After a read that lost anything the project is tied to no file, so that
+    // a Save cannot replace the file that still holds it.
+    SetDataFileName(QString());
+    WaitCursor::RestoreAll();
+    QString report; // the faults of the fields lost on the way, a line each
+    for (const AppError& lost : lostFields) {
+        report += ErrorText(lost, ErrorStyle::Untitled) + "\n";
+    }
+    if (stopped) {
+        report += ErrorText(*stopped, ErrorStyle::Untitled) + "\n\nThe file " + path +
+                  " could not be read completely. The windows hold only what was read before "
+                  "the error, and the project is no longer tied to the file: File Save will "
+                  "ask for a file name.";
+    } else {
+        report += "\nThe rest of the file " + path +
+                  " was read, but the windows lack the fields above, and the project is no "
+                  "longer tied to the file: File Save will ask for a file name.";
+    }
+    Dialogs::Message(report);
 }
 
 void WriteDataFile(const QString& path) {

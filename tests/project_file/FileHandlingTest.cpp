@@ -223,11 +223,9 @@ TEST_F(FileHandling, SiteTextsUpToTheFieldLimitOpenWhole) {
     // writes them back as they were read.
     const std::string middle(60000, 'm');
     const std::string longest(65536, 'l');
-    const std::string content = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                                "\"VERSION\",\"2.00\"\r\n"
-                                "\"SITEIDINFO7438579\",4,\"" +
-                                middle + "\"\r\n\"SITEIDINFO7438579\",6,\"" + longest +
-                                "\"\r\n\"END_OF_FILE\"\r\n";
+    const std::string content =
+        ProjectFile("\"SITEIDINFO7438579\",4,\"" + middle + "\"\r\n\"SITEIDINFO7438579\",6,\"" +
+                    longest + "\"\r\n");
     QString path = Path("long texts.twl");
     WriteBytes(path, content);
     Open(path);
@@ -242,11 +240,9 @@ TEST_F(FileHandling, SiteTextsUpToTheFieldLimitOpenWhole) {
 }
 
 TEST_F(FileHandling, ATextPastTheFieldLimitIsReportedAndTheRestOfTheFileOpens) {
-    const std::string header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                               "\"VERSION\",\"2.00\"\r\n";
-    const std::string content = header + "\"SITEIDINFO7438579\",3,\"" + std::string(1000000, 'c') +
-                                "\"\r\n\"SITEIDINFO7438579\",7,\"Mill Creek\"\r\n"
-                                "\"END_OF_FILE\"\r\n";
+    const std::string records = "\"SITEIDINFO7438579\",3,\"" + std::string(1000000, 'c') +
+                                "\"\r\n\"SITEIDINFO7438579\",7,\"Mill Creek\"\r\n";
+    const std::string content = ProjectFile(records);
     QString path = Path("lost text.twl");
     WriteBytes(path, content);
     Open(path);
@@ -269,9 +265,8 @@ TEST_F(FileHandling, ATextPastTheFieldLimitIsReportedAndTheRestOfTheFileOpens) {
     // A later overlong field in a section whose faults end the read: both are named.
     user.shown.clear();
     const QString ended = Path("ended.twl");
-    WriteBytes(ended, content.substr(0, content.rfind("\"END_OF_FILE\"")) +
-                          "\"GENERALDESIGNINFO271829\",3,\"" + std::string(70000, 'g') +
-                          "\"\r\n\"END_OF_FILE\"\r\n");
+    WriteBytes(ended, ProjectFile(records + "\"GENERALDESIGNINFO271829\",3,\"" +
+                                  std::string(70000, 'g') + "\"\r\n"));
     Open(ended);
     EXPECT_EQ(user.MessageTexts(),
               std::vector<QString>(
@@ -290,10 +285,8 @@ TEST_F(FileHandling, AWindows1252SiteTextOpensWithItsAccentsAndSavesAsUtf8) {
     // "Café" and "Chloé’s" in Windows-1252: é is byte E9, the apostrophe 92.
     // In UTF-8 é is C3 A9 and ’ (U+2019) is E2 80 99.
     QString path = Path("windows.twl");
-    WriteBytes(path, "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n\"VERSION\",\"2.00\"\r\n"
-                     "\"SITEIDINFO7438579\",3,\"Caf\xE9\"\r\n"
-                     "\"SITEIDINFO7438579\",8,\"Chlo\xE9\x92s\"\r\n"
-                     "\"END_OF_FILE\"\r\n");
+    WriteBytes(path, ProjectFile("\"SITEIDINFO7438579\",3,\"Caf\xE9\"\r\n"
+                                 "\"SITEIDINFO7438579\",8,\"Chlo\xE9\x92s\"\r\n"));
     Open(path);
     EXPECT_EQ(site->TxtCounty->text(), QString::fromUtf8("Caf\xC3\xA9"));
     EXPECT_EQ(site->TxtDesigner->text(), QString::fromUtf8("Chlo\xC3\xA9\xE2\x80\x99s"));

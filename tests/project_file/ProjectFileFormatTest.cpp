@@ -24,6 +24,15 @@ const SiteIDRecords::Texts FixtureSite = {
     "  F-1234  ", "",           "Orlen",      "Route 9, \"Mill\" crossing",
     "   ",        "Sta. 12+50", "Mill Creek", "J. Doe"};
 
+// Reads a whole file as File Open does after its header check passed.
+void ReadAsFileOpens(const std::string& content, const SectionTable& sections) {
+    FieldReader in(content);
+    ASSERT_EQ(ProjectFileFormat::CheckHeader(in), HeaderCheck::ProjectFile);
+    std::vector<AppError> lostFields;
+    ProjectFileFormat::ReadProject(in, sections, lostFields);
+    EXPECT_TRUE(lostFields.empty());
+}
+
 // The site section alone, read into plain texts.
 struct SiteProject {
     SiteIDRecords::Texts texts;
@@ -38,14 +47,7 @@ struct SiteProject {
                 }});
     }
 
-    // Reads a whole file as File Open does after its header check passed.
-    void Read(const std::string& content) {
-        FieldReader in(content);
-        ASSERT_EQ(ProjectFileFormat::CheckHeader(in), HeaderCheck::ProjectFile);
-        std::vector<AppError> lostFields;
-        ProjectFileFormat::ReadProject(in, sections, lostFields);
-        EXPECT_TRUE(lostFields.empty());
-    }
+    void Read(const std::string& content) { ReadAsFileOpens(content, sections); }
 };
 
 std::string SiteRecord(int item, const std::string& text) {
@@ -190,6 +192,7 @@ TEST(ProjectFileRead, OnlyAMarkerInItsOwnLetterCaseWithAKnownItemSetsABox) {
              {"marker in lower case", "\"siteidinfo7438579\",1,\"Lower\"\r\n"},
              {"marker in mixed case", "\"SiteIdInfo7438579\",1,\"Mixed\"\r\n"},
          }) {
+        SCOPED_TRACE(c.what);
         // Every box the site section sets, in file order.
         std::vector<std::pair<int, std::string>> set;
         SectionTable sections;
@@ -199,14 +202,8 @@ TEST(ProjectFileRead, OnlyAMarkerInItsOwnLetterCaseWithAKnownItemSetsABox) {
                                           set.emplace_back(item, text);
                                       });
                               }});
-        const std::string content =
-            Header + SiteRecord(1, "F-1") + c.record + SiteRecord(2, "D-2") + End;
-        FieldReader in(content);
-        ASSERT_EQ(ProjectFileFormat::CheckHeader(in), HeaderCheck::ProjectFile);
-        std::vector<AppError> lostFields;
-        ProjectFileFormat::ReadProject(in, sections, lostFields);
-        EXPECT_TRUE(lostFields.empty()) << c.what;
-        EXPECT_EQ(set, (std::vector<std::pair<int, std::string>>{{1, "F-1"}, {2, "D-2"}}))
-            << c.what;
+        ReadAsFileOpens(Header + SiteRecord(1, "F-1") + c.record + SiteRecord(2, "D-2") + End,
+                        sections);
+        EXPECT_EQ(set, (std::vector<std::pair<int, std::string>>{{1, "F-1"}, {2, "D-2"}}));
     }
 }

@@ -42,6 +42,12 @@ protected:
         file.write(content.data(), static_cast<qint64>(content.size()));
     }
 
+    // A project file holding `records` between its header and its end record.
+    static std::string ProjectFile(const std::string& records) {
+        return "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n\"VERSION\",\"2.00\"\r\n" +
+               records + "\"END_OF_FILE\"\r\n";
+    }
+
     void SaveAs(const QString& path) {
         user.fileNames.push_back(path);
         main->mnuFileSaveAs->trigger();

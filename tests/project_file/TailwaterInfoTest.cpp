@@ -169,17 +169,13 @@ TEST_F(TailwaterInfo, TheWindowsWriteTheGoldenRecords) {
     EXPECT_EQ(qDepth->Contents().mode, 2);
 }
 
-} // namespace
-
 // A Q - Depth record whose row is no number is dropped with the rest of its
 // record; the section's next record and the sections after it still open.
 TEST_F(TailwaterInfo, ABadQDepthRecordIsDroppedAndReadingGoesOn) {
     const QString path = Path("bad q-depth record.twl");
-    WriteBytes(path, "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n\"VERSION\",\"2.00\"\r\n"
-                     "\"TWQDEPTHINFO34853\",2,x,1,\"5\"\r\n"
-                     "\"TWQDEPTHINFO34853\",2,1,0,\"80.12\"\r\n"
-                     "\"GENERALDESIGNINFO271829\",3,\"100.00\"\r\n"
-                     "\"END_OF_FILE\"\r\n");
+    WriteBytes(path, ProjectFile("\"TWQDEPTHINFO34853\",2,x,1,\"5\"\r\n"
+                                 "\"TWQDEPTHINFO34853\",2,1,0,\"80.12\"\r\n"
+                                 "\"GENERALDESIGNINFO271829\",3,\"100.00\"\r\n"));
     Open(path);
     EXPECT_TRUE(user.MessageTexts().empty());
     ExpectCurrentFile(path);
@@ -188,3 +184,5 @@ TEST_F(TailwaterInfo, ABadQDepthRecordIsDroppedAndReadingGoesOn) {
     EXPECT_EQ(contents.qElev[0][1], "");
     EXPECT_EQ(design->TxtInletInvertElevation->text(), "100.00");
 }
+
+} // namespace

@@ -38,11 +38,6 @@ protected:
         return lines;
     }
 
-    std::string File(const std::string& records) const {
-        return "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n\"VERSION\",\"2.00\"\r\n" +
-               records + "\"END_OF_FILE\"\r\n";
-    }
-
     FrmTaperedInletDesign* tapered = nullptr;
 };
 
@@ -96,8 +91,8 @@ TEST_F(TaperedInletInfo, ResultRowsUpToTheGridsLimitAreReadAndBeyondItIgnored) {
         SCOPED_TRACE(c.row);
         user.shown.clear();
         WriteBytes(Path("rows.twl"),
-                   File(marker + "4," + std::to_string(c.row) + ",1,\"Twin\"\r\n" + marker + "5," +
-                        std::to_string(c.row) + "\r\n"));
+                   ProjectFile(marker + "4," + std::to_string(c.row) + ",1,\"Twin\"\r\n" + marker +
+                               "5," + std::to_string(c.row) + "\r\n"));
         Open(Path("rows.twl"));
         EXPECT_TRUE(user.MessageTexts().empty());
         ASSERT_EQ(tapered->GrdAutoResults->Rows(), c.rows);

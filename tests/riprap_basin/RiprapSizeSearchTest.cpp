@@ -161,8 +161,6 @@ TEST_F(RiprapSizeSearchTest, AZeroOrBadEquivalentDepthThrows) {
     EXPECT_THROW(ComputeD50(std::nan(""), 1, 1.0, results), AppError);
 }
 
-} // namespace
-
 // The band's edges, ties and the upper bound, each checked with a separate
 // replica of the search in Python (double arithmetic, the table of lines).
 TEST_F(RiprapSizeSearchTest, BandEdgesTiesAndTheLastTenth) {
@@ -195,3 +193,5 @@ TEST_F(RiprapSizeSearchTest, BandEdgesTiesAndTheLastTenth) {
         EXPECT_NEAR(results.D50Sol, c.D50Sol, 1e-12) << c.name;
     }
 }
+
+} // namespace
