@@ -22,9 +22,6 @@ constexpr float BelowHeader = 500;
 constexpr float ColumnMargin = 300;
 constexpr float InputColumnMargin = 100;
 constexpr float MarkGap = 100; // between the selection mark and the table
-constexpr float CellPadding = 50;
-
-const QString Selection = QStringLiteral("SELECTION");
 
 // A barrel table's title and its heading texts by column: lines 0 to 2 print,
 // line 3 only widens the column (for "SELECTION" in column 0).
@@ -80,7 +77,7 @@ void PrintCells(TwipsPrinter& printer, std::vector<QString> cells, std::span<con
         printer.SetFontBold(true);
         printer.SetCurrentX(edges.front() - printer.TextWidth(cells.front()) - MarkGap);
         printer.Print(cells.front());
-        cells.front() = Selection;
+        cells.front() = ReportDrawing::SelectionWord;
     }
     for (size_t c = 0; c < cells.size(); ++c) {
         PrintCentred(printer, cells[c], edges[c], edges[c + 1]);
@@ -107,7 +104,7 @@ ColumnEdges PrintTableHeading(TwipsPrinter& printer, float& y, const BarrelTable
         }
         edges.push_back(edges.back() + width + ColumnMargin);
     }
-    ReportDrawing::FitFirstColumnToBold(printer, edges[0], edges[1], Selection, CellPadding);
+    ReportDrawing::FitSelectionColumn(printer, edges[0], edges[1]);
     printer.SetCurrentY(y + 100);
     printer.SetFontBold(true);
     printer.SetCurrentX(Left);
@@ -304,7 +301,7 @@ void PrintWeirCalcTable(TwipsPrinter& printer, float& y, const DropInletContents
         }
         edges[c + 1] = edges[c] + widest + ColumnMargin;
     }
-    ReportDrawing::FitFirstColumnToBold(printer, edges[0], edges[1], Selection, CellPadding);
+    ReportDrawing::FitSelectionColumn(printer, edges[0], edges[1]);
 
     printer.SetCurrentY(y + 4 * LineGap);
     const float top = printer.CurrentY();

@@ -22,7 +22,6 @@ constexpr float BelowHeader = 500;
 constexpr float BelowHeading = 50;
 constexpr float TitlePoints = 12;
 constexpr float TextPoints = 11;
-constexpr float CellPadding = 50;
 // The inputs block: four columns 1500 wide.
 constexpr std::array<float, 5> InputEdges = {1000, 2500, 4000, 5500, 7000};
 
@@ -63,8 +62,7 @@ TableColumns FitSelectionColumn(TwipsPrinter& printer, TableColumns columns) {
     auto& x = columns.ColumnX;
     const float points = printer.FontSize();
     printer.SetFontSize(TextPoints);
-    ReportDrawing::FitFirstColumnToBold(printer, x[0], x[1], QStringLiteral("SELECTION"),
-                                        CellPadding);
+    ReportDrawing::FitSelectionColumn(printer, x[0], x[1]);
     printer.SetFontSize(points);
     columns.ColumnMidX[0] = (x[0] + x[1]) / 2;
     return columns;
@@ -215,7 +213,7 @@ void PrintTaperedInletRow(TwipsPrinter& printer, float& PrintY, int row,
     printer.SetFontBold(false);
     const bool selected = cells[Selected] == QLatin1String(SelectionMark);
     if (selected) {
-        cells[Selected] = QStringLiteral("SELECTION");
+        cells[Selected] = ReportDrawing::SelectionWord;
         printer.SetFontBold(true);
     }
 

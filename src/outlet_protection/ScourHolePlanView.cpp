@@ -221,13 +221,16 @@ void PlotPlanView(PlotSurface& surface, const ScourHolePlotDesign& design,
     DrwHorizontalArrowHead(surface, false, cx - hL - 0.25 * e, m, angle, 2 * length);
 }
 
-std::optional<std::string> DrawDesign(PlotSurface& surface, const ScourHolePlotDesign& design) {
+std::optional<std::string> DrawDesign(PlotSurface& surface, const ScourHolePlotDesign& design,
+                                      double top) {
     const double W = surface.ScaleWidth();
-    const double H = surface.ScaleHeight();
+    const double H = surface.ScaleHeight() - top;
     if (auto problem = PlotProblem(W, H, design.BDim, design.CDim, design.EDim)) {
         return problem;
     }
-    PlotPlanView(surface, design, ComputeSizesAndScale(W, H, design.BDim, design.CDim));
+    ScourHolePlotLayout layout = ComputeSizesAndScale(W, H, design.BDim, design.CDim);
+    MoveDown(layout, top);
+    PlotPlanView(surface, design, layout);
     return std::nullopt;
 }
 
@@ -244,16 +247,9 @@ void PrintScourHolePlot(TwipsPrinter& printer, const ScourHolePlotDesign& design
     PrtSiteIDHeader::PrintSiteIDHeader(printer, y, fields);
     y += BelowSiteHeader;
     ReportDrawing::PrintTitle(printer, y, PrintedTitle(design));
-    const double top = y + BelowTitle;
-
-    const double W = printer.ScaleWidth();
-    const double H = printer.ScaleHeight() - top;
-    if (auto problem = PlotProblem(W, H, design.BDim, design.CDim, design.EDim)) {
+    if (auto problem = DrawDesign(printer, design, y + BelowTitle)) {
         throw AppError(ErrorNumber::InvalidArgument, *problem);
     }
-    ScourHolePlotLayout layout = ComputeSizesAndScale(W, H, design.BDim, design.CDim);
-    MoveDown(layout, top);
-    PlotPlanView(printer, design, layout);
 }
 
 } // namespace ScourHolePlot

@@ -46,9 +46,10 @@ void DrwHorizontalArrowHead(PlotSurface& surface, bool PointsLeft, double X, dou
 void PlotPlanView(PlotSurface& surface, const ScourHolePlotDesign& design,
                   const ScourHolePlotLayout& layout);
 
-// Lays the design out on the whole surface and draws it; when it cannot be
-// drawn, draws nothing and gives the reason.
-std::optional<std::string> DrawDesign(PlotSurface& surface, const ScourHolePlotDesign& design);
+// Lays the design out on the surface from `top` down and draws it; when it
+// cannot be drawn there, draws nothing and gives the reason.
+std::optional<std::string> DrawDesign(PlotSurface& surface, const ScourHolePlotDesign& design,
+                                      double top = 0);
 
 // The plot on a landscape page under the compact site header and a title that
 // names the design, drawn in one pen. Throws AppError when the design cannot

@@ -131,7 +131,6 @@ public:
     }
 
     void Submit(const QString& printer, const QString& docName, const QByteArray& pdf) override {
-        CheckReady(printer);
         int job = cups_.CreateJob(printer, docName);
         cups_.SendDocument(printer, job, docName, pdf);
     }

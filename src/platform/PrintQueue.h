@@ -17,9 +17,9 @@ public:
     virtual void CheckReady(const QString& printer) = 0;
     // The paper and margins the printer uses unless told otherwise.
     virtual QPageLayout Paper(const QString& printer) = 0;
-    // Sends a complete PDF document as one job called docName, after checking
-    // the printer again. Throws when no job can be created or the job does not
-    // take the whole document; a job already created is then cancelled.
+    // Sends a complete PDF document as one job called docName. Throws when no
+    // job can be created or the job does not take the whole document; a job
+    // already created is then cancelled.
     virtual void Submit(const QString& printer, const QString& docName, const QByteArray& pdf) = 0;
 };
 

@@ -20,11 +20,11 @@ void PrintTitle(TwipsPrinter& printer, float& y, const QString& title) {
     y = printer.CurrentY();
 }
 
-void FitFirstColumnToBold(TwipsPrinter& printer, float& left, float right, const QString& text,
-                          float padding) {
+void FitSelectionColumn(TwipsPrinter& printer, float& left, float right) {
+    constexpr float padding = 50;
     const bool bold = printer.FontBold();
     printer.SetFontBold(true);
-    left = std::min(left, right - printer.TextWidth(text) - 2 * padding);
+    left = std::min(left, right - printer.TextWidth(SelectionWord) - 2 * padding);
     printer.SetFontBold(bold);
 }
 

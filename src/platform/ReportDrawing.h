@@ -19,11 +19,13 @@ void PrintCentred(TwipsPrinter& printer, const QString& text, float left, float 
 // bold one prints a little wider); y comes back below it.
 void PrintTitle(TwipsPrinter& printer, float& y, const QString& title);
 
-// Moves a table's left edge further left where `text` printed in bold would
-// not stand `padding` clear of both rules of its first column; the column's
-// right edge and the others stay where they are.
-void FitFirstColumnToBold(TwipsPrinter& printer, float& left, float right, const QString& text,
-                          float padding);
+// The word in the first column of a results table's selected row, printed bold.
+inline const QString SelectionWord = QStringLiteral("SELECTION");
+
+// Moves a table's left edge further left where SelectionWord would not stand
+// 50 clear of both rules of its first column; the column's right edge and the
+// others stay where they are.
+void FitSelectionColumn(TwipsPrinter& printer, float& left, float right);
 
 // A horizontal rule at y from the first edge to the last.
 void RuleAcross(TwipsPrinter& printer, std::span<const float> edges, float y);

@@ -55,6 +55,8 @@ public:
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         paper_.Write(document, pdf);
+        // The printer may have changed while the report ran.
+        queue_.CheckReady(name_);
         queue_.Submit(name_, docName_, pdf.data());
     }
 

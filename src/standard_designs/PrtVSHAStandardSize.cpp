@@ -18,7 +18,6 @@ constexpr float BelowSiteHeader = 500;
 constexpr float BelowHead = 50;
 constexpr float BottomMargin = 1000;
 constexpr int InputColumns = 5;
-constexpr float CellPadding = 50;
 
 void Down(TwipsPrinter& printer, float by) {
     printer.SetCurrentY(printer.CurrentY() + by);
@@ -169,7 +168,7 @@ void PrintTableRow(TwipsPrinter& printer, const Layout& layout, float& y, const 
     printer.Line(x[0], y0, x[static_cast<size_t>(table.columns)], y0);
     Down(printer, layout.TopMargin);
     if (selectFlag == 1 && !texts.empty()) {
-        texts[0] = "SELECTION";
+        texts[0] = ReportDrawing::SelectionWord.toStdString();
         printer.SetCurrentX(x[0] - printer.TextWidth(StandardDesignTables::SelectedMark) - 100);
         printer.Print(StandardDesignTables::SelectedMark);
     }
@@ -189,7 +188,7 @@ void PrintContents(TwipsPrinter& printer, const StandardDesignsContents& content
     printer.SetFontSize(11);
     Layout layout = SetTableColumns();
     auto& x = layout.ColumnX;
-    ReportDrawing::FitFirstColumnToBold(printer, x[0], x[1], "SELECTION", CellPadding);
+    ReportDrawing::FitSelectionColumn(printer, x[0], x[1]);
     layout.ColumnCenter[0] = (x[0] + x[1]) / 2;
     const float pageLimit = printer.ScaleHeight() - BottomMargin;
 

@@ -34,7 +34,6 @@ public:
                            QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
     }
     void Submit(const QString& printer, const QString& docName, const QByteArray& pdf) override {
-        CheckReady(printer);
         if (jobsRefused) {
             throw PrinterFault(printer, "could not start the job: Internal server error");
         }
