@@ -48,7 +48,7 @@ void ToolWindow::PlaceTwips(double left, double top, double width, double height
 
 void ToolWindow::FitFrameToContent() {
     scroller_->Refresh();
-    const QSize decorations = frame_->sizeHint() - scroller_->sizeHint();
+    const QSize decorations = FrameDecorations();
     QMdiArea* area = frame_->mdiArea();
     const QSize inside = area ? scroller_->SizeShowing(area->viewport()->size() - decorations)
                               : scroller_->sizeHint();
@@ -66,9 +66,13 @@ void ToolWindow::PlaceInsideArea(QRect place) {
     MakeRoomForVerticalBar();
 }
 
+QSize ToolWindow::FrameDecorations() const {
+    return frame_->sizeHint() - scroller_->sizeHint();
+}
+
 void ToolWindow::MakeRoomForVerticalBar() {
     QMdiArea* area = frame_->mdiArea();
-    const QSize decorations = frame_->sizeHint() - scroller_->sizeHint();
+    const QSize decorations = FrameDecorations();
     const QSize inside = frame_->size() - decorations;
     // A frame made narrower than its controls scrolls sideways in any case.
     if (!area || inside.width() < scroller_->sizeHint().width()) {
