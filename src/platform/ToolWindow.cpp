@@ -57,10 +57,8 @@ void ToolWindow::FitFrameToContent() {
 
 void ToolWindow::PlaceInsideArea(QRect place) {
     if (QMdiArea* area = frame_->mdiArea()) {
-        const QSize room = area->viewport()->size();
-        place.setSize(place.size().boundedTo(room));
-        place.moveTo(qBound(0, place.x(), room.width() - place.width()),
-                     qBound(0, place.y(), room.height() - place.height()));
+        // The client area is to a tool window what the work area is to a top-level one.
+        place = Screen::ClientForFrame(place, {}, QRect(QPoint(0, 0), area->viewport()->size()));
     }
     frame_->setGeometry(place);
     MakeRoomForVerticalBar();
