@@ -17,7 +17,6 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QWindow>
 
 namespace {
 
@@ -118,32 +117,15 @@ void MDIFrmMain::InitializeFrm() {
     double width = screen.workAreaTwips.width() - 200;
     double height = screen.workAreaTwips.height() - 200;
     double left = (screen.screenWidthTwips - width) / 2;
-    frameRect_ = Screen::TwipsRect(left, 50, width, height);
-    setGeometry(frameRect_);
+    const QRect frame = Screen::TwipsRect(left, 50, width, height);
+    setGeometry(frame);
     // The tool windows place themselves in the client area before the frame is
     // shown, so its layout must already hold the final size.
     setAttribute(Qt::WA_DontShowOnScreen, true);
     show();
     hide();
     setAttribute(Qt::WA_DontShowOnScreen, false);
-    // The window manager's frame is known only once the window is on the screen.
-    windowHandle()->installEventFilter(this);
-}
-
-bool MDIFrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && event->type() == QEvent::Expose && !framePlaced_ &&
-        windowHandle()->isExposed()) {
-        framePlaced_ = true;
-        PlaceFrame();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void MDIFrmMain::PlaceFrame() {
-    QRect work = Screen::Current().workAreaTwips;
-    setGeometry(Screen::ClientForFrame(
-        frameRect_, windowHandle()->frameMargins(),
-        Screen::TwipsRect(work.left(), work.top(), work.width(), work.height())));
+    Screen::PlaceWholeFrame(*this, frame);
 }
 
 double MDIFrmMain::ClientWidthTwips() const {

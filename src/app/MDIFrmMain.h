@@ -96,15 +96,8 @@ public:
 protected:
     // The close request of the window (its close box, system menu or keyboard).
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Puts the whole frame, title bar included, where start-up placed the
-    // window, inside the work area.
-    void PlaceFrame();
-
-    QRect frameRect_; // in pixels
-    bool framePlaced_ = false;
     QMdiArea* mdiArea_;
     FileOperations fileOperations_;
     QString helpFile_;

@@ -381,10 +381,7 @@ void FlexGrid::ShowWhole(int row, int col, const QString& text) {
     if (row < fixedRows_ || text.isEmpty()) {
         return;
     }
-    const int needed = ColumnWidthFor(col, TextWidths().WidestLine(text));
-    if (columnWidth(col) < needed) {
-        setColumnWidth(col, needed);
-    }
+    WidenToShow(col, TextWidths().WidestLine(text));
 }
 
 void FlexGrid::ShowWholeDataTexts() {
@@ -394,10 +391,17 @@ void FlexGrid::ShowWholeDataTexts() {
     const std::vector<int> widest = WidestTexts(fixedRows_, 0, Cols() - 1);
     for (int col = 0; col < Cols(); ++col) {
         const int widestText = widest[static_cast<size_t>(col)];
-        const int needed = ColumnWidthFor(col, widestText);
-        if (widestText > 0 && columnWidth(col) < needed) {
-            setColumnWidth(col, needed);
+        // A column of empty data cells keeps its width.
+        if (widestText > 0) {
+            WidenToShow(col, widestText);
         }
+    }
+}
+
+void FlexGrid::WidenToShow(int col, int textWidth) {
+    const int needed = ColumnWidthFor(col, textWidth);
+    if (columnWidth(col) < needed) {
+        setColumnWidth(col, needed);
     }
 }
 

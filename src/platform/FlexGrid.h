@@ -235,6 +235,8 @@ private:
     // Widens the column, if needed, to show the text of a data cell whole.
     void ShowWhole(int row, int col, const QString& text);
     void ShowWholeDataTexts();
+    // Widens the column, if needed, to show a text that wide.
+    void WidenToShow(int col, int textWidth);
     CellTextWidths& TextWidths();
     int ContentWidth() const;
     int ContentHeight() const;

@@ -44,8 +44,7 @@ HelpWindow::HelpWindow(QWidget* owner, const QString& contentsPage)
 // frame, so that its title bar and edges stay on a laptop's screen.
 void HelpWindow::PlaceOnScreen() {
     constexpr int FrameRoom = 40;
-    const QRect work = Screen::Current().workAreaTwips;
-    const QRect available = Screen::TwipsRect(work.left(), work.top(), work.width(), work.height());
+    const QRect available = Screen::WorkAreaPixels();
     const QSize size =
         QSize(760, 560).boundedTo(available.size() - QSize(2 * FrameRoom, 2 * FrameRoom));
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));

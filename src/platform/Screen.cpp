@@ -26,11 +26,6 @@ double DpiY() {
     return s ? s->logicalDotsPerInchY() : 96.0;
 }
 
-QRect WorkAreaPixels() {
-    const QRect work = Current().workAreaTwips;
-    return TwipsRect(work.left(), work.top(), work.width(), work.height());
-}
-
 // Places the window's frame again the first time the window is shown, when its
 // frame margins are known, and then goes.
 class FramePlacer final : public QObject {
@@ -95,6 +90,11 @@ int TwipsToPixelsY(double twips) {
 QRect TwipsRect(double left, double top, double width, double height) {
     return QRect(TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width),
                  TwipsToPixelsY(height));
+}
+
+QRect WorkAreaPixels() {
+    const QRect work = Current().workAreaTwips;
+    return TwipsRect(work.left(), work.top(), work.width(), work.height());
 }
 
 QRect ClientForFrame(const QRect& frame, const QMargins& margins, const QRect& available) {

@@ -27,6 +27,9 @@ double PixelsToTwipsY(int pixels);
 // A rectangle given in twips, in pixels.
 QRect TwipsRect(double left, double top, double width, double height);
 
+// The work area, in pixels.
+QRect WorkAreaPixels();
+
 // Where a window's client area goes so that its whole frame, of the given
 // margins, covers `frame` as far as the available area allows: moved inside
 // it first, then cut to its size.

@@ -48,7 +48,7 @@ void ToolWindow::PlaceTwips(double left, double top, double width, double height
 
 void ToolWindow::FitFrameToContent() {
     scroller_->Refresh();
-    const QSize decorations = frame_->sizeHint() - scroller_->sizeHint();
+    const QSize decorations = FrameDecorations();
     QMdiArea* area = frame_->mdiArea();
     const QSize inside = area ? scroller_->SizeShowing(area->viewport()->size() - decorations)
                               : scroller_->sizeHint();
@@ -57,18 +57,20 @@ void ToolWindow::FitFrameToContent() {
 
 void ToolWindow::PlaceInsideArea(QRect place) {
     if (QMdiArea* area = frame_->mdiArea()) {
-        const QSize room = area->viewport()->size();
-        place.setSize(place.size().boundedTo(room));
-        place.moveTo(qBound(0, place.x(), room.width() - place.width()),
-                     qBound(0, place.y(), room.height() - place.height()));
+        // The client area is to a tool window what the work area is to a top-level one.
+        place = Screen::ClientForFrame(place, {}, QRect(QPoint(0, 0), area->viewport()->size()));
     }
     frame_->setGeometry(place);
     MakeRoomForVerticalBar();
 }
 
+QSize ToolWindow::FrameDecorations() const {
+    return frame_->sizeHint() - scroller_->sizeHint();
+}
+
 void ToolWindow::MakeRoomForVerticalBar() {
     QMdiArea* area = frame_->mdiArea();
-    const QSize decorations = frame_->sizeHint() - scroller_->sizeHint();
+    const QSize decorations = FrameDecorations();
     const QSize inside = frame_->size() - decorations;
     // A frame made narrower than its controls scrolls sideways in any case.
     if (!area || inside.width() < scroller_->sizeHint().width()) {

@@ -64,6 +64,8 @@ private:
     // bar as far as the client area allows, so that the bar does not make it
     // scroll sideways as well.
     void MakeRoomForVerticalBar();
+    // What the frame adds around the scrolled content: title bar and borders.
+    QSize FrameDecorations() const;
 
     ContentScroller* scroller_;
     QMdiSubWindow* frame_;

@@ -30,6 +30,22 @@ std::vector<std::string> StartUpTrace(std::unique_ptr<StartUpMod::LoadedWindows>
     return names;
 }
 
+// Starts the program on a screen `screenWidthTwips` wide whose work area is
+// 12000 by 9000 twips; `untilOnScreen` lets the main window reach the screen
+// as well before the real screen is back.
+std::unique_ptr<StartUpMod::LoadedWindows> StartUpOnWorkArea(int screenWidthTwips,
+                                                             bool untilOnScreen) {
+    Screen::Geometry screen{QRect(0, 0, 12000, 9000), screenWidthTwips};
+    Screen::SetForTests(&screen);
+    std::unique_ptr<StartUpMod::LoadedWindows> windows;
+    StartUpTrace(windows);
+    if (untilOnScreen) {
+        QApplication::processEvents();
+    }
+    Screen::SetForTests(nullptr);
+    return windows;
+}
+
 } // namespace
 
 TEST(StartUp, LoadsInOrderResetsTheProjectAndShowsTheMainWindow) {
@@ -156,11 +172,7 @@ TEST(StartUp, ResetEmptiesEveryInputWindowInOrderAndForgetsTheFile) {
 
 TEST(StartUp, MainWindowIsSizedFromTheWorkArea) {
     FakeDialogs user;
-    Screen::Geometry screen{QRect(0, 0, 12000, 9000), 14400};
-    Screen::SetForTests(&screen);
-    std::unique_ptr<StartUpMod::LoadedWindows> windows;
-    StartUpTrace(windows);
-    Screen::SetForTests(nullptr);
+    const auto windows = StartUpOnWorkArea(14400, false);
     ASSERT_TRUE(windows);
     EXPECT_EQ(windows->main->width(), Screen::TwipsToPixelsX(11800));
     EXPECT_EQ(windows->main->height(), Screen::TwipsToPixelsY(8800));
@@ -171,13 +183,8 @@ TEST(StartUp, MainWindowIsSizedFromTheWorkArea) {
 // frame of 11800 by 8800 twips at left (12000 - 11800) / 2 = 100 and top 50.
 TEST(StartUp, TheMainWindowsWholeFrameTakesItsPlace) {
     FakeDialogs user;
-    Screen::Geometry screen{QRect(0, 0, 12000, 9000), 12000};
-    Screen::SetForTests(&screen);
-    std::unique_ptr<StartUpMod::LoadedWindows> windows;
-    StartUpTrace(windows);
+    const auto windows = StartUpOnWorkArea(12000, true);
     ASSERT_TRUE(windows);
-    QApplication::processEvents();
-    Screen::SetForTests(nullptr);
     MDIFrmMain& main = *windows->main;
     EXPECT_EQ(main.frameGeometry(), Screen::TwipsRect(100, 50, 11800, 8800));
     EXPECT_EQ(main.geometry(),
