@@ -92,7 +92,7 @@ FrmGenDesign::FrmGenDesign(QMdiArea& area) : ToolWindow(area, "General Culvert D
     modGridEditMenu::ConnectGridEditMenu(*GrdAllResults, modGridEditMenu::GridEditItems::Copy,
                                          false);
     auto changed = [this] { Inputs_Change(); };
-    InputChanges::ConnectGrid(*GrdDesignQs, this, [this](int, int) { Inputs_Change(); });
+    InputChanges::ConnectGrid(*GrdDesignQs, this, [changed](int, int) { changed(); });
     CulvertInputs::ConnectChanges(Controls(), this, changed);
     connect(TxtAllowableHeadWaterElevation, &QLineEdit::textChanged, this, changed);
 }

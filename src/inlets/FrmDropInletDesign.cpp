@@ -150,8 +150,8 @@ InputChecks::Outcome CheckDesignInputs(const std::array<std::string, Input::NumI
     if (ranged.failure) {
         return ranged;
     }
-    if (auto tooLarge = InputChecks::FirstTooLarge(numbers, read.values)) {
-        return {{}, tooLarge};
+    if (auto outOfBounds = InputChecks::FirstOutOfBounds(numbers, read.values)) {
+        return {{}, outOfBounds};
     }
     return read;
 }

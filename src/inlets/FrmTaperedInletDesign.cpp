@@ -183,9 +183,9 @@ int FrmTaperedInletDesign::AutoDesignDataCheck(TaperedInletDesign& design) {
     if (!outcome.failure && outcome.values[1] >= outcome.values[2]) {
         message = "H-Max must be greater than H-Min.";
     }
-    if (auto tooLarge = InputChecks::FirstTooLarge(checks, outcome.values);
-        message.empty() && tooLarge) {
-        message = tooLarge->message;
+    if (auto outOfBounds = InputChecks::FirstOutOfBounds(checks, outcome.values);
+        message.empty() && outOfBounds) {
+        message = outOfBounds->message;
     }
     if (!message.empty()) {
         Dialogs::Message(ToQString(message));

@@ -54,8 +54,8 @@ std::optional<Failure> FirstTooLarge(std::span<const Magnitude> values) {
     return std::nullopt;
 }
 
-std::optional<Failure> FirstTooLarge(std::span<const NumberCheck> checks,
-                                     std::span<const double> values) {
+std::optional<Failure> FirstOutOfBounds(std::span<const NumberCheck> checks,
+                                        std::span<const double> values) {
     for (size_t i = 0; i < checks.size() && i < values.size(); ++i) {
         const NumberCheck& check = checks[i];
         if (!check.tooLarge.empty() && !WithinBound(values[i])) {
@@ -86,7 +86,7 @@ Outcome Check(std::span<const NumberCheck> checks) {
     Outcome outcome = CheckUnbounded(checks);
     // After every other check, so that their messages come in their own order.
     if (!outcome.failure) {
-        outcome.failure = FirstTooLarge(checks, outcome.values);
+        outcome.failure = FirstOutOfBounds(checks, outcome.values);
         if (outcome.failure) {
             outcome.values.clear();
         }

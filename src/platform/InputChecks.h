@@ -67,7 +67,7 @@ struct Outcome {
 Outcome Check(std::span<const NumberCheck> checks);
 
 // Check without the bound, for a validation whose own later checks come
-// before it; FirstTooLarge(checks, values) then holds the values to it.
+// before it; FirstOutOfBounds(checks, values) then holds the values to it.
 Outcome CheckUnbounded(std::span<const NumberCheck> checks);
 
 // A value already read, to be held to the bound.
@@ -79,10 +79,11 @@ struct Magnitude {
 
 // The first value, in order, beyond LargestMagnitude.
 std::optional<Failure> FirstTooLarge(std::span<const Magnitude> values);
-// The same, where a check with a `tooSmall` message also refuses its value
-// below SmallestMagnitude.
-std::optional<Failure> FirstTooLarge(std::span<const NumberCheck> checks,
-                                     std::span<const double> values);
+// The first value, in order, that its check's `tooLarge` message refuses
+// beyond LargestMagnitude or its `tooSmall` message refuses below
+// SmallestMagnitude.
+std::optional<Failure> FirstOutOfBounds(std::span<const NumberCheck> checks,
+                                        std::span<const double> values);
 
 // The usual wording: "A value is required for <requiredName>.", "The value
 // entered for <name> can not be evaluated as a number. Please re-enter the

@@ -104,11 +104,11 @@ InputOutcome ReadDesignInput(const InputTexts& texts) {
     if (invertValue.failure) {
         return Failed(*invertValue.failure);
     }
-    if (auto tooLarge = InputChecks::FirstTooLarge(band, values.values)) {
-        return Failed(*tooLarge);
+    if (auto outOfBounds = InputChecks::FirstOutOfBounds(band, values.values)) {
+        return Failed(*outOfBounds);
     }
-    if (auto tooLarge = InputChecks::FirstTooLarge(invertCheck, invertValue.values)) {
-        return Failed(*tooLarge);
+    if (auto outOfBounds = InputChecks::FirstOutOfBounds(invertCheck, invertValue.values)) {
+        return Failed(*outOfBounds);
     }
     InputOutcome outcome;
     outcome.invertTakenAsZero = Numbers::Trim(texts.inletInvertElev).empty();

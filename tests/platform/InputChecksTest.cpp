@@ -25,6 +25,13 @@ NumberCheck Depth(const std::string& text) {
 }
 
 TEST(InputChecks, TheFirstFailingCheckNamesItsFieldAndStopsTheRest) {
+    const char* const LengthNotNumeric =
+        "The value entered for Length can not be evaluated as a number. Please re-enter the "
+        "Length.";
+    const char* const LengthTooLarge =
+        "The value entered for Length is too large. Please re-enter the Length.";
+    const char* const LengthTooSmall =
+        "The value entered for Length is too small. Please re-enter the Length.";
     struct Case {
         const char* length;
         const char* depth;
@@ -33,30 +40,23 @@ TEST(InputChecks, TheFirstFailingCheckNamesItsFieldAndStopsTheRest) {
     };
     const Case cases[] = {
         {"  ", "x", "TxtLength", "A value is required for the Length."},
-        {"1e999", "x", "TxtLength",
-         "The value entered for Length can not be evaluated as a number. Please re-enter the "
-         "Length."},
-        {"nan", "", "TxtLength",
-         "The value entered for Length can not be evaluated as a number. Please re-enter the "
-         "Length."},
+        {"1e999", "x", "TxtLength", LengthNotNumeric},
+        {"nan", "", "TxtLength", LengthNotNumeric},
         {"0", "x", "TxtLength", "Length must be > 0."},
         {"2", "abc", "TxtDepth", "Depth is not a number."},
         {"2", "-0.5", "TxtDepth", "Depth must be >= 0."},
         {"2", "", "", ""},
         // The bound comes after every other check, in field order.
         {"1e7", "x", "TxtDepth", "Depth is not a number."},
-        {"1e7", "1", "TxtLength",
-         "The value entered for Length is too large. Please re-enter the Length."},
-        {"1,000,000.01", "1e308", "TxtLength",
-         "The value entered for Length is too large. Please re-enter the Length."},
+        {"1e7", "1", "TxtLength", LengthTooLarge},
+        {"1,000,000.01", "1e308", "TxtLength", LengthTooLarge},
         {"-1e308", "1", "TxtLength", "Length must be > 0."},
         {"1,000,000", "1e308", "TxtDepth", "Depth is too large."},
         {"2", "-1e308", "TxtDepth", "Depth must be >= 0."},
         {"1e6", "1000000", "", ""},
         // Near 0 only where the check refuses it, also after every other check.
         {"0.00000099", "x", "TxtDepth", "Depth is not a number."},
-        {"1e-300", "1", "TxtLength",
-         "The value entered for Length is too small. Please re-enter the Length."},
+        {"1e-300", "1", "TxtLength", LengthTooSmall},
         {"0.000001", "1e-300", "", ""},
     };
     for (const Case& c : cases) {
