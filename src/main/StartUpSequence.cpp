@@ -19,6 +19,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/FileDialogs.h"
 #include "platform/HelpPages.h"
+#include "platform/Printers.h"
 #include "platform/TextBoxes.h"
 #include "project_file/FileHandling.h"
 
@@ -143,6 +144,7 @@ std::unique_ptr<LoadedWindows> Main(const Options& options) {
         windows->main->SetFileOperations({FileHandling::OpenDataFile, FileHandling::WriteDataFile,
                                           FileHandling::SaveDataFileAs});
         FileDialogs::StartRun([] { return GlobalVariables::DataFileName; });
+        Printers::StartRun();
         RunSteps(LoadingSteps(*windows), options.trace);
         // Every box the project file fills keeps the longest text a file holds.
         TextBoxes::KeepLongTexts(*windows->main);

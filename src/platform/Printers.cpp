@@ -11,7 +11,7 @@ namespace Printers {
 namespace {
 
 std::optional<System> fake;
-std::optional<QString> chosen;
+QString current = PdfFile;
 
 System Actual() {
     if (fake) {
@@ -26,12 +26,13 @@ QStringList Installed() {
     return Actual().names << PdfFile;
 }
 
-QString Current() {
-    if (chosen) {
-        return *chosen;
-    }
+void StartRun() {
     QString systemDefault = Actual().defaultName;
-    return systemDefault.isEmpty() ? PdfFile : systemDefault;
+    current = systemDefault.isEmpty() ? PdfFile : systemDefault;
+}
+
+QString Current() {
+    return current;
 }
 
 void SetCurrent(const QString& name) {
@@ -39,7 +40,7 @@ void SetCurrent(const QString& name) {
         throw AppError(ErrorNumber::PrinterError,
                        "The printer " + name.toStdString() + " is not installed");
     }
-    chosen = name;
+    current = name;
 }
 
 PrintQueue* Queue() {
@@ -48,7 +49,11 @@ PrintQueue* Queue() {
 
 void SetSystemForTests(const System* system) {
     fake = system ? std::optional<System>(*system) : std::nullopt;
-    chosen.reset();
+    StartRun();
+}
+
+void ChangeSystemForTests(const System& system) {
+    fake = system;
 }
 
 } // namespace Printers

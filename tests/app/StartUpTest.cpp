@@ -3,6 +3,7 @@
 #include "app/GlobalVariables.h"
 #include "app/MDIFrmMain.h"
 #include "main/StartUpSequence.h"
+#include "platform/Printers.h"
 #include "platform/Screen.h"
 
 #include "platform/AppError.h"
@@ -121,6 +122,22 @@ TEST(StartUp, KeepsTheSplashUpForItsMinimumTime) {
     StartUpTrace(windows, 300);
     EXPECT_GE(clock.elapsed(), 300);
     ASSERT_TRUE(windows);
+}
+
+// The system's default printer at start-up is current for the whole run: one
+// made the default later takes no report.
+TEST(StartUp, FixesTheSystemsDefaultPrinterAsTheCurrentOne) {
+    FakeDialogs user;
+    Printers::System none;
+    Printers::SetSystemForTests(&none);
+    Printers::ChangeSystemForTests({{"Office Laser", "Plotter"}, "Plotter"});
+    std::unique_ptr<StartUpMod::LoadedWindows> windows;
+    StartUpTrace(windows);
+    ASSERT_TRUE(windows);
+    EXPECT_EQ(Printers::Current(), "Plotter");
+    Printers::ChangeSystemForTests({{"Office Laser", "Plotter"}, "Office Laser"});
+    EXPECT_EQ(Printers::Current(), "Plotter");
+    Printers::SetSystemForTests(nullptr);
 }
 
 TEST(StartUp, AFailingLoaderShowsOneMessageAndTheMainWindowNeverAppears) {

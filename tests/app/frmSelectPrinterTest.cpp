@@ -64,9 +64,14 @@ TEST_F(SelectPrinterTest, OpensCentredWithTheCurrentPrinterSelected) {
 }
 
 TEST_F(SelectPrinterTest, ACurrentPrinterThatIsNotListedSelectsTheFirstEntry) {
-    Printers::System changed{{"Office Laser", "Plotter"}, "Removed Printer"};
-    Printers::SetSystemForTests(&changed);
-    Display([](frmSelectPrinter& dialog) { EXPECT_EQ(dialog.cboPrinters->currentIndex(), 0); });
+    Printers::ChangeSystemForTests({{"Office Laser", "Scanner"}, "Scanner"}); // Plotter removed
+    Display([](frmSelectPrinter& dialog) {
+        EXPECT_EQ(Entries(dialog), (QStringList{"Office Laser", "Scanner", "PDF file"}));
+        EXPECT_EQ(dialog.cboPrinters->currentIndex(), 0);
+        // The entry that looks current is not the current printer: choosing it makes it so.
+        dialog.cmdMakeCurrentPrinter->click();
+        EXPECT_EQ(Printers::Current(), "Office Laser");
+    });
 }
 
 TEST_F(SelectPrinterTest, EachPressMakesTheChoiceCurrentAndNamesIt) {
@@ -102,8 +107,7 @@ TEST_F(SelectPrinterTest, EachPressMakesTheChoiceCurrentAndNamesIt) {
 
 TEST_F(SelectPrinterTest, APrinterRemovedWhileTheDialogIsOpenIsReportedAndNothingChanges) {
     Display([&](frmSelectPrinter& dialog) {
-        Printers::System reduced{{"Plotter"}, "Plotter"};
-        Printers::SetSystemForTests(&reduced);
+        Printers::ChangeSystemForTests({{"Plotter"}, "Plotter"});
         Choose(dialog, 0);
         EXPECT_EQ(Printers::Current(), "Plotter");
     });
@@ -112,11 +116,22 @@ TEST_F(SelectPrinterTest, APrinterRemovedWhileTheDialogIsOpenIsReportedAndNothin
     EXPECT_EQ(user.shown[0].title, "ERROR");
 }
 
-TEST_F(SelectPrinterTest, WithoutSystemPrintersThePdfFileIsListedAndSelected) {
+// Choosing the PDF file that already is current keeps it current when a system
+// printer later appears as the default.
+TEST_F(SelectPrinterTest, WithoutSystemPrintersThePdfFileIsListedSelectedAndStaysCurrent) {
     Printers::System none;
     Printers::SetSystemForTests(&none);
     Display([](frmSelectPrinter& dialog) {
         EXPECT_EQ(Entries(dialog), QStringList{"PDF file"});
         EXPECT_EQ(dialog.cboPrinters->currentIndex(), 0);
+        Choose(dialog, 0);
     });
+    EXPECT_EQ(user.MessageTexts(), std::vector<QString>{"PDF file is the Active Printer."});
+
+    Printers::ChangeSystemForTests({{"Office Laser"}, "Office Laser"});
+    Display([](frmSelectPrinter& dialog) {
+        EXPECT_EQ(Entries(dialog), (QStringList{"Office Laser", "PDF file"}));
+        EXPECT_EQ(dialog.cboPrinters->currentIndex(), 1);
+    });
+    EXPECT_EQ(Printers::Current(), "PDF file");
 }

@@ -177,6 +177,18 @@ TEST_F(ReportJobTest, ASystemPrinterGetsOnePdfJobNamedAfterTheReport) {
     EXPECT_EQ(pdf.count("/MediaBox [0 0 1008.000000 612.000000]"), 1);
 }
 
+// A system printer that becomes the default while the program runs takes no
+// job: the report still goes to the PDF file the user names.
+TEST_F(ReportJobTest, APdfFileCurrentAtStartStaysCurrentWhenASystemDefaultAppears) {
+    FakePrintQueue queue(QStringList{});
+    Printers::ChangeSystemForTests({{"Office Laser"}, "Office Laser", &queue});
+    user.fileNames.push_back(Path("culvert.pdf"));
+    PrintReport("Test Report", TwoPages, ErrorStyle::Titled);
+    EXPECT_TRUE(user.shown.empty());
+    EXPECT_TRUE(queue.jobs.empty());
+    EXPECT_EQ(PdfPageCount(ReadAll(Path("culvert.pdf"))), 2);
+}
+
 // Each way a system printer can refuse is shown as a failed PDF print is, and
 // nothing is sent: a printer that is gone, refuses jobs or is stopped is told
 // before the report runs; one that turns so while the report runs, or whose
