@@ -59,7 +59,8 @@ public:
     void InitializeRCBGrid();
     void InitializeRCPGrid();
     void InitializeWeirCalcGrid();
-    // Delete empties the selected typed cells, Ctrl+C copies, Ctrl+V pastes.
+    // Delete empties the selected input cells, Ctrl+C copies, Ctrl+V pastes
+    // into them.
     void GrdWeirCalc_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void DisplayRCBResults(FlexGrid& grid, const std::vector<DropInletBarrelResult>& results);
     void DisplayRCPResults(FlexGrid& grid, const std::vector<DropInletPipeResult>& results);
@@ -68,6 +69,8 @@ public:
     void ClearWeirDesignSelect();
     // The barrel results: the total weir length, both grids and their selection.
     void ClearBarrelResults();
+    // Only the weir grid columns that the chosen option reads take typing.
+    void ShowWeirInputColumns();
     // The weir results: the minimum total weir length and the weir grid
     // columns that the chosen option computes. The selected row stays.
     void ClearWeirResults();

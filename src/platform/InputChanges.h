@@ -27,10 +27,12 @@ private:
     bool outer_;
 };
 
-// Calls `changed` with the first and last column whose cells changed,
+// Calls `changed` with the first and last column whose data cells changed,
 // whenever a text or a tick of the grid changes (typed, pasted, deleted or
-// set) and, with every column, when rows are inserted or removed. A text set
-// to what it was already, a colour and a selection are no change.
+// set) and, with every column, when rows are inserted or removed above the
+// last row that holds data (which moves it). A text set to what it was
+// already, empty rows coming or going below the data, a heading, a colour and
+// a selection are no change.
 void ConnectGrid(FlexGrid& grid, QObject* context,
                  const std::function<void(int firstCol, int lastCol)>& changed);
 
