@@ -375,17 +375,20 @@ void frmScourHoleDesign::CmdComputeTWDepths_Click() {
         if (!channel_ || !PrepareForDepths(*channel_)) {
             return;
         }
-        txtTailwaterDepth[0]->clear();
+        // The box is written once, with the depth or empty: the depth it
+        // shows already changes nothing.
         DesignQTWList rows;
         int errFlag = 0;
         std::string message;
         GetTWDesignQ(rows, errFlag, message);
         if (errFlag == 1) {
+            txtTailwaterDepth[0]->clear();
             Dialogs::Message(ToQString(message));
             return;
         }
         const std::optional<double> depth = channel_->NormalDepth(rows[1].Q);
         if (!depth) {
+            txtTailwaterDepth[0]->clear();
             Dialogs::Message("The tailwater depth could not be found in the channel for this "
                              "Design Q. The Tailwater Depth is left blank.");
             return;
