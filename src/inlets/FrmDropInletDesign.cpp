@@ -514,15 +514,17 @@ void FrmDropInletDesign::ChkIncludeMultipleBarrels_Click() {
     }
 }
 
-void FrmDropInletDesign::GrdWeirCalc_Change(int firstCol, int lastCol) {
+void FrmDropInletDesign::GrdWeirCalc_Change(const FlexGrid::CellRange& cells) {
     if (InputChanges::Restoring()) {
         return;
     }
     // A computed cell is no input: writing one, or clearing it, clears nothing.
     const int option = std::max(SelectedOption(OptWeirCalc), 0);
-    for (int col = std::max(firstCol, 1); col <= std::min(lastCol, 2); ++col) {
+    for (int col = std::max(cells.left, 1); col <= std::min(cells.right, 2); ++col) {
         if (!ComputedWeirColumn(option, col)) {
-            ClearWeirResults();
+            for (int row = cells.top; row <= cells.bottom; ++row) {
+                ClearWeirRowResults(row);
+            }
             return;
         }
     }
@@ -540,12 +542,16 @@ void FrmDropInletDesign::ShowWeirInputColumns() {
 
 void FrmDropInletDesign::ClearWeirResults() {
     LblWeirWeirLengthCalc->setText(" ");
+    for (int row = 1; row < GrdWeirCalc->Rows(); ++row) {
+        ClearWeirRowResults(row);
+    }
+}
+
+void FrmDropInletDesign::ClearWeirRowResults(int row) {
     const int option = std::max(SelectedOption(OptWeirCalc), 0);
     for (int col = 1; col < GrdWeirCalc->Cols(); ++col) {
         if (ComputedWeirColumn(option, col)) {
-            for (int row = 1; row < GrdWeirCalc->Rows(); ++row) {
-                GrdWeirCalc->SetTextMatrix(row, col, "");
-            }
+            GrdWeirCalc->SetTextMatrix(row, col, "");
         }
     }
 }

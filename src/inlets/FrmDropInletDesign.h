@@ -2,6 +2,7 @@
 
 #include "inlets/DropInletContents.h"
 #include "inlets/DropInletDesignRecords.h"
+#include "platform/FlexGrid.h"
 #include "platform/ToolWindow.h"
 
 #include <QColor>
@@ -11,7 +12,6 @@
 #include <string>
 #include <vector>
 
-class FlexGrid;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -50,8 +50,8 @@ public:
     // the first three.
     void TxtDP_Change(int index);
     void ChkIncludeMultipleBarrels_Click();
-    // Cells of these weir grid columns changed.
-    void GrdWeirCalc_Change(int firstCol, int lastCol);
+    // These weir grid cells changed: a changed input clears its row's results.
+    void GrdWeirCalc_Change(const FlexGrid::CellRange& cells);
     // Set by the report when it exists.
     void SetPrintReport(std::function<void()> print);
 
@@ -74,6 +74,8 @@ public:
     // The weir results: the minimum total weir length and the weir grid
     // columns that the chosen option computes. The selected row stays.
     void ClearWeirResults();
+    // The cells of the row that the chosen option computes.
+    void ClearWeirRowResults(int row);
     // Selects that row of GrdRCB (grid 1) or GrdRCP (grid 2), or removes the
     // selection when it is the one already selected; any other grid or row
     // only clears.

@@ -124,8 +124,8 @@ void FrmDropInletDesign::InitializeWeirCalcGrid() {
     SetUpGrid(*GrdWeirCalc, 11, WeirCalcHeadings);
     GrdWeirCalc->SetEditable(true);
     ShowWeirInputColumns();
-    InputChanges::ConnectGrid(*GrdWeirCalc, this, [this](int firstCol, int lastCol) {
-        GrdWeirCalc_Change(firstCol, lastCol);
+    InputChanges::ConnectGrid(*GrdWeirCalc, this, [this](const FlexGrid::CellRange& cells) {
+        GrdWeirCalc_Change(cells);
     });
     connect(GrdWeirCalc, &FlexGrid::cellClicked, this, [this](int row, int col) {
         if (col == 0 && row >= 1) {

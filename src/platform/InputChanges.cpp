@@ -47,7 +47,7 @@ bool BlankFrom(const FlexGrid& grid, int row) {
 } // namespace
 
 void ConnectGrid(FlexGrid& grid, QObject* context,
-                 const std::function<void(int firstCol, int lastCol)>& changed) {
+                 const std::function<void(const FlexGrid::CellRange& cells)>& changed) {
     QAbstractItemModel* model = grid.model();
     QObject::connect(model, &QAbstractItemModel::dataChanged, context,
                      [changed, g = &grid](const QModelIndex& topLeft,
@@ -66,11 +66,14 @@ void ConnectGrid(FlexGrid& grid, QObject* context,
                          if (textOrTick ||
                              (roles.isEmpty() &&
                               !Blank(*g, top, left, bottomRight.row(), bottomRight.column()))) {
-                             changed(left, bottomRight.column());
+                             changed({top, left, bottomRight.row(), bottomRight.column()});
                          }
                      });
-    // Rows that come or go below the last one holding data move no data.
-    auto everyColumn = [changed, g = &grid] { changed(0, g->Cols() - 1); };
+    // Rows that come or go below the last one holding data move no data;
+    // others may move any data cell.
+    auto everyColumn = [changed, g = &grid] {
+        changed({g->FixedRows(), g->FixedCols(), g->Rows() - 1, g->Cols() - 1});
+    };
     QObject::connect(model, &QAbstractItemModel::rowsInserted, context,
                      [everyColumn, g = &grid](const QModelIndex&, int first, int) {
                          if (!BlankFrom(*g, first)) {

@@ -2,7 +2,8 @@
 
 #include <functional>
 
-class FlexGrid;
+#include "platform/FlexGrid.h"
+
 class QObject;
 
 // What the windows need to tell a user's change of an input, which makes the
@@ -27,13 +28,14 @@ private:
     bool outer_;
 };
 
-// Calls `changed` with the first and last column whose data cells changed,
+// Calls `changed` with the block of data cells that changed (every data cell
+// when rows move),
 // whenever a text or a tick of the grid changes (typed, pasted, deleted or
 // set) and, with every column, when rows are inserted or removed above the
 // last row that holds data (which moves it). A text set to what it was
 // already, empty rows coming or going below the data, a heading, a colour and
 // a selection are no change.
 void ConnectGrid(FlexGrid& grid, QObject* context,
-                 const std::function<void(int firstCol, int lastCol)>& changed);
+                 const std::function<void(const FlexGrid::CellRange& cells)>& changed);
 
 } // namespace InputChanges

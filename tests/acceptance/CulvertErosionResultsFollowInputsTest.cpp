@@ -199,18 +199,9 @@ TEST_F(DesignResultsFollowInputs, AChangedInputClearsTheResultsComputedFromIt) {
         {"drop barrels",
          [](W& w) { w.dropInlet->ChkIncludeMultipleBarrels->click(); },
          {DropBarrels}},
-        {"drop weir width typed",
-         [](W& w) { w.dropInlet->GrdWeirCalc->SetTextMatrix(2, 1, "5"); },
-         {DropWeir}},
         {"drop weir option",
          [](W& w) { w.dropInlet->OptWeirCalc[WidthAndLengthGivenComputeHW]->click(); },
          {}},
-        {"drop weir widths pasted",
-         [](W& w) {
-             w.dropInlet->GrdWeirCalc->SetSelection(5, 1, 5, 1);
-             w.dropInlet->GrdWeirCalc->SetClip("7");
-         },
-         {DropWeir}},
         // General Culvert Design: the design grid, the hand-overs into it,
         // the culvert and the allowable headwater.
         {"general design Q typed",
@@ -318,6 +309,28 @@ TEST_F(DesignResultsFollowInputs, AChangeThatLeavesTheInputsAsTheyWereClearsNoth
     w.standardDesigns->TxtHMax->setFocus();
     EXPECT_EQ(AllShown(), opened);
     EXPECT_TRUE(user.MessageTexts().empty());
+}
+
+// The example computes weir rows 2 and 4 from their widths: a width typed or
+// pasted clears the length and headwater of its own row only.
+TEST_F(DesignResultsFollowInputs, AWeirWidthClearsTheResultsOfItsRowOnly) {
+    Open(ExampleProject);
+    const std::array<QString, NumResults> opened = AllShown();
+    FlexGrid& weir = *windows->dropInlet->GrdWeirCalc;
+    auto row = [&weir](int r) { return weir.TextMatrix(r, 2) + weir.TextMatrix(r, 3); };
+    const QString row4 = row(4);
+    ASSERT_FALSE(row(2).isEmpty());
+    ASSERT_FALSE(row4.isEmpty());
+    weir.SetTextMatrix(2, 1, "5");
+    EXPECT_EQ(row(2), "");
+    EXPECT_EQ(row(4), row4);
+    weir.SetSelection(4, 1, 4, 1);
+    weir.SetClip("7");
+    EXPECT_EQ(row(4), "");
+    std::array<QString, NumResults> shown = AllShown();
+    EXPECT_FALSE(windows->dropInlet->LblWeirWeirLengthCalc->text().trimmed().isEmpty());
+    shown[DropWeir] = opened[DropWeir];
+    EXPECT_EQ(shown, opened);
 }
 
 // "Get ... Q's" copies the discharges and empties the tailwater depths: over

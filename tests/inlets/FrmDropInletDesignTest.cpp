@@ -292,13 +292,15 @@ TEST_F(DropInletWindow, WeirGridKeysClearCopyAndPasteTheTypedColumnsOnly) {
     window->SetWeirDesignSelectRow(2);
 
     // A block that takes in the selection mark clears only the typed columns; the
-    // headwater column, computed from them under the default option, goes with them.
-    grid->SetSelection(1, 0, 2, 2);
+    // headwater, computed from them under the default option, goes with them in
+    // their rows.
+    grid->SetSelection(1, 0, 2, 3);
     window->GrdWeirCalc_KeyDown(Qt::Key_Delete, {});
     for (int row = 1; row <= 3; ++row) {
-        EXPECT_EQ(Cell(grid, row, 1), row <= 2 ? "" : QString::number(row) + "1") << row;
-        EXPECT_EQ(Cell(grid, row, 2), row <= 2 ? "" : QString::number(row) + "2") << row;
-        EXPECT_EQ(Cell(grid, row, 3), "") << row;
+        const QString kept = QString::number(row);
+        EXPECT_EQ(Row(grid, row).mid(1),
+                  row <= 2 ? QStringList(3, "") : QStringList({kept + "1", kept + "2", kept + "3"}))
+            << row;
     }
     EXPECT_EQ(Cell(grid, 2, 0), ">>");
     EXPECT_EQ(window->GetWeirDesignSelect(), 2);
