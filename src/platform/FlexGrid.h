@@ -109,10 +109,10 @@ public:
     QString Clip() const;
     // Writes such text into the grid, starting at the top-left cell of the
     // selection and going as far as the text reaches; cells of read-only
-    // columns keep their texts. Rows may also be separated
-    // by CR LF or LF, and one CR LF or LF at the very end is ignored, so that
-    // text copied from other programs pastes as it looks. Text beyond the last row or
-    // column is dropped: a paste never adds rows or columns.
+    // columns keep their texts. Rows may also be separated by CR LF or LF, and
+    // one CR LF or LF at the very end is ignored, so that text copied from
+    // other programs pastes as it looks. Text beyond the last row or column is
+    // dropped: a paste never adds rows or columns.
     void SetClip(const QString& text);
 
     // The grid row on which SetClip would put the last line of the text that

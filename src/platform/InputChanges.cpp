@@ -10,22 +10,6 @@ namespace {
 
 bool restoring = false;
 
-} // namespace
-
-bool Restoring() {
-    return restoring;
-}
-
-Restore::Restore() : outer_(restoring) {
-    restoring = true;
-}
-
-Restore::~Restore() {
-    restoring = outer_;
-}
-
-namespace {
-
 // No text but blanks and no tick in the block.
 bool Blank(const FlexGrid& grid, int top, int left, int bottom, int right) {
     for (int row = top; row <= bottom; ++row) {
@@ -45,6 +29,18 @@ bool BlankFrom(const FlexGrid& grid, int row) {
 }
 
 } // namespace
+
+bool Restoring() {
+    return restoring;
+}
+
+Restore::Restore() : outer_(restoring) {
+    restoring = true;
+}
+
+Restore::~Restore() {
+    restoring = outer_;
+}
 
 void ConnectGrid(FlexGrid& grid, QObject* context,
                  const std::function<void(const FlexGrid::CellRange& cells)>& changed) {
@@ -71,13 +67,13 @@ void ConnectGrid(FlexGrid& grid, QObject* context,
                      });
     // Rows that come or go below the last one holding data move no data;
     // others may move any data cell.
-    auto everyColumn = [changed, g = &grid] {
+    auto everyCell = [changed, g = &grid] {
         changed({g->FixedRows(), g->FixedCols(), g->Rows() - 1, g->Cols() - 1});
     };
     QObject::connect(model, &QAbstractItemModel::rowsInserted, context,
-                     [everyColumn, g = &grid](const QModelIndex&, int first, int) {
+                     [everyCell, g = &grid](const QModelIndex&, int first, int) {
                          if (!BlankFrom(*g, first)) {
-                             everyColumn();
+                             everyCell();
                          }
                      });
     auto removesData = std::make_shared<bool>(false);
@@ -85,9 +81,9 @@ void ConnectGrid(FlexGrid& grid, QObject* context,
                      [removesData, g = &grid](const QModelIndex&, int first, int) {
                          *removesData = !BlankFrom(*g, first);
                      });
-    QObject::connect(model, &QAbstractItemModel::rowsRemoved, context, [everyColumn, removesData] {
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, context, [everyCell, removesData] {
         if (*removesData) {
-            everyColumn();
+            everyCell();
         }
     });
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <functional>
-
 #include "platform/FlexGrid.h"
+
+#include <functional>
 
 class QObject;
 
@@ -28,13 +28,12 @@ private:
     bool outer_;
 };
 
-// Calls `changed` with the block of data cells that changed (every data cell
-// when rows move),
-// whenever a text or a tick of the grid changes (typed, pasted, deleted or
-// set) and, with every column, when rows are inserted or removed above the
-// last row that holds data (which moves it). A text set to what it was
-// already, empty rows coming or going below the data, a heading, a colour and
-// a selection are no change.
+// Calls `changed` with the block of data cells that changed whenever a text
+// or a tick of the grid changes (typed, pasted, deleted or set), and with
+// every data cell when rows are inserted or removed above the last row that
+// holds data, which moves it. A text set to what it was already, empty rows
+// coming or going below the data, a heading, a colour and a selection are no
+// change.
 void ConnectGrid(FlexGrid& grid, QObject* context,
                  const std::function<void(const FlexGrid::CellRange& cells)>& changed);
 
