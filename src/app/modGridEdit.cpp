@@ -29,7 +29,9 @@ void CopySelection(const FlexGrid& grid) {
 void ClearCells(FlexGrid& grid, const FlexGrid::CellRange& block, int firstCol) {
     for (int r = block.top; r <= block.bottom; ++r) {
         for (int c = std::max(block.left, firstCol); c <= block.right; ++c) {
-            grid.SetTextMatrix(r, c, "");
+            if (!grid.ColReadOnly(c)) {
+                grid.SetTextMatrix(r, c, "");
+            }
         }
     }
 }

@@ -24,7 +24,8 @@ constexpr int MinimumRowsAfterDelete = 51;
 void mnuEditCopy_Click();
 // The grid's selection as clip text onto the clipboard (Ctrl+C and "Copy").
 void CopySelection(const FlexGrid& grid);
-// Empties the cells of the block from column firstCol on (Delete).
+// Empties the cells of the block from column firstCol on (Delete), but for
+// those of read-only columns.
 void ClearCells(FlexGrid& grid, const FlexGrid::CellRange& block, int firstCol);
 // "Paste": PasteClipboard into EditGrid.
 void mnuEditPaste_Click();

@@ -92,7 +92,8 @@ FrmGenDesign::FrmGenDesign(QMdiArea& area) : ToolWindow(area, "General Culvert D
     modGridEditMenu::ConnectGridEditMenu(*GrdAllResults, modGridEditMenu::GridEditItems::Copy,
                                          false);
     auto changed = [this] { Inputs_Change(); };
-    InputChanges::ConnectGrid(*GrdDesignQs, this, [changed](int, int) { changed(); });
+    InputChanges::ConnectGrid(*GrdDesignQs, this,
+                              [changed](const FlexGrid::CellRange&) { changed(); });
     CulvertInputs::ConnectChanges(Controls(), this, changed);
     connect(TxtAllowableHeadWaterElevation, &QLineEdit::textChanged, this, changed);
 }

@@ -91,7 +91,6 @@ public:
     void InitializeDesignQTWGrid();
     void ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag, std::string& Message) const;
     void ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& Message) const;
-    void ClearTWColumn();
     void ClearDesignQTWGrid();
 
     // Event handlers.

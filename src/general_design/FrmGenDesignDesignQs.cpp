@@ -164,12 +164,6 @@ void FrmGenDesign::ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& 
     }
 }
 
-void FrmGenDesign::ClearTWColumn() {
-    for (int r = 1; r < GrdDesignQs->Rows(); ++r) {
-        GrdDesignQs->SetTextMatrix(r, ColTWDepth, "");
-    }
-}
-
 void FrmGenDesign::ClearDesignQTWGrid() {
     int rows = GrdDesignQs->Rows();
     GrdDesignQs->SetRows(1);
@@ -198,15 +192,18 @@ void FrmGenDesign::CopyDesignQs(QSource which) {
                              .arg(dataRows));
         return;
     }
-    ClearDesignQTWGrid();
-    int k = 0;
-    for (int r : sourceRows) {
-        ++k;
-        QString q = ToQString(Cell(*source, r, columns.dischargeColumn));
-        GrdDesignQs->SetTextMatrix(k, ColReturnPeriod, ToQString(Cell(*source, r, 0)));
-        GrdDesignQs->SetTextMatrix(k, ColCalcQ, q);
-        GrdDesignQs->SetTextMatrix(k, ColDesignQ, q);
-        GrdDesignQs->SetCellChecked(k, ColUse, true);
+    // Every cell is written with what the copy leaves there, tailwater depths
+    // and typed rows emptied, so that discharges copied again over the same
+    // ones change nothing.
+    for (int k = 1; k <= dataRows; ++k) {
+        const bool copied = k <= static_cast<int>(sourceRows.size());
+        const int r = copied ? sourceRows[static_cast<size_t>(k - 1)] : 0;
+        const QString q = copied ? ToQString(Cell(*source, r, columns.dischargeColumn)) : "";
+        const QString texts[] = {"", copied ? ToQString(Cell(*source, r, 0)) : "", q, q, ""};
+        for (int c = ColUse; c <= ColTWDepth; ++c) {
+            GrdDesignQs->SetTextMatrix(k, c, texts[c]);
+        }
+        GrdDesignQs->SetCellChecked(k, ColUse, copied);
     }
 }
 
@@ -237,7 +234,9 @@ void FrmGenDesign::CmdComputeTWDepths_Click() {
             Dialogs::Message(ToQString(message));
             return;
         }
-        ClearTWColumn();
+        // Each depth cell is written once, with its depth or empty: the depths
+        // it holds already change nothing.
+        std::vector<QString> depths(static_cast<size_t>(GrdDesignQs->Rows()));
         std::vector<int> failed;
         for (size_t i = 1; i < rows.size(); ++i) {
             auto depth = channel_->NormalDepth(rows[i].Q);
@@ -245,9 +244,11 @@ void FrmGenDesign::CmdComputeTWDepths_Click() {
                 failed.push_back(rows[i].Row);
                 continue;
             }
-            GrdDesignQs->SetTextMatrix(
-                rows[i].Row, ColTWDepth,
-                ToQString(Numbers::Format(*depth, Numbers::GroupedTwoDecimals)));
+            depths[static_cast<size_t>(rows[i].Row)] =
+                ToQString(Numbers::Format(*depth, Numbers::GroupedTwoDecimals));
+        }
+        for (int r = 1; r < GrdDesignQs->Rows(); ++r) {
+            GrdDesignQs->SetTextMatrix(r, ColTWDepth, depths[static_cast<size_t>(r)]);
         }
         if (!failed.empty()) {
             QStringList list;

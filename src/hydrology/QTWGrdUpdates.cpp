@@ -10,13 +10,13 @@ namespace {
 // empty rather than being read past its end.
 void Update(const FlexGrid& source, int sourceColumn, FlexGrid& destination) {
     for (int r = 1; r < destination.Rows(); ++r) {
-        for (int c = 1; c < destination.Cols(); ++c) {
-            destination.SetTextMatrix(r, c, "");
+        const QString q = r < source.Rows() ? source.TextMatrix(r, sourceColumn) : "";
+        if (destination.TextMatrix(r, 1) == q) {
+            continue;
         }
-    }
-    for (int r = 1; r < destination.Rows(); ++r) {
-        destination.SetTextMatrix(r, 1,
-                                  r < source.Rows() ? source.TextMatrix(r, sourceColumn) : "");
+        for (int c = 1; c < destination.Cols(); ++c) {
+            destination.SetTextMatrix(r, c, c == 1 ? q : "");
+        }
     }
 }
 

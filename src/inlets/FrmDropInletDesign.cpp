@@ -70,18 +70,6 @@ constexpr std::array<int, DropInletContents::NumInputs> InputTabOrder = {
     Input::DesignQ,          Input::AllowableHWElev, Input::WeirElev, Input::InletInvertElev,
     Input::OutletInvertElev, Input::BarrelLength,    Input::TWDepth};
 
-// The weir grid takes typing in its data columns only: column 0 carries the
-// selection mark, which a click sets, so a typed ">>" would pass for a selection.
-class WeirCalcGrid final : public FlexGrid {
-public:
-    using FlexGrid::FlexGrid;
-
-protected:
-    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
-        return index.column() > 0 && FlexGrid::edit(index, trigger, event);
-    }
-};
-
 // The design inputs 0 to count - 1 in the order of the checks: every box
 // filled, then every box a number, then the ranges, each in index order. The
 // failure names the box (its index) that takes the focus.
@@ -246,6 +234,13 @@ FrmDropInletDesign::FrmDropInletDesign(QMdiArea& area) : ToolWindow(area, "Drop 
     }
     connect(ChkIncludeMultipleBarrels, &QCheckBox::toggled, this,
             [this] { ChkIncludeMultipleBarrels_Click(); });
+    for (QRadioButton* option : OptWeirCalc) {
+        connect(option, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked) {
+                ShowWeirInputColumns();
+            }
+        });
+    }
 }
 
 FrmDropInletDesign* FrmDropInletDesign::Instance() {
@@ -321,7 +316,7 @@ void FrmDropInletDesign::BuildWeirFrame() {
             Place(new QRadioButton(DropInletTexts::WeirOptionCaptions[option], FraMEWL), 135,
                   top + optionTops[option], 5400, 270);
     }
-    GrdWeirCalc = Place(new WeirCalcGrid(FraMEWL), 135, top + 1155, 4700, 3300);
+    GrdWeirCalc = Place(new FlexGrid(FraMEWL), 135, top + 1155, 4700, 3300);
     CmdWeirClac = new QPushButton("Do Weir Computations", FraMEWL);
     LblMEWL = new QLabel("Minimum Total Weir Length (ft):", FraMEWL);
     LblWeirWeirLengthCalc = new QLabel(FraMEWL);
@@ -519,28 +514,44 @@ void FrmDropInletDesign::ChkIncludeMultipleBarrels_Click() {
     }
 }
 
-void FrmDropInletDesign::GrdWeirCalc_Change(int firstCol, int lastCol) {
+void FrmDropInletDesign::GrdWeirCalc_Change(const FlexGrid::CellRange& cells) {
     if (InputChanges::Restoring()) {
         return;
     }
     // A computed cell is no input: writing one, or clearing it, clears nothing.
     const int option = std::max(SelectedOption(OptWeirCalc), 0);
-    for (int col = std::max(firstCol, 1); col <= std::min(lastCol, 2); ++col) {
+    for (int col = std::max(cells.left, 1); col <= std::min(cells.right, 2); ++col) {
         if (!ComputedWeirColumn(option, col)) {
-            ClearWeirResults();
+            for (int row = cells.top; row <= cells.bottom; ++row) {
+                ClearWeirRowResults(row);
+            }
             return;
         }
     }
 }
 
+// Column 0 carries the selection mark, which a click sets: a typed ">>" would
+// pass for a selection. Of the others, those the option computes take no
+// typing; a computed value stays and becomes typable when an option reads it.
+void FrmDropInletDesign::ShowWeirInputColumns() {
+    const int option = std::max(SelectedOption(OptWeirCalc), 0);
+    for (int col = 0; col < GrdWeirCalc->Cols(); ++col) {
+        GrdWeirCalc->SetColReadOnly(col, col == 0 || ComputedWeirColumn(option, col));
+    }
+}
+
 void FrmDropInletDesign::ClearWeirResults() {
     LblWeirWeirLengthCalc->setText(" ");
+    for (int row = 1; row < GrdWeirCalc->Rows(); ++row) {
+        ClearWeirRowResults(row);
+    }
+}
+
+void FrmDropInletDesign::ClearWeirRowResults(int row) {
     const int option = std::max(SelectedOption(OptWeirCalc), 0);
     for (int col = 1; col < GrdWeirCalc->Cols(); ++col) {
         if (ComputedWeirColumn(option, col)) {
-            for (int row = 1; row < GrdWeirCalc->Rows(); ++row) {
-                GrdWeirCalc->SetTextMatrix(row, col, "");
-            }
+            GrdWeirCalc->SetTextMatrix(row, col, "");
         }
     }
 }

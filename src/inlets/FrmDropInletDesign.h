@@ -2,6 +2,7 @@
 
 #include "inlets/DropInletContents.h"
 #include "inlets/DropInletDesignRecords.h"
+#include "platform/FlexGrid.h"
 #include "platform/ToolWindow.h"
 
 #include <QColor>
@@ -11,7 +12,6 @@
 #include <string>
 #include <vector>
 
-class FlexGrid;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -50,8 +50,8 @@ public:
     // the first three.
     void TxtDP_Change(int index);
     void ChkIncludeMultipleBarrels_Click();
-    // Cells of these weir grid columns changed.
-    void GrdWeirCalc_Change(int firstCol, int lastCol);
+    // These weir grid cells changed: a changed input clears its row's results.
+    void GrdWeirCalc_Change(const FlexGrid::CellRange& cells);
     // Set by the report when it exists.
     void SetPrintReport(std::function<void()> print);
 
@@ -59,7 +59,8 @@ public:
     void InitializeRCBGrid();
     void InitializeRCPGrid();
     void InitializeWeirCalcGrid();
-    // Delete empties the selected typed cells, Ctrl+C copies, Ctrl+V pastes.
+    // Delete empties the selected input cells, Ctrl+C copies, Ctrl+V pastes
+    // into them.
     void GrdWeirCalc_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void DisplayRCBResults(FlexGrid& grid, const std::vector<DropInletBarrelResult>& results);
     void DisplayRCPResults(FlexGrid& grid, const std::vector<DropInletPipeResult>& results);
@@ -68,9 +69,13 @@ public:
     void ClearWeirDesignSelect();
     // The barrel results: the total weir length, both grids and their selection.
     void ClearBarrelResults();
+    // Only the weir grid columns that the chosen option reads take typing.
+    void ShowWeirInputColumns();
     // The weir results: the minimum total weir length and the weir grid
     // columns that the chosen option computes. The selected row stays.
     void ClearWeirResults();
+    // The cells of the row that the chosen option computes.
+    void ClearWeirRowResults(int row);
     // Selects that row of GrdRCB (grid 1) or GrdRCP (grid 2), or removes the
     // selection when it is the one already selected; any other grid or row
     // only clears.

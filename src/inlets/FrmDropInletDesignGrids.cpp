@@ -123,8 +123,9 @@ void FrmDropInletDesign::InitializeRCPGrid() {
 void FrmDropInletDesign::InitializeWeirCalcGrid() {
     SetUpGrid(*GrdWeirCalc, 11, WeirCalcHeadings);
     GrdWeirCalc->SetEditable(true);
-    InputChanges::ConnectGrid(*GrdWeirCalc, this, [this](int firstCol, int lastCol) {
-        GrdWeirCalc_Change(firstCol, lastCol);
+    ShowWeirInputColumns();
+    InputChanges::ConnectGrid(*GrdWeirCalc, this, [this](const FlexGrid::CellRange& cells) {
+        GrdWeirCalc_Change(cells);
     });
     connect(GrdWeirCalc, &FlexGrid::cellClicked, this, [this](int row, int col) {
         if (col == 0 && row >= 1) {
@@ -142,11 +143,11 @@ void FrmDropInletDesign::GrdWeirCalc_KeyDown(int key, Qt::KeyboardModifiers modi
         FlexGrid& grid = *GrdWeirCalc;
         const Qt::KeyboardModifiers shift =
             modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-        // Column 0 holds the selection mark, which only a click sets: the keys
-        // clear and paste the typed columns alone.
+        // Column 0 holds the selection mark, which only a click sets: a paste
+        // that starts there goes into the columns after it.
         const FlexGrid::CellRange block = grid.Selection();
         if (key == Qt::Key_Delete) {
-            modGridEdit::ClearCells(grid, block, 1);
+            modGridEdit::ClearCells(grid, block, 0);
         } else if (key == Qt::Key_C && shift == Qt::ControlModifier) {
             modGridEdit::CopySelection(grid);
         } else if (key == Qt::Key_V && shift == Qt::ControlModifier) {

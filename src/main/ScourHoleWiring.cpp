@@ -36,6 +36,8 @@ Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
                 w.scourHole->SetShowPlot([&w](int design) {
                     w.scourHolePlot->ShowDesign(w.scourHole->PlotDesign(design));
                 });
+                QObject::connect(w.scourHole, &frmScourHoleDesign::ResultsCleared, w.scourHolePlot,
+                                 &frmNEScourDesignPlot::ClearDesign);
                 MDIFrmMain::Bind(main.mnuErosionScourHole, [&w] { w.scourHole->Display(); });
             }};
 }

@@ -16,7 +16,6 @@ void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
     if (!channel || !PrepareForDepths(*channel)) {
         return;
     }
-    tailwaterDepth.clear();
     InputChecks::NumberCheck q;
     q.field = "txtDesignQ";
     q.text = TrimmedText(designQ.text());
@@ -26,11 +25,13 @@ void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
     q.tooLarge = "Design Q is too large. Please re-enter.";
     const InputChecks::Outcome outcome = InputChecks::Check(std::span(&q, 1));
     if (outcome.failure) {
+        tailwaterDepth.clear();
         Dialogs::Message(ToQString(outcome.failure->message));
         return;
     }
     const auto depth = channel->NormalDepth(outcome.values[0]);
     if (!depth) {
+        tailwaterDepth.clear();
         Dialogs::Message("The tailwater depth could not be found in the channel for this "
                          "design Q. The Tailwater Depth is left blank.");
         return;

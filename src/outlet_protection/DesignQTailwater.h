@@ -18,8 +18,9 @@ struct DesignQFrame {
 DesignQFrame BuildDesignQFrame(QWidget* parent, double left, double top);
 
 // "Compute TW Depth" of a window with one design discharge: the channel's
-// normal depth for the typed Q, shown in the tailwater box. The box is emptied
-// first and stays empty, with a message, when the channel or the Q is refused
-// or the search finds no depth.
+// normal depth for the typed Q, shown in the tailwater box. The box is emptied,
+// with a message, when the Q is refused or the search finds no depth, and
+// left as it is when the channel is refused. A depth equal to the one shown
+// changes nothing, so the results computed with it stay.
 void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
                            QLineEdit& tailwaterDepth);

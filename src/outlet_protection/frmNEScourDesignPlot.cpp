@@ -2,6 +2,7 @@
 
 #include "outlet_protection/UCNEScourDesignPlot.h"
 #include "platform/Dialogs.h"
+#include "platform/PlotCanvas.h"
 #include "platform/Screen.h"
 #include "platform/ToolWindow.h"
 #include "platform/UiText.h"
@@ -81,6 +82,12 @@ void frmNEScourDesignPlot::ShowDesign(const ScourHolePlotDesign& design) {
     activateWindow();
     LayOutPlot();
     UCNEScourDesignPlot1->PlotDesign();
+}
+
+void frmNEScourDesignPlot::ClearDesign() {
+    UCNEScourDesignPlot1->SetProperties({});
+    designShown_ = false;
+    UCNEScourDesignPlot1->Plot->Clear();
 }
 
 void frmNEScourDesignPlot::SetPrintPlot(std::function<void(const ScourHolePlotDesign&)> print) {

@@ -24,6 +24,9 @@ public:
 
     // Sets the plot's properties to the design, shows the window in front and plots it.
     void ShowDesign(const ScourHolePlotDesign& design);
+    // The design's results are gone: the plot shows none and prints none
+    // until the next ShowDesign.
+    void ClearDesign();
     // Set by the printed plot when it exists.
     void SetPrintPlot(std::function<void(const ScourHolePlotDesign&)> print);
 

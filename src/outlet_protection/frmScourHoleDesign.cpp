@@ -179,16 +179,12 @@ void frmScourHoleDesign::ClearAllData() {
     ClearDesignQTWGrid();
 }
 
+// The results go with the inputs, and the hidden copies take the empty boxes.
 void frmScourHoleDesign::ClearDesignQTWGrid() {
-    for (int i = 0; i < 2; ++i) {
-        for (QLineEdit* box : {txtDesignQ[i], txtTailwaterDepth[i], txtNEScourHoleCulvertDiam[i]}) {
-            box->clear();
-        }
-        for (QLabel* label : {lblADim[i], lblCDim[i], lblEDim[i], lblFDim[i], lblCalcD[i],
-                              lblCalcD50[i], lblRecD50[i], lblRecD[i]}) {
-            label->clear();
-        }
+    for (QLineEdit* box : {txtDesignQ[0], txtTailwaterDepth[0], txtNEScourHoleCulvertDiam[0]}) {
+        box->clear();
     }
+    ClearResults();
 }
 
 void frmScourHoleDesign::ClearResults() {
@@ -202,6 +198,7 @@ void frmScourHoleDesign::ClearResults() {
             label->clear();
         }
     }
+    emit ResultsCleared();
 }
 
 void frmScourHoleDesign::Inputs_Change() {
@@ -375,17 +372,20 @@ void frmScourHoleDesign::CmdComputeTWDepths_Click() {
         if (!channel_ || !PrepareForDepths(*channel_)) {
             return;
         }
-        txtTailwaterDepth[0]->clear();
+        // The box is written once, with the depth or empty: the depth it
+        // shows already changes nothing.
         DesignQTWList rows;
         int errFlag = 0;
         std::string message;
         GetTWDesignQ(rows, errFlag, message);
         if (errFlag == 1) {
+            txtTailwaterDepth[0]->clear();
             Dialogs::Message(ToQString(message));
             return;
         }
         const std::optional<double> depth = channel_->NormalDepth(rows[1].Q);
         if (!depth) {
+            txtTailwaterDepth[0]->clear();
             Dialogs::Message("The tailwater depth could not be found in the channel for this "
                              "Design Q. The Tailwater Depth is left blank.");
             return;

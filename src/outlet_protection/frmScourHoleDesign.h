@@ -85,6 +85,11 @@ public:
     std::array<QLabel*, 2> lblRecD;
     std::array<QPushButton*, 2> cmdPlotDesign;
 
+signals:
+    // Both designs were emptied (an edit, a Compute, File New or Open), so
+    // that a plot of either no longer stands.
+    void ResultsCleared();
+
 private:
     void GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::string& Msg) const;
     void GetTWDesignQ(DesignQTWList& Rows, int& ErrFlag, std::string& Msg) const;

@@ -82,6 +82,9 @@ protected:
         if (!(index.flags() & Qt::ItemIsEnabled)) {
             option->state |= QStyle::State_Enabled;
             option->backgroundBrush = option->palette.button();
+        } else if (const auto* grid = qobject_cast<const FlexGrid*>(option->widget);
+                   grid && grid->Editable() && grid->ColReadOnly(index.column())) {
+            option->backgroundBrush = option->palette.alternateBase();
         }
     }
 };
@@ -283,7 +286,9 @@ void FlexGrid::SetClip(const QString& text) {
     for (int i = 0; i < lines.size() && range.top + i < Rows(); ++i) {
         const QStringList cells = lines[i].split(u'\t');
         for (int j = 0; j < cells.size() && range.left + j < Cols(); ++j) {
-            SetCellText(range.top + i, range.left + j, cells[j]);
+            if (!ColReadOnly(range.left + j)) {
+                SetCellText(range.top + i, range.left + j, cells[j]);
+            }
         }
     }
 }
@@ -481,6 +486,17 @@ bool FlexGrid::Editable() const {
     return editTriggers() != QAbstractItemView::NoEditTriggers;
 }
 
+void FlexGrid::SetColReadOnly(int col, bool readOnly) {
+    CheckCol(col);
+    columns_[static_cast<size_t>(col)].readOnly = readOnly;
+    viewport()->update();
+}
+
+bool FlexGrid::ColReadOnly(int col) const {
+    CheckCol(col);
+    return columns_[static_cast<size_t>(col)].readOnly;
+}
+
 int FlexGrid::ContentWidth() const {
     int width = 0;
     for (int col = 0; col < Cols(); ++col) {
@@ -590,6 +606,14 @@ void FlexGrid::commitData(QWidget* editor) {
     if (index.isValid()) {
         ShowWhole(index.row(), index.column(), CellText(index.row(), index.column()));
     }
+}
+
+// Typing, and a tick, reach a cell only through here.
+bool FlexGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (index.isValid() && columns_[static_cast<size_t>(index.column())].readOnly) {
+        return false;
+    }
+    return QTableWidget::edit(index, trigger, event);
 }
 
 // The windows pop up their own menu on RightButtonUp.

@@ -108,10 +108,11 @@ public:
     // The selected cells as text: cells separated by tab, rows by CR.
     QString Clip() const;
     // Writes such text into the grid, starting at the top-left cell of the
-    // selection and going as far as the text reaches. Rows may also be separated
-    // by CR LF or LF, and one CR LF or LF at the very end is ignored, so that
-    // text copied from other programs pastes as it looks. Text beyond the last row or
-    // column is dropped: a paste never adds rows or columns.
+    // selection and going as far as the text reaches; cells of read-only
+    // columns keep their texts. Rows may also be separated by CR LF or LF, and
+    // one CR LF or LF at the very end is ignored, so that text copied from
+    // other programs pastes as it looks. Text beyond the last row or column is
+    // dropped: a paste never adds rows or columns.
     void SetClip(const QString& text);
 
     // The grid row on which SetClip would put the last line of the text that
@@ -161,6 +162,13 @@ public:
     // key starts it). Off unless a window asks for it.
     void SetEditable(bool editable);
     bool Editable() const;
+    // A column of a typed grid that the window fills itself (a computed
+    // column, a selection mark): its data cells take no typing and no tick,
+    // SetClip passes over them and modGridEdit::ClearCells leaves them, and
+    // they are shaded as not for typing. Code, the project file included,
+    // still writes them with SetTextMatrix. Off unless a window asks for it.
+    void SetColReadOnly(int col, bool readOnly);
+    bool ColReadOnly(int col) const;
     // Ends the typing in a cell of whichever grid has the keyboard focus and
     // keeps what was typed. Commands reached without moving the focus (the
     // menus) call it first, so that they see the cell as the user sees it.
@@ -190,11 +198,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
     void commitData(QWidget* editor) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
     struct ColumnFormat {
         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
         bool checkBox = false;
+        bool readOnly = false;
         // What the column's new heading and data cells start as.
         QTableWidgetItem newHeading;
         QTableWidgetItem newData;

@@ -2,10 +2,31 @@
 
 #include "platform/FlexGrid.h"
 
+#include <algorithm>
+#include <memory>
+
 namespace InputChanges {
 namespace {
 
 bool restoring = false;
+
+// No text but blanks and no tick in the block.
+bool Blank(const FlexGrid& grid, int top, int left, int bottom, int right) {
+    for (int row = top; row <= bottom; ++row) {
+        for (int col = left; col <= right; ++col) {
+            if (!grid.TextMatrix(row, col).trimmed().isEmpty() || grid.CellChecked(row, col)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The data cells of the row and of every row below it are blank.
+bool BlankFrom(const FlexGrid& grid, int row) {
+    return Blank(grid, std::max(row, grid.FixedRows()), grid.FixedCols(), grid.Rows() - 1,
+                 grid.Cols() - 1);
+}
 
 } // namespace
 
@@ -22,20 +43,49 @@ Restore::~Restore() {
 }
 
 void ConnectGrid(FlexGrid& grid, QObject* context,
-                 const std::function<void(int firstCol, int lastCol)>& changed) {
+                 const std::function<void(const FlexGrid::CellRange& cells)>& changed) {
     QAbstractItemModel* model = grid.model();
     QObject::connect(model, &QAbstractItemModel::dataChanged, context,
-                     [changed](const QModelIndex& topLeft, const QModelIndex& bottomRight,
-                               const QList<int>& roles) {
-                         // No roles: the whole cell, as when it is made.
-                         if (roles.isEmpty() || roles.contains(Qt::DisplayRole) ||
-                             roles.contains(Qt::EditRole) || roles.contains(Qt::CheckStateRole)) {
-                             changed(topLeft.column(), bottomRight.column());
+                     [changed, g = &grid](const QModelIndex& topLeft,
+                                          const QModelIndex& bottomRight, const QList<int>& roles) {
+                         // Headings (the channel's point numbers among them) are no input.
+                         const int top = std::max(topLeft.row(), g->FixedRows());
+                         const int left = std::max(topLeft.column(), g->FixedCols());
+                         if (top > bottomRight.row() || left > bottomRight.column()) {
+                             return;
+                         }
+                         // No roles: the whole cell, as when it is made; a cell made empty
+                         // holds what the grid showed there before it.
+                         const bool textOrTick = roles.contains(Qt::DisplayRole) ||
+                                                 roles.contains(Qt::EditRole) ||
+                                                 roles.contains(Qt::CheckStateRole);
+                         if (textOrTick ||
+                             (roles.isEmpty() &&
+                              !Blank(*g, top, left, bottomRight.row(), bottomRight.column()))) {
+                             changed({top, left, bottomRight.row(), bottomRight.column()});
                          }
                      });
-    auto rows = [changed, g = &grid] { changed(0, g->Cols() - 1); };
-    QObject::connect(model, &QAbstractItemModel::rowsInserted, context, rows);
-    QObject::connect(model, &QAbstractItemModel::rowsRemoved, context, rows);
+    // Rows that come or go below the last one holding data move no data;
+    // others may move any data cell.
+    auto everyCell = [changed, g = &grid] {
+        changed({g->FixedRows(), g->FixedCols(), g->Rows() - 1, g->Cols() - 1});
+    };
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, context,
+                     [everyCell, g = &grid](const QModelIndex&, int first, int) {
+                         if (!BlankFrom(*g, first)) {
+                             everyCell();
+                         }
+                     });
+    auto removesData = std::make_shared<bool>(false);
+    QObject::connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, context,
+                     [removesData, g = &grid](const QModelIndex&, int first, int) {
+                         *removesData = !BlankFrom(*g, first);
+                     });
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, context, [everyCell, removesData] {
+        if (*removesData) {
+            everyCell();
+        }
+    });
 }
 
 } // namespace InputChanges

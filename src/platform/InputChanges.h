@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/FlexGrid.h"
+
 #include <functional>
 
-class FlexGrid;
 class QObject;
 
 // What the windows need to tell a user's change of an input, which makes the
@@ -27,11 +28,13 @@ private:
     bool outer_;
 };
 
-// Calls `changed` with the first and last column whose cells changed,
-// whenever a text or a tick of the grid changes (typed, pasted, deleted or
-// set) and, with every column, when rows are inserted or removed. A text set
-// to what it was already, a colour and a selection are no change.
+// Calls `changed` with the block of data cells that changed whenever a text
+// or a tick of the grid changes (typed, pasted, deleted or set), and with
+// every data cell when rows are inserted or removed above the last row that
+// holds data, which moves it. A text set to what it was already, empty rows
+// coming or going below the data, a heading, a colour and a selection are no
+// change.
 void ConnectGrid(FlexGrid& grid, QObject* context,
-                 const std::function<void(int firstCol, int lastCol)>& changed);
+                 const std::function<void(const FlexGrid::CellRange& cells)>& changed);
 
 } // namespace InputChanges

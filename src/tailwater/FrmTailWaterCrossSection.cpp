@@ -118,7 +118,8 @@ FrmTailWaterCrossSection::FrmTailWaterCrossSection(QMdiArea& area)
     for (QLineEdit* box : {TxtChannelSlope, TxtLeftOBStation, TxtRightOBStation}) {
         connect(box, &QLineEdit::textChanged, this, [this] { ChannelInput_Change(); });
     }
-    InputChanges::ConnectGrid(*GrdXSection, this, [this](int, int) { ChannelInput_Change(); });
+    InputChanges::ConnectGrid(*GrdXSection, this,
+                              [this](const FlexGrid::CellRange&) { ChannelInput_Change(); });
 }
 
 void FrmTailWaterCrossSection::ChannelInput_Change() {

@@ -15,9 +15,7 @@
 #include "tailwater/QDepthComputation.h"
 #include "tailwater/TailWaterMod.h"
 
-#include <QClipboard>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -83,22 +81,18 @@ void ClearCells(FlexGrid& grid, int firstCol) {
     }
 }
 
-// Delete empties the selected cells from firstCol on; Ctrl+C copies them.
-// Returns whether the key was Ctrl+V, which only the Q-elevation grid takes.
+// Delete empties the selected cells from firstCol on (a selection left of it
+// is taken as reaching it); Ctrl+C copies them. Returns whether the key was
+// Ctrl+V, which only the Q-elevation grid takes.
 bool DeleteOrCopy(FlexGrid& grid, int firstCol, int key, Qt::KeyboardModifiers modifiers) {
     const Qt::KeyboardModifiers shift =
         modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (key == Qt::Key_Delete) {
-        const FlexGrid::CellRange block = grid.Selection();
-        for (int r = block.top; r <= block.bottom; ++r) {
-            for (int c = std::max(block.left, firstCol); c <= std::max(block.right, firstCol);
-                 ++c) {
-                grid.SetTextMatrix(r, c, "");
-            }
-        }
+        FlexGrid::CellRange block = grid.Selection();
+        block.right = std::max(block.right, firstCol);
+        modGridEdit::ClearCells(grid, block, firstCol);
     } else if (key == Qt::Key_C && shift == Qt::ControlModifier) {
-        QGuiApplication::clipboard()->clear();
-        QGuiApplication::clipboard()->setText(grid.Clip());
+        modGridEdit::CopySelection(grid);
     }
     return key == Qt::Key_V && shift == Qt::ControlModifier;
 }
@@ -268,7 +262,14 @@ void FrmTailwaterQDepth::InitialQElevCalcGrid() {
         grid.SetColAlignment(c, Qt::AlignCenter);
         grid.SetColWidthTwips(c, 1000);
     }
+    ShowInputColumn(LastQElevMode);
     grid.FitToContents();
+}
+
+void FrmTailwaterQDepth::ShowInputColumn(int mode) {
+    for (int c = 0; c < GrdQElevCalc->Cols(); ++c) {
+        GrdQElevCalc->SetColReadOnly(c, c != mode);
+    }
 }
 
 // The lists hold entries 1 to n; entry 0 is unused.
@@ -337,11 +338,11 @@ void FrmTailwaterQDepth::ClearTailwaterResults() {
     }
 }
 
+// A row's three values came from one computation and stay together: the
+// mode changes only which of them the user may type.
 void FrmTailwaterQDepth::OptQElevCalc_Click(int mode) {
-    if (mode != LastQElevMode) {
-        ClearQElevResults(LastQElevMode);
-    }
     LastQElevMode = mode;
+    ShowInputColumn(mode);
 }
 
 void FrmTailwaterQDepth::GrdQElevCalc_Change(int row, int col) {

@@ -22,7 +22,9 @@ struct ChannelSection;
 // method's discharges whenever it computes, and "Compute Tailwater" gives each
 // its depth and elevation. Both computations read the channel afresh from the
 // channel cross-section window; the grids hold the only results, and a
-// change of the channel or of an input cell clears those they came from.
+// change of the channel or of an input cell clears those they came from. Of
+// the Q-elevation grid only the mode's input column takes typing, pasting and
+// Delete; the mode changes no cell.
 class FrmTailwaterQDepth : public ToolWindow {
     Q_OBJECT
 public:
@@ -98,6 +100,8 @@ private:
     // The Q-elevation results of the given mode, in every row or in one.
     void ClearQElevResults(int mode);
     void ClearQElevRowResults(int mode, int row);
+    // The mode's column takes typing; the two it computes do not.
+    void ShowInputColumn(int mode);
     // The channel as typed, prepared; false after its fault has been shown.
     bool ReadChannel(ChannelSection& section, double& slope);
     // Design grids stacked below each other, each under its label, however

@@ -199,18 +199,9 @@ TEST_F(DesignResultsFollowInputs, AChangedInputClearsTheResultsComputedFromIt) {
         {"drop barrels",
          [](W& w) { w.dropInlet->ChkIncludeMultipleBarrels->click(); },
          {DropBarrels}},
-        {"drop weir width typed",
-         [](W& w) { w.dropInlet->GrdWeirCalc->SetTextMatrix(2, 1, "5"); },
-         {DropWeir}},
         {"drop weir option",
          [](W& w) { w.dropInlet->OptWeirCalc[WidthAndLengthGivenComputeHW]->click(); },
          {}},
-        {"drop weir widths pasted",
-         [](W& w) {
-             w.dropInlet->GrdWeirCalc->SetSelection(5, 1, 5, 1);
-             w.dropInlet->GrdWeirCalc->SetClip("7");
-         },
-         {DropWeir}},
         // General Culvert Design: the design grid, the hand-overs into it,
         // the culvert and the allowable headwater.
         {"general design Q typed",
@@ -228,9 +219,6 @@ TEST_F(DesignResultsFollowInputs, AChangedInputClearsTheResultsComputedFromIt) {
         {"general row removed", [](W& w) { w.genDesign->GrdDesignQs->RemoveItem(1); }, {General}},
         {"general row inserted", [](W& w) { w.genDesign->GrdDesignQs->AddItem("", 1); }, {General}},
         {"general Get Q's", [](W& w) { w.genDesign->CmdGetVRCQs->click(); }, {General}},
-        {"general Compute TW Depth's",
-         [](W& w) { w.genDesign->CmdComputeTWDepths->click(); },
-         {General}},
         {"general allowable headwater",
          [&](W& w) { type(w.genDesign->TxtAllowableHeadWaterElevation, "107"); },
          {General}},
@@ -251,7 +239,6 @@ TEST_F(DesignResultsFollowInputs, AChangedInputClearsTheResultsComputedFromIt) {
         {"scour span",
          [&](W& w) { type(w.scourHole->txtNEScourHoleCulvertDiam[0], "5"); },
          {Scour}},
-        {"scour Compute TW Depth", [](W& w) { w.scourHole->CmdComputeTWDepths->click(); }, {Scour}},
         // NE Plunge Basin: the culvert block, the design Q and tailwater.
         {"plunge culvert type",
          [&](W& w) { pick(w.plungeBasin->Frame2->CmboCulvertType); },
@@ -264,9 +251,6 @@ TEST_F(DesignResultsFollowInputs, AChangedInputClearsTheResultsComputedFromIt) {
          {Plunge}},
         {"plunge Q", [&](W& w) { type(w.plungeBasin->txtDesignQ, "450"); }, {Plunge}},
         {"plunge tailwater", [&](W& w) { type(w.plungeBasin->txtTailwaterDepth, "4"); }, {Plunge}},
-        {"plunge Compute TW Depth",
-         [](W& w) { w.plungeBasin->CmdComputeTWDepths->click(); },
-         {Plunge}},
         // HEC-14 Riprap Basin.
         {"riprap inlet", [&](W& w) { pick(w.riprapBasin->Frame2->CmboInletType); }, {Riprap}},
         {"riprap barrel length",
@@ -277,9 +261,6 @@ TEST_F(DesignResultsFollowInputs, AChangedInputClearsTheResultsComputedFromIt) {
          {Riprap}},
         {"riprap Q", [&](W& w) { type(w.riprapBasin->txtDesignQ, "200"); }, {Riprap}},
         {"riprap tailwater", [&](W& w) { type(w.riprapBasin->txtTailwaterDepth, "3"); }, {Riprap}},
-        {"riprap Compute TW Depth",
-         [](W& w) { w.riprapBasin->CmdComputeTWDepths->click(); },
-         {Riprap}},
     };
     Open(ExampleProject);
     const std::array<QString, NumResults> opened = AllShown();
@@ -300,11 +281,23 @@ TEST_F(DesignResultsFollowInputs, AChangedInputClearsTheResultsComputedFromIt) {
 }
 
 // Typing what a box holds, a list re-choosing its own entry, an option
-// clicked again and the focus passing through a box change no result.
+// clicked again, the focus passing through a box and a tailwater depth
+// computed again from the channel that gave it change no result.
 TEST_F(DesignResultsFollowInputs, AChangeThatLeavesTheInputsAsTheyWereClearsNothing) {
     Open(ExampleProject);
     const std::array<QString, NumResults> opened = AllShown();
     StartUpMod::LoadedWindows& w = *windows;
+    auto depths = [&w] {
+        return GridTexts(*w.genDesign->GrdDesignQs, 4, 4) +
+               Texts({w.scourHole->txtTailwaterDepth[0], w.plungeBasin->txtTailwaterDepth,
+                      w.riprapBasin->txtTailwaterDepth});
+    };
+    const QString saved = depths();
+    w.genDesign->CmdComputeTWDepths->click();
+    w.scourHole->CmdComputeTWDepths->click();
+    w.plungeBasin->CmdComputeTWDepths->click();
+    w.riprapBasin->CmdComputeTWDepths->click();
+    EXPECT_EQ(depths(), saved);
     w.riprapBasin->txtDesignQ->setText(w.riprapBasin->txtDesignQ->text());
     w.genDesign->GrdDesignQs->SetTextMatrix(1, 3, w.genDesign->GrdDesignQs->TextMatrix(1, 3));
     w.genDesign->CmboCulvertType->setCurrentIndex(w.genDesign->CmboCulvertType->currentIndex());
@@ -315,6 +308,45 @@ TEST_F(DesignResultsFollowInputs, AChangeThatLeavesTheInputsAsTheyWereClearsNoth
     w.standardDesigns->txtTotalQ->setFocus();
     w.standardDesigns->TxtHMax->setFocus();
     EXPECT_EQ(AllShown(), opened);
+    EXPECT_TRUE(user.MessageTexts().empty());
+}
+
+// The example computes weir rows 2 and 4 from their widths: a width typed or
+// pasted clears the length and headwater of its own row only.
+TEST_F(DesignResultsFollowInputs, AWeirWidthClearsTheResultsOfItsRowOnly) {
+    Open(ExampleProject);
+    const std::array<QString, NumResults> opened = AllShown();
+    FlexGrid& weir = *windows->dropInlet->GrdWeirCalc;
+    auto row = [&weir](int r) { return weir.TextMatrix(r, 2) + weir.TextMatrix(r, 3); };
+    const QString row4 = row(4);
+    ASSERT_FALSE(row(2).isEmpty());
+    ASSERT_FALSE(row4.isEmpty());
+    weir.SetTextMatrix(2, 1, "5");
+    EXPECT_EQ(row(2), "");
+    EXPECT_EQ(row(4), row4);
+    weir.SetSelection(4, 1, 4, 1);
+    weir.SetClip("7");
+    EXPECT_EQ(row(4), "");
+    std::array<QString, NumResults> shown = AllShown();
+    EXPECT_FALSE(windows->dropInlet->LblWeirWeirLengthCalc->text().trimmed().isEmpty());
+    shown[DropWeir] = opened[DropWeir];
+    EXPECT_EQ(shown, opened);
+}
+
+// "Get ... Q's" copies the discharges and empties the tailwater depths: over
+// a grid that holds just that, it changes nothing.
+TEST_F(DesignResultsFollowInputs, DischargesCopiedAgainClearNoGeneralDesignResults) {
+    Open(ExampleProject);
+    FrmGenDesign& gen = *design;
+    gen.CmdGetVRCQs->click();
+    ASSERT_EQ(Shown(General), "");
+    ASSERT_EQ(GridTexts(*gen.GrdDesignQs, 4, 4), "");
+    gen.CmdComputeAllResults->click();
+    ASSERT_TRUE(user.MessageTexts().empty()) << user.MessageTexts().front().toStdString();
+    const QString computed = Shown(General);
+    ASSERT_FALSE(computed.isEmpty());
+    gen.CmdGetVRCQs->click();
+    EXPECT_EQ(Shown(General), computed);
 }
 
 TEST_F(DesignResultsFollowInputs, ARefusedComputeLeavesNoResultsOfEarlierInputs) {

@@ -241,23 +241,14 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"RunoffChartTypedFactor",
                  [](T& t) { t.Chart().Txt_VRC_UserLF->setText("0.5"); },
                  {R::RunoffChart}},
-        // A new Compute hands the same discharges over: the depths beside them go.
-        EditCase{"RunoffChartHandOver",
-                 [](T& t) { t.Chart().Cmd_VRC_ComputeQ->click(); },
-                 {R::RunoffChartDepths}},
         EditCase{"Yuld2001Region2", [](T& t) { t.Yuld().TxtDA[1]->setText("0.2"); }, {R::Yuld2001}},
         EditCase{"Yuld2001MainChannelSlope",
                  [](T& t) { t.Yuld().TxtWSChar[0]->setText("40"); },
                  {R::Yuld2001}},
         EditCase{
             "Yuld2001OrlenLobe", [](T& t) { t.Yuld().TxtWSChar[1]->setText("0"); }, {R::Yuld2001}},
-        EditCase{"Yuld2001HandOver",
-                 [](T& t) { t.Yuld().CmdUSGSComputeQ->click(); },
-                 {R::Yuld2001Depths}},
         EditCase{"Mavo1987Region1", [](T& t) { t.Mavo().TxtDA[0]->setText("2"); }, {R::Mavo1987}},
         EditCase{"Mavo1987Region5", [](T& t) { t.Mavo().TxtDA[4]->setText("0.5"); }, {R::Mavo1987}},
-        EditCase{
-            "Mavo1987HandOver", [](T& t) { t.Mavo().cmdComputeQs->click(); }, {R::Mavo1987Depths}},
         EditCase{"RatingStepSize",
                  [](T& t) { t.Rating().TxtRCStepSize->setText("1"); },
                  {R::RatingTable}},
@@ -297,7 +288,7 @@ INSTANTIATE_TEST_SUITE_P(
                  [](T& t) {
                      modGridEdit::EditGrid = t.Channel().GrdXSection;
                      modGridEdit::RowNumberColumn = true;
-                     t.Channel().GrdXSection->SetSelection(13, 1, 13, 1);
+                     t.Channel().GrdXSection->SetSelection(12, 1, 12, 1);
                      t.User().modalScripts.push_back([](QDialog& dialog) {
                          auto& insert = static_cast<frmInsertRows&>(dialog);
                          insert.txtNumRows->setText("1");
@@ -335,9 +326,6 @@ INSTANTIATE_TEST_SUITE_P(
                      t.QDepth().GrdQElevCalc_KeyDown(Qt::Key_Delete, Qt::NoModifier);
                  },
                  {R::QElevation}},
-        EditCase{"QDepthAnotherMode",
-                 [](T& t) { t.QDepth().OptQElevCalc[2]->click(); },
-                 {R::QElevation}},
         EditCase{"QDepthDesignQsDeleted",
                  [](T& t) {
                      FlexGrid& grid = *t.QDepth().grdMavo87TWCalc;
@@ -347,7 +335,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {R::Mavo1987Depths}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Changes that leave every value as it was clear nothing.
+// Changes that leave every value as it was clear nothing: among them a
+// hydrology Compute that hands over the discharges the depths were computed
+// for, empty channel rows deleted or inserted below the points, and another
+// Q - Depth mode, which only makes another column the input.
 TEST_F(ResultsFollowInputs, ChangesThatKeepTheValuesClearNothing) {
     ComputeEverything();
     if (HasFatalFailure()) {
@@ -378,6 +369,24 @@ TEST_F(ResultsFollowInputs, ChangesThatKeepTheValuesClearNothing) {
     qDepth->StartUp();
     TypeCell(*qDepth->GrdQElevCalc, 1, 0, "200");
     qDepth->OptQElevCalc[0]->click();
+    chart->Cmd_VRC_ComputeQ->click();
+    yuld->CmdUSGSComputeQ->click();
+    mavo->cmdComputeQs->click();
+    modGridEdit::EditGrid = channel->GrdXSection;
+    modGridEdit::RowNumberColumn = true;
+    channel->GrdXSection->SetSelection(14, 1, 15, 3);
+    user.answers.push_back(true);
+    modGridEdit::mnuEditDeleteRows_Click();
+    channel->GrdXSection->SetSelection(13, 1, 13, 1);
+    user.modalScripts.push_back([](QDialog& dialog) {
+        auto& insert = static_cast<frmInsertRows&>(dialog);
+        insert.txtNumRows->setText("3");
+        insert.cmdGo[0]->click();
+        return insert.result();
+    });
+    modGridEdit::mnuEditInsertRows_Click();
+    EXPECT_TRUE(user.modalScripts.empty());
+    qDepth->OptQElevCalc[1]->click();
 
     EXPECT_EQ(user.MessageTexts(), std::vector<QString>{});
     EXPECT_EQ(ShownAll(), before);
@@ -438,6 +447,31 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"RatingNegativeStep",
                     [](RT& t) {
                         t.Rating().SetStepSizeText("-1");
+                        t.Rating().SetRateCurveCell(1, 0, "98.90");
+                    },
+                    [](RT& t) { t.Rating().CmdComputeRatingsCurve->click(); }, Result::RatingTable},
+        // A V-shaped channel 1,000,000 ft wide and deep at the steepest slope:
+        // its discharges run past what can be shown.
+        RefusedCase{"RatingDischargesTooLarge",
+                    [](RT& t) {
+                        FrmTailWaterCrossSection& channel = t.Channel();
+                        for (int r = 1; r <= 12; ++r) {
+                            for (int c = 1; c <= 3; ++c) {
+                                channel.SetPointCell(r, c, "");
+                            }
+                        }
+                        const char* points[3][3] = {{"0", "1,000,000", "0.04"},
+                                                    {"500,000", "0", ""},
+                                                    {"1,000,000", "1,000,000", ""}};
+                        for (int r = 0; r < 3; ++r) {
+                            for (int c = 0; c < 3; ++c) {
+                                channel.SetPointCell(r + 1, c + 1, points[r][c]);
+                            }
+                        }
+                        channel.TxtLeftOBStation->clear();
+                        channel.TxtRightOBStation->clear();
+                        channel.TxtChannelSlope->setText("1,000,000");
+                        t.Rating().SetStepSizeText("200,000");
                         t.Rating().SetRateCurveCell(1, 0, "98.90");
                     },
                     [](RT& t) { t.Rating().CmdComputeRatingsCurve->click(); }, Result::RatingTable},

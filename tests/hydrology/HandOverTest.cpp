@@ -47,7 +47,7 @@ struct HandOverCase {
 
 class HandOver : public ::testing::TestWithParam<HandOverCase> {};
 
-TEST_P(HandOver, EmptiesTheResultColumnsThenCopiesTheDischargeTextsRowForRow) {
+TEST_P(HandOver, CopiesTheDischargesRowForRowAndEmptiesTheResultsOfTheChangedOnes) {
     const HandOverCase& c = GetParam();
     FlexGrid source;
     FlexGrid destination;
@@ -85,6 +85,14 @@ INSTANTIATE_TEST_SUITE_P(
                      {"2|40"},
                      {"2|5|1|2", "10|6|1|2", "25|7|1|2"},
                      {"H0|H1|H2|H3", "2|40||", "10|||", "25|||"}},
+        // A row handed the discharge it holds keeps the depth and elevation
+        // computed for it; a blank stays blank.
+        HandOverCase{"SameDischargeKeepsItsResults",
+                     false,
+                     2,
+                     {"2|40", "5|55", "10|"},
+                     {"2|40|1.5|101.5", "5|50|1.7|101.7", "10|||"},
+                     {"H0|H1|H2|H3", "2|40|1.5|101.5", "5|55||", "10|||"}},
         // A longer source: its extra rows are ignored.
         HandOverCase{"LongSource",
                      true,

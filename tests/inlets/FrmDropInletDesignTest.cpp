@@ -1,5 +1,6 @@
 #include "DropInletWindowFixture.h"
 #include "app/modGridEdit.h"
+#include "platform/Numbers.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -291,13 +292,15 @@ TEST_F(DropInletWindow, WeirGridKeysClearCopyAndPasteTheTypedColumnsOnly) {
     window->SetWeirDesignSelectRow(2);
 
     // A block that takes in the selection mark clears only the typed columns; the
-    // headwater column, computed from them under the default option, goes with them.
-    grid->SetSelection(1, 0, 2, 2);
+    // headwater, computed from them under the default option, goes with them in
+    // their rows.
+    grid->SetSelection(1, 0, 2, 3);
     window->GrdWeirCalc_KeyDown(Qt::Key_Delete, {});
     for (int row = 1; row <= 3; ++row) {
-        EXPECT_EQ(Cell(grid, row, 1), row <= 2 ? "" : QString::number(row) + "1") << row;
-        EXPECT_EQ(Cell(grid, row, 2), row <= 2 ? "" : QString::number(row) + "2") << row;
-        EXPECT_EQ(Cell(grid, row, 3), "") << row;
+        const QString kept = QString::number(row);
+        EXPECT_EQ(Row(grid, row).mid(1),
+                  row <= 2 ? QStringList(3, "") : QStringList({kept + "1", kept + "2", kept + "3"}))
+            << row;
     }
     EXPECT_EQ(Cell(grid, 2, 0), ">>");
     EXPECT_EQ(window->GetWeirDesignSelect(), 2);
@@ -372,6 +375,45 @@ TEST_F(DropInletWindow, WeirComputationsFillTheChosenColumnsAndKeepTheTyping) {
     EXPECT_EQ(window->LblWeirWeirLengthCalc->text(), " .75");
     window->CmdComputeBarrels->click();
     EXPECT_EQ(window->LblBarrelWeirLength->text(), " 0.75 ");
+}
+
+// Q 30 over one foot of head needs 10 ft of crest: a length of 3 ft gives a
+// width of 10 - 2 x 3 = 4 ft. Another option keeps the row; a length typed
+// while the option computes lengths is refused, and typed once it is read it
+// clears the headwater computed from the old one.
+TEST_F(DropInletWindow, AWeirRowKeepsItsValuesAcrossOptionsAndTakesOnlyInputs) {
+    window->StartUp();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    Type({"30", "101", "100", "", "", "", ""});
+    FlexGrid* grid = window->GrdWeirCalc;
+    window->OptWeirCalc[LengthGivenComputeWidth]->click();
+    grid->SetTextMatrix(1, 2, "3");
+    window->CmdWeirClac->click();
+    ASSERT_TRUE(user.shown.empty());
+    const QStringList computed = Row(grid, 1);
+    EXPECT_NEAR(Numbers::ToDouble(computed[1].toStdString()), 4, 0.005);
+    EXPECT_NEAR(Numbers::ToDouble(computed[3].toStdString()), 101, 0.005);
+
+    auto typeLength = [grid](const char* text) {
+        Click(grid, 1, 2);
+        grid->setFocus();
+        QTest::keyClicks(grid, text);
+        if (QWidget* editor = QApplication::focusWidget(); editor != grid) {
+            QTest::keyClick(editor, Qt::Key_Return);
+            QApplication::processEvents(); // the editor commits through a queued call
+        }
+    };
+    window->OptWeirCalc[WidthGivenComputeLength]->click();
+    EXPECT_EQ(Row(grid, 1), computed);
+    typeLength("9");
+    EXPECT_EQ(Row(grid, 1), computed);
+
+    window->OptWeirCalc[WidthAndLengthGivenComputeHW]->click();
+    EXPECT_EQ(Row(grid, 1), computed);
+    typeLength("9");
+    EXPECT_EQ(Row(grid, 1), QStringList({"", computed[1], "9", ""}));
+    EXPECT_TRUE(user.shown.empty());
 }
 
 TEST_F(DropInletWindow, WeirChecksStopAtTheFirstBadCellWithoutMovingTheFocus) {

@@ -7,10 +7,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
+
+#include <functional>
 
 // The scour hole tools as the user reaches them: the Erosion menu, Compute,
 // a design's plot, and both printouts through the PDF file. Set
@@ -90,6 +93,54 @@ TEST_F(ScourHoleProgram, ComputePlotAndPrintBothToPdf) {
     EXPECT_TRUE(user.shown.empty());
     EXPECT_EQ(Pages(report), 1);
     EXPECT_EQ(Pages(drawing), 1);
+}
+
+// Once the results a plot came from are gone, the plot window shows no
+// design and prints none, until Plot Design is pressed on new results.
+TEST_F(ScourHoleProgram, APlotGoesWithTheResultsItWasDrawnFrom) {
+    const QString project = QDir(scratch.path()).filePath("scour.twl");
+    const struct {
+        const char* name;
+        std::function<void()> clear;
+    } cases[] = {
+        {"an edit", [&] { scour->txtNEScourHoleCulvertDiam[0]->setText("4"); }},
+        {"Compute", [&] { scour->cmdCompute->click(); }},
+        {"File New",
+         [&] {
+             user.answers.push_back(true);
+             main->mnuNew->trigger();
+         }},
+        {"File Open",
+         [&] {
+             user.fileNames.push_back(project);
+             main->mnuFileOpen->trigger();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ComputeSpanThree();
+        user.fileNames.push_back(project);
+        main->mnuFileSaveAs->trigger();
+        scour->cmdPlotDesign[0]->click();
+        ASSERT_FALSE(plot->UCNEScourDesignPlot1->Plot->DisplayList().lines.empty());
+        ASSERT_TRUE(user.shown.empty());
+
+        c.clear();
+        EXPECT_TRUE(plot->UCNEScourDesignPlot1->Plot->DisplayList().lines.empty());
+        EXPECT_TRUE(plot->UCNEScourDesignPlot1->Plot->DisplayList().texts.empty());
+        user.fileNames.push_back(QDir(dir).filePath("never.pdf"));
+        plot->cmdPrintThePlot->click();
+        EXPECT_EQ(user.MessageTexts(),
+                  std::vector<QString>{"No design to plot: B, C and E must all be > 0."});
+        EXPECT_EQ(user.fileNames.size(), 1u); // no printer was asked for
+        user.fileNames.clear();
+        user.shown.clear();
+    }
+    // The opened project's results plot again.
+    EXPECT_FALSE(scour->lblADim[0]->text().isEmpty());
+    scour->cmdPlotDesign[0]->click();
+    EXPECT_FALSE(plot->UCNEScourDesignPlot1->Plot->DisplayList().lines.empty());
+    EXPECT_TRUE(user.shown.empty());
 }
 
 TEST_F(ScourHoleProgram, AFailedPrintSendsNothing) {

@@ -332,6 +332,47 @@ TEST_F(FlexGridTest, TypingEditsCellsOnlyInAnEditableGrid) {
     EXPECT_EQ(grid.TextMatrix(2, 1), "95");
 }
 
+// A column the window computes takes no typing (keys, double click or F2),
+// no tick and no paste, whatever else the grid takes; code still writes it.
+TEST_F(FlexGridTest, AReadOnlyColumnTakesNoTypingTickOrPaste) {
+    grid.SetEditable(true);
+    grid.SetCheckBoxColumn(0);
+    grid.SetColReadOnly(0, true);
+    grid.SetColReadOnly(2, true);
+    EXPECT_TRUE(grid.ColReadOnly(2));
+    EXPECT_FALSE(grid.ColReadOnly(1));
+    grid.setFocus();
+    for (int col : {0, 2}) {
+        grid.SetSelection(2, col, 2, col);
+        QTest::keyClicks(&grid, "9");
+        QTest::keyClick(&grid, Qt::Key_F2);
+        QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(2, col));
+        QTest::keyClick(&grid, Qt::Key_Space);
+        EXPECT_EQ(QApplication::focusWidget(), &grid) << col; // no editor opened
+        EXPECT_EQ(grid.TextMatrix(2, col), QString("2,%1").arg(col));
+        EXPECT_FALSE(grid.CellChecked(2, col));
+    }
+    grid.SetSelection(3, 0, 3, 0);
+    grid.SetClip("a\tb\tc\td");
+    QStringList row3;
+    for (int c = 0; c < grid.Cols(); ++c) {
+        row3 << grid.TextMatrix(3, c);
+    }
+    EXPECT_EQ(row3, QStringList({"3,0", "b", "3,2", "d"}));
+    grid.SetTextMatrix(3, 2, "computed");
+    EXPECT_EQ(grid.TextMatrix(3, 2), "computed");
+
+    // Made typable again, it takes typing as any other column.
+    grid.SetColReadOnly(2, false);
+    grid.SetSelection(2, 2, 2, 2);
+    QTest::keyClicks(&grid, "7");
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, &grid);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(grid.TextMatrix(2, 2), "7");
+}
+
 TEST_F(FlexGridTest, EditingACellKeepsAllOfALongText) {
     // Past a text box's default cap of 32,767 characters.
     const QString text(60000, 'w');

@@ -189,16 +189,44 @@ TEST_F(QDepthProgram, DeleteInADesignGridKeepsTheReturnPeriods) {
               (QDepthContents::DesignRow{"10", "", "", ""}));
 }
 
-TEST_F(QDepthProgram, TheQElevationGridTakesAPasteAndTheDesignGridsDoNot) {
+// A paste puts its pieces in the columns they line up with; only the
+// mode's input column takes them. The design grids take no paste.
+TEST_F(QDepthProgram, TheQElevationGridTakesAPasteInItsInputColumnAndTheDesignGridsNone) {
+    qDepth->OptQElevCalc[1]->click();
     QGuiApplication::clipboard()->setText("10\t1.5\r\n20\t2.5\r\n30\t3.5\r\n");
     qDepth->GrdQElevCalc->SetSelection(1, 0, 3, 1);
     qDepth->GrdQElevCalc_KeyDown(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(QElevRows(4),
-              (Rows{{"10", "1.5", ""}, {"20", "2.5", ""}, {"30", "3.5", ""}, {"", "", ""}}));
+              (Rows{{"", "1.5", ""}, {"", "2.5", ""}, {"", "3.5", ""}, {"", "", ""}}));
     qDepth->GrdVRCTailWaterCalc->SetSelection(1, 1, 3, 2);
     qDepth->DesignGrid_KeyDown(*qDepth->GrdVRCTailWaterCalc, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(qDepth->Contents().design[QDepthContents::RunoffChart][0],
               (QDepthContents::DesignRow{"2", "", "", ""}));
+}
+
+// "Given Depth" after a computed "Given Q" keeps the row, and Compute then
+// works from its depth. By hand, depth 1.30 ft: area 1.30 x (20 + 2 x 1.30) =
+// 29.38 ft^2, wetted perimeter 20 + 2 x 1.30 x sqrt(5) = 25.814 ft, hydraulic
+// radius 1.13815 ft, Q = 1.486 / 0.03 x 29.38 x 1.13815^(2/3) x sqrt(0.001) =
+// 50.167 ft^3/s; the elevation 101.30 ft gives the same.
+TEST_F(QDepthProgram, AnotherModeKeepsTheRowAndComputesFromItsNewInput) {
+    TypeTrapezoid("0.001");
+    qDepth->SetQElevCell(1, 0, "50");
+    qDepth->CmdComputeElevQ->click();
+    ASSERT_EQ(QElevRows(1), (Rows{{"50", "1.30", "101.30"}}));
+    qDepth->OptQElevCalc[1]->click();
+    EXPECT_EQ(QElevRows(1), (Rows{{"50", "1.30", "101.30"}}));
+    qDepth->CmdComputeElevQ->click();
+    EXPECT_EQ(QElevRows(1), (Rows{{"50.17", "1.30", "101.30"}}));
+    qDepth->OptQElevCalc[2]->click();
+    qDepth->CmdComputeElevQ->click();
+    EXPECT_EQ(QElevRows(1), (Rows{{"50.17", "1.30", "101.30"}}));
+    EXPECT_TRUE(user.MessageTexts().empty());
+
+    // Delete over the whole row empties the input, and its results go with it.
+    qDepth->GrdQElevCalc->SetSelection(1, 0, 1, 2);
+    qDepth->GrdQElevCalc_KeyDown(Qt::Key_Delete, Qt::NoModifier);
+    EXPECT_EQ(QElevRows(1), (Rows{{"", "", ""}}));
 }
 
 // Insert Rows and Delete Selected Rows never show for these grids.
