@@ -2,7 +2,6 @@
 #include "app/MainFrm.h"
 #include "hydrology/FrmUSGSRegression.h"
 #include "hydrology/FrmVoskRunoffChart.h"
-#include "hydrology/HydrologyMath.h"
 #include "hydrology/frmUSGSMavo1987.h"
 #include "inlets/FrmDropInletDesign.h"
 #include "inlets/FrmTaperedInletDesign.h"
@@ -359,9 +358,10 @@ TEST_F(TypedNumberBound, TheLargestAcceptedValuesGiveShownResultsOrANamedRefusal
     };
     const Case cases[] = {
         // Region 1: Q10 = 757 A^0.60 = 3,013,671 and Q25 = 1140 A^0.57 = 2,998,506
-        // at A = 1,000,000 sq mi: the equations cross at 845,000 sq mi.
+        // at A = 1,000,000 sq mi: the equations cross at 845,000 sq mi, and the
+        // discharges are shown as computed either side of it.
         {"USGS 1987, a million square miles", type({{w.usgsMavo1987->TxtDA[0], "1,000,000"}}),
-         w.usgsMavo1987->cmdComputeQs, HydrologyMath::DischargesOutOfOrder},
+         w.usgsMavo1987->cmdComputeQs, ""},
         {"USGS 1987, 800,000 square miles", type({{w.usgsMavo1987->TxtDA[0], "800,000"}}),
          w.usgsMavo1987->cmdComputeQs, ""},
         {"USGS 2001, every box a million",
