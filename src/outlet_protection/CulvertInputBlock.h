@@ -33,8 +33,10 @@ public:
     void SetCulvertInletSize(int CulvertID, int InletID, int SizeID);
 
     // 1 after showing the message of the first refused input, 0 otherwise.
-    int DesignDataCheck();
-    int UserSizeDataCheck();
+    // The values taken join `bounded`, to be held to their bounds after the
+    // window's last check.
+    int DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded);
+    int UserSizeDataCheck(std::vector<InputChecks::Magnitude>& bounded);
     // 1 after showing why the culvert cannot be computed (no inlet, no
     // standard size, no pipe-arch), 0 otherwise.
     int CulvertSizeCheck();

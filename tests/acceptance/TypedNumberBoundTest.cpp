@@ -17,8 +17,10 @@
 #include "tailwater/QDepthComputation.h"
 #include "tailwater/TWXRateCurvePlotMod.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -127,8 +129,8 @@ TEST_F(TypedNumberBound, EveryWindowRefusesAValueBeyondAMillionByName) {
          "Value in row 1, column 1 is too large, please re-enter."},
         {"Q - Depth design Q",
          Cell(w.tailwaterQDepth->GrdVRCTailWaterCalc, 1, 1, w.tailwaterQDepth->CmdComputeVRCUSGSTW),
-         "Value in row 1, column 2 is too large, please re-enter.",
-         "Value in row 1, column 2 is too large, please re-enter."},
+         "Value in row 1, column 2 of the Vosk Runoff Chart grid is too large, please re-enter.",
+         "Value in row 1, column 2 of the Vosk Runoff Chart grid is too large, please re-enter."},
         {"standard designs Q", Box(w.standardDesigns->txtTotalQ, w.standardDesigns->CmdCompute),
          "The value entered for Q is too large. Please re-enter.", "Q must be > 0."},
         {"standard designs invert",
@@ -404,10 +406,10 @@ TEST_F(TypedNumberBound, TheLargestAcceptedValuesGiveShownResultsOrANamedRefusal
          gen.CmdComputeAllResults,
          "Design Q in row 1: The outlet-control results are too large to show. Check the "
          "Design Q, the barrel size, the Manning N, the Ke and the Culvert Barrel Length."},
-        {"scour hole, a million over a span near 0",
+        {"scour hole, a million over the smallest span under a tailwater near 0",
          type({{scour.txtDesignQ[0], "1e6"},
-               {scour.txtTailwaterDepth[0], "1e-6"},
-               {scour.txtNEScourHoleCulvertDiam[0], "1e-6"}}),
+               {scour.txtTailwaterDepth[0], "1e-20"},
+               {scour.txtNEScourHoleCulvertDiam[0], "0.0834"}}),
          scour.cmdCompute,
          "Overflow in the riprap size D50: check the Design Q, the Tailwater depth and the "
          "Culvert Diameter or Span, "},

@@ -105,7 +105,7 @@ TEST(InputChecks, ValuesAlreadyReadAreHeldToTheBoundInOrder) {
         SCOPED_TRACE(std::to_string(c.first) + " / " + std::to_string(c.second));
         const Magnitude values[] = {{"first", c.first, "First is too large."},
                                     {"second", c.second, "Second is too large."}};
-        const auto failure = FirstTooLarge(values);
+        const auto failure = FirstOutOfBounds(values);
         ASSERT_EQ(failure.has_value(), *c.field != '\0');
         if (failure) {
             EXPECT_EQ(failure->field, c.field);
