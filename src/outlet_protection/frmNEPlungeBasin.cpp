@@ -223,16 +223,7 @@ void frmNEPlungeBasin::cmdCompute_Click() {
         double Q = 0;
         double TWDepth = 0;
         std::vector<InputChecks::Magnitude> bounded;
-        if (!GetDesignQTW(Q, TWDepth, bounded) || Frame2->DesignDataCheck(bounded) == 1 ||
-            Frame2->UserSizeDataCheck(bounded) == 1) {
-            return;
-        }
-        // The bound after every check of the inputs, before the size is formed.
-        if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
-            Dialogs::Message(ToQString(failure->message));
-            return;
-        }
-        if (Frame2->CulvertSizeCheck() == 1) {
+        if (!GetDesignQTW(Q, TWDepth, bounded) || Frame2->CulvertDataCheck(bounded) == 1) {
             return;
         }
         WaitCursor busy;
