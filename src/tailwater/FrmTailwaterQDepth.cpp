@@ -524,9 +524,6 @@ void FrmTailwaterQDepth::CmdComputeVRCUSGSTW_Click() {
             !InputChecks::FirstOutOfBounds(TailWaterMod::CrossSectionBounds(channel));
         const auto outOfBounds = InputChecks::FirstOutOfBounds(bounded);
         if (!message.empty() && (!channelInBounds || outOfBounds)) {
-            if (!channelInBounds) {
-                ClearTailwaterResults();
-            }
             read.clear();
         } else if (!PrepareChannel(channel, section)) {
             return;
