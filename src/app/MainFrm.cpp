@@ -1,5 +1,6 @@
 #include "app/MainFrm.h"
 
+#include "hydraulics/HydraulicConstants.h"
 #include "hydraulics/PipeArchGeom.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
@@ -68,8 +69,13 @@ void MainFrm::Compute() {
     std::vector<InputChecks::NumberCheck> checks;
     for (QLineEdit* box : boxes) {
         const std::string field = box->accessibleName().toStdString();
-        checks.push_back(InputChecks::TypedNumber(box->objectName().toStdString(),
-                                                  box->text().toStdString(), field, field));
+        InputChecks::NumberCheck& check = checks.emplace_back(InputChecks::TypedNumber(
+            box->objectName().toStdString(), box->text().toStdString(), field, field));
+        // The five dimensions, in inches; the discharge last.
+        if (box != Text12) {
+            check.tooSmall = InputChecks::TooSmall(field);
+            check.smallest = 12 * Hydraulics::SmallestBarrelDimension;
+        }
     }
     const InputChecks::Outcome outcome = InputChecks::Check(checks);
     if (outcome.failure) {

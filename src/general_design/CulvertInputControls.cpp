@@ -2,6 +2,7 @@
 
 #include "hydraulics/CatalogueTables.h"
 #include "hydraulics/GenDesign.h"
+#include "hydraulics/HydraulicConstants.h"
 #include "hydraulics/PipeArchGeom.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
@@ -18,6 +19,11 @@ namespace {
 
 std::string Trimmed(const QLineEdit* box) {
     return TrimmedText(box->text());
+}
+
+// A typed size in the type's display unit, divided by this, is in feet.
+double UnitsPerFoot(const GenDesignCulvertType& type) {
+    return type.DisplayUnits == 1 ? 12.0 : 1.0;
 }
 
 InputChecks::NumberCheck Positive(InputChecks::NumberCheck check, const std::string& name) {
@@ -212,6 +218,8 @@ std::vector<InputChecks::NumberCheck> UserSizeChecks(const CulvertInputControls&
         check.rules.push_back(
             {InputChecks::Positive, Substitute(messages.userSizePositive, caption)});
         check.tooLarge = Substitute(messages.userSizeTooLarge, caption);
+        check.tooSmall = Substitute(messages.userSizeTooSmall, caption);
+        check.smallest = Hydraulics::SmallestBarrelDimension * UnitsPerFoot(SelectedType(c));
     }
     return checks;
 }
@@ -256,7 +264,7 @@ void GetCulvertData(const CulvertInputControls& c, GenDesignRecord& Record) {
     Record.Sizes.assign(static_cast<size_t>(std::max(Record.NumSizes, 0)) + 1, 0.0);
     Record.StandardSizeIndex = c.standardSize->currentIndex() + 1;
     if (Record.UserSizeFlag == 1) {
-        double toFeet = type.DisplayUnits == 1 ? 12.0 : 1.0;
+        const double toFeet = UnitsPerFoot(type);
         for (int k = 1; k <= Record.NumSizes && k <= CulvertInputControls::NumUserSizes; ++k) {
             Record.Sizes[static_cast<size_t>(k)] =
                 Numbers::ToDouble(Trimmed(c.txtUserSize[static_cast<size_t>(k) - 1])) / toFeet;
@@ -273,8 +281,9 @@ void GetCulvertData(const CulvertInputControls& c, GenDesignRecord& Record) {
     Record.NumBarrels = size.NumBarrels;
 }
 
-bool RefusedInput(std::span<const InputChecks::NumberCheck> checks) {
-    const InputChecks::Outcome outcome = InputChecks::Check(checks);
+bool RefusedInput(std::span<const InputChecks::NumberCheck> checks,
+                  std::vector<InputChecks::Magnitude>& bounded) {
+    const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
         Dialogs::Message(ToQString(outcome.failure->message));
         return true;

@@ -48,6 +48,7 @@ struct CulvertInputMessages {
     std::string userSizeNotNumeric;
     std::string userSizePositive = "The %1 must be > 0.";
     std::string userSizeTooLarge = "The %1 is too large. Please re-enter the %1.";
+    std::string userSizeTooSmall = "The %1 is too small. Please re-enter the %1.";
     std::string noInlets = "The culvert type %1 has no inlets in the catalogue.";
     std::string noStandardSizes = "The culvert type %1 has no VSHA standard sizes. Choose Enter "
                                   "Barrel Size and enter the barrel size.";
@@ -106,7 +107,8 @@ void Clear(const CulvertInputControls& c);
 
 // The checks of the inverts, the length, Manning n and Ke, in that order.
 std::vector<InputChecks::NumberCheck> DesignDataChecks(const CulvertInputControls& c);
-// The checks of the shown size boxes when the typed size is chosen; none otherwise.
+// The checks of the shown size boxes when the typed size is chosen; none
+// otherwise. Each size is held to an inch at least (in the type's unit).
 std::vector<InputChecks::NumberCheck> UserSizeChecks(const CulvertInputControls& c,
                                                      const CulvertInputMessages& messages);
 // Why the culvert cannot be computed although its typed numbers passed the
@@ -116,8 +118,10 @@ std::string CulvertSizeProblem(const CulvertInputControls& c, const CulvertInput
 // The culvert inputs of the record, from controls that passed the checks.
 void GetCulvertData(const CulvertInputControls& c, GenDesignRecord& Record);
 
-// Shows the first failure of the checks; true when there was one.
-bool RefusedInput(std::span<const InputChecks::NumberCheck> checks);
+// Shows the first failure of the checks; true when there was one. The values
+// taken join `bounded`, to be held to their bounds after the action's last check.
+bool RefusedInput(std::span<const InputChecks::NumberCheck> checks,
+                  std::vector<InputChecks::Magnitude>& bounded);
 
 // The item data of a list's chosen entry, or `none`.
 int SelectedID(const QComboBox* list, int none);

@@ -256,12 +256,15 @@ void FrmGenDesign::OptBarrelSize_Click() {
     RunUserAction(ErrorStyle::Titled, [this] { SetSizeInputMethods(); });
 }
 
-int FrmGenDesign::DesignDataCheck() {
-    return CulvertInputs::RefusedInput(CulvertInputs::DesignDataChecks(Controls())) ? 1 : 0;
+int FrmGenDesign::DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
+    return CulvertInputs::RefusedInput(CulvertInputs::DesignDataChecks(Controls()), bounded) ? 1
+                                                                                             : 0;
 }
 
-int FrmGenDesign::UserSizeDataCheck() {
-    return CulvertInputs::RefusedInput(CulvertInputs::UserSizeChecks(Controls(), Messages)) ? 1 : 0;
+int FrmGenDesign::UserSizeDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
+    return CulvertInputs::RefusedInput(CulvertInputs::UserSizeChecks(Controls(), Messages), bounded)
+               ? 1
+               : 0;
 }
 
 std::string FrmGenDesign::CulvertSizeProblem() const {
@@ -282,12 +285,18 @@ void FrmGenDesign::CmdComputeAllResults_Click() {
         DesignQTWList rows;
         int errFlag = 0;
         std::string message;
-        ReadDesignQTWGrid(rows, errFlag, message);
+        std::vector<InputChecks::Magnitude> bounded;
+        ReadDesignQTWGrid(rows, errFlag, message, bounded);
         if (errFlag == 1) {
             Dialogs::Message(ToQString(message));
             return;
         }
-        if (DesignDataCheck() == 1 || UserSizeDataCheck() == 1) {
+        if (DesignDataCheck(bounded) == 1 || UserSizeDataCheck(bounded) == 1) {
+            return;
+        }
+        // The bound after every check of the inputs, before the size is formed.
+        if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
+            Dialogs::Message(ToQString(failure->message));
             return;
         }
         std::string problem = CulvertSizeProblem();

@@ -2,11 +2,13 @@
 
 #include "general_design/GenDesignContents.h"
 #include "hydraulics/DesignQTWRecord.h"
+#include "platform/InputChecks.h"
 #include "platform/ToolWindow.h"
 
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 class FlexGrid;
 class QComboBox;
@@ -81,16 +83,20 @@ public:
     void DisplayCulvertTypeInlets();
     void DisplayInletKe();
     void SetSizeInputMethods();
-    // 1 when a check failed (its message has been shown), 0 otherwise.
-    int DesignDataCheck();
-    int UserSizeDataCheck();
+    // 1 when a check failed (its message has been shown), 0 otherwise. The
+    // values taken join `bounded`, to be held to their bounds once every
+    // check of the action has passed.
+    int DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded);
+    int UserSizeDataCheck(std::vector<InputChecks::Magnitude>& bounded);
     void InitializeAllResultsGrid();
     void ClearResultsGrd();
 
-    // The design discharge grid.
+    // The design discharge grid; the rows' values join `bounded` as above.
     void InitializeDesignQTWGrid();
-    void ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag, std::string& Message) const;
-    void ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& Message) const;
+    void ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag, std::string& Message,
+                           std::vector<InputChecks::Magnitude>& bounded) const;
+    void ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& Message,
+                      std::vector<InputChecks::Magnitude>& bounded) const;
     void ClearDesignQTWGrid();
 
     // Event handlers.

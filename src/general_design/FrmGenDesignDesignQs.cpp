@@ -41,6 +41,7 @@ InputChecks::NumberCheck DesignQCheck(const FlexGrid& grid, int row,
     check.rules.push_back(
         {InputChecks::Positive, "Design Q in row " + r + " is <=0. Design Q must be > 0."});
     check.tooLarge = "Design Q in row " + r + " is too large. Please re-enter.";
+    check.tooSmall = "Design Q in row " + r + " is too small. Please re-enter.";
     return check;
 }
 
@@ -107,13 +108,12 @@ void FrmGenDesign::InitializeDesignQTWGrid() {
     }
 }
 
-void FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag,
-                                     std::string& Message) const {
+void FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag, std::string& Message,
+                                     std::vector<InputChecks::Magnitude>& bounded) const {
     const FlexGrid& grid = *GrdDesignQs;
     Rows.assign(1, DesignQTWRecord{});
     ErrFlag = 0;
     Message.clear();
-    // Every row is checked before any is held to the bound.
     std::vector<InputChecks::NumberCheck> checks;
     std::vector<int> used;
     for (int r = 1; r < grid.Rows(); ++r) {
@@ -124,7 +124,7 @@ void FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag,
         checks.push_back(TWDepthCheck(grid, r));
         used.push_back(r);
     }
-    const InputChecks::Outcome outcome = InputChecks::Check(checks);
+    const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (Refused(outcome, ErrFlag, Message)) {
         return;
     }
@@ -139,7 +139,8 @@ void FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag,
     }
 }
 
-void FrmGenDesign::ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& Message) const {
+void FrmGenDesign::ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& Message,
+                                std::vector<InputChecks::Magnitude>& bounded) const {
     const FlexGrid& grid = *GrdDesignQs;
     Rows.assign(1, DesignQTWRecord{});
     ErrFlag = 0;
@@ -153,7 +154,7 @@ void FrmGenDesign::ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& 
         checks.push_back(DesignQCheck(grid, r, " Please re-enter."));
         used.push_back(r);
     }
-    const InputChecks::Outcome outcome = InputChecks::Check(checks);
+    const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (Refused(outcome, ErrFlag, Message)) {
         return;
     }
@@ -221,7 +222,7 @@ void FrmGenDesign::CmdGetUSGSQs_Click() {
 
 void FrmGenDesign::CmdComputeTWDepths_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
-        if (!channel_ || !PrepareForDepths(*channel_)) {
+        if (!channel_ || !ValidateForDepths(*channel_)) {
             return;
         }
         // The discharges are checked before the depths are cleared, so a
@@ -229,9 +230,18 @@ void FrmGenDesign::CmdComputeTWDepths_Click() {
         DesignQTWList rows;
         int errFlag = 0;
         std::string message;
-        ReadDesignQs(rows, errFlag, message);
+        std::vector<InputChecks::Magnitude> bounded;
+        ReadDesignQs(rows, errFlag, message, bounded);
         if (errFlag == 1) {
             Dialogs::Message(ToQString(message));
+            return;
+        }
+        // The bound after every check: the channel's, then the discharges'.
+        if (!PrepareForDepths(*channel_)) {
+            return;
+        }
+        if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
+            Dialogs::Message(ToQString(failure->message));
             return;
         }
         // Each depth cell is written once, with its depth or empty: the depths

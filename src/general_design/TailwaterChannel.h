@@ -11,6 +11,9 @@ public:
     virtual ~TailwaterChannel() = default;
     // Checks the channel section as typed; its message when it is not usable.
     virtual std::optional<std::string> Validate() = 0;
+    // Holds the typed numbers of the section last checked to the bound; the
+    // message of the first beyond it.
+    virtual std::optional<std::string> OutOfBounds() = 0;
     // Brings the channel window to the front, so the engineer can correct it.
     virtual void ShowChannelWindow() = 0;
     // Prepares the checked section for the depth computations that follow.
@@ -20,6 +23,11 @@ public:
     virtual std::optional<double> NormalDepth(double Q) = 0;
 };
 
-// Checks the channel and prepares it for the depths that follow; when it is
-// not usable, brings its window to the front and says why, and gives false.
+// Checks the channel; when it is not usable, brings its window to the front
+// and says why, and gives false.
+bool ValidateForDepths(TailwaterChannel& channel);
+
+// Holds the checked channel to the bound, after the action's own checks, and
+// prepares it for the depths that follow; when a value is beyond the bound,
+// brings the channel window to the front and says which, and gives false.
 bool PrepareForDepths(TailwaterChannel& channel);

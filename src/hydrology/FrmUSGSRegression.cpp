@@ -300,7 +300,7 @@ void FrmUSGSRegression::ReadWatershedInput(USGSWatershedRecord& record, std::int
         record.ORLArea = lobe.value;
         record.ORLGiven = 1;
     }
-    if (const auto failure = InputChecks::FirstTooLarge(read)) {
+    if (const auto failure = InputChecks::FirstOutOfBounds(read)) {
         // The total was shown before the bound was checked; it may sum a refused area.
         LblTotalDA->setText("");
         QLineEdit* box = readBoxes[std::stoul(failure->field)];

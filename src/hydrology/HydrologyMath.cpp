@@ -37,13 +37,4 @@ std::size_t Entry(std::int32_t i, std::int32_t first, std::int32_t last, const c
     return static_cast<std::size_t>(i);
 }
 
-bool RiseWithReturnPeriod(const std::vector<double>& discharges) {
-    for (std::size_t k = 2; k < discharges.size(); ++k) {
-        if (!(discharges[k] >= discharges[k - 1])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace HydrologyMath

@@ -1,6 +1,5 @@
 #include "hydrology/frmUSGSMavo1987.h"
 
-#include "hydrology/HydrologyMath.h"
 #include "hydrology/HydrologyResultsGrid.h"
 #include "hydrology/QTWGrdUpdates.h"
 #include "hydrology/TwipsLayout.h"
@@ -193,15 +192,6 @@ void frmUSGSMavo1987::cmdComputeQs_Click() {
             return;
         }
         discharges.ComputeQs();
-        std::vector<double> qs(static_cast<size_t>(n) + 1, 0.0);
-        for (std::int32_t i = 1; i <= n; ++i) {
-            qs[static_cast<size_t>(i)] = discharges.QbyRPEqnum(i);
-        }
-        if (!HydrologyMath::RiseWithReturnPeriod(qs)) {
-            Dialogs::Message(HydrologyMath::DischargesOutOfOrder);
-            TxtDA.front()->setFocus();
-            return;
-        }
         for (std::int32_t i = 1; i <= n; ++i) {
             grdQs->SetTextMatrix(
                 i, ColQ, ToQString(HydrologyResultsGrid::DischargeText(discharges.QbyRPEqnum(i))));

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cctype>
 #include <functional>
 #include <optional>
 #include <span>
@@ -72,9 +73,10 @@ constexpr std::array<int, DropInletContents::NumInputs> InputTabOrder = {
 
 // The design inputs 0 to count - 1 in the order of the checks: every box
 // filled, then every box a number, then the ranges, each in index order. The
-// failure names the box (its index) that takes the focus.
+// failure names the box (its index) that takes the focus. The values join
+// `bounded`, to be held to their bounds after the action's last check.
 InputChecks::Outcome CheckDesignInputs(const std::array<std::string, Input::NumInputs>& texts,
-                                       int count) {
+                                       int count, std::vector<InputChecks::Magnitude>& bounded) {
     auto caption = [](int i) { return std::string(DropInletTexts::InputCaptions[i]); };
     for (int i = 0; i < count; ++i) {
         if (texts[i].empty()) {
@@ -138,9 +140,7 @@ InputChecks::Outcome CheckDesignInputs(const std::array<std::string, Input::NumI
     if (ranged.failure) {
         return ranged;
     }
-    if (auto outOfBounds = InputChecks::FirstOutOfBounds(numbers, read.values)) {
-        return {{}, outOfBounds};
-    }
+    InputChecks::Append(bounded, numbers, read.values);
     return read;
 }
 
@@ -154,13 +154,16 @@ std::array<std::string, Input::NumInputs> TrimmedTexts(const InputBoxes& boxes) 
     return texts;
 }
 
-// Shows the checks' failure, if any, and puts the cursor in the box to correct.
-bool Refused(const InputChecks::Outcome& outcome, const InputBoxes& boxes) {
-    if (!outcome.failure) {
+// Shows the failure, if any, and puts the cursor in the box to correct when
+// the failure names one.
+bool Refused(const std::optional<InputChecks::Failure>& failure, const InputBoxes& boxes) {
+    if (!failure) {
         return false;
     }
-    Dialogs::Message(ToQString(outcome.failure->message));
-    boxes[static_cast<size_t>(std::stoi(outcome.failure->field))]->setFocus();
+    Dialogs::Message(ToQString(failure->message));
+    if (!failure->field.empty() && std::isdigit(static_cast<unsigned char>(failure->field[0]))) {
+        boxes[static_cast<size_t>(std::stoi(failure->field))]->setFocus();
+    }
     return true;
 }
 
@@ -389,7 +392,9 @@ void FrmDropInletDesign::DisplayMinimumWeirLength(double length) {
 
 int FrmDropInletDesign::DropInletDataCheck(DropInletDesignData& record) {
     const std::array<std::string, Input::NumInputs> texts = TrimmedTexts(TxtDP);
-    if (Refused(CheckDesignInputs(texts, Input::NumInputs), TxtDP)) {
+    std::vector<InputChecks::Magnitude> bounded;
+    if (Refused(CheckDesignInputs(texts, Input::NumInputs, bounded).failure, TxtDP) ||
+        Refused(InputChecks::FirstOutOfBounds(bounded), TxtDP)) {
         return 1;
     }
     record.QText = texts[Input::DesignQ];
@@ -403,17 +408,17 @@ int FrmDropInletDesign::DropInletDataCheck(DropInletDesignData& record) {
 }
 
 int FrmDropInletDesign::WeirCalcDataCheck(DropInletWeirCalc& record) {
-    // The weir needs only the discharge and the two elevations.
+    // The weir needs only the discharge and the two elevations; they are held
+    // to their bounds with the grid's cells, after the cells' own checks.
+    std::vector<InputChecks::Magnitude> read;
     const InputChecks::Outcome outcome =
-        CheckDesignInputs(TrimmedTexts(TxtDP), Input::WeirElev + 1);
-    if (Refused(outcome, TxtDP)) {
+        CheckDesignInputs(TrimmedTexts(TxtDP), Input::WeirElev + 1, read);
+    if (Refused(outcome.failure, TxtDP)) {
         return 1;
     }
     record.Q = outcome.values[Input::DesignQ];
     record.AllowableHWElev = outcome.values[Input::AllowableHWElev];
     record.WeirElev = outcome.values[Input::WeirElev];
-    record.MinTotalWeirLength =
-        DropInletMod::ComputeMinimumWeirLength(record.Q, record.AllowableHWElev, record.WeirElev);
     record.WeirOption = std::max(SelectedOption(OptWeirCalc), 0);
 
     const size_t rows = static_cast<size_t>(GrdWeirCalc->Rows());
@@ -423,7 +428,6 @@ int FrmDropInletDesign::WeirCalcDataCheck(DropInletWeirCalc& record) {
     record.Widths.assign(rows, 0);
     record.Lengths.assign(rows, 0);
     std::optional<InputChecks::Failure> failure;
-    std::vector<InputChecks::Magnitude> read;
     for (size_t r = 1; r < rows && !failure; ++r) {
         const int row = static_cast<int>(r);
         const std::string width = TrimmedText(GrdWeirCalc->TextMatrix(row, 1));
@@ -451,12 +455,13 @@ int FrmDropInletDesign::WeirCalcDataCheck(DropInletWeirCalc& record) {
         }
     }
     if (!failure) {
-        failure = InputChecks::FirstTooLarge(read);
+        failure = InputChecks::FirstOutOfBounds(read);
     }
-    if (failure) {
-        Dialogs::Message(ToQString(failure->message));
+    if (Refused(failure, TxtDP)) {
         return 1;
     }
+    record.MinTotalWeirLength =
+        DropInletMod::ComputeMinimumWeirLength(record.Q, record.AllowableHWElev, record.WeirElev);
     return 0;
 }
 

@@ -105,13 +105,28 @@ void CulvertInputBlock::SetCulvertInletSize(int CulvertID, int InletID, int Size
     CulvertInputs::SetCulvertInletSize(Controls(), CulvertID, InletID, SizeID);
 }
 
-int CulvertInputBlock::DesignDataCheck() {
-    return CulvertInputs::RefusedInput(CulvertInputs::DesignDataChecks(Controls())) ? 1 : 0;
+int CulvertInputBlock::DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
+    return CulvertInputs::RefusedInput(CulvertInputs::DesignDataChecks(Controls()), bounded) ? 1
+                                                                                             : 0;
 }
 
-int CulvertInputBlock::UserSizeDataCheck() {
-    return CulvertInputs::RefusedInput(CulvertInputs::UserSizeChecks(Controls(), messages_)) ? 1
-                                                                                             : 0;
+int CulvertInputBlock::UserSizeDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
+    return CulvertInputs::RefusedInput(CulvertInputs::UserSizeChecks(Controls(), messages_),
+                                       bounded)
+               ? 1
+               : 0;
+}
+
+int CulvertInputBlock::CulvertDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
+    if (DesignDataCheck(bounded) == 1 || UserSizeDataCheck(bounded) == 1) {
+        return 1;
+    }
+    // The bound after every check of the inputs, before the size is formed.
+    if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
+        Dialogs::Message(ToQString(failure->message));
+        return 1;
+    }
+    return CulvertSizeCheck();
 }
 
 int CulvertInputBlock::CulvertSizeCheck() {

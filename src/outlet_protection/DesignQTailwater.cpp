@@ -13,7 +13,7 @@
 
 void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
                            QLineEdit& tailwaterDepth) {
-    if (!channel || !PrepareForDepths(*channel)) {
+    if (!channel || !ValidateForDepths(*channel)) {
         return;
     }
     InputChecks::NumberCheck q;
@@ -23,10 +23,22 @@ void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
     q.notNumeric = "Design Q can not be evaluated as a number. Please re-enter.";
     q.rules.push_back({InputChecks::Positive, "Design Q is <=0. Design Q must be > 0."});
     q.tooLarge = "Design Q is too large. Please re-enter.";
-    const InputChecks::Outcome outcome = InputChecks::Check(std::span(&q, 1));
+    q.tooSmall = "Design Q is too small. Please re-enter.";
+    const std::span checks(&q, 1);
+    const InputChecks::Outcome outcome = InputChecks::CheckUnbounded(checks);
     if (outcome.failure) {
         tailwaterDepth.clear();
         Dialogs::Message(ToQString(outcome.failure->message));
+        return;
+    }
+    // The bound after the Design Q's own checks; a channel beyond it leaves
+    // the depth as a refused channel does.
+    if (!PrepareForDepths(*channel)) {
+        return;
+    }
+    if (const auto failure = InputChecks::FirstOutOfBounds(checks, outcome.values)) {
+        tailwaterDepth.clear();
+        Dialogs::Message(ToQString(failure->message));
         return;
     }
     const auto depth = channel->NormalDepth(outcome.values[0]);

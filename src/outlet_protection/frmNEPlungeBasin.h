@@ -1,6 +1,7 @@
 #pragma once
 
 #include "outlet_protection/PlungeBasinContents.h"
+#include "platform/InputChecks.h"
 #include "platform/ToolWindow.h"
 
 #include <functional>
@@ -95,7 +96,9 @@ private:
     // Every result: the culvert's exit velocity and pipe diameters and the basin.
     void ClearResults();
     // The design Q and tailwater depth, or false after showing the first refusal.
-    bool GetDesignQTW(double& Q, double& TWDepth);
+    // The design flow, or false after its refusal was shown; the values
+    // taken join `bounded`, to be held to their bounds after the last check.
+    bool GetDesignQTW(double& Q, double& TWDepth, std::vector<InputChecks::Magnitude>& bounded);
     // Shows the basin for the computed culvert, or why none fits.
     void ShowBasin(const GenDesignRecord& record);
 

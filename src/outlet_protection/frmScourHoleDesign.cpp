@@ -1,6 +1,7 @@
 #include "outlet_protection/frmScourHoleDesign.h"
 
 #include "general_design/TailwaterChannel.h"
+#include "hydraulics/HydraulicConstants.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/InputChanges.h"
@@ -57,6 +58,7 @@ InputChecks::NumberCheck DesignQCheck(const std::string& text, const std::string
     check.notNumeric = "Design Q can not be evaluated as a number. Please re-enter.";
     check.rules.push_back({InputChecks::Positive, "Design Q is <=0. Design Q must be > 0."});
     check.tooLarge = "Design Q is too large. Please re-enter.";
+    check.tooSmall = "Design Q is too small. Please re-enter.";
     return check;
 }
 
@@ -260,7 +262,8 @@ void frmScourHoleDesign::SetResultCaption(Result result, int design, const std::
     (*labels[static_cast<size_t>(result)])[static_cast<size_t>(design)]->setText(ToQString(text));
 }
 
-void frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::string& Msg) const {
+void frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::string& Msg,
+                                      std::vector<InputChecks::Magnitude>& bounded) const {
     ErrFlag = 0;
     Msg.clear();
     Rows.assign(1, {});
@@ -276,7 +279,7 @@ void frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::st
     tailwater.tooLarge = "Tailwater depth is too large. Please re-enter.";
     const InputChecks::NumberCheck checks[] = {
         DesignQCheck(Trimmed(txtDesignQ[0]), "You need to enter a Design Q."), tailwater};
-    const InputChecks::Outcome outcome = InputChecks::Check(checks);
+    const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
         ErrFlag = 1;
         Msg = outcome.failure->message;
@@ -290,13 +293,14 @@ void frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::st
     row.TWDepth = outcome.values[1];
 }
 
-void frmScourHoleDesign::GetTWDesignQ(DesignQTWList& Rows, int& ErrFlag, std::string& Msg) const {
+void frmScourHoleDesign::GetTWDesignQ(DesignQTWList& Rows, int& ErrFlag, std::string& Msg,
+                                      std::vector<InputChecks::Magnitude>& bounded) const {
     ErrFlag = 0;
     Msg.clear();
     Rows.assign(1, {});
     const InputChecks::NumberCheck checks[] = {DesignQCheck(
         Trimmed(txtDesignQ[0]), "A Design Q is required to compute the Tailwater Depth.")};
-    const InputChecks::Outcome outcome = InputChecks::Check(checks);
+    const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
         ErrFlag = 1;
         Msg = outcome.failure->message;
@@ -307,7 +311,7 @@ void frmScourHoleDesign::GetTWDesignQ(DesignQTWList& Rows, int& ErrFlag, std::st
     row.Q = outcome.values[0];
 }
 
-int frmScourHoleDesign::DesignDataCheck() {
+int frmScourHoleDesign::DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
     const std::string name = "the \"Culvert Diameter or Span\"";
     InputChecks::NumberCheck span;
     span.field = "txtNEScourHoleCulvertDiam(0)";
@@ -318,7 +322,10 @@ int frmScourHoleDesign::DesignDataCheck() {
     span.rules.push_back({InputChecks::Positive, "\"Culvert Diameter or Span\" must be > 0."});
     span.tooLarge =
         "The value entered for " + name + " is too large. Please re-enter " + name + ".";
-    const InputChecks::Outcome outcome = InputChecks::Check({&span, 1});
+    span.tooSmall =
+        "The value entered for " + name + " is too small. Please re-enter " + name + ".";
+    span.smallest = Hydraulics::SmallestBarrelDimension;
+    const InputChecks::Outcome outcome = InputChecks::CheckDeferred({&span, 1}, bounded);
     if (outcome.failure) {
         Dialogs::Message(ToQString(outcome.failure->message));
         return 1;
@@ -333,12 +340,18 @@ void frmScourHoleDesign::cmdCompute_Click() {
         DesignQTWList rows;
         int errFlag = 0;
         std::string message;
-        GetDesignQTW(rows, errFlag, message);
+        std::vector<InputChecks::Magnitude> bounded;
+        GetDesignQTW(rows, errFlag, message, bounded);
         if (errFlag == 1) {
             Dialogs::Message(ToQString(message));
             return;
         }
-        if (DesignDataCheck() == 1 || rows.size() != 2) {
+        if (DesignDataCheck(bounded) == 1 || rows.size() != 2) {
+            return;
+        }
+        // The bound after every check of the inputs.
+        if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
+            Dialogs::Message(ToQString(failure->message));
             return;
         }
         WaitCursor busy;
@@ -369,7 +382,7 @@ void frmScourHoleDesign::ShowDesign(int design, const modNEScour::ScourHoleDesig
 
 void frmScourHoleDesign::CmdComputeTWDepths_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
-        if (!channel_ || !PrepareForDepths(*channel_)) {
+        if (!channel_ || !ValidateForDepths(*channel_)) {
             return;
         }
         // The box is written once, with the depth or empty: the depth it
@@ -377,10 +390,21 @@ void frmScourHoleDesign::CmdComputeTWDepths_Click() {
         DesignQTWList rows;
         int errFlag = 0;
         std::string message;
-        GetTWDesignQ(rows, errFlag, message);
+        std::vector<InputChecks::Magnitude> bounded;
+        GetTWDesignQ(rows, errFlag, message, bounded);
         if (errFlag == 1) {
             txtTailwaterDepth[0]->clear();
             Dialogs::Message(ToQString(message));
+            return;
+        }
+        // The bound after the Design Q's own checks; a channel beyond it
+        // leaves the depth as a refused channel does.
+        if (!PrepareForDepths(*channel_)) {
+            return;
+        }
+        if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
+            txtTailwaterDepth[0]->clear();
+            Dialogs::Message(ToQString(failure->message));
             return;
         }
         const std::optional<double> depth = channel_->NormalDepth(rows[1].Q);

@@ -3,11 +3,13 @@
 #include "hydraulics/DesignQTWRecord.h"
 #include "outlet_protection/ScourHoleContents.h"
 #include "outlet_protection/ScourHolePlanView.h"
+#include "platform/InputChecks.h"
 #include "platform/ToolWindow.h"
 
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -55,8 +57,9 @@ public:
     void SetInputText(Input input, int index, const std::string& text);
     void SetResultCaption(Result result, int design, const std::string& text);
 
-    // 1 when the span was refused (its message has been shown), 0 otherwise.
-    int DesignDataCheck();
+    // 1 when the span was refused (its message has been shown), 0 otherwise;
+    // a span taken joins `bounded`, to be held to the bounds after the last check.
+    int DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded);
 
     // Event handlers.
     void cmdCompute_Click();
@@ -91,8 +94,11 @@ signals:
     void ResultsCleared();
 
 private:
-    void GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::string& Msg) const;
-    void GetTWDesignQ(DesignQTWList& Rows, int& ErrFlag, std::string& Msg) const;
+    // The design flow; the values taken join `bounded`, as in DesignDataCheck.
+    void GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::string& Msg,
+                      std::vector<InputChecks::Magnitude>& bounded) const;
+    void GetTWDesignQ(DesignQTWList& Rows, int& ErrFlag, std::string& Msg,
+                      std::vector<InputChecks::Magnitude>& bounded) const;
     void ShowDesign(int design, const modNEScour::ScourHoleDesignTexts& texts);
     // Empties both designs; the hidden copies take the inputs as they stand,
     // so that the report prints these with no results.

@@ -45,10 +45,22 @@ std::string TooSmall(const std::string& name) {
     return "The value entered for " + name + " is too small. Please re-enter the " + name + ".";
 }
 
-std::optional<Failure> FirstTooLarge(std::span<const Magnitude> values) {
+void Append(std::vector<Magnitude>& bounded, std::span<const NumberCheck> checks,
+            std::span<const double> values) {
+    for (size_t i = 0; i < checks.size() && i < values.size(); ++i) {
+        const NumberCheck& check = checks[i];
+        bounded.push_back({check.field, values[i], check.tooLarge, check.tooSmall, check.smallest});
+    }
+}
+
+std::optional<Failure> FirstOutOfBounds(std::span<const Magnitude> values) {
     for (const Magnitude& magnitude : values) {
-        if (!WithinBound(magnitude.value)) {
+        if (!magnitude.tooLarge.empty() && !WithinBound(magnitude.value)) {
             return Failure{magnitude.field, magnitude.tooLarge};
+        }
+        if (!magnitude.tooSmall.empty() && magnitude.value != 0 &&
+            std::fabs(magnitude.value) < magnitude.smallest) {
+            return Failure{magnitude.field, magnitude.tooSmall};
         }
     }
     return std::nullopt;
@@ -56,16 +68,9 @@ std::optional<Failure> FirstTooLarge(std::span<const Magnitude> values) {
 
 std::optional<Failure> FirstOutOfBounds(std::span<const NumberCheck> checks,
                                         std::span<const double> values) {
-    for (size_t i = 0; i < checks.size() && i < values.size(); ++i) {
-        const NumberCheck& check = checks[i];
-        if (!check.tooLarge.empty() && !WithinBound(values[i])) {
-            return Failure{check.field, check.tooLarge};
-        }
-        if (!check.tooSmall.empty() && values[i] != 0 && std::fabs(values[i]) < SmallestMagnitude) {
-            return Failure{check.field, check.tooSmall};
-        }
-    }
-    return std::nullopt;
+    std::vector<Magnitude> bounded;
+    Append(bounded, checks, values);
+    return FirstOutOfBounds(bounded);
 }
 
 Outcome CheckUnbounded(std::span<const NumberCheck> checks) {
@@ -78,6 +83,14 @@ Outcome CheckUnbounded(std::span<const NumberCheck> checks) {
             return outcome;
         }
         outcome.values.push_back(value);
+    }
+    return outcome;
+}
+
+Outcome CheckDeferred(std::span<const NumberCheck> checks, std::vector<Magnitude>& bounded) {
+    Outcome outcome = CheckUnbounded(checks);
+    if (!outcome.failure) {
+        Append(bounded, checks, outcome.values);
     }
     return outcome;
 }

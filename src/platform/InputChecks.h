@@ -48,9 +48,10 @@ struct NumberCheck {
     // Message when the value is beyond LargestMagnitude; a check without one
     // re-tests a value that is held to the bound elsewhere.
     std::string tooLarge;
-    // Message when the value is not 0 but nearer to it than SmallestMagnitude;
-    // when empty, any small value is taken.
+    // Message when the value is not 0 but nearer to it than `smallest`; when
+    // empty, any small value is taken.
     std::string tooSmall;
+    double smallest = SmallestMagnitude;
 };
 
 struct Failure {
@@ -70,18 +71,28 @@ Outcome Check(std::span<const NumberCheck> checks);
 // before it; FirstOutOfBounds(checks, values) then holds the values to it.
 Outcome CheckUnbounded(std::span<const NumberCheck> checks);
 
-// A value already read, to be held to the bound.
+// A value already read, to be held to the bounds once every other check of
+// its action has passed: beyond LargestMagnitude `tooLarge` refuses it, and
+// nearer 0 than `smallest` (0 itself aside) `tooSmall` does, when given.
 struct Magnitude {
     std::string field;
     double value = 0;
     std::string tooLarge;
+    std::string tooSmall = {};
+    double smallest = SmallestMagnitude;
 };
 
-// The first value, in order, beyond LargestMagnitude.
-std::optional<Failure> FirstTooLarge(std::span<const Magnitude> values);
-// The first value, in order, that its check's `tooLarge` message refuses
-// beyond LargestMagnitude or its `tooSmall` message refuses below
-// SmallestMagnitude.
+// The values that checks read, with the bounds the checks set, appended in order.
+void Append(std::vector<Magnitude>& bounded, std::span<const NumberCheck> checks,
+            std::span<const double> values);
+
+// CheckUnbounded, for one of several check routines of an action: the values
+// taken join `bounded`, which the action holds to the bounds
+// (FirstOutOfBounds) after its last check.
+Outcome CheckDeferred(std::span<const NumberCheck> checks, std::vector<Magnitude>& bounded);
+
+// The first value, in order, out of its bounds.
+std::optional<Failure> FirstOutOfBounds(std::span<const Magnitude> values);
 std::optional<Failure> FirstOutOfBounds(std::span<const NumberCheck> checks,
                                         std::span<const double> values);
 

@@ -173,14 +173,20 @@ void cHec14RipRap::DesignQCompute1(int QNum) {
     }
     mYo = yo;
 
-    mRatioTwYo =
-        CheckedDivision(mEffectTW, yo, "the brink tailwater ratio", "the brink depth Yo is 0");
+    // A brink depth of 0 comes from a discharge so small that the normal depth
+    // search gives 0 (a depth under 0.001 ft), over no tailwater.
+    mRatioTwYo = CheckedDivision(mEffectTW, yo, "the brink tailwater ratio",
+                                 "the brink depth Yo is 0: check the Design Q, the Tailwater "
+                                 "depth and the barrel size");
     const double area = section.flowArea(yo);
     mBrinkFlowArea = area;
-    mVo = CheckedDivision(Qb, area, "the brink velocity", "the brink flow area is 0");
+    mVo = CheckedDivision(Qb, area, "the brink velocity",
+                          "the brink flow area is 0: check the Design Q, the Tailwater depth and "
+                          "the barrel size");
     mYe = section.equivalentDepthIsBrinkDepth ? yo : std::sqrt(area / 2);
     mFrNum = CheckedDivision(mVo, std::sqrt(FroudeGravity * mYe), "the brink Froude number",
-                             "the equivalent brink depth Ye is 0");
+                             "the equivalent brink depth Ye is 0: check the Design Q, the "
+                             "Tailwater depth and the barrel size");
 }
 
 RiprapSizeOutcome cHec14RipRap::DesignQComputeD50() {

@@ -52,6 +52,7 @@ const CulvertInputMessages Messages = {
     .userSizeNotNumeric =
         "The value entered for %1 can not be evaluated as a number. Please re-enter the %1.",
     .userSizeTooLarge = "The value entered for %1 is too large. Please re-enter the %1.",
+    .userSizeTooSmall = "The value entered for %1 is too small. Please re-enter the %1.",
 };
 
 std::string Trimmed(const QLineEdit* box) {
@@ -206,13 +207,15 @@ void frmHec14RipRap::ClearAllData() {
     ClearResults();
 }
 
-bool frmHec14RipRap::GetDesignQTW(double& Q, double& TWDepth) {
+bool frmHec14RipRap::GetDesignQTW(double& Q, double& TWDepth,
+                                  std::vector<InputChecks::Magnitude>& bounded) {
     InputChecks::NumberCheck q;
     q.field = "txtDesignQ";
     q.text = Trimmed(txtDesignQ);
     q.notNumeric = "Design Q can not be evaluated as a number.";
     q.rules.push_back({InputChecks::Positive, "Design Q is <=0. Design Q must be > 0."});
     q.tooLarge = "Design Q is too large. Please re-enter the Design Q.";
+    q.tooSmall = "Design Q is too small. Please re-enter the Design Q.";
     InputChecks::NumberCheck tw;
     tw.field = "txtTailwaterDepth";
     tw.text = Trimmed(txtTailwaterDepth);
@@ -222,7 +225,7 @@ bool frmHec14RipRap::GetDesignQTW(double& Q, double& TWDepth) {
         {InputChecks::NotNegative, "Tailwater depth is < 0. Tailwater depth must be >= 0."});
     tw.tooLarge = "Tailwater depth is too large. Please re-enter the Tailwater depth.";
     const InputChecks::NumberCheck checks[] = {q, tw};
-    const InputChecks::Outcome outcome = InputChecks::Check(checks);
+    const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
         Dialogs::Message(ToQString(outcome.failure->message));
         return false;
@@ -257,8 +260,8 @@ void frmHec14RipRap::cmdCompute_Click() {
         ClearResults();
         double Q = 0;
         double TWDepth = 0;
-        if (!GetDesignQTW(Q, TWDepth) || Frame2->DesignDataCheck() == 1 ||
-            Frame2->UserSizeDataCheck() == 1 || Frame2->CulvertSizeCheck() == 1) {
+        std::vector<InputChecks::Magnitude> bounded;
+        if (!GetDesignQTW(Q, TWDepth, bounded) || Frame2->CulvertDataCheck(bounded) == 1) {
             return;
         }
         WaitCursor busy;

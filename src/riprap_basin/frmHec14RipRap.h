@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/InputChecks.h"
 #include "platform/ToolWindow.h"
 #include "riprap_basin/Hec14RiprapContents.h"
 
@@ -84,7 +85,9 @@ private:
     void BuildResults();
     QLabel* Output(double left, double top, double width);
     // The design Q and tailwater depth, or false after showing the refusal.
-    bool GetDesignQTW(double& Q, double& TWDepth);
+    // The design flow, or false after its refusal was shown; the values
+    // taken join `bounded`, to be held to their bounds after the last check.
+    bool GetDesignQTW(double& Q, double& TWDepth, std::vector<InputChecks::Magnitude>& bounded);
     void SetCalcInputs(cHec14RipRap& calc);
     void ShowBrink(const cHec14RipRap& calc);
     void ShowRiprap(const cHec14RipRap& calc);

@@ -112,27 +112,6 @@ std::string MatchBank(const std::vector<CrossSectionPointInput>& points, const s
     return {};
 }
 
-// The first typed value beyond the bound, slope first, then the points in
-// order; empty when all are within it.
-std::string TooLarge(const CrossSectionInput& input) {
-    std::vector<InputChecks::Magnitude> values = {
-        {{}, input.Slope, InputChecks::TooLarge("Channel Slope")}};
-    for (size_t i = 0; i < input.Points.size(); ++i) {
-        const CrossSectionPointInput& point = input.Points[i];
-        auto tooLarge = [i](int column) {
-            return "Value entered for " + XSecColumnNames[column] + " for " +
-                   PointName(static_cast<int>(i) + 1) + " is too large. Please re-enter.";
-        };
-        values.push_back({{}, point.Station, tooLarge(StationCol)});
-        values.push_back({{}, point.Elevation, tooLarge(ElevationCol)});
-        if (!point.ManningNText.empty()) {
-            values.push_back({{}, point.ManningN, tooLarge(ManningNCol)});
-        }
-    }
-    const auto failure = InputChecks::FirstTooLarge(values);
-    return failure ? failure->message : std::string();
-}
-
 std::string Validate(const TextGrid& grid, CrossSectionInput& input) {
     if (input.SlopeText.empty()) {
         return "You must enter a value for Channel Slope.";
@@ -231,7 +210,7 @@ std::string Validate(const TextGrid& grid, CrossSectionInput& input) {
     if (level) {
         return "The cross-section points all lie at one elevation.";
     }
-    return TooLarge(input);
+    return {};
 }
 
 } // namespace
@@ -240,6 +219,24 @@ void ValidateCrossSectionData(const TextGrid& grid, CrossSectionInput& input, in
                               std::string& message) {
     message = Validate(grid, input);
     errFlag = message.empty() ? 0 : 1;
+}
+
+std::vector<InputChecks::Magnitude> CrossSectionBounds(const CrossSectionInput& input) {
+    std::vector<InputChecks::Magnitude> values = {
+        {"TxtChannelSlope", input.Slope, InputChecks::TooLarge("Channel Slope")}};
+    for (size_t i = 0; i < input.Points.size(); ++i) {
+        const CrossSectionPointInput& point = input.Points[i];
+        auto tooLarge = [i](int column) {
+            return "Value entered for " + XSecColumnNames[column] + " for " +
+                   PointName(static_cast<int>(i) + 1) + " is too large. Please re-enter.";
+        };
+        values.push_back({"GrdXSection", point.Station, tooLarge(StationCol)});
+        values.push_back({"GrdXSection", point.Elevation, tooLarge(ElevationCol)});
+        if (!point.ManningNText.empty()) {
+            values.push_back({"GrdXSection", point.ManningN, tooLarge(ManningNCol)});
+        }
+    }
+    return values;
 }
 
 } // namespace TailWaterMod

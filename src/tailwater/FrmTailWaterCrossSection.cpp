@@ -272,6 +272,11 @@ void FrmTailWaterCrossSection::CmdPlotXSection_Click() {
             Dialogs::Message(ToQString(message));
             return;
         }
+        if (const auto failure =
+                InputChecks::FirstOutOfBounds(TailWaterMod::CrossSectionBounds(input))) {
+            Dialogs::Message(ToQString(failure->message));
+            return;
+        }
         TailWaterMod::PrepareCrossSection(input, section_);
         PicXSecPlot->Clear();
         TWXSecPlotMod::PlotCrossSection(PicXSecPlot->Surface(), section_);

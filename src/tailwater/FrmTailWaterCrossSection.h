@@ -40,6 +40,8 @@ public:
 
     // The channel as typed: the three trimmed texts into input, then the
     // checks of the whole section. errFlag 1 with the first fault's message.
+    // The typed numbers are held to the bound (TailWaterMod::CrossSectionBounds)
+    // by the action, after its own checks, before the section is prepared.
     void ReadSection(CrossSectionInput& input, int& errFlag, std::string& message) const;
 
     // The section of the last successful plot; its Plotted is 1 only then.

@@ -26,6 +26,17 @@ std::optional<std::string> CrossSectionTailwaterChannel::Validate() {
     return std::nullopt;
 }
 
+std::optional<std::string> CrossSectionTailwaterChannel::OutOfBounds() {
+    if (!validated_) {
+        OutOfOrder("validated");
+    }
+    if (const auto failure =
+            InputChecks::FirstOutOfBounds(TailWaterMod::CrossSectionBounds(input_))) {
+        return failure->message;
+    }
+    return std::nullopt;
+}
+
 void CrossSectionTailwaterChannel::ShowChannelWindow() {
     window_.StartUp();
 }

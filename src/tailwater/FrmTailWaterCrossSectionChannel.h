@@ -15,6 +15,8 @@ public:
     explicit CrossSectionTailwaterChannel(FrmTailWaterCrossSection& window) : window_(window) {}
 
     std::optional<std::string> Validate() override;
+    // Of the input of the last Validate that passed; without one, throws AppError.
+    std::optional<std::string> OutOfBounds() override;
     void ShowChannelWindow() override;
     // Uses the input of the last Validate that passed; without one, throws AppError.
     void Prepare() override;

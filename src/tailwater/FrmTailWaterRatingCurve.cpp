@@ -230,26 +230,49 @@ void FrmTailWaterRatingCurve::CmdComputeRatingsCurve_Click() {
 }
 
 void FrmTailWaterRatingCurve::Compute() {
+    // A refusal of the channel brings its window to the front.
+    auto refuse = [this](const std::string& message, bool channel) {
+        ClearRateCurveResults();
+        if (channel) {
+            channel_.StartUp();
+        }
+        Dialogs::Message(ToQString(message));
+    };
     CrossSectionInput input;
     int errFlag = 0;
     std::string message;
     channel_.ReadSection(input, errFlag, message);
     if (errFlag == 1) {
-        ClearRateCurveResults();
-        channel_.StartUp();
-        Dialogs::Message(ToQString(message));
+        refuse(message, true);
+        return;
+    }
+    const std::string stepText = TrimmedText(TxtRCStepSize->text());
+    TailWaterMod::ValidateRatingCurveStepSize(stepText, errFlag, message);
+    if (errFlag == 1) {
+        refuse(message, false);
+        return;
+    }
+    const double step = Numbers::ToDouble(stepText);
+    // The bound after every check of the channel and the step.
+    if (const auto failure =
+            InputChecks::FirstOutOfBounds(TailWaterMod::CrossSectionBounds(input))) {
+        refuse(failure->message, true);
+        return;
+    }
+    const InputChecks::Magnitude stepBound[] = {
+        {"TxtRCStepSize", step, InputChecks::TooLarge("Step Size")}};
+    if (const auto failure = InputChecks::FirstOutOfBounds(stepBound)) {
+        refuse(failure->message, false);
         return;
     }
     ChannelSection section;
     TailWaterMod::PrepareCrossSection(input, section);
-    const std::string stepText = TrimmedText(TxtRCStepSize->text());
-    TailWaterMod::ValidateRatingCurveStepSize(stepText, section, errFlag, message);
-    if (errFlag == 1) {
-        ClearRateCurveResults();
-        Dialogs::Message(ToQString(message));
+    if (const std::string rows = TailWaterMod::RatingCurveRowsProblem(section, step);
+        !rows.empty()) {
+        refuse(rows, false);
         return;
     }
-    curve_.StepSize = Numbers::ToDouble(stepText);
+    curve_.StepSize = step;
     curve_.Slope = input.Slope;
     curve_.SqrtSlope = std::sqrt(input.Slope);
     TailWaterMod::ComputeRatingCurve(section, curve_);

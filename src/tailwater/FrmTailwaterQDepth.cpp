@@ -419,8 +419,7 @@ FlexGrid& FrmTailwaterQDepth::Grid(DesignGrid grid) const {
     return *GrdUSGSTailWaterCalc;
 }
 
-bool FrmTailwaterQDepth::ReadChannel(ChannelSection& section, double& slope) {
-    CrossSectionInput input;
+bool FrmTailwaterQDepth::ReadChannel(CrossSectionInput& input) {
     int errFlag = 0;
     std::string message;
     channel_->ReadSection(input, errFlag, message);
@@ -431,24 +430,50 @@ bool FrmTailwaterQDepth::ReadChannel(ChannelSection& section, double& slope) {
         Dialogs::Message(ToQString(message));
         return false;
     }
+    return true;
+}
+
+bool FrmTailwaterQDepth::PrepareChannel(const CrossSectionInput& input, ChannelSection& section) {
+    if (const auto failure =
+            InputChecks::FirstOutOfBounds(TailWaterMod::CrossSectionBounds(input))) {
+        ClearTailwaterResults();
+        channel_->StartUp();
+        Dialogs::Message(ToQString(failure->message));
+        return false;
+    }
     TailWaterMod::PrepareCrossSection(input, section);
-    slope = input.Slope;
     return true;
 }
 
 void FrmTailwaterQDepth::CmdComputeElevQ_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
-        ChannelSection section;
-        double slope = 0;
-        if (channel_ == nullptr || !ReadChannel(section, slope)) {
+        CrossSectionInput channel;
+        if (channel_ == nullptr || !ReadChannel(channel)) {
             return;
         }
         const int mode = std::max(Contents().mode, 0);
         int errFlag = 0;
         std::string message;
         FlexGridText grid(*GrdQElevCalc);
-        const std::vector<int> noDepth =
-            QDepthComputation::ComputeQElevGrid(grid, mode, section, slope, errFlag, message);
+        QDepthComputation::InputColumn input;
+        TailWaterMod::ReadQElevGridColumn(grid, mode, input.flags, input.values, errFlag, message);
+        // The channel's bound and then the column's come after every cell is read.
+        ChannelSection section;
+        if (errFlag == 0) {
+            if (!PrepareChannel(channel, section)) {
+                return;
+            }
+            if (const auto failure = InputChecks::FirstOutOfBounds(
+                    QDepthComputation::ColumnBounds(input, mode, ""))) {
+                errFlag = 1;
+                message = failure->message;
+            }
+        }
+        std::vector<int> noDepth;
+        if (errFlag == 0) {
+            noDepth = QDepthComputation::ComputeQElevGrid(grid, mode, input, section, channel.Slope,
+                                                          errFlag, message);
+        }
         if (errFlag == 1) {
             ClearQElevResults(mode);
         } else {
@@ -462,31 +487,60 @@ void FrmTailwaterQDepth::CmdComputeElevQ_Click() {
 
 void FrmTailwaterQDepth::CmdComputeVRCUSGSTW_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
-        ChannelSection section;
-        double slope = 0;
-        if (channel_ == nullptr || !ReadChannel(section, slope)) {
+        CrossSectionInput channel;
+        if (channel_ == nullptr || !ReadChannel(channel)) {
             return;
         }
         struct Named {
             DesignGrid grid;
             const char* name;
         };
-        std::vector<QDepthComputation::RowsWithoutDepth> noDepth;
+        const Named grids[] = {Named{QDepthContents::RunoffChart, "Vosk Runoff Chart"},
+                               Named{QDepthContents::Yuld2001, "USGS, Yuld - 2001"},
+                               Named{QDepthContents::Mavo1987, "USGS, Mavo - 1987"}};
+        // Every grid is read up to the first that refuses a cell, before the
+        // bound; the grids before it are computed, it and the ones after it
+        // keep no depths they would have had replaced.
+        std::vector<QDepthComputation::InputColumn> read;
+        std::vector<InputChecks::Magnitude> bounded;
         std::string message;
-        // From a refused grid on, no grid keeps depths it would have had replaced.
-        bool refused = false;
-        for (const Named& named : {Named{QDepthContents::RunoffChart, "Vosk Runoff Chart"},
-                                   Named{QDepthContents::Yuld2001, "USGS, Yuld - 2001"},
-                                   Named{QDepthContents::Mavo1987, "USGS, Mavo - 1987"}}) {
-            if (!refused) {
-                int errFlag = 0;
-                FlexGridText grid(Grid(named.grid));
-                noDepth.push_back({named.name, QDepthComputation::ComputeDesignTailwater(
-                                                   grid, section, slope, errFlag, message)});
-                refused = errFlag == 1;
+        for (const Named& named : grids) {
+            int errFlag = 0;
+            QDepthComputation::InputColumn& column = read.emplace_back();
+            TailWaterMod::ReadTWGridQColumn(FlexGridText(Grid(named.grid)),
+                                            QDepthComputation::DesignQColumn, column.flags,
+                                            column.values, errFlag, message);
+            if (errFlag == 1) {
+                read.pop_back();
+                break;
             }
-            if (refused) {
-                ClearDesignResults(Grid(named.grid));
+            const auto bounds = QDepthComputation::ColumnBounds(
+                column, QDepthComputation::DesignQColumn, named.name);
+            bounded.insert(bounded.end(), bounds.begin(), bounds.end());
+        }
+        // The bound after every cell the reader checks: with a refused cell,
+        // a value out of bounds leaves no grid computed.
+        ChannelSection section;
+        const bool channelInBounds =
+            !InputChecks::FirstOutOfBounds(TailWaterMod::CrossSectionBounds(channel));
+        const auto outOfBounds = InputChecks::FirstOutOfBounds(bounded);
+        if (!message.empty() && (!channelInBounds || outOfBounds)) {
+            read.clear();
+        } else if (!PrepareChannel(channel, section)) {
+            return;
+        } else if (outOfBounds) {
+            read.clear();
+            message = outOfBounds->message;
+        }
+        std::vector<QDepthComputation::RowsWithoutDepth> noDepth;
+        for (size_t i = 0; i < std::size(grids); ++i) {
+            FlexGrid& grid = Grid(grids[i].grid);
+            if (i < read.size()) {
+                FlexGridText text(grid);
+                noDepth.push_back({grids[i].name, QDepthComputation::ComputeDesignTailwater(
+                                                      text, read[i], section, channel.Slope)});
+            } else {
+                ClearDesignResults(grid);
             }
         }
         // A grid that stopped at a bad discharge is named first, then the rows

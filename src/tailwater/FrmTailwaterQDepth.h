@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ToolWindow.h"
+#include "tailwater/ChannelSection.h"
 #include "tailwater/FrmTailwaterQDepthContents.h"
 
 #include <array>
@@ -13,7 +14,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-struct ChannelSection;
 
 // The tailwater Q-depth window. Its Q-elevation grid turns typed discharges
 // into depths and elevations, or depths or elevations into discharges; its
@@ -102,8 +102,11 @@ private:
     void ClearQElevRowResults(int mode, int row);
     // The mode's column takes typing; the two it computes do not.
     void ShowInputColumn(int mode);
-    // The channel as typed, prepared; false after its fault has been shown.
-    bool ReadChannel(ChannelSection& section, double& slope);
+    // The channel as typed, checked; false after its fault has been shown.
+    bool ReadChannel(CrossSectionInput& input);
+    // The checked channel's numbers held to the bound, then the section
+    // prepared; false after the fault has been shown.
+    bool PrepareChannel(const CrossSectionInput& input, ChannelSection& section);
     // Design grids stacked below each other, each under its label, however
     // tall the font makes them; then the frame and window around them.
     void LayOutDesignGrids();

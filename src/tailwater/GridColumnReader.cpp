@@ -1,6 +1,5 @@
 #include "tailwater/TailWaterMod.h"
 
-#include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 
 namespace TailWaterMod {
@@ -26,14 +25,6 @@ void ReadNumberColumn(const TextGrid& grid, int column, std::vector<int>& flags,
         }
         flags[r] = 1;
         values[r] = Numbers::ToDouble(text);
-    }
-    for (int r = 1; r < rows; ++r) {
-        if (!InputChecks::WithinBound(values[r])) {
-            errFlag = 1;
-            message = "Value in row " + std::to_string(r) + ", column " +
-                      std::to_string(column + 1) + " is too large, please re-enter.";
-            return;
-        }
     }
 }
 

@@ -39,14 +39,26 @@ NormalDepth Search(const ChannelSection& section, double slope, double Q) {
 
 } // namespace
 
-std::vector<int> ComputeQElevGrid(TextGrid& grid, int mode, const ChannelSection& section,
-                                  double slope, int& errFlag, std::string& message) {
-    std::vector<int> flags;
-    std::vector<double> values;
-    TailWaterMod::ReadQElevGridColumn(grid, mode, flags, values, errFlag, message);
-    if (errFlag == 1) {
-        return {};
+std::vector<InputChecks::Magnitude> ColumnBounds(const InputColumn& input, int column,
+                                                 const std::string& gridName) {
+    const std::string where = ", column " + std::to_string(column + 1) +
+                              (gridName.empty() ? "" : " of the " + gridName + " grid");
+    std::vector<InputChecks::Magnitude> bounded;
+    for (size_t r = 1; r < input.values.size(); ++r) {
+        if (input.flags[r] == 1) {
+            bounded.push_back(
+                {"row " + std::to_string(r), input.values[r],
+                 "Value in row " + std::to_string(r) + where + " is too large, please re-enter."});
+        }
     }
+    return bounded;
+}
+
+std::vector<int> ComputeQElevGrid(TextGrid& grid, int mode, const InputColumn& input,
+                                  const ChannelSection& section, double slope, int& errFlag,
+                                  std::string& message) {
+    const std::vector<int>& flags = input.flags;
+    const std::vector<double>& values = input.values;
     const double rootSlope = std::sqrt(slope);
     // The columns this mode writes, in column order.
     const int first = mode == GivenQ ? 1 : 0;
@@ -93,14 +105,10 @@ std::vector<int> ComputeQElevGrid(TextGrid& grid, int mode, const ChannelSection
     return noDepth;
 }
 
-std::vector<int> ComputeDesignTailwater(TextGrid& grid, const ChannelSection& section, double slope,
-                                        int& errFlag, std::string& message) {
-    std::vector<int> flags;
-    std::vector<double> values;
-    TailWaterMod::ReadTWGridQColumn(grid, DesignQColumn, flags, values, errFlag, message);
-    if (errFlag == 1) {
-        return {};
-    }
+std::vector<int> ComputeDesignTailwater(TextGrid& grid, const InputColumn& discharges,
+                                        const ChannelSection& section, double slope) {
+    const std::vector<int>& flags = discharges.flags;
+    const std::vector<double>& values = discharges.values;
     std::vector<int> noDepth;
     for (int r = 1; r < static_cast<int>(values.size()); ++r) {
         std::string depthText;

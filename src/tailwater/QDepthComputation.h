@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/InputChecks.h"
 #include "platform/TextGrid.h"
 #include "tailwater/ChannelSection.h"
 
@@ -23,18 +24,33 @@ inline constexpr std::string_view NumberPattern = "###,###,###,###,##0.00";
 // The design grids' columns: return period, Q, depth, elevation.
 inline constexpr int DesignQColumn = 1;
 
-// Reads the mode's input column whole, then writes the two other columns of
-// every data row: blank where the input is blank. A cell that is neither blank
-// nor a number sets errFlag 1 and the message and writes nothing. Returns the
-// rows (of mode GivenQ) whose normal depth could not be found; their depth and
+// An input column read whole by the grid column reader
+// (TailWaterMod::ReadQElevGridColumn): flags[r] is 1 where row r holds a
+// number, values[r] that number.
+struct InputColumn {
+    std::vector<int> flags;
+    std::vector<double> values;
+};
+
+// The column's numbers, to be held to the bound once every other check of the
+// action has passed. Each message names the row and the column (index + 1),
+// and the grid when `gridName` is not empty.
+std::vector<InputChecks::Magnitude> ColumnBounds(const InputColumn& input, int column,
+                                                 const std::string& gridName);
+
+// Writes the two columns of every data row that the mode computes from its
+// input column: blank where the input is blank. A discharge too large to
+// compute sets errFlag 1 and the message and writes nothing. Returns the rows
+// (of mode GivenQ) whose normal depth could not be found; their depth and
 // elevation are left blank rather than showing a depth of an earlier Q.
-std::vector<int> ComputeQElevGrid(TextGrid& grid, int mode, const ChannelSection& section,
-                                  double slope, int& errFlag, std::string& message);
+std::vector<int> ComputeQElevGrid(TextGrid& grid, int mode, const InputColumn& input,
+                                  const ChannelSection& section, double slope, int& errFlag,
+                                  std::string& message);
 
 // The same for a design grid: depth and elevation (columns 2 and 3) of every
 // row with a discharge in column 1; the return period and Q are never written.
-std::vector<int> ComputeDesignTailwater(TextGrid& grid, const ChannelSection& section, double slope,
-                                        int& errFlag, std::string& message);
+std::vector<int> ComputeDesignTailwater(TextGrid& grid, const InputColumn& discharges,
+                                        const ChannelSection& section, double slope);
 
 // The rows without a depth, by the name of their grid.
 struct RowsWithoutDepth {

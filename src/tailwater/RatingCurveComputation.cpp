@@ -1,7 +1,6 @@
 #include "tailwater/TailWaterMod.h"
 
 #include "platform/AppError.h"
-#include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 
 #include <algorithm>
@@ -26,8 +25,7 @@ bool TooManyRows(double steps) {
 
 } // namespace
 
-void ValidateRatingCurveStepSize(const std::string& stepText, const ChannelSection& section,
-                                 int& errFlag, std::string& message) {
+void ValidateRatingCurveStepSize(const std::string& stepText, int& errFlag, std::string& message) {
     errFlag = 1;
     const std::string text = Numbers::Trim(stepText);
     if (text.empty()) {
@@ -35,16 +33,19 @@ void ValidateRatingCurveStepSize(const std::string& stepText, const ChannelSecti
     } else if (!Numbers::IsNumeric(text)) {
         message = "The value entered for Step Size can not be evaluated as a number. Please "
                   "re-enter the Step Size (> 0).";
-    } else if (const double step = Numbers::ToDouble(text); !(step > 0)) {
+    } else if (!(Numbers::ToDouble(text) > 0)) {
         message = "The Step Size must be > 0.";
-    } else if (TooManyRows(StepCount(section, step))) {
-        message = "The step size gives more than 9,999 rows. Please enter a larger step size.";
-    } else if (!InputChecks::WithinBound(step)) {
-        message = "The value entered for Step Size is too large. Please re-enter the Step Size.";
     } else {
         errFlag = 0;
         message.clear();
     }
+}
+
+std::string RatingCurveRowsProblem(const ChannelSection& section, double stepSize) {
+    if (TooManyRows(StepCount(section, stepSize))) {
+        return "The step size gives more than 9,999 rows. Please enter a larger step size.";
+    }
+    return {};
 }
 
 void ComputeRatingCurve(const ChannelSection& section, RatingCurve& ratingCurve) {

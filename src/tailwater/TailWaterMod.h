@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/InputChecks.h"
 #include "platform/TextGrid.h"
 #include "tailwater/ChannelSection.h"
 #include "tailwater/RatingCurve.h"
@@ -32,6 +33,11 @@ void InitializeTailWaterMod();
 void ValidateCrossSectionData(const TextGrid& grid, CrossSectionInput& input, int& errFlag,
                               std::string& message);
 
+// The typed numbers of a validated input, slope first, then the points in
+// order, to be held to the bound once every other check of the action has
+// passed; a section is prepared only from values within it.
+std::vector<InputChecks::Magnitude> CrossSectionBounds(const CrossSectionInput& input);
+
 // The segments, roughness subsections, over-bank limits and the lowest,
 // highest and top elevations of a validated input. All fields but Plotted are
 // overwritten. Fewer than two points, or stations so far apart that a segment
@@ -55,10 +61,12 @@ void ComputeNormalDepth(const ChannelSection& section, double slope, double Q, d
 // The most rows a rating table may have: grid rows 1 to 9,999 below the heading.
 inline constexpr int MaxRatingCurveRows = 9999;
 
-// Checks the rating step text (trimmed here) and that the step gives no more
-// than MaxRatingCurveRows rows for the section.
-void ValidateRatingCurveStepSize(const std::string& stepText, const ChannelSection& section,
-                                 int& errFlag, std::string& message);
+// Checks the rating step text (trimmed here): given, a number, above 0.
+void ValidateRatingCurveStepSize(const std::string& stepText, int& errFlag, std::string& message);
+
+// Why a checked step can not tabulate the section: it gives more than
+// MaxRatingCurveRows rows; empty when it can.
+std::string RatingCurveRowsProblem(const ChannelSection& section, double stepSize);
 
 // The rating table from the channel bottom up to TopElevation in steps of
 // ratingCurve.StepSize, which the caller sets with SqrtSlope first.

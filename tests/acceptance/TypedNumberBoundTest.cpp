@@ -1,8 +1,8 @@
 #include "ProjectFixture.h"
 #include "app/MainFrm.h"
+#include "hydraulics/CatalogueTables.h"
 #include "hydrology/FrmUSGSRegression.h"
 #include "hydrology/FrmVoskRunoffChart.h"
-#include "hydrology/HydrologyMath.h"
 #include "hydrology/frmUSGSMavo1987.h"
 #include "inlets/FrmDropInletDesign.h"
 #include "inlets/FrmTaperedInletDesign.h"
@@ -18,8 +18,10 @@
 #include "tailwater/QDepthComputation.h"
 #include "tailwater/TWXRateCurvePlotMod.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -128,8 +130,8 @@ TEST_F(TypedNumberBound, EveryWindowRefusesAValueBeyondAMillionByName) {
          "Value in row 1, column 1 is too large, please re-enter."},
         {"Q - Depth design Q",
          Cell(w.tailwaterQDepth->GrdVRCTailWaterCalc, 1, 1, w.tailwaterQDepth->CmdComputeVRCUSGSTW),
-         "Value in row 1, column 2 is too large, please re-enter.",
-         "Value in row 1, column 2 is too large, please re-enter."},
+         "Value in row 1, column 2 of the Vosk Runoff Chart grid is too large, please re-enter.",
+         "Value in row 1, column 2 of the Vosk Runoff Chart grid is too large, please re-enter."},
         {"standard designs Q", Box(w.standardDesigns->txtTotalQ, w.standardDesigns->CmdCompute),
          "The value entered for Q is too large. Please re-enter.", "Q must be > 0."},
         {"standard designs invert",
@@ -240,6 +242,24 @@ TEST_F(TypedNumberBound, AValueNearZeroThatNoComputationCanTakeIsRefusedByName) 
          Box(w.plungeBasin->Frame2->TxtCulvertBarrelLength, w.plungeBasin->cmdCompute),
          "The value entered for Culvert Barrel Length is too small. Please re-enter the Culvert "
          "Barrel Length."},
+        {"culvert design Q",
+         Cell(w.genDesign->GrdDesignQs, 1, 3, w.genDesign->CmdComputeAllResults),
+         "Design Q in row 1 is too small. Please re-enter."},
+        {"culvert design Q for TW",
+         Cell(w.genDesign->GrdDesignQs, 2, 3, w.genDesign->CmdComputeTWDepths),
+         "Design Q in row 2 is too small. Please re-enter."},
+        {"scour hole Q", Box(w.scourHole->txtDesignQ[0], w.scourHole->cmdCompute),
+         "Design Q is too small. Please re-enter."},
+        {"scour hole Q for TW", Box(w.scourHole->txtDesignQ[0], w.scourHole->CmdComputeTWDepths),
+         "Design Q is too small. Please re-enter."},
+        {"plunge basin Q", Box(w.plungeBasin->txtDesignQ, w.plungeBasin->cmdCompute),
+         "The Design Q is too small. Please re-enter the Design Q."},
+        {"plunge basin Q for TW", Box(w.plungeBasin->txtDesignQ, w.plungeBasin->CmdComputeTWDepths),
+         "Design Q is too small. Please re-enter."},
+        {"riprap basin Q", Box(w.riprapBasin->txtDesignQ, w.riprapBasin->cmdCompute),
+         "Design Q is too small. Please re-enter the Design Q."},
+        {"riprap basin Q for TW", Box(w.riprapBasin->txtDesignQ, w.riprapBasin->CmdComputeTWDepths),
+         "Design Q is too small. Please re-enter."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -248,6 +268,250 @@ TEST_F(TypedNumberBound, AValueNearZeroThatNoComputationCanTakeIsRefusedByName) 
         EXPECT_EQ(Refusal(c.field, "0.00000099"), c.tooSmall);
         EXPECT_NE(Refusal(c.field, "0.000001"), c.tooSmall);
         Refusal(c.field, original);
+    }
+}
+
+// The culvert controls of a window that takes a typed barrel size.
+struct TypedSizeControls {
+    const char* window;
+    QComboBox* type;
+    QRadioButton* typedSize;
+    std::array<QLabel*, 5> captions;
+    std::array<QLineEdit*, 5> sizes;
+    QPushButton* compute;
+    const char* tooSmall; // "%1" stands for the size's caption
+};
+
+// A barrel dimension under an inch, in inches or in feet, is refused by its
+// caption in every window that takes a typed size, before any computation can
+// lose the barrel's flow area; an inch and the catalogue's smallest sizes are
+// taken. Each size is tried beside the smallest standard size of its type.
+TEST_F(TypedNumberBound, EveryTypedBarrelDimensionUnderAnInchIsRefusedByName) {
+    auto& w = *windows;
+    FrmGenDesign& gen = *w.genDesign;
+    const char* const valueEntered =
+        "The value entered for %1 is too small. Please re-enter the %1.";
+    auto block = [&](const char* window, CulvertInputBlock& c, QPushButton* compute) {
+        return TypedSizeControls{window,        c.CmboCulvertType, c.OptBarrelSize[1],
+                                 c.LblUserSize, c.TxtUserSize,     compute,
+                                 valueEntered};
+    };
+    const TypedSizeControls windowsWithSizes[] = {
+        {"General Design", gen.CmboCulvertType, gen.OptBarrelSize[1], gen.LblUserSize,
+         gen.TxtUserSize, gen.CmdComputeAllResults, "The %1 is too small. Please re-enter the %1."},
+        block("plunge basin", *w.plungeBasin->Frame2, w.plungeBasin->cmdCompute),
+        block("riprap basin", *w.riprapBasin->Frame2, w.riprapBasin->cmdCompute),
+    };
+    // Inches, then the same in feet for a type shown in feet.
+    const QStringList belowInches = {"1e-300", "0.000001", "0.001", "0.01", "0.99"};
+    const QStringList belowFeet = {"1e-300", "0.000001", "0.001", "0.01", "0.0833"};
+    const auto& types = GlobalVariables::GenDesignCulvertTypes;
+    for (const TypedSizeControls& c : windowsWithSizes) {
+        for (size_t t = 1; t < types.size(); ++t) {
+            const GenDesignCulvertType& type = types[t];
+            SCOPED_TRACE(std::string(c.window) + ", " + type.ComboText);
+            const bool inches = type.DisplayUnits == 1;
+            // The smallest standard size, typed in the type's unit.
+            const GenStandardSize* smallest = &type.StdSizes.at(1);
+            for (size_t k = 2; k < type.StdSizes.size(); ++k) {
+                if (type.StdSizes[k].SizesFt[1] < smallest->SizesFt[1]) {
+                    smallest = &type.StdSizes[k];
+                }
+            }
+            QStringList typed;
+            for (int k = 1; k <= type.NumSizeParameters; ++k) {
+                typed << QString::number(
+                    smallest->SizesFt[static_cast<size_t>(k)] * (inches ? 12 : 1), 'g', 15);
+            }
+            auto compute = [&] {
+                user.shown.clear();
+                c.compute->click();
+                return user.shown.empty() ? QString() : user.shown.back().text;
+            };
+            c.type->setCurrentIndex(static_cast<int>(t) - 1);
+            c.typedSize->click();
+            for (int k = 0; k < type.NumSizeParameters; ++k) {
+                c.sizes[static_cast<size_t>(k)]->setText(typed[k]);
+            }
+            EXPECT_FALSE(compute().contains("too small")) << typed.join(" x ").toStdString();
+            for (int k = 0; k < type.NumSizeParameters; ++k) {
+                QLineEdit* box = c.sizes[static_cast<size_t>(k)];
+                const QString caption = c.captions[static_cast<size_t>(k)]->text();
+                const QString tooSmall = QString(c.tooSmall).replace("%1", caption);
+                for (const QString& value : inches ? belowInches : belowFeet) {
+                    box->setText(value);
+                    EXPECT_EQ(compute(), tooSmall) << value.toStdString();
+                    EXPECT_EQ(UnshownTexts(*main), std::vector<QString>{});
+                }
+                box->setText(inches ? "1" : "0.0834");
+                const QString atAnInch = compute();
+                EXPECT_NE(atAnInch, tooSmall) << caption.toStdString();
+                EXPECT_FALSE(atAnInch.startsWith("Division by zero")) << atAnInch.toStdString();
+                EXPECT_EQ(UnshownTexts(*main), std::vector<QString>{});
+                box->setText(typed[k]);
+            }
+        }
+    }
+    // The scour hole's span in feet and the pipe-arch window's sizes in inches.
+    struct Case {
+        const char* name;
+        Field field;
+        QString below;
+        QString atAnInch;
+        QString tooSmall;
+    };
+    const char* arch[] = {"72", "48.68531470805786", "84", "39", "18", "100"};
+    QLineEdit* archBoxes[] = {w.mainFrm->Text10, w.mainFrm->Text1,  w.mainFrm->Text2,
+                              w.mainFrm->Text3,  w.mainFrm->Text11, w.mainFrm->Text12};
+    for (int i = 0; i < 6; ++i) {
+        archBoxes[i]->setText(arch[i]);
+    }
+    const Case cases[] = {
+        {"scour hole span", Box(w.scourHole->txtNEScourHoleCulvertDiam[0], w.scourHole->cmdCompute),
+         "0.0833", "0.0834",
+         "The value entered for the \"Culvert Diameter or Span\" is too small. Please re-enter "
+         "the \"Culvert Diameter or Span\"."},
+        {"pipe-arch span", Box(w.mainFrm->Text10, w.mainFrm->Command1), "0.99", "1",
+         "The value entered for Span is too small. Please re-enter the Span."},
+        {"pipe-arch corner radius", Box(w.mainFrm->Text11, w.mainFrm->Command1), "1e-300", "1",
+         "The value entered for CR is too small. Please re-enter the CR."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString original = c.field.text();
+        EXPECT_EQ(Refusal(c.field, c.below), c.tooSmall);
+        EXPECT_EQ(Refusal(c.field, "0.001"), c.tooSmall);
+        EXPECT_NE(Refusal(c.field, c.atAnInch), c.tooSmall);
+        EXPECT_NE(Refusal(c.field, original), c.tooSmall);
+    }
+}
+
+// Where one button runs several check routines, a value beyond a bound in an
+// earlier routine waits until every routine has passed: the check's own
+// message comes first, and once it is mended, the bound names its value.
+TEST_F(TypedNumberBound, WithSeveralFaultsTheChecksOwnMessageComesBeforeTheBound) {
+    auto& w = *windows;
+    FrmGenDesign& gen = *w.genDesign;
+    FrmTailwaterQDepth& qDepth = *w.tailwaterQDepth;
+    frmScourHoleDesign& scour = *w.scourHole;
+    auto box = [](QLineEdit* b, const char* text) { return [b, text] { b->setText(text); }; };
+    auto cell = [](FlexGrid* grid, int row, int col, const char* text) {
+        return [grid, row, col, text] { grid->SetTextMatrix(row, col, text); };
+    };
+    auto both = [](std::function<void()> first, std::function<void()> second) {
+        return [first, second] {
+            first();
+            second();
+        };
+    };
+    const auto steepChannel = box(w.tailwaterCrossSection->TxtChannelSlope, "2,000,000");
+    const QString slopeTooLarge =
+        "The value entered for Channel Slope is too large. Please re-enter the Channel Slope.";
+    struct Case {
+        const char* name;
+        std::function<void()> faults; // a value beyond a bound and a fault the checks name
+        QPushButton* compute;
+        QString checksMessage;
+        std::function<void()> mend; // mends the fault the checks name
+        QString boundMessage;
+    };
+    const Case cases[] = {
+        {"rating curve: the step after the channel",
+         both(steepChannel, box(w.tailwaterRatingCurve->TxtRCStepSize, "")),
+         w.tailwaterRatingCurve->CmdComputeRatingsCurve,
+         "Please enter a value for the Step Size (> 0).",
+         box(w.tailwaterRatingCurve->TxtRCStepSize, "0.5"), slopeTooLarge},
+        {"Q - Depth: the Q-Elevation cells after the channel",
+         both(steepChannel, [&] { qDepth.SetQElevCell(1, 0, "abc"); }), qDepth.CmdComputeElevQ,
+         "Value in row 1, column 1 can not be evaluated as a number, please re-enter.",
+         [&] { qDepth.SetQElevCell(1, 0, "50"); }, slopeTooLarge},
+        {"Q - Depth: a design grid's cells after the channel",
+         both(steepChannel, cell(qDepth.GrdVRCTailWaterCalc, 2, 1, "lots")),
+         qDepth.CmdComputeVRCUSGSTW,
+         "Value in row 2, column 2 can not be evaluated as a number, please re-enter.",
+         cell(qDepth.GrdVRCTailWaterCalc, 2, 1, "500"), slopeTooLarge},
+        {"Q - Depth: a later design grid's cells after an earlier grid's bound",
+         both(cell(qDepth.GrdVRCTailWaterCalc, 1, 1, "1e7"),
+              cell(qDepth.grdMavo87TWCalc, 3, 1, "lots")),
+         qDepth.CmdComputeVRCUSGSTW,
+         "Value in row 3, column 2 can not be evaluated as a number, please re-enter.",
+         cell(qDepth.grdMavo87TWCalc, 3, 1, "500"),
+         "Value in row 1, column 2 of the Vosk Runoff Chart grid is too large, please re-enter."},
+        {"General Design TW depths: the discharges after the channel",
+         both(steepChannel, cell(gen.GrdDesignQs, 2, 3, "abc")), gen.CmdComputeTWDepths,
+         "Design Q in row 2 can not be evaluated as a number. Please re-enter.",
+         cell(gen.GrdDesignQs, 2, 3, "500"), slopeTooLarge},
+        {"General Design: the culvert after the discharges",
+         both(cell(gen.GrdDesignQs, 1, 3, "1e7"), box(gen.TxtInletInvertElevation, "")),
+         gen.CmdComputeAllResults, "A value is required for the Inlet Invert Elevation.",
+         box(gen.TxtInletInvertElevation, "100"),
+         "Design Q in row 1 is too large. Please re-enter."},
+        {"General Design: the typed size after the culvert",
+         both(box(gen.TxtCulvertBarrelLength, "1e-300"),
+              [&] {
+                  gen.OptBarrelSize[1]->click();
+                  gen.TxtUserSize[0]->setText("abc");
+                  gen.TxtUserSize[1]->setText("4");
+              }),
+         gen.CmdComputeAllResults,
+         "The Width (Span) can not be evaluated as a number. Please re-enter the Width (Span).",
+         box(gen.TxtUserSize[0], "0.05"),
+         "The value entered for Culvert Barrel Length is too small. Please re-enter the Culvert "
+         "Barrel Length."},
+        {"scour hole: the span after the design flow",
+         both(box(scour.txtTailwaterDepth[0], "1e7"), box(scour.txtNEScourHoleCulvertDiam[0], "0")),
+         scour.cmdCompute, "\"Culvert Diameter or Span\" must be > 0.",
+         box(scour.txtNEScourHoleCulvertDiam[0], "6"),
+         "Tailwater depth is too large. Please re-enter."},
+        {"scour hole TW depth: the Design Q after the channel",
+         both(steepChannel, box(scour.txtDesignQ[0], "")), scour.CmdComputeTWDepths,
+         "A Design Q is required to compute the Tailwater Depth.", box(scour.txtDesignQ[0], "500"),
+         slopeTooLarge},
+        {"plunge basin: the culvert after the design flow",
+         both(box(w.plungeBasin->txtDesignQ, "1e-300"),
+              box(w.plungeBasin->Frame2->TxtKeInlet, "0")),
+         w.plungeBasin->cmdCompute, "Ke must be > 0.",
+         box(w.plungeBasin->Frame2->TxtKeInlet, "0.5"),
+         "The Design Q is too small. Please re-enter the Design Q."},
+        {"plunge basin TW depth: the Design Q after the channel",
+         both(steepChannel, box(w.plungeBasin->txtDesignQ, "abc")),
+         w.plungeBasin->CmdComputeTWDepths,
+         "Design Q can not be evaluated as a number. Please re-enter.",
+         box(w.plungeBasin->txtDesignQ, "500"), slopeTooLarge},
+        {"riprap basin: the typed size after the design flow",
+         both(box(w.riprapBasin->txtTailwaterDepth, "1e7"),
+              [&] {
+                  w.riprapBasin->Frame2->OptBarrelSize[1]->click();
+                  w.riprapBasin->Frame2->TxtUserSize[0]->setText("");
+                  w.riprapBasin->Frame2->TxtUserSize[1]->setText("4");
+              }),
+         w.riprapBasin->cmdCompute, "A value must be entered for Width (Span).",
+         box(w.riprapBasin->Frame2->TxtUserSize[0], "6"),
+         "Tailwater depth is too large. Please re-enter the Tailwater depth."},
+        {"riprap basin TW depth: the Design Q after the channel",
+         both(steepChannel, box(w.riprapBasin->txtDesignQ, "0")), w.riprapBasin->CmdComputeTWDepths,
+         "Design Q is <=0. Design Q must be > 0.", box(w.riprapBasin->txtDesignQ, "500"),
+         slopeTooLarge},
+        {"drop inlet weir: the grid after the design inputs",
+         both(box(w.dropInlet->TxtDP[DropInletContents::DesignQ], "1e7"),
+              cell(w.dropInlet->GrdWeirCalc, 2, 1, "wide")),
+         w.dropInlet->CmdWeirClac,
+         "Value entered for Width in row 2 can not be evaluated as a number. Please re-enter.",
+         cell(w.dropInlet->GrdWeirCalc, 2, 1, "5"),
+         "The value entered for : Design Q (cfs), is too large. Please re-enter."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open(ExampleProject);
+        c.faults();
+        user.shown.clear();
+        c.compute->click();
+        EXPECT_EQ(user.MessageTexts(), std::vector<QString>{c.checksMessage});
+        c.mend();
+        user.shown.clear();
+        c.compute->click();
+        EXPECT_EQ(user.MessageTexts(), std::vector<QString>{c.boundMessage});
+        EXPECT_EQ(UnshownTexts(*main), std::vector<QString>{});
     }
 }
 
@@ -359,9 +623,10 @@ TEST_F(TypedNumberBound, TheLargestAcceptedValuesGiveShownResultsOrANamedRefusal
     };
     const Case cases[] = {
         // Region 1: Q10 = 757 A^0.60 = 3,013,671 and Q25 = 1140 A^0.57 = 2,998,506
-        // at A = 1,000,000 sq mi: the equations cross at 845,000 sq mi.
+        // at A = 1,000,000 sq mi: the equations cross at 845,000 sq mi, and the
+        // discharges are shown as computed either side of it.
         {"USGS 1987, a million square miles", type({{w.usgsMavo1987->TxtDA[0], "1,000,000"}}),
-         w.usgsMavo1987->cmdComputeQs, HydrologyMath::DischargesOutOfOrder},
+         w.usgsMavo1987->cmdComputeQs, ""},
         {"USGS 1987, 800,000 square miles", type({{w.usgsMavo1987->TxtDA[0], "800,000"}}),
          w.usgsMavo1987->cmdComputeQs, ""},
         {"USGS 2001, every box a million",
@@ -404,10 +669,10 @@ TEST_F(TypedNumberBound, TheLargestAcceptedValuesGiveShownResultsOrANamedRefusal
          gen.CmdComputeAllResults,
          "Design Q in row 1: The outlet-control results are too large to show. Check the "
          "Design Q, the barrel size, the Manning N, the Ke and the Culvert Barrel Length."},
-        {"scour hole, a million over a span near 0",
+        {"scour hole, a million over the smallest span under a tailwater near 0",
          type({{scour.txtDesignQ[0], "1e6"},
-               {scour.txtTailwaterDepth[0], "1e-6"},
-               {scour.txtNEScourHoleCulvertDiam[0], "1e-6"}}),
+               {scour.txtTailwaterDepth[0], "1e-20"},
+               {scour.txtNEScourHoleCulvertDiam[0], "0.0834"}}),
          scour.cmdCompute,
          "Overflow in the riprap size D50: check the Design Q, the Tailwater depth and the "
          "Culvert Diameter or Span, "},
@@ -423,6 +688,19 @@ TEST_F(TypedNumberBound, TheLargestAcceptedValuesGiveShownResultsOrANamedRefusal
          type({{w.riprapBasin->txtDesignQ, "1e6"}, {w.riprapBasin->txtTailwaterDepth, "1e6"}}),
          w.riprapBasin->cmdCompute,
          "Froude Number > 3. Out of range for design table. A larger culvert might work."},
+        // The normal depth search gives 0 below 0.001 ft: no brink depth.
+        {"riprap basin, the smallest discharge through an inch of pipe over no tailwater",
+         [&] {
+             CulvertInputBlock& culvert = *w.riprapBasin->Frame2;
+             culvert.CmboCulvertType->setCurrentIndex(0);
+             culvert.OptBarrelSize[1]->click();
+             culvert.TxtUserSize[0]->setText("1");
+             type({{w.riprapBasin->txtDesignQ, "0.000001"},
+                   {w.riprapBasin->txtTailwaterDepth, "0"}})();
+         },
+         w.riprapBasin->cmdCompute,
+         "Division by zero in the brink tailwater ratio (the brink depth Yo is 0: check the "
+         "Design Q, the Tailwater depth and the barrel size), "},
         {"Q - Depth, a depth of a million in a channel with n of 1e-20", depthOfAMillion("1e-20"),
          qDepth.CmdComputeElevQ,
          "The discharge in row 1 is too large to compute. Check the Channel Slope and the "

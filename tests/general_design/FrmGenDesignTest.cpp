@@ -337,6 +337,7 @@ public:
     std::vector<double> asked;
     bool shownChannel = false;
     std::optional<std::string> Validate() override { return fault; }
+    std::optional<std::string> OutOfBounds() override { return std::nullopt; }
     void ShowChannelWindow() override { shownChannel = true; }
     void Prepare() override {}
     std::optional<double> NormalDepth(double Q) override {

@@ -84,7 +84,20 @@ INSTANTIATE_TEST_SUITE_P(
         ComputeCase{"FractionalTotal",
                     {"0.25", "0.1", "", "", ""},
                     "0.35",
-                    {"142", "332", "490", "754", "954", "1,181"}}),
+                    {"142", "332", "490", "754", "954", "1,181"}},
+        // Region 5's exponents rise with the return period, so on a small watershed
+        // Q50 falls below Q25 and is shown as computed: at 0.1 square miles
+        // 30 x 0.1^0.66 = 6.56, 37 x 0.1^0.71 = 7.21, 41 x 0.1^0.74 = 7.46,
+        // 45 x 0.1^0.77 = 7.64, 47 x 0.1^0.79 = 7.62, 50 x 0.1^0.80 = 7.92.
+        ComputeCase{"SmallRegion5Watershed",
+                    {"", "", "", "", "0.1"},
+                    "0.1",
+                    {"7", "7", "7", "8", "8", "8"}},
+        // At 0.05: 4.15, 4.41, 4.47, 4.48, 4.41, 4.55.
+        ComputeCase{"SmallerRegion5Watershed",
+                    {"", "", "", "", "0.05"},
+                    "0.05",
+                    {"4", "4", "4", "4", "4", "5"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Mavo1987Window, RefusedAreasEmptyTheResultsButNotTheQDepthGrid) {

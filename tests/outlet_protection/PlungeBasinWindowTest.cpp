@@ -41,6 +41,8 @@ public:
     double askedQ = 0;
 
     std::optional<std::string> Validate() override { return fault; }
+
+    std::optional<std::string> OutOfBounds() override { return std::nullopt; }
     void ShowChannelWindow() override { shown = true; }
     void Prepare() override {}
     std::optional<double> NormalDepth(double Q) override {

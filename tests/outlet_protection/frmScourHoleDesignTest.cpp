@@ -72,10 +72,11 @@ TEST_F(ScourHoleWindow, AFailedComputeLeavesNoResultsOfEarlierInputs) {
     ASSERT_EQ(Copies(), QStringList({"3", "1,200", "2"}));
     const QStringList none = {"", "", "", "", "", "", "", ""};
 
-    // Refused input, then numbers whose results overflow.
+    // Refused input, then numbers whose results overflow: the smallest span
+    // taken, just over an inch, under a tailwater near 0.
     Type("100", "-1", "4");
     window->cmdCompute->click();
-    Type("1e6", "1e-300", "1e-300");
+    Type("1e6", "1e-300", "0.0834");
     window->cmdCompute->click();
     ASSERT_EQ(user.shown.size(), 2u);
     EXPECT_EQ(user.shown[1].title, "ERROR");
@@ -85,7 +86,7 @@ TEST_F(ScourHoleWindow, AFailedComputeLeavesNoResultsOfEarlierInputs) {
         << user.shown[1].text.toStdString();
     EXPECT_EQ(Results(0), none);
     EXPECT_EQ(Results(1), none);
-    EXPECT_EQ(Copies(), QStringList({"1e-300", "1e6", "1e-300"}));
+    EXPECT_EQ(Copies(), QStringList({"0.0834", "1e6", "1e-300"}));
 }
 
 class FakeChannel : public TailwaterChannel {
@@ -96,6 +97,7 @@ public:
     bool shownChannel = false;
     bool prepared = false;
     std::optional<std::string> Validate() override { return fault; }
+    std::optional<std::string> OutOfBounds() override { return std::nullopt; }
     void ShowChannelWindow() override { shownChannel = true; }
     void Prepare() override { prepared = true; }
     std::optional<double> NormalDepth(double Q) override {

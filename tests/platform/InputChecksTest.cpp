@@ -105,10 +105,26 @@ TEST(InputChecks, ValuesAlreadyReadAreHeldToTheBoundInOrder) {
         SCOPED_TRACE(std::to_string(c.first) + " / " + std::to_string(c.second));
         const Magnitude values[] = {{"first", c.first, "First is too large."},
                                     {"second", c.second, "Second is too large."}};
-        const auto failure = FirstTooLarge(values);
+        const auto failure = FirstOutOfBounds(values);
         ASSERT_EQ(failure.has_value(), *c.field != '\0');
         if (failure) {
             EXPECT_EQ(failure->field, c.field);
+        }
+    }
+    // Below, each value by its own smallest, 0 aside; a check's bounds come
+    // along when its values are appended.
+    NumberCheck span = Depth("");
+    span.field = "span";
+    span.tooSmall = "Span is too small.";
+    span.smallest = 1.0 / 12;
+    for (const auto& [value, refused] : std::initializer_list<std::pair<double, bool>>{
+             {0.0833, true}, {-0.05, true}, {1e-300, true}, {0.0834, false}, {0, false}}) {
+        std::vector<Magnitude> bounded = {{"first", 1e6, "First is too large."}};
+        Append(bounded, std::span(&span, 1), std::vector<double>{value});
+        const auto failure = FirstOutOfBounds(bounded);
+        EXPECT_EQ(failure.has_value(), refused) << value;
+        if (failure) {
+            EXPECT_EQ(failure->message, "Span is too small.");
         }
     }
     // A check without a message re-tests a value bounded elsewhere.
@@ -117,6 +133,26 @@ TEST(InputChecks, ValuesAlreadyReadAreHeldToTheBoundInOrder) {
     EXPECT_FALSE(Check(std::span(&retest, 1)).failure);
     EXPECT_FALSE(WithinBound(1000000.000001));
     EXPECT_TRUE(WithinBound(-1000000));
+}
+
+// One check routine of several: its own checks only, its values kept for the
+// bound that the action applies after the last routine.
+TEST(InputChecks, ADeferredCheckKeepsItsValuesForTheBoundAfterTheLastRoutine) {
+    std::vector<Magnitude> bounded;
+    const NumberCheck first[] = {Length("1e7")};
+    EXPECT_FALSE(CheckDeferred(first, bounded).failure);
+    const NumberCheck second[] = {Depth("abc")};
+    const Outcome refused = CheckDeferred(second, bounded);
+    ASSERT_TRUE(refused.failure);
+    EXPECT_EQ(refused.failure->message, "Depth is not a number.");
+    EXPECT_EQ(bounded.size(), 1u);
+    const NumberCheck mended[] = {Depth("2")};
+    EXPECT_FALSE(CheckDeferred(mended, bounded).failure);
+    const auto failure = FirstOutOfBounds(bounded);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->field, "TxtLength");
+    EXPECT_EQ(failure->message,
+              "The value entered for Length is too large. Please re-enter the Length.");
 }
 
 } // namespace

@@ -81,6 +81,7 @@ class FakeChannel : public TailwaterChannel {
 public:
     std::optional<double> depth;
     std::optional<std::string> Validate() override { return std::nullopt; }
+    std::optional<std::string> OutOfBounds() override { return std::nullopt; }
     void ShowChannelWindow() override {}
     void Prepare() override {}
     std::optional<double> NormalDepth(double) override { return depth; }

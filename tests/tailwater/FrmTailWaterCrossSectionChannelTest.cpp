@@ -34,6 +34,25 @@ TEST_F(ChannelService, GivesTheNormalDepthOfEachDischargeInTheTypedChannel) {
     }
 }
 
+// The bound is a step of its own, which the windows take after their own
+// checks: a slope beyond it passes Validate and is named by OutOfBounds.
+TEST_F(ChannelService, HoldsTheCheckedChannelToTheBoundAsAStepOfItsOwn) {
+    EXPECT_THROW(service().OutOfBounds(), AppError);
+    TypeTrapezoid();
+    channel->SetInputText(FrmTailWaterCrossSection::Input::ChannelSlope, "2,000,000");
+    ASSERT_FALSE(service().Validate());
+    EXPECT_EQ(service().OutOfBounds(), "The value entered for Channel Slope is too large. Please "
+                                       "re-enter the Channel Slope.");
+    channel->SetInputText(FrmTailWaterCrossSection::Input::ChannelSlope, "0.001");
+    channel->SetPointCell(3, 2, "1e7");
+    ASSERT_FALSE(service().Validate());
+    EXPECT_EQ(service().OutOfBounds(),
+              "Value entered for Elevation for Point 3 is too large. Please re-enter.");
+    channel->SetPointCell(3, 2, "100");
+    ASSERT_FALSE(service().Validate());
+    EXPECT_FALSE(service().OutOfBounds());
+}
+
 TEST_F(ChannelService, ReadsTheWindowAfreshAndKeepsItsStepsInOrder) {
     EXPECT_THROW(service().Prepare(), AppError);
     TypeTrapezoid();

@@ -38,6 +38,16 @@ Rows DataRows(const TextTable& grid) {
     return rows;
 }
 
+// A column as the grid column reader gives it.
+InputColumn Read(const TextTable& grid, int column) {
+    InputColumn input;
+    int errFlag = 0;
+    std::string message;
+    TailWaterMod::ReadQElevGridColumn(grid, column, input.flags, input.values, errFlag, message);
+    EXPECT_EQ(errFlag, 0) << message;
+    return input;
+}
+
 struct ModeCase {
     const char* name;
     int mode;
@@ -53,7 +63,7 @@ TEST_P(QElevModes, FillTheOtherTwoColumnsAndKeepTheInputAsTyped) {
     int errFlag = 0;
     std::string message;
     const std::vector<int> noDepth =
-        ComputeQElevGrid(grid, c.mode, Trapezoid(), Slope, errFlag, message);
+        ComputeQElevGrid(grid, c.mode, Read(grid, c.mode), Trapezoid(), Slope, errFlag, message);
     EXPECT_EQ(errFlag, 0);
     EXPECT_EQ(message, "");
     EXPECT_TRUE(noDepth.empty());
@@ -89,35 +99,20 @@ INSTANTIATE_TEST_SUITE_P(
                   {"", "", ""}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The whole column is read before any row is computed.
-TEST(QElevGrid, TextInTheInputColumnWritesNothing) {
-    TextTable grid(6, 3, {{"50"}, {"100"}, {"150"}, {"200", "old", "old"}, {"1.2.3"}});
-    int errFlag = 0;
-    std::string message;
-    ComputeQElevGrid(grid, GivenQ, Trapezoid(), Slope, errFlag, message);
-    EXPECT_EQ(errFlag, 1);
-    EXPECT_EQ(message, "Value in row 5, column 1 can not be evaluated as a number, please "
-                       "re-enter.");
-    EXPECT_EQ(DataRows(grid), (Rows{{"50", "", ""},
-                                    {"100", "", ""},
-                                    {"150", "", ""},
-                                    {"200", "old", "old"},
-                                    {"1.2.3", "", ""}}));
-}
-
-// A discharge beyond any site's is refused by its cell before anything is
-// written: it could only give an overflow or no depth at all.
-TEST(QElevGrid, ADischargeBeyondTheBoundIsNamedAndWritesNothing) {
-    TextTable grid(4, 3, {{"50"}, {"1E+308", "2.00", "102.00"}, {"100"}});
-    int errFlag = 0;
-    std::string message;
-    const std::vector<int> noDepth =
-        ComputeQElevGrid(grid, GivenQ, Trapezoid(), Slope, errFlag, message);
-    EXPECT_EQ(errFlag, 1);
-    EXPECT_EQ(message, "Value in row 2, column 1 is too large, please re-enter.");
-    EXPECT_TRUE(noDepth.empty());
-    EXPECT_EQ(DataRows(grid),
-              (Rows{{"50", "", ""}, {"1E+308", "2.00", "102.00"}, {"100", "", ""}}));
+// Every number read is held to the bound by its row and column; a design
+// grid's also by the grid's name, since the window shows three.
+TEST(ColumnBounds, NameEachNumberByRowAndColumnAndTheNamedGrid) {
+    TextTable grid(5, 3, {{"50"}, {""}, {"1E+308"}, {"-2"}});
+    const InputColumn input = Read(grid, 0);
+    const auto unnamed = ColumnBounds(input, 0, "");
+    ASSERT_EQ(unnamed.size(), 3u);
+    EXPECT_EQ(unnamed[2].value, -2);
+    const auto failure = InputChecks::FirstOutOfBounds(unnamed);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->message, "Value in row 3, column 1 is too large, please re-enter.");
+    EXPECT_EQ(ColumnBounds(input, 1, "USGS, Mavo - 1987")[1].tooLarge,
+              "Value in row 3, column 2 of the USGS, Mavo - 1987 grid is too large, please "
+              "re-enter.");
 }
 
 // A design grid as the hydrology windows leave it: return periods, discharges
@@ -130,11 +125,8 @@ TEST(DesignGrid, DepthAndElevationForEveryRowWithADischarge) {
                     {"25", " 100 "},
                     {"50", "1,000,000", "3.00", "103.00"},
                     {"100"}});
-    int errFlag = 0;
-    std::string message;
     const std::vector<int> noDepth =
-        ComputeDesignTailwater(grid, Trapezoid(), Slope, errFlag, message);
-    EXPECT_EQ(errFlag, 0);
+        ComputeDesignTailwater(grid, Read(grid, DesignQColumn), Trapezoid(), Slope);
     EXPECT_TRUE(noDepth.empty());
     const Rows rows = DataRows(grid);
     EXPECT_EQ(std::vector(rows.begin(), rows.begin() + 4),
@@ -146,18 +138,6 @@ TEST(DesignGrid, DepthAndElevationForEveryRowWithADischarge) {
     ASSERT_TRUE(Numbers::IsNumeric(rows[4][2]));
     EXPECT_GT(Numbers::ToDouble(rows[4][2]), 9);
     EXPECT_EQ(rows[5], (std::vector<std::string>{"100", "", "", ""}));
-}
-
-TEST(DesignGrid, TextInTheQColumnIsNamedAsColumnTwoAndWritesNothing) {
-    TextTable grid(4, 4, {{"2", "50"}, {"5", "many", "1.00", "101.00"}});
-    int errFlag = 0;
-    std::string message;
-    ComputeDesignTailwater(grid, Trapezoid(), Slope, errFlag, message);
-    EXPECT_EQ(errFlag, 1);
-    EXPECT_EQ(message, "Value in row 2, column 2 can not be evaluated as a number, please "
-                       "re-enter.");
-    EXPECT_EQ(DataRows(grid),
-              (Rows{{"2", "50", "", ""}, {"5", "many", "1.00", "101.00"}, {"", "", "", ""}}));
 }
 
 TEST(NoDepthMessage, NamesEveryGridWithRowsWithoutADepth) {

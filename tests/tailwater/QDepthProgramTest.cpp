@@ -142,6 +142,25 @@ TEST_F(QDepthProgram, ABadDischargeIsNamedAndLeavesItsGridAndTheLaterOnes) {
     EXPECT_EQ(contents.design[QDepthContents::Mavo1987][0][2], "");
 }
 
+// The whole column is read before any row is computed, and a refused column
+// leaves no results of its rows.
+TEST_F(QDepthProgram, TextInTheInputColumnWritesNothing) {
+    TypeTrapezoid("0.001");
+    const char* typed[] = {"50", "100", "150", "200", "1.2.3"};
+    for (int r = 0; r < 5; ++r) {
+        qDepth->SetQElevCell(r + 1, 0, typed[r]);
+    }
+    qDepth->SetQElevCell(4, 1, "old");
+    qDepth->CmdComputeElevQ->click();
+    EXPECT_EQ(user.MessageTexts(),
+              std::vector<QString>{"Value in row 5, column 1 can not be evaluated as a number, "
+                                   "please re-enter."});
+    EXPECT_EQ(
+        QElevRows(5),
+        (Rows{
+            {"50", "", ""}, {"100", "", ""}, {"150", "", ""}, {"200", "", ""}, {"1.2.3", "", ""}}));
+}
+
 TEST_F(QDepthProgram, ADischargeBeyondTheBoundIsNamedBeforeAnyDepthIsComputed) {
     TypeTrapezoid("0.001");
     qDepth->SetDesignCell(QDepthContents::RunoffChart, 1, 1, "50");
@@ -149,7 +168,8 @@ TEST_F(QDepthProgram, ADischargeBeyondTheBoundIsNamedBeforeAnyDepthIsComputed) {
     qDepth->SetDesignCell(QDepthContents::Mavo1987, 6, 1, "1E+308");
     qDepth->CmdComputeVRCUSGSTW->click();
     EXPECT_EQ(user.MessageTexts(),
-              std::vector<QString>{"Value in row 3, column 2 is too large, please re-enter."});
+              std::vector<QString>{"Value in row 3, column 2 of the Vosk Runoff Chart grid is too "
+                                   "large, please re-enter."});
     const QDepthContents contents = qDepth->Contents();
     EXPECT_EQ(contents.design[QDepthContents::RunoffChart][0][2], "");
     EXPECT_EQ(contents.design[QDepthContents::Mavo1987][5][3], "");

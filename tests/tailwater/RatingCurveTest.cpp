@@ -2,6 +2,7 @@
 #include "TextTable.h"
 
 #include "platform/AppError.h"
+#include "platform/Numbers.h"
 #include "tailwater/TailWaterMod.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +13,14 @@
 
 namespace {
 
+// The step text's own checks, then the rows it gives the section.
 std::string StepMessage(const std::string& text, const ChannelSection& section) {
     int errFlag = -1;
     std::string message = "stale";
-    TailWaterMod::ValidateRatingCurveStepSize(text, section, errFlag, message);
+    TailWaterMod::ValidateRatingCurveStepSize(text, errFlag, message);
     EXPECT_EQ(errFlag, message.empty() ? 0 : 1) << text;
-    return message;
+    return errFlag == 1 ? message
+                        : TailWaterMod::RatingCurveRowsProblem(section, Numbers::ToDouble(text));
 }
 
 // Only the bottom and the top of a section bound the table.
