@@ -16,7 +16,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+
+// Failures show the texts of messages and boxes, not their code units.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 // The whole program, started as the user starts it, with scripted dialogs and
 // a scratch folder for project files.

@@ -45,7 +45,7 @@ std::vector<DamagedCase> DamagedFiles() {
     const std::string rating = "\"TAILWATERRATINGCURVEINFO43582\",";
     const std::string channel = "\"TAILWATERCROSSSECTIONINFO432078\",";
     return {
-        {"empty", "", Result::Failed},
+        {"empty", "", Result::Refused},
         {"binary garbage", garbage, Result::Refused},
         {"binary garbage after the header", Header + garbage + "\r\n" + End, Result::Complete},
         {"binary garbage inside a record", Header + site + garbage, Result::Failed},
@@ -90,7 +90,9 @@ TEST(ProjectFileRobustness, GoldenFilesReadCompletely) {
     std::vector<std::string> names = GoldenNames();
     ASSERT_FALSE(names.empty());
     for (const std::string& name : names) {
-        EXPECT_EQ(ProjectFileHarness::Read(ReadGolden(name)).result, Result::Complete) << name;
+        const ProjectFileHarness::Outcome outcome = ProjectFileHarness::Read(ReadGolden(name));
+        EXPECT_EQ(outcome.result, Result::Complete) << name;
+        EXPECT_EQ(outcome.skipped.Named(), std::vector<std::string>()) << name;
     }
 }
 
@@ -123,9 +125,9 @@ TEST(ProjectFileRobustness, AnOverlongTextIsDroppedAndTheNextRecordStillRead) {
     EXPECT_EQ(outcome.result, Result::Complete);
     EXPECT_EQ(outcome.site[0], "");
     EXPECT_EQ(outcome.site[1], "D-2");
-    EXPECT_EQ(outcome.lostFields,
+    EXPECT_EQ(outcome.skipped.Named(),
               std::vector<std::string>({"A field of the file is longer than 65536 characters "
-                                        "(section SITEIDINFO7438579, item 1)"}));
+                                        "(line 4, section SITEIDINFO7438579, item 1)"}));
 }
 
 TEST(ProjectFileRobustness, AnOverlongFieldIsNamedBySectionAndItemWhereverItStands) {
@@ -149,10 +151,10 @@ TEST(ProjectFileRobustness, AnOverlongFieldIsNamedBySectionAndItemWhereverItStan
         ProjectFileHarness::Outcome outcome =
             ProjectFileHarness::Read(Header + c.record + "\r\n" + End);
         const std::string fault =
-            "A field of the file is longer than 65536 characters (" + c.named + ")";
+            "A field of the file is longer than 65536 characters (line 4, " + c.named + ")";
         EXPECT_EQ(outcome.result, c.result) << c.what;
         if (c.result == Result::Complete) {
-            EXPECT_EQ(outcome.lostFields, std::vector<std::string>({fault})) << c.what;
+            EXPECT_EQ(outcome.skipped.Named(), std::vector<std::string>({fault})) << c.what;
         } else {
             EXPECT_EQ(outcome.error, fault) << c.what;
         }
