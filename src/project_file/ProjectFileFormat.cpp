@@ -102,11 +102,22 @@ struct RecordPlace {
     size_t value; // a hash of the fields after the address
 };
 
+// The next field, when it is an integer, as the readers take it: "03" and
+// "3" name one row.
+std::string ReadIndex(FieldReader& record) {
+    std::string text = record.ReadText();
+    try {
+        return std::to_string(FieldReader(text).ReadInteger());
+    } catch (const AppError&) {
+        return text;
+    }
+}
+
 RecordPlace PlaceOf(int number, FieldReader record, const FieldReader& end) {
-    std::string address = std::to_string(number) + ":" + record.ReadText();
+    std::string address = std::to_string(number) + ":" + ReadIndex(record);
     std::string indexes;
     while (record.Offset() < end.Offset() && !record.NextFieldQuoted()) {
-        indexes += "," + record.ReadText();
+        indexes += "," + ReadIndex(record);
     }
     std::string value;
     if (record.Offset() < end.Offset()) {
@@ -198,22 +209,28 @@ void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& 
     std::unordered_map<std::string, SetBy> setBy;
     while (!in.AtEnd()) {
         const int line = in.Line();
+        const std::string onLine = " (line " + std::to_string(line) + ")";
         std::string field;
+        std::string tooLong; // the fault of a field too long to be a marker
         try {
             field = Tools::TrimBlanks(in.ReadText());
         } catch (const AppError& error) {
-            throw AppError(error.number,
-                           error.description + " (line " + std::to_string(line) + ")");
+            if (error.number != ReadError::FieldTooLong) {
+                throw AppError(error.number, error.description + onLine);
+            }
+            tooLong = error.description;
         }
-        const int number = FindSection(sections, field);
+        const int number = tooLong.empty() ? FindSection(sections, field) : 0;
         if (number == 0) {
             if (field == EndOfFile) {
                 endRecordMet = true;
-            } else if (!field.empty() && line != skippedLine) {
+            } else if ((!field.empty() || !tooLong.empty()) && line != skippedLine) {
                 skippedLine = line;
                 skipped.Add([&] {
-                    return "A field that is no section's marker: \"" + Shortened(field) +
-                           "\" (line " + std::to_string(line) + ")";
+                    return (tooLong.empty() ? "A field that is no section's marker: \"" +
+                                                  Shortened(field) + "\""
+                                            : tooLong) +
+                           onLine;
                 });
             }
             continue;
