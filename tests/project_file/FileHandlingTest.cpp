@@ -73,13 +73,9 @@ TEST_F(FileHandling, OpenTakesTheSignatureInAnyCaseReadsPastTheEndAndNamesWhatIt
     Open(path);
     EXPECT_EQ(SiteTexts(*site), QStringList({"", "", "Orlen", "", "", "", "Mill Creek", ""}));
     EXPECT_EQ(user.MessageTexts(),
-              std::vector<QString>(
-                  {"The file " + path +
-                   " was read, but 2 of its records could not be used:\n"
-                   "A field that is no section's marker: \"UNKNOWNSECTION\" (line 4)\n"
-                   "No such item (line 5, section SITEIDINFO7438579, item 42)\n\n"
-                   "The windows lack what those records hold, and the project is no longer tied "
-                   "to the file: File Save will ask for a file name."}));
+              std::vector<QString>({SkippedMessage(
+                  path, {"A field that is no section's marker: \"UNKNOWNSECTION\" (line 4)",
+                         "No such item (line 5, section SITEIDINFO7438579, item 42)"})}));
     EXPECT_EQ(user.shown[0].title, "Tarnwell V2.0");
     ExpectCurrentFile("");
 }
@@ -259,9 +255,7 @@ TEST_F(FileHandling, APartialReadIsReportedAndUntiesTheProjectFromTheFile) {
     EXPECT_EQ(SiteTexts(*site), QStringList({"F-1234", "", "Orlen", "", "", "", "", ""}));
     ExpectCurrentFile("");
 
-    user.fileNames.push_back(std::nullopt);
-    main->mnuFileSave->trigger();
-    EXPECT_TRUE(user.fileNames.empty()) << "File Save did not ask for a name";
+    ExpectSaveAsksForAName();
     EXPECT_EQ(FileBytes(cut).toStdString(), golden.substr(0, golden.find("Route 9")));
 }
 
@@ -296,18 +290,13 @@ TEST_F(FileHandling, ATextPastTheFieldLimitIsReportedAndTheRestOfTheFileOpens) {
     Open(path);
     EXPECT_EQ(SiteTexts(*site), QStringList({"", "", "", "", "", "", "Mill Creek", ""}));
     EXPECT_EQ(user.MessageTexts(),
-              std::vector<QString>(
-                  {"The file " + path +
-                   " was read, but 1 of its records could not be used:\nA field of the file is "
-                   "longer than 65536 characters (line 4, section SITEIDINFO7438579, item 3)\n\n"
-                   "The windows lack what those records hold, and the project is no longer tied "
-                   "to the file: File Save will ask for a file name."}));
+              std::vector<QString>({SkippedMessage(
+                  path, {"A field of the file is longer than 65536 characters (line 4, section "
+                         "SITEIDINFO7438579, item 3)"})}));
     ExpectCurrentFile("");
 
     // The file that still holds the text is never overwritten by a plain Save.
-    user.fileNames.push_back(std::nullopt);
-    main->mnuFileSave->trigger();
-    EXPECT_TRUE(user.fileNames.empty()) << "File Save did not ask for a name";
+    ExpectSaveAsksForAName();
     EXPECT_EQ(FileBytes(path).toStdString(), content);
 
     // A later overlong field in a section whose faults end the read: both are named.

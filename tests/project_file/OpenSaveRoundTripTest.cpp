@@ -199,17 +199,9 @@ TEST_F(OpenSave, ADamagedRecordIsNamedAndSaveAsksForAName) {
         WriteBytes(path, damaged);
         user.shown.clear();
         Open(path);
-        EXPECT_EQ(
-            user.MessageTexts(),
-            std::vector<QString>({"The file " + path +
-                                  " was read, but 1 of its records could not be used:\n" + c.named +
-                                  "\n\nThe windows lack what those records hold, and the "
-                                  "project is no longer tied to the file: File Save will "
-                                  "ask for a file name."}));
+        EXPECT_EQ(user.MessageTexts(), std::vector<QString>({SkippedMessage(path, {c.named})}));
         ExpectCurrentFile("");
-        user.fileNames.push_back(std::nullopt);
-        main->mnuFileSave->trigger();
-        EXPECT_TRUE(user.fileNames.empty()) << "File Save did not ask for a name";
+        ExpectSaveAsksForAName();
         EXPECT_TRUE(FileBytes(path).toStdString() == damaged);
     }
 }
