@@ -15,9 +15,10 @@ void SetProjectSections(ProjectFileFormat::SectionTable table);
 // The file-type choices of both file dialogs.
 inline const QString FileFilter = QStringLiteral("Tarnwell (*.twl);;All Files (*.*)");
 
-// Asks for a project file until one passes the signature and units checks,
-// then reads it. Cancelling changes nothing. Reports its own errors; an empty
-// file is refused by name and ends the command.
+// Asks for a project file until one passes the size, signature and units
+// checks, then reads it. Cancelling changes nothing. Reports its own errors;
+// an empty file and one cut inside its header are refused by name, before
+// anything is cleared, and end the command.
 void OpenDataFile();
 
 // Writes the whole project to `path` (used exactly as given, no extension
