@@ -326,19 +326,15 @@ Outcome Read(std::string_view bytes) {
                                RiprapBasinRecords::ReadRecord(in, outcome.riprapBasin);
                            }});
     FieldReader in(bytes);
-    std::vector<AppError> lostFields;
     try {
         if (ProjectFileFormat::CheckHeader(in) != ProjectFileFormat::HeaderCheck::ProjectFile) {
             return outcome;
         }
-        ProjectFileFormat::ReadProject(in, sections, lostFields);
+        ProjectFileFormat::ReadProject(in, sections, outcome.skipped);
         outcome.result = Result::Complete;
     } catch (const AppError& error) {
         outcome.result = Result::Failed;
         outcome.error = error.description;
-    }
-    for (const AppError& lost : lostFields) {
-        outcome.lostFields.push_back(lost.description);
     }
     return outcome;
 }

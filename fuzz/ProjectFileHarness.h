@@ -3,6 +3,7 @@
 #include "project_file/DropInletRecords.h"
 #include "project_file/GeneralDesignRecords.h"
 #include "project_file/PlungeBasinRecords.h"
+#include "project_file/ProjectFileFormat.h"
 #include "project_file/RiprapBasinRecords.h"
 #include "project_file/ScourHoleRecords.h"
 #include "project_file/SiteIDRecords.h"
@@ -327,7 +328,7 @@ struct RiprapBasinWindow final : RiprapBasinRecords::Target {
 };
 
 enum class Result {
-    Refused,  // not a project file, or another units edition
+    Refused,  // not a project file, another units edition, or cut inside its header
     Failed,   // the read ended early; `error` says why
     Complete, // read to the end, end record met
 };
@@ -335,8 +336,8 @@ enum class Result {
 struct Outcome {
     Result result = Result::Refused;
     std::string error;
-    // The faults of fields too long to read, in records that were dropped.
-    std::vector<std::string> lostFields;
+    // What the read could not use.
+    ProjectFileFormat::SkippedRecords skipped;
     SiteIDRecords::Texts site;
     VoskRunoffChartWindow runoffChart;
     USGSRegressionWindow usgsRegression;

@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
+#include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 #include "platform/UiText.h"
@@ -219,7 +220,9 @@ void FrmUSGSRegression::ClearUSGSDesignQ() {
 }
 
 void FrmUSGSRegression::TxtEntry_Change() {
-    ClearUSGSDesignQ();
+    if (!InputChanges::Restoring()) {
+        ClearUSGSDesignQ();
+    }
 }
 
 void FrmUSGSRegression::ClearData() {

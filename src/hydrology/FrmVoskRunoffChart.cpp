@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
+#include "platform/InputChanges.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
@@ -192,7 +193,7 @@ void FrmVoskRunoffChart::ListClicked(QComboBox& list, std::int32_t& lastIndex) {
     DisplayLF();
     const std::int32_t chosen = list.currentIndex() + 1;
     if (chosen != lastIndex) {
-        ClearVRCDesignQ();
+        InputChanged();
     }
     lastIndex = chosen;
 }
@@ -207,7 +208,7 @@ void FrmVoskRunoffChart::Cmbo_VRC_Slope_Click() {
 
 void FrmVoskRunoffChart::Opt_VRC_LUS_Click(int index) {
     if (index != LastLUSOption) {
-        ClearVRCDesignQ();
+        InputChanged();
     }
     LastLUSOption = index;
     const bool select = index == 0;
@@ -220,12 +221,18 @@ void FrmVoskRunoffChart::Opt_VRC_LUS_Click(int index) {
     Txt_VRC_UserLF->setVisible(!select);
 }
 
+void FrmVoskRunoffChart::InputChanged() {
+    if (!InputChanges::Restoring()) {
+        ClearVRCDesignQ();
+    }
+}
+
 void FrmVoskRunoffChart::Txt_VRC_DA_Change() {
-    ClearVRCDesignQ();
+    InputChanged();
 }
 
 void FrmVoskRunoffChart::Txt_VRC_UserLF_Change() {
-    ClearVRCDesignQ();
+    InputChanged();
 }
 
 void FrmVoskRunoffChart::SelectLUSOption(int index) {

@@ -89,6 +89,9 @@ private:
     void InitializeGrid();
     // A list click clears the results only when it picks another class.
     void ListClicked(QComboBox& list, std::int32_t& lastIndex);
+    // A changed input clears the discharges computed from the old one; one
+    // that a project file restores keeps the discharges saved with it.
+    void InputChanged();
 
     std::int32_t LastLandUseIndex = 0;
     std::int32_t LastSlopeIndex = 0;

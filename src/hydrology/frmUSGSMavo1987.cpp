@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
+#include "platform/InputChanges.h"
 #include "platform/Numbers.h"
 #include "platform/UiText.h"
 
@@ -170,7 +171,9 @@ void frmUSGSMavo1987::ClearDesignQs() {
 }
 
 void frmUSGSMavo1987::TxtDA_Change() {
-    ClearDesignQs();
+    if (!InputChanges::Restoring()) {
+        ClearDesignQs();
+    }
 }
 
 void frmUSGSMavo1987::cmdComputeQs_Click() {

@@ -11,9 +11,11 @@ class QObject;
 // saved texts back, which does not.
 namespace InputChanges {
 
-// True while the project file reader restores the windows. A section may
-// store its results before the inputs they came from, so a window keeps its
-// results when an input is restored rather than changed.
+// True while the project file reader restores the windows. A file's records
+// need not stand in section order, and a section may store its results before
+// the inputs they came from, so a window keeps its results (and those of the
+// windows that follow its inputs) when an input is restored rather than
+// changed.
 bool Restoring();
 
 // Held by the reader for the length of a read.

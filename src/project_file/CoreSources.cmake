@@ -10,6 +10,7 @@ set(PROJECT_FILE_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProjectFileFormat.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordWriter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScourHoleRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SkippedRecord.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RiprapBasinRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SiteIDRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StandardDesignsRecords.cpp

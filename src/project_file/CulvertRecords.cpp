@@ -2,6 +2,7 @@
 
 #include "project_file/FieldReader.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
 
 namespace CulvertRecords {
@@ -39,35 +40,40 @@ void WriteUserSize(RecordWriter& out, std::string_view marker,
     Record(out, marker, 12).Integer(userSizeOption ? 1 : 0).EndRecord();
 }
 
-bool ReadItem(int item, FieldReader& in, Target& target) {
+void ReadItem(int item, FieldReader& in, Target& target) {
     switch (item) {
     case 7: {
         const int culvertTypeID = in.ReadInteger();
         const int inletID = in.ReadInteger();
         const int standardSizeID = in.ReadInteger();
         target.SetCulvertInletSize(culvertTypeID, inletID, standardSizeID);
-        return true;
+        return;
     }
     case 10: {
         const int index = in.ReadInteger();
         const std::string text = in.ReadText();
-        if (Within(index, target.UserSizeBoxes())) {
-            target.SetUserSize(index, text);
+        if (!Within(index, target.UserSizeBoxes())) {
+            SkippedRecord::Skip(SkippedRecord::OutsideBoxes);
         }
-        return true;
+        target.SetUserSize(index, text);
+        return;
     }
     case 11:
         if (const int position = in.ReadInteger(); Within(position, target.BarrelPositions())) {
             target.SelectBarrelPosition(position);
+        } else if (position != NoPosition) {
+            SkippedRecord::Skip(SkippedRecord::OutsideList);
         }
-        return true;
+        return;
     case 12:
         if (const int option = in.ReadInteger(); Within(option, target.SizeOptions())) {
             target.SelectSizeOption(option);
+        } else {
+            SkippedRecord::Skip(SkippedRecord::OutsideOptions);
         }
-        return true;
+        return;
     default:
-        return false;
+        SkippedRecord::Skip(SkippedRecord::UnknownItem);
     }
 }
 

@@ -15,6 +15,9 @@ namespace CulvertRecords {
 
 inline constexpr int NumUserSizes = 5;
 
+// Stored as the barrel count's position when its list has no selection.
+inline constexpr int NoPosition = -1;
+
 // Item 7.
 void WriteTypeInletSize(RecordWriter& out, std::string_view marker, int culvertTypeID, int inletID,
                         int standardSizeID);
@@ -38,8 +41,8 @@ public:
     virtual void SelectSizeOption(int option) = 0;
 };
 
-// Reads and applies the rest of a record of item 7, 10, 11 or 12; false for
-// any other item, of which nothing is read.
-bool ReadItem(int item, FieldReader& in, Target& target);
+// Reads and applies the rest of a record of item 7, 10, 11 or 12; any other
+// item, of which nothing is read, is skipped as unknown.
+void ReadItem(int item, FieldReader& in, Target& target);
 
 } // namespace CulvertRecords

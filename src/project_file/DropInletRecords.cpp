@@ -3,6 +3,7 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
 
 namespace DropInletRecords {
@@ -34,17 +35,22 @@ std::string CaptionText(const std::string& caption) {
     return caption.find('"') == std::string::npos ? caption : Tools::ReplaceDoubleQuotes(caption);
 }
 
+// A data row of a grid with `rows` rows, the heading row included.
+bool InsideRows(int row, int rows) {
+    return row >= 1 && row < rows;
+}
+
 // The barrel grids grow to take a row beyond their last; the weir grid keeps its rows.
 void ReadCell(FieldReader& in, Target& target, Grid grid) {
     const int row = in.ReadInteger();
     const int col = in.ReadInteger();
     const std::string text = in.ReadText();
     if (row < 1 || col < 1 || col >= target.GridCols(grid)) {
-        return;
+        SkippedRecord::Skip(SkippedRecord::OutsideGrid);
     }
     if (row >= target.GridRows(grid)) {
         if (grid == Grid::WeirCalc || row > ProjectFileFormat::MaxGridRow) {
-            return;
+            SkippedRecord::Skip(SkippedRecord::OutsideGrid);
         }
         target.SetGridRows(grid, row + 1);
     }
@@ -76,9 +82,10 @@ void ReadRecord(FieldReader& in, Target& target) {
     const int item = in.ReadInteger();
     if (item >= FirstInputItem) {
         const std::string text = in.ReadText();
-        if (item - FirstInputItem < NumInputs) {
-            target.SetInput(item - FirstInputItem, text);
+        if (item - FirstInputItem >= NumInputs) {
+            SkippedRecord::Skip(SkippedRecord::UnknownItem);
         }
+        target.SetInput(item - FirstInputItem, text);
         return;
     }
     switch (item) {
@@ -93,25 +100,44 @@ void ReadRecord(FieldReader& in, Target& target) {
     case 5:
         if (const int option = in.ReadInteger(); option >= 0 && option < NumWeirOptions) {
             target.SelectWeirOption(option);
+        } else {
+            SkippedRecord::Skip(SkippedRecord::OutsideOptions);
         }
         break;
     case 6: {
         const int grid = in.ReadInteger();
         const int row = in.ReadInteger();
+        // 0 and 0 is the writer's own mark for no selection.
+        const bool named =
+            (grid == 0 && row == 0) ||
+            ((grid == static_cast<int>(Grid::RCB) || grid == static_cast<int>(Grid::RCP)) &&
+             InsideRows(row, target.GridRows(static_cast<Grid>(grid))));
         target.SetBarrelDesignSelect(grid, row);
+        if (!named) {
+            SkippedRecord::Skip(SkippedRecord::NoSuchDesign);
+        }
         break;
     }
-    case 7:
-        target.SetWeirDesignSelectRow(in.ReadInteger());
+    case 7: {
+        const int row = in.ReadInteger();
+        const bool named = row == 0 || InsideRows(row, target.GridRows(Grid::WeirCalc));
+        target.SetWeirDesignSelectRow(row);
+        if (!named) {
+            SkippedRecord::Skip(SkippedRecord::NoSuchDesign);
+        }
         break;
-    case 8:
-        target.SetIncludeMultipleBarrels(in.ReadInteger() == 1);
+    }
+    case 8: {
+        const int flag = in.ReadInteger();
+        target.SetIncludeMultipleBarrels(flag == 1);
+        SkippedRecord::CheckFlag(flag);
         break;
+    }
     case 9:
         target.SetBarrelWeirLength(in.ReadText());
         break;
     default:
-        break;
+        SkippedRecord::Skip(SkippedRecord::UnknownItem);
     }
 }
 

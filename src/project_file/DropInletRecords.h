@@ -68,6 +68,7 @@ public:
 
 // Reads the rest of one record after its marker and applies it; records out
 // of range are dropped, and an unknown item number reads nothing more.
+// Whatever is dropped is skipped as SkippedRecord says, for Open to report.
 void ReadRecord(FieldReader& in, Target& target);
 
 } // namespace DropInletRecords

@@ -21,6 +21,17 @@ std::string_view TrimFieldBlanks(std::string_view text) {
     return text;
 }
 
+// Line ends in `text`: LF, CR LF or a CR alone.
+int LineEnds(std::string_view text) {
+    int ends = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
+            ++ends;
+        }
+    }
+    return ends;
+}
+
 [[noreturn]] void ThrowPastEnd() {
     throw AppError(ReadError::InputPastEndOfFile, "Input past end of file");
 }
@@ -43,6 +54,7 @@ std::string FieldReader::ReadText() {
     if (AtEnd()) {
         ThrowPastEnd();
     }
+    const size_t start = pos_;
     while (pos_ < content_.size() && IsBlank(content_[pos_])) {
         ++pos_;
     }
@@ -62,6 +74,7 @@ std::string FieldReader::ReadText() {
         pos_ = end == std::string_view::npos ? content_.size() : end;
     }
     EndField();
+    line_ += LineEnds(content_.substr(start, pos_ - start));
     std::string text =
         FieldEncoding::IsUtf8(value) ? std::string(value) : FieldEncoding::Windows1252ToUtf8(value);
     if (FieldEncoding::Utf16Length(text) > MaxFieldLength) {
@@ -69,6 +82,18 @@ std::string FieldReader::ReadText() {
                                                     std::to_string(MaxFieldLength) + " characters");
     }
     return text;
+}
+
+bool FieldReader::NextFieldQuoted() const {
+    size_t first = pos_;
+    while (first < content_.size() && IsBlank(content_[first])) {
+        ++first;
+    }
+    return first < content_.size() && content_[first] == '"';
+}
+
+bool FieldReader::AtLineStart() const {
+    return pos_ == 0 || content_[pos_ - 1] == '\n' || content_[pos_ - 1] == '\r';
 }
 
 int FieldReader::ReadInteger() {

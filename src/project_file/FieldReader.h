@@ -8,6 +8,10 @@
 namespace ReadError {
 constexpr long InputPastEndOfFile = 62;
 constexpr long FieldTooLong = 1062;
+// A record read whole whose item, index, row or value names nothing in its
+// window: it is skipped, and the read goes on whatever its section does with
+// other faults.
+constexpr long RecordSkipped = 1063;
 } // namespace ReadError
 
 // Reads a project file as a stream of fields rather than lines, so that a
@@ -29,6 +33,14 @@ public:
 
     // True once every character has been read.
     bool AtEnd() const { return pos_ >= content_.size(); }
+    // How far the reader has come, in characters of the content.
+    size_t Offset() const { return pos_; }
+    // The line (from 1) on which the next field begins.
+    int Line() const { return line_; }
+    // Whether the next field stands in double quotes, as texts do.
+    bool NextFieldQuoted() const;
+    // Whether the field read last ended its line (or nothing was read yet).
+    bool AtLineStart() const;
 
     // The next field's value in UTF-8 (a field that is not valid UTF-8 is read
     // as Windows-1252). Throws AppError at the end of the file, inside an
@@ -45,4 +57,5 @@ private:
 
     std::string_view content_;
     size_t pos_ = 0;
+    int line_ = 1;
 };

@@ -15,6 +15,7 @@
 #include "project_file/ProjectFileFormat.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <optional>
 #include <string_view>
@@ -29,7 +30,8 @@ ProjectFileFormat::SectionTable sections;
 static_assert(TextBoxes::MaxLength >= FieldReader::MaxFieldLength);
 
 // Far beyond any project; a larger file is refused before it is loaded.
-constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+constexpr qint64 MaxFileSizeMB = 64;
+constexpr qint64 MaxFileSize = MaxFileSizeMB * 1024 * 1024;
 
 void SetDataFileName(const QString& path) {
     GlobalVariables::DataFileName = path;
@@ -58,6 +60,21 @@ std::optional<std::string> LoadFile(const QString& path) {
     return content.toStdString();
 }
 
+// How many records a read skipped, and the first of them by name, one to a
+// line, so that the message fits the screen however many there are.
+QString SkippedText(const ProjectFileFormat::SkippedRecords& skipped) {
+    const size_t count = skipped.Count();
+    QString text = count == 1 ? QString("1 of its records could not be used:")
+                              : QString::number(count) + " of its records could not be used:";
+    for (const std::string& name : skipped.Named()) {
+        text += "\n" + QString::fromStdString(name);
+    }
+    if (count > skipped.Named().size()) {
+        text += "\nand " + QString::number(count - skipped.Named().size()) + " more";
+    }
+    return text;
+}
+
 } // namespace
 
 void OpenDataFile() {
@@ -69,23 +86,39 @@ void OpenDataFile() {
             }
             const QString& path = *chosen;
             std::optional<std::string> content = LoadFile(path);
-            if (content && content->empty()) {
+            if (!content) {
+                Dialogs::Message("The file " + path +
+                                 " is too large to be a Tarnwell software data file: a project "
+                                 "file holds far less than " +
+                                 QString::number(MaxFileSizeMB) + " MB.");
+                continue;
+            }
+            if (content->empty()) {
                 Dialogs::Message("The file " + path +
                                  " is empty: it holds no Tarnwell software data.");
                 return;
             }
-            FieldReader in(content ? std::string_view(*content) : std::string_view());
-            switch (content ? ProjectFileFormat::CheckHeader(in)
-                            : ProjectFileFormat::HeaderCheck::NotProjectFile) {
+            FieldReader in(*content);
+            switch (ProjectFileFormat::CheckHeader(in)) {
             case ProjectFileFormat::HeaderCheck::NotProjectFile:
                 Dialogs::Message(
                     "The file selected does not appear to be an Tarnwell software data file.");
                 continue;
-            case ProjectFileFormat::HeaderCheck::OtherUnits:
+            case ProjectFileFormat::HeaderCheck::MetricUnits:
                 Dialogs::Message("The file selected is a Tarnwell software data file, but not "
                                  "for the English Units version of the program. You might try "
                                  "the Metric Units version of the program.");
                 continue;
+            case ProjectFileFormat::HeaderCheck::UnknownUnits:
+                Dialogs::Message("The file " + path +
+                                 " is a Tarnwell software data file, but its units line names "
+                                 "neither English nor metric units, so it cannot be read.");
+                continue;
+            case ProjectFileFormat::HeaderCheck::Incomplete:
+                Dialogs::Message("The file " + path +
+                                 " is incomplete: it ends within its first lines, before any "
+                                 "project data. Nothing was read.");
+                return;
             case ProjectFileFormat::HeaderCheck::ProjectFile:
                 ReadDataFile(path, in);
                 return;
@@ -101,53 +134,60 @@ void SetProjectSections(ProjectFileFormat::SectionTable table) {
 }
 
 void ReadDataFile(const QString& path, FieldReader& in) {
-    // The windows are emptied and given the file's texts: no user's change,
-    // so saved results stay beside the inputs read after them.
-    const InputChanges::Restore restoring;
     StartUpMod::ClearAllProjectData();
     SetDataFileName(path);
-    std::vector<AppError> lostFields;
+    ProjectFileFormat::SkippedRecords skipped;
     std::optional<AppError> stopped;
     try {
-        ProjectFileFormat::ReadProject(in, sections, lostFields);
+        // The windows are given the file's texts, which is no user's change:
+        // the results saved belong to the inputs saved with them, in
+        // whatever order their records stand.
+        const InputChanges::Restore restoring;
+        ProjectFileFormat::ReadProject(in, sections, skipped);
     } catch (const AppError& error) {
         stopped = error;
     }
-    if (lostFields.empty() && !stopped) {
+    if (skipped.Count() == 0 && !stopped) {
         return;
     }
     // After a read that lost anything the project is tied to no file, so that
     // a Save cannot replace the file that still holds it.
     SetDataFileName(QString());
     WaitCursor::RestoreAll();
-    QString report; // the faults of the fields lost on the way, a line each
-    for (const AppError& lost : lostFields) {
-        report += ErrorText(lost, ErrorStyle::Untitled) + "\n";
-    }
-    if (stopped) {
-        report += ErrorText(*stopped, ErrorStyle::Untitled) + "\n\nThe file " + path +
-                  " could not be read completely. The windows hold only what was read before "
-                  "the error, and the project is no longer tied to the file: File Save will "
-                  "ask for a file name.";
+    const QString untied = "the project is no longer tied to the file: File Save will ask for a "
+                           "file name.";
+    QString report;
+    if (!stopped) {
+        report = "The file " + path + " was read, but " + SkippedText(skipped) +
+                 "\n\nThe windows lack what those records hold, and " + untied;
     } else {
-        report += "\nThe rest of the file " + path +
-                  " was read, but the windows lack the fields above, and the project is no "
-                  "longer tied to the file: File Save will ask for a file name.";
+        if (stopped->number == ReadError::InputPastEndOfFile) {
+            report = "The file " + path + " is incomplete: it ends before its end record.\n" +
+                     QString::fromStdString(stopped->description);
+        } else {
+            report = "The file " + path + " could not be read completely.\n" +
+                     ErrorText(*stopped, ErrorStyle::Untitled);
+        }
+        report += "\n\nThe windows hold only what was read before, and " + untied;
+        if (skipped.Count() > 0) {
+            report += "\n\nBefore that, " + SkippedText(skipped);
+        }
     }
     Dialogs::Message(report);
 }
 
 void WriteDataFile(const QString& path) {
     WaitCursor busy;
+    const bool existed = QFileInfo::exists(path);
     try {
         std::string content = ProjectFileFormat::WriteProject(sections);
         SaveTextFile(path, content);
         SetDataFileName(path);
     } catch (const AppError& error) {
-        // Unlike Open and Save As, the save names the error number first.
         WaitCursor::RestoreAll();
-        Dialogs::Message(QString::number(error.number) + " " +
-                         QString::fromStdString(error.description));
+        Dialogs::Message("The project was not saved: the file " + path + " could not be written (" +
+                         QString::fromStdString(error.description) + "). " +
+                         (existed ? "The file on disk is unchanged." : "No file was made."));
     }
 }
 

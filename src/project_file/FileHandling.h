@@ -15,15 +15,17 @@ void SetProjectSections(ProjectFileFormat::SectionTable table);
 // The file-type choices of both file dialogs.
 inline const QString FileFilter = QStringLiteral("Tarnwell (*.twl);;All Files (*.*)");
 
-// Asks for a project file until one passes the signature and units checks,
-// then reads it. Cancelling changes nothing. Reports its own errors; an empty
-// file is refused by name and ends the command.
+// Asks for a project file until one passes the size, signature and units
+// checks, then reads it. Cancelling changes nothing. Reports its own errors;
+// an empty file and one cut inside its header are refused by name, before
+// anything is cleared, and end the command.
 void OpenDataFile();
 
 // Writes the whole project to `path` (used exactly as given, no extension
 // added). The old file is replaced only once the new one is complete; then the
-// path becomes the current project file. A failed save is reported and leaves
-// the old file, the current path and the caption as they were.
+// path becomes the current project file. A failed save is reported by the
+// file's name and leaves the old file, the current path and the caption as
+// they were.
 void WriteDataFile(const QString& path);
 
 // Asks for a file name, ".twl" added to a name without extension, and saves
@@ -31,9 +33,11 @@ void WriteDataFile(const QString& path);
 void SaveDataFileAs();
 
 // Empties every window, then reads the rest of the project file `in` (just
-// past its header) into them. A read that ends early is reported, and the
-// project is then tied to no file, so that File Save asks for a name rather
-// than overwrite the file with a half-read project.
+// past its header) into them; no window clears a result because an input was
+// restored. A read that ends early or could not use a record is reported in
+// one message, and the project is then tied to no file, so that File Save
+// asks for a name rather than overwrite the file with a project that lacks
+// what the file holds.
 void ReadDataFile(const QString& path, FieldReader& in);
 
 } // namespace FileHandling

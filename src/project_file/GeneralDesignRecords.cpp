@@ -5,6 +5,7 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
 
 namespace GeneralDesignRecords {
@@ -30,12 +31,14 @@ void ReadDesignCell(FieldReader& in, Target& target) {
     int col = in.ReadInteger();
     std::string text = in.ReadText();
     if (row < 1 || !Within(row, target.DesignRows()) || !Within(col, target.DesignCols())) {
-        return;
+        SkippedRecord::Skip(SkippedRecord::OutsideGrid);
     }
     if (col > 0) {
         target.SetDesignCell(row, col, text);
     } else if (text == Checked) {
         target.TickDesignRow(row);
+    } else if (text != NotChecked) {
+        SkippedRecord::Skip(SkippedRecord::NotATick);
     }
 }
 
@@ -45,7 +48,7 @@ void ReadResultCell(FieldReader& in, Target& target) {
     std::string text = in.ReadText();
     int flag = in.ReadInteger();
     if (row < 1 || row > ProjectFileFormat::MaxGridRow || !Within(col, target.ResultCols())) {
-        return;
+        SkippedRecord::Skip(SkippedRecord::OutsideGrid);
     }
     if (row >= target.ResultRows()) {
         target.SetResultRows(row + 1);
@@ -54,6 +57,7 @@ void ReadResultCell(FieldReader& in, Target& target) {
         target.ColourResultCellRed(row, col);
     }
     target.SetResultCell(row, col, text);
+    SkippedRecord::CheckFlag(flag);
 }
 
 // Items 8 and 9 come back with the blank that the window puts in front of the

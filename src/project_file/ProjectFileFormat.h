@@ -85,23 +85,48 @@ private:
 // The whole file: header, the registered sections in order, end record.
 std::string WriteProject(const SectionTable& sections);
 
-enum class HeaderCheck { ProjectFile, NotProjectFile, OtherUnits };
+enum class HeaderCheck {
+    ProjectFile,
+    NotProjectFile,
+    MetricUnits,  // the units line of the metric edition
+    UnknownUnits, // a units line of neither edition
+    Incomplete    // the file ends before its header does
+};
 
-// Reads the first two fields: the signature, then the units word, each of
-// which may stand anywhere in its field in any letter case.
+// Reads the header: the signature, then the units word, each of which may
+// stand anywhere in its field in any letter case, then the version record,
+// whose texts are not used. A file cut short before the version record's end
+// is found here, before anything is read into the windows.
 HeaderCheck CheckHeader(FieldReader& in);
 
-// The rest of the file after a passed header check: the version record, then
-// every record to the physical end of the file, in file order (records after
-// the end record too). Faults that end the read are thrown as AppError. So
-// that a truncated file is never taken for a complete one, a record cut short
-// by the end of the file ends the read whatever its section, and so does a
-// file that never had its end record.
-//
-// A field too long to read loses typed text, so its fault names the section
-// and the record's item, and is never silent: in a section that abandons a
-// faulty record and reads on, it is added to lostFields, one per lost field,
-// for the caller to report, whether the read then ends early or not.
-void ReadProject(FieldReader& in, const SectionTable& sections, std::vector<AppError>& lostFields);
+// What a read could not use, each counted once: a record that its section
+// skipped, a record cut short by a fault in a section that reads on past it,
+// a field that begins no record, and a record that sets again what an earlier
+// record of the file set (the earlier value is lost). Only the first few are
+// named, each by its fault, its line, its section and its item.
+class SkippedRecords {
+public:
+    static constexpr size_t MaxNamed = 10;
+
+    // `name` is called only for a record that is named.
+    void Add(const std::function<std::string()>& name);
+
+    size_t Count() const { return count_; }
+    const std::vector<std::string>& Named() const { return named_; }
+
+private:
+    size_t count_ = 0;
+    std::vector<std::string> named_;
+};
+
+// The rest of the file after a passed header check: every record to the
+// physical end of the file, in file order (records after the end record too).
+// Faults that end the read are thrown as AppError naming the record's line,
+// section and item. So that a truncated file is never taken for a complete
+// one, a record cut short by the end of the file ends the read whatever its
+// section, and so does a file that never had its end record. Whatever else
+// the read could not use is added to `skipped`, for the caller to report,
+// whether the read then ends early or not.
+void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& skipped);
 
 } // namespace ProjectFileFormat

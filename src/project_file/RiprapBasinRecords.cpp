@@ -4,6 +4,7 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
 
 #include <optional>
@@ -120,9 +121,10 @@ void ReadRecord(FieldReader& in, Target& target) {
     case ResultItem: {
         int row = in.ReadInteger();
         std::string text = in.ReadText();
-        if (Within(row, target.ResultRows())) {
-            target.SetResultValue(row, text);
+        if (!Within(row, target.ResultRows())) {
+            SkippedRecord::Skip(SkippedRecord::OutsideGrid);
         }
+        target.SetResultValue(row, text);
         break;
     }
     default:

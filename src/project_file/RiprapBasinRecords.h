@@ -49,8 +49,8 @@ struct Data {
     int inletID = GeneralDesignRecords::NoSelectionID;
     int standardSizeID = GeneralDesignRecords::NoSelectionID;
     std::array<std::string, NumUserSizes> userSizes;
-    int userNumBarrelsPosition = -1; // list position from 0; -1 when none
-    bool userSizeOption = false;     // the user-entered size option, not the standard one
+    int userNumBarrelsPosition = CulvertRecords::NoPosition; // list position from 0
+    bool userSizeOption = false; // the user-entered size option, not the standard one
 };
 
 void Write(RecordWriter& out, const Data& data);
@@ -66,6 +66,7 @@ public:
 
 // Reads the rest of one record after its marker and applies it; records out
 // of range are dropped, and an unknown item number reads nothing more.
+// Whatever is dropped is skipped as SkippedRecord says, for Open to report.
 void ReadRecord(FieldReader& in, Target& target);
 
 } // namespace RiprapBasinRecords

@@ -3,6 +3,7 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
 
 #include <algorithm>
@@ -35,14 +36,15 @@ void Write(RecordWriter& out, const Data& data) {
 void ReadRecord(FieldReader& in, Target& target) {
     const int item = in.ReadInteger();
     if (!Known(item)) {
-        return;
+        SkippedRecord::Skip(SkippedRecord::UnknownItem);
     }
     const int index = in.ReadInteger();
     in.ReadInteger();
     const std::string text = in.ReadText();
-    if (index >= 0 && index < NumIndexes) {
-        target.SetText(static_cast<Item>(item), index, text);
+    if (index < 0 || index >= NumIndexes) {
+        SkippedRecord::Skip(SkippedRecord::OutsideBoxes);
     }
+    target.SetText(static_cast<Item>(item), index, text);
 }
 
 } // namespace ScourHoleRecords

@@ -3,6 +3,7 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
 
 namespace SiteIDRecords {
@@ -18,9 +19,10 @@ void Write(RecordWriter& out, const Texts& texts) {
 
 void ReadRecord(FieldReader& in, const std::function<void(int, const std::string&)>& setText) {
     int item = in.ReadInteger();
-    if (item >= 1 && item <= NumItems) {
-        setText(item, in.ReadText());
+    if (item < 1 || item > NumItems) {
+        SkippedRecord::Skip(SkippedRecord::UnknownItem);
     }
+    setText(item, in.ReadText());
 }
 
 } // namespace SiteIDRecords

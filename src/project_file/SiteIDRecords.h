@@ -20,7 +20,8 @@ using Texts = std::array<std::string, NumItems>;
 void Write(RecordWriter& out, const Texts& texts);
 
 // Reads the rest of one record after its marker and hands a known item's text
-// to `setText(item, text)`; for an unknown item nothing more is read.
+// to `setText(item, text)`; for an unknown item nothing more is read, and the
+// record is skipped as SkippedRecord says, for Open to report.
 void ReadRecord(FieldReader& in, const std::function<void(int, const std::string&)>& setText);
 
 } // namespace SiteIDRecords

@@ -3,6 +3,7 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
 
 #include <array>
@@ -46,7 +47,7 @@ void ReadGridCell(FieldReader& in, Target& target, int gridNumber) {
     const std::string text = in.ReadText();
     if (row < 1 || row > ProjectFileFormat::MaxGridRow || col < 1 ||
         col >= target.GridCols(gridNumber)) {
-        return;
+        SkippedRecord::Skip(SkippedRecord::OutsideGrid);
     }
     if (row >= target.GridRows(gridNumber)) {
         target.SetGridRows(gridNumber, row + 1);
@@ -82,14 +83,22 @@ void ReadRecord(FieldReader& in, Target& target) {
         target.SetBoxText(static_cast<Box>(item), in.ReadText());
         return;
     case MultipleBarrelsItem:
-        if (in.ReadInteger() == 1) {
+        if (const int flag = in.ReadInteger(); flag == 1) {
             target.CheckIncludeMultipleBarrels();
+        } else {
+            SkippedRecord::CheckFlag(flag);
         }
         return;
     case SelectionItem: {
         const int grid = in.ReadInteger();
         const int row = in.ReadInteger();
+        // 0 and 0 is the writer's own mark for no selection.
+        const bool named = (grid == 0 && row == 0) || (grid >= 1 && grid <= NumGrids && row >= 1 &&
+                                                       row < target.GridRows(grid));
         target.SetDesignSelect(grid, row);
+        if (!named) {
+            SkippedRecord::Skip(SkippedRecord::NoSuchDesign);
+        }
         return;
     }
     default:
@@ -101,6 +110,7 @@ void ReadRecord(FieldReader& in, Target& target) {
             return;
         }
     }
+    SkippedRecord::Skip(SkippedRecord::UnknownItem);
 }
 
 } // namespace StandardDesignsRecords

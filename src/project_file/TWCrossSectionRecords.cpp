@@ -3,6 +3,7 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
 
 #include <algorithm>
@@ -50,7 +51,7 @@ void ReadRecord(FieldReader& in, Target& target) {
             text = in.ReadText();
         }
         if (row < 1 || row > NumPoints) {
-            return;
+            SkippedRecord::Skip(SkippedRecord::OutsideGrid);
         }
         for (int c = 0; c < 3; ++c) {
             target.SetPointCell(row, c + 1, point[static_cast<size_t>(c)]);
@@ -63,7 +64,7 @@ void ReadRecord(FieldReader& in, Target& target) {
         target.SetBoxText(static_cast<Box>(item), in.ReadText());
         break;
     default:
-        break;
+        SkippedRecord::Skip(SkippedRecord::UnknownItem);
     }
 }
 

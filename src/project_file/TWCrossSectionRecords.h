@@ -38,6 +38,7 @@ public:
 
 // Reads the rest of one record after its marker and applies it; a point row
 // outside 1 to NumPoints is dropped, and an unknown item reads nothing more.
+// Whatever is dropped is skipped as SkippedRecord says, for Open to report.
 void ReadRecord(FieldReader& in, Target& target);
 
 } // namespace TWCrossSectionRecords

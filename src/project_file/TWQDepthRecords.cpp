@@ -3,6 +3,7 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
 
 namespace TWQDepthRecords {
@@ -39,7 +40,7 @@ void ReadCell(FieldReader& in, Target& target, Grid grid) {
     const std::string text = in.ReadText();
     if (row < 1 || row >= target.GridRows(grid) || col < FirstStoredColumn(grid) ||
         col >= target.GridCols(grid)) {
-        return;
+        SkippedRecord::Skip(SkippedRecord::OutsideGrid);
     }
     target.SetGridCell(grid, row, col, text);
 }
@@ -62,6 +63,8 @@ void ReadRecord(FieldReader& in, Target& target) {
     case 1:
         if (const int mode = in.ReadInteger(); mode >= 0 && mode < NumModes) {
             target.SelectMode(mode);
+        } else {
+            SkippedRecord::Skip(SkippedRecord::OutsideOptions);
         }
         break;
     case 2:
@@ -71,7 +74,7 @@ void ReadRecord(FieldReader& in, Target& target) {
         ReadCell(in, target, static_cast<Grid>(item));
         break;
     default:
-        break;
+        SkippedRecord::Skip(SkippedRecord::UnknownItem);
     }
 }
 

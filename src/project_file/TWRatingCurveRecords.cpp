@@ -3,6 +3,7 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
 
 namespace TWRatingCurveRecords {
@@ -45,7 +46,7 @@ void ReadRecord(FieldReader& in, Target& target) {
             text = in.ReadText();
         }
         if (row < 1 || row > MaxRow) {
-            return;
+            SkippedRecord::Skip(SkippedRecord::OutsideGrid);
         }
         if (row >= target.Rows()) {
             target.SetRows(row + 1);
@@ -56,7 +57,7 @@ void ReadRecord(FieldReader& in, Target& target) {
         break;
     }
     default:
-        break;
+        SkippedRecord::Skip(SkippedRecord::UnknownItem);
     }
 }
 

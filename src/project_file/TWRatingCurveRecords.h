@@ -38,6 +38,7 @@ public:
 // Reads the rest of one record after its marker and applies it. A row beyond
 // the grid's last grows the grid to hold it; a row below 1 or above MaxRow is
 // dropped; an unknown item reads nothing more.
+// Whatever is dropped is skipped as SkippedRecord says, for Open to report.
 void ReadRecord(FieldReader& in, Target& target);
 
 } // namespace TWRatingCurveRecords

@@ -2,6 +2,7 @@
 
 #include "project_file/FieldReader.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
 
 namespace TaperedInletRecords {
@@ -20,7 +21,7 @@ void ReadResultCell(FieldReader& in, Target& target) {
     const int col = in.ReadInteger();
     const std::string text = in.ReadText();
     if (row < 1 || row > MaxResultRow || col < 1 || col > target.ResultCols() - 1) {
-        return;
+        SkippedRecord::Skip(SkippedRecord::OutsideGrid);
     }
     // One empty row stays below the highest row read.
     if (row > target.ResultRows() - 2) {
@@ -61,14 +62,24 @@ void ReadRecord(FieldReader& in, Target& target) {
     case 4:
         ReadResultCell(in, target);
         break;
-    case 5:
-        target.SetDesignSelectRow(in.ReadInteger());
+    case 5: {
+        const int row = in.ReadInteger();
+        // 0 is the writer's own mark for no selection.
+        const bool named = row >= 0 && row < target.ResultRows();
+        target.SetDesignSelectRow(row);
+        if (!named) {
+            SkippedRecord::Skip(SkippedRecord::NoSuchDesign);
+        }
         break;
-    case 6:
-        target.SetIncludeMultipleBarrels(in.ReadInteger() == 1);
+    }
+    case 6: {
+        const int flag = in.ReadInteger();
+        target.SetIncludeMultipleBarrels(flag == 1);
+        SkippedRecord::CheckFlag(flag);
         break;
+    }
     default:
-        break;
+        SkippedRecord::Skip(SkippedRecord::UnknownItem);
     }
 }
 

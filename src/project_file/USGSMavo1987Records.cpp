@@ -3,6 +3,7 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
 
 namespace USGSMavo1987Records {
@@ -40,6 +41,8 @@ void ReadRecord(FieldReader& in, Target& target) {
         target.SetTotalDA(text);
     } else if (group == Discharges && index >= 1 && index <= target.ReturnPeriods()) {
         target.SetQ(index, text);
+    } else {
+        SkippedRecord::Skip(SkippedRecord::UnknownGroupOrIndex);
     }
 }
 

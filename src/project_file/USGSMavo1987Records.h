@@ -37,7 +37,8 @@ public:
 };
 
 // Reads the three fields after the marker, then applies them; a group or
-// index out of range changes nothing.
+// index out of range changes nothing and is skipped as SkippedRecord says,
+// for Open to report.
 void ReadRecord(FieldReader& in, Target& target);
 
 } // namespace USGSMavo1987Records

@@ -3,6 +3,7 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
 
 namespace USGSRunoffRecords {
@@ -39,24 +40,26 @@ void ReadRecord(FieldReader& in, Target& target) {
         const auto boxes = static_cast<Boxes>(item);
         const int index = in.ReadInteger();
         const std::string text = in.ReadText();
-        if (index >= 0 && index < target.BoxCount(boxes)) {
-            target.SetBoxText(boxes, index, text);
+        if (index < 0 || index >= target.BoxCount(boxes)) {
+            SkippedRecord::Skip(SkippedRecord::OutsideBoxes);
         }
+        target.SetBoxText(boxes, index, text);
         break;
     }
     case 3: {
         const int row = in.ReadInteger();
         const std::string text = in.ReadText();
-        if (row >= 1 && row < target.ResultRows()) {
-            target.SetQ(row, text);
+        if (row < 1 || row >= target.ResultRows()) {
+            SkippedRecord::Skip(SkippedRecord::OutsideGrid);
         }
+        target.SetQ(row, text);
         break;
     }
     case 4:
         target.SetTotalDA(in.ReadText());
         break;
     default:
-        break;
+        SkippedRecord::Skip(SkippedRecord::UnknownItem);
     }
 }
 

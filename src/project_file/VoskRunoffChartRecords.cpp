@@ -3,7 +3,10 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
+#include "project_file/SkippedRecord.h"
 #include "project_file/Tools.h"
+
+#include <functional>
 
 namespace VoskRunoffChartRecords {
 namespace {
@@ -18,6 +21,16 @@ void WriteText(RecordWriter& out, int item, const std::string& text) {
 
 bool Inside(int value, int count) {
     return value >= 0 && value < count;
+}
+
+// A position outside the list leaves the list as clearing left it, its first
+// class selected; only the writer's own mark for no selection is no loss.
+void SelectPosition(int position, int count, const std::function<void(int)>& select) {
+    if (Inside(position, count)) {
+        select(position);
+    } else if (position != NoSelection) {
+        SkippedRecord::Skip(SkippedRecord::OutsideList);
+    }
 }
 
 } // namespace
@@ -49,19 +62,17 @@ void ReadRecord(FieldReader& in, Target& target) {
     case 2:
         if (const int option = in.ReadInteger(); option == 0 || option == 1) {
             target.SelectLUSOption(option);
+        } else {
+            SkippedRecord::Skip(SkippedRecord::OutsideOptions);
         }
         break;
-    // A position outside the list (a saved -1 among them) leaves the list as
-    // clearing left it, its first class selected.
     case 3:
-        if (const int position = in.ReadInteger(); Inside(position, target.LandUseCount())) {
-            target.SelectLandUse(position);
-        }
+        SelectPosition(in.ReadInteger(), target.LandUseCount(),
+                       [&target](int position) { target.SelectLandUse(position); });
         break;
     case 4:
-        if (const int position = in.ReadInteger(); Inside(position, target.SlopeCount())) {
-            target.SelectSlope(position);
-        }
+        SelectPosition(in.ReadInteger(), target.SlopeCount(),
+                       [&target](int position) { target.SelectSlope(position); });
         break;
     case 7:
         target.SetChartQ(in.ReadText());
@@ -69,13 +80,14 @@ void ReadRecord(FieldReader& in, Target& target) {
     case 8: {
         const int row = in.ReadInteger();
         const std::string text = in.ReadText();
-        if (row >= 1 && row < target.ResultRows()) {
-            target.SetQ(row, text);
+        if (row < 1 || row >= target.ResultRows()) {
+            SkippedRecord::Skip(SkippedRecord::OutsideGrid);
         }
+        target.SetQ(row, text);
         break;
     }
     default:
-        break;
+        SkippedRecord::Skip(SkippedRecord::UnknownItem);
     }
 }
 

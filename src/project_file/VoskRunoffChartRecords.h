@@ -52,6 +52,7 @@ public:
 
 // Reads the rest of one record after its marker and applies it; what is out
 // of range is dropped, and an unknown item number reads nothing more.
+// Whatever is dropped is skipped as SkippedRecord says, for Open to report.
 void ReadRecord(FieldReader& in, Target& target);
 
 } // namespace VoskRunoffChartRecords

@@ -123,7 +123,11 @@ FrmTailWaterCrossSection::FrmTailWaterCrossSection(QMdiArea& area)
 }
 
 void FrmTailWaterCrossSection::ChannelInput_Change() {
-    emit ChannelChanged();
+    // A channel that a project file restores keeps the rating table and
+    // tailwater depths saved with it.
+    if (!InputChanges::Restoring()) {
+        emit ChannelChanged();
+    }
 }
 
 void FrmTailWaterCrossSection::SetPrintTable(std::function<void()> print) {

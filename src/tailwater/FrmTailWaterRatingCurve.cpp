@@ -7,6 +7,7 @@
 #include "platform/FitToText.h"
 #include "platform/FlexGrid.h"
 #include "platform/FlexGridText.h"
+#include "platform/InputChanges.h"
 #include "platform/Numbers.h"
 #include "platform/PlotCanvas.h"
 #include "platform/Screen.h"
@@ -184,7 +185,9 @@ void FrmTailWaterRatingCurve::ClearRateCurveResults() {
 }
 
 void FrmTailWaterRatingCurve::TxtRCStepSize_Change() {
-    ClearRateCurveResults();
+    if (!InputChanges::Restoring()) {
+        ClearRateCurveResults();
+    }
 }
 
 void FrmTailWaterRatingCurve::ClearRateCurveGrid() {

@@ -9,6 +9,7 @@
 #include "platform/FitToText.h"
 #include "platform/FlexGrid.h"
 #include "platform/FlexGridText.h"
+#include "platform/InputChanges.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
 #include "tailwater/FrmTailWaterCrossSection.h"
@@ -346,13 +347,13 @@ void FrmTailwaterQDepth::OptQElevCalc_Click(int mode) {
 }
 
 void FrmTailwaterQDepth::GrdQElevCalc_Change(int row, int col) {
-    if (row >= 1 && col == LastQElevMode) {
+    if (row >= 1 && col == LastQElevMode && !InputChanges::Restoring()) {
         ClearQElevRowResults(col, row);
     }
 }
 
 void FrmTailwaterQDepth::DesignGrid_Change(FlexGrid& grid, int row, int col) {
-    if (row >= 1 && col == 1) {
+    if (row >= 1 && col == 1 && !InputChanges::Restoring()) {
         ClearDesignRowResults(grid, row);
     }
 }

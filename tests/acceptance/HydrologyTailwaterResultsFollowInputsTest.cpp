@@ -521,8 +521,8 @@ TEST_F(ResultsFollowInputs, AnOpenedProjectShowsItsSavedResults) {
 }
 
 // A hand-edited file that puts a result before the input it came from shows
-// that result cleared by the input; the rest comes back.
-TEST_F(ResultsFollowInputs, AResultReadBeforeItsInputIsCleared) {
+// that result: the results saved belong to the inputs saved with them.
+TEST_F(ResultsFollowInputs, AResultReadBeforeItsInputStays) {
     QList<QByteArray> lines = FileBytes(ExampleProject).split('\n');
     const auto move = [&lines](const QByteArray& record, const QByteArray& before) {
         const qsizetype from = lines.indexOf(record + '\r');
@@ -539,11 +539,11 @@ TEST_F(ResultsFollowInputs, AResultReadBeforeItsInputIsCleared) {
 
     Open(Path("edited.twl"));
     ASSERT_TRUE(user.shown.empty());
-    EXPECT_EQ(chart->GrdVRCQs->TextMatrix(1, 2), "");
+    EXPECT_EQ(chart->GrdVRCQs->TextMatrix(1, 2), "216");
     EXPECT_EQ(chart->GrdVRCQs->TextMatrix(2, 2), "315");
-    EXPECT_EQ(mavo->grdQs->TextMatrix(1, 1), "");
+    EXPECT_EQ(mavo->grdQs->TextMatrix(1, 1), "211");
     EXPECT_EQ(mavo->grdQs->TextMatrix(2, 1), "502");
-    EXPECT_EQ(qDepth->GrdVRCTailWaterCalc->TextMatrix(1, 2), "");
+    EXPECT_EQ(qDepth->GrdVRCTailWaterCalc->TextMatrix(1, 2), "3.41");
     EXPECT_EQ(qDepth->GrdVRCTailWaterCalc->TextMatrix(1, 3), "102.31");
     EXPECT_EQ(qDepth->GrdVRCTailWaterCalc->TextMatrix(2, 2), "3.96");
 }

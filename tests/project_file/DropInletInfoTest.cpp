@@ -82,15 +82,20 @@ TEST_F(DropInletInfo, SaveNewOpenRestoresInputsGridsSelectionsAndCaptions) {
 }
 
 TEST_F(DropInletInfo, AReadSelectionOfARowTheGridDoesNotHaveSelectsNothing) {
-    std::string file = ReadGolden("fixture_project.twl");
     const std::string marker = "\"DROPINLETDESIGNINFO837321\",";
     const std::string records = marker + "1,7,1,\"Twin\"\r\n" + marker + "3,12,1,\"8\"\r\n" +
                                 marker + "6,2,7\r\n" + marker + "7,10\r\n" + marker +
                                 "9,\" 1''5 \"\r\n";
-    file.insert(file.find("\"GENERALDESIGNINFO271829\""), records);
-    WriteBytes(Path("selections.twl"), file);
+    WriteBytes(Path("selections.twl"), ProjectFile(records));
     Open(Path("selections.twl"));
-    EXPECT_TRUE(user.shown.empty());
+    // The weir cell and the barrel selection are named; the rest opens.
+    ASSERT_EQ(user.MessageTexts().size(), 1u);
+    const QString message = user.MessageTexts()[0];
+    EXPECT_TRUE(message.contains(
+        " 2 of its records could not be used:\nA row or column outside its grid (line 5, section "
+        "DROPINLETDESIGNINFO837321, item 3)\nA selected design outside its grid (line 6, section "
+        "DROPINLETDESIGNINFO837321, item 6)\n\n"))
+        << message.toStdString();
     EXPECT_EQ(drop->GrdRCB->Rows(), 8); // grown to take row 7
     EXPECT_EQ(drop->GrdRCB->TextMatrix(7, 1), "Twin");
     EXPECT_EQ(drop->GrdWeirCalc->Rows(), 11); // never grown

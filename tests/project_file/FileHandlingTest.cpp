@@ -60,7 +60,7 @@ TEST_F(FileHandling, SaveNewOpenRestoresEveryBoxAndSaveThenWritesWithoutAsking) 
     EXPECT_EQ(user.MessageTexts().size(), 0u);
 }
 
-TEST_F(FileHandling, OpenTakesTheSignatureInAnyCaseSkipsUnknownRecordsAndReadsPastTheEnd) {
+TEST_F(FileHandling, OpenTakesTheSignatureInAnyCaseReadsPastTheEndAndNamesWhatItSkips) {
     QString path = Path("hand written.twl");
     WriteBytes(path, "\"a copy of tarnwellsoftwarevshachs\"\r\n\"englishunits\"\r\n"
                      "\"VERSION\",\"1.00\"\r\n"
@@ -72,8 +72,12 @@ TEST_F(FileHandling, OpenTakesTheSignatureInAnyCaseSkipsUnknownRecordsAndReadsPa
     site->TxtDesigner->setText("cleared by the open");
     Open(path);
     EXPECT_EQ(SiteTexts(*site), QStringList({"", "", "Orlen", "", "", "", "Mill Creek", ""}));
-    ExpectCurrentFile(path);
-    EXPECT_TRUE(user.shown.empty());
+    EXPECT_EQ(user.MessageTexts(),
+              std::vector<QString>({SkippedMessage(
+                  path, {"A field that is no section's marker: \"UNKNOWNSECTION\" (line 4)",
+                         "No such item (line 5, section SITEIDINFO7438579, item 42)"})}));
+    EXPECT_EQ(user.shown[0].title, "Tarnwell V2.0");
+    ExpectCurrentFile("");
 }
 
 TEST_F(FileHandling, RefusedFilesAreReportedAndTheDialogComesBack) {
@@ -82,15 +86,29 @@ TEST_F(FileHandling, RefusedFilesAreReportedAndTheDialogComesBack) {
         std::string content;
         QString message;
     };
+    const std::string version = "\"VERSION\",\"2.00\"\r\n";
     for (const Case& c : std::vector<Case>{
-             {"metric.twl", "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"METRICUNITS\"\r\n", OtherUnits},
+             {"metric.twl", "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"METRICUNITS\"\r\n" + version,
+              OtherUnits},
+             {"si.twl", "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"SIUNITS\"\r\n" + version,
+              "The file " + Path("si.twl") +
+                  " is a Tarnwell software data file, but its units line names neither English "
+                  "nor metric units, so it cannot be read."},
              {"notes.txt", "\"Culvert notes\"\r\n\"ENGLISHUNITS\"\r\n", NotProjectFile},
              {"drawing.bin", std::string(70000, 'x') + "\r\n", NotProjectFile},
+             // Past the size any project reaches: not loaded at all.
+             {"huge.twl", std::string(),
+              "The file " + Path("huge.twl") +
+                  " is too large to be a Tarnwell software data file: a project file holds "
+                  "far less than 64 MB."},
          }) {
         site->TxtCounty->setText("Kept");
         GlobalVariables::DataFileName = Path("current.twl");
         user.shown.clear();
         WriteBytes(Path(c.name), c.content);
+        if (c.content.empty()) {
+            QFile(Path(c.name)).resize(64 * 1024 * 1024 + 1); // sparse: no disk used
+        }
         user.fileNames = {Path(c.name), std::nullopt};
         main->mnuFileOpen->trigger();
         EXPECT_TRUE(user.fileNames.empty()) << c.name << ": the dialog did not come back";
@@ -100,16 +118,34 @@ TEST_F(FileHandling, RefusedFilesAreReportedAndTheDialogComesBack) {
     }
 }
 
-TEST_F(FileHandling, AnEmptyFileIsReportedOnceByNameAndTouchesNothing) {
-    WriteBytes(Path("empty.twl"), "");
-    site->TxtCounty->setText("Kept");
-    Open(Path("empty.twl"));
-    EXPECT_EQ(user.MessageTexts(),
-              std::vector<QString>({"The file " + Path("empty.twl") +
-                                    " is empty: it holds no Tarnwell software data."}));
-    EXPECT_EQ(user.shown[0].title, "Tarnwell V2.0");
-    EXPECT_EQ(site->TxtCounty->text(), "Kept");
-    ExpectCurrentFile("");
+TEST_F(FileHandling, AnEmptyOrCutHeaderIsReportedOnceByNameAndTouchesNothing) {
+    const std::string golden = ReadGolden("site_only.twl");
+    const std::string header = golden.substr(0, golden.find("2.00")); // inside the version record
+    struct Case {
+        const char* name;
+        std::string content;
+        QString message;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"empty.twl", "", " is empty: it holds no Tarnwell software data."},
+             {"cut.twl", header,
+              " is incomplete: it ends within its first lines, before any project data. Nothing "
+              "was read."},
+             {"signature only.twl", header.substr(0, 27),
+              " is incomplete: it ends within its first lines, before any project data. Nothing "
+              "was read."},
+         }) {
+        user.shown.clear();
+        WriteBytes(Path(c.name), c.content);
+        site->TxtCounty->setText("Kept");
+        Open(Path(c.name));
+        EXPECT_EQ(user.MessageTexts(),
+                  std::vector<QString>({"The file " + Path(c.name) + c.message}));
+        ASSERT_EQ(user.shown.size(), 1u);
+        EXPECT_EQ(user.shown[0].title, "Tarnwell V2.0");
+        EXPECT_EQ(site->TxtCounty->text(), "Kept");
+        ExpectCurrentFile("");
+    }
 }
 
 TEST_F(FileHandling, CancellingEitherDialogChangesNothing) {
@@ -164,8 +200,11 @@ TEST_F(FileHandling, DialogsStartInTheProjectsFolderElseTheLastOneUsedElseHome) 
 TEST_F(FileHandling, AFailedSaveIsReportedAndKeepsTheCurrentFileAndCaption) {
     SaveAs(Path("site.twl"));
     SaveAs(Path("no such folder/site.twl"));
-    ASSERT_EQ(user.MessageTexts().size(), 1u);
-    EXPECT_TRUE(user.MessageTexts()[0].startsWith("75 ")) << user.MessageTexts()[0].toStdString();
+    EXPECT_EQ(user.MessageTexts(),
+              std::vector<QString>({"The project was not saved: the file " +
+                                    Path("no such folder/site.twl") +
+                                    " could not be written (No such file or directory). No file "
+                                    "was made."}));
     ExpectCurrentFile(Path("site.twl"));
 }
 
@@ -188,7 +227,11 @@ TEST_F(FileHandling, ASaveThatFailsMidwayLeavesThePreviousFileIntact) {
     setrlimit(RLIMIT_FSIZE, &saved);
 
     ASSERT_EQ(user.MessageTexts().size(), 1u);
-    EXPECT_TRUE(user.MessageTexts()[0].startsWith("75 "));
+    const QString message = user.MessageTexts()[0];
+    EXPECT_TRUE(message.startsWith("The project was not saved: the file " + path +
+                                   " could not be written (") &&
+                message.endsWith("). The file on disk is unchanged."))
+        << message.toStdString();
     EXPECT_EQ(FileBytes(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"site.twl"}));
     ExpectCurrentFile(path);
@@ -204,16 +247,15 @@ TEST_F(FileHandling, APartialReadIsReportedAndUntiesTheProjectFromTheFile) {
     Open(cut);
     ASSERT_EQ(user.MessageTexts().size(), 1u);
     EXPECT_EQ(user.MessageTexts()[0],
-              "Input past end of file, 62\n\nThe file " + cut +
-                  " could not be read completely. The windows hold only what was read before "
-                  "the error, and the project is no longer tied to the file: File Save will ask "
-                  "for a file name.");
+              "The file " + cut +
+                  " is incomplete: it ends before its end record.\nInput past end of file (line "
+                  "7, section SITEIDINFO7438579, item 4)\n\nThe windows hold only what was read "
+                  "before, and the project is no longer tied to the file: File Save will ask for "
+                  "a file name.");
     EXPECT_EQ(SiteTexts(*site), QStringList({"F-1234", "", "Orlen", "", "", "", "", ""}));
     ExpectCurrentFile("");
 
-    user.fileNames.push_back(std::nullopt);
-    main->mnuFileSave->trigger();
-    EXPECT_TRUE(user.fileNames.empty()) << "File Save did not ask for a name";
+    ExpectSaveAsksForAName();
     EXPECT_EQ(FileBytes(cut).toStdString(), golden.substr(0, golden.find("Route 9")));
 }
 
@@ -248,18 +290,13 @@ TEST_F(FileHandling, ATextPastTheFieldLimitIsReportedAndTheRestOfTheFileOpens) {
     Open(path);
     EXPECT_EQ(SiteTexts(*site), QStringList({"", "", "", "", "", "", "Mill Creek", ""}));
     EXPECT_EQ(user.MessageTexts(),
-              std::vector<QString>(
-                  {"A field of the file is longer than 65536 characters (section "
-                   "SITEIDINFO7438579, item 3), 1062\n\nThe rest of the file " +
-                   path +
-                   " was read, but the windows lack the fields above, and the project is no "
-                   "longer tied to the file: File Save will ask for a file name."}));
+              std::vector<QString>({SkippedMessage(
+                  path, {"A field of the file is longer than 65536 characters (line 4, section "
+                         "SITEIDINFO7438579, item 3)"})}));
     ExpectCurrentFile("");
 
     // The file that still holds the text is never overwritten by a plain Save.
-    user.fileNames.push_back(std::nullopt);
-    main->mnuFileSave->trigger();
-    EXPECT_TRUE(user.fileNames.empty()) << "File Save did not ask for a name";
+    ExpectSaveAsksForAName();
     EXPECT_EQ(FileBytes(path).toStdString(), content);
 
     // A later overlong field in a section whose faults end the read: both are named.
@@ -270,13 +307,13 @@ TEST_F(FileHandling, ATextPastTheFieldLimitIsReportedAndTheRestOfTheFileOpens) {
     Open(ended);
     EXPECT_EQ(user.MessageTexts(),
               std::vector<QString>(
-                  {"A field of the file is longer than 65536 characters (section "
-                   "SITEIDINFO7438579, item 3), 1062\nA field of the file is longer than 65536 "
-                   "characters (section GENERALDESIGNINFO271829, item 3), 1062\n\nThe file " +
-                   ended +
-                   " could not be read completely. The windows hold only what was read before "
-                   "the error, and the project is no longer tied to the file: File Save will "
-                   "ask for a file name."}));
+                  {"The file " + ended +
+                   " could not be read completely.\nA field of the file is longer than 65536 "
+                   "characters (line 6, section GENERALDESIGNINFO271829, item 3), 1062\n\nThe "
+                   "windows hold only what was read before, and the project is no longer tied to "
+                   "the file: File Save will ask for a file name.\n\nBefore that, 1 of its "
+                   "records could not be used:\nA field of the file is longer than 65536 "
+                   "characters (line 4, section SITEIDINFO7438579, item 3)"}));
     EXPECT_EQ(site->TxtStream->text(), "Mill Creek");
     ExpectCurrentFile("");
 }

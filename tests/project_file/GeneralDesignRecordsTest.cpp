@@ -188,7 +188,7 @@ TEST(GeneralDesignSection, AFaultEndsTheWholeRead) {
     ProjectFileHarness::Outcome outcome =
         ReadRecords(Marker + "2,1,1,\"150.00\",red\r\n" + Marker + "3,\"never read\"\r\n");
     EXPECT_EQ(outcome.result, Result::Failed);
-    EXPECT_EQ(outcome.error, "Type mismatch");
+    EXPECT_EQ(outcome.error, "Type mismatch (line 4, section GENERALDESIGNINFO271829, item 2)");
     EXPECT_EQ(outcome.generalDesign.results[1][1].text, "");
     EXPECT_EQ(outcome.generalDesign.boxes.count(Box::InletInvertElevation), 0u);
 }

@@ -152,26 +152,37 @@ TEST_F(HydrologyInfo, AQuoteInAUSGS1987BoxNoLongerSpoilsTheRestOfTheFile) {
 }
 
 // A list position of -1 (or past the list) leaves the list as clearing left
-// it: its first class selected, not without a selection.
+// it: its first class selected, not without a selection. -1, the writer's
+// mark for no selection, loses nothing; a position past the list does.
 TEST_F(HydrologyInfo, AListPositionOutsideTheListLeavesTheFirstClassSelected) {
     chart->SelectLandUse(2);
     chart->SelectSlope(2);
-    OpenWithRecords(Chart + "3,-1\r\n" + Chart + "4," + std::to_string(chart->SlopeCount()) +
-                    "\r\n" + Chart + "2,2\r\n");
-    EXPECT_TRUE(user.MessageTexts().empty());
+    WriteBytes(Path("lists.twl"),
+               ProjectFile(Chart + "3,-1\r\n" + Chart + "4," + std::to_string(chart->SlopeCount()) +
+                           "\r\n" + Chart + "2,2\r\n"));
+    Open(Path("lists.twl"));
+    ASSERT_EQ(user.MessageTexts().size(), 1u);
+    EXPECT_TRUE(user.MessageTexts()[0].contains(
+        " 2 of its records could not be used:\n"
+        "A position outside its list (line 5, section VOSKRUNOFFCHARTINFO328457, item 4)\n"
+        "An option outside its buttons (line 6, section VOSKRUNOFFCHARTINFO328457, item 2)\n\n"))
+        << user.MessageTexts()[0].toStdString();
     EXPECT_EQ(chart->Cmbo_VRC_LU->currentIndex(), 0);
     EXPECT_EQ(chart->Cmbo_VRC_Slope->currentIndex(), 0);
     EXPECT_TRUE(chart->Opt_VRC_LUS[0]->isChecked());
     EXPECT_NE(chart->Lbl_VRC_LFSelect->text(), "");
 }
 
-// Records apply in file order through the window's own reactions: results
-// put back before an input are cleared by it.
-TEST_F(HydrologyInfo, ResultsReadBeforeAnInputAreClearedByIt) {
-    OpenWithRecords(Chart + "7,\"1,250\"\r\n" + Chart + "8,1,\"688\"\r\n" + Chart + "3,1\r\n" +
-                    Chart + "8,2,\"900\"\r\n");
-    EXPECT_EQ(chart->Lbl_VRC_ChartQValue->text(), "");
-    EXPECT_EQ(chart->GrdVRCQs->TextMatrix(1, 2), "");
+// The results saved belong to the inputs saved with them: results put back
+// before an input stay when the input is restored.
+TEST_F(HydrologyInfo, ResultsReadBeforeAnInputStay) {
+    WriteBytes(Path("results first.twl"),
+               ProjectFile(Chart + "7,\"1,250\"\r\n" + Chart + "8,1,\"688\"\r\n" + Chart +
+                           "3,1\r\n" + Chart + "8,2,\"900\"\r\n"));
+    Open(Path("results first.twl"));
+    EXPECT_TRUE(user.MessageTexts().empty());
+    EXPECT_EQ(chart->Lbl_VRC_ChartQValue->text(), "1,250");
+    EXPECT_EQ(chart->GrdVRCQs->TextMatrix(1, 2), "688");
     EXPECT_EQ(chart->GrdVRCQs->TextMatrix(2, 2), "900");
     EXPECT_EQ(chart->Cmbo_VRC_LU->currentIndex(), 1);
 }

@@ -24,13 +24,15 @@ const SiteIDRecords::Texts FixtureSite = {
     "  F-1234  ", "",           "Orlen",      "Route 9, \"Mill\" crossing",
     "   ",        "Sta. 12+50", "Mill Creek", "J. Doe"};
 
-// Reads a whole file as File Open does after its header check passed.
-void ReadAsFileOpens(const std::string& content, const SectionTable& sections) {
+// Reads a whole file as File Open does after its header check passed; what
+// the read could not use.
+ProjectFileFormat::SkippedRecords ReadAsFileOpens(const std::string& content,
+                                                  const SectionTable& sections) {
     FieldReader in(content);
-    ASSERT_EQ(ProjectFileFormat::CheckHeader(in), HeaderCheck::ProjectFile);
-    std::vector<AppError> lostFields;
-    ProjectFileFormat::ReadProject(in, sections, lostFields);
-    EXPECT_TRUE(lostFields.empty());
+    EXPECT_EQ(ProjectFileFormat::CheckHeader(in), HeaderCheck::ProjectFile);
+    ProjectFileFormat::SkippedRecords skipped;
+    ProjectFileFormat::ReadProject(in, sections, skipped);
+    return skipped;
 }
 
 // The site section alone, read into plain texts.
@@ -47,7 +49,9 @@ struct SiteProject {
                 }});
     }
 
-    void Read(const std::string& content) { ReadAsFileOpens(content, sections); }
+    ProjectFileFormat::SkippedRecords Read(const std::string& content) {
+        return ReadAsFileOpens(content, sections);
+    }
 };
 
 std::string SiteRecord(int item, const std::string& text) {
@@ -84,7 +88,7 @@ TEST(ProjectFileWrite, SectionsWriteInTheirFixedOrderWhateverTheRegistrationOrde
 
 TEST(ProjectFileRead, GoldenFileRoundTripsWithEscapedQuotes) {
     SiteProject project;
-    project.Read(ReadGolden("site_only.twl"));
+    EXPECT_EQ(project.Read(ReadGolden("site_only.twl")).Count(), 0u);
     const SiteIDRecords::Texts expected = {
         "F-1234", "",           "Orlen",      "Route 9, ''Mill'' crossing",
         "",       "Sta. 12+50", "Mill Creek", "J. Doe"};
@@ -96,44 +100,104 @@ TEST(ProjectFileRead, HeaderCheckFindsSignatureAndUnitsInAnyLetterCase) {
         std::string content;
         HeaderCheck check;
     };
+    const std::string version = "\"VERSION\",\"2.00\"\r\n";
     for (const Case& c : std::vector<Case>{
-             {"\"xx tarnwellSoftwareVSHAchs yy\"\r\n\"EnglishUnits\"\r\n",
+             {"\"xx tarnwellSoftwareVSHAchs yy\"\r\n\"EnglishUnits\"\r\n" + version,
               HeaderCheck::ProjectFile},
-             {"TARNWELLSOFTWAREVSHACHS\r\nENGLISHUNITS\r\n", HeaderCheck::ProjectFile},
-             {"\"TARNWELLSOFTWAREVSHACH\"\r\n\"ENGLISHUNITS\"\r\n", HeaderCheck::NotProjectFile},
+             {"TARNWELLSOFTWAREVSHACHS\r\nENGLISHUNITS\r\nVERSION,2.00", HeaderCheck::ProjectFile},
+             {"\"TARNWELLSOFTWAREVSHACH\"\r\n\"ENGLISHUNITS\"\r\n" + version,
+              HeaderCheck::NotProjectFile},
              {"\"CULVERT\"\r\n", HeaderCheck::NotProjectFile},
-             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"METRICUNITS\"\r\n", HeaderCheck::OtherUnits},
+             {"\"CULVERT\"", HeaderCheck::NotProjectFile},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"METRICUNITS\"\r\n" + version,
+              HeaderCheck::MetricUnits},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"Metric Units\"\r\n" + version,
+              HeaderCheck::MetricUnits},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"SIUNITS\"\r\n" + version,
+              HeaderCheck::UnknownUnits},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"\"\r\n" + version, HeaderCheck::UnknownUnits},
+             {"", HeaderCheck::Incomplete},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n", HeaderCheck::Incomplete},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n", HeaderCheck::Incomplete},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n\"VERSION\",",
+              HeaderCheck::Incomplete},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n\"VERSION\",\"2.0",
+              HeaderCheck::Incomplete},
          }) {
         FieldReader in(c.content);
         EXPECT_EQ(ProjectFileFormat::CheckHeader(in), c.check) << c.content;
     }
-    FieldReader empty("");
-    EXPECT_THROW(ProjectFileFormat::CheckHeader(empty), AppError);
 }
 
 TEST(ProjectFileRead, SkipsWhatItDoesNotKnowAndAppliesRecordsInFileOrder) {
     SiteProject project;
-    project.Read(Header + "loose text before any record\r\n" +
-                 "\"UNKNOWNSECTION\",1,\"x\"\r\n" +              // no marker
-                 "\"siteidinfo7438579\",3,\"lower case\"\r\n" +  // another case is no marker
-                 SiteRecord(9, "unknown item") +                 // item dropped, its text skipped
-                 "  \"SITEIDINFO7438579\"  ,3,\"first\"\r\n" +   // blanks around a marker
-                 "\"GENERALDESIGNINFO271829\",3,\"100.5\"\r\n" + // section without a window
-                 SiteRecord(3, "second") +                       // later record overwrites
-                 End + SiteRecord(7, "after the end record"));
+    const ProjectFileFormat::SkippedRecords skipped =
+        project.Read(Header + "loose text before any record\r\n" +
+                     "\"UNKNOWNSECTION\",1,\"x\"\r\n" +             // no marker
+                     "\"siteidinfo7438579\",3,\"lower case\"\r\n" + // another case is no marker
+                     SiteRecord(9, "unknown item") +               // item dropped, its text skipped
+                     "  \"SITEIDINFO7438579\"  ,3,\"first\"\r\n" + // blanks around a marker
+                     "\"GENERALDESIGNINFO271829\",3,\"100.5\"\r\n" + // section without a window
+                     SiteRecord(3, "second") +                       // later record overwrites
+                     End + SiteRecord(7, "after the end record"));
     EXPECT_EQ(project.texts[2], "second");
     EXPECT_EQ(project.texts[6], "after the end record");
     for (int i : {0, 1, 3, 4, 5, 7}) {
         EXPECT_EQ(project.texts[i], "") << i;
     }
+    // Each record or stray line is named once, by its line.
+    EXPECT_EQ(skipped.Named(),
+              std::vector<std::string>({
+                  "A field that is no section's marker: \"loose text before any record\" (line 4)",
+                  "A field that is no section's marker: \"UNKNOWNSECTION\" (line 5)",
+                  "A field that is no section's marker: \"siteidinfo7438579\" (line 6)",
+                  "No such item (line 7, section SITEIDINFO7438579, item 9)",
+                  "A field that is no section's marker: \"GENERALDESIGNINFO271829\" (line 9)",
+                  "A second record for what line 8 set (line 10, section SITEIDINFO7438579, "
+                  "item 3)",
+              }));
+    EXPECT_EQ(skipped.Count(), 6u);
+}
+
+TEST(ProjectFileRead, CountsEverySkippedRecordAndNamesTheFirstTen) {
+    std::string records;
+    for (int i = 0; i < 25; ++i) {
+        records += SiteRecord(100 + i, "lost");
+    }
+    // Blank lines and a line end after the end record hold nothing lost.
+    SiteProject project;
+    const ProjectFileFormat::SkippedRecords skipped =
+        project.Read(Header + records + "\r\n  \r\n" + End + "\r\n");
+    EXPECT_EQ(skipped.Count(), 25u);
+    ASSERT_EQ(skipped.Named().size(), ProjectFileFormat::SkippedRecords::MaxNamed);
+    EXPECT_EQ(skipped.Named()[9], "No such item (line 13, section SITEIDINFO7438579, item 109)");
+
+    // An overlong item number is named by its start.
+    EXPECT_EQ(project
+                  .Read(Header + SiteRecord(1, "F-1") + "\"SITEIDINFO7438579\",\"" +
+                        std::string(100, '9') + "\",\"x\"\r\n" + End)
+                  .Named(),
+              std::vector<std::string>({"Overflow (line 5, section SITEIDINFO7438579, item " +
+                                        std::string(40, '9') + "...)"}));
 }
 
 TEST(ProjectFileRead, AFaultAbandonsTheRecordOrEndsTheReadAsItsSectionSays) {
     // The site section drops a record whose item number is no integer and reads on.
+    // The rest of the record's line is no second loss; a stray field on a
+    // line of its own is.
     SiteProject project;
-    project.Read(Header + "\"SITEIDINFO7438579\",one,\"lost\"\r\n" + SiteRecord(2, "kept") + End);
+    EXPECT_EQ(project
+                  .Read(Header + "\"SITEIDINFO7438579\",one,\"lost\",\"too\"\r\n" +
+                        SiteRecord(2, "kept") + "\"SITEIDINFO7438579\",3\r\n\"next line\"\r\n" +
+                        "\"stray\"\r\n" + End)
+                  .Named(),
+              std::vector<std::string>({
+                  "Type mismatch (line 4, section SITEIDINFO7438579, item one)",
+                  "A field that is no section's marker: \"stray\" (line 8)",
+              }));
     EXPECT_EQ(project.texts[0], "");
     EXPECT_EQ(project.texts[1], "kept");
+    EXPECT_EQ(project.texts[2], "next line") << "a record's fields are read across a line end";
 
     // A section that ends the read on a fault.
     ASSERT_EQ(ProjectFileFormat::Section(11).onError, ProjectFileFormat::OnError::EndRead);
@@ -144,7 +208,13 @@ TEST(ProjectFileRead, AFaultAbandonsTheRecordOrEndsTheReadAsItsSectionSays) {
                                    }});
     std::string content =
         Header + "\"GENERALDESIGNINFO271829\",x\r\n" + SiteRecord(4, "never read") + End;
-    EXPECT_THROW(project.Read(content), AppError);
+    try {
+        project.Read(content);
+        ADD_FAILURE() << "read as complete";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.description,
+                  "Type mismatch (line 4, section GENERALDESIGNINFO271829, item x)");
+    }
     EXPECT_EQ(reads, 1);
     EXPECT_EQ(project.texts[3], "");
 }
@@ -155,10 +225,8 @@ TEST(ProjectFileRead, ATruncatedFileEndsTheReadWhateverTheSection) {
         const char* name;
         std::string content;
     };
+    const std::string noEnd = "The file has no end record";
     for (const Case& c : std::vector<Case>{
-             {"after the units record", "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"},
-             {"inside the version record", "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                                           "\"VERSION\","},
              {"after a marker", Header + "\"SITEIDINFO7438579\""},
              {"after an item number", Header + "\"SITEIDINFO7438579\",1,"},
              {"inside a text", Header + "\"SITEIDINFO7438579\",1,\"F-"},
@@ -172,8 +240,24 @@ TEST(ProjectFileRead, ATruncatedFileEndsTheReadWhateverTheSection) {
             project.Read(c.content);
             ADD_FAILURE() << c.name << ": read as complete";
         } catch (const AppError& error) {
-            EXPECT_EQ(error.description, "Input past end of file") << c.name;
+            EXPECT_EQ(error.number, ReadError::InputPastEndOfFile) << c.name;
         }
+    }
+    // The fault names where the file ends.
+    for (const Case& c : std::vector<Case>{
+             {"Input past end of file (line 4, section SITEIDINFO7438579, item 1)",
+              Header + "\"SITEIDINFO7438579\",1,\"F-"},
+             {"The file has no end record", Header + SiteRecord(1, "F-1")},
+             {"Input past end of file (line 5)", Header + SiteRecord(1, "F-1") + "\"END_OF"},
+         }) {
+        SiteProject project;
+        std::string fault = "read as complete";
+        try {
+            project.Read(c.content);
+        } catch (const AppError& error) {
+            fault = error.description;
+        }
+        EXPECT_EQ(fault, c.name);
     }
     SiteProject project;
     project.Read(whole.substr(0, whole.size() - 2)); // the end record without its line end
@@ -202,8 +286,11 @@ TEST(ProjectFileRead, OnlyAMarkerInItsOwnLetterCaseWithAKnownItemSetsABox) {
                                           set.emplace_back(item, text);
                                       });
                               }});
-        ReadAsFileOpens(Header + SiteRecord(1, "F-1") + c.record + SiteRecord(2, "D-2") + End,
-                        sections);
+        EXPECT_EQ(
+            ReadAsFileOpens(Header + SiteRecord(1, "F-1") + c.record + SiteRecord(2, "D-2") + End,
+                            sections)
+                .Count(),
+            1u);
         EXPECT_EQ(set, (std::vector<std::pair<int, std::string>>{{1, "F-1"}, {2, "D-2"}}));
     }
 }

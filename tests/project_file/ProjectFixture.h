@@ -16,7 +16,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+
+// Failures show the texts of messages and boxes, not their code units.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 // The whole program, started as the user starts it, with scripted dialogs and
 // a scratch folder for project files.
@@ -61,6 +67,23 @@ protected:
     void New() {
         user.answers.push_back(true);
         main->mnuNew->trigger();
+    }
+
+    // The message of an Open that read all of `path` but could not use the
+    // records `named`, one line each.
+    static QString SkippedMessage(const QString& path, const QStringList& named) {
+        return "The file " + path + " was read, but " + QString::number(named.size()) +
+               " of its records could not be used:\n" + named.join('\n') +
+               "\n\nThe windows lack what those records hold, and the project is no longer "
+               "tied to the file: File Save will ask for a file name.";
+    }
+
+    // The project is tied to no file: File Save asks for a name, and the
+    // cancelled dialog writes nothing.
+    void ExpectSaveAsksForAName() {
+        user.fileNames.push_back(std::nullopt);
+        main->mnuFileSave->trigger();
+        EXPECT_TRUE(user.fileNames.empty()) << "File Save did not ask for a name";
     }
 
     void ExpectCurrentFile(const QString& path) const {

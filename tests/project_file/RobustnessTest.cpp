@@ -45,7 +45,7 @@ std::vector<DamagedCase> DamagedFiles() {
     const std::string rating = "\"TAILWATERRATINGCURVEINFO43582\",";
     const std::string channel = "\"TAILWATERCROSSSECTIONINFO432078\",";
     return {
-        {"empty", "", Result::Failed},
+        {"empty", "", Result::Refused},
         {"binary garbage", garbage, Result::Refused},
         {"binary garbage after the header", Header + garbage + "\r\n" + End, Result::Complete},
         {"binary garbage inside a record", Header + site + garbage, Result::Failed},
@@ -76,7 +76,7 @@ std::vector<DamagedCase> DamagedFiles() {
         {"overlong field in a record",
          Header + site + "1,\"" + std::string(70000, 'x') + "\"\r\n" + End, Result::Complete},
         {"overlong field between records", Header + std::string(70000, 'x') + "\r\n" + End,
-         Result::Failed},
+         Result::Complete},
         {"NUL characters", Header + site + std::string("1,\"a\0b\"\r\n", 9) + End,
          Result::Complete},
         {"only commas", Header + std::string(10000, ',') + End, Result::Complete},
@@ -90,7 +90,9 @@ TEST(ProjectFileRobustness, GoldenFilesReadCompletely) {
     std::vector<std::string> names = GoldenNames();
     ASSERT_FALSE(names.empty());
     for (const std::string& name : names) {
-        EXPECT_EQ(ProjectFileHarness::Read(ReadGolden(name)).result, Result::Complete) << name;
+        const ProjectFileHarness::Outcome outcome = ProjectFileHarness::Read(ReadGolden(name));
+        EXPECT_EQ(outcome.result, Result::Complete) << name;
+        EXPECT_EQ(outcome.skipped.Named(), std::vector<std::string>()) << name;
     }
 }
 
@@ -123,9 +125,9 @@ TEST(ProjectFileRobustness, AnOverlongTextIsDroppedAndTheNextRecordStillRead) {
     EXPECT_EQ(outcome.result, Result::Complete);
     EXPECT_EQ(outcome.site[0], "");
     EXPECT_EQ(outcome.site[1], "D-2");
-    EXPECT_EQ(outcome.lostFields,
+    EXPECT_EQ(outcome.skipped.Named(),
               std::vector<std::string>({"A field of the file is longer than 65536 characters "
-                                        "(section SITEIDINFO7438579, item 1)"}));
+                                        "(line 4, section SITEIDINFO7438579, item 1)"}));
 }
 
 TEST(ProjectFileRobustness, AnOverlongFieldIsNamedBySectionAndItemWhereverItStands) {
@@ -149,12 +151,77 @@ TEST(ProjectFileRobustness, AnOverlongFieldIsNamedBySectionAndItemWhereverItStan
         ProjectFileHarness::Outcome outcome =
             ProjectFileHarness::Read(Header + c.record + "\r\n" + End);
         const std::string fault =
-            "A field of the file is longer than 65536 characters (" + c.named + ")";
+            "A field of the file is longer than 65536 characters (line 4, " + c.named + ")";
         EXPECT_EQ(outcome.result, c.result) << c.what;
         if (c.result == Result::Complete) {
-            EXPECT_EQ(outcome.lostFields, std::vector<std::string>({fault})) << c.what;
+            EXPECT_EQ(outcome.skipped.Named(), std::vector<std::string>({fault})) << c.what;
         } else {
             EXPECT_EQ(outcome.error, fault) << c.what;
+        }
+    }
+}
+
+// What each section cannot apply is named by its fault; the writers' own
+// marks for "none" and a record repeated unchanged lose nothing.
+TEST(ProjectFileRobustness, EveryRecordASectionCannotApplyIsNamed) {
+    struct Case {
+        std::string records;
+        std::string named; // empty: nothing lost
+    };
+    for (const Case& c : std::vector<Case>{
+             {"\"SITEIDINFO7438579\",9,\"x\"", "No such item (line 4, section SITEIDINFO7438579"},
+             {"\"VOSKRUNOFFCHARTINFO328457\",3,-1", ""},
+             {"\"VOSKRUNOFFCHARTINFO328457\",3,5", "A position outside its list"},
+             {"\"VOSKRUNOFFCHARTINFO328457\",2,2", "An option outside its buttons"},
+             {"\"VOSKRUNOFFCHARTINFO328457\",8,8,\"9\"", "A row or column outside its grid"},
+             {"\"USGSRUNOFFINFO847338\",2,2,\"9\"", "An index outside its boxes"},
+             {"\"USGSRUNOFFINFO847338\",5,\"9\"", "No such item"},
+             {"\"[USGSMAVO1987DAQ]\",0,7,\"9\"", "No such group or index"},
+             {"\"TAILWATERCROSSSECTIONINFO432078\",1,0,\"1\",\"2\",\"3\"",
+              "A row or column outside its grid"},
+             {"\"TAILWATERRATINGCURVEINFO43582\",1,\"1\"", "No such item"},
+             {"\"TWQDEPTHINFO34853\",3,1,0,\"2\"", "A row or column outside its grid"},
+             {"\"VSHASTANDARDDESIGNINFO2379\",10,0,0", ""},
+             {"\"VSHASTANDARDDESIGNINFO2379\",10,6,1", "A selected design outside its grid"},
+             {"\"VSHASTANDARDDESIGNINFO2379\",8,2", "A flag other than 0 or 1"},
+             {"\"VSHASTANDARDDESIGNINFO2379\",4,1,0,\">>\"", "A row or column outside its grid"},
+             {"\"TAPEREDINLETDESIGNINFO98384\",5,0", ""},
+             {"\"TAPEREDINLETDESIGNINFO98384\",5,5", "A selected design outside its grid"},
+             {"\"TAPEREDINLETDESIGNINFO98384\",6,5", "A flag other than 0 or 1"},
+             {"\"DROPINLETDESIGNINFO837321\",6,0,0", ""},
+             {"\"DROPINLETDESIGNINFO837321\",6,3,1", "A selected design outside its grid"},
+             {"\"DROPINLETDESIGNINFO837321\",7,11", "A selected design outside its grid"},
+             {"\"DROPINLETDESIGNINFO837321\",15,\"x\"", "No such item"},
+             {"\"DROPINLETDESIGNINFO837321\",5,3", "An option outside its buttons"},
+             {"\"GENERALDESIGNINFO271829\",1,1,0,\"checked\"",
+              "A Use tick other than CHECKED or NOTCHECKED"},
+             {"\"GENERALDESIGNINFO271829\",1,11,1,\"9\"", "A row or column outside its grid"},
+             {"\"GENERALDESIGNINFO271829\",2,1,1,\"9\",2", "A flag other than 0 or 1"},
+             {"\"GENERALDESIGNINFO271829\",7,-1,-1,-1", ""},
+             {"\"GENERALDESIGNINFO271829\",10,5,\"9\"", "An index outside its boxes"},
+             {"\"GENERALDESIGNINFO271829\",11,-1", ""},
+             {"\"GENERALDESIGNINFO271829\",11,3", "A position outside its list"},
+             {"\"GENERALDESIGNINFO271829\",13,\"9\"", "No such item"},
+             {"\"NESCOURHOLEINFO620\",12,0,1,\"9\"", "No such item"},
+             {"\"NESCOURHOLEINFO620\",4,2,1,\"9\"", "An index outside its boxes"},
+             {"\"NEPLUNGEBASIN847363\",12,2", "An option outside its buttons"},
+             {"\"NEPLUNGEBASIN847363\",26,\"9\"", "No such item"},
+             {"\"HEC14RIPRAP857982\",14,17,\"9\"", "A row or column outside its grid"},
+             {"\"HEC14RIPRAP857982\",18,\"9\"", "No such item"},
+             {"\"HEC14RIPRAP857982\",8,\"0.012\"\r\n\"HEC14RIPRAP857982\",8,\"0.012\"", ""},
+             {"\"HEC14RIPRAP857982\",8,\"0.012\"\r\n\"HEC14RIPRAP857982\",8,\"0.013\"",
+              "A second record for what line 4 set (line 5, section HEC14RIPRAP857982, item 8)"},
+         }) {
+        SCOPED_TRACE(c.records);
+        const ProjectFileHarness::Outcome outcome =
+            ProjectFileHarness::Read(Header + c.records + "\r\n" + End);
+        ASSERT_EQ(outcome.result, Result::Complete) << outcome.error;
+        if (c.named.empty()) {
+            EXPECT_EQ(outcome.skipped.Count(), 0u);
+        } else {
+            ASSERT_EQ(outcome.skipped.Count(), 1u);
+            EXPECT_EQ(outcome.skipped.Named()[0].rfind(c.named, 0), 0u)
+                << outcome.skipped.Named()[0];
         }
     }
 }

@@ -72,7 +72,7 @@ TEST_F(StandardDesignsInfo, SaveNewOpenRestoresTheListedDesignsAndTheSelection) 
     EXPECT_TRUE(user.MessageTexts().empty());
 }
 
-TEST_F(StandardDesignsInfo, ASelectionThatNamesNoRowIsDroppedWithoutAMessage) {
+TEST_F(StandardDesignsInfo, ASelectionThatNamesNoRowIsDroppedAndReported) {
     const std::string header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
                                "\"VERSION\",\"2.00\"\r\n";
     const std::string marker = "\"VSHASTANDARDDESIGNINFO2379\",";
@@ -81,8 +81,12 @@ TEST_F(StandardDesignsInfo, ASelectionThatNamesNoRowIsDroppedWithoutAMessage) {
         SCOPED_TRACE(pair);
         WriteBytes(Path("odd.twl"), header + marker + "4,1,1,\"Single\"\r\n" + marker + "10," +
                                         pair + "\r\n\"END_OF_FILE\"\r\n");
+        user.shown.clear();
         Open(Path("odd.twl"));
-        EXPECT_TRUE(user.MessageTexts().empty());
+        ASSERT_EQ(user.MessageTexts().size(), 1u);
+        EXPECT_TRUE(user.MessageTexts()[0].contains(
+            "\nA selected design outside its grid (line 5, section VSHASTANDARDDESIGNINFO2379, "
+            "item 10)\n"));
         int grid = -1;
         int row = -1;
         w.GetDesignSelectInfo(grid, row);
@@ -94,7 +98,9 @@ TEST_F(StandardDesignsInfo, ASelectionThatNamesNoRowIsDroppedWithoutAMessage) {
     // A pair that names a row read earlier in the file selects it.
     WriteBytes(Path("odd.twl"),
                header + marker + "4,7,1,\"Twin\"\r\n" + marker + "10,1,7\r\n\"END_OF_FILE\"\r\n");
+    user.shown.clear();
     Open(Path("odd.twl"));
+    EXPECT_TRUE(user.MessageTexts().empty());
     EXPECT_EQ(w.GrdStaConcPipe->Rows(), 8);
     EXPECT_EQ(w.GrdStaConcPipe->TextMatrix(7, 0), ">>");
 }

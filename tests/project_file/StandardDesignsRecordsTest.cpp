@@ -162,6 +162,6 @@ TEST(StandardDesignsSection, AFaultEndsTheWholeRead) {
     ProjectFileHarness::Outcome outcome =
         ReadRecords(Marker + "4,1,one,\"Single\"\r\n" + Marker + "1,\"never read\"\r\n");
     EXPECT_EQ(outcome.result, Result::Failed);
-    EXPECT_EQ(outcome.error, "Type mismatch");
+    EXPECT_EQ(outcome.error, "Type mismatch (line 4, section VSHASTANDARDDESIGNINFO2379, item 4)");
     EXPECT_EQ(outcome.standardDesigns.boxes.count(Box::TotalQ), 0u);
 }

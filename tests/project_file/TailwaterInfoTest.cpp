@@ -170,15 +170,19 @@ TEST_F(TailwaterInfo, TheWindowsWriteTheGoldenRecords) {
 }
 
 // A Q - Depth record whose row is no number is dropped with the rest of its
-// record; the section's next record and the sections after it still open.
+// record and named; the section's next record and the sections after it
+// still open.
 TEST_F(TailwaterInfo, ABadQDepthRecordIsDroppedAndReadingGoesOn) {
     const QString path = Path("bad q-depth record.twl");
     WriteBytes(path, ProjectFile("\"TWQDEPTHINFO34853\",2,x,1,\"5\"\r\n"
                                  "\"TWQDEPTHINFO34853\",2,1,0,\"80.12\"\r\n"
                                  "\"GENERALDESIGNINFO271829\",3,\"100.00\"\r\n"));
     Open(path);
-    EXPECT_TRUE(user.MessageTexts().empty());
-    ExpectCurrentFile(path);
+    ASSERT_EQ(user.MessageTexts().size(), 1u);
+    EXPECT_TRUE(user.MessageTexts()[0].contains(
+        "1 of its records could not be used:\nType mismatch (line 4, section TWQDEPTHINFO34853, "
+        "item 2)\n"));
+    ExpectCurrentFile("");
     const QDepthContents contents = qDepth->Contents();
     EXPECT_EQ(contents.qElev[0][0], "80.12");
     EXPECT_EQ(contents.qElev[0][1], "");

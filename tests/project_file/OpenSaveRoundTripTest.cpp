@@ -1,0 +1,261 @@
+// File Open and File Save of whole project files as the user reaches them:
+// what the program wrote opens silently and saves back unchanged, in any
+// record order; what a damaged file loses is named, and Save then asks for a
+// name rather than write over the file.
+#include "GoldenFiles.h"
+#include "ProjectFixture.h"
+
+#include <QStringList>
+
+#include <filesystem>
+#include <random>
+#include <regex>
+#include <set>
+
+namespace {
+
+const QString ExampleProject = TW_EXAMPLE_PROJECT;
+
+using OpenSave = ProjectFileTest;
+
+std::vector<std::string> Lines(const std::string& content) {
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < content.size();) {
+        size_t end = content.find("\r\n", start);
+        end = end == std::string::npos ? content.size() : end;
+        lines.push_back(content.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string content;
+    for (const std::string& line : lines) {
+        content += line + "\r\n";
+    }
+    return content;
+}
+
+// The first field of a line: its marker.
+std::string MarkerOf(const std::string& line) {
+    return line.substr(0, line.find(','));
+}
+
+// `lines` with those that match `pattern` moved, in their order, to just
+// before the end record.
+std::string WithMovedToEnd(std::vector<std::string> lines, const std::string& pattern) {
+    const std::regex moved(pattern);
+    std::vector<std::string> kept;
+    std::vector<std::string> tail;
+    for (const std::string& line : lines) {
+        (std::regex_search(line, moved) ? tail : kept).push_back(line);
+    }
+    kept.insert(kept.end() - 1, tail.begin(), tail.end());
+    return Joined(kept);
+}
+
+} // namespace
+
+// The small golden files hold a few sections, written by the section writers
+// alone; the program saves every section, so only the files of all fourteen
+// can come back byte for byte.
+TEST_F(OpenSave, TheExampleAndEveryGoldenFileOpenSilentlyAndTheWholeOnesSaveBack) {
+    std::vector<std::string> paths = {ExampleProject.toStdString()};
+    for (const auto& entry : std::filesystem::directory_iterator(TW_GOLDEN_DIR)) {
+        paths.push_back(entry.path().string());
+    }
+    int whole = 0;
+    for (const std::string& path : paths) {
+        SCOPED_TRACE(path);
+        const QString file = QString::fromStdString(path);
+        user.shown.clear();
+        Open(file);
+        EXPECT_EQ(user.MessageTexts(), std::vector<QString>());
+        ExpectCurrentFile(file);
+        const std::string original = FileBytes(file).toStdString();
+        std::set<std::string> markers;
+        for (const std::string& line : Lines(original)) {
+            markers.insert(MarkerOf(line));
+        }
+        if (markers.size() == 4 + 14) { // header, sections, end record
+            ++whole;
+            SaveAs(Path("saved.twl"));
+            EXPECT_TRUE(FileBytes(Path("saved.twl")).toStdString() == original);
+        }
+    }
+    EXPECT_EQ(whole, 2); // the example and the fixture project
+}
+
+// The channel after the rating curve and Q - Depth, every input after its
+// results: nothing is cleared, and Save writes the example back.
+TEST_F(OpenSave, RecordsInAnyOrderKeepTheResultsSavedWithThem) {
+    const std::string example = FileBytes(ExampleProject).toStdString();
+    const std::vector<std::string> lines = Lines(example);
+    struct Case {
+        const char* moved; // the records read after every other
+    };
+    for (const Case& c : std::vector<Case>{
+             {R"(^"SITEIDINFO7438579")"},
+             {R"(^"VOSKRUNOFFCHARTINFO328457",[1-6],)"},
+             {R"(^"USGSRUNOFFINFO847338",[12],)"},
+             {R"(^"\[USGSMAVO1987DAQ\]",0,[1-5],)"},
+             {R"(^"TAILWATERCROSSSECTIONINFO432078")"},
+             {R"(^"TAILWATERRATINGCURVEINFO43582",2,)"},
+             {R"(^"TWQDEPTHINFO34853",(1,|2,\d+,0,|[345],\d+,1,))"},
+             {R"(^"VSHASTANDARDDESIGNINFO2379",(1|2|3|27|8),)"},
+             {R"(^"TAPEREDINLETDESIGNINFO98384",[1236],)"},
+             {R"(^"DROPINLETDESIGNINFO837321",(2\d|5|8),)"},
+             {R"(^"GENERALDESIGNINFO271829",([13-9]|1[012]),)"},
+             {R"(^"NESCOURHOLEINFO620",(4|5|10),)"},
+             {R"(^"NEPLUNGEBASIN847363",([3-57-9]|1[0-3]),)"},
+             {R"(^"HEC14RIPRAP857982",([3-9]|1[0-3]),)"},
+         }) {
+        SCOPED_TRACE(c.moved);
+        const std::string reordered = WithMovedToEnd(lines, c.moved);
+        ASSERT_NE(reordered, example);
+        WriteBytes(Path("reordered.twl"), reordered);
+        Open(Path("reordered.twl"));
+        EXPECT_EQ(user.MessageTexts(), std::vector<QString>());
+        SaveAs(Path("saved.twl"));
+        EXPECT_TRUE(FileBytes(Path("saved.twl")).toStdString() == example);
+        user.shown.clear();
+    }
+}
+
+// One damage of each kind the reader meets: each is named by its line, the
+// project is tied to no file, and File Save asks for a name.
+TEST_F(OpenSave, ADamagedRecordIsNamedAndSaveAsksForAName) {
+    const std::string example = FileBytes(ExampleProject).toStdString();
+    struct Case {
+        const char* what;
+        std::string from;
+        std::string to;
+        QString named;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"a site item flipped to another item's", "\"SITEIDINFO7438579\",4,\"Route 614",
+              "\"SITEIDINFO7438579\",5,\"Route 614",
+              "A second record for what line 7 set (line 8, section SITEIDINFO7438579, item 5)"},
+             {"a site item flipped to none", "\"SITEIDINFO7438579\",4,\"Route 614",
+              "\"SITEIDINFO7438579\",0,\"Route 614",
+              "No such item (line 7, section SITEIDINFO7438579, item 0)"},
+             {"a site item flipped to no number", "\"SITEIDINFO7438579\",4,\"Route 614",
+              "\"SITEIDINFO7438579\",t,\"Route 614",
+              "Type mismatch (line 7, section SITEIDINFO7438579, item t)"},
+             {"a letter dropped from General Design's first result marker",
+              "\"GENERALDESIGNINFO271829\",2,1,0,", "\"GENERALDESIGNINFO27182\",2,1,0,",
+              "A field that is no section's marker: \"GENERALDESIGNINFO27182\" (line 1685)"},
+             {"a marker in another letter case", "\"SITEIDINFO7438579\",1,",
+              "\"SiteIdInfo7438579\",1,",
+              "A field that is no section's marker: \"SiteIdInfo7438579\" (line 4)"},
+             {"a runoff chart row past its grid", "\"VOSKRUNOFFCHARTINFO328457\",8,7,",
+              "\"VOSKRUNOFFCHARTINFO328457\",8,9,",
+              "A row or column outside its grid (line 25, section VOSKRUNOFFCHARTINFO328457, "
+              "item 8)"},
+             {"a USGS 2001 box past its array", "\"USGSRUNOFFINFO847338\",1,2,",
+              "\"USGSRUNOFFINFO847338\",1,6,",
+              "An index outside its boxes (line 28, section USGSRUNOFFINFO847338, item 1)"},
+             {"a USGS 1987 group unknown", "\"[USGSMAVO1987DAQ]\",1,6,",
+              "\"[USGSMAVO1987DAQ]\",3,6,",
+              "No such group or index (line 51, section [USGSMAVO1987DAQ], group 3, index 6)"},
+             {"a channel point past the grid", "\"TAILWATERCROSSSECTIONINFO432078\",1,12,",
+              "\"TAILWATERCROSSSECTIONINFO432078\",1,52,",
+              "A row or column outside its grid (line 63, section "
+              "TAILWATERCROSSSECTIONINFO432078, item 1)"},
+             {"a rating row below the grid", "\"TAILWATERRATINGCURVEINFO43582\",3,1,",
+              "\"TAILWATERRATINGCURVEINFO43582\",3,0,",
+              "A row or column outside its grid (line 68, section TAILWATERRATINGCURVEINFO43582, "
+              "item 3)"},
+             {"a Q - Depth mode unknown", "\"TWQDEPTHINFO34853\",1,0", "\"TWQDEPTHINFO34853\",1,4",
+              "An option outside its buttons (line 84, section TWQDEPTHINFO34853, item 1)"},
+             {"a standard designs flag of 3", "\"VSHASTANDARDDESIGNINFO2379\",8,1",
+              "\"VSHASTANDARDDESIGNINFO2379\",8,3",
+              "A flag other than 0 or 1 (line 767, section VSHASTANDARDDESIGNINFO2379, item 8)"},
+             {"a tapered inlet selection outside the grid", "\"TAPEREDINLETDESIGNINFO98384\",5,2",
+              "\"TAPEREDINLETDESIGNINFO98384\",5,-2",
+              "A selected design outside its grid (line 1522, section "
+              "TAPEREDINLETDESIGNINFO98384, item 5)"},
+             {"a drop inlet item unknown", "\"DROPINLETDESIGNINFO837321\",26,",
+              "\"DROPINLETDESIGNINFO837321\",27,",
+              "No such item (line 1530, section DROPINLETDESIGNINFO837321, item 27)"},
+             {"a scour hole design index unknown", "\"NESCOURHOLEINFO620\",19,1,1,",
+              "\"NESCOURHOLEINFO620\",19,3,1,",
+              "An index outside its boxes (line 1820, section NESCOURHOLEINFO620, item 19)"},
+             {"a plunge basin size option unknown", "\"NEPLUNGEBASIN847363\",12,0",
+              "\"NEPLUNGEBASIN847363\",12,2",
+              "An option outside its buttons (line 1825, section NEPLUNGEBASIN847363, item 12)"},
+             {"a riprap result row past the grid", "\"HEC14RIPRAP857982\",14,16,",
+              "\"HEC14RIPRAP857982\",14,17,",
+              "A row or column outside its grid (line 1859, section HEC14RIPRAP857982, item 14)"},
+         }) {
+        SCOPED_TRACE(c.what);
+        const size_t at = example.find(c.from);
+        ASSERT_NE(at, std::string::npos);
+        ASSERT_EQ(example.find(c.from, at + 1), std::string::npos) << "not one record";
+        std::string damaged = example;
+        damaged.replace(at, c.from.size(), c.to);
+        const QString path = Path("damaged.twl");
+        WriteBytes(path, damaged);
+        user.shown.clear();
+        Open(path);
+        EXPECT_EQ(user.MessageTexts(), std::vector<QString>({SkippedMessage(path, {c.named})}));
+        ExpectCurrentFile("");
+        ExpectSaveAsksForAName();
+        EXPECT_TRUE(FileBytes(path).toStdString() == damaged);
+    }
+}
+
+// Many damages: the message names ten and counts the rest, so that it fits
+// the screen.
+TEST_F(OpenSave, ManyLostRecordsAreCountedPastTheTenNamed) {
+    std::string records;
+    for (int i = 0; i < 900; ++i) {
+        records += "\"SITEIDINFO7438579\",3,\"" + std::string(70000, 'x') + "\"\r\n";
+    }
+    WriteBytes(Path("many.twl"), ProjectFile(records));
+    Open(Path("many.twl"));
+    ASSERT_EQ(user.MessageTexts().size(), 1u);
+    const QStringList lines = user.MessageTexts()[0].split('\n');
+    EXPECT_EQ(lines.size(), 14);
+    EXPECT_EQ(lines[0], "The file " + Path("many.twl") +
+                            " was read, but 900 of its records could not be used:");
+    EXPECT_EQ(lines[10], "A field of the file is longer than 65536 characters (line 13, section "
+                         "SITEIDINFO7438579, item 3)");
+    EXPECT_EQ(lines[11], "and 890 more");
+}
+
+// A single bit flipped anywhere in the example's records: either Open says
+// what it could not use, or Save keeps every record the flip did not touch.
+TEST_F(OpenSave, ABitFlippedAnywhereIsReportedOrLosesNoOtherRecord) {
+    const std::string example = FileBytes(ExampleProject).toStdString();
+    const std::vector<std::string> lines = Lines(example);
+    const size_t firstRecord = example.find("\"SITEIDINFO7438579\"");
+    std::mt19937 random(3810);
+    int silent = 0;
+    for (int flip = 0; flip < 300; ++flip) {
+        const size_t at = firstRecord + random() % (example.size() - firstRecord);
+        std::string damaged = example;
+        damaged[at] = static_cast<char>(damaged[at] ^ (1 << (random() % 8)));
+        const size_t lineOfFlip = static_cast<size_t>(
+            std::count(example.begin(), example.begin() + static_cast<long>(at), '\n'));
+        WriteBytes(Path("flipped.twl"), damaged);
+        user.shown.clear();
+        Open(Path("flipped.twl"));
+        if (!user.MessageTexts().empty()) {
+            continue;
+        }
+        ++silent;
+        SaveAs(Path("saved.twl"));
+        const std::vector<std::string> saved = Lines(FileBytes(Path("saved.twl")).toStdString());
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (i != lineOfFlip) {
+                EXPECT_NE(std::find(saved.begin(), saved.end(), lines[i]), saved.end())
+                    << "byte " << at << " of line " << lineOfFlip + 1 << " flipped, silently, to "
+                    << Lines(damaged.substr(example.rfind('\n', at) + 1))[0] << ": line " << i + 1
+                    << " lost";
+            }
+        }
+    }
+    EXPECT_GT(silent, 0) << "flips inside texts lose nothing and open silently";
+}
