@@ -1,0 +1,193 @@
+#include "ProjectFixture.h"
+#include "ReportPageChecks.h"
+#include "hydrology/FrmUSGSRegression.h"
+#include "hydrology/FrmVoskRunoffChart.h"
+#include "hydrology/frmUSGSMavo1987.h"
+#include "inlets/FrmDropInletDesign.h"
+#include "inlets/FrmTaperedInletDesign.h"
+#include "outlet_protection/frmNEPlungeBasin.h"
+#include "platform/Printers.h"
+#include "platform/ReportJob.h"
+#include "platform/TwipsPrinterFixedMetrics.h"
+#include "riprap_basin/frmHec14RipRap.h"
+#include "standard_designs/FrmVSHAStandardDesigns.h"
+#include "tailwater/FrmTailwaterQDepth.h"
+#include "tailwater/QDepthComputation.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
+namespace {
+
+using namespace ReportPageChecks;
+
+const QString ExampleProject = TW_EXAMPLE_PROJECT;
+
+// A text that shows a number. The scour hole section's slope labels "3:1"
+// stand on their slopes by design.
+bool ShowsANumber(const QString& text) {
+    return text != "3:1" &&
+           std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
+void Type(std::initializer_list<std::pair<QLineEdit*, const char*>> boxes) {
+    for (const auto& [box, text] : boxes) {
+        box->setText(text);
+    }
+}
+
+// The example project with the largest values the windows take typed into
+// them, one window (or one road through several) at a time.
+class LargestNumbersReports : public ProjectFileTest {
+protected:
+    void SetUp() override {
+        ProjectFileTest::SetUp();
+        Open(ExampleProject);
+        windows->tailwaterCrossSection->CmdPlotXSection_Click();
+        windows->tailwaterRatingCurve->CmdComputeRatingsCurve_Click();
+        ASSERT_TRUE(user.MessageTexts().empty());
+    }
+
+    // Every text of every report on its page, every number clear of the
+    // other texts and of every rule.
+    void ExpectEveryNumberWholeAndClear(const char* scene) {
+        KeepPdfs(scene);
+        FixedPrinterMetrics metrics;
+        for (const auto& [name, print] : EveryReport(*windows)) {
+            SCOPED_TRACE(std::string(scene) + ", " + name);
+            TwipsPrinter printer(metrics);
+            print(printer);
+            for (const PrintedPage& page : printer.Document().pages) {
+                const QSizeF size = metrics.PrintableSize(page.orientation);
+                const auto width = static_cast<float>(size.width());
+                const auto height = static_cast<float>(size.height());
+                for (size_t i = 0; i < page.texts.size(); ++i) {
+                    const PrintedText& text = page.texts[i];
+                    if (!ShowsANumber(text.text)) {
+                        continue;
+                    }
+                    const Box box = BoxOf(text, metrics);
+                    EXPECT_TRUE(box.left >= 0 && box.right <= width && box.top >= 0 &&
+                                box.bottom <= height)
+                        << Describe(text) << " off the page";
+                    for (size_t j = 0; j < page.texts.size(); ++j) {
+                        EXPECT_TRUE(j == i || page.texts[j].text.trimmed().isEmpty() ||
+                                    !Overlap(box, BoxOf(page.texts[j], metrics)))
+                            << Describe(text) << " over " << Describe(page.texts[j]);
+                    }
+                    for (const PrintedLine& line : page.lines) {
+                        EXPECT_FALSE(Crosses(line, box))
+                            << Describe(line) << " through " << Describe(text);
+                    }
+                }
+            }
+        }
+    }
+
+    // With TARNWELL_SAMPLE_DIR set, every report of the scene goes to a PDF
+    // file there too, for a look with the printer's own fonts.
+    void KeepPdfs(const char* scene) {
+        if (!qEnvironmentVariableIsSet("TARNWELL_SAMPLE_DIR")) {
+            return;
+        }
+        const QDir dir(qEnvironmentVariable("TARNWELL_SAMPLE_DIR"));
+        Printers::System none;
+        Printers::SetSystemForTests(&none);
+        for (const auto& [name, print] : EveryReport(*windows)) {
+            user.fileNames.push_back(dir.filePath(QString("%1 - %2.pdf").arg(scene, name)));
+            PrintReport(name, print, ErrorStyle::Titled);
+        }
+        Printers::SetSystemForTests(nullptr);
+    }
+
+    void Click(QPushButton* button) {
+        user.shown.clear();
+        button->click();
+        EXPECT_TRUE(user.MessageTexts().empty()) << user.MessageTexts()[0].toStdString();
+    }
+};
+
+TEST_F(LargestNumbersReports, Hydrology) {
+    auto& w = *windows;
+    Type({{w.voskRunoffChart->Txt_VRC_DA, "12,800"}});
+    Click(w.voskRunoffChart->Cmd_VRC_ComputeQ);
+    Type({{w.usgsRegression->TxtDA[0], "1e6"},
+          {w.usgsRegression->TxtDA[1], "1e6"},
+          {w.usgsRegression->TxtDA[2], "1e6"},
+          {w.usgsRegression->TxtWSChar[0], "1e6"},
+          {w.usgsRegression->TxtWSChar[1], "1e6"}});
+    Click(w.usgsRegression->CmdUSGSComputeQ);
+    Type({{w.usgsMavo1987->TxtDA[0], "800,000"}});
+    Click(w.usgsMavo1987->cmdComputeQs);
+    ExpectEveryNumberWholeAndClear("hydrology");
+}
+
+TEST_F(LargestNumbersReports, SteepestChannel) {
+    auto& w = *windows;
+    Type({{w.tailwaterCrossSection->TxtChannelSlope, "1,000,000"}});
+    Click(w.tailwaterRatingCurve->CmdComputeRatingsCurve);
+    w.tailwaterQDepth->SelectMode(QDepthComputation::GivenQ);
+    w.tailwaterQDepth->SetQElevCell(1, 0, "1,000,000");
+    Click(w.tailwaterQDepth->CmdComputeElevQ);
+    ExpectEveryNumberWholeAndClear("steepest channel");
+}
+
+TEST_F(LargestNumbersReports, ChannelOfAMillion) {
+    auto& w = *windows;
+    FrmTailWaterCrossSection& channel = *w.tailwaterCrossSection;
+    const char* points[][3] = {{"-1,000,000", "1,000,000", "0.04"},
+                               {"-500,000", "0", ""},
+                               {"0", "-1,000,000", ""},
+                               {"500,000", "0", "0.06"},
+                               {"1,000,000", "1,000,000", ""}};
+    for (int r = 0; r < 12; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            channel.SetPointCell(r + 1, c + 1, r < 5 ? points[r][c] : "");
+        }
+    }
+    Type({{channel.TxtChannelSlope, "0.000001"},
+          {channel.TxtLeftOBStation, "-500,000"},
+          {channel.TxtRightOBStation, "500,000"}});
+    Click(channel.CmdPlotXSection);
+    ExpectEveryNumberWholeAndClear("channel of a million");
+}
+
+TEST_F(LargestNumbersReports, CulvertDesign) {
+    auto& w = *windows;
+    w.genDesign->SetDesignCell(1, 3, "999,999");
+    Click(w.genDesign->CmdComputeAllResults);
+    ExpectEveryNumberWholeAndClear("culvert design");
+}
+
+TEST_F(LargestNumbersReports, Inlets) {
+    auto& w = *windows;
+    Type({{w.standardDesigns->txtTotalQ, "1e6"},
+          {w.standardDesigns->TxtHMin, "-1e6"},
+          {w.standardDesigns->TxtHMax, "1e6"},
+          {w.standardDesigns->txtInletInvertElev, "1e6"}});
+    Click(w.standardDesigns->CmdCompute);
+    Type({{w.taperedInlet->TxtQAuto, "1e6"},
+          {w.taperedInlet->TxtHMinAuto, "-1e6"},
+          {w.taperedInlet->TxtHMaxAuto, "1e6"}});
+    Click(w.taperedInlet->CmdComputeAuto);
+    Type({{w.dropInlet->TxtDP[DropInletContents::DesignQ], "1,000,000"},
+          {w.dropInlet->TxtDP[DropInletContents::AllowableHWElev], "1,000,000"}});
+    Click(w.dropInlet->CmdComputeBarrels);
+    ExpectEveryNumberWholeAndClear("inlets");
+}
+
+TEST_F(LargestNumbersReports, OutletProtection) {
+    auto& w = *windows;
+    Type({{w.scourHole->txtDesignQ[0], "1e6"},
+          {w.scourHole->txtTailwaterDepth[0], "1e6"},
+          {w.scourHole->txtNEScourHoleCulvertDiam[0], "1e6"}});
+    Click(w.scourHole->cmdCompute);
+    ExpectEveryNumberWholeAndClear("outlet protection");
+}
+
+} // namespace
