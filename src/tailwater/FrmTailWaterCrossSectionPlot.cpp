@@ -5,6 +5,7 @@
 #include "platform/PlotSurface.h"
 #include "tailwater/PlotDrawing.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ QString AxisLabel(double value, int decimals) {
         text.erase(0, 1);
     }
     return QString::fromStdString(text);
+}
+
+QString TickLabel(float built, double round, int decimals) {
+    const double lastDecimal = std::pow(10.0, -decimals);
+    return AxisLabel(std::abs(built - round) < lastDecimal / 2 ? built : round, decimals);
 }
 
 namespace {
@@ -91,21 +97,24 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     const int last = static_cast<int>(segments.size()) - 1;
     L.DataUpperIndex = last;
 
-    double axisMin = 0;
-    double axisMax = 0;
+    double stationMin = 0;
+    double stationMax = 0;
     int nX = 0;
     int stationDecimals = 0;
-    ComputeAxisScale(segments[1].X1, segments[last].X2, axisMin, axisMax, nX, stationDecimals);
+    ComputeAxisScale(segments[1].X1, segments[last].X2, stationMin, stationMax, nX,
+                     stationDecimals);
     L.XTickPos.assign(static_cast<size_t>(nX) + 1, 0.0f);
-    L.XAxisMin = static_cast<float>(axisMin);
-    L.XAxisMax = static_cast<float>(axisMax);
+    L.XAxisMin = static_cast<float>(stationMin);
+    L.XAxisMax = static_cast<float>(stationMax);
+    double elevationMin = 0;
+    double elevationMax = 0;
     int nY = 0;
     int elevationDecimals = 0;
-    ComputeAxisScale(section.MinElevation, section.MaxElevation, axisMin, axisMax, nY,
+    ComputeAxisScale(section.MinElevation, section.MaxElevation, elevationMin, elevationMax, nY,
                      elevationDecimals);
     L.YTickPos.assign(static_cast<size_t>(nY) + 1, 0.0f);
-    L.YAxisMin = static_cast<float>(axisMin);
-    L.YAxisMax = static_cast<float>(axisMax);
+    L.YAxisMin = static_cast<float>(elevationMin);
+    L.YAxisMax = static_cast<float>(elevationMax);
 
     L.SurfaceWidth = surface.ScaleWidth();
     L.SurfaceHeight = surface.ScaleHeight();
@@ -188,8 +197,10 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     const float th0 = surface.TextHeight();
     const float dx = (right - left) / static_cast<float>(nX);
     const float ds = (L.XAxisMax - L.XAxisMin) / static_cast<float>(nX);
+    const double stationStep = (stationMax - stationMin) / nX;
     for (int k = 0; k <= nX; ++k) {
-        const QString label = AxisLabel(L.XAxisMin + static_cast<float>(k) * ds, stationDecimals);
+        const QString label = TickLabel(L.XAxisMin + static_cast<float>(k) * ds,
+                                        stationMin + k * stationStep, stationDecimals);
         PrintAt(surface, left + static_cast<float>(k) * dx - surface.TextWidth(label) / 2,
                 SH - (bottom - th0 / 2), label);
     }
@@ -206,14 +217,17 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     const float dy = (top - bottom) / static_cast<float>(nY);
     const float de = (L.YAxisMax - L.YAxisMin) / static_cast<float>(nY);
     const float depthAtAxisMin = static_cast<float>(L.YAxisMin - section.MinElevation);
+    const double elevationStep = (elevationMax - elevationMin) / nY;
     for (int k = 0; k <= nY; ++k) {
         const float tickY = SH - (bottom + static_cast<float>(k) * dy + th0 / 2);
+        const double tickElevation = elevationMin + k * elevationStep;
         const QString elevation =
-            AxisLabel(L.YAxisMin + static_cast<float>(k) * de, elevationDecimals);
+            TickLabel(L.YAxisMin + static_cast<float>(k) * de, tickElevation, elevationDecimals);
         PrintAt(surface, left + L.VertAxisOffset - surface.TextWidth(elevation) - tw0, tickY,
                 elevation);
         PrintAt(surface, right + tw0, tickY,
-                AxisLabel(depthAtAxisMin + static_cast<float>(k) * de, 2));
+                TickLabel(depthAtAxisMin + static_cast<float>(k) * de,
+                          tickElevation - section.MinElevation, 2));
     }
     surface.SetDrawStyle(style.horizontalGrid);
     for (int k = 0; k <= nY; ++k) {

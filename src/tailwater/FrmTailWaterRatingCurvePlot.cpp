@@ -12,7 +12,7 @@ namespace TWXRateCurvePlotMod {
 
 using PlotDrawing::PrintAt;
 using PlotDrawing::PrintInColor;
-using TWXSecPlotMod::AxisLabel;
+using TWXSecPlotMod::TickLabel;
 
 namespace {
 constexpr double SmallestPlottedRange = 1e-30; // ft^3/s, well inside single precision
@@ -57,19 +57,22 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     L.SurfaceHeight = H;
     L.DataUpperIndex = n;
 
-    double axisMin = 0;
-    double axisMax = 0;
+    double qMin = 0;
+    double qMax = 0;
     int nQ = 0;
     int dQ = 0;
-    TWXSecPlotMod::ComputeAxisScale(rows[0].Q, rows[n].Q, axisMin, axisMax, nQ, dQ);
-    L.XAxisMin = static_cast<float>(axisMin);
-    L.XAxisMax = static_cast<float>(axisMax);
+    TWXSecPlotMod::ComputeAxisScale(rows[0].Q, rows[n].Q, qMin, qMax, nQ, dQ);
+    L.XAxisMin = static_cast<float>(qMin);
+    L.XAxisMax = static_cast<float>(qMax);
     L.XTickPos.assign(static_cast<size_t>(nQ) + 1, 0.0f);
+    double elevationMin = 0;
+    double elevationMax = 0;
     int nE = 0;
     int dE = 0;
-    TWXSecPlotMod::ComputeAxisScale(rows[0].Elevation, rows[n].Elevation, axisMin, axisMax, nE, dE);
-    L.YAxisMin = static_cast<float>(axisMin);
-    L.YAxisMax = static_cast<float>(axisMax);
+    TWXSecPlotMod::ComputeAxisScale(rows[0].Elevation, rows[n].Elevation, elevationMin,
+                                    elevationMax, nE, dE);
+    L.YAxisMin = static_cast<float>(elevationMin);
+    L.YAxisMax = static_cast<float>(elevationMax);
     L.YTickPos.assign(static_cast<size_t>(nE) + 1, 0.0f);
 
     L.YTickPos[0] = L.BottomMargin;
@@ -120,7 +123,7 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     float xk = left;
     float qk = L.XAxisMin;
     for (int k = 0; k <= nQ; ++k) {
-        const QString label = AxisLabel(qk, dQ);
+        const QString label = TickLabel(qk, qMin + k * (qMax - qMin) / nQ, dQ);
         const float rowOffset = k % 2 == 0 ? 0.5f : 1.7f;
         PrintAt(surface, xk - surface.TextWidth(label) / 2, yB + rowOffset * th0, label);
         tickX.push_back(xk);
@@ -142,8 +145,10 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     std::vector<float> tickH;
     float hm = hB;
     float vm = static_cast<float>(L.YAxisMin - rows[0].Elevation);
+    const double elevationStep = (elevationMax - elevationMin) / nE;
     for (int m = 0; m <= nE; ++m) {
-        PrintAt(surface, right + tw0, H - hm - th0 / 2, AxisLabel(vm, 2));
+        PrintAt(surface, right + tw0, H - hm - th0 / 2,
+                TickLabel(vm, elevationMin + m * elevationStep - rows[0].Elevation, 2));
         tickH.push_back(hm);
         hm += dy;
         vm += de;
@@ -173,8 +178,10 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     const float qTitleY = style.titlesOnFrame ? yB + (1.7f + 1.5f) * th0 : H - 1.5f * th0;
     PrintInColor(surface, elevationX, yT - 2 * th0, elevationTitle, style.titleColor);
     float em = L.YAxisMin;
-    for (float tick : tickH) {
-        const QString label = AxisLabel(em, dE);
+    for (size_t m = 0; m < tickH.size(); ++m) {
+        const float tick = tickH[m];
+        const QString label =
+            TickLabel(em, elevationMin + static_cast<double>(m) * elevationStep, dE);
         PrintAt(surface, left + L.VertAxisOffset - surface.TextWidth(label) - tw0,
                 H - tick - th0 / 2, label);
         em += de;

@@ -221,6 +221,19 @@ TEST_F(CrossSectionPlot, AStationIntervalBelowOneGivesDecimals) {
     }
 }
 
+// Ground from 999,999.7 to 1,000,000 ft: the range 0.3 gives intervals of
+// 0.05 with two decimals, from 999,999.70 in 6 intervals, finer than single
+// precision resolves there (0.0625): the labels read the round values.
+TEST_F(CrossSectionPlot, ElevationsNearAMillionReadTheirRoundValues) {
+    PlotCrossSection(surface,
+                     MakeSection({{0, 1000000, 0.04}, {50, 999999.7, 0}, {100, 1000000, 0}}));
+    const QStringList texts = Texts();
+    for (const char* label :
+         {"999,999.70", "999,999.75", "999,999.85", "1,000,000.00", "0.00", "0.05", "0.30"}) {
+        EXPECT_TRUE(texts.contains(label)) << label;
+    }
+}
+
 TEST_F(CrossSectionPlot, ASectionWithoutSegmentsIsAnError) {
     EXPECT_THROW(PlotCrossSection(surface, ChannelSection{}), AppError);
 }

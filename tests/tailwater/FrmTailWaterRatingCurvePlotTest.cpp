@@ -1,6 +1,7 @@
 #include "tailwater/FrmTailWaterRatingCurvePlot.h"
 #include "PlotRecording.h"
 #include "platform/AppError.h"
+#include "tailwater/FrmTailWaterCrossSectionPlot.h"
 
 namespace {
 
@@ -103,6 +104,43 @@ TEST_F(RatingCurvePlot, LargeDischargesShowGroupedThousands) {
     for (const char* label : {"0", "200", "1,000", "1,600"}) {
         EXPECT_TRUE(Texts().contains(label)) << label;
     }
+}
+
+// The discharge labels, as the axis scale chooses them. The drifting sums of
+// 0.1 and 0.005 give the axes their extra intervals, and each label still
+// reads its round value. Up to 1.9E12 (the steepest channel's): 8 x 1E11 <=
+// 1.9E12 <= 20 x 1E11, ten intervals of 2E11, which single precision holds
+// only as 199,999,995,904.
+TEST_F(RatingCurvePlot, EveryDischargeLabelReadsItsRoundValue) {
+    auto labels = [](double first, double step, int count, int decimals) {
+        QStringList texts;
+        for (int k = 0; k < count; ++k) {
+            texts << TWXSecPlotMod::AxisLabel(first + k * step, decimals);
+        }
+        return texts;
+    };
+    struct Case {
+        double qMax;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {1, labels(-0.1, 0.1, 13, 1)},
+        {0.7, labels(-0.1, 0.1, 9, 1)},
+        {100, labels(0, 10, 11, 0)},
+        {1.9e12, labels(0, 2e11, 11, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.qMax);
+        surface.Clear();
+        PlotRatingCurve(surface, Table({{100, 0}, {101, c.qMax}}));
+        EXPECT_EQ(Texts().mid(0, c.expected.size()).join(" ").toStdString(),
+                  c.expected.join(" ").toStdString());
+    }
+    // Starting from 12 ft^3/s: 9 intervals of 0.005 from 11.995, three decimals.
+    surface.Clear();
+    PlotRatingCurve(surface, Table({{100, 12}, {101, 12.04}}));
+    EXPECT_EQ(Texts().mid(0, 10).join(" ").toStdString(),
+              labels(11.995, 0.005, 10, 3).join(" ").toStdString());
 }
 
 TEST_F(RatingCurvePlot, ATableWithoutRangeHasNoPlot) {
