@@ -5,6 +5,8 @@
 #include "platform/PlotSurface.h"
 #include "tailwater/PlotDrawing.h"
 
+#include <QStringList>
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -116,11 +118,34 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     L.YAxisMin = static_cast<float>(elevationMin);
     L.YAxisMax = static_cast<float>(elevationMax);
 
+    // The labels, built as the Part's loops build their values.
+    QStringList stationLabels;
+    const float ds = (L.XAxisMax - L.XAxisMin) / static_cast<float>(nX);
+    const double stationStep = (stationMax - stationMin) / nX;
+    for (int k = 0; k <= nX; ++k) {
+        stationLabels << TickLabel(L.XAxisMin + static_cast<float>(k) * ds,
+                                   stationMin + k * stationStep, stationDecimals);
+    }
+    QStringList elevationLabels;
+    QStringList depthLabels;
+    const float de = (L.YAxisMax - L.YAxisMin) / static_cast<float>(nY);
+    const float depthAtAxisMin = static_cast<float>(L.YAxisMin - section.MinElevation);
+    const double elevationStep = (elevationMax - elevationMin) / nY;
+    for (int k = 0; k <= nY; ++k) {
+        const double tickElevation = elevationMin + k * elevationStep;
+        elevationLabels << TickLabel(L.YAxisMin + static_cast<float>(k) * de, tickElevation,
+                                     elevationDecimals);
+        depthLabels << TickLabel(depthAtAxisMin + static_cast<float>(k) * de,
+                                 tickElevation - section.MinElevation, 2);
+    }
+
     L.SurfaceWidth = surface.ScaleWidth();
     L.SurfaceHeight = surface.ScaleHeight();
     const float SH = L.SurfaceHeight;
-    L.XTickPos[0] = L.LeftMargin;
-    L.XTickPos[nX] = L.SurfaceWidth - L.RightMargin;
+    L.XTickPos[0] =
+        PlotDrawing::LabelMargin(surface, L.LeftMargin, elevationLabels, stationLabels.front());
+    L.XTickPos[nX] = L.SurfaceWidth - PlotDrawing::LabelMargin(surface, L.RightMargin, depthLabels,
+                                                               stationLabels.back());
     L.YTickPos[0] = L.BottomMargin;
     L.YTickPos[nY] = SH - L.TopMargin;
     L.VertAxisOffset = 0;
@@ -196,11 +221,9 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     const float tw0 = surface.TextWidth("0");
     const float th0 = surface.TextHeight();
     const float dx = (right - left) / static_cast<float>(nX);
-    const float ds = (L.XAxisMax - L.XAxisMin) / static_cast<float>(nX);
-    const double stationStep = (stationMax - stationMin) / nX;
-    for (int k = 0; k <= nX; ++k) {
-        const QString label = TickLabel(L.XAxisMin + static_cast<float>(k) * ds,
-                                        stationMin + k * stationStep, stationDecimals);
+    const int stride = PlotDrawing::LabelStride(surface, stationLabels, dx);
+    for (int k = 0; k <= nX; k += stride) {
+        const QString& label = stationLabels[k];
         PrintAt(surface, left + static_cast<float>(k) * dx - surface.TextWidth(label) / 2,
                 SH - (bottom - th0 / 2), label);
     }
@@ -215,19 +238,12 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     }
 
     const float dy = (top - bottom) / static_cast<float>(nY);
-    const float de = (L.YAxisMax - L.YAxisMin) / static_cast<float>(nY);
-    const float depthAtAxisMin = static_cast<float>(L.YAxisMin - section.MinElevation);
-    const double elevationStep = (elevationMax - elevationMin) / nY;
     for (int k = 0; k <= nY; ++k) {
         const float tickY = SH - (bottom + static_cast<float>(k) * dy + th0 / 2);
-        const double tickElevation = elevationMin + k * elevationStep;
-        const QString elevation =
-            TickLabel(L.YAxisMin + static_cast<float>(k) * de, tickElevation, elevationDecimals);
+        const QString& elevation = elevationLabels[k];
         PrintAt(surface, left + L.VertAxisOffset - surface.TextWidth(elevation) - tw0, tickY,
                 elevation);
-        PrintAt(surface, right + tw0, tickY,
-                TickLabel(depthAtAxisMin + static_cast<float>(k) * de,
-                          tickElevation - section.MinElevation, 2));
+        PrintAt(surface, right + tw0, tickY, depthLabels[k]);
     }
     surface.SetDrawStyle(style.horizontalGrid);
     for (int k = 0; k <= nY; ++k) {

@@ -6,6 +6,8 @@
 #include "tailwater/PlotDrawing.h"
 #include "tailwater/TWXSecPlotMod.h"
 
+#include <QStringList>
+
 #include <vector>
 
 namespace TWXRateCurvePlotMod {
@@ -75,10 +77,40 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     L.YAxisMax = static_cast<float>(elevationMax);
     L.YTickPos.assign(static_cast<size_t>(nE) + 1, 0.0f);
 
+    const float qRange = L.XAxisMax - L.XAxisMin;
+    const float eRange = L.YAxisMax - L.YAxisMin;
+    if (!(qRange > 0) || !(eRange > 0)) {
+        throw AppError(ErrorNumber::DivisionByZero, "Division by zero");
+    }
+    // The labels' values are built by adding one interval per tick, in
+    // single precision, as the labels beside the grid lines show them.
+    const float dq = qRange / static_cast<float>(nQ);
+    QStringList qLabels;
+    float qk = L.XAxisMin;
+    for (int k = 0; k <= nQ; ++k) {
+        qLabels << TickLabel(qk, qMin + k * (qMax - qMin) / nQ, dQ);
+        qk += dq;
+    }
+    const float de = eRange / static_cast<float>(nE);
+    const double elevationStep = (elevationMax - elevationMin) / nE;
+    QStringList elevationLabels;
+    QStringList depthLabels;
+    float em = L.YAxisMin;
+    float vm = static_cast<float>(L.YAxisMin - rows[0].Elevation);
+    for (int m = 0; m <= nE; ++m) {
+        const double tickElevation = elevationMin + m * elevationStep;
+        elevationLabels << TickLabel(em, tickElevation, dE);
+        depthLabels << TickLabel(vm, tickElevation - rows[0].Elevation, 2);
+        em += de;
+        vm += de;
+    }
+
     L.YTickPos[0] = L.BottomMargin;
     L.YTickPos[nE] = H - L.TopMargin;
-    L.XTickPos[0] = L.LeftMargin;
-    L.XTickPos[nQ] = W - L.RightMargin;
+    L.XTickPos[0] =
+        PlotDrawing::LabelMargin(surface, L.LeftMargin, elevationLabels, qLabels.front());
+    L.XTickPos[nQ] =
+        W - PlotDrawing::LabelMargin(surface, L.RightMargin, depthLabels, qLabels.back());
     L.VertAxisOffset = 0;
     const float left = L.XTickPos[0];
     const float right = L.XTickPos[nQ];
@@ -94,11 +126,6 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     surface.Line(left, yB, left, yT);
     surface.Line(right, yB, right, yT);
 
-    const float qRange = L.XAxisMax - L.XAxisMin;
-    const float eRange = L.YAxisMax - L.YAxisMin;
-    if (!(qRange > 0) || !(eRange > 0)) {
-        throw AppError(ErrorNumber::DivisionByZero, "Division by zero");
-    }
     L.XScale = (right - left) / qRange;
     L.YScale = (hT - hB) / eRange;
     auto px = [&](double q) { return left + (static_cast<float>(q) - L.XAxisMin) * L.XScale; };
@@ -115,20 +142,16 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
 
     const float tw0 = surface.TextWidth("0");
     const float th0 = surface.TextHeight();
-    // Tick positions and values are built by adding one interval per tick, in
-    // single precision, as the labels beside the grid lines show them.
+    // Tick positions are built by adding one interval per tick too.
     const float dx = (right - left) / static_cast<float>(nQ);
-    const float dq = qRange / static_cast<float>(nQ);
     std::vector<float> tickX;
     float xk = left;
-    float qk = L.XAxisMin;
     for (int k = 0; k <= nQ; ++k) {
-        const QString label = TickLabel(qk, qMin + k * (qMax - qMin) / nQ, dQ);
+        const QString& label = qLabels[k];
         const float rowOffset = k % 2 == 0 ? 0.5f : 1.7f;
         PrintAt(surface, xk - surface.TextWidth(label) / 2, yB + rowOffset * th0, label);
         tickX.push_back(xk);
         xk += dx;
-        qk += dq;
     }
     surface.SetDrawStyle(style.verticalGrid);
     for (int k = 0; k <= nQ; ++k) {
@@ -141,17 +164,12 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     }
 
     const float dy = (hT - hB) / static_cast<float>(nE);
-    const float de = eRange / static_cast<float>(nE);
     std::vector<float> tickH;
     float hm = hB;
-    float vm = static_cast<float>(L.YAxisMin - rows[0].Elevation);
-    const double elevationStep = (elevationMax - elevationMin) / nE;
     for (int m = 0; m <= nE; ++m) {
-        PrintAt(surface, right + tw0, H - hm - th0 / 2,
-                TickLabel(vm, elevationMin + m * elevationStep - rows[0].Elevation, 2));
+        PrintAt(surface, right + tw0, H - hm - th0 / 2, depthLabels[m]);
         tickH.push_back(hm);
         hm += dy;
-        vm += de;
     }
     const float x1 = left - 0.8f * tw0;
     const float x2 = right + 0.8f * tw0;
@@ -177,14 +195,10 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     // Below the lower row of discharge labels, or at the bottom of the surface.
     const float qTitleY = style.titlesOnFrame ? yB + (1.7f + 1.5f) * th0 : H - 1.5f * th0;
     PrintInColor(surface, elevationX, yT - 2 * th0, elevationTitle, style.titleColor);
-    float em = L.YAxisMin;
     for (size_t m = 0; m < tickH.size(); ++m) {
-        const float tick = tickH[m];
-        const QString label =
-            TickLabel(em, elevationMin + static_cast<double>(m) * elevationStep, dE);
+        const QString& label = elevationLabels[static_cast<qsizetype>(m)];
         PrintAt(surface, left + L.VertAxisOffset - surface.TextWidth(label) - tw0,
-                H - tick - th0 / 2, label);
-        em += de;
+                H - tickH[m] - th0 / 2, label);
     }
     PrintInColor(surface, depthX, yT - 2 * th0, depthTitle, style.titleColor);
     PrintInColor(surface, (left + right) / 2 - surface.TextWidth(qTitle) / 2, qTitleY, qTitle,

@@ -234,6 +234,29 @@ TEST_F(CrossSectionPlot, ElevationsNearAMillionReadTheirRoundValues) {
     }
 }
 
+// Stations and elevations from -1,000,000 to 1,000,000: both axes in 10
+// intervals of 200,000. "-1,000,000" needs 800 + 2 x 80 left of the frame,
+// more than the margin of 850: the frame starts at 960; "2,000,000.00" needs
+// 960 + 160 right of it: it ends at 8000 - 1120 = 6880. Ticks 592 apart
+// cannot hold "-1,000,000" and "-800,000" side by side ((800 + 640) / 2 + 80
+// = 800): every second station keeps its label.
+TEST_F(CrossSectionPlot, LabelsOfAMillionStayWholeOnThePicture) {
+    PlotCrossSection(
+        surface, MakeSection({{-1000000, 1000000, 0.04}, {0, -1000000, 0}, {1000000, 1000000, 0}}));
+    ExpectLine(surface.DisplayList().lines[0], 960, 5000 - 650, 6880, 5000 - 650);
+    for (const PrintedText& text : surface.DisplayList().texts) {
+        EXPECT_GE(text.x, 0) << text.text.toStdString();
+        EXPECT_LE(text.x + metrics.TextWidth(text.font, text.text), 8000)
+            << text.text.toStdString();
+    }
+    ExpectAt(Text("2,000,000.00"), 6880 + 80, 5000 - (4000 + 92));
+    // Elevations at every tick, stations at every second one.
+    const QStringList texts = Texts();
+    EXPECT_EQ(texts.count("-800,000"), 1);
+    EXPECT_EQ(texts.count("-600,000"), 2);
+    EXPECT_EQ(texts.count("1,000,000"), 2);
+}
+
 TEST_F(CrossSectionPlot, ASectionWithoutSegmentsIsAnError) {
     EXPECT_THROW(PlotCrossSection(surface, ChannelSection{}), AppError);
 }

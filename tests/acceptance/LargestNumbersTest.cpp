@@ -6,6 +6,9 @@
 #include "inlets/FrmDropInletDesign.h"
 #include "inlets/FrmTaperedInletDesign.h"
 #include "outlet_protection/frmNEPlungeBasin.h"
+#include "outlet_protection/frmNEScourDesignPlot.h"
+#include "platform/FlexGrid.h"
+#include "platform/PlotCanvas.h"
 #include "platform/Printers.h"
 #include "platform/ReportJob.h"
 #include "platform/TwipsPrinterFixedMetrics.h"
@@ -15,8 +18,10 @@
 #include "tailwater/QDepthComputation.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 #include <functional>
 #include <initializer_list>
@@ -43,7 +48,7 @@ void Type(std::initializer_list<std::pair<QLineEdit*, const char*>> boxes) {
 
 // The example project with the largest values the windows take typed into
 // them, one window (or one road through several) at a time.
-class LargestNumbersReports : public ProjectFileTest {
+class LargestNumbers : public ProjectFileTest {
 protected:
     void SetUp() override {
         ProjectFileTest::SetUp();
@@ -53,9 +58,96 @@ protected:
         ASSERT_TRUE(user.MessageTexts().empty());
     }
 
+    void ExpectEveryNumberWholeAndClear(const char* scene) {
+        ExpectEveryPrintedNumberWholeAndClear(scene);
+        ExpectEveryShownNumberWhole(scene);
+    }
+
+    // Every number on screen in full: in its label, box or grid cell, and on
+    // the plots' pictures.
+    void ExpectEveryShownNumberWhole(const char* scene) {
+        const auto& w = *windows;
+        const QWidget* tools[] = {w.genDesign,
+                                  w.voskRunoffChart,
+                                  w.usgsRegression,
+                                  w.usgsMavo1987,
+                                  w.tailwaterQDepth,
+                                  w.tailwaterCrossSection,
+                                  w.tailwaterRatingCurve,
+                                  w.standardDesigns,
+                                  w.taperedInlet,
+                                  w.dropInlet,
+                                  w.scourHole,
+                                  w.scourHolePlot,
+                                  w.plungeBasin,
+                                  w.riprapBasin};
+        for (const QWidget* tool : tools) {
+            SCOPED_TRACE(std::string(scene) + ", " + tool->windowTitle().toStdString());
+            for (const QLabel* label : tool->findChildren<QLabel*>()) {
+                if (label->isVisibleTo(tool) && ShowsANumber(label->text())) {
+                    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                              label->contentsRect().width())
+                        << "label \"" << label->text().toStdString() << "\"";
+                }
+            }
+            for (const QLineEdit* box : tool->findChildren<QLineEdit*>()) {
+                if (box->isVisibleTo(tool) && ShowsANumber(box->text())) {
+                    // The frame and the box's own margin of 2 either side.
+                    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+                    EXPECT_LE(box->fontMetrics().horizontalAdvance(box->text()) + 2 * frame + 4,
+                              box->width())
+                        << "box \"" << box->text().toStdString() << "\"";
+                }
+            }
+            for (const FlexGrid* grid : tool->findChildren<FlexGrid*>()) {
+                if (!grid->isVisibleTo(tool)) {
+                    continue;
+                }
+                for (int r = 1; r < grid->Rows(); ++r) {
+                    for (int c = 0; c < grid->Cols(); ++c) {
+                        const QString text = grid->TextMatrix(r, c);
+                        if (ShowsANumber(text) && !grid->isColumnHidden(c)) {
+                            EXPECT_LE(grid->fontMetrics().horizontalAdvance(text),
+                                      grid->columnWidth(c))
+                                << "cell " << r << ", " << c << " \"" << text.toStdString() << "\"";
+                        }
+                    }
+                }
+            }
+            for (const PlotCanvas* canvas : tool->findChildren<PlotCanvas*>()) {
+                // The ink of each text in pixels, as the picture shows it.
+                const double twipsPerPixel = 1440.0 / canvas->logicalDpiX();
+                auto boxOf = [&](const PrintedText& text) {
+                    const QFontMetrics font = canvas->fontMetrics();
+                    const QRect ink = font.tightBoundingRect(text.text);
+                    const auto x = static_cast<float>(text.x / twipsPerPixel);
+                    const auto baseline = static_cast<float>(text.y / twipsPerPixel) +
+                                          static_cast<float>(font.ascent());
+                    return Box{x + static_cast<float>(ink.left()),
+                               baseline + static_cast<float>(ink.top()),
+                               x + static_cast<float>(ink.right()),
+                               baseline + static_cast<float>(ink.bottom())};
+                };
+                const auto& texts = canvas->DisplayList().texts;
+                for (const PrintedText& text : texts) {
+                    if (!ShowsANumber(text.text)) {
+                        continue;
+                    }
+                    const Box box = boxOf(text);
+                    EXPECT_TRUE(box.left >= 0 && box.right <= static_cast<float>(canvas->width()))
+                        << "plot label " << Describe(text) << " beyond the picture";
+                    for (const PrintedText& other : texts) {
+                        EXPECT_TRUE(&other == &text || !Overlap(box, boxOf(other)))
+                            << "plot label " << Describe(text) << " over " << Describe(other);
+                    }
+                }
+            }
+        }
+    }
+
     // Every text of every report on its page, every number clear of the
     // other texts and of every rule.
-    void ExpectEveryNumberWholeAndClear(const char* scene) {
+    void ExpectEveryPrintedNumberWholeAndClear(const char* scene) {
         KeepPdfs(scene);
         FixedPrinterMetrics metrics;
         for (const auto& [name, print] : EveryReport(*windows)) {
@@ -112,7 +204,7 @@ protected:
     }
 };
 
-TEST_F(LargestNumbersReports, Hydrology) {
+TEST_F(LargestNumbers, Hydrology) {
     auto& w = *windows;
     Type({{w.voskRunoffChart->Txt_VRC_DA, "12,800"}});
     Click(w.voskRunoffChart->Cmd_VRC_ComputeQ);
@@ -127,7 +219,7 @@ TEST_F(LargestNumbersReports, Hydrology) {
     ExpectEveryNumberWholeAndClear("hydrology");
 }
 
-TEST_F(LargestNumbersReports, SteepestChannel) {
+TEST_F(LargestNumbers, SteepestChannel) {
     auto& w = *windows;
     Type({{w.tailwaterCrossSection->TxtChannelSlope, "1,000,000"}});
     Click(w.tailwaterRatingCurve->CmdComputeRatingsCurve);
@@ -137,7 +229,7 @@ TEST_F(LargestNumbersReports, SteepestChannel) {
     ExpectEveryNumberWholeAndClear("steepest channel");
 }
 
-TEST_F(LargestNumbersReports, ChannelOfAMillion) {
+TEST_F(LargestNumbers, ChannelOfAMillion) {
     auto& w = *windows;
     FrmTailWaterCrossSection& channel = *w.tailwaterCrossSection;
     const char* points[][3] = {{"-1,000,000", "1,000,000", "0.04"},
@@ -157,14 +249,14 @@ TEST_F(LargestNumbersReports, ChannelOfAMillion) {
     ExpectEveryNumberWholeAndClear("channel of a million");
 }
 
-TEST_F(LargestNumbersReports, CulvertDesign) {
+TEST_F(LargestNumbers, CulvertDesign) {
     auto& w = *windows;
     w.genDesign->SetDesignCell(1, 3, "999,999");
     Click(w.genDesign->CmdComputeAllResults);
     ExpectEveryNumberWholeAndClear("culvert design");
 }
 
-TEST_F(LargestNumbersReports, Inlets) {
+TEST_F(LargestNumbers, Inlets) {
     auto& w = *windows;
     Type({{w.standardDesigns->txtTotalQ, "1e6"},
           {w.standardDesigns->TxtHMin, "-1e6"},
@@ -181,7 +273,7 @@ TEST_F(LargestNumbersReports, Inlets) {
     ExpectEveryNumberWholeAndClear("inlets");
 }
 
-TEST_F(LargestNumbersReports, OutletProtection) {
+TEST_F(LargestNumbers, OutletProtection) {
     auto& w = *windows;
     Type({{w.scourHole->txtDesignQ[0], "1e6"},
           {w.scourHole->txtTailwaterDepth[0], "1e6"},
