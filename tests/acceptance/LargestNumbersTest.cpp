@@ -5,6 +5,7 @@
 #include "hydrology/frmUSGSMavo1987.h"
 #include "inlets/FrmDropInletDesign.h"
 #include "inlets/FrmTaperedInletDesign.h"
+#include "outlet_protection/CulvertInputBlock.h"
 #include "outlet_protection/frmNEPlungeBasin.h"
 #include "outlet_protection/frmNEScourDesignPlot.h"
 #include "platform/FlexGrid.h"
@@ -82,7 +83,7 @@ protected:
                                   w.plungeBasin,
                                   w.riprapBasin};
         for (const QWidget* tool : tools) {
-            SCOPED_TRACE(std::string(scene) + ", " + tool->windowTitle().toStdString());
+            SCOPED_TRACE(std::string(scene) + ", " + tool->metaObject()->className());
             for (const QLabel* label : tool->findChildren<QLabel*>()) {
                 if (label->isVisibleTo(tool) && ShowsANumber(label->text())) {
                     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
@@ -273,13 +274,31 @@ TEST_F(LargestNumbers, Inlets) {
     ExpectEveryNumberWholeAndClear("inlets");
 }
 
-TEST_F(LargestNumbers, OutletProtection) {
+// The scour hole's D50 grows as Q^(4/3) / TW: at a million ft^3/s over a
+// tailwater of 0.000001 ft below a 0.1 ft span it is 2.69E13 ft.
+TEST_F(LargestNumbers, ScourHole) {
     auto& w = *windows;
-    Type({{w.scourHole->txtDesignQ[0], "1e6"},
-          {w.scourHole->txtTailwaterDepth[0], "1e6"},
-          {w.scourHole->txtNEScourHoleCulvertDiam[0], "1e6"}});
+    Type({{w.scourHole->txtDesignQ[0], "1,000,000"},
+          {w.scourHole->txtTailwaterDepth[0], "0.000001"},
+          {w.scourHole->txtNEScourHoleCulvertDiam[0], "0.1"}});
     Click(w.scourHole->cmdCompute);
-    ExpectEveryNumberWholeAndClear("outlet protection");
+    Click(w.scourHole->cmdPlotDesign[0]);
+    ExpectEveryNumberWholeAndClear("scour hole");
+}
+
+// The basins refuse velocities and Froude numbers beyond their tables, so
+// their largest numbers are elevations and lengths.
+TEST_F(LargestNumbers, Basins) {
+    auto& w = *windows;
+    for (CulvertInputBlock* culvert : {w.plungeBasin->Frame2, w.riprapBasin->Frame2}) {
+        Type({{culvert->TxtInletInvertElevation, "1,000,000"},
+              {culvert->TxtOutletInvertElevation, "999,999"},
+              {culvert->TxtCulvertBarrelLength, "1,000,000"}});
+    }
+    Type({{w.riprapBasin->txtChannelBottomElevation, "999,999"}});
+    Click(w.plungeBasin->cmdCompute);
+    Click(w.riprapBasin->cmdCompute);
+    ExpectEveryNumberWholeAndClear("basins");
 }
 
 } // namespace
