@@ -142,20 +142,26 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
 
     const float tw0 = surface.TextWidth("0");
     const float th0 = surface.TextHeight();
-    // Tick positions are built by adding one interval per tick too.
+    // Tick positions are built by adding one interval per tick too. The
+    // labels take two rows in turn; where even so they would run together,
+    // only every second (or fifth, ...) tick has one.
     const float dx = (right - left) / static_cast<float>(nQ);
+    const int stride = PlotDrawing::LabelStride(surface, qLabels, dx, 2);
+    auto lowerRow = [stride](int k) { return k % stride == 0 && (k / stride) % 2 == 1; };
     std::vector<float> tickX;
     float xk = left;
     for (int k = 0; k <= nQ; ++k) {
-        const QString& label = qLabels[k];
-        const float rowOffset = k % 2 == 0 ? 0.5f : 1.7f;
-        PrintAt(surface, xk - surface.TextWidth(label) / 2, yB + rowOffset * th0, label);
+        if (k % stride == 0) {
+            const QString& label = qLabels[k];
+            const float rowOffset = lowerRow(k) ? 1.7f : 0.5f;
+            PrintAt(surface, xk - surface.TextWidth(label) / 2, yB + rowOffset * th0, label);
+        }
         tickX.push_back(xk);
         xk += dx;
     }
     surface.SetDrawStyle(style.verticalGrid);
     for (int k = 0; k <= nQ; ++k) {
-        const float start = k % 2 == 0 ? yB + 0.5f * th0 - 25 : yB + 1.7f * th0 - 50;
+        const float start = lowerRow(k) ? yB + 1.7f * th0 - 50 : yB + 0.5f * th0 - 25;
         surface.Line(tickX[k], start, tickX[k], yT);
     }
     surface.SetDrawStyle(DrawStyle::Solid);

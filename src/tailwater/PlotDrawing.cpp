@@ -22,14 +22,15 @@ float LabelMargin(const PlotSurface& surface, float margin, const QStringList& o
     return room;
 }
 
-int LabelStride(const PlotSurface& surface, const QStringList& labels, float step) {
+int LabelStride(const PlotSurface& surface, const QStringList& labels, float step, int rows) {
     const float zero = surface.TextWidth("0");
     const auto intervals = static_cast<int>(labels.size()) - 1;
     auto clear = [&](int stride) {
-        for (int k = 0; k + stride <= intervals; k += stride) {
+        const int next = rows * stride; // the next label in the same row
+        for (int k = 0; k + next <= intervals; k += stride) {
             const float apart =
-                (surface.TextWidth(labels[k]) + surface.TextWidth(labels[k + stride])) / 2 + zero;
-            if (apart > static_cast<float>(stride) * step) {
+                (surface.TextWidth(labels[k]) + surface.TextWidth(labels[k + next])) / 2 + zero;
+            if (apart > static_cast<float>(next) * step) {
                 return false;
             }
         }

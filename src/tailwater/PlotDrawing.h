@@ -16,11 +16,12 @@ namespace PlotDrawing {
 float LabelMargin(const PlotSurface& surface, float margin, const QStringList& outside,
                   const QString& centred);
 
-// Which ticks, `step` apart, of a row of labels centred on them carry their
-// label: every one while neighbours stay a "0" apart, else every s-th for
+// Which ticks, `step` apart, of labels centred on them carry their label:
+// every one while neighbours in a row stay a "0" apart, else every s-th for
 // the smallest s that divides the intervals (so that both ends keep theirs)
-// and keeps them apart; the two ends alone where none does.
-int LabelStride(const PlotSurface& surface, const QStringList& labels, float step);
+// and keeps them apart; the two ends alone where none does. The labels that
+// are shown take `rows` rows in turn.
+int LabelStride(const PlotSurface& surface, const QStringList& labels, float step, int rows = 1);
 
 // A text with its top-left corner at (x, y).
 void PrintAt(PlotSurface& surface, float x, float y, const QString& text);

@@ -220,9 +220,14 @@ TEST_F(LargestNumbers, Hydrology) {
     ExpectEveryNumberWholeAndClear("hydrology");
 }
 
+// The example channel at the steepest slope and the smallest n: a rating
+// curve up to some 1.4E12 ft^3/s, its axis to 2E12.
 TEST_F(LargestNumbers, SteepestChannel) {
     auto& w = *windows;
     Type({{w.tailwaterCrossSection->TxtChannelSlope, "1,000,000"}});
+    for (int point : {1, 5, 9}) {
+        w.tailwaterCrossSection->SetPointCell(point, 3, "0.000001");
+    }
     Click(w.tailwaterRatingCurve->CmdComputeRatingsCurve);
     w.tailwaterQDepth->SelectMode(QDepthComputation::GivenQ);
     w.tailwaterQDepth->SetQElevCell(1, 0, "1,000,000");
