@@ -220,6 +220,18 @@ TEST_F(LargestNumbers, Hydrology) {
     ExpectEveryNumberWholeAndClear("hydrology");
 }
 
+// A million ft^3/s in every design grid of the Q - Depth window, their
+// tailwater in the example channel.
+TEST_F(LargestNumbers, DesignDischargeTailwater) {
+    auto& w = *windows;
+    for (int grid = 0; grid < QDepthContents::NumDesignGrids; ++grid) {
+        w.tailwaterQDepth->SetDesignCell(static_cast<QDepthContents::DesignGrid>(grid), 1, 1,
+                                         "1,000,000");
+    }
+    Click(w.tailwaterQDepth->CmdComputeVRCUSGSTW);
+    ExpectEveryNumberWholeAndClear("design discharge tailwater");
+}
+
 // The example channel at the steepest slope and the smallest n: a rating
 // curve up to some 1.4E12 ft^3/s, its axis to 2E12.
 TEST_F(LargestNumbers, SteepestChannel) {
@@ -260,6 +272,20 @@ TEST_F(LargestNumbers, CulvertDesign) {
     w.genDesign->SetDesignCell(1, 3, "999,999");
     Click(w.genDesign->CmdComputeAllResults);
     ExpectEveryNumberWholeAndClear("culvert design");
+}
+
+// A barrel a million feet long from an inlet a million feet up to an outlet
+// a million down, at a million ft^3/s.
+TEST_F(LargestNumbers, LongAndSteepCulvert) {
+    auto& w = *windows;
+    FrmGenDesign& gen = *w.genDesign;
+    gen.SetDesignCell(1, 3, "1,000,000");
+    Type({{gen.TxtCulvertBarrelLength, "1,000,000"},
+          {gen.TxtInletInvertElevation, "1,000,000"},
+          {gen.TxtOutletInvertElevation, "-1,000,000"},
+          {gen.TxtAllowableHeadWaterElevation, "1,000,000"}});
+    Click(gen.CmdComputeAllResults);
+    ExpectEveryNumberWholeAndClear("long and steep culvert");
 }
 
 TEST_F(LargestNumbers, Inlets) {
