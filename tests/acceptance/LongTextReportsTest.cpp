@@ -75,30 +75,19 @@ TEST_F(LongTextReports, EveryTextStaysOnThePageClearOfOtherTextsAndRules) {
         print(printer);
         ASSERT_FALSE(printer.Document().pages.empty()) << name;
         for (const PrintedPage& page : printer.Document().pages) {
-            const QSizeF size = metrics.PrintableSize(page.orientation);
-            const auto width = static_cast<float>(size.width());
-            const auto height = static_cast<float>(size.height());
-            for (size_t i = 0; i < page.texts.size(); ++i) {
-                const PrintedText& text = page.texts[i];
+            const auto height =
+                static_cast<float>(metrics.PrintableSize(page.orientation).height());
+            for (const PrintedText& text : page.texts) {
                 const Box box = BoxOf(text, metrics);
                 EXPECT_TRUE(box.top >= 0 && box.bottom <= height)
                     << name << ": " << Describe(text) << " below the page";
-                if (!FromLongText(text.text)) {
-                    continue;
-                }
-                EXPECT_TRUE(box.left >= Margin && box.right <= width - Margin)
-                    << name << ": " << Describe(text) << " in the margin";
-                for (size_t j = 0; j < page.texts.size(); ++j) {
-                    EXPECT_TRUE(j == i || page.texts[j].text.trimmed().isEmpty() ||
-                                !Overlap(box, BoxOf(page.texts[j], metrics)))
-                        << name << ": " << Describe(text) << " over " << Describe(page.texts[j]);
-                }
-                for (const PrintedLine& line : page.lines) {
-                    EXPECT_FALSE(Crosses(line, box))
-                        << name << ": " << Describe(line) << " through " << Describe(text);
-                }
             }
         }
+        EXPECT_EQ(TextFaults(
+                      printer.Document(), metrics,
+                      [this](const QString& text) { return FromLongText(text); }, Margin),
+                  std::vector<std::string>{})
+            << name;
     }
 }
 

@@ -61,6 +61,43 @@ inline std::string Describe(const PrintedLine& line) {
            std::to_string(line.x2) + ", " + std::to_string(line.y2);
 }
 
+// What is wrong with the texts that `which` picks on the printed pages: one
+// reaching past the page's top or bottom, or into `sideMargin` from either
+// side, running into another text, or crossed by a rule.
+inline std::vector<std::string> TextFaults(const PrintedDocument& document,
+                                           const PrinterMetrics& metrics,
+                                           const std::function<bool(const QString&)>& which,
+                                           float sideMargin) {
+    std::vector<std::string> faults;
+    for (const PrintedPage& page : document.pages) {
+        const QSizeF size = metrics.PrintableSize(page.orientation);
+        const auto width = static_cast<float>(size.width());
+        const auto height = static_cast<float>(size.height());
+        for (const PrintedText& text : page.texts) {
+            if (!which(text.text)) {
+                continue;
+            }
+            const Box box = BoxOf(text, metrics);
+            if (box.top < 0 || box.bottom > height || box.left < sideMargin ||
+                box.right > width - sideMargin) {
+                faults.push_back(Describe(text) + " beyond the page's margins");
+            }
+            for (const PrintedText& other : page.texts) {
+                if (&other != &text && !other.text.trimmed().isEmpty() &&
+                    Overlap(box, BoxOf(other, metrics))) {
+                    faults.push_back(Describe(text) + " over " + Describe(other));
+                }
+            }
+            for (const PrintedLine& line : page.lines) {
+                if (Crosses(line, box)) {
+                    faults.push_back(Describe(line) + " through " + Describe(text));
+                }
+            }
+        }
+    }
+    return faults;
+}
+
 using Print = std::function<void(TwipsPrinter&)>;
 
 // Every report and printed plot, as its Print button prints it from the
