@@ -20,6 +20,7 @@ namespace {
 
 constexpr float Left = 1000;
 constexpr float BottomMargin = 1000;
+constexpr float RightMargin = 1000;
 constexpr float ContinuationTop = 1000;
 constexpr float BlockPoints = 10;
 constexpr float TablePoints = 9;
@@ -104,6 +105,9 @@ void PrintContents(TwipsPrinter& printer, const GenDesignContents& contents,
 
     const ResultsTable results = GetResultsTable(contents);
     const HeadingTable heading = SetTableHeader();
+    ReportDrawing::FitFontSize(printer, TablePoints, printer.ScaleWidth() - RightMargin,
+                               [&] { return SetColumnWidths(printer, heading, results).back(); });
+    const float tablePoints = printer.FontSize();
     const ColumnEdges edges = SetColumnWidths(printer, heading, results);
 
     printer.SetFontSize(BlockPoints);
@@ -115,7 +119,7 @@ void PrintContents(TwipsPrinter& printer, const GenDesignContents& contents,
     PrintCulvertInlet(printer, y, contents);
     PrintBarrelSize(printer, y, contents, type);
 
-    printer.SetFontSize(TablePoints);
+    printer.SetFontSize(tablePoints);
     PrintTableHeader(printer, y, heading, edges);
     y += 50;
     // A row starts only above the page limit, so every row, the last ones
@@ -131,6 +135,7 @@ void PrintContents(TwipsPrinter& printer, const GenDesignContents& contents,
         }
     }
     // The legend keeps to the limit as a whole: it is not worth splitting.
+    printer.SetFontSize(TablePoints);
     if (y + LegendHeight(printer) > pageLimit) {
         printer.NewPage();
         y = ContinuationTop;

@@ -17,6 +17,7 @@ namespace {
 
 constexpr float Left = 1000;
 constexpr float BottomMargin = 1000;
+constexpr float RightMargin = 1000;
 constexpr float PageTop = 400;
 constexpr float BelowHeader = 500;
 constexpr float ColumnMargin = 300;
@@ -69,11 +70,40 @@ std::vector<QString> TrimmedCells(const std::vector<std::string>& row, size_t co
     return cells;
 }
 
+bool IsSelected(const std::vector<QString>& cells) {
+    return !cells.empty() && cells.front() == ToQString(DropInletTexts::SelectionMark);
+}
+
+// The edges of a table's columns: each as wide as its widest heading line or
+// cell (a selected row's cells measured bold, as they print) plus `margin`,
+// the first wide enough for "SELECTION" too.
+template <class Headings>
+ColumnEdges TableEdges(TwipsPrinter& printer, const Headings& headings,
+                       const std::vector<std::vector<QString>>& rows, float margin) {
+    ColumnEdges edges{Left};
+    for (size_t c = 0; c < headings.size(); ++c) {
+        float widest = 0;
+        for (const char* line : headings[c]) {
+            widest = std::max(widest, printer.TextWidth(QString::fromLatin1(line)));
+        }
+        for (const std::vector<QString>& cells : rows) {
+            printer.SetFontBold(IsSelected(cells));
+            if (c > 0 || !IsSelected(cells)) {
+                widest = std::max(widest, printer.TextWidth(cells[c]));
+            }
+        }
+        printer.SetFontBold(false);
+        edges.push_back(edges.back() + widest + margin);
+    }
+    ReportDrawing::FitSelectionColumn(printer, edges[0], edges[1]);
+    return edges;
+}
+
 // One line of cells centred between the edges; a selected row (">>" in its
 // first cell) prints bold, with the mark in the margin and "SELECTION" in
 // its place. Bold stays on for the caller to turn off.
 void PrintCells(TwipsPrinter& printer, std::vector<QString> cells, std::span<const float> edges) {
-    if (cells.front() == ToQString(DropInletTexts::SelectionMark)) {
+    if (IsSelected(cells)) {
         printer.SetFontBold(true);
         printer.SetCurrentX(edges.front() - printer.TextWidth(cells.front()) - MarkGap);
         printer.Print(cells.front());
@@ -95,16 +125,39 @@ RowList RowsWithColumn1(const DropInletContents::GridTexts& grid) {
     return rows;
 }
 
-ColumnEdges PrintTableHeading(TwipsPrinter& printer, float& y, const BarrelTable& table) {
-    ColumnEdges edges{Left};
-    for (const auto& lines : table.headings) {
-        float width = 0;
-        for (const char* line : lines) {
-            width = std::max(width, printer.TextWidth(QString::fromLatin1(line)));
-        }
-        edges.push_back(edges.back() + width + ColumnMargin);
+// The cells of the grid rows a barrel table prints.
+std::vector<std::vector<QString>> PrintedCells(const DropInletContents::GridTexts& grid,
+                                               size_t columns) {
+    std::vector<std::vector<QString>> rows;
+    const RowList list = RowsWithColumn1(grid);
+    for (size_t i = 1; i < list.size(); ++i) {
+        rows.push_back(TrimmedCells(grid[static_cast<size_t>(list[i]) - 1], columns));
     }
-    ReportDrawing::FitSelectionColumn(printer, edges[0], edges[1]);
+    return rows;
+}
+
+ColumnEdges BarrelEdges(TwipsPrinter& printer, const BarrelTable& table,
+                        const DropInletContents::GridTexts& grid) {
+    return TableEdges(printer, table.headings, PrintedCells(grid, table.headings.size()),
+                      ColumnMargin);
+}
+
+// The weir table's rows that print: all but the blank ones.
+std::vector<std::vector<QString>> WeirCells(const DropInletContents& contents) {
+    std::vector<std::vector<QString>> rows;
+    for (const std::vector<std::string>& row : contents.weirCalc) {
+        std::vector<QString> cells = TrimmedCells(row, WeirHeadings.size());
+        if (!std::all_of(cells.begin(), cells.end(),
+                         [](const QString& c) { return c.isEmpty(); })) {
+            rows.push_back(std::move(cells));
+        }
+    }
+    return rows;
+}
+
+ColumnEdges PrintTableHeading(TwipsPrinter& printer, float& y, const BarrelTable& table,
+                              const DropInletContents::GridTexts& grid) {
+    const ColumnEdges edges = BarrelEdges(printer, table, grid);
     printer.SetCurrentY(y + 100);
     printer.SetFontBold(true);
     printer.SetCurrentX(Left);
@@ -174,6 +227,47 @@ void PrintTableRows(TwipsPrinter& printer, float& y, const RowList& rows, float 
     }
 }
 
+// Rows of (label, value, label, value).
+using InputRows = std::array<std::array<QString, 4>, 4>;
+using InputEdges = std::array<float, 5>;
+
+InputRows InputTable(const DropInletContents& contents) {
+    using Input = DropInletContents::Input;
+    auto value = [&contents](Input input) {
+        return " " + TrimmedQString(contents.inputs[static_cast<size_t>(input)]) + " ";
+    };
+    return {{
+        {"Q (ft^3/s) ", value(Input::DesignQ), "Barrel Inlet Elevation (ft) ",
+         value(Input::InletInvertElev)},
+        {"Allowable Headwater Elevation (ft) ", value(Input::AllowableHWElev),
+         "Barrel Outlet Elevation (ft) ", value(Input::OutletInvertElev)},
+        {"Weir Elevation (ft) ", value(Input::WeirElev), "Barrel Length (ft) ",
+         value(Input::BarrelLength)},
+        {"Multiple Barrels ", contents.includeMultipleBarrels ? " YES " : " NO ",
+         "Tailwater Depth (ft) ", value(Input::TWDepth)},
+    }};
+}
+
+InputEdges InputTableEdges(const TwipsPrinter& printer, const InputRows& rows) {
+    InputEdges edges{Left};
+    for (size_t c = 0; c < 4; ++c) {
+        float widest = 0;
+        for (const auto& row : rows) {
+            widest = std::max(widest, printer.TextWidth(row[c]));
+        }
+        edges[c + 1] = edges[c] + widest + InputColumnMargin;
+    }
+    return edges;
+}
+
+// The right edge of the widest of the report's tables in the current font.
+float WidestTableRight(TwipsPrinter& printer, const DropInletContents& contents) {
+    return std::max({InputTableEdges(printer, InputTable(contents)).back(),
+                     TableEdges(printer, WeirHeadings, WeirCells(contents), ColumnMargin).back(),
+                     BarrelEdges(printer, RCBTable, contents.rcb).back(),
+                     BarrelEdges(printer, RCPTable, contents.rcp).back()});
+}
+
 } // namespace
 
 void PrintDropInletDesign(TwipsPrinter& printer) {
@@ -187,7 +281,10 @@ void PrintContents(TwipsPrinter& printer, const DropInletContents& contents,
     const RowList rcpRows = GetRCPRows(contents);
     printer.SetOrientation(PageOrientation::Portrait);
     printer.SetFontName(QStringLiteral("Times New Roman"));
-    printer.SetFontSize(11);
+    // Very large numbers make a table too wide for the page at 11 points;
+    // the whole report then prints a little smaller.
+    ReportDrawing::FitFontSize(printer, 11, printer.ScaleWidth() - RightMargin,
+                               [&] { return WidestTableRight(printer, contents); });
     const float pageLimit = printer.ScaleHeight() - BottomMargin;
 
     float y = PageTop;
@@ -199,21 +296,27 @@ void PrintContents(TwipsPrinter& printer, const DropInletContents& contents,
     PrintWeirCalcTable(printer, y, contents);
     PrintBarrelsSection(printer, y, contents);
 
+    auto rcbHeading = [&contents](TwipsPrinter& p, float& at) {
+        return PrintRCBTableHeading(p, at, contents);
+    };
+    auto rcpHeading = [&contents](TwipsPrinter& p, float& at) {
+        return PrintRCPTableHeading(p, at, contents);
+    };
     auto rcbRow = [&contents](TwipsPrinter& p, float& at, int row, const ColumnEdges& edges) {
         PrintRCBRow(p, at, row, contents, edges);
     };
     auto rcpRow = [&contents](TwipsPrinter& p, float& at, int row, const ColumnEdges& edges) {
         PrintRCPRow(p, at, row, contents, edges);
     };
-    const ColumnEdges rcbEdges = PrintRCBTableHeading(printer, y);
-    PrintTableRows(printer, y, rcbRows, pageLimit, fields, rcbEdges, PrintRCBTableHeading, rcbRow);
+    const ColumnEdges rcbEdges = rcbHeading(printer, y);
+    PrintTableRows(printer, y, rcbRows, pageLimit, fields, rcbEdges, rcbHeading, rcbRow);
     // The pipe table starts where its title, heading and a row fit.
     if (6 * printer.TextHeight() + y + 300 > pageLimit) {
         printer.NewPage();
         StartPage(printer, y, fields);
     }
-    const ColumnEdges rcpEdges = PrintRCPTableHeading(printer, y);
-    PrintTableRows(printer, y, rcpRows, pageLimit, fields, rcpEdges, PrintRCPTableHeading, rcpRow);
+    const ColumnEdges rcpEdges = rcpHeading(printer, y);
+    PrintTableRows(printer, y, rcpRows, pageLimit, fields, rcpEdges, rcpHeading, rcpRow);
     printer.EndDoc();
 }
 
@@ -227,34 +330,12 @@ void PrintDropInletTitle(TwipsPrinter& printer, float& y) {
 }
 
 void PrintDropInletInputs(TwipsPrinter& printer, float& y, const DropInletContents& contents) {
-    using Input = DropInletContents::Input;
-    auto value = [&contents](Input input) {
-        return " " + TrimmedQString(contents.inputs[static_cast<size_t>(input)]) + " ";
-    };
-    // Rows of (label, value, label, value).
-    const std::array<std::array<QString, 4>, 4> rows = {{
-        {"Q (ft^3/s) ", value(Input::DesignQ), "Barrel Inlet Elevation (ft) ",
-         value(Input::InletInvertElev)},
-        {"Allowable Headwater Elevation (ft) ", value(Input::AllowableHWElev),
-         "Barrel Outlet Elevation (ft) ", value(Input::OutletInvertElev)},
-        {"Weir Elevation (ft) ", value(Input::WeirElev), "Barrel Length (ft) ",
-         value(Input::BarrelLength)},
-        {"Multiple Barrels ", contents.includeMultipleBarrels ? " YES " : " NO ",
-         "Tailwater Depth (ft) ", value(Input::TWDepth)},
-    }};
-    std::array<float, 5> edges{Left};
-    for (size_t c = 0; c < 4; ++c) {
-        float widest = 0;
-        for (const auto& row : rows) {
-            widest = std::max(widest, printer.TextWidth(row[c]));
-        }
-        edges[c + 1] = edges[c] + widest + InputColumnMargin;
-    }
-
+    const InputRows rows = InputTable(contents);
+    const InputEdges edges = InputTableEdges(printer, rows);
     const float top = y;
     RuleAcross(printer, edges, top);
-    printer.SetCurrentY(printer.CurrentY() + LineGap);
     for (const auto& row : rows) {
+        printer.SetCurrentY(printer.CurrentY() + LineGap);
         // Labels stand against their value's column, values centred in theirs.
         printer.SetCurrentX(edges[1] - printer.TextWidth(row[0]));
         printer.Print(row[0]);
@@ -265,10 +346,8 @@ void PrintDropInletInputs(TwipsPrinter& printer, float& y, const DropInletConten
         printer.PrintLine(QStringLiteral(" "));
         printer.SetCurrentY(printer.CurrentY() + LineGap);
         RuleAcross(printer, edges, printer.CurrentY());
-        printer.SetCurrentY(printer.CurrentY() + LineGap);
     }
     const float bottom = printer.CurrentY();
-    RuleAcross(printer, edges, bottom);
     RuleColumns(printer, edges, top, bottom);
     y = bottom;
 }
@@ -293,15 +372,8 @@ void PrintWeirSection(TwipsPrinter& printer, float& y, const DropInletContents& 
 }
 
 void PrintWeirCalcTable(TwipsPrinter& printer, float& y, const DropInletContents& contents) {
-    std::array<float, DropInletContents::WeirCalcColumns + 1> edges{Left};
-    for (size_t c = 0; c < WeirHeadings.size(); ++c) {
-        float widest = 0;
-        for (const char* line : WeirHeadings[c]) {
-            widest = std::max(widest, printer.TextWidth(QString::fromLatin1(line)));
-        }
-        edges[c + 1] = edges[c] + widest + ColumnMargin;
-    }
-    ReportDrawing::FitSelectionColumn(printer, edges[0], edges[1]);
+    const std::vector<std::vector<QString>> rows = WeirCells(contents);
+    const ColumnEdges edges = TableEdges(printer, WeirHeadings, rows, ColumnMargin);
 
     printer.SetCurrentY(y + 4 * LineGap);
     const float top = printer.CurrentY();
@@ -320,11 +392,7 @@ void PrintWeirCalcTable(TwipsPrinter& printer, float& y, const DropInletContents
     RuleColumns(printer, edges, top, headingBottom);
 
     const float rowsTop = printer.CurrentY();
-    for (const std::vector<std::string>& row : contents.weirCalc) {
-        const std::vector<QString> cells = TrimmedCells(row, WeirHeadings.size());
-        if (std::all_of(cells.begin(), cells.end(), [](const QString& c) { return c.isEmpty(); })) {
-            continue;
-        }
+    for (const std::vector<QString>& cells : rows) {
         printer.SetCurrentY(printer.CurrentY() + LineGap);
         PrintCells(printer, cells, edges);
         printer.SetCurrentY(printer.CurrentY() + LineGap);
@@ -354,12 +422,14 @@ RowList GetRCPRows(const DropInletContents& contents) {
     return RowsWithColumn1(contents.rcp);
 }
 
-ColumnEdges PrintRCBTableHeading(TwipsPrinter& printer, float& y) {
-    return PrintTableHeading(printer, y, RCBTable);
+ColumnEdges PrintRCBTableHeading(TwipsPrinter& printer, float& y,
+                                 const DropInletContents& contents) {
+    return PrintTableHeading(printer, y, RCBTable, contents.rcb);
 }
 
-ColumnEdges PrintRCPTableHeading(TwipsPrinter& printer, float& y) {
-    return PrintTableHeading(printer, y, RCPTable);
+ColumnEdges PrintRCPTableHeading(TwipsPrinter& printer, float& y,
+                                 const DropInletContents& contents) {
+    return PrintTableHeading(printer, y, RCPTable, contents.rcp);
 }
 
 void PrintRCBRow(TwipsPrinter& printer, float& y, int row, const DropInletContents& contents,

@@ -44,9 +44,12 @@ RowList GetRCBRows(const DropInletContents& contents);
 RowList GetRCPRows(const DropInletContents& contents);
 
 // Title and heading box of a barrel table; the edges of its columns, from the
-// printer's current font.
-ColumnEdges PrintRCBTableHeading(TwipsPrinter& printer, float& y);
-ColumnEdges PrintRCPTableHeading(TwipsPrinter& printer, float& y);
+// printer's current font, each column as wide as its heading or its widest
+// printed cell.
+ColumnEdges PrintRCBTableHeading(TwipsPrinter& printer, float& y,
+                                 const DropInletContents& contents);
+ColumnEdges PrintRCPTableHeading(TwipsPrinter& printer, float& y,
+                                 const DropInletContents& contents);
 // One grid row (from 1) of the table.
 void PrintRCBRow(TwipsPrinter& printer, float& y, int row, const DropInletContents& contents,
                  const ColumnEdges& edges);

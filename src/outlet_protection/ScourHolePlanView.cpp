@@ -44,6 +44,7 @@ QString Label(const char* prefix, double feet) {
 constexpr float PageTop = 400;
 constexpr float BelowSiteHeader = 400;
 constexpr float BelowTitle = 200;
+constexpr float BottomMargin = 1000;
 
 // The layout of a plot drawn `top` further down the surface.
 void MoveDown(ScourHolePlotLayout& layout, double top) {
@@ -222,13 +223,23 @@ void PlotPlanView(PlotSurface& surface, const ScourHolePlotDesign& design,
 }
 
 std::optional<std::string> DrawDesign(PlotSurface& surface, const ScourHolePlotDesign& design,
-                                      double top) {
+                                      double top, double bottomMargin) {
     const double W = surface.ScaleWidth();
-    const double H = surface.ScaleHeight() - top;
+    const double H = surface.ScaleHeight() - top - bottomMargin;
     if (auto problem = PlotProblem(W, H, design.BDim, design.CDim, design.EDim)) {
         return problem;
     }
     ScourHolePlotLayout layout = ComputeSizesAndScale(W, H, design.BDim, design.CDim);
+    // On a picture too narrow for it the plan is drawn smaller, so that the
+    // barrel's E label, left of the barrel's cut end, keeps half an "A" from
+    // the edge: the label ends g + E/8 + wA/2 left of the cut end, which lies
+    // C/2 + 1.5E left of the centre.
+    const double labelRoom = surface.TextWidth(Label("E = ", design.EDim)) + surface.TextWidth("A");
+    const double narrowScale = (layout.PlanCenterX - layout.DimensionGap - labelRoom) /
+                               (design.CDim / 2 + 1.625 * design.EDim);
+    if (narrowScale > 0) {
+        layout.PlotScale = std::min(layout.PlotScale, narrowScale);
+    }
     MoveDown(layout, top);
     PlotPlanView(surface, design, layout);
     return std::nullopt;
@@ -247,7 +258,7 @@ void PrintScourHolePlot(TwipsPrinter& printer, const ScourHolePlotDesign& design
     PrtSiteIDHeader::PrintSiteIDHeader(printer, y, fields);
     y += BelowSiteHeader;
     ReportDrawing::PrintTitle(printer, y, PrintedTitle(design));
-    if (auto problem = DrawDesign(printer, design, y + BelowTitle)) {
+    if (auto problem = DrawDesign(printer, design, y + BelowTitle, BottomMargin)) {
         throw AppError(ErrorNumber::InvalidArgument, *problem);
     }
 }

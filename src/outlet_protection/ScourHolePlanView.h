@@ -46,13 +46,15 @@ void DrwHorizontalArrowHead(PlotSurface& surface, bool PointsLeft, double X, dou
 void PlotPlanView(PlotSurface& surface, const ScourHolePlotDesign& design,
                   const ScourHolePlotLayout& layout);
 
-// Lays the design out on the surface from `top` down and draws it; when it
-// cannot be drawn there, draws nothing and gives the reason.
+// Lays the design out on the surface from `top` down to `bottomMargin` above
+// its lower edge and draws it; when it cannot be drawn there, draws nothing
+// and gives the reason.
 std::optional<std::string> DrawDesign(PlotSurface& surface, const ScourHolePlotDesign& design,
-                                      double top = 0);
+                                      double top = 0, double bottomMargin = 0);
 
 // The plot on a landscape page under the compact site header and a title that
-// names the design, drawn in one pen. Throws AppError when the design cannot
+// names the design, drawn in one pen, its lowest label inside the bottom
+// margin of 1000 that the reports keep. Throws AppError when the design cannot
 // be drawn, so that nothing is printed.
 void PrintScourHolePlot(TwipsPrinter& printer, const ScourHolePlotDesign& design,
                         const SiteFields& fields);

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 frmScourHoleDesign* instance = nullptr;
@@ -43,6 +45,24 @@ QLabel* ValueLabel(QWidget* parent, double left, double top, double width) {
     auto* label = Place(new QLabel(parent), left, top, width, 255);
     label->setStyleSheet(
         "QLabel { background: white; border: 1px solid black; padding-left: 2px; }");
+    return label;
+}
+
+// A label for a riprap size or thickness, wide enough for the largest one
+// the window shows: twice the largest shown D50.
+QLabel* SizeLabel(QWidget* parent, double left, double top, double width) {
+    QLabel* label = ValueLabel(parent, left, top, width);
+    label->ensurePolished();
+    const QString widest = QString::fromStdString(
+        Numbers::Format(2 * Numbers::LargestShownValue, Numbers::GroupedTwoDecimals));
+    const QMargins margins = label->contentsMargins();
+    label->resize(std::max(label->width(), label->fontMetrics().horizontalAdvance(widest) +
+                                               margins.left() + margins.right() + 2),
+                  label->height());
+    // The frame grows with it where its own room beside the label runs out.
+    const int margin = Screen::TwipsToPixelsX(120);
+    parent->resize(std::max(parent->width(), label->x() + label->width() + margin),
+                   parent->height());
     return label;
 }
 
@@ -141,11 +161,11 @@ void frmScourHoleDesign::BuildDimensionsFrame(int design) {
     }
     const double lower = half ? 1320 : 1440;
     CaptionEndingAt(frame, "Calculated Riprap Size, D-50, (ft)", 9000, 360);
-    lblCalcD50[design] = ValueLabel(frame, 9000, 360, 1575);
+    lblCalcD50[design] = SizeLabel(frame, 9000, 360, 1575);
     CaptionEndingAt(frame, "Recommended Riprap Size,  D-50", 9000, 720);
     lblRecD50[design] = ValueLabel(frame, 9000, 720, 2055);
     CaptionEndingAt(frame, "Calculated Riprap Thickness, D (ft)", 9000, lower);
-    lblCalcD[design] = ValueLabel(frame, 9000, lower, 1575);
+    lblCalcD[design] = SizeLabel(frame, 9000, lower, 1575);
     CaptionEndingAt(frame, "Recommended Riprap Thickness, D (ft)", 9000, lower + 360);
     lblRecD[design] = ValueLabel(frame, 9000, lower + 360, 2055);
     cmdPlotDesign[design] = Place(new QPushButton("Plot Design", frame), 1200, 1860, 1815, 330);

@@ -28,6 +28,15 @@ void FitSelectionColumn(TwipsPrinter& printer, float& left, float right) {
     printer.SetFontBold(bold);
 }
 
+void FitFontSize(TwipsPrinter& printer, float points, float limit,
+                 const std::function<float()>& extent) {
+    constexpr float Step = 0.5;
+    printer.SetFontSize(points);
+    while (printer.FontSize() > Step && extent() > limit) {
+        printer.SetFontSize(printer.FontSize() - Step);
+    }
+}
+
 void RuleAcross(TwipsPrinter& printer, std::span<const float> edges, float y) {
     printer.Line(edges.front(), y, edges.back(), y);
 }

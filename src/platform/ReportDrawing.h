@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -26,6 +27,14 @@ inline const QString SelectionWord = QStringLiteral("SELECTION");
 // 50 clear of both rules of its first column; the column's right edge and the
 // others stay where they are.
 void FitSelectionColumn(TwipsPrinter& printer, float& left, float right);
+
+// Sets the printer's font to the largest size, from `points` down by half
+// points, at which what `extent` measures in the current font (a table's
+// right edge, a column's widest text) stays within `limit`, so that a table
+// of very large numbers still fits its page and its columns; one of ordinary
+// numbers keeps `points`.
+void FitFontSize(TwipsPrinter& printer, float points, float limit,
+                 const std::function<float()>& extent);
 
 // A horizontal rule at y from the first edge to the last.
 void RuleAcross(TwipsPrinter& printer, std::span<const float> edges, float y);

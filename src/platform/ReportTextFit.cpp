@@ -22,27 +22,52 @@ qsizetype FittingLength(const TwipsPrinter& printer, const QString& text, float 
 } // namespace
 
 QStringList Wrap(const TwipsPrinter& printer, const QString& text, float width, int maxLines) {
+    // Each line keeps the blanks typed between its words; the blanks where
+    // a line breaks go.
     QStringList lines;
+    std::vector<qsizetype> starts; // of each line in the text
+    const auto add = [&](const QString& line, qsizetype start) {
+        lines.push_back(line);
+        starts.push_back(start);
+    };
     QString line;
-    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
-        const QString joined = line.isEmpty() ? word : line + u' ' + word;
+    qsizetype lineStart = 0;
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        qsizetype wordStart = pos;
+        while (wordStart < text.size() && text[wordStart] == u' ') {
+            ++wordStart;
+        }
+        if (wordStart == text.size()) {
+            break;
+        }
+        qsizetype wordEnd = text.indexOf(u' ', wordStart);
+        if (wordEnd < 0) {
+            wordEnd = text.size();
+        }
+        const QString joined = line + text.mid(pos, wordEnd - pos);
+        pos = wordEnd;
         if (printer.TextWidth(joined) <= width) {
             line = joined;
             continue;
         }
         if (!line.isEmpty()) {
-            lines.push_back(line);
+            add(line, lineStart);
         }
-        line = word;
+        line = text.mid(wordStart, wordEnd - wordStart);
+        lineStart = wordStart;
         while (printer.TextWidth(line) > width) {
             const qsizetype length = FittingLength(printer, line, width);
-            lines.push_back(line.left(length));
+            add(line.left(length), lineStart);
             line = line.mid(length);
+            lineStart += length;
         }
     }
-    lines.push_back(line);
+    add(line, lineStart);
     if (lines.size() > maxLines) {
-        const QString more = lines[maxLines - 1] + u' ' + lines[maxLines];
+        const qsizetype last = maxLines - 1;
+        const qsizetype moreEnd = starts[maxLines] + lines[maxLines].size();
+        const QString more = text.mid(starts[last], moreEnd - starts[last]);
         lines.resize(maxLines);
         lines.back() = Elide(printer, more, width);
     }

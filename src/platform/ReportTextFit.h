@@ -16,7 +16,9 @@ namespace ReportTextFit {
 
 // The text in lines no wider than `width`, broken at blanks, or inside a
 // word too long for a line of its own; at most `maxLines` of them, the last
-// shortened with "…" when the text goes on. An empty text is one empty line.
+// shortened with "…" when the text goes on. Blanks stay as typed inside a
+// line, so a text that fits is one line of the text itself. An empty text is
+// one empty line.
 QStringList Wrap(const TwipsPrinter& printer, const QString& text, float width, int maxLines);
 
 // The text itself when it fits in `width`, else as much of its start as fits

@@ -8,6 +8,8 @@
 #include "platform/UiText.h"
 #include "standard_designs/FrmVSHAStandardDesigns.h"
 
+#include <algorithm>
+
 namespace PrtVSHAStandardSize {
 namespace {
 
@@ -61,6 +63,39 @@ void StartPage(TwipsPrinter& printer, const Layout& layout, float& y, int contin
     PrintDesignInput(printer, layout, y, continuedFlag, contents);
 }
 
+// The input values as the block prints them.
+std::array<std::string, InputColumns> InputValues(const StandardDesignsContents& contents) {
+    return {Numbers::Trim(contents.totalQ), Numbers::Trim(contents.hMin),
+            Numbers::Trim(contents.hMax), contents.includeMultipleBarrels ? "YES" : "NO",
+            Numbers::Trim(contents.inletInvertElev)};
+}
+
+// The widest value of the input block and of the tables' rows (after their
+// first column, which holds the selection), measured bold as a selected row
+// prints.
+float WidestValue(TwipsPrinter& printer, const StandardDesignsContents& contents) {
+    float widest = 0;
+    auto measure = [&](const std::string& text) {
+        widest = std::max(widest, printer.TextWidth(ToQString(Numbers::Trim(text))));
+    };
+    printer.SetFontBold(true);
+    for (const std::string& value : InputValues(contents)) {
+        measure(value);
+    }
+    for (StandardDesignTables::GridNumber grid : StandardDesignTables::ReportOrder) {
+        const StandardDesignsContents::GridCells& cells = contents.Grid(grid);
+        const int listed = ListedRowCount(cells);
+        for (int r = 0; r < listed; ++r) {
+            const std::vector<std::string>& row = cells[static_cast<size_t>(r)];
+            for (size_t c = 1; c < row.size(); ++c) {
+                measure(row[c]);
+            }
+        }
+    }
+    printer.SetFontBold(false);
+    return widest;
+}
+
 } // namespace
 
 void PrintStandardDesigns(TwipsPrinter& printer) {
@@ -98,7 +133,7 @@ void PrintDesignInput(TwipsPrinter& printer, const Layout& layout, float& y, int
     printer.Line(x[0], y0, x[0], y1);
     printer.Line(x[InputColumns], y0, x[InputColumns], y1);
 
-    printer.SetFontSize(11);
+    printer.SetFontSize(layout.FontPoints);
     printer.SetFontBold(false);
     Down(printer, layout.TopMargin);
     const std::array<std::string, InputColumns> labels = {"Q", "H-Minimum", "H-Maximum", "Multiple",
@@ -113,10 +148,7 @@ void PrintDesignInput(TwipsPrinter& printer, const Layout& layout, float& y, int
     RuleBox(printer, layout, InputColumns, y1, y2);
 
     printer.SetCurrentY(y2 + layout.TopMargin);
-    const std::array<std::string, InputColumns> values = {
-        Numbers::Trim(contents.totalQ), Numbers::Trim(contents.hMin), Numbers::Trim(contents.hMax),
-        contents.includeMultipleBarrels ? "YES" : "NO", Numbers::Trim(contents.inletInvertElev)};
-    PrintCentredLine(printer, layout, values);
+    PrintCentredLine(printer, layout, InputValues(contents));
     Down(printer, layout.TopMargin);
     const float y3 = printer.CurrentY();
     RuleBox(printer, layout, InputColumns, y2, y3);
@@ -185,9 +217,13 @@ void PrintContents(TwipsPrinter& printer, const StandardDesignsContents& content
                    const SiteFields& fields) {
     printer.SetOrientation(PageOrientation::Portrait);
     printer.SetFontName("Times New Roman");
-    printer.SetFontSize(11);
     Layout layout = SetTableColumns();
     auto& x = layout.ColumnX;
+    // Every value column is 1300 wide; a number stands 50 clear of its rules.
+    constexpr float CellPadding = 50;
+    ReportDrawing::FitFontSize(printer, layout.FontPoints, x[2] - x[1] - 2 * CellPadding,
+                               [&] { return WidestValue(printer, contents); });
+    layout.FontPoints = printer.FontSize();
     ReportDrawing::FitSelectionColumn(printer, x[0], x[1]);
     layout.ColumnCenter[0] = (x[0] + x[1]) / 2;
     const float pageLimit = printer.ScaleHeight() - BottomMargin;

@@ -27,6 +27,9 @@ struct Layout {
     float LeftMargin = 50;
     float TableHeadHeight = 0;
     float TableRowHeight = 0;
+    // The font size of the input block's and the tables' texts: 11, or less
+    // where a very large number would not fit its column.
+    float FontPoints = 11;
 };
 
 // The whole report of the standard designs window as it stands at the moment

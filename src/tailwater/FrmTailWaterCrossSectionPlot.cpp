@@ -4,7 +4,11 @@
 #include "platform/Numbers.h"
 #include "platform/PlotSurface.h"
 #include "tailwater/PlotDrawing.h"
+#include "tailwater/SectionPlotLabels.h"
 
+#include <QStringList>
+
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -20,6 +24,11 @@ QString AxisLabel(double value, int decimals) {
         text.erase(0, 1);
     }
     return QString::fromStdString(text);
+}
+
+QString TickLabel(float built, double round, int decimals) {
+    const double lastDecimal = std::pow(10.0, -decimals);
+    return AxisLabel(std::abs(built - round) < lastDecimal / 2 ? built : round, decimals);
 }
 
 namespace {
@@ -58,24 +67,6 @@ void BuildMarks(const ChannelSection& section, PlotLayout& layout) {
     add(segments.back().X2, segments.back().Y2, "");
 }
 
-// Where a label `width` wide at `left` stands clear of every vertical line at
-// `lines`, by `clearance` at least: where it is when no line comes that near,
-// else moved away from each such line in `direction` (-1 left, +1 right).
-float ClearOfLines(float left, float width, float clearance, const std::vector<float>& lines,
-                   int direction) {
-    bool moved = true;
-    while (moved) {
-        moved = false;
-        for (float line : lines) {
-            if (line > left - clearance && line < left + width + clearance) {
-                left = direction < 0 ? line - clearance - width : line + clearance;
-                moved = true;
-            }
-        }
-    }
-    return left;
-}
-
 } // namespace
 
 void PlotCrossSection(PlotSurface& surface, const ChannelSection& section) {
@@ -91,32 +82,98 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     const int last = static_cast<int>(segments.size()) - 1;
     L.DataUpperIndex = last;
 
-    double axisMin = 0;
-    double axisMax = 0;
+    double stationMin = 0;
+    double stationMax = 0;
     int nX = 0;
     int stationDecimals = 0;
-    ComputeAxisScale(segments[1].X1, segments[last].X2, axisMin, axisMax, nX, stationDecimals);
+    ComputeAxisScale(segments[1].X1, segments[last].X2, stationMin, stationMax, nX,
+                     stationDecimals);
     L.XTickPos.assign(static_cast<size_t>(nX) + 1, 0.0f);
-    L.XAxisMin = static_cast<float>(axisMin);
-    L.XAxisMax = static_cast<float>(axisMax);
+    L.XAxisMin = static_cast<float>(stationMin);
+    L.XAxisMax = static_cast<float>(stationMax);
+    double elevationMin = 0;
+    double elevationMax = 0;
     int nY = 0;
     int elevationDecimals = 0;
-    ComputeAxisScale(section.MinElevation, section.MaxElevation, axisMin, axisMax, nY,
+    ComputeAxisScale(section.MinElevation, section.MaxElevation, elevationMin, elevationMax, nY,
                      elevationDecimals);
     L.YTickPos.assign(static_cast<size_t>(nY) + 1, 0.0f);
-    L.YAxisMin = static_cast<float>(axisMin);
-    L.YAxisMax = static_cast<float>(axisMax);
+    L.YAxisMin = static_cast<float>(elevationMin);
+    L.YAxisMax = static_cast<float>(elevationMax);
+
+    // The labels, built as the Part's loops build their values.
+    QStringList stationLabels;
+    const float ds = (L.XAxisMax - L.XAxisMin) / static_cast<float>(nX);
+    const double stationStep = (stationMax - stationMin) / nX;
+    for (int k = 0; k <= nX; ++k) {
+        stationLabels << TickLabel(L.XAxisMin + static_cast<float>(k) * ds,
+                                   stationMin + k * stationStep, stationDecimals);
+    }
+    QStringList elevationLabels;
+    QStringList depthLabels;
+    const float de = (L.YAxisMax - L.YAxisMin) / static_cast<float>(nY);
+    const float depthAtAxisMin = static_cast<float>(L.YAxisMin - section.MinElevation);
+    const double elevationStep = (elevationMax - elevationMin) / nY;
+    for (int k = 0; k <= nY; ++k) {
+        const double tickElevation = elevationMin + k * elevationStep;
+        elevationLabels << TickLabel(L.YAxisMin + static_cast<float>(k) * de, tickElevation,
+                                     elevationDecimals);
+        depthLabels << TickLabel(depthAtAxisMin + static_cast<float>(k) * de,
+                                 tickElevation - section.MinElevation, 2);
+    }
 
     L.SurfaceWidth = surface.ScaleWidth();
     L.SurfaceHeight = surface.ScaleHeight();
     const float SH = L.SurfaceHeight;
-    L.XTickPos[0] = L.LeftMargin;
-    L.XTickPos[nX] = L.SurfaceWidth - L.RightMargin;
-    L.YTickPos[0] = L.BottomMargin;
-    L.YTickPos[nY] = SH - L.TopMargin;
-    L.VertAxisOffset = 0;
+    L.XTickPos[0] =
+        PlotDrawing::LabelMargin(surface, L.LeftMargin, elevationLabels, stationLabels.front());
+    L.XTickPos[nX] = L.SurfaceWidth - PlotDrawing::LabelMargin(surface, L.RightMargin, depthLabels,
+                                                               stationLabels.back());
     const float left = L.XTickPos[0];
     const float right = L.XTickPos[nX];
+    L.XScale = AxisScale(right - left, L.XAxisMin, L.XAxisMax);
+    auto x = [&L](double station) {
+        return L.XTickPos[0] + (static_cast<float>(station) - L.XAxisMin) * L.XScale;
+    };
+
+    // The labels above the plot, and the rows they need: each row beyond the
+    // first of the n labels or of the bank labels lowers the top of the plot
+    // by a text line, the subsection line staying where it is.
+    BuildMarks(section, L);
+    std::vector<float> markLines;
+    for (float station : L.MarkX) {
+        markLines.push_back(x(station));
+    }
+    QStringList nTexts;
+    for (size_t i = 0; i + 1 < L.MarkText.size(); ++i) {
+        nTexts << QString::fromStdString(L.MarkText[i]);
+    }
+    const std::vector<SectionPlotLabels::Placed> nLabels =
+        SectionPlotLabels::NLabels(surface, markLines, nTexts);
+    struct BankPoint {
+        double station, elevation;
+    };
+    std::vector<SectionPlotLabels::Bank> banks;
+    std::vector<BankPoint> bankPoints;
+    if (section.LOBGiven == 1) {
+        const CrossSectionSegment& s = segments.at(static_cast<size_t>(section.LOBSegment));
+        banks.push_back({"LOB", x(s.X2), -1});
+        bankPoints.push_back({s.X2, s.Y2});
+    }
+    if (section.ROBGiven == 1) {
+        const CrossSectionSegment& s = segments.at(static_cast<size_t>(section.ROBSegment));
+        banks.push_back({"ROB", x(s.X1), +1});
+        bankPoints.push_back({s.X1, s.Y1});
+    }
+    const std::vector<SectionPlotLabels::Placed> bankLabels =
+        SectionPlotLabels::BankLabels(surface, banks, markLines);
+    const float th = surface.TextHeight();
+    const float extraRows = static_cast<float>(SectionPlotLabels::Rows(nLabels) - 1 +
+                                               SectionPlotLabels::Rows(bankLabels) - 1);
+
+    L.YTickPos[0] = L.BottomMargin;
+    L.YTickPos[nY] = SH - L.TopMargin - extraRows * th;
+    L.VertAxisOffset = 0;
     const float bottom = L.YTickPos[0];
     const float top = L.YTickPos[nY];
 
@@ -125,11 +182,7 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     surface.Line(left, SH - bottom, right, SH - bottom);
     surface.Line(left + L.VertAxisOffset, SH - bottom, left + L.VertAxisOffset, SH - top);
 
-    L.XScale = AxisScale(right - left, L.XAxisMin, L.XAxisMax);
     L.YScale = AxisScale(top - bottom, L.YAxisMin, L.YAxisMax);
-    auto x = [&L](double station) {
-        return L.XTickPos[0] + (static_cast<float>(station) - L.XAxisMin) * L.XScale;
-    };
     auto h = [&L](double elevation) {
         return L.YTickPos[0] + (static_cast<float>(elevation) - L.YAxisMin) * L.YScale;
     };
@@ -141,55 +194,40 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     }
     surface.SetDrawWidth(style.lineWidth);
 
-    const float subsectionLine = top + L.MarkLineRise;
+    // Each n hangs from the subsection line, or a row lower; the mark lines
+    // break where they would strike through one.
+    const float subsectionLine = top + L.MarkLineRise + extraRows * th;
     surface.Line(x(segments[1].X1), SH - subsectionLine, x(segments[last].X2), SH - subsectionLine);
-    BuildMarks(section, L);
-    for (size_t i = 0; i < L.MarkX.size(); ++i) {
-        const float mx = x(L.MarkX[i]);
-        surface.Line(mx, SH - (h(L.MarkY[i]) + L.MarkGroundGap), mx,
-                     SH - (subsectionLine + L.MarkOvershoot));
+    std::vector<SectionPlotLabels::Box> nBoxes;
+    for (size_t i = 0; i < nLabels.size(); ++i) {
+        const float y = SH - subsectionLine + static_cast<float>(nLabels[i].row) * th;
+        const float width = surface.TextWidth(nTexts[static_cast<qsizetype>(i)]);
+        nBoxes.push_back({nLabels[i].left, y, nLabels[i].left + width, y + th});
     }
-    for (size_t i = 0; i + 1 < L.MarkX.size(); ++i) {
-        const QString text = QString::fromStdString(L.MarkText[i]);
-        PrintAt(surface, (x(L.MarkX[i]) + x(L.MarkX[i + 1])) / 2 - surface.TextWidth(text) / 2,
-                SH - subsectionLine, text);
+    for (size_t i = 0; i < L.MarkX.size(); ++i) {
+        SectionPlotLabels::LineAround(surface, markLines[i], SH - (h(L.MarkY[i]) + L.MarkGroundGap),
+                                      SH - (subsectionLine + L.MarkOvershoot), nBoxes);
+    }
+    for (size_t i = 0; i < nLabels.size(); ++i) {
+        PrintAt(surface, nBoxes[i].left, nBoxes[i].top, nTexts[static_cast<qsizetype>(i)]);
     }
 
-    // A bank label stands over its line, or beside it, away from the
-    // channel, where a subsection line would strike through it.
-    std::vector<float> markLines;
-    for (float station : L.MarkX) {
-        markLines.push_back(x(station));
-    }
-    const float labelClearance = surface.TextWidth("0") / 2;
-    auto bankMark = [&](const char* label, double station, double elevation, int outward) {
-        const float bx = x(station);
-        const float width = surface.TextWidth(label);
-        float labelLeft = bx - width / 2;
-        if (ClearOfLines(labelLeft, width, labelClearance, markLines, outward) != labelLeft) {
-            const float beside = outward < 0 ? bx - labelClearance - width : bx + labelClearance;
-            labelLeft = ClearOfLines(beside, width, labelClearance, markLines, outward);
-        }
-        PrintInColor(surface, labelLeft, SH - (top + L.BankMarkGap + surface.TextHeight()), label,
+    // Bank labels in rows upwards from just above the plot; their lines end
+    // under the lowest row.
+    for (size_t i = 0; i < banks.size(); ++i) {
+        const float rowBottom = top + L.BankMarkGap + static_cast<float>(bankLabels[i].row) * th;
+        PrintInColor(surface, bankLabels[i].left, SH - (rowBottom + th), banks[i].label,
                      style.titleColor);
-        surface.Line(bx, SH - (h(elevation) + L.MarkGroundGap), bx, SH - (top + L.BankMarkGap),
-                     style.titleColor);
-    };
-    if (section.LOBGiven == 1) {
-        const CrossSectionSegment& s = segments.at(static_cast<size_t>(section.LOBSegment));
-        bankMark("LOB", s.X2, s.Y2, -1);
-    }
-    if (section.ROBGiven == 1) {
-        const CrossSectionSegment& s = segments.at(static_cast<size_t>(section.ROBSegment));
-        bankMark("ROB", s.X1, s.Y1, +1);
+        surface.Line(banks[i].x, SH - (h(bankPoints[i].elevation) + L.MarkGroundGap), banks[i].x,
+                     SH - (top + L.BankMarkGap), style.titleColor);
     }
 
     const float tw0 = surface.TextWidth("0");
     const float th0 = surface.TextHeight();
     const float dx = (right - left) / static_cast<float>(nX);
-    const float ds = (L.XAxisMax - L.XAxisMin) / static_cast<float>(nX);
-    for (int k = 0; k <= nX; ++k) {
-        const QString label = AxisLabel(L.XAxisMin + static_cast<float>(k) * ds, stationDecimals);
+    const int stride = PlotDrawing::LabelStride(surface, stationLabels, dx);
+    for (int k = 0; k <= nX; k += stride) {
+        const QString& label = stationLabels[k];
         PrintAt(surface, left + static_cast<float>(k) * dx - surface.TextWidth(label) / 2,
                 SH - (bottom - th0 / 2), label);
     }
@@ -204,16 +242,12 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     }
 
     const float dy = (top - bottom) / static_cast<float>(nY);
-    const float de = (L.YAxisMax - L.YAxisMin) / static_cast<float>(nY);
-    const float depthAtAxisMin = static_cast<float>(L.YAxisMin - section.MinElevation);
     for (int k = 0; k <= nY; ++k) {
         const float tickY = SH - (bottom + static_cast<float>(k) * dy + th0 / 2);
-        const QString elevation =
-            AxisLabel(L.YAxisMin + static_cast<float>(k) * de, elevationDecimals);
+        const QString& elevation = elevationLabels[k];
         PrintAt(surface, left + L.VertAxisOffset - surface.TextWidth(elevation) - tw0, tickY,
                 elevation);
-        PrintAt(surface, right + tw0, tickY,
-                AxisLabel(depthAtAxisMin + static_cast<float>(k) * de, 2));
+        PrintAt(surface, right + tw0, tickY, depthLabels[k]);
     }
     surface.SetDrawStyle(style.horizontalGrid);
     for (int k = 0; k <= nY; ++k) {
@@ -224,11 +258,20 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     if (style.minorTicks) {
         PlotDrawing::LevelTicks(surface, SH - bottom, -dy, nY, left, right);
     }
-    // Dashed, so that it stays apart from a flat channel bottom and a grid
-    // line at the same height, in black and white too.
+    // Dashed, so that it stays apart from a flat channel bottom, in black and
+    // white too; as wide as the ground where it lies on a grid line (a bottom
+    // at a tick), which would hide dashes no wider than itself.
     const float datum = SH - h(section.MinElevation);
+    constexpr float OnGridLine = 15; // twips: a pixel of the screen
+    bool onGridLine = false;
+    for (int k = 0; k <= nY; ++k) {
+        onGridLine = onGridLine ||
+                     std::abs(datum - (SH - (bottom + static_cast<float>(k) * dy))) < OnGridLine;
+    }
     surface.SetDrawStyle(DrawStyle::Dash);
+    surface.SetDrawWidth(onGridLine ? style.dataWidth : style.lineWidth);
     surface.Line(left - 0.8f * tw0, datum, right + 0.8f * tw0, datum);
+    surface.SetDrawWidth(style.lineWidth);
     surface.SetDrawStyle(DrawStyle::Solid);
 
     const QString station = "Station (ft)";

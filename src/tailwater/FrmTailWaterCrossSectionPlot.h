@@ -17,6 +17,13 @@ namespace TWXSecPlotMod {
 // thousands and a minus sign; a value that rounds to zero shows no sign.
 QString AxisLabel(double value, int decimals);
 
+// The label of a tick whose value the plot builds in single precision, as
+// the axis ends are kept: that value, unless single precision misses the
+// round value the axis scale chose for the tick by half its last decimal or
+// more (whole numbers beyond 2^24, hundredths near a million), which is then
+// shown instead.
+QString TickLabel(float built, double round, int decimals);
+
 // Draws the prepared section on the surface, which the caller has cleared.
 // A section without segments throws AppError.
 void PlotCrossSection(PlotSurface& surface, const ChannelSection& section);

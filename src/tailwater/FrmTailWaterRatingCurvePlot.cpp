@@ -6,13 +6,15 @@
 #include "tailwater/PlotDrawing.h"
 #include "tailwater/TWXSecPlotMod.h"
 
+#include <QStringList>
+
 #include <vector>
 
 namespace TWXRateCurvePlotMod {
 
 using PlotDrawing::PrintAt;
 using PlotDrawing::PrintInColor;
-using TWXSecPlotMod::AxisLabel;
+using TWXSecPlotMod::TickLabel;
 
 namespace {
 constexpr double SmallestPlottedRange = 1e-30; // ft^3/s, well inside single precision
@@ -57,25 +59,58 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     L.SurfaceHeight = H;
     L.DataUpperIndex = n;
 
-    double axisMin = 0;
-    double axisMax = 0;
+    double qMin = 0;
+    double qMax = 0;
     int nQ = 0;
     int dQ = 0;
-    TWXSecPlotMod::ComputeAxisScale(rows[0].Q, rows[n].Q, axisMin, axisMax, nQ, dQ);
-    L.XAxisMin = static_cast<float>(axisMin);
-    L.XAxisMax = static_cast<float>(axisMax);
+    TWXSecPlotMod::ComputeAxisScale(rows[0].Q, rows[n].Q, qMin, qMax, nQ, dQ);
+    L.XAxisMin = static_cast<float>(qMin);
+    L.XAxisMax = static_cast<float>(qMax);
     L.XTickPos.assign(static_cast<size_t>(nQ) + 1, 0.0f);
+    double elevationMin = 0;
+    double elevationMax = 0;
     int nE = 0;
     int dE = 0;
-    TWXSecPlotMod::ComputeAxisScale(rows[0].Elevation, rows[n].Elevation, axisMin, axisMax, nE, dE);
-    L.YAxisMin = static_cast<float>(axisMin);
-    L.YAxisMax = static_cast<float>(axisMax);
+    TWXSecPlotMod::ComputeAxisScale(rows[0].Elevation, rows[n].Elevation, elevationMin,
+                                    elevationMax, nE, dE);
+    L.YAxisMin = static_cast<float>(elevationMin);
+    L.YAxisMax = static_cast<float>(elevationMax);
     L.YTickPos.assign(static_cast<size_t>(nE) + 1, 0.0f);
+
+    const float qRange = L.XAxisMax - L.XAxisMin;
+    const float eRange = L.YAxisMax - L.YAxisMin;
+    if (!(qRange > 0) || !(eRange > 0)) {
+        throw AppError(ErrorNumber::DivisionByZero, "Division by zero");
+    }
+    // The labels' values are built by adding one interval per tick, in
+    // single precision, as the labels beside the grid lines show them.
+    const float dq = qRange / static_cast<float>(nQ);
+    QStringList qLabels;
+    float qk = L.XAxisMin;
+    for (int k = 0; k <= nQ; ++k) {
+        qLabels << TickLabel(qk, qMin + k * (qMax - qMin) / nQ, dQ);
+        qk += dq;
+    }
+    const float de = eRange / static_cast<float>(nE);
+    const double elevationStep = (elevationMax - elevationMin) / nE;
+    QStringList elevationLabels;
+    QStringList depthLabels;
+    float em = L.YAxisMin;
+    float vm = static_cast<float>(L.YAxisMin - rows[0].Elevation);
+    for (int m = 0; m <= nE; ++m) {
+        const double tickElevation = elevationMin + m * elevationStep;
+        elevationLabels << TickLabel(em, tickElevation, dE);
+        depthLabels << TickLabel(vm, tickElevation - rows[0].Elevation, 2);
+        em += de;
+        vm += de;
+    }
 
     L.YTickPos[0] = L.BottomMargin;
     L.YTickPos[nE] = H - L.TopMargin;
-    L.XTickPos[0] = L.LeftMargin;
-    L.XTickPos[nQ] = W - L.RightMargin;
+    L.XTickPos[0] =
+        PlotDrawing::LabelMargin(surface, L.LeftMargin, elevationLabels, qLabels.front());
+    L.XTickPos[nQ] =
+        W - PlotDrawing::LabelMargin(surface, L.RightMargin, depthLabels, qLabels.back());
     L.VertAxisOffset = 0;
     const float left = L.XTickPos[0];
     const float right = L.XTickPos[nQ];
@@ -91,11 +126,6 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     surface.Line(left, yB, left, yT);
     surface.Line(right, yB, right, yT);
 
-    const float qRange = L.XAxisMax - L.XAxisMin;
-    const float eRange = L.YAxisMax - L.YAxisMin;
-    if (!(qRange > 0) || !(eRange > 0)) {
-        throw AppError(ErrorNumber::DivisionByZero, "Division by zero");
-    }
     L.XScale = (right - left) / qRange;
     L.YScale = (hT - hB) / eRange;
     auto px = [&](double q) { return left + (static_cast<float>(q) - L.XAxisMin) * L.XScale; };
@@ -112,24 +142,26 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
 
     const float tw0 = surface.TextWidth("0");
     const float th0 = surface.TextHeight();
-    // Tick positions and values are built by adding one interval per tick, in
-    // single precision, as the labels beside the grid lines show them.
+    // Tick positions are built by adding one interval per tick too. The
+    // labels take two rows in turn; where even so they would run together,
+    // only every second (or fifth, ...) tick has one.
     const float dx = (right - left) / static_cast<float>(nQ);
-    const float dq = qRange / static_cast<float>(nQ);
+    const int stride = PlotDrawing::LabelStride(surface, qLabels, dx, 2);
+    auto lowerRow = [stride](int k) { return k % stride == 0 && (k / stride) % 2 == 1; };
     std::vector<float> tickX;
     float xk = left;
-    float qk = L.XAxisMin;
     for (int k = 0; k <= nQ; ++k) {
-        const QString label = AxisLabel(qk, dQ);
-        const float rowOffset = k % 2 == 0 ? 0.5f : 1.7f;
-        PrintAt(surface, xk - surface.TextWidth(label) / 2, yB + rowOffset * th0, label);
+        if (k % stride == 0) {
+            const QString& label = qLabels[k];
+            const float rowOffset = lowerRow(k) ? 1.7f : 0.5f;
+            PrintAt(surface, xk - surface.TextWidth(label) / 2, yB + rowOffset * th0, label);
+        }
         tickX.push_back(xk);
         xk += dx;
-        qk += dq;
     }
     surface.SetDrawStyle(style.verticalGrid);
     for (int k = 0; k <= nQ; ++k) {
-        const float start = k % 2 == 0 ? yB + 0.5f * th0 - 25 : yB + 1.7f * th0 - 50;
+        const float start = lowerRow(k) ? yB + 1.7f * th0 - 50 : yB + 0.5f * th0 - 25;
         surface.Line(tickX[k], start, tickX[k], yT);
     }
     surface.SetDrawStyle(DrawStyle::Solid);
@@ -138,15 +170,12 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     }
 
     const float dy = (hT - hB) / static_cast<float>(nE);
-    const float de = eRange / static_cast<float>(nE);
     std::vector<float> tickH;
     float hm = hB;
-    float vm = static_cast<float>(L.YAxisMin - rows[0].Elevation);
     for (int m = 0; m <= nE; ++m) {
-        PrintAt(surface, right + tw0, H - hm - th0 / 2, AxisLabel(vm, 2));
+        PrintAt(surface, right + tw0, H - hm - th0 / 2, depthLabels[m]);
         tickH.push_back(hm);
         hm += dy;
-        vm += de;
     }
     const float x1 = left - 0.8f * tw0;
     const float x2 = right + 0.8f * tw0;
@@ -172,12 +201,10 @@ void DrawRatingCurve(PlotSurface& surface, const RatingCurve& ratingCurve, PlotL
     // Below the lower row of discharge labels, or at the bottom of the surface.
     const float qTitleY = style.titlesOnFrame ? yB + (1.7f + 1.5f) * th0 : H - 1.5f * th0;
     PrintInColor(surface, elevationX, yT - 2 * th0, elevationTitle, style.titleColor);
-    float em = L.YAxisMin;
-    for (float tick : tickH) {
-        const QString label = AxisLabel(em, dE);
+    for (size_t m = 0; m < tickH.size(); ++m) {
+        const QString& label = elevationLabels[static_cast<qsizetype>(m)];
         PrintAt(surface, left + L.VertAxisOffset - surface.TextWidth(label) - tw0,
-                H - tick - th0 / 2, label);
-        em += de;
+                H - tickH[m] - th0 / 2, label);
     }
     PrintInColor(surface, depthX, yT - 2 * th0, depthTitle, style.titleColor);
     PrintInColor(surface, (left + right) / 2 - surface.TextWidth(qTitle) / 2, qTitleY, qTitle,

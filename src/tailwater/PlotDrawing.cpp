@@ -2,6 +2,8 @@
 
 #include "platform/PlotSurface.h"
 
+#include <algorithm>
+
 namespace PlotDrawing {
 namespace {
 
@@ -9,6 +11,38 @@ constexpr int MinorTicks = 9;
 constexpr float HalfTick = 50;
 
 } // namespace
+
+float LabelMargin(const PlotSurface& surface, float margin, const QStringList& outside,
+                  const QString& centred) {
+    const float zero = surface.TextWidth("0");
+    float room = std::max(margin, surface.TextWidth(centred) / 2 + zero);
+    for (const QString& label : outside) {
+        room = std::max(room, surface.TextWidth(label) + 2 * zero);
+    }
+    return room;
+}
+
+int LabelStride(const PlotSurface& surface, const QStringList& labels, float step, int rows) {
+    const float zero = surface.TextWidth("0");
+    const auto intervals = static_cast<int>(labels.size()) - 1;
+    auto clear = [&](int stride) {
+        const int next = rows * stride; // the next label in the same row
+        for (int k = 0; k + next <= intervals; k += stride) {
+            const float apart =
+                (surface.TextWidth(labels[k]) + surface.TextWidth(labels[k + next])) / 2 + zero;
+            if (apart > static_cast<float>(next) * step) {
+                return false;
+            }
+        }
+        return true;
+    };
+    for (int stride = 1; stride < intervals; ++stride) {
+        if (intervals % stride == 0 && clear(stride)) {
+            return stride;
+        }
+    }
+    return std::max(intervals, 1);
+}
 
 void PrintAt(PlotSurface& surface, float x, float y, const QString& text) {
     surface.SetCurrentX(x);

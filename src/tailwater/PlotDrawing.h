@@ -2,11 +2,26 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 class PlotSurface;
 
 // Small drawing steps both tailwater plots take, on screen and on paper.
 namespace PlotDrawing {
+
+// The room between a frame's side and the surface's edge: the plot's margin,
+// or more where a label there would not show whole. The `outside` labels
+// stand one "0" off the frame and keep one more "0" from the edge; `centred`
+// stands centred on the frame's corner tick, half of it beyond the side.
+float LabelMargin(const PlotSurface& surface, float margin, const QStringList& outside,
+                  const QString& centred);
+
+// Which ticks, `step` apart, of labels centred on them carry their label:
+// every one while neighbours in a row stay a "0" apart, else every s-th for
+// the smallest s that divides the intervals (so that both ends keep theirs)
+// and keeps them apart; the two ends alone where none does. The labels that
+// are shown take `rows` rows in turn.
+int LabelStride(const PlotSurface& surface, const QStringList& labels, float step, int rows = 1);
 
 // A text with its top-left corner at (x, y).
 void PrintAt(PlotSurface& surface, float x, float y, const QString& text);

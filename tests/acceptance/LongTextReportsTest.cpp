@@ -1,27 +1,10 @@
-#include "LineThroughBox.h"
 #include "ProjectFixture.h"
+#include "ReportPageChecks.h"
 #include "app/FrmSiteIdentification.h"
-#include "general_design/PrtGeneralCulvertDesign.h"
 #include "hydrology/FrmVoskRunoffChart.h"
-#include "hydrology/PrtUSGSResults.h"
-#include "hydrology/PrtVoskRunoffChart.h"
-#include "hydrology/modPrtMavo1987.h"
-#include "inlets/PrtDropInletDesign.h"
-#include "inlets/PrtTaperedInletInfo.h"
-#include "outlet_protection/PrtNEPlungeBasin.h"
-#include "outlet_protection/PrtNEScourHole.h"
-#include "outlet_protection/ScourHolePlanView.h"
-#include "outlet_protection/frmScourHoleDesign.h"
 #include "platform/TwipsPrinterFixedMetrics.h"
-#include "riprap_basin/PrtHec14.h"
-#include "standard_designs/PrtVSHAStandardSize.h"
 #include "tailwater/FrmTailWaterCrossSection.h"
 #include "tailwater/FrmTailWaterRatingCurve.h"
-#include "tailwater/PrtCrossSectionPlot.h"
-#include "tailwater/PrtTailwaterCrossSectionTable.h"
-#include "tailwater/PrtTailwaterQDepth.h"
-#include "tailwater/PrtTailwaterRatingCurvePlot.h"
-#include "tailwater/PrtTailwaterRatingCurveTable.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,30 +16,9 @@
 
 namespace {
 
+using namespace ReportPageChecks;
+
 const QString ExampleProject = TW_EXAMPLE_PROJECT;
-
-struct Box {
-    float left, top, right, bottom;
-};
-
-Box BoxOf(const PrintedText& text, const PrinterMetrics& metrics) {
-    return {text.x, text.y, text.x + metrics.TextWidth(text.font, text.text),
-            text.y + metrics.LineHeight(text.font)};
-}
-
-// Whether two boxes share more than an edge.
-bool Overlap(const Box& a, const Box& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-bool Crosses(const PrintedLine& line, const Box& box) {
-    return LineThroughBox(line, box.left, box.top, box.right, box.bottom);
-}
-
-std::string Describe(const PrintedText& text) {
-    return "\"" + text.text.toStdString() + "\" at " + std::to_string(text.x) + ", " +
-           std::to_string(text.y);
-}
 
 // The example project with every site text and the land-use description far
 // longer than a page is wide, printed by every report on the recording
@@ -105,76 +67,27 @@ protected:
 };
 
 TEST_F(LongTextReports, EveryTextStaysOnThePageClearOfOtherTextsAndRules) {
-    using Print = std::function<void(TwipsPrinter&)>;
-    const auto& w = *windows;
-    const std::pair<const char*, Print> reports[] = {
-        {"runoff chart", PrtVoskRunoffChart::PrintVoskRunoffChart},
-        {"USGS 2001", PrtUSGSResults::PrintUSGSResults},
-        {"USGS 1987", modPrtMavo1987::PrintReport},
-        {"general culvert design", PrtGeneralCulvertDesign::PrintGeneralCulvertDesign},
-        {"Q - depth", PrtTailwaterQDepth::PrintTailwaterQDepth},
-        {"cross-section table",
-         [&](TwipsPrinter& p) {
-             PrtTailwaterCrossSectionTable::PrintCrossSectionTable(p, *w.tailwaterCrossSection);
-         }},
-        {"cross-section plot",
-         [&](TwipsPrinter& p) {
-             PrtCrossSectionPlot::PrintCrossSectionPlot(p,
-                                                        w.tailwaterCrossSection->PlottedSection());
-         }},
-        {"rating curve table",
-         [&](TwipsPrinter& p) {
-             PrtTailwaterRatingCurveTable::PrintRatingCurveTable(p, *w.tailwaterRatingCurve);
-         }},
-        {"rating curve plot",
-         [&](TwipsPrinter& p) {
-             PrtTailwaterRatingCurvePlot::PrintRatingCurvePlot(p, w.tailwaterRatingCurve->Curve());
-         }},
-        {"standard designs", PrtVSHAStandardSize::PrintStandardDesigns},
-        {"tapered inlet", PrtTaperedInletInfo::PrintTaperedInletInfo},
-        {"drop inlet", PrtDropInlet::PrintDropInletDesign},
-        {"scour hole", PrtNEScourHole::PrintNEScourHole},
-        {"scour hole plot",
-         [&](TwipsPrinter& p) {
-             ScourHolePlot::PrintScourHolePlot(p, w.scourHole->PlotDesign(0),
-                                               FrmSiteIdentification::CurrentFields());
-         }},
-        {"plunge basin", PrtNEPlungeBasin::PrintNEPlungeBasin},
-        {"riprap basin", PrtHec14::PrintHec14},
-    };
     // The reports keep 1000 twips clear of either side of the page for them.
     constexpr float Margin = 1000;
     FixedPrinterMetrics metrics;
-    for (const auto& [name, print] : reports) {
+    for (const auto& [name, print] : EveryReport(*windows)) {
         TwipsPrinter printer(metrics);
         print(printer);
         ASSERT_FALSE(printer.Document().pages.empty()) << name;
         for (const PrintedPage& page : printer.Document().pages) {
-            const QSizeF size = metrics.PrintableSize(page.orientation);
-            const auto width = static_cast<float>(size.width());
-            const auto height = static_cast<float>(size.height());
-            for (size_t i = 0; i < page.texts.size(); ++i) {
-                const PrintedText& text = page.texts[i];
+            const auto height =
+                static_cast<float>(metrics.PrintableSize(page.orientation).height());
+            for (const PrintedText& text : page.texts) {
                 const Box box = BoxOf(text, metrics);
                 EXPECT_TRUE(box.top >= 0 && box.bottom <= height)
                     << name << ": " << Describe(text) << " below the page";
-                if (!FromLongText(text.text)) {
-                    continue;
-                }
-                EXPECT_TRUE(box.left >= Margin && box.right <= width - Margin)
-                    << name << ": " << Describe(text) << " in the margin";
-                for (size_t j = 0; j < page.texts.size(); ++j) {
-                    EXPECT_TRUE(j == i || page.texts[j].text.trimmed().isEmpty() ||
-                                !Overlap(box, BoxOf(page.texts[j], metrics)))
-                        << name << ": " << Describe(text) << " over " << Describe(page.texts[j]);
-                }
-                for (const PrintedLine& line : page.lines) {
-                    EXPECT_FALSE(Crosses(line, box))
-                        << name << ": a rule from " << line.x1 << ", " << line.y1 << " to "
-                        << line.x2 << ", " << line.y2 << " through " << Describe(text);
-                }
             }
         }
+        EXPECT_EQ(TextFaults(
+                      printer.Document(), metrics,
+                      [this](const QString& text) { return FromLongText(text); }, Margin),
+                  std::vector<std::string>{})
+            << name;
     }
 }
 
@@ -189,7 +102,6 @@ public:
 };
 
 TEST_F(LongTextReports, TheBoldSelectionStandsClearOfItsColumnsRules) {
-    using Print = std::function<void(TwipsPrinter&)>;
     const std::pair<const char*, Print> reports[] = {
         {"standard designs", PrtVSHAStandardSize::PrintStandardDesigns},
         {"tapered inlet", PrtTaperedInletInfo::PrintTaperedInletInfo},

@@ -144,6 +144,23 @@ TEST(ScourHolePlanView, PlacesThePlanAndSectionToScale) {
     EXPECT_TRUE(Near(dim->x, 4315) && Near(dim->y, 3770));
 }
 
+// On a square picture 4000 wide the height would allow s = 2100 / 15 = 140,
+// but "E = 3'" (600) then starts left of the picture; the plan is drawn at
+// the scale that leaves it 50 (half an "A") from the edge: (2000 - 20 - 600
+// - 100) / (9 + 1.625 x 3) = 92.25: the barrel's cut end at 2000 - 13.5 x
+// 92.25 = 754.6, the E line 20 + 34.6 left of it, the label 600 + 50 further.
+TEST(ScourHolePlanView, ANarrowPictureDrawsThePlanSmallerToKeepTheELabel) {
+    PlotRecorder square{metrics, {"Arial", 10, false}, QSizeF(4000, 4000)};
+    ASSERT_EQ(ScourHolePlot::DrawDesign(square, SpanThreeHalf()), std::nullopt);
+    const PrintedText* e = Text(square.DisplayList(), "E = 3'");
+    ASSERT_NE(e, nullptr);
+    EXPECT_NEAR(e->x, 50, 0.05);
+    const PrintedText* plan = Text(square.DisplayList(), "PLAN");
+    ASSERT_NE(plan, nullptr);
+    // Centred under the plan, one line below its bottom: 1500 + 7.5 x 92.25 + 230.
+    EXPECT_NEAR(plan->y, 1500 + 7.5 * 92.25 + 230, 0.05);
+}
+
 TEST(ScourHolePlanView, ArrowheadsAreOutlineTrianglesWithTheTipOnThePoint) {
     Drawing d;
     // Half-angle 30 and length 30: half-width tan 30 x 30 = 17.3205.
@@ -255,11 +272,15 @@ TEST(ScourHolePlotPrint, PrintsUnderTheSiteHeaderAndATitleInOnePenOrNothing) {
     EXPECT_TRUE(heading->font.bold);
     EXPECT_FLOAT_EQ(heading->x, 7560 - 2250);
     EXPECT_FLOAT_EQ(heading->y, 1334);
-    // The plot starts 200 below the title, at 1764: its separator lies at
-    // three quarters of the 11520 - 1764 = 9756 left, 1764 + 7317 = 9081.
+    // The plot starts 200 below the title, at 1764, and ends 1000 above the
+    // bottom, at 10520: its separator lies at three quarters of the 8756
+    // between, 1764 + 6567 = 8331, and no label reaches below the end.
     EXPECT_TRUE(std::any_of(page.lines.begin(), page.lines.end(), [](const PrintedLine& l) {
-        return Near(l.x2, 15120) && Near(l.y1, 9081);
+        return Near(l.x2, 15120) && Near(l.y1, 8331);
     }));
+    for (const PrintedText& text : page.texts) {
+        EXPECT_LE(text.y + metrics.LineHeight(text.font), 10520) << text.text.toStdString();
+    }
     for (const PrintedLine& line : page.lines) {
         EXPECT_EQ(line.width, 1);
         EXPECT_EQ(line.style, DrawStyle::Solid);

@@ -27,6 +27,10 @@ TEST_F(ReportTextFitTest, WrapsAtBlanksAndInsideOverlongWords) {
         // "Elk Run" is 700: the blank between the words goes.
         {"Elk Run", 600, {"Elk", "Run"}},
         {"Route 9 over  Elk Run", 1200, {"Route 9 over", "Elk Run"}},
+        // Blanks as typed, where the text breaks as where it fits.
+        {"Elk  Run", 800, {"Elk  Run"}},
+        {"  Elk Run", 900, {"  Elk Run"}},
+        {"Route  9 over Elk   Run", 1300, {"Route  9 over", "Elk   Run"}},
         // 12 characters in lines of 5.
         {"ABCDEFGHIJKL", 500, {"ABCDE", "FGHIJ", "KL"}},
         {"To ABCDEFG x", 500, {"To", "ABCDE", "FG x"}},
@@ -39,6 +43,8 @@ TEST_F(ReportTextFitTest, WrapsAtBlanksAndInsideOverlongWords) {
     // the second keeps 11 and the ellipsis.
     EXPECT_EQ(ReportTextFit::Wrap(printer, "Route 9 over Route 9 over Elk Run", 1200, 2),
               QStringList({"Route 9 over", "Route 9 ove" + QString(QChar(0x2026))}));
+    EXPECT_EQ(ReportTextFit::Wrap(printer, "Route 9 over Route  9 over Elk Run", 1200, 2),
+              QStringList({"Route 9 over", "Route  9 ov" + QString(QChar(0x2026))}));
 }
 
 TEST_F(ReportTextFitTest, ElidesWithAnEllipsisOnlyWhatDoesNotFit) {

@@ -129,6 +129,14 @@ TEST_F(Hec14RipRapTest, BoxCulvertFromBrinkToBasin) {
     EXPECT_NEAR(Number(object.BasinLength()), 34.178106, 1e-6);
 }
 
+// The same box at 600 ft^3/s: yc = (600^2 / (36 x 32.1726))^(1/3) = 6.774 ft would stand above
+// the 4 ft rise, so the critical depth is the rise.
+TEST_F(Hec14RipRapTest, CriticalDepthOfABoxNeverStandsAboveItsRise) {
+    Culvert box = SixByFourBox;
+    box.Q = 600;
+    EXPECT_EQ(Computed(box).CriticalDepth(), 4);
+}
+
 // One basin by hand from the design relations: a level 4 ft pipe carrying 100 ft^3/s over
 // a tailwater of 1.0 ft.
 //   No fall, so no normal depth ("Undefined(1)", "Horizontal"); yc solves Q^2 / g = A^3 / T:

@@ -170,6 +170,29 @@ TEST(StandardDesignsReport, TheInputBlockAndTheFirstTableOnAPortraitPage) {
     EXPECT_EQ(CountTexts(page, ">>"), 1);
 }
 
+// "2,000,000.00" (the largest headwater elevation the band lets through) is
+// 12 characters: 132 s twips wide in bold at s points, within the 1300 column
+// less 50 either side only from s = 9 down. The inputs and tables print at 9
+// points, the number centred on 10650: 10650 - 12 x 90 / 2.
+TEST(StandardDesignsReport, ANumberTooWideForItsColumnPrintsTheTablesSmaller) {
+    StandardDesignsContents contents = Contents();
+    contents.totalQ = "1,000,000";
+    contents.grids[RCBox - 1] = Grid(
+        8, {{"", "Single", "6", "4", "999,999.50", "249,999.88", "999,999.50", "2,000,000.00"}});
+    const PrintedDocument document = Print(contents);
+    const PrintedPage& page = document.pages[0];
+    const PrintedText* elevation = FindText(page, "2,000,000.00");
+    ASSERT_TRUE(elevation);
+    EXPECT_FLOAT_EQ(elevation->font.size, 9);
+    EXPECT_FLOAT_EQ(elevation->x, 10650 - 540);
+    for (const auto& [text, points] :
+         {std::pair{"1,000,000", 9}, {"Concrete Box", 9}, {"VSHA Standard Design", 12}}) {
+        const PrintedText* printed = FindText(page, text);
+        ASSERT_TRUE(printed) << text;
+        EXPECT_FLOAT_EQ(printed->font.size, points) << text;
+    }
+}
+
 TEST(StandardDesignsReport, EmptyGridsPrintTheirHeadsHalfARowApart) {
     StandardDesignsContents contents = Contents();
     contents.grids[ConcretePipe - 1] = Grid(7, {{"", "None"}});

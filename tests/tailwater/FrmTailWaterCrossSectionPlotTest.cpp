@@ -5,6 +5,7 @@
 #include "platform/AppError.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {
@@ -170,6 +171,107 @@ TEST_F(CrossSectionPlot, BankLabelsStandClearOfEveryLine) {
     }
 }
 
+// No line through any text drawn above the plot's top, and no two of them
+// touching.
+void ExpectLabelsAboveThePlotClear(const PlotRecorder& plot, float plotTop) {
+    const auto& texts = plot.DisplayList().texts;
+    auto box = [](const PrintedText& t) {
+        return std::array<float, 4>{t.x, t.y, t.x + 80.0f * static_cast<float>(t.text.size()),
+                                    t.y + 184};
+    };
+    for (const PrintedText& text : texts) {
+        const auto [left, top, right, bottom] = box(text);
+        if (bottom > plotTop || text.text.contains("(ft)")) {
+            continue;
+        }
+        for (const PrintedLine& line : plot.DisplayList().lines) {
+            EXPECT_FALSE(LineThroughBox(line, left, top, right, bottom))
+                << text.text.toStdString() << ": line " << line.x1 << "," << line.y1 << " to "
+                << line.x2 << "," << line.y2;
+        }
+        for (const PrintedText& other : texts) {
+            const auto [l, t, r, b] = box(other);
+            EXPECT_TRUE(&other == &text || r <= left || right <= l || b <= top || bottom <= t)
+                << text.text.toStdString() << " over " << other.text.toStdString();
+        }
+    }
+}
+
+// Banks a foot apart: centred over their lines, "LOB" and "ROB" (240 wide)
+// would run together, so ROB stands a row (184) above LOB, and the plot's
+// top comes down a row to make room: 5000 - 1000 - 184 = 3816, LOB's bottom
+// 50 above it (y 950), ROB's a row higher (y 766).
+//   The example channel, stations 0..120 in intervals of 20: x(s) = 850 +
+//   53.333 s; LOB at 55 ft, 3783.33; ROB at 56 ft, 3836.67.
+//   0 to 40 ft in intervals of 10: x(s) = 850 + 160 s; banks at 19.5 and 20.5
+//   ft, 3970 and 4130.
+TEST_F(CrossSectionPlot, BankLabelsCloseTogetherStandOneAboveTheOther) {
+    struct Case {
+        const char* what;
+        ChannelSection section;
+        float lob; // the banks' lines
+        float rob;
+    };
+    const Case cases[] = {
+        {"the example channel",
+         MakeSection({{0, 106, 0.06},
+                      {15, 104.5, 0},
+                      {30, 103.2, 0},
+                      {42, 102, 0},
+                      {48, 100.8, 0.04},
+                      {52, 99.2, 0},
+                      {55, 98.9, 0},
+                      {56, 99, 0},
+                      {60, 99.3, 0},
+                      {64, 100.9, 0.06},
+                      {76, 102.1, 0},
+                      {92, 103.8, 0},
+                      {110, 106, 0}},
+                     6, 7),
+         850 + 55 * 6400 / 120.0f, 850 + 56 * 6400 / 120.0f},
+        {"a 40 ft section",
+         MakeSection({{0, 104, 0.05},
+                      {10, 101, 0},
+                      {19.5, 100, 0},
+                      {20.5, 100, 0},
+                      {30, 101, 0},
+                      {40, 104, 0}},
+                     2, 3),
+         3970, 4130},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PlotRecorder plot(metrics, {"MS Sans Serif", 8, false}, QSizeF(8000, 5000));
+        PlotCrossSection(plot, c.section);
+        for (const PrintedText& text : plot.DisplayList().texts) {
+            if (text.text == "LOB") {
+                ExpectAt(text, c.lob - 120, 950);
+            } else if (text.text == "ROB") {
+                ExpectAt(text, c.rob - 120, 766);
+            }
+        }
+        // The vertical axis up to the lowered top.
+        ExpectLine(plot.DisplayList().lines[1], 850, 5000 - 650, 850, 5000 - 3816);
+        ExpectLabelsAboveThePlotClear(plot, 5000 - 3816);
+    }
+}
+
+// n changes at 50, 52 and 54 ft: x(s) = 850 + 64 s puts the marks at 4050,
+// 4178 and 4306. "0.035" (400 wide, centred on 4114) and "0.05" (320, on
+// 4242) would run together: "0.05" hangs a row lower (y 500 + 184), the
+// plot's top a row lower too, and the mark lines break around both.
+TEST_F(CrossSectionPlot, NarrowSubsectionsHangTheirNInRowsClearOfTheMarks) {
+    PlotCrossSection(
+        surface,
+        MakeSection(
+            {{0, 105, 0.04}, {50, 100, 0.035}, {52, 99.5, 0.05}, {54, 100, 0.045}, {100, 105, 0}}));
+    ExpectAt(Text("0.04"), 2450 - 160, 500);
+    ExpectAt(Text("0.035"), 4114 - 200, 500);
+    ExpectAt(Text("0.05"), 4242 - 160, 684);
+    ExpectAt(Text("0.045"), 5778 - 200, 500);
+    ExpectLabelsAboveThePlotClear(surface, 5000 - 3816);
+}
+
 TEST_F(CrossSectionPlot, AFlatBottomKeepsTheDatumDashedApartFromTheGround) {
     // Ground flat at 100.5 ft from 20 to 60 ft, between two ticks: the datum
     // lies on it.
@@ -184,6 +286,19 @@ TEST_F(CrossSectionPlot, AFlatBottomKeepsTheDatumDashedApartFromTheGround) {
     });
     ASSERT_EQ(datum.size(), 1u);
     EXPECT_EQ(datum[0].style, DrawStyle::Dash);
+    EXPECT_EQ(datum[0].width, 1);
+}
+
+// A flat bottom at 100 ft, the lowest tick of the axis 100..105: the datum
+// lies on the frame's bottom edge and its grid line, and is drawn as wide as
+// the ground, so that its dashes show over them.
+TEST_F(CrossSectionPlot, ADatumOnAGridLineIsDashedWiderThanTheGrid) {
+    PlotCrossSection(surface,
+                     MakeSection({{0, 105, 0.04}, {20, 100, 0}, {60, 100, 0}, {100, 105, 0}}));
+    auto datum = Lines([](const PrintedLine& l) { return l.style == DrawStyle::Dash; });
+    ASSERT_EQ(datum.size(), 1u);
+    ExpectLine(datum[0], 850 - 64, 5000 - 650, 7250 + 64, 5000 - 650);
+    EXPECT_EQ(datum[0].width, 2);
 }
 
 TEST_F(CrossSectionPlot, TitlesAreBlue) {
@@ -219,6 +334,42 @@ TEST_F(CrossSectionPlot, AStationIntervalBelowOneGivesDecimals) {
     for (const char* label : {"0.0", "0.5", "3.5", "4.0"}) {
         EXPECT_TRUE(texts.contains(label)) << label;
     }
+}
+
+// Ground from 999,999.7 to 1,000,000 ft: the range 0.3 gives intervals of
+// 0.05 with two decimals, from 999,999.70 in 6 intervals, finer than single
+// precision resolves there (0.0625): the labels read the round values.
+TEST_F(CrossSectionPlot, ElevationsNearAMillionReadTheirRoundValues) {
+    PlotCrossSection(surface,
+                     MakeSection({{0, 1000000, 0.04}, {50, 999999.7, 0}, {100, 1000000, 0}}));
+    const QStringList texts = Texts();
+    for (const char* label :
+         {"999,999.70", "999,999.75", "999,999.85", "1,000,000.00", "0.00", "0.05", "0.30"}) {
+        EXPECT_TRUE(texts.contains(label)) << label;
+    }
+}
+
+// Stations and elevations from -1,000,000 to 1,000,000: both axes in 10
+// intervals of 200,000. "-1,000,000" needs 800 + 2 x 80 left of the frame,
+// more than the margin of 850: the frame starts at 960; "2,000,000.00" needs
+// 960 + 160 right of it: it ends at 8000 - 1120 = 6880. Ticks 592 apart
+// cannot hold "-1,000,000" and "-800,000" side by side ((800 + 640) / 2 + 80
+// = 800): every second station keeps its label.
+TEST_F(CrossSectionPlot, LabelsOfAMillionStayWholeOnThePicture) {
+    PlotCrossSection(
+        surface, MakeSection({{-1000000, 1000000, 0.04}, {0, -1000000, 0}, {1000000, 1000000, 0}}));
+    ExpectLine(surface.DisplayList().lines[0], 960, 5000 - 650, 6880, 5000 - 650);
+    for (const PrintedText& text : surface.DisplayList().texts) {
+        EXPECT_GE(text.x, 0) << text.text.toStdString();
+        EXPECT_LE(text.x + metrics.TextWidth(text.font, text.text), 8000)
+            << text.text.toStdString();
+    }
+    ExpectAt(Text("2,000,000.00"), 6880 + 80, 5000 - (4000 + 92));
+    // Elevations at every tick, stations at every second one.
+    const QStringList texts = Texts();
+    EXPECT_EQ(texts.count("-800,000"), 1);
+    EXPECT_EQ(texts.count("-600,000"), 2);
+    EXPECT_EQ(texts.count("1,000,000"), 2);
 }
 
 TEST_F(CrossSectionPlot, ASectionWithoutSegmentsIsAnError) {

@@ -1,6 +1,7 @@
 #include "tailwater/FrmTailWaterRatingCurvePlot.h"
 #include "PlotRecording.h"
 #include "platform/AppError.h"
+#include "tailwater/FrmTailWaterCrossSectionPlot.h"
 
 namespace {
 
@@ -103,6 +104,55 @@ TEST_F(RatingCurvePlot, LargeDischargesShowGroupedThousands) {
     for (const char* label : {"0", "200", "1,000", "1,600"}) {
         EXPECT_TRUE(Texts().contains(label)) << label;
     }
+}
+
+// The discharge labels, as the axis scale chooses them. The drifting sums of
+// 0.1 and 0.005 give the axes their extra intervals, and each label still
+// reads its round value. Up to 1.9E12 (the steepest channel's): 8 x 1E11 <=
+// 1.9E12 <= 20 x 1E11, ten intervals of 2E11, which single precision holds
+// only as 199,999,995,904; and labels of up to 17 characters (1,360 wide)
+// do not fit their row every second tick (1,280 apart), so every second
+// tick is labelled, the rows still in turn.
+TEST_F(RatingCurvePlot, EveryDischargeLabelReadsItsRoundValue) {
+    auto labels = [](double first, double step, int count, int decimals) {
+        QStringList texts;
+        for (int k = 0; k < count; ++k) {
+            texts << TWXSecPlotMod::AxisLabel(first + k * step, decimals);
+        }
+        return texts;
+    };
+    struct Case {
+        double qMax;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {1, labels(-0.1, 0.1, 13, 1)},
+        {0.7, labels(-0.1, 0.1, 9, 1)},
+        {100, labels(0, 10, 11, 0)},
+        {1.9e12, labels(0, 4e11, 6, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.qMax);
+        surface.Clear();
+        PlotRatingCurve(surface, Table({{100, 0}, {101, c.qMax}}));
+        EXPECT_EQ(Texts().mid(0, c.expected.size()).join(" ").toStdString(),
+                  c.expected.join(" ").toStdString());
+    }
+    // The upper row holds 0, 8E11 and 1.6E12, the lower one 4E11 and 1.2E12
+    // and 2E12; the grid lines of the lower row's ticks reach down to it.
+    EXPECT_NEAR(Text("400,000,000,000").y, 4150 + 1.7 * 184, 0.05);
+    EXPECT_NEAR(Text("800,000,000,000").y, 4242, 0.05);
+    EXPECT_EQ(Lines([](const PrintedLine& l) {
+                  return l.style == DrawStyle::Dot && l.x1 == l.x2 &&
+                         std::abs(l.y1 - (4150 + 1.7 * 184 - 50)) < 0.05;
+              }).size(),
+              3u);
+
+    // Starting from 12 ft^3/s: 9 intervals of 0.005 from 11.995, three decimals.
+    surface.Clear();
+    PlotRatingCurve(surface, Table({{100, 12}, {101, 12.04}}));
+    EXPECT_EQ(Texts().mid(0, 10).join(" ").toStdString(),
+              labels(11.995, 0.005, 10, 3).join(" ").toStdString());
 }
 
 TEST_F(RatingCurvePlot, ATableWithoutRangeHasNoPlot) {
