@@ -334,8 +334,8 @@ void PrintDropInletInputs(TwipsPrinter& printer, float& y, const DropInletConten
     const InputEdges edges = InputTableEdges(printer, rows);
     const float top = y;
     RuleAcross(printer, edges, top);
+    printer.SetCurrentY(printer.CurrentY() + LineGap);
     for (const auto& row : rows) {
-        printer.SetCurrentY(printer.CurrentY() + LineGap);
         // Labels stand against their value's column, values centred in theirs.
         printer.SetCurrentX(edges[1] - printer.TextWidth(row[0]));
         printer.Print(row[0]);
@@ -346,8 +346,11 @@ void PrintDropInletInputs(TwipsPrinter& printer, float& y, const DropInletConten
         printer.PrintLine(QStringLiteral(" "));
         printer.SetCurrentY(printer.CurrentY() + LineGap);
         RuleAcross(printer, edges, printer.CurrentY());
+        printer.SetCurrentY(printer.CurrentY() + LineGap);
     }
+    // The table closes with a double rule, the second a line gap below the last row's.
     const float bottom = printer.CurrentY();
+    RuleAcross(printer, edges, bottom);
     RuleColumns(printer, edges, top, bottom);
     y = bottom;
 }

@@ -128,9 +128,9 @@ TEST_F(DropInletReport, FirstPageTitleInputsAndWeirBlocks) {
     // characters), the values " 150 " (5), "Barrel Outlet Elevation (ft) " (29)
     // and " 100 " (5), each plus 100.
     EXPECT_EQ(VerticalsFrom(page, 1697), std::vector<float>({1000, 4950, 5600, 8890, 9540}));
-    // Rows of 253 + 2 x 10 from 1707; the rule under the last closes the table.
+    // Rows of 253 + 2 x 10 from 1707; the last closes with two rules 10 apart.
     EXPECT_EQ(HorizontalRules(page, 1690, 2800),
-              std::vector<float>({1697, 1970, 2243, 2516, 2789}));
+              std::vector<float>({1697, 1970, 2243, 2516, 2789, 2799}));
     const PrintedText* label = FindText(page, "Allowable Headwater Elevation (ft) ");
     ASSERT_TRUE(label);
     EXPECT_EQ(label->x, 1100); // right-aligned on 4950
@@ -145,24 +145,24 @@ TEST_F(DropInletReport, FirstPageTitleInputsAndWeirBlocks) {
     // The weir section: 30 above each of its three lines.
     const PrintedText* weir = FindText(page, "WEIR");
     ASSERT_TRUE(weir);
-    EXPECT_EQ(weir->y, 2819);
+    EXPECT_EQ(weir->y, 2829);
     EXPECT_TRUE(weir->font.bold);
     const PrintedText* length = FindText(page, "Minimum Total Weir Length(ft):  9.62");
     ASSERT_TRUE(length);
-    EXPECT_EQ(length->y, 3102);
+    EXPECT_EQ(length->y, 3112);
     EXPECT_FALSE(length->font.bold);
     const PrintedText* option =
         FindText(page, "Input Width and Length, Compute Headwater Elevation");
     ASSERT_TRUE(option);
-    EXPECT_EQ(option->y, 3385);
+    EXPECT_EQ(option->y, 3395);
 
     // The weir table: 40 below, columns as wide as "SELECTION", "Weir Width",
     // "Weir Length", "Headwater Elevation" plus 300; two heading lines.
-    EXPECT_EQ(VerticalsFrom(page, 3678), std::vector<float>({1000, 2290, 3690, 5200, 7590}));
+    EXPECT_EQ(VerticalsFrom(page, 3688), std::vector<float>({1000, 2290, 3690, 5200, 7590}));
     const PrintedText* mark = FindText(page, ">>");
     ASSERT_TRUE(mark);
     EXPECT_EQ(mark->x, 1000 - 242 - 100);
-    EXPECT_EQ(mark->y, 4224);
+    EXPECT_EQ(mark->y, 4234);
     EXPECT_TRUE(mark->font.bold);
     const PrintedText* selection = FindText(page, "SELECTION");
     ASSERT_TRUE(selection);
@@ -171,13 +171,13 @@ TEST_F(DropInletReport, FirstPageTitleInputsAndWeirBlocks) {
     // The blank row 2 leaves no gap; the row after the selected one is regular.
     const PrintedText* second = FindText(page, "106.98");
     ASSERT_TRUE(second);
-    EXPECT_EQ(second->y, 4224 + 273);
+    EXPECT_EQ(second->y, 4234 + 273);
     EXPECT_FALSE(second->font.bold);
 
     // The barrels line 100 below the weir table, "BARRELS" bold, the rest not.
     const PrintedText* barrels = FindText(page, "BARRELS");
     ASSERT_TRUE(barrels);
-    EXPECT_EQ(barrels->y, 4214 + 2 * 273 + 100);
+    EXPECT_EQ(barrels->y, 4224 + 2 * 273 + 100);
     const PrintedText* total = FindText(page, "   Total Weir Length (ft): 9.62");
     ASSERT_TRUE(total);
     EXPECT_EQ(total->x, 1000 + 7 * 121);
@@ -197,11 +197,11 @@ TEST_F(DropInletReport, BlankInputsAndNoOptionKeepTheLayout) {
     EXPECT_TRUE(FindText(page, " NO "));
     // The empty third line of the weir section keeps its place: the weir
     // table starts where it does with an option.
-    EXPECT_EQ(VerticalsFrom(page, 3678), std::vector<float>({1000, 2290, 3690, 5200, 7590}));
+    EXPECT_EQ(VerticalsFrom(page, 3688), std::vector<float>({1000, 2290, 3690, 5200, 7590}));
     // An empty weir table: its heading box alone, then the barrels line.
     const PrintedText* barrels = FindText(page, "BARRELS");
     ASSERT_TRUE(barrels);
-    EXPECT_EQ(barrels->y, 4214 + 100);
+    EXPECT_EQ(barrels->y, 4224 + 100);
 }
 
 TEST_F(DropInletReport, BarrelRowsNeedColumnOneAndTheSelectedOnePrintsBold) {
@@ -218,11 +218,11 @@ TEST_F(DropInletReport, BarrelRowsNeedColumnOneAndTheSelectedOnePrintsBold) {
     EXPECT_EQ(PrtDropInlet::GetRCPRows(contents), PrtDropInlet::RowList({0, 1, 3, 5}));
 
     const PrintedPage& page = Print(contents).pages[0];
-    // RCB heading: title at 4214 + 100 + 253 + 100 = 4667, box 4960 to 5779;
+    // RCB heading: title at 4224 + 100 + 253 + 100 = 4677, box 4970 to 5789;
     // "NONE" centred under "Number of Barrels".
     const PrintedText* none = FindText(page, "NONE");
     ASSERT_TRUE(none);
-    EXPECT_EQ(none->y, 5789);
+    EXPECT_EQ(none->y, 5799);
     EXPECT_FALSE(FindText(page, "hidden"));
     const PrintedText* other = FindText(page, "> >");
     ASSERT_TRUE(other);
@@ -255,11 +255,11 @@ TEST_F(DropInletReport, NumbersWiderThanTheirHeadingsWidenTheirColumnsWithinTheP
 }
 
 TEST_F(DropInletReport, TablesBreakAfterARowPastTheLimitUnlessItIsTheLast) {
-    // Page 1: RCB heading 4960 to 5779, row i ends at 5779 + 273 i, past
-    // 14120 from row 31 (14242). A continuation page: title 1434, RCB heading
+    // Page 1: RCB heading 4970 to 5789, row i ends at 5789 + 273 i, past
+    // 14120 from row 31 (14252). A continuation page: title 1434, RCB heading
     // from 1797 (box 2090 to 2909), row k ends at 2909 + 273 k, past the limit
     // from k = 42. The pipe table needs 6 x 253 + 300 = 1818 below the last box
-    // row: after 23 rows (12058) it fits, after 24 (12331) it does not.
+    // row: after 23 rows (12068) it fits, after 24 (12341) it does not.
     struct Case {
         int boxes;
         int pipes;
@@ -268,8 +268,8 @@ TEST_F(DropInletReport, TablesBreakAfterARowPastTheLimitUnlessItIsTheLast) {
         float pipeTitleY;
     };
     const Case cases[] = {
-        {0, 0, {}, 0, 5779 + 100},
-        {23, 1, {{1, 23}}, 0, 12058 + 100},
+        {0, 0, {}, 0, 5789 + 100},
+        {23, 1, {{1, 23}}, 0, 12068 + 100},
         {24, 1, {{1, 24}}, 1, 1797},
         {31, 0, {{1, 31}}, 1, 1797}, // row 31 ends past the limit, but is the last
         {32, 0, {{1, 31}, {32, 32}}, 1, 2909 + 273 + 100},
@@ -296,7 +296,7 @@ TEST_F(DropInletReport, TablesBreakAfterARowPastTheLimitUnlessItIsTheLast) {
                 }
                 const PrintedText* heading = FindText(page, "RCB, Reinforced Concrete Box");
                 ASSERT_TRUE(heading);
-                EXPECT_EQ(heading->y, p == 0 ? 4667 : 1797);
+                EXPECT_EQ(heading->y, p == 0 ? 4677 : 1797);
             }
             EXPECT_EQ(TextsStarting(page, "R").filter(QRegularExpression("^R\\d+$")), expected);
         }
