@@ -193,8 +193,9 @@ TEST_F(LargestNumbers, Hydrology) {
           {w.usgsRegression->TxtWSChar[0], "1e6"},
           {w.usgsRegression->TxtWSChar[1], "1e6"}});
     Click(w.usgsRegression->CmdUSGSComputeQ);
-    Type({{w.usgsMavo1987->TxtDA[0], "800,000"}});
+    Type({{w.usgsMavo1987->TxtDA[0], "1,000,000"}});
     Click(w.usgsMavo1987->cmdComputeQs);
+    EXPECT_TRUE(user.MessageTexts().empty());
     ExpectEveryNumberWholeAndClear("hydrology");
 }
 
