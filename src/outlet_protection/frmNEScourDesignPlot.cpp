@@ -5,8 +5,10 @@
 #include "platform/Screen.h"
 #include "platform/ToolWindow.h"
 #include "platform/UiText.h"
+#include "platform/WindowKeys.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include <algorithm>
@@ -71,6 +73,12 @@ void frmNEScourDesignPlot::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     hide();
+}
+
+void frmNEScourDesignPlot::keyPressEvent(QKeyEvent* event) {
+    if (!WindowKeys::Answer(*this, *event, helpPage_)) {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void frmNEScourDesignPlot::ShowDesign(const ScourHolePlotDesign& design) {

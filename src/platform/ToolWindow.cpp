@@ -2,16 +2,14 @@
 
 #include "platform/ContentScroller.h"
 #include "platform/ControlsExtent.h"
-#include "platform/HelpPages.h"
 #include "platform/Screen.h"
+#include "platform/WindowKeys.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
 
 #include <algorithm>
 
@@ -134,23 +132,9 @@ void ToolWindow::SetHelpPage(const QString& page) {
 }
 
 void ToolWindow::keyPressEvent(QKeyEvent* event) {
-    // F1 reaches here from any control of the window that has no use for it;
-    // a window without a page of its own opens the contents.
-    if (event->key() == Qt::Key_F1) {
-        HelpPages::Show(
-            helpPage_.isEmpty() ? HelpPages::ContentsPage() : HelpPages::Path(helpPage_), *this);
-        return;
+    if (!WindowKeys::Answer(*this, *event, helpPage_)) {
+        QWidget::keyPressEvent(event);
     }
-    // Enter presses the focused button, as Space does. It reaches here only when
-    // the focused control has no use for it, so text boxes keep their own Enter.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-        if (button && isAncestorOf(button)) {
-            button->click();
-            return;
-        }
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void ToolWindow::SetProgramEnding(bool ending) {

@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +44,63 @@ TEST(ToolWindow, ShowAndRaiseBringsACoveredWindowToTheFront) {
     second.ShowAndRaise();
     first.ShowAndRaise();
     EXPECT_EQ(area.activeSubWindow(), first.Frame());
+}
+
+// Either Enter key presses the focused button, as Space does; in a text box
+// it presses nothing.
+TEST(ToolWindow, EitherEnterKeyPressesTheFocusedButton) {
+    QMdiArea area;
+    area.resize(400, 300);
+    area.show();
+    ToolWindow window(area, "Tool");
+    auto* box = new QLineEdit(&window);
+    auto* button = new QPushButton("Compute", &window);
+    button->move(0, 40);
+    int presses = 0;
+    QObject::connect(button, &QPushButton::clicked, [&presses] { ++presses; });
+    window.ShowAndRaise();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+
+    struct Case {
+        QWidget* focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int pressesAfter;
+    };
+    const Case cases[] = {
+        {button, Qt::Key_Return, Qt::NoModifier, 1},
+        {button, Qt::Key_Enter, Qt::KeypadModifier, 2},
+        {box, Qt::Key_Return, Qt::NoModifier, 2},
+        {box, Qt::Key_Enter, Qt::KeypadModifier, 2},
+    };
+    for (const Case& c : cases) {
+        c.focus->setFocus();
+        QTest::keyClick(c.focus, c.key, c.modifiers);
+        EXPECT_EQ(presses, c.pressesAfter) << c.focus->metaObject()->className() << " " << c.key;
+    }
+}
+
+// Tab goes round the controls only: the frame they scroll in is no stop.
+TEST(ToolWindow, TabGoesRoundTheControlsOnly) {
+    QMdiArea area;
+    area.resize(400, 300);
+    area.show();
+    ToolWindow window(area, "Tool");
+    auto* first = new QLineEdit(&window);
+    auto* second = new QLineEdit(&window);
+    second->move(0, 40);
+    window.ShowAndRaise();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    EXPECT_EQ(QApplication::focusWidget(), first);
+
+    QList<QWidget*> stops;
+    for (int press = 0; press < 4; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        stops << QApplication::focusWidget();
+    }
+    EXPECT_EQ(stops, QList<QWidget*>({second, first, second, first}));
 }
 
 namespace {
