@@ -77,8 +77,11 @@ public:
     using FlexGrid::FlexGrid;
 
 protected:
+    bool TakesTyping(int row, int col) const override {
+        return col > 0 && FlexGrid::TakesTyping(row, col);
+    }
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
-        return index.column() > 0 && FlexGrid::edit(index, trigger, event);
+        return TakesTyping(index.row(), index.column()) && FlexGrid::edit(index, trigger, event);
     }
 };
 
