@@ -25,6 +25,7 @@ ToolWindow::ToolWindow(QMdiArea& area, const QString& caption) {
     frame_->installEventFilter(this);
     area.installEventFilter(this);
     frame_->hide();
+    placed_ = wanted_ = frame_->geometry();
 }
 
 void ToolWindow::ShowAndRaise() {
@@ -41,7 +42,7 @@ void ToolWindow::ShutDown() {
 }
 
 void ToolWindow::PlaceTwips(double left, double top, double width, double height) {
-    PlaceInsideArea(Screen::TwipsRect(left, top, width, height));
+    PlaceWanted(Screen::TwipsRect(left, top, width, height));
 }
 
 void ToolWindow::FitFrameToContent() {
@@ -50,7 +51,7 @@ void ToolWindow::FitFrameToContent() {
     QMdiArea* area = frame_->mdiArea();
     const QSize inside = area ? scroller_->SizeShowing(area->viewport()->size() - decorations)
                               : scroller_->sizeHint();
-    PlaceInsideArea(QRect(frame_->pos(), inside + decorations));
+    PlaceWanted(QRect(frame_->pos(), inside + decorations));
 }
 
 void ToolWindow::PlaceInsideArea(QRect place) {
@@ -58,8 +59,24 @@ void ToolWindow::PlaceInsideArea(QRect place) {
         // The client area is to a tool window what the work area is to a top-level one.
         place = Screen::ClientForFrame(place, {}, QRect(QPoint(0, 0), area->viewport()->size()));
     }
-    frame_->setGeometry(place);
+    SetFrameGeometry(place);
     MakeRoomForVerticalBar();
+}
+
+void ToolWindow::PlaceWanted(QRect place) {
+    wanted_ = place;
+    PlaceInsideArea(place);
+}
+
+void ToolWindow::SetFrameGeometry(QRect geometry) {
+    placing_ = true;
+    frame_->setGeometry(geometry);
+    placing_ = false;
+    placed_ = frame_->geometry();
+}
+
+bool ToolWindow::MaximizedOrMinimized() const {
+    return frame_->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized);
 }
 
 QSize ToolWindow::FrameDecorations() const {
@@ -79,8 +96,8 @@ void ToolWindow::MakeRoomForVerticalBar() {
         scroller_->SizeShowing({room.width() - decorations.width(), inside.height()}).width() +
         decorations.width();
     if (width > frame_->width()) {
-        frame_->setGeometry(std::min(frame_->x(), room.width() - width), frame_->y(), width,
-                            frame_->height());
+        SetFrameGeometry(QRect(std::min(frame_->x(), room.width() - width), frame_->y(), width,
+                               frame_->height()));
     }
 }
 
@@ -151,15 +168,23 @@ bool ToolWindow::eventFilter(QObject* watched, QEvent* event) {
         OnUserClose();
         return true;
     }
+    // Where the user moves or sizes the frame is where it wants to be.
+    if (watched == frame_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+        !placing_ && !MaximizedOrMinimized() && frame_->geometry() != placed_) {
+        wanted_ = placed_ = frame_->geometry();
+    }
     // A main window made smaller (its frame fitted to the screen) takes its
-    // tool windows in with its client area, once that is laid out anew.
+    // tool windows in with its client area, once that is laid out anew; made
+    // larger again, it gives them back the room they want.
     if (event->type() == QEvent::Resize && watched == frame_->mdiArea()) {
-        const auto* resize = static_cast<QResizeEvent*>(event);
-        if (resize->size().width() < resize->oldSize().width() ||
-            resize->size().height() < resize->oldSize().height()) {
-            QMetaObject::invokeMethod(
-                this, [this] { PlaceInsideArea(frame_->geometry()); }, Qt::QueuedConnection);
-        }
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!MaximizedOrMinimized()) {
+                    PlaceInsideArea(wanted_);
+                }
+            },
+            Qt::QueuedConnection);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -184,18 +184,37 @@ TEST(ToolWindow, FittedToItsControlsTheFrameShowsThemAllOrScrollsOneWayOnly) {
     }
 }
 
-TEST(ToolWindow, AShrinkingClientAreaTakesItsWindowsInWithIt) {
-    ScrollingWindow full(QRect(0, 0, 400, 300));
-    ScrollingWindow small(QRect(20, 30, 100, 80));
-    for (ScrollingWindow* tool : {&full, &small}) {
-        tool->area.resize(380, 270);
+// A client area made smaller takes its windows in with it; made larger again,
+// it gives them back the place they were given or the user gave them.
+TEST(ToolWindow, AShrinkingClientAreaTakesItsWindowsInAndGrowingGivesThemBack) {
+    struct Case {
+        const char* name;
+        QRect placed;
+        QRect movedByUser; // empty: left where it was placed
+        QRect shrunk;      // in an area of 380 x 270
+    };
+    const Case cases[] = {
+        {"full size", QRect(0, 0, 400, 300), {}, QRect(0, 0, 380, 270)},
+        {"fits", QRect(20, 30, 100, 80), {}, QRect(20, 30, 100, 80)},
+        {"moved by the user", QRect(0, 0, 200, 100), QRect(250, 200, 150, 100),
+         QRect(230, 170, 150, 100)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScrollingWindow tool(c.placed);
+        tool.window.ShowAndRaise();
+        QApplication::processEvents();
+        const QRect wanted = c.movedByUser.isEmpty() ? c.placed : c.movedByUser;
+        tool.window.Frame()->setGeometry(wanted);
+        tool.area.resize(380, 270);
+        QApplication::processEvents();
+        EXPECT_EQ(tool.window.Frame()->geometry(), c.shrunk);
+        tool.area.resize(390, 280);
+        QApplication::processEvents();
+        tool.area.resize(400, 300);
+        QApplication::processEvents();
+        EXPECT_EQ(tool.window.Frame()->geometry(), wanted);
     }
-    QApplication::processEvents();
-    EXPECT_EQ(full.window.Frame()->geometry(), QRect(0, 0, 380, 270));
-    EXPECT_EQ(small.window.Frame()->geometry(), QRect(20, 30, 100, 80)); // fits: stays put
-    full.area.resize(500, 400);
-    QApplication::processEvents();
-    EXPECT_EQ(full.window.Frame()->geometry(), QRect(0, 0, 380, 270));
 }
 
 TEST(ToolWindow, AFrameFittedToItsControlsMakesRoomForAVerticalBarItComesToNeed) {
