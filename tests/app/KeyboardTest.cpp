@@ -1,3 +1,4 @@
+#include "KeyboardInput.h"
 #include "ProgramFixture.h"
 #include "platform/FlexGrid.h"
 
@@ -11,22 +12,9 @@ namespace {
 
 using Keyboard = ProgramTest;
 
-// Keys as the keyboard sends them: each to the control with the focus.
-void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-}
-
-void Type(const QString& keys) {
-    for (QChar key : keys) {
-        QTest::keyClicks(QApplication::focusWidget(), QString(key));
-    }
-}
-
-// Enter ends the typing in a cell; the editor commits through a queued call.
-void Commit() {
-    Press(Qt::Key_Return);
-    QApplication::processEvents();
-}
+using KeyboardInput::CommitCell;
+using KeyboardInput::Press;
+using KeyboardInput::Type;
 
 // Every typed grid of every window, reached with Tab, is filled from the
 // keyboard alone: typing, F2, the arrows, Enter, Ctrl+Home and Space.
@@ -54,16 +42,16 @@ TEST_F(Keyboard, EveryTypedGridIsFilledFromTheKeyboardAlone) {
             const int row = first.row();
             const int col = first.column();
             Type("12");
-            Commit();
+            CommitCell();
             EXPECT_EQ(grid->TextMatrix(row, col), "12");
             Press(Qt::Key_F2);
             Press(Qt::Key_End);
             Type("3");
-            Commit();
+            CommitCell();
             EXPECT_EQ(grid->TextMatrix(row, col), "123");
             Press(Qt::Key_Down);
             Type("4");
-            Commit();
+            CommitCell();
             EXPECT_EQ(grid->TextMatrix(row + 1, col), "4");
 
             Press(Qt::Key_Home, Qt::ControlModifier);

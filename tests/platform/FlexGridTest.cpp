@@ -1,6 +1,7 @@
 #include "platform/FlexGrid.h"
 
 #include "GridChecks.h"
+#include "KeyboardInput.h"
 #include "platform/AppError.h"
 #include "platform/Screen.h"
 
@@ -714,15 +715,6 @@ TEST_F(FlexGridTest, TheCurrentCellWearsAFrameWhileTheGridHasTheFocus) {
     EXPECT_GE(changed.height(), cell.height() - 4);
 }
 
-// Types as the keyboard does: every key goes to the control with the focus.
-void Type(const QString& keys) {
-    for (QChar key : keys) {
-        QTest::keyClicks(QApplication::focusWidget(), QString(key));
-    }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QApplication::processEvents(); // the editor commits through a queued call
-}
-
 // A grid reached with Tab before any cell was chosen makes its first data cell
 // current, in a typed grid the first that takes typing, and takes the keys at
 // once; so does a grid that lost its current cell with its rows.
@@ -764,12 +756,14 @@ TEST(FlexGridFocus, AGridReachedWithTabTakesTheKeysAtOnce) {
         QTest::keyClick(grid, Qt::Key_Down);
         EXPECT_EQ(grid->currentIndex(), grid->model()->index(2, c.firstCol));
         if (c.typed) {
-            Type("123");
+            KeyboardInput::Type("123");
+            KeyboardInput::CommitCell();
             EXPECT_EQ(grid->TextMatrix(2, c.firstCol), "123");
 
             grid->SetRows(1);
             grid->SetRows(4);
-            Type("4");
+            KeyboardInput::Type("4");
+            KeyboardInput::CommitCell();
             EXPECT_EQ(grid->TextMatrix(1, c.firstCol), "4");
         }
     }
