@@ -24,6 +24,7 @@ Wiring::Step Initialize(StartUpMod::LoadedWindows& w) {
                                 ErrorStyle::Titled);
                 });
                 w.scourHolePlot = new frmNEScourDesignPlot(&main);
+                w.scourHolePlot->SetHelpPage(HelpPage);
                 w.scourHolePlot->SetPrintPlot([](const ScourHolePlotDesign& design) {
                     PrintReport(
                         "NE Scour Design Plot",

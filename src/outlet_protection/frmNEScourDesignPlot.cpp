@@ -6,8 +6,10 @@
 #include "platform/Screen.h"
 #include "platform/ToolWindow.h"
 #include "platform/UiText.h"
+#include "platform/WindowKeys.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include <algorithm>
@@ -72,6 +74,12 @@ void frmNEScourDesignPlot::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     hide();
+}
+
+void frmNEScourDesignPlot::keyPressEvent(QKeyEvent* event) {
+    if (!WindowKeys::Answer(*this, *event, helpPage_)) {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void frmNEScourDesignPlot::ShowDesign(const ScourHolePlotDesign& design) {

@@ -2,6 +2,7 @@
 
 #include "outlet_protection/ScourHolePlanView.h"
 
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -29,6 +30,8 @@ public:
     void ClearDesign();
     // Set by the printed plot when it exists.
     void SetPrintPlot(std::function<void(const ScourHolePlotDesign&)> print);
+    // The help page that F1 opens; Enter and F1 work as in the tool windows.
+    void SetHelpPage(const QString& page) { helpPage_ = page; }
 
     void cmdPlot_Click();
     void cmdPrintThePlot_Click();
@@ -42,6 +45,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Load();
@@ -50,4 +54,5 @@ private:
 
     std::function<void(const ScourHolePlotDesign&)> print_;
     bool designShown_ = false;
+    QString helpPage_;
 };

@@ -9,6 +9,8 @@
 ContentScroller::ContentScroller(QWidget& content, std::function<void()> extentTaken)
     : extentTaken_(std::move(extentTaken)) {
     setFrameShape(QFrame::NoFrame);
+    // The frame around the controls is no control: Tab passes it by.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     // setWidget makes this the content's event filter, which hears its new controls.
     setWidget(&content);

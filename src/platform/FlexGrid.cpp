@@ -190,9 +190,8 @@ void FlexGrid::SetTextMatrix(int row, int col, const QString& text) {
 }
 
 FlexGrid::Position FlexGrid::Cursor() const {
-    QModelIndex current = currentIndex();
-    if (current.isValid()) {
-        return {current.row(), current.column()};
+    if (HasCursor()) {
+        return {currentIndex().row(), currentIndex().column()};
     }
     return {fixedRows_, fixedCols_};
 }
@@ -230,6 +229,33 @@ int FlexGrid::RowSel() const {
 
 int FlexGrid::ColSel() const {
     return Cursor().col;
+}
+
+bool FlexGrid::TakesTyping(int row, int col) const {
+    return Editable() && !ColReadOnly(col) &&
+           (model()->index(row, col).flags() & Qt::ItemIsEditable);
+}
+
+bool FlexGrid::HasCursor() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() && !IsFixed(current.row(), current.column());
+}
+
+void FlexGrid::MakeFirstDataCellCurrent() {
+    if (HasCursor() || Rows() <= fixedRows_ || Cols() <= fixedCols_) {
+        return;
+    }
+    int col = fixedCols_;
+    while (col < Cols() && !TakesTyping(fixedRows_, col)) {
+        ++col;
+    }
+    if (col == Cols()) {
+        col = fixedCols_;
+    }
+    // As Qt's own focus does: the cell becomes current and wears the focus
+    // frame; the selection follows the first move.
+    selectionModel()->setCurrentIndex(model()->index(fixedRows_, col),
+                                      QItemSelectionModel::NoUpdate);
 }
 
 void FlexGrid::SetSelection(int row, int col, int rowSel, int colSel) {
@@ -562,6 +588,9 @@ double FlexGrid::TextHeightTwips(const QString& text) const {
 }
 
 void FlexGrid::keyPressEvent(QKeyEvent* event) {
+    // A grid emptied down to its headings while it has the focus lost its
+    // current cell; the window's keys act on the cell the grid's own act on.
+    MakeFirstDataCellCurrent();
     emit KeyDown(event->key(), event->modifiers());
     // Copying and clearing cells belong to the windows that own the grids;
     // Delete must not open an editor either.
@@ -570,6 +599,11 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTableWidget::keyPressEvent(event);
+}
+
+void FlexGrid::focusInEvent(QFocusEvent* event) {
+    MakeFirstDataCellCurrent();
+    QTableWidget::focusInEvent(event);
 }
 
 // Typing into a grid that takes no typing does not jump to a matching cell.
@@ -610,7 +644,7 @@ void FlexGrid::commitData(QWidget* editor) {
 
 // Typing, and a tick, reach a cell only through here.
 bool FlexGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    if (index.isValid() && columns_[static_cast<size_t>(index.column())].readOnly) {
+    if (index.isValid() && ColReadOnly(index.column())) {
         return false;
     }
     return QTableWidget::edit(index, trigger, event);

@@ -39,6 +39,9 @@ class CellTextWidths;
 //   for the cells a BulkUpdate writes, when it ends; SetColWidthTwips and
 //   AutoSize never make it narrower than its widest data text either. Heading
 //   rows keep the widths the window gives them.
+// - A grid that has no current cell when it takes the keyboard focus, or a key,
+//   makes its first data cell current (in a typed grid the first one that takes
+//   typing), so that a grid reached with Tab answers the keys at once.
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -191,7 +194,11 @@ signals:
     void KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
+    // Whether typing goes into the data cell: a typed grid's cells but its tick
+    // boxes and its read-only columns.
+    bool TakesTyping(int row, int col) const;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void keyboardSearch(const QString& search) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -237,6 +244,12 @@ private:
     };
     // The moving end of the selection (Qt's current cell).
     Position Cursor() const;
+    // Without a current cell Qt aims the arrow keys at the heading, which
+    // takes none: the keys would do nothing.
+    void MakeFirstDataCellCurrent();
+    // Qt's current cell is a data cell: not a heading, which it can be left
+    // on when the rows under it go.
+    bool HasCursor() const;
     QSize ClientSizePixels() const;
     // Widths in pixels of the widest texts of columns firstCol..lastCol from
     // row firstRow down, and the column width that shows a text that wide.

@@ -2,16 +2,14 @@
 
 #include "platform/ContentScroller.h"
 #include "platform/ControlsExtent.h"
-#include "platform/HelpPages.h"
 #include "platform/Screen.h"
+#include "platform/WindowKeys.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
 
 #include <algorithm>
 
@@ -27,6 +25,7 @@ ToolWindow::ToolWindow(QMdiArea& area, const QString& caption) {
     frame_->installEventFilter(this);
     area.installEventFilter(this);
     frame_->hide();
+    placed_ = wanted_ = frame_->geometry();
 }
 
 void ToolWindow::ShowAndRaise() {
@@ -43,7 +42,7 @@ void ToolWindow::ShutDown() {
 }
 
 void ToolWindow::PlaceTwips(double left, double top, double width, double height) {
-    PlaceInsideArea(Screen::TwipsRect(left, top, width, height));
+    PlaceWanted(Screen::TwipsRect(left, top, width, height));
 }
 
 void ToolWindow::FitFrameToContent() {
@@ -52,7 +51,7 @@ void ToolWindow::FitFrameToContent() {
     QMdiArea* area = frame_->mdiArea();
     const QSize inside = area ? scroller_->SizeShowing(area->viewport()->size() - decorations)
                               : scroller_->sizeHint();
-    PlaceInsideArea(QRect(frame_->pos(), inside + decorations));
+    PlaceWanted(QRect(frame_->pos(), inside + decorations));
 }
 
 void ToolWindow::PlaceInsideArea(QRect place) {
@@ -60,8 +59,24 @@ void ToolWindow::PlaceInsideArea(QRect place) {
         // The client area is to a tool window what the work area is to a top-level one.
         place = Screen::ClientForFrame(place, {}, QRect(QPoint(0, 0), area->viewport()->size()));
     }
-    frame_->setGeometry(place);
+    SetFrameGeometry(place);
     MakeRoomForVerticalBar();
+}
+
+void ToolWindow::PlaceWanted(QRect place) {
+    wanted_ = place;
+    PlaceInsideArea(place);
+}
+
+void ToolWindow::SetFrameGeometry(QRect geometry) {
+    placing_ = true;
+    frame_->setGeometry(geometry);
+    placing_ = false;
+    placed_ = frame_->geometry();
+}
+
+bool ToolWindow::MaximizedOrMinimized() const {
+    return frame_->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized);
 }
 
 QSize ToolWindow::FrameDecorations() const {
@@ -81,8 +96,8 @@ void ToolWindow::MakeRoomForVerticalBar() {
         scroller_->SizeShowing({room.width() - decorations.width(), inside.height()}).width() +
         decorations.width();
     if (width > frame_->width()) {
-        frame_->setGeometry(std::min(frame_->x(), room.width() - width), frame_->y(), width,
-                            frame_->height());
+        SetFrameGeometry(QRect(std::min(frame_->x(), room.width() - width), frame_->y(), width,
+                               frame_->height()));
     }
 }
 
@@ -134,23 +149,9 @@ void ToolWindow::SetHelpPage(const QString& page) {
 }
 
 void ToolWindow::keyPressEvent(QKeyEvent* event) {
-    // F1 reaches here from any control of the window that has no use for it;
-    // a window without a page of its own opens the contents.
-    if (event->key() == Qt::Key_F1) {
-        HelpPages::Show(
-            helpPage_.isEmpty() ? HelpPages::ContentsPage() : HelpPages::Path(helpPage_), *this);
-        return;
+    if (!WindowKeys::Answer(*this, *event, helpPage_)) {
+        QWidget::keyPressEvent(event);
     }
-    // Enter presses the focused button, as Space does. It reaches here only when
-    // the focused control has no use for it, so text boxes keep their own Enter.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-        if (button && isAncestorOf(button)) {
-            button->click();
-            return;
-        }
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void ToolWindow::SetProgramEnding(bool ending) {
@@ -167,15 +168,23 @@ bool ToolWindow::eventFilter(QObject* watched, QEvent* event) {
         OnUserClose();
         return true;
     }
+    // Where the user moves or sizes the frame is where it wants to be.
+    if (watched == frame_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+        !placing_ && !MaximizedOrMinimized() && frame_->geometry() != placed_) {
+        wanted_ = placed_ = frame_->geometry();
+    }
     // A main window made smaller (its frame fitted to the screen) takes its
-    // tool windows in with its client area, once that is laid out anew.
+    // tool windows in with its client area, once that is laid out anew; made
+    // larger again, it gives them back the room they want.
     if (event->type() == QEvent::Resize && watched == frame_->mdiArea()) {
-        const auto* resize = static_cast<QResizeEvent*>(event);
-        if (resize->size().width() < resize->oldSize().width() ||
-            resize->size().height() < resize->oldSize().height()) {
-            QMetaObject::invokeMethod(
-                this, [this] { PlaceInsideArea(frame_->geometry()); }, Qt::QueuedConnection);
-        }
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!MaximizedOrMinimized()) {
+                    PlaceInsideArea(wanted_);
+                }
+            },
+            Qt::QueuedConnection);
     }
     return QWidget::eventFilter(watched, event);
 }

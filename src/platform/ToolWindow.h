@@ -59,6 +59,11 @@ protected:
 private:
     // Puts the frame at `place` (pixels), moved and cut down to fit the client area.
     void PlaceInsideArea(QRect place);
+    // The same for the place the window is given, which it takes again
+    // whenever the client area changes size and has the room.
+    void PlaceWanted(QRect place);
+    void SetFrameGeometry(QRect geometry);
+    bool MaximizedOrMinimized() const;
     // A frame as wide as its controls whose controls come to need a vertical
     // scroll bar, because they grew or the frame was cut down, is widened by the
     // bar as far as the client area allows, so that the bar does not make it
@@ -70,4 +75,8 @@ private:
     ContentScroller* scroller_;
     QMdiSubWindow* frame_;
     QString helpPage_;
+    // Where the window was put or the user moved it, and where it stands now.
+    QRect wanted_;
+    QRect placed_;
+    bool placing_ = false;
 };

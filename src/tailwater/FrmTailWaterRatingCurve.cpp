@@ -61,11 +61,14 @@ FrmTailWaterRatingCurve::FrmTailWaterRatingCurve(QMdiArea& area, FrmTailWaterCro
     LblRCStepSize = Place(new QLabel("Step Size", frame), 270, 315, 675, 195);
     TxtRCStepSize = Place(new QLineEdit(frame), 1035, 270, 1125, 285);
     LblRCStepSizeUnits = Place(new QLabel("ft", frame), 2295, 315, 90, 195);
-    CmdComputeRatingsCurve =
-        Place(new QPushButton("Compute/Plot Rating Curve", frame), 2550, 225, 2115, 375);
-    CmdPrintTable = Place(new QPushButton("Print the Table", frame), 4830, 240, 1320, 345);
-    cmdExportTable = Place(new QPushButton("Export", frame), 6360, 240, 1215, 375);
-    CmdPrintRatingPlot = Place(new QPushButton("Print the Plot", frame), 7800, 240, 1395, 315);
+    // The four buttons stand in one row, all as high as the tallest.
+    auto button = [frame](const char* caption, double left, double width) {
+        return Place(new QPushButton(caption, frame), left, 225, width, 375);
+    };
+    CmdComputeRatingsCurve = button("Compute/Plot Rating Curve", 2550, 2115);
+    CmdPrintTable = button("Print the Table", 4830, 1320);
+    cmdExportTable = button("Export", 6360, 1215);
+    CmdPrintRatingPlot = button("Print the Plot", 7800, 1395);
     using namespace FitToText;
     Widen(*LblRCStepSize);
     KeepRightOf(*TxtRCStepSize, *LblRCStepSize, 90);

@@ -1,6 +1,7 @@
 #include "outlet_protection/frmNEScourDesignPlot.h"
 #include "FakeDialogs.h"
 #include "outlet_protection/UCNEScourDesignPlot.h"
+#include "platform/HelpPages.h"
 #include "platform/PlotCanvas.h"
 #include "platform/Screen.h"
 
@@ -135,6 +136,41 @@ TEST_F(ScourPlotWindow, PrintingAnUndrawableDesignAsksForNoPrinter) {
     window->ShowDesign(Design());
     window->cmdPrintThePlot->click();
     EXPECT_EQ(printed, std::vector<double>({27}));
+}
+
+// The window answers the keys as the tool windows do: Enter, on either key,
+// presses the focused button, and F1 opens the scour hole page.
+TEST_F(ScourPlotWindow, EnterPressesTheFocusedButtonAndF1OpensItsHelpPage) {
+    std::vector<double> printed;
+    window->SetPrintPlot([&printed](const ScourHolePlotDesign& d) { printed.push_back(d.CDim); });
+    window->SetHelpPage("ne_scour_hole_design.html");
+    struct Case {
+        QPushButton* button;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Case cases[] = {
+        {window->cmdPrintThePlot, Qt::Key_Return, Qt::NoModifier},
+        {window->cmdPrintThePlot, Qt::Key_Enter, Qt::KeypadModifier},
+        {window->cmdClose, Qt::Key_Enter, Qt::KeypadModifier},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button->text().toStdString());
+        window->ShowDesign(Design());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        c.button->setFocus();
+        QTest::keyClick(c.button, c.key, c.modifiers);
+    }
+    EXPECT_EQ(printed, std::vector<double>({27, 27}));
+    EXPECT_FALSE(window->isVisible());
+
+    window->ShowDesign(Design());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->cmdPlot->setFocus();
+    QTest::keyClick(window->cmdPlot, Qt::Key_F1);
+    EXPECT_TRUE(user.shown.empty());
+    EXPECT_EQ(HelpPages::ShownPage(), HelpPages::Path("ne_scour_hole_design.html"));
+    EXPECT_TRUE(window->isVisible());
 }
 
 } // namespace

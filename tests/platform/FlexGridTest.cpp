@@ -1,11 +1,13 @@
 #include "platform/FlexGrid.h"
 
 #include "GridChecks.h"
+#include "KeyboardInput.h"
 #include "platform/AppError.h"
 #include "platform/Screen.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -752,4 +754,58 @@ TEST_F(FlexGridTest, TheCurrentCellWearsAFrameWhileTheGridHasTheFocus) {
     EXPECT_TRUE(cell.adjusted(1, 1, -1, -1).contains(changed)) << "changed outside the cell";
     EXPECT_GE(changed.width(), cell.width() - 4);
     EXPECT_GE(changed.height(), cell.height() - 4);
+}
+
+// A grid reached with Tab before any cell was chosen makes its first data cell
+// current, in a typed grid the first that takes typing, and takes the keys at
+// once; so does a grid that lost its current cell with its rows.
+TEST(FlexGridFocus, AGridReachedWithTabTakesTheKeysAtOnce) {
+    struct Case {
+        const char* name;
+        bool typed;
+        int fixedCols;
+        bool tickColumn0;
+        int firstCol;
+    };
+    const Case cases[] = {
+        {"results", false, 0, false, 0},
+        {"results with a tick column", false, 0, true, 0},
+        {"typed with a point-number column", true, 1, false, 1},
+        {"typed with a tick column", true, 0, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget window;
+        auto* before = new QLineEdit(&window);
+        auto* grid = new FlexGrid(&window);
+        grid->SetRows(4);
+        grid->SetCols(3);
+        grid->SetFixedCols(c.fixedCols);
+        if (c.tickColumn0) {
+            grid->SetCheckBoxColumn(0);
+        }
+        grid->SetEditable(c.typed);
+        grid->move(0, 40);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), grid);
+        EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, c.firstCol));
+
+        QTest::keyClick(grid, Qt::Key_Down);
+        EXPECT_EQ(grid->currentIndex(), grid->model()->index(2, c.firstCol));
+        if (c.typed) {
+            KeyboardInput::Type("123");
+            KeyboardInput::CommitCell();
+            EXPECT_EQ(grid->TextMatrix(2, c.firstCol), "123");
+
+            grid->SetRows(1);
+            grid->SetRows(4);
+            KeyboardInput::Type("4");
+            KeyboardInput::CommitCell();
+            EXPECT_EQ(grid->TextMatrix(1, c.firstCol), "4");
+        }
+    }
 }

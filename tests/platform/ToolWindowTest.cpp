@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +44,63 @@ TEST(ToolWindow, ShowAndRaiseBringsACoveredWindowToTheFront) {
     second.ShowAndRaise();
     first.ShowAndRaise();
     EXPECT_EQ(area.activeSubWindow(), first.Frame());
+}
+
+// Either Enter key presses the focused button, as Space does; in a text box
+// it presses nothing.
+TEST(ToolWindow, EitherEnterKeyPressesTheFocusedButton) {
+    QMdiArea area;
+    area.resize(400, 300);
+    area.show();
+    ToolWindow window(area, "Tool");
+    auto* box = new QLineEdit(&window);
+    auto* button = new QPushButton("Compute", &window);
+    button->move(0, 40);
+    int presses = 0;
+    QObject::connect(button, &QPushButton::clicked, [&presses] { ++presses; });
+    window.ShowAndRaise();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+
+    struct Case {
+        QWidget* focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int pressesAfter;
+    };
+    const Case cases[] = {
+        {button, Qt::Key_Return, Qt::NoModifier, 1},
+        {button, Qt::Key_Enter, Qt::KeypadModifier, 2},
+        {box, Qt::Key_Return, Qt::NoModifier, 2},
+        {box, Qt::Key_Enter, Qt::KeypadModifier, 2},
+    };
+    for (const Case& c : cases) {
+        c.focus->setFocus();
+        QTest::keyClick(c.focus, c.key, c.modifiers);
+        EXPECT_EQ(presses, c.pressesAfter) << c.focus->metaObject()->className() << " " << c.key;
+    }
+}
+
+// Tab goes round the controls only: the frame they scroll in is no stop.
+TEST(ToolWindow, TabGoesRoundTheControlsOnly) {
+    QMdiArea area;
+    area.resize(400, 300);
+    area.show();
+    ToolWindow window(area, "Tool");
+    auto* first = new QLineEdit(&window);
+    auto* second = new QLineEdit(&window);
+    second->move(0, 40);
+    window.ShowAndRaise();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    EXPECT_EQ(QApplication::focusWidget(), first);
+
+    QList<QWidget*> stops;
+    for (int press = 0; press < 4; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        stops << QApplication::focusWidget();
+    }
+    EXPECT_EQ(stops, QList<QWidget*>({second, first, second, first}));
 }
 
 namespace {
@@ -125,18 +184,37 @@ TEST(ToolWindow, FittedToItsControlsTheFrameShowsThemAllOrScrollsOneWayOnly) {
     }
 }
 
-TEST(ToolWindow, AShrinkingClientAreaTakesItsWindowsInWithIt) {
-    ScrollingWindow full(QRect(0, 0, 400, 300));
-    ScrollingWindow small(QRect(20, 30, 100, 80));
-    for (ScrollingWindow* tool : {&full, &small}) {
-        tool->area.resize(380, 270);
+// A client area made smaller takes its windows in with it; made larger again,
+// it gives them back the place they were given or the user gave them.
+TEST(ToolWindow, AShrinkingClientAreaTakesItsWindowsInAndGrowingGivesThemBack) {
+    struct Case {
+        const char* name;
+        QRect placed;
+        QRect movedByUser; // empty: left where it was placed
+        QRect shrunk;      // in an area of 380 x 270
+    };
+    const Case cases[] = {
+        {"full size", QRect(0, 0, 400, 300), {}, QRect(0, 0, 380, 270)},
+        {"fits", QRect(20, 30, 100, 80), {}, QRect(20, 30, 100, 80)},
+        {"moved by the user", QRect(0, 0, 200, 100), QRect(250, 200, 150, 100),
+         QRect(230, 170, 150, 100)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScrollingWindow tool(c.placed);
+        tool.window.ShowAndRaise();
+        QApplication::processEvents();
+        const QRect wanted = c.movedByUser.isEmpty() ? c.placed : c.movedByUser;
+        tool.window.Frame()->setGeometry(wanted);
+        tool.area.resize(380, 270);
+        QApplication::processEvents();
+        EXPECT_EQ(tool.window.Frame()->geometry(), c.shrunk);
+        tool.area.resize(390, 280);
+        QApplication::processEvents();
+        tool.area.resize(400, 300);
+        QApplication::processEvents();
+        EXPECT_EQ(tool.window.Frame()->geometry(), wanted);
     }
-    QApplication::processEvents();
-    EXPECT_EQ(full.window.Frame()->geometry(), QRect(0, 0, 380, 270));
-    EXPECT_EQ(small.window.Frame()->geometry(), QRect(20, 30, 100, 80)); // fits: stays put
-    full.area.resize(500, 400);
-    QApplication::processEvents();
-    EXPECT_EQ(full.window.Frame()->geometry(), QRect(0, 0, 380, 270));
 }
 
 TEST(ToolWindow, AFrameFittedToItsControlsMakesRoomForAVerticalBarItComesToNeed) {

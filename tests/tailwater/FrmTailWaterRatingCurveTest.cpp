@@ -186,6 +186,20 @@ TEST_F(RatingWindow, TheGridTakesItsColumnsOrHalfTheFrame) {
     }
 }
 
+// The four buttons stand in one row, all as high, one after another.
+TEST_F(RatingWindow, TheButtonsStandInOneRow) {
+    const QPushButton* buttons[] = {rating->CmdComputeRatingsCurve, rating->CmdPrintTable,
+                                    rating->cmdExportTable, rating->CmdPrintRatingPlot};
+    for (const QPushButton* button : buttons) {
+        SCOPED_TRACE(button->text().toStdString());
+        EXPECT_EQ(button->y(), buttons[0]->y());
+        EXPECT_EQ(button->height(), buttons[0]->height());
+    }
+    for (size_t i = 1; i < std::size(buttons); ++i) {
+        EXPECT_GT(buttons[i]->x(), buttons[i - 1]->geometry().right());
+    }
+}
+
 TEST_F(RatingWindow, ClearDataEmptiesTheTableStepAndPlot) {
     TypeTrapezoid();
     Compute("1");

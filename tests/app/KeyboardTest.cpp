@@ -1,0 +1,71 @@
+#include "KeyboardInput.h"
+#include "ProgramFixture.h"
+#include "platform/FlexGrid.h"
+
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Keyboard = ProgramTest;
+
+using KeyboardInput::CommitCell;
+using KeyboardInput::Press;
+using KeyboardInput::Type;
+
+// Every typed grid of every window, reached with Tab, is filled from the
+// keyboard alone: typing, F2, the arrows, Enter, Ctrl+Home and Space.
+TEST_F(Keyboard, EveryTypedGridIsFilledFromTheKeyboardAlone) {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QStringList typedGrids;
+    for (ToolWindow* tool : main->findChildren<ToolWindow*>()) {
+        for (FlexGrid* grid : tool->findChildren<FlexGrid*>()) {
+            if (!grid->Editable()) {
+                continue;
+            }
+            const QString name = tool->Frame()->windowTitle();
+            SCOPED_TRACE(name.toStdString());
+            typedGrids << name;
+            tool->ShowAndRaise();
+            QApplication::processEvents();
+            ASSERT_TRUE(grid->isVisible());
+            grid->setFocus(Qt::TabFocusReason);
+            ASSERT_EQ(QApplication::focusWidget(), grid);
+
+            const QModelIndex first = grid->currentIndex();
+            ASSERT_TRUE(first.isValid());
+            EXPECT_EQ(first.row(), grid->FixedRows());
+            const int row = first.row();
+            const int col = first.column();
+            Type("12");
+            CommitCell();
+            EXPECT_EQ(grid->TextMatrix(row, col), "12");
+            Press(Qt::Key_F2);
+            Press(Qt::Key_End);
+            Type("3");
+            CommitCell();
+            EXPECT_EQ(grid->TextMatrix(row, col), "123");
+            Press(Qt::Key_Down);
+            Type("4");
+            CommitCell();
+            EXPECT_EQ(grid->TextMatrix(row + 1, col), "4");
+
+            Press(Qt::Key_Home, Qt::ControlModifier);
+            const QModelIndex home = grid->currentIndex();
+            EXPECT_EQ(home, grid->model()->index(grid->FixedRows(), grid->FixedCols()));
+            if (home.flags() & Qt::ItemIsUserCheckable) {
+                const bool ticked = grid->CellChecked(home.row(), home.column());
+                Press(Qt::Key_Space);
+                EXPECT_NE(grid->CellChecked(home.row(), home.column()), ticked);
+            }
+            tool->ShutDown();
+        }
+    }
+    EXPECT_EQ(typedGrids.size(), 4) << typedGrids.join(", ").toStdString();
+}
+
+} // namespace
