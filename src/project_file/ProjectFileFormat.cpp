@@ -245,8 +245,8 @@ void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& 
             // The same record twice loses nothing.
             if (!first && earlier->second.value != place.value) {
                 skipped.Add([&, earlierLine = earlier->second.line] {
-                    return Named("A second record for what line " + std::to_string(earlierLine) +
-                                     " set",
+                    return Named("The value of line " + std::to_string(earlierLine) +
+                                     ", replaced by a second record for the same field",
                                  line, section, record);
                 });
             }

@@ -136,7 +136,8 @@ TEST_F(OpenSave, ADamagedRecordIsNamedAndSaveAsksForAName) {
     for (const Case& c : std::vector<Case>{
              {"a site item flipped to another item's", "\"SITEIDINFO7438579\",4,\"Route 614",
               "\"SITEIDINFO7438579\",5,\"Route 614",
-              "A second record for what line 7 set (line 8, section SITEIDINFO7438579, item 5)"},
+              "The value of line 7, replaced by a second record for the same field (line 8, "
+              "section SITEIDINFO7438579, item 5)"},
              {"a site item flipped to none", "\"SITEIDINFO7438579\",4,\"Route 614",
               "\"SITEIDINFO7438579\",0,\"Route 614",
               "No such item (line 7, section SITEIDINFO7438579, item 0)"},

@@ -153,7 +153,8 @@ TEST(ProjectFileRead, SkipsWhatItDoesNotKnowAndAppliesRecordsInFileOrder) {
                   "A field that is no section's marker: \"siteidinfo7438579\" (line 6)",
                   "No such item (line 7, section SITEIDINFO7438579, item 9)",
                   "A field that is no section's marker: \"GENERALDESIGNINFO271829\" (line 9)",
-                  "A second record for what line 8 set (line 10, section SITEIDINFO7438579, "
+                  "The value of line 8, replaced by a second record for the same field (line 10, "
+                  "section SITEIDINFO7438579, "
                   "item 3)",
               }));
     EXPECT_EQ(skipped.Count(), 6u);

@@ -210,7 +210,8 @@ TEST(ProjectFileRobustness, EveryRecordASectionCannotApplyIsNamed) {
              {"\"HEC14RIPRAP857982\",18,\"9\"", "No such item"},
              {"\"HEC14RIPRAP857982\",8,\"0.012\"\r\n\"HEC14RIPRAP857982\",8,\"0.012\"", ""},
              {"\"HEC14RIPRAP857982\",8,\"0.012\"\r\n\"HEC14RIPRAP857982\",8,\"0.013\"",
-              "A second record for what line 4 set (line 5, section HEC14RIPRAP857982, item 8)"},
+              "The value of line 4, replaced by a second record for the same field (line 5, "
+              "section HEC14RIPRAP857982, item 8)"},
          }) {
         SCOPED_TRACE(c.records);
         const ProjectFileHarness::Outcome outcome =
