@@ -56,8 +56,9 @@ struct GeneralDesignWindow final : GeneralDesignRecords::Target {
     void ColourResultCellRed(int row, int col) override;
     void SetResultCell(int row, int col, const std::string& text) override;
     void SetBoxText(Box box, const std::string& text) override { boxes[box] = text; }
-    void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
+    bool SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
         ids = {culvertTypeID, inletID, standardSizeID};
+        return true;
     }
     int UserSizeBoxes() const override { return GeneralDesignRecords::NumUserSizes; }
     void SetUserSize(int index, const std::string& text) override;
@@ -289,8 +290,9 @@ struct PlungeBasinWindow final : PlungeBasinRecords::Target {
 
     void SetBoxText(Box box, const std::string& text) override { boxes[box] = text; }
     void SetRiprapClass(const std::string& caption) override { riprapClass = caption; }
-    void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
+    bool SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
         ids = {culvertTypeID, inletID, standardSizeID};
+        return true;
     }
     int UserSizeBoxes() const override { return PlungeBasinRecords::NumUserSizes; }
     void SetUserSize(int index, const std::string& text) override;
@@ -316,8 +318,9 @@ struct RiprapBasinWindow final : RiprapBasinRecords::Target {
     void SetBoxText(Box box, const std::string& text) override { boxes[box] = text; }
     int ResultRows() const override { return RiprapBasinRecords::NumResultRows; }
     void SetResultValue(int row, const std::string& text) override;
-    void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
+    bool SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
         ids = {culvertTypeID, inletID, standardSizeID};
+        return true;
     }
     int UserSizeBoxes() const override { return RiprapBasinRecords::NumUserSizes; }
     void SetUserSize(int index, const std::string& text) override;

@@ -124,10 +124,13 @@ void SetSizeInputMethods(const CulvertInputControls& c) {
     c.standardSize->setEnabled(!userSize);
 }
 
-void SetCulvertInletSize(const CulvertInputControls& c, int CulvertID, int InletID, int SizeID) {
+bool SetCulvertInletSize(const CulvertInputControls& c, int CulvertID, int InletID, int SizeID) {
+    const auto found = [](int position, int id) {
+        return position >= 0 || id == CulvertInputContents::NoSelection;
+    };
     int type = c.culvertType->findData(CulvertID);
     if (type < 0) {
-        return;
+        return found(type, CulvertID);
     }
     if (type != c.culvertType->currentIndex()) {
         const QSignalBlocker block(c.culvertType);
@@ -144,6 +147,7 @@ void SetCulvertInletSize(const CulvertInputControls& c, int CulvertID, int Inlet
     if (size >= 0) {
         c.standardSize->setCurrentIndex(size);
     }
+    return found(inlet, InletID) && found(size, SizeID);
 }
 
 void ConnectChanges(const CulvertInputControls& c, QObject* context,

@@ -94,8 +94,10 @@ void DisplayCulvertTypeInlets(const CulvertInputControls& c);
 void DisplayInletKe(const CulvertInputControls& c);
 void SetSizeInputMethods(const CulvertInputControls& c);
 // Selects the entries with these catalogue identifiers; an unknown type
-// changes nothing, an unknown inlet or size keeps that list's entry.
-void SetCulvertInletSize(const CulvertInputControls& c, int CulvertID, int InletID, int SizeID);
+// changes nothing, an unknown inlet or size keeps that list's entry. False
+// when the catalogue holds no entry for one of them (the mark of an empty
+// choice names none and is no fault).
+bool SetCulvertInletSize(const CulvertInputControls& c, int CulvertID, int InletID, int SizeID);
 // Calls `changed` whenever the culvert these controls describe changes: a
 // text, a list's selection or the size option. Re-choosing what is chosen
 // and focus passing through a box change nothing.

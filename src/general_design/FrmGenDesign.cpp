@@ -399,8 +399,8 @@ void FrmGenDesign::ClearAllData() {
     ClearResultsGrd();
 }
 
-void FrmGenDesign::SetCulvertInletSize(int CulvertID, int InletID, int SizeID) {
-    CulvertInputs::SetCulvertInletSize(Controls(), CulvertID, InletID, SizeID);
+bool FrmGenDesign::SetCulvertInletSize(int CulvertID, int InletID, int SizeID) {
+    return CulvertInputs::SetCulvertInletSize(Controls(), CulvertID, InletID, SizeID);
 }
 
 GenDesignContents FrmGenDesign::Contents() const {

@@ -47,7 +47,7 @@ public:
     void ClearAllData();
     // Selects the culvert type, inlet and standard size with these catalogue
     // identifiers; an identifier no entry carries leaves that selection.
-    void SetCulvertInletSize(int CulvertID, int InletID, int SizeID);
+    bool SetCulvertInletSize(int CulvertID, int InletID, int SizeID);
 
     // Every control as it stands now.
     GenDesignContents Contents() const;

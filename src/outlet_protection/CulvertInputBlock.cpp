@@ -101,8 +101,8 @@ void CulvertInputBlock::SetSizeInputMethods() {
     CulvertInputs::SetSizeInputMethods(Controls());
 }
 
-void CulvertInputBlock::SetCulvertInletSize(int CulvertID, int InletID, int SizeID) {
-    CulvertInputs::SetCulvertInletSize(Controls(), CulvertID, InletID, SizeID);
+bool CulvertInputBlock::SetCulvertInletSize(int CulvertID, int InletID, int SizeID) {
+    return CulvertInputs::SetCulvertInletSize(Controls(), CulvertID, InletID, SizeID);
 }
 
 int CulvertInputBlock::DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded) {

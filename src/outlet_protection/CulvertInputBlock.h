@@ -30,7 +30,7 @@ public:
     void DisplayCulvertTypeInlets();
     void DisplayInletKe();
     void SetSizeInputMethods();
-    void SetCulvertInletSize(int CulvertID, int InletID, int SizeID);
+    bool SetCulvertInletSize(int CulvertID, int InletID, int SizeID);
 
     // 1 after showing the message of the first refused input, 0 otherwise.
     // The values taken join `bounded`, to be held to their bounds after the

@@ -51,8 +51,8 @@ template <class SectionTarget> class Target : public SectionTarget {
 public:
     explicit Target(CulvertInputBlock& block) : block_(block) {}
 
-    void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
-        block_.SetCulvertInletSize(culvertTypeID, inletID, standardSizeID);
+    bool SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
+        return block_.SetCulvertInletSize(culvertTypeID, inletID, standardSizeID);
     }
     int UserSizeBoxes() const override { return CulvertInputContents::NumUserSizes; }
     void SetUserSize(int index, const std::string& text) override {

@@ -46,7 +46,9 @@ void ReadItem(int item, FieldReader& in, Target& target) {
         const int culvertTypeID = in.ReadInteger();
         const int inletID = in.ReadInteger();
         const int standardSizeID = in.ReadInteger();
-        target.SetCulvertInletSize(culvertTypeID, inletID, standardSizeID);
+        if (!target.SetCulvertInletSize(culvertTypeID, inletID, standardSizeID)) {
+            SkippedRecord::Skip(SkippedRecord::NotInCatalogue);
+        }
         return;
     }
     case 10: {

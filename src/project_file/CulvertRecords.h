@@ -32,7 +32,8 @@ class Target {
 public:
     virtual ~Target() = default;
 
-    virtual void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) = 0;
+    // False when the catalogue holds no entry for one of the identifiers.
+    virtual bool SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) = 0;
     virtual int UserSizeBoxes() const = 0;
     virtual void SetUserSize(int index, const std::string& text) = 0;
     virtual int BarrelPositions() const = 0;

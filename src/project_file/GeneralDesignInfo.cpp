@@ -79,8 +79,8 @@ public:
     void SetBoxText(Box box, const std::string& text) override {
         w_.SetInputText(WindowInput(box), text);
     }
-    void SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
-        w_.SetCulvertInletSize(culvertTypeID, inletID, standardSizeID);
+    bool SetCulvertInletSize(int culvertTypeID, int inletID, int standardSizeID) override {
+        return w_.SetCulvertInletSize(culvertTypeID, inletID, standardSizeID);
     }
 
     int UserSizeBoxes() const override { return CulvertInputContents::NumUserSizes; }

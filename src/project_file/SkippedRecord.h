@@ -17,6 +17,8 @@ inline constexpr std::string_view OutsideOptions = "An option outside its button
 inline constexpr std::string_view NotAFlag = "A flag other than 0 or 1";
 inline constexpr std::string_view NotATick = "A Use tick other than CHECKED or NOTCHECKED";
 inline constexpr std::string_view NoSuchDesign = "A selected design outside its grid";
+inline constexpr std::string_view NotInCatalogue =
+    "A culvert type, inlet or standard size that the catalogue does not hold";
 
 // Ends the record, which the read then reports as skipped for `why`.
 [[noreturn]] void Skip(std::string_view why);

@@ -42,7 +42,7 @@ Data SmallDesign() {
     data.allowableHeadWaterElevation = "  104.00 ";
     data.culvertTypeID = 2;
     data.inletID = 201;
-    data.standardSizeID = 15;
+    data.standardSizeID = 1036;
     data.manningN = " 0.012";
     data.keInlet = " 0.5";
     data.userSizes = {"36", "", "  ", "", ""};
@@ -92,7 +92,7 @@ TEST(GeneralDesignSection, GoldenFileReadsBackEveryControl) {
     EXPECT_EQ(w.boxes.at(Box::AllowableHeadWaterElevation), "104.00");
     EXPECT_EQ(w.boxes.at(Box::ManningN), " 0.012");
     EXPECT_EQ(w.boxes.at(Box::KeInlet), " 0.5");
-    EXPECT_EQ(w.ids, (std::array<int, 3>{2, 201, 15}));
+    EXPECT_EQ(w.ids, (std::array<int, 3>{2, 201, 1036}));
     EXPECT_EQ(w.userSizes, (std::array<std::string, 5>{"36", "", "", "", ""}));
     EXPECT_EQ(w.barrelPosition, 1);
     EXPECT_EQ(w.sizeOption, 1);

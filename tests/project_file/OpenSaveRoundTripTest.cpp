@@ -186,6 +186,18 @@ TEST_F(OpenSave, ADamagedRecordIsNamedAndSaveAsksForAName) {
              {"a plunge basin size option unknown", "\"NEPLUNGEBASIN847363\",12,0",
               "\"NEPLUNGEBASIN847363\",12,2",
               "An option outside its buttons (line 1825, section NEPLUNGEBASIN847363, item 12)"},
+             {"a culvert type the catalogue does not hold", "\"GENERALDESIGNINFO271829\",7,3,",
+              "\"GENERALDESIGNINFO271829\",7,93,",
+              "A culvert type, inlet or standard size that the catalogue does not hold (line 1794, "
+              "section GENERALDESIGNINFO271829, item 7)"},
+             {"an inlet the catalogue does not hold", "\"NEPLUNGEBASIN847363\",7,3,306,",
+              "\"NEPLUNGEBASIN847363\",7,3,396,",
+              "A culvert type, inlet or standard size that the catalogue does not hold (line 1821, "
+              "section NEPLUNGEBASIN847363, item 7)"},
+             {"a standard size the catalogue does not hold", "\"HEC14RIPRAP857982\",7,3,306,20604",
+              "\"HEC14RIPRAP857982\",7,3,306,20694",
+              "A culvert type, inlet or standard size that the catalogue does not hold (line 1860, "
+              "section HEC14RIPRAP857982, item 7)"},
              {"a riprap result row past the grid", "\"HEC14RIPRAP857982\",14,16,",
               "\"HEC14RIPRAP857982\",14,17,",
               "A row or column outside its grid (line 1859, section HEC14RIPRAP857982, item 14)"},

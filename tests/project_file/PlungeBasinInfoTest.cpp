@@ -93,7 +93,8 @@ TEST_F(PlungeBasinInfo, SaveNewOpenRestoresEveryControlWithoutComputing) {
     EXPECT_TRUE(user.MessageTexts().empty());
 }
 
-TEST_F(PlungeBasinInfo, AnUnknownCulvertTypeLeavesTheClearedChoiceAndRestoresTheRest) {
+// A type the catalogue no longer holds is named, and the rest comes back.
+TEST_F(PlungeBasinInfo, AnUnknownCulvertTypeIsNamedLeavesTheClearedChoiceAndRestoresTheRest) {
     TypeAndCompute();
     SaveAs(Path("basin.twl"));
     QByteArray bytes = FileBytes(Path("basin.twl"));
@@ -101,7 +102,9 @@ TEST_F(PlungeBasinInfo, AnUnknownCulvertTypeLeavesTheClearedChoiceAndRestoresThe
     WriteBytes(Path("retired type.twl"), bytes.toStdString());
     New();
     Open(Path("retired type.twl"));
-    EXPECT_TRUE(user.MessageTexts().empty());
+    ASSERT_EQ(user.MessageTexts().size(), 1u);
+    EXPECT_TRUE(user.MessageTexts()[0].contains(
+        "A culvert type, inlet or standard size that the catalogue does not hold"));
     EXPECT_EQ(Culvert().CmboCulvertType->currentIndex(), 0);
     EXPECT_EQ(Culvert().TxtManningN->text(), " 0.015");
     EXPECT_EQ(Culvert().CmboUserNumBarrels->currentIndex(), 2);

@@ -28,7 +28,7 @@ void Set(Data& data, Box box, const std::string& text) {
 // a class caption holding quotes and a trailing blank, W blank.
 Data SmallBasin() {
     Data data;
-    data.culvertTypeID = 12;
+    data.culvertTypeID = 2;
     data.inletID = 201;
     Set(data, Box::ManningN, " 0.013");
     Set(data, Box::KeInlet, "0.4 ");
@@ -73,7 +73,7 @@ TEST(PlungeBasinSection, GoldenFileReadsBackEveryControl) {
         ProjectFileHarness::Read(ReadGolden("plunge_basin_small.twl"));
     ASSERT_EQ(outcome.result, Result::Complete) << outcome.error;
     const auto& w = outcome.plungeBasin;
-    EXPECT_EQ(w.ids, (std::array<int, 3>{12, 201, -1}));
+    EXPECT_EQ(w.ids, (std::array<int, 3>{2, 201, -1}));
     // Manning n and Ke come back behind the blank the window puts before them.
     EXPECT_EQ(w.boxes.at(Box::ManningN), " 0.013");
     EXPECT_EQ(w.boxes.at(Box::KeInlet), " 0.4");

@@ -90,7 +90,8 @@ TEST_F(RiprapBasinInfo, SaveNewOpenRestoresEveryControlWithoutComputing) {
     EXPECT_TRUE(user.MessageTexts().empty());
 }
 
-TEST_F(RiprapBasinInfo, AnUnknownCulvertTypeLeavesTheClearedChoiceAndRestoresTheRest) {
+// A type the catalogue no longer holds is named, and the rest comes back.
+TEST_F(RiprapBasinInfo, AnUnknownCulvertTypeIsNamedLeavesTheClearedChoiceAndRestoresTheRest) {
     TypeAndCompute();
     SaveAs(Path("riprap.twl"));
     QByteArray bytes = FileBytes(Path("riprap.twl"));
@@ -102,7 +103,9 @@ TEST_F(RiprapBasinInfo, AnUnknownCulvertTypeLeavesTheClearedChoiceAndRestoresThe
     WriteBytes(Path("retired type.twl"), bytes.toStdString());
     Culvert().CmboCulvertType->setCurrentIndex(1);
     Open(Path("retired type.twl"));
-    EXPECT_TRUE(user.MessageTexts().empty());
+    ASSERT_EQ(user.MessageTexts().size(), 1u);
+    EXPECT_TRUE(user.MessageTexts()[0].contains(
+        "A culvert type, inlet or standard size that the catalogue does not hold"));
     EXPECT_EQ(Culvert().CmboCulvertType->currentIndex(), 0);
     EXPECT_EQ(Culvert().TxtKeInlet->text(), " 0.7");
     EXPECT_EQ(basin->txtW->text(), "12.0");

@@ -31,7 +31,7 @@ Data SmallBasin() {
     data.resultValues = {"1.50",         " 1.77 ", "26.8",  "18.0", "8.8",  "2.95",
                          "0.58",         "2.58",   "11.61", "6.46", "2.72", "2.58",
                          "Steep \"S2\"", "1.80",   "1.53",  "0.33", "0.98"};
-    data.culvertTypeID = 11;
+    data.culvertTypeID = 1;
     data.inletID = 101;
     Set(data, Box::ManningN, " 0.012");
     Set(data, Box::KeInlet, " 0.5");
@@ -76,7 +76,7 @@ TEST(RiprapBasinSection, GoldenFileReadsBackEveryControl) {
     EXPECT_EQ(w.results[1], "1.77");
     EXPECT_EQ(w.results[12], "Steep ''S2''");
     EXPECT_EQ(w.results[16], "0.98");
-    EXPECT_EQ(w.ids, (std::array<int, 3>{11, 101, -1}));
+    EXPECT_EQ(w.ids, (std::array<int, 3>{1, 101, -1}));
     EXPECT_EQ(w.boxes.at(Box::ManningN), " 0.012");
     EXPECT_EQ(w.userSizes[0], "36");
     EXPECT_EQ(w.barrelPosition, 1);
