@@ -295,6 +295,22 @@ bool RefusedInput(std::span<const InputChecks::NumberCheck> checks,
     return false;
 }
 
+bool RefusedBoundsOrSize(const CulvertInputControls& c, const CulvertInputMessages& messages,
+                         std::span<const InputChecks::Magnitude> bounded) {
+    // The bound after every check of the inputs, before the size is formed.
+    std::string refusal;
+    if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
+        refusal = failure->message;
+    } else {
+        refusal = CulvertSizeProblem(c, messages);
+    }
+    if (refusal.empty()) {
+        return false;
+    }
+    Dialogs::Message(ToQString(refusal));
+    return true;
+}
+
 int SelectedID(const QComboBox* list, int none) {
     const int index = list->currentIndex();
     return index < 0 ? none : list->itemData(index).toInt();

@@ -124,6 +124,11 @@ void GetCulvertData(const CulvertInputControls& c, GenDesignRecord& Record);
 // taken join `bounded`, to be held to their bounds after the action's last check.
 bool RefusedInput(std::span<const InputChecks::NumberCheck> checks,
                   std::vector<InputChecks::Magnitude>& bounded);
+// After the last check of an action's inputs, whose values `bounded` holds:
+// shows the first value out of its bounds, else why the culvert cannot be
+// computed (CulvertSizeProblem); true when there was either.
+bool RefusedBoundsOrSize(const CulvertInputControls& c, const CulvertInputMessages& messages,
+                         std::span<const InputChecks::Magnitude> bounded);
 
 // The item data of a list's chosen entry, or `none`.
 int SelectedID(const QComboBox* list, int none);

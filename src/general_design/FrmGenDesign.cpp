@@ -267,10 +267,6 @@ int FrmGenDesign::UserSizeDataCheck(std::vector<InputChecks::Magnitude>& bounded
                : 0;
 }
 
-std::string FrmGenDesign::CulvertSizeProblem() const {
-    return CulvertInputs::CulvertSizeProblem(Controls(), Messages);
-}
-
 void FrmGenDesign::GetDesignData(GenDesignRecord& Record) const {
     CulvertInputs::GetCulvertData(Controls(), Record);
     Record.AllowableHWText = Trimmed(TxtAllowableHeadWaterElevation);
@@ -291,17 +287,8 @@ void FrmGenDesign::CmdComputeAllResults_Click() {
             Dialogs::Message(ToQString(message));
             return;
         }
-        if (DesignDataCheck(bounded) == 1 || UserSizeDataCheck(bounded) == 1) {
-            return;
-        }
-        // The bound after every check of the inputs, before the size is formed.
-        if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
-            Dialogs::Message(ToQString(failure->message));
-            return;
-        }
-        std::string problem = CulvertSizeProblem();
-        if (!problem.empty()) {
-            Dialogs::Message(ToQString(problem));
+        if (DesignDataCheck(bounded) == 1 || UserSizeDataCheck(bounded) == 1 ||
+            CulvertInputs::RefusedBoundsOrSize(Controls(), Messages, bounded)) {
             return;
         }
         WaitCursor busy;
@@ -317,7 +304,8 @@ void FrmGenDesign::CmdComputeAllResults_Click() {
             record.TWDepth = rows[i].TWDepth;
             record.QBarrel = record.Q / record.NumBarrels;
             GenDesign::ComputeCulvertForDesignQ(record, type, inlet);
-            if (problem = GenDesign::ResultsOutOfRange(record); !problem.empty()) {
+            if (const std::string problem = GenDesign::ResultsOutOfRange(record);
+                !problem.empty()) {
                 WaitCursor::RestoreAll();
                 Dialogs::Message(
                     ToQString("Design Q in row " + std::to_string(rows[i].Row) + ": " + problem));

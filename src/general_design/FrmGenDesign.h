@@ -151,8 +151,6 @@ private:
     const GenDesignCulvertType& SelectedType() const;
     void GetDesignData(GenDesignRecord& Record) const;
     void ShowDesignResultRow(const DesignQTWList& Rows, int Index, const GenDesignRecord& Record);
-    // Why this culvert cannot be computed beyond the typed checks, or "".
-    std::string CulvertSizeProblem() const;
     void CopyDesignQs(QSource source);
     void BuildDesignQsFrame();
     void BuildCulvertFrame();

@@ -118,24 +118,10 @@ int CulvertInputBlock::UserSizeDataCheck(std::vector<InputChecks::Magnitude>& bo
 }
 
 int CulvertInputBlock::CulvertDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
-    if (DesignDataCheck(bounded) == 1 || UserSizeDataCheck(bounded) == 1) {
-        return 1;
-    }
-    // The bound after every check of the inputs, before the size is formed.
-    if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
-        Dialogs::Message(ToQString(failure->message));
-        return 1;
-    }
-    return CulvertSizeCheck();
-}
-
-int CulvertInputBlock::CulvertSizeCheck() {
-    const std::string problem = CulvertInputs::CulvertSizeProblem(Controls(), messages_);
-    if (problem.empty()) {
-        return 0;
-    }
-    Dialogs::Message(ToQString(problem));
-    return 1;
+    return DesignDataCheck(bounded) == 1 || UserSizeDataCheck(bounded) == 1 ||
+                   CulvertInputs::RefusedBoundsOrSize(Controls(), messages_, bounded)
+               ? 1
+               : 0;
 }
 
 void CulvertInputBlock::GetCulvertData(GenDesignRecord& Record) const {

@@ -37,14 +37,12 @@ public:
     // window's last check.
     int DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded);
     int UserSizeDataCheck(std::vector<InputChecks::Magnitude>& bounded);
-    // 1 after showing why the culvert cannot be computed (no inlet, no
-    // standard size, no pipe-arch), 0 otherwise.
-    int CulvertSizeCheck();
     // Every check of the block after the window's own, whose values `bounded`
-    // holds: the two above, then every value's bounds, then CulvertSizeCheck.
-    // 1 after showing the first failure, 0 otherwise.
+    // holds: the two above, then every value's bounds, then why the culvert
+    // cannot be computed (no inlet, no standard size, no pipe-arch). 1 after
+    // showing the first failure, 0 otherwise.
     int CulvertDataCheck(std::vector<InputChecks::Magnitude>& bounded);
-    // The culvert inputs of the record; only after the three checks passed.
+    // The culvert inputs of the record; only after CulvertDataCheck passed.
     void GetCulvertData(GenDesignRecord& Record) const;
     const GenDesignCulvertType& SelectedType() const;
 

@@ -12,7 +12,7 @@
 #include <QPushButton>
 
 void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
-                           QLineEdit& tailwaterDepth) {
+                           QLineEdit& tailwaterDepth, const std::string& designQName) {
     if (!channel || !ValidateForDepths(*channel)) {
         return;
     }
@@ -44,8 +44,9 @@ void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
     const auto depth = channel->NormalDepth(outcome.values[0]);
     if (!depth) {
         tailwaterDepth.clear();
-        Dialogs::Message("The tailwater depth could not be found in the channel for this "
-                         "design Q. The Tailwater Depth is left blank.");
+        Dialogs::Message(
+            ToQString("The tailwater depth could not be found in the channel for this " +
+                      designQName + ". The Tailwater Depth is left blank."));
         return;
     }
     tailwaterDepth.setText(ToQString(Numbers::Format(*depth, Numbers::GroupedTwoDecimals)));

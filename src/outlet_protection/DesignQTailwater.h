@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -19,8 +21,9 @@ DesignQFrame BuildDesignQFrame(QWidget* parent, double left, double top);
 
 // "Compute TW Depth" of a window with one design discharge: the channel's
 // normal depth for the typed Q, shown in the tailwater box. The box is emptied,
-// with a message, when the Q is refused or the search finds no depth, and
-// left as it is when the channel is refused. A depth equal to the one shown
-// changes nothing, so the results computed with it stay.
+// with a message, when the Q is refused or the search finds no depth (the
+// message names the Q as `designQName`), and left as it is when the channel
+// is refused. A depth equal to the one shown changes nothing, so the results
+// computed with it stay.
 void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
-                           QLineEdit& tailwaterDepth);
+                           QLineEdit& tailwaterDepth, const std::string& designQName);

@@ -281,8 +281,9 @@ void frmNEPlungeBasin::ShowBasin(const GenDesignRecord& record) {
 }
 
 void frmNEPlungeBasin::CmdComputeTWDepths_Click() {
-    RunUserAction(ErrorStyle::Titled,
-                  [this] { ComputeTailwaterDepth(channel_, *txtDesignQ, *txtTailwaterDepth); });
+    RunUserAction(ErrorStyle::Titled, [this] {
+        ComputeTailwaterDepth(channel_, *txtDesignQ, *txtTailwaterDepth, "design Q");
+    });
 }
 
 PlungeBasinContents frmNEPlungeBasin::Contents() const {

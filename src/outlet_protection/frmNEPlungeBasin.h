@@ -95,9 +95,9 @@ private:
     QLineEdit* Box(Text box) const;
     // Every result: the culvert's exit velocity and pipe diameters and the basin.
     void ClearResults();
-    // The design Q and tailwater depth, or false after showing the first refusal.
-    // The design flow, or false after its refusal was shown; the values
-    // taken join `bounded`, to be held to their bounds after the last check.
+    // The design Q and tailwater depth, or false after showing the first
+    // refusal; the values taken join `bounded`, to be held to their bounds
+    // after the last check.
     bool GetDesignQTW(double& Q, double& TWDepth, std::vector<InputChecks::Magnitude>& bounded);
     // Shows the basin for the computed culvert, or why none fits.
     void ShowBasin(const GenDesignRecord& record);

@@ -2,6 +2,7 @@
 
 #include "general_design/TailwaterChannel.h"
 #include "hydraulics/HydraulicConstants.h"
+#include "outlet_protection/DesignQTailwater.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/InputChanges.h"
@@ -313,24 +314,6 @@ void frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::st
     row.TWDepth = outcome.values[1];
 }
 
-void frmScourHoleDesign::GetTWDesignQ(DesignQTWList& Rows, int& ErrFlag, std::string& Msg,
-                                      std::vector<InputChecks::Magnitude>& bounded) const {
-    ErrFlag = 0;
-    Msg.clear();
-    Rows.assign(1, {});
-    const InputChecks::NumberCheck checks[] = {DesignQCheck(
-        Trimmed(txtDesignQ[0]), "A Design Q is required to compute the Tailwater Depth.")};
-    const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
-    if (outcome.failure) {
-        ErrFlag = 1;
-        Msg = outcome.failure->message;
-        return;
-    }
-    DesignQTWRecord& row = Rows.emplace_back();
-    row.Row = 1;
-    row.Q = outcome.values[0];
-}
-
 int frmScourHoleDesign::DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
     const std::string name = "the \"Culvert Diameter or Span\"";
     InputChecks::NumberCheck span;
@@ -402,40 +385,7 @@ void frmScourHoleDesign::ShowDesign(int design, const modNEScour::ScourHoleDesig
 
 void frmScourHoleDesign::CmdComputeTWDepths_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
-        if (!channel_ || !ValidateForDepths(*channel_)) {
-            return;
-        }
-        // The box is written once, with the depth or empty: the depth it
-        // shows already changes nothing.
-        DesignQTWList rows;
-        int errFlag = 0;
-        std::string message;
-        std::vector<InputChecks::Magnitude> bounded;
-        GetTWDesignQ(rows, errFlag, message, bounded);
-        if (errFlag == 1) {
-            txtTailwaterDepth[0]->clear();
-            Dialogs::Message(ToQString(message));
-            return;
-        }
-        // The bound after the Design Q's own checks; a channel beyond it
-        // leaves the depth as a refused channel does.
-        if (!PrepareForDepths(*channel_)) {
-            return;
-        }
-        if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
-            txtTailwaterDepth[0]->clear();
-            Dialogs::Message(ToQString(failure->message));
-            return;
-        }
-        const std::optional<double> depth = channel_->NormalDepth(rows[1].Q);
-        if (!depth) {
-            txtTailwaterDepth[0]->clear();
-            Dialogs::Message("The tailwater depth could not be found in the channel for this "
-                             "Design Q. The Tailwater Depth is left blank.");
-            return;
-        }
-        txtTailwaterDepth[0]->setText(
-            ToQString(Numbers::Format(*depth, Numbers::GroupedTwoDecimals)));
+        ComputeTailwaterDepth(channel_, *txtDesignQ[0], *txtTailwaterDepth[0], "Design Q");
     });
 }
 

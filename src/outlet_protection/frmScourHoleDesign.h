@@ -97,8 +97,6 @@ private:
     // The design flow; the values taken join `bounded`, as in DesignDataCheck.
     void GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::string& Msg,
                       std::vector<InputChecks::Magnitude>& bounded) const;
-    void GetTWDesignQ(DesignQTWList& Rows, int& ErrFlag, std::string& Msg,
-                      std::vector<InputChecks::Magnitude>& bounded) const;
     void ShowDesign(int design, const modNEScour::ScourHoleDesignTexts& texts);
     // Empties both designs; the hidden copies take the inputs as they stand,
     // so that the report prints these with no results.

@@ -174,19 +174,18 @@ void cHec14RipRap::DesignQCompute1(int QNum) {
     mYo = yo;
 
     // A brink depth of 0 comes from a discharge so small that the normal depth
-    // search gives 0 (a depth under 0.001 ft), over no tailwater.
+    // search gives 0 (a depth under 0.001 ft), over no tailwater: each zero
+    // divisor names the inputs behind it.
+    const std::string inputs = ": check the Design Q, the Tailwater depth and the barrel size";
     mRatioTwYo = CheckedDivision(mEffectTW, yo, "the brink tailwater ratio",
-                                 "the brink depth Yo is 0: check the Design Q, the Tailwater "
-                                 "depth and the barrel size");
+                                 ("the brink depth Yo is 0" + inputs).c_str());
     const double area = section.flowArea(yo);
     mBrinkFlowArea = area;
     mVo = CheckedDivision(Qb, area, "the brink velocity",
-                          "the brink flow area is 0: check the Design Q, the Tailwater depth and "
-                          "the barrel size");
+                          ("the brink flow area is 0" + inputs).c_str());
     mYe = section.equivalentDepthIsBrinkDepth ? yo : std::sqrt(area / 2);
     mFrNum = CheckedDivision(mVo, std::sqrt(FroudeGravity * mYe), "the brink Froude number",
-                             "the equivalent brink depth Ye is 0: check the Design Q, the "
-                             "Tailwater depth and the barrel size");
+                             ("the equivalent brink depth Ye is 0" + inputs).c_str());
 }
 
 RiprapSizeOutcome cHec14RipRap::DesignQComputeD50() {

@@ -329,8 +329,9 @@ void frmHec14RipRap::FitValues() {
 }
 
 void frmHec14RipRap::CmdComputeTWDepths_Click() {
-    RunUserAction(ErrorStyle::Titled,
-                  [this] { ComputeTailwaterDepth(channel_, *txtDesignQ, *txtTailwaterDepth); });
+    RunUserAction(ErrorStyle::Titled, [this] {
+        ComputeTailwaterDepth(channel_, *txtDesignQ, *txtTailwaterDepth, "design Q");
+    });
 }
 
 Hec14RiprapContents frmHec14RipRap::Contents() const {

@@ -84,9 +84,9 @@ public:
 private:
     void BuildResults();
     QLabel* Output(double left, double top, double width);
-    // The design Q and tailwater depth, or false after showing the refusal.
-    // The design flow, or false after its refusal was shown; the values
-    // taken join `bounded`, to be held to their bounds after the last check.
+    // The design Q and tailwater depth, or false after showing the refusal;
+    // the values taken join `bounded`, to be held to their bounds after the
+    // last check.
     bool GetDesignQTW(double& Q, double& TWDepth, std::vector<InputChecks::Magnitude>& bounded);
     void SetCalcInputs(cHec14RipRap& calc);
     void ShowBrink(const cHec14RipRap& calc);
