@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <functional>
+#include <span>
+#include <string>
+#include <vector>
 
 namespace {
 
