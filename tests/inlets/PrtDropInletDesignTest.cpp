@@ -312,6 +312,55 @@ TEST_F(DropInletReport, TablesBreakAfterARowPastTheLimitUnlessItIsTheLast) {
     }
 }
 
+// The design the user marks with a click in column 0 of either barrel grid
+// prints bold from the ">>" in the margin to its last cell; everything the
+// report prints after that table's title, its other rows among them, prints
+// regular (but for the titles).
+TEST_F(DropInletWindow, TheSelectedBarrelDesignPrintsBoldInEitherTable) {
+    window->StartUp();
+    window->ChkIncludeMultipleBarrels->setChecked(true);
+    TypeDesign();
+    window->CmdComputeBarrels->click();
+    ASSERT_TRUE(user.shown.empty());
+    const QString boxTitle = "RCB, Reinforced Concrete Box";
+    const QString pipeTitle = "RCP, Reinforced Concrete Pipe (Single Barrel Only)";
+    struct Case {
+        FlexGrid* grid;
+        int row;
+        QString title;
+    };
+    const Case cases[] = {{window->GrdRCB, 2, boxTitle}, {window->GrdRCP, 1, pipeTitle}};
+    FixedPrinterMetrics metrics;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title.toStdString());
+        Click(c.grid, c.row, 0);
+        ASSERT_EQ(c.grid->TextMatrix(c.row, 0), ">>");
+        TwipsPrinter printer(metrics);
+        PrtDropInlet::PrintDropInletDesign(printer);
+        const PrintedPage& page = printer.Document().pages.at(0);
+        const PrintedText* mark = FindText(page, ">>");
+        const PrintedText* title = FindText(page, c.title);
+        ASSERT_TRUE(mark && title);
+
+        QStringList expected = {">>", "SELECTION"};
+        for (int col = 1; col < c.grid->Cols(); ++col) {
+            if (!c.grid->TextMatrix(c.row, col).trimmed().isEmpty()) {
+                expected << c.grid->TextMatrix(c.row, col).trimmed();
+            }
+        }
+        QStringList selected;
+        for (const PrintedText& text : page.texts) {
+            if (text.y == mark->y && !text.text.isEmpty()) {
+                selected << text.text;
+                EXPECT_TRUE(text.font.bold) << text.text.toStdString();
+            } else if (text.y > title->y && text.text != boxTitle && text.text != pipeTitle) {
+                EXPECT_FALSE(text.font.bold) << text.text.toStdString();
+            }
+        }
+        EXPECT_EQ(selected, expected);
+    }
+}
+
 TEST_F(DropInletWindow, PrintButtonWritesThePdfAndAFailedWriteSendsNothing) {
     Printers::System none; // the PDF file is current
     Printers::SetSystemForTests(&none);
