@@ -280,6 +280,15 @@ TEST_F(CrossSectionPlot, NarrowSubsectionsHangTheirNInRowsClearOfTheMarks) {
         std::vector<Label> labels;
         float plotTop;
     };
+    // n 0.06 from 0 ft, then 0.04 and 0.03 in two subsections `width` wide
+    // from 40 ft, then 0.05 to 100 ft.
+    auto twoNarrowSubsections = [](double width) {
+        return MakeSection({{0, 105, 0.06},
+                            {40, 100, 0.04},
+                            {40 + width, 99.5, 0.03},
+                            {40 + 2 * width, 100, 0.05},
+                            {100, 105, 0}});
+    };
     const Case cases[] = {
         // n changes at 50, 52 and 54 ft: marks at 4050, 4178 and 4306.
         // "0.035" (400 wide, centred on 4114) and "0.05" (320, on 4242)
@@ -295,11 +304,7 @@ TEST_F(CrossSectionPlot, NarrowSubsectionsHangTheirNInRowsClearOfTheMarks) {
         // Subsections of 5.3125 ft (340) from 40 ft: marks at 3410, 3750 and
         // 4090; "0.04" from 3420 to 3740 and "0.03" from 3760: 20 apart.
         {"labels 20 apart",
-         MakeSection({{0, 105, 0.06},
-                      {40, 100, 0.04},
-                      {45.3125, 99.5, 0.03},
-                      {50.625, 100, 0.05},
-                      {100, 105, 0}}),
+         twoNarrowSubsections(5.3125),
          {{"0.06", 2130 - 160, 500},
           {"0.04", 3420, 500},
           {"0.03", 3760, 684},
@@ -308,11 +313,7 @@ TEST_F(CrossSectionPlot, NarrowSubsectionsHangTheirNInRowsClearOfTheMarks) {
         // Subsections of 5.625 ft (360): "0.04" from 3430 to 3750, "0.03"
         // from 3790, 40 apart: one row.
         {"labels 40 apart",
-         MakeSection({{0, 105, 0.06},
-                      {40, 100, 0.04},
-                      {45.625, 99.5, 0.03},
-                      {51.25, 100, 0.05},
-                      {100, 105, 0}}),
+         twoNarrowSubsections(5.625),
          {{"0.06", 2130 - 160, 500},
           {"0.04", 3430, 500},
           {"0.03", 3790, 500},
