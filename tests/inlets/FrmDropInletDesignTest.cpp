@@ -9,15 +9,6 @@
 
 namespace {
 
-QPoint CellCentre(const FlexGrid* grid, int row, int col) {
-    return grid->visualRect(grid->model()->index(row, col)).center();
-}
-
-void Click(FlexGrid* grid, int row, int col, Qt::MouseButton button = Qt::LeftButton) {
-    grid->scrollTo(grid->model()->index(row, col));
-    QTest::mouseClick(grid->viewport(), button, {}, CellCentre(grid, row, col));
-}
-
 QStringList Row(const FlexGrid* grid, int row) {
     QStringList cells;
     for (int c = 0; c < grid->Cols(); ++c) {
