@@ -149,7 +149,7 @@ TEST_F(OpenSave, ADamagedRecordIsNamedAndSaveAsksForAName) {
               "A field that is no section's marker: \"GENERALDESIGNINFO27182\" (line 1685)"},
              {"a marker in another letter case", "\"SITEIDINFO7438579\",1,",
               "\"SiteIdInfo7438579\",1,",
-              "A field that is no section's marker: \"SiteIdInfo7438579\" (line 4)"},
+              "A section's marker in another letter case: \"SiteIdInfo7438579\" (line 4)"},
              {"a runoff chart row past its grid", "\"VOSKRUNOFFCHARTINFO328457\",8,7,",
               "\"VOSKRUNOFFCHARTINFO328457\",8,9,",
               "A row or column outside its grid (line 25, section VOSKRUNOFFCHARTINFO328457, "
@@ -164,9 +164,10 @@ TEST_F(OpenSave, ADamagedRecordIsNamedAndSaveAsksForAName) {
               "\"TAILWATERCROSSSECTIONINFO432078\",1,52,",
               "A row or column outside its grid (line 63, section "
               "TAILWATERCROSSSECTIONINFO432078, item 1)"},
-             {"a rating row below the grid", "\"TAILWATERRATINGCURVEINFO43582\",3,1,",
+             // Row 2: without row 1 no row of the table would be saved.
+             {"a rating row below the grid", "\"TAILWATERRATINGCURVEINFO43582\",3,2,",
               "\"TAILWATERRATINGCURVEINFO43582\",3,0,",
-              "A row or column outside its grid (line 68, section TAILWATERRATINGCURVEINFO43582, "
+              "A row or column outside its grid (line 69, section TAILWATERRATINGCURVEINFO43582, "
               "item 3)"},
              {"a Q - Depth mode unknown", "\"TWQDEPTHINFO34853\",1,0", "\"TWQDEPTHINFO34853\",1,4",
               "An option outside its buttons (line 84, section TWQDEPTHINFO34853, item 1)"},

@@ -1,6 +1,7 @@
 #include "project_file/ProjectFileFormat.h"
 #include "GoldenFiles.h"
 #include "platform/AppError.h"
+#include "project_file/AppliedRecords.h"
 #include "project_file/FieldReader.h"
 #include "project_file/RecordWriter.h"
 #include "project_file/SiteIDRecords.h"
@@ -31,7 +32,8 @@ ProjectFileFormat::SkippedRecords ReadAsFileOpens(const std::string& content,
     FieldReader in(content);
     EXPECT_EQ(ProjectFileFormat::CheckHeader(in), HeaderCheck::ProjectFile);
     ProjectFileFormat::SkippedRecords skipped;
-    ProjectFileFormat::ReadProject(in, sections, skipped);
+    ProjectFileFormat::AppliedRecords applied;
+    ProjectFileFormat::ReadProject(in, sections, skipped, applied);
     return skipped;
 }
 
@@ -150,7 +152,7 @@ TEST(ProjectFileRead, SkipsWhatItDoesNotKnowAndAppliesRecordsInFileOrder) {
               std::vector<std::string>({
                   "A field that is no section's marker: \"loose text before any record\" (line 4)",
                   "A field that is no section's marker: \"UNKNOWNSECTION\" (line 5)",
-                  "A field that is no section's marker: \"siteidinfo7438579\" (line 6)",
+                  "A section's marker in another letter case: \"siteidinfo7438579\" (line 6)",
                   "No such item (line 7, section SITEIDINFO7438579, item 9)",
                   "A field that is no section's marker: \"GENERALDESIGNINFO271829\" (line 9)",
                   "The value of line 8, replaced by a second record for the same field (line 10, "
