@@ -74,6 +74,17 @@ bool IsMarkerInAnotherCase(std::string_view field) {
     return false;
 }
 
+// What a field that begins no record is, for its name in the message.
+std::string UnusedField(std::string_view field) {
+    if (IsMarkerInAnotherCase(field)) {
+        return "A section's marker in another letter case";
+    }
+    if (ContainsIgnoringCase(field, Signature) || ContainsIgnoringCase(field, UnitsWord)) {
+        return "A header line again, where records belong";
+    }
+    return "A field that is no section's marker";
+}
+
 } // namespace
 
 const SectionFormat& Section(int number) {
@@ -113,22 +124,26 @@ HeaderCheck CheckHeader(FieldReader& in) {
         }
         const int signatureLineEnds = FieldReader::LineEnds(in.LineEndAround());
         const std::string units = in.ReadText();
+        const FieldReader afterUnitsLine = in;
         const std::string afterUnits = in.ReadText();
         in.ReadText();
-        if (ContainsIgnoringCase(units, UnitsWord)) {
+        // Where each line end reads as two, as CR CR LF does, an empty line
+        // stands where the units line belongs and the units come one line late.
+        const bool oneLineLate = Tools::TrimBlanks(units).empty() && signatureLineEnds > 1;
+        const std::string& unitsLine = oneLineLate ? afterUnits : units;
+        if (ContainsIgnoringCase(unitsLine, UnitsWord)) {
+            if (oneLineLate) {
+                return HeaderCheck::ExtraLineEnds;
+            }
+            // A units line written twice is no version record: the read
+            // names it, and takes the version record after it.
+            if (ContainsIgnoringCase(afterUnits, UnitsWord)) {
+                in = afterUnitsLine;
+            }
             return HeaderCheck::ProjectFile;
         }
-        if (ContainsIgnoringCase(units, MetricUnitsWord)) {
-            return HeaderCheck::MetricUnits;
-        }
-        // The right units line, one line late: each line end of the file
-        // reads as two, as CR CR LF does.
-        const bool unitsOneLineLate = ContainsIgnoringCase(afterUnits, UnitsWord) ||
-                                      ContainsIgnoringCase(afterUnits, MetricUnitsWord);
-        if (Tools::TrimBlanks(units).empty() && signatureLineEnds > 1 && unitsOneLineLate) {
-            return HeaderCheck::ExtraLineEnds;
-        }
-        return HeaderCheck::UnknownUnits;
+        return ContainsIgnoringCase(unitsLine, MetricUnitsWord) ? HeaderCheck::MetricUnits
+                                                                : HeaderCheck::UnknownUnits;
     } catch (const AppError& error) {
         switch (error.number) {
         case ReadError::InputPastEndOfFile:
@@ -183,16 +198,18 @@ void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& 
             // is whole, and a save writes its own.
             if (EqualIgnoringCase(field, EndOfFile)) {
                 endRecordMet = true;
+            } else if (EqualIgnoringCase(field, VersionWord)) {
+                // A version record after a repeated header line: its number
+                // is not used anywhere, so nothing is lost.
+                skippedLine = line;
             } else if ((!field.empty() || !tooLong.empty()) && line != skippedLine) {
                 skippedLine = line;
                 skipped.Add([&] {
                     if (!tooLong.empty()) {
                         return tooLong + onLine;
                     }
-                    return (IsMarkerInAnotherCase(field)
-                                ? "A section's marker in another letter case: \""
-                                : "A field that is no section's marker: \"") +
-                           RecordNames::ShownText(field) + "\"" + onLine;
+                    return UnusedField(field) + ": \"" + RecordNames::ShownText(field) + "\"" +
+                           onLine;
                 });
             }
             continue;
