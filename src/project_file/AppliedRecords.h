@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace ProjectFileFormat {
 
@@ -45,7 +46,10 @@ private:
         bool blank;
     };
 
-    std::unordered_map<std::string, Applied> byPlace_;
+    // The last record for each place, in the order the places were first set,
+    // found by a hash of the place.
+    std::vector<Applied> records_;
+    std::unordered_map<size_t, size_t> byPlace_;
 };
 
 } // namespace ProjectFileFormat
