@@ -16,7 +16,23 @@ namespace {
 
 const QString ExampleProject = TW_EXAMPLE_PROJECT;
 
-using OpenSave = ProjectFileTest;
+class OpenSave : public ProjectFileTest {
+protected:
+    // Writes `content` to `path` with `from`, which must stand in it once,
+    // changed to `to`, and opens it; the bytes written.
+    std::string OpenChanged(const std::string& content, const std::string& from,
+                            const std::string& to, const QString& path) {
+        const size_t at = content.find(from);
+        EXPECT_NE(at, std::string::npos);
+        EXPECT_EQ(content.find(from, at + 1), std::string::npos) << "not one record";
+        std::string changed = content;
+        changed.replace(std::min(at, content.size()), from.size(), to);
+        WriteBytes(path, changed);
+        user.shown.clear();
+        Open(path);
+        return changed;
+    }
+};
 
 std::vector<std::string> Lines(const std::string& content) {
     std::vector<std::string> lines;
@@ -204,15 +220,8 @@ TEST_F(OpenSave, ADamagedRecordIsNamedAndSaveAsksForAName) {
               "A row or column outside its grid (line 1859, section HEC14RIPRAP857982, item 14)"},
          }) {
         SCOPED_TRACE(c.what);
-        const size_t at = example.find(c.from);
-        ASSERT_NE(at, std::string::npos);
-        ASSERT_EQ(example.find(c.from, at + 1), std::string::npos) << "not one record";
-        std::string damaged = example;
-        damaged.replace(at, c.from.size(), c.to);
         const QString path = Path("damaged.twl");
-        WriteBytes(path, damaged);
-        user.shown.clear();
-        Open(path);
+        const std::string damaged = OpenChanged(example, c.from, c.to, path);
         EXPECT_EQ(user.MessageTexts(), std::vector<QString>({SkippedMessage(path, {c.named})}));
         ExpectCurrentFile("");
         ExpectSaveAsksForAName();
@@ -267,15 +276,8 @@ TEST_F(OpenSave, ARecordASaveWouldNotWriteBackIsNamedAndOneItWouldOpensSilently)
               "\"TWQDEPTHINFO34853\",2,6,2,", 0, ""},
          }) {
         SCOPED_TRACE(c.what);
-        const size_t at = example.find(c.from);
-        ASSERT_NE(at, std::string::npos);
-        ASSERT_EQ(example.find(c.from, at + 1), std::string::npos) << "not one record";
-        std::string damaged = example;
-        damaged.replace(at, c.from.size(), c.to);
         const QString path = Path("moved.twl");
-        WriteBytes(path, damaged);
-        user.shown.clear();
-        Open(path);
+        const std::string damaged = OpenChanged(example, c.from, c.to, path);
         if (c.lost == 0) {
             EXPECT_EQ(user.MessageTexts(), std::vector<QString>());
             ExpectCurrentFile(path);
