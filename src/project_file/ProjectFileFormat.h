@@ -97,7 +97,8 @@ enum class HeaderCheck {
 // Reads the header: the signature, then the units word, each of which may
 // stand anywhere in its field in any letter case, then the version record,
 // whose texts are not used. A file cut short before the version record's end
-// is found here, before anything is read into the windows.
+// is found here, before anything is read into the windows. A second units
+// line is left in front of the version record, for the read to name.
 HeaderCheck CheckHeader(FieldReader& in);
 
 // The line end of the first line of `content`, named character by character
@@ -133,10 +134,13 @@ class AppliedRecords;
 // Faults that end the read are thrown as AppError naming the record's line,
 // section and item. So that a truncated file is never taken for a complete
 // one, a record cut short by the end of the file ends the read whatever its
-// section, and so does a file that never had its end record. Whatever else
-// the read could not use is added to `skipped`, for the caller to report,
-// whether the read then ends early or not; every record applied is added to
-// `applied`, for the caller to hold against what a save would write.
+// section, and so does a file that never had its end record (in any letter
+// case: a file in lower case is whole; its markers are named as markers in
+// another case). A version record after a repeated header line loses nothing
+// and is passed over. Whatever else the read could not use is added to
+// `skipped`, for the caller to report, whether the read then ends early or
+// not; every record applied is added to `applied`, for the caller to hold
+// against what a save would write.
 void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& skipped,
                  AppliedRecords& applied);
 
