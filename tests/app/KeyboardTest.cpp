@@ -1,9 +1,11 @@
 #include "KeyboardInput.h"
 #include "ProgramFixture.h"
+#include "app/FrmSiteIdentification.h"
 #include "platform/FlexGrid.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -66,6 +68,51 @@ TEST_F(Keyboard, EveryTypedGridIsFilledFromTheKeyboardAlone) {
         }
     }
     EXPECT_EQ(typedGrids.size(), 4) << typedGrids.join(", ").toStdString();
+}
+
+// The titles of the menu bar drawn in the highlight colour, more than half of
+// their place.
+QStringList HighlightedTitles(QMenuBar& bar) {
+    const QImage picture = bar.grab().toImage();
+    const QRgb highlight = bar.palette().color(QPalette::Highlight).rgb();
+    QStringList titles;
+    for (QAction* title : bar.actions()) {
+        const QRect place = bar.actionGeometry(title);
+        int highlighted = 0;
+        for (int y = place.top(); y <= place.bottom(); ++y) {
+            for (int x = place.left(); x <= place.right(); ++x) {
+                highlighted += picture.pixel(x, y) == highlight;
+            }
+        }
+        if (!place.isEmpty() && 2 * highlighted > place.width() * place.height()) {
+            titles << title->text();
+        }
+    }
+    return titles;
+}
+
+// Alt, then Left and Right, go along the menu bar with the title reached
+// highlighted; Escape leaves the bar with none.
+TEST_F(Keyboard, AltAndTheArrowsShowTheTitleTheyReach) {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    main->mnuIdentification->trigger();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(HighlightedTitles(*main->menuBar()), QStringList());
+    const struct {
+        Qt::Key key;
+        QStringList highlighted;
+    } steps[] = {
+        {Qt::Key_Alt, {"File"}},  {Qt::Key_Right, {"Site"}}, {Qt::Key_Right, {"Design-Q's"}},
+        {Qt::Key_Left, {"Site"}}, {Qt::Key_Left, {"File"}},  {Qt::Key_Left, {"Help"}},
+        {Qt::Key_Escape, {}},
+    };
+    for (const auto& step : steps) {
+        Press(step.key);
+        EXPECT_EQ(HighlightedTitles(*main->menuBar()), step.highlighted)
+            << QKeySequence(step.key).toString().toStdString();
+    }
+    EXPECT_TRUE(windows->siteIdentification->isAncestorOf(QApplication::focusWidget()));
 }
 
 } // namespace
