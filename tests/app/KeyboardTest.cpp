@@ -1,9 +1,12 @@
 #include "KeyboardInput.h"
 #include "ProgramFixture.h"
 #include "app/FrmSiteIdentification.h"
+#include "general_design/FrmGenDesign.h"
 #include "platform/FlexGrid.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTest>
@@ -113,6 +116,38 @@ TEST_F(Keyboard, AltAndTheArrowsShowTheTitleTheyReach) {
             << QKeySequence(step.key).toString().toStdString();
     }
     EXPECT_TRUE(windows->siteIdentification->isAncestorOf(QApplication::focusWidget()));
+}
+
+// Ctrl+F4 hides the active tool window as its close box does; the window
+// that was behind it can be closed the same way, and the menu brings either
+// back with what was typed into it.
+TEST_F(Keyboard, CtrlF4HidesTheActiveToolWindowKeepingItsInputs) {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    FrmSiteIdentification& site = *windows->siteIdentification;
+    FrmGenDesign& design = *windows->genDesign;
+    main->mnuIdentification->trigger();
+    Type("F-2207");
+    main->mnuGeneral->trigger();
+    design.TxtManningN->setFocus();
+    design.TxtManningN->selectAll();
+    Type("0.012");
+
+    Press(Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_FALSE(design.Frame()->isVisible());
+    EXPECT_TRUE(site.Frame()->isVisible());
+    EXPECT_TRUE(user.shown.empty());
+    EXPECT_EQ(main->MdiArea().activeSubWindow(), site.Frame());
+    ASSERT_TRUE(site.isAncestorOf(QApplication::focusWidget()));
+    Press(Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_FALSE(site.Frame()->isVisible());
+
+    main->mnuGeneral->trigger();
+    main->mnuIdentification->trigger();
+    EXPECT_TRUE(design.Frame()->isVisible());
+    EXPECT_EQ(design.TxtManningN->text(), "0.012");
+    EXPECT_EQ(site.TxtFileNumber->text(), "F-2207");
+    EXPECT_EQ(main->MdiArea().activeSubWindow(), site.Frame());
 }
 
 } // namespace
