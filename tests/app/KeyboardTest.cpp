@@ -1,14 +1,23 @@
 #include "KeyboardInput.h"
 #include "ProgramFixture.h"
+#include "TabStops.h"
+#include "app/FrmAbout.h"
 #include "app/FrmSiteIdentification.h"
+#include "app/frmInsertRows.h"
+#include "app/frmSelectPrinter.h"
 #include "general_design/FrmGenDesign.h"
+#include "outlet_protection/frmNEScourDesignPlot.h"
 #include "platform/FlexGrid.h"
+#include "platform/HelpPages.h"
+#include "platform/HelpWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -71,6 +80,68 @@ TEST_F(Keyboard, EveryTypedGridIsFilledFromTheKeyboardAlone) {
         }
     }
     EXPECT_EQ(typedGrids.size(), 4) << typedGrids.join(", ").toStdString();
+}
+
+// Each stop that Tab reaches in every window shows that it has the focus: no
+// read-only note or other control that the eye cannot find the focus on. The
+// dialogs open with their focus shown on the control that has it.
+TEST_F(Keyboard, EveryTabStopOfEveryWindowShowsItsFocus) {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    const auto expectEveryStopShown = [](const QString& window) {
+        SCOPED_TRACE(window.toStdString());
+        EXPECT_EQ(TabStops::ShowingNoFocus().join(", ").toStdString(), "");
+    };
+    for (ToolWindow* tool : main->findChildren<ToolWindow*>()) {
+        tool->ShowAndRaise();
+        QApplication::processEvents();
+        ASSERT_TRUE(tool->isAncestorOf(QApplication::focusWidget()))
+            << tool->Frame()->windowTitle().toStdString();
+        expectEveryStopShown(tool->Frame()->windowTitle());
+        tool->ShutDown();
+    }
+
+    main->mnuOnLineHelp->trigger();
+    HelpWindow* help = HelpPages::Window();
+    ASSERT_TRUE(KeyboardInput::WaitTakesKeys(*help));
+    expectEveryStopShown(help->windowTitle());
+    help->close();
+
+    frmNEScourDesignPlot& plot = *windows->scourHolePlot;
+    plot.show();
+    plot.activateWindow();
+    ASSERT_TRUE(KeyboardInput::WaitTakesKeys(plot));
+    expectEveryStopShown(plot.windowTitle());
+    plot.hide();
+
+    struct Dialog {
+        std::function<void()> open;
+        std::function<QWidget*(QDialog&)> opensOn;
+    };
+    const Dialog dialogs[] = {
+        {[this] { main->mnuAbout->trigger(); },
+         [](QDialog& d) { return static_cast<FrmAbout&>(d).CmdOK; }},
+        {[this] { main->mnuSelectPrinter->trigger(); },
+         [](QDialog& d) { return static_cast<frmSelectPrinter&>(d).cboPrinters; }},
+        {[this] { frmInsertRows::StartUp(*windows->genDesign->GrdDesignQs); },
+         [](QDialog& d) { return static_cast<frmInsertRows&>(d).txtNumRows; }},
+    };
+    for (const Dialog& dialog : dialogs) {
+        user.modalScripts.push_back([&](QDialog& box) {
+            SCOPED_TRACE(box.windowTitle().toStdString());
+            box.show();
+            box.activateWindow();
+            EXPECT_TRUE(KeyboardInput::WaitTakesKeys(box));
+            QWidget* opening = dialog.opensOn(box);
+            EXPECT_EQ(QApplication::focusWidget(), opening);
+            EXPECT_TRUE(TabStops::ShowsFocus(*opening));
+            expectEveryStopShown(box.windowTitle());
+            box.hide();
+            return int(QDialog::Rejected);
+        });
+        dialog.open();
+    }
+    EXPECT_EQ(user.modalCount, 3);
 }
 
 // The titles of the menu bar drawn in the highlight colour, more than half of
