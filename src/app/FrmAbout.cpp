@@ -2,6 +2,7 @@
 
 #include "app/MDIFrmMain.h"
 #include "platform/Dialogs.h"
+#include "platform/FocusShown.h"
 #include "platform/Screen.h"
 #include "platform/WaitCursor.h"
 
@@ -23,9 +24,12 @@ FrmAbout::FrmAbout(QWidget* owner) : QDialog(owner) {
     Label2->setWordWrap(true);
     Text1 = new QPlainTextEdit(this);
     Text1->setReadOnly(true);
+    // Read, not typed in: the focus goes to OK alone.
+    Text1->setFocusPolicy(Qt::NoFocus);
     CmdOK = new QPushButton("OK", this);
     CmdOK->setDefault(true);
     connect(CmdOK, &QPushButton::clicked, this, [this] { CmdOK_Click(); });
+    FocusShown::Give(*CmdOK);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);

@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
+#include "platform/FocusShown.h"
 #include "platform/Printers.h"
 #include "platform/Screen.h"
 
@@ -26,6 +27,7 @@ frmSelectPrinter::frmSelectPrinter() {
     connect(cmdMakeCurrentPrinter, &QPushButton::clicked, this,
             [this] { cmdMakeCurrentPrinter_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    FocusShown::Give(*cboPrinters);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);

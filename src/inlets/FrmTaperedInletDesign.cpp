@@ -85,6 +85,8 @@ FrmTaperedInletDesign::FrmTaperedInletDesign(QMdiArea& area)
     TxtComments = Place(new QPlainTextEdit(TabFrame), InputFrameLeft + InputFrameWidth + 160,
                         InputFrameTop, 5800, InputFrameHeight);
     TxtComments->setReadOnly(true);
+    // A note to read, no Tab stop.
+    TxtComments->setFocusPolicy(Qt::NoFocus);
     GrdAutoResults = new FlexGrid(TabFrame);
 
     QWidget::setTabOrder(TxtQAuto, TxtHMaxAuto);

@@ -1,5 +1,5 @@
 #include "main/StartUpSequence.h"
-#include "platform/CrispLinesStyle.h"
+#include "platform/ProgramStyle.h"
 
 #include <QApplication>
 
@@ -7,7 +7,7 @@ int main(int argc, char** argv) {
     // The program reads no command line: Qt sees only the program's name.
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
-    QApplication::setStyle(new CrispLinesStyle);
+    ProgramStyle::Use();
     StartUpMod::UseProgramFont();
     auto windows = StartUpMod::Main();
     if (!windows) {

@@ -2,6 +2,7 @@
 
 #include "outlet_protection/UCNEScourDesignPlot.h"
 #include "platform/Dialogs.h"
+#include "platform/FocusShown.h"
 #include "platform/PlotCanvas.h"
 #include "platform/Screen.h"
 #include "platform/ToolWindow.h"
@@ -85,6 +86,8 @@ void frmNEScourDesignPlot::keyPressEvent(QKeyEvent* event) {
 void frmNEScourDesignPlot::ShowDesign(const ScourHolePlotDesign& design) {
     UCNEScourDesignPlot1->SetProperties(design);
     designShown_ = true;
+    // Enter and Space plot again at once.
+    FocusShown::Give(*cmdPlot);
     show();
     raise();
     activateWindow();

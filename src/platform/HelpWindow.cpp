@@ -3,6 +3,7 @@
 #include "platform/Screen.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextBrowser>
@@ -62,6 +63,14 @@ void HelpWindow::ShowPage(const QString& path) {
 
 QString HelpWindow::Page() const {
     return Browser->source().toLocalFile();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::ShowTitle() {

@@ -8,7 +8,7 @@ class QTextBrowser;
 // The program's own window for the help pages: the page with its links
 // working, Back, Forward and Contents (the index page), and the page's title
 // as its caption. One window serves the whole program; it stays open beside
-// the main window until the user closes it.
+// the main window until the user closes it, with its close box or Escape.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +24,9 @@ public:
     QPushButton* CmdBack;
     QPushButton* CmdForward;
     QPushButton* CmdContents;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ShowTitle();

@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 #include <algorithm>
 
@@ -26,6 +27,22 @@ ToolWindow::ToolWindow(QMdiArea& area, const QString& caption) {
     area.installEventFilter(this);
     frame_->hide();
     placed_ = wanted_ = frame_->geometry();
+    CloseWithCtrlF4();
+}
+
+void ToolWindow::CloseWithCtrlF4() {
+    // The frame's Close command carries the desktop's close keys, which leave
+    // out Ctrl+F4 on some; it is added, first, as the window menu shows it.
+    const QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
+    for (QAction* command : frame_->systemMenu()->actions()) {
+        if (!closeKeys.isEmpty() && command->shortcuts() == closeKeys) {
+            QList<QKeySequence> keys = closeKeys;
+            keys.removeAll(ctrlF4);
+            keys.prepend(ctrlF4);
+            command->setShortcuts(keys);
+        }
+    }
 }
 
 void ToolWindow::ShowAndRaise() {
@@ -38,7 +55,26 @@ void ToolWindow::ShowAndRaise() {
 }
 
 void ToolWindow::ShutDown() {
+    QMdiArea* area = frame_->mdiArea();
+    const bool active = area && area->activeSubWindow() == frame_;
     frame_->hide();
+    // The keys go on to the window now in front, never to the hidden one's
+    // controls, where typing would change inputs nobody sees.
+    if (active) {
+        ActivateFrontWindow(*area);
+    }
+}
+
+void ToolWindow::ActivateFrontWindow(QMdiArea& area) {
+    const QList<QMdiSubWindow*> frames = area.subWindowList(QMdiArea::StackingOrder);
+    for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame) {
+        if (!(*frame)->isHidden()) {
+            area.setActiveSubWindow(*frame);
+            return;
+        }
+    }
+    area.setActiveSubWindow(nullptr);
+    area.setFocus();
 }
 
 void ToolWindow::PlaceTwips(double left, double top, double width, double height) {

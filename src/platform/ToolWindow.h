@@ -21,7 +21,8 @@ public:
 
     // Show without waiting, then bring in front of the other child windows.
     void ShowAndRaise();
-    // Hide; contents stay.
+    // Hide; contents stay. The window in front of the others, if any, takes
+    // the keys in its place.
     virtual void ShutDown();
 
     // Outer geometry in twips, relative to the main window's client area; a
@@ -57,6 +58,9 @@ protected:
     void KeepLeastLayout(const std::function<void()>& layOut);
 
 private:
+    // Ctrl+F4 closes the window as its close box does, on every desktop.
+    void CloseWithCtrlF4();
+    static void ActivateFrontWindow(QMdiArea& area);
     // Puts the frame at `place` (pixels), moved and cut down to fit the client area.
     void PlaceInsideArea(QRect place);
     // The same for the place the window is given, which it takes again

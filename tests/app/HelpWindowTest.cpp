@@ -1,4 +1,5 @@
 #include "platform/HelpWindow.h"
+#include "KeyboardInput.h"
 #include "ProgramFixture.h"
 #include "app/FrmSiteIdentification.h"
 #include "app/MDIFrmMain.h"
@@ -74,6 +75,21 @@ TEST_F(HelpWindowTest, OnlineHelpOpensTheContentsWhoseLinksBackAndForwardWork) {
     main->mnuOnLineHelp->trigger();
     EXPECT_EQ(HelpPages::Window(), help);
     EXPECT_EQ(HelpPages::ShownPage(), HelpPages::Path("index.html"));
+}
+
+// Escape closes the help window, whether the page or a button has the focus.
+TEST_F(HelpWindowTest, EscapeClosesTheHelpWindow) {
+    main->mnuOnLineHelp->trigger();
+    HelpWindow* help = HelpPages::Window();
+    ASSERT_NE(help, nullptr);
+    for (QWidget* focus :
+         {static_cast<QWidget*>(help->Browser), static_cast<QWidget*>(help->CmdContents)}) {
+        main->mnuOnLineHelp->trigger();
+        ASSERT_TRUE(KeyboardInput::WaitTakesKeys(*help));
+        focus->setFocus();
+        KeyboardInput::Press(Qt::Key_Escape);
+        EXPECT_FALSE(help->isVisible()) << focus->metaObject()->className();
+    }
 }
 
 // The help window opens with room all round it for a window manager's frame

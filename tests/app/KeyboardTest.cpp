@@ -1,9 +1,23 @@
 #include "KeyboardInput.h"
 #include "ProgramFixture.h"
+#include "TabStops.h"
+#include "app/FrmAbout.h"
+#include "app/FrmSiteIdentification.h"
+#include "app/frmInsertRows.h"
+#include "app/frmSelectPrinter.h"
+#include "general_design/FrmGenDesign.h"
+#include "outlet_protection/frmNEScourDesignPlot.h"
 #include "platform/FlexGrid.h"
+#include "platform/HelpPages.h"
+#include "platform/HelpWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -66,6 +80,145 @@ TEST_F(Keyboard, EveryTypedGridIsFilledFromTheKeyboardAlone) {
         }
     }
     EXPECT_EQ(typedGrids.size(), 4) << typedGrids.join(", ").toStdString();
+}
+
+// Each stop that Tab reaches in every window shows that it has the focus: no
+// read-only note or other control that the eye cannot find the focus on. The
+// dialogs open with their focus shown on the control that has it.
+TEST_F(Keyboard, EveryTabStopOfEveryWindowShowsItsFocus) {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    const auto expectEveryStopShown = [](const QString& window) {
+        SCOPED_TRACE(window.toStdString());
+        EXPECT_EQ(TabStops::ShowingNoFocus().join(", ").toStdString(), "");
+    };
+    for (ToolWindow* tool : main->findChildren<ToolWindow*>()) {
+        tool->ShowAndRaise();
+        QApplication::processEvents();
+        ASSERT_TRUE(tool->isAncestorOf(QApplication::focusWidget()))
+            << tool->Frame()->windowTitle().toStdString();
+        expectEveryStopShown(tool->Frame()->windowTitle());
+        tool->ShutDown();
+    }
+
+    main->mnuOnLineHelp->trigger();
+    HelpWindow* help = HelpPages::Window();
+    ASSERT_TRUE(KeyboardInput::WaitTakesKeys(*help));
+    expectEveryStopShown(help->windowTitle());
+    help->close();
+
+    frmNEScourDesignPlot& plot = *windows->scourHolePlot;
+    plot.show();
+    plot.activateWindow();
+    ASSERT_TRUE(KeyboardInput::WaitTakesKeys(plot));
+    expectEveryStopShown(plot.windowTitle());
+    plot.hide();
+
+    struct Dialog {
+        std::function<void()> open;
+        std::function<QWidget*(QDialog&)> opensOn;
+    };
+    const Dialog dialogs[] = {
+        {[this] { main->mnuAbout->trigger(); },
+         [](QDialog& d) { return static_cast<FrmAbout&>(d).CmdOK; }},
+        {[this] { main->mnuSelectPrinter->trigger(); },
+         [](QDialog& d) { return static_cast<frmSelectPrinter&>(d).cboPrinters; }},
+        {[this] { frmInsertRows::StartUp(*windows->genDesign->GrdDesignQs); },
+         [](QDialog& d) { return static_cast<frmInsertRows&>(d).txtNumRows; }},
+    };
+    for (const Dialog& dialog : dialogs) {
+        user.modalScripts.push_back([&](QDialog& box) {
+            SCOPED_TRACE(box.windowTitle().toStdString());
+            box.show();
+            box.activateWindow();
+            EXPECT_TRUE(KeyboardInput::WaitTakesKeys(box));
+            QWidget* opening = dialog.opensOn(box);
+            EXPECT_EQ(QApplication::focusWidget(), opening);
+            EXPECT_TRUE(TabStops::ShowsFocus(*opening));
+            expectEveryStopShown(box.windowTitle());
+            box.hide();
+            return int(QDialog::Rejected);
+        });
+        dialog.open();
+    }
+    EXPECT_EQ(user.modalCount, 3);
+}
+
+// The titles of the menu bar drawn in the highlight colour, more than half of
+// their place.
+QStringList HighlightedTitles(QMenuBar& bar) {
+    const QImage picture = bar.grab().toImage();
+    const QRgb highlight = bar.palette().color(QPalette::Highlight).rgb();
+    QStringList titles;
+    for (QAction* title : bar.actions()) {
+        const QRect place = bar.actionGeometry(title);
+        int highlighted = 0;
+        for (int y = place.top(); y <= place.bottom(); ++y) {
+            for (int x = place.left(); x <= place.right(); ++x) {
+                highlighted += picture.pixel(x, y) == highlight;
+            }
+        }
+        if (!place.isEmpty() && 2 * highlighted > place.width() * place.height()) {
+            titles << title->text();
+        }
+    }
+    return titles;
+}
+
+// Alt, then Left and Right, go along the menu bar with the title reached
+// highlighted; Escape leaves the bar with none.
+TEST_F(Keyboard, AltAndTheArrowsShowTheTitleTheyReach) {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    main->mnuIdentification->trigger();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(HighlightedTitles(*main->menuBar()), QStringList());
+    const struct {
+        Qt::Key key;
+        QStringList highlighted;
+    } steps[] = {
+        {Qt::Key_Alt, {"File"}},  {Qt::Key_Right, {"Site"}}, {Qt::Key_Right, {"Design-Q's"}},
+        {Qt::Key_Left, {"Site"}}, {Qt::Key_Left, {"File"}},  {Qt::Key_Left, {"Help"}},
+        {Qt::Key_Escape, {}},
+    };
+    for (const auto& step : steps) {
+        Press(step.key);
+        EXPECT_EQ(HighlightedTitles(*main->menuBar()), step.highlighted)
+            << QKeySequence(step.key).toString().toStdString();
+    }
+    EXPECT_TRUE(windows->siteIdentification->isAncestorOf(QApplication::focusWidget()));
+}
+
+// Ctrl+F4 hides the active tool window as its close box does; the window
+// that was behind it can be closed the same way, and the menu brings either
+// back with what was typed into it.
+TEST_F(Keyboard, CtrlF4HidesTheActiveToolWindowKeepingItsInputs) {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    FrmSiteIdentification& site = *windows->siteIdentification;
+    FrmGenDesign& design = *windows->genDesign;
+    main->mnuIdentification->trigger();
+    Type("F-2207");
+    main->mnuGeneral->trigger();
+    design.TxtManningN->setFocus();
+    design.TxtManningN->selectAll();
+    Type("0.012");
+
+    Press(Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_FALSE(design.Frame()->isVisible());
+    EXPECT_TRUE(site.Frame()->isVisible());
+    EXPECT_TRUE(user.shown.empty());
+    EXPECT_EQ(main->MdiArea().activeSubWindow(), site.Frame());
+    ASSERT_TRUE(site.isAncestorOf(QApplication::focusWidget()));
+    Press(Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_FALSE(site.Frame()->isVisible());
+
+    main->mnuGeneral->trigger();
+    main->mnuIdentification->trigger();
+    EXPECT_TRUE(design.Frame()->isVisible());
+    EXPECT_EQ(design.TxtManningN->text(), "0.012");
+    EXPECT_EQ(site.TxtFileNumber->text(), "F-2207");
+    EXPECT_EQ(main->MdiArea().activeSubWindow(), site.Frame());
 }
 
 } // namespace

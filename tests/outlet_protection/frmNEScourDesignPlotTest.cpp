@@ -1,10 +1,13 @@
 #include "outlet_protection/frmNEScourDesignPlot.h"
 #include "FakeDialogs.h"
+#include "KeyboardInput.h"
+#include "TabStops.h"
 #include "outlet_protection/UCNEScourDesignPlot.h"
 #include "platform/HelpPages.h"
 #include "platform/PlotCanvas.h"
 #include "platform/Screen.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
@@ -136,6 +139,21 @@ TEST_F(ScourPlotWindow, PrintingAnUndrawableDesignAsksForNoPrinter) {
     window->ShowDesign(Design());
     window->cmdPrintThePlot->click();
     EXPECT_EQ(printed, std::vector<double>({27}));
+}
+
+// The window opens with its focus shown on Plot, and a design shown again
+// puts it back there, so that Enter or Space plots at once, before any Tab.
+TEST_F(ScourPlotWindow, OpensWithItsFocusShownOnPlot) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        window->ShowDesign(Design());
+        ASSERT_TRUE(KeyboardInput::WaitTakesKeys(*window));
+        ASSERT_EQ(QApplication::focusWidget(), window->cmdPlot);
+        EXPECT_TRUE(TabStops::ShowsFocus(*window->cmdPlot));
+        window->UCNEScourDesignPlot1->Plot->Clear();
+        KeyboardInput::Press(key);
+        EXPECT_EQ(window->UCNEScourDesignPlot1->Plot->DisplayList().lines.size(), 90u);
+        window->cmdClose->setFocus();
+    }
 }
 
 // The window answers the keys as the tool windows do: Enter, on either key,

@@ -46,6 +46,33 @@ TEST(ToolWindow, ShowAndRaiseBringsACoveredWindowToTheFront) {
     EXPECT_EQ(area.activeSubWindow(), first.Frame());
 }
 
+// Closing the window in front hands the keys to the one behind it; with the
+// last one closed, typing reaches no hidden text box.
+TEST(ToolWindow, ClosingTheActiveWindowHandsTheKeysToTheOneBehind) {
+    QMdiArea area;
+    area.resize(800, 600);
+    area.show();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    ToolWindow behind(area, "Behind");
+    ToolWindow front(area, "Front");
+    auto* behindBox = new QLineEdit("kept", &behind);
+    auto* frontBox = new QLineEdit("kept too", &front);
+    behind.ShowAndRaise();
+    behindBox->setFocus();
+    front.ShowAndRaise();
+    frontBox->setFocus();
+
+    front.Frame()->close();
+    EXPECT_EQ(area.activeSubWindow(), behind.Frame());
+    EXPECT_EQ(QApplication::focusWidget(), behindBox);
+    behind.Frame()->close();
+    EXPECT_EQ(area.activeSubWindow(), nullptr);
+    QTest::keyClicks(QApplication::focusWidget(), "typed");
+    EXPECT_EQ(behindBox->text(), "kept");
+    EXPECT_EQ(frontBox->text(), "kept too");
+}
+
 // Either Enter key presses the focused button, as Space does; in a text box
 // it presses nothing.
 TEST(ToolWindow, EitherEnterKeyPressesTheFocusedButton) {

@@ -18,6 +18,12 @@ inline void Type(const QString& keys) {
     }
 }
 
+// Waits until `window` takes the keys. A window owned by the active one
+// counts as active for Qt before it takes them.
+inline bool WaitTakesKeys(QWidget& window) {
+    return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
+}
+
 // Enter ends the typing in a grid cell; the editor commits through a queued call.
 inline void CommitCell() {
     Press(Qt::Key_Return);

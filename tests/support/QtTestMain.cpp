@@ -1,4 +1,5 @@
 #include "FakeDialogs.h"
+#include "platform/ProgramStyle.h"
 
 #include <QApplication>
 
@@ -6,6 +7,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The windows under test look as the user sees them.
+    ProgramStyle::Use();
     ::testing::InitGoogleTest(&argc, argv);
     UnscriptedDialogs noUser;
     return RUN_ALL_TESTS();
