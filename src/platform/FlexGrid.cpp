@@ -590,6 +590,10 @@ double FlexGrid::ClientHeightTwips() const {
     return Screen::PixelsToTwipsY(ClientSizePixels().height());
 }
 
+double FlexGrid::ColumnsWidthTwips() const {
+    return Screen::PixelsToTwipsX(ContentWidth());
+}
+
 void FlexGrid::FitToContents() {
     resize(ContentWidth() + 2 * frameWidth(), ContentHeight() + 2 * frameWidth());
 }

@@ -189,6 +189,8 @@ public:
     // that its rows and columns need at that size.
     double ClientWidthTwips() const;
     double ClientHeightTwips() const;
+    // The sum of the widths the columns show.
+    double ColumnsWidthTwips() const;
     // Sizes the grid so that every row and column shows without scroll bars.
     void FitToContents();
     // Height of a text in the grid's font, one line per line break.
