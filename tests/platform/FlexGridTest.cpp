@@ -660,18 +660,24 @@ enum class WritePath {
     FontGrown
 };
 
+// A typed grid of a heading row and three data rows, its three columns
+// designed `twips` wide.
+void SetUpTypedGrid(FlexGrid& grid, const QString& heading, double twips) {
+    grid.SetRows(4);
+    grid.SetCols(3);
+    grid.SetEditable(true);
+    grid.SetTextMatrix(0, 1, heading);
+    for (int c = 0; c < grid.Cols(); ++c) {
+        grid.SetColWidthTwips(c, twips);
+    }
+}
+
 class FlexGridWholeTexts : public ::testing::TestWithParam<WritePath> {};
 
 TEST_P(FlexGridWholeTexts, ADataCellNeverCutsItsText) {
     const QString large = "123,456,789,012.35";
     FlexGrid grid;
-    grid.SetRows(4);
-    grid.SetCols(3);
-    grid.SetEditable(true);
-    grid.SetTextMatrix(0, 1, "A heading far wider than its column");
-    for (int c = 0; c < grid.Cols(); ++c) {
-        grid.SetColWidthTwips(c, 300);
-    }
+    SetUpTypedGrid(grid, "A heading far wider than its column", 300);
     grid.show();
     switch (GetParam()) {
     case WritePath::TextMatrix:
@@ -746,13 +752,7 @@ TEST_P(FlexGridNarrowing, AColumnNarrowsWhenItsWidestTextGoes) {
     const QString large = "123,456,789,012.35";
     const QString medium = "1,234,567.89";
     FlexGrid grid;
-    grid.SetRows(4);
-    grid.SetCols(3);
-    grid.SetEditable(true);
-    grid.SetTextMatrix(0, 1, "Q");
-    for (int c = 0; c < grid.Cols(); ++c) {
-        grid.SetColWidthTwips(c, 600);
-    }
+    SetUpTypedGrid(grid, "Q", 600);
     const int designed = grid.columnWidth(1);
     grid.show();
     grid.SetTextMatrix(1, 1, medium);
