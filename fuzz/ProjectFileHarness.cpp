@@ -1,6 +1,7 @@
 #include "ProjectFileHarness.h"
 
 #include "platform/AppError.h"
+#include "project_file/AppliedRecords.h"
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 
@@ -330,7 +331,8 @@ Outcome Read(std::string_view bytes) {
         if (ProjectFileFormat::CheckHeader(in) != ProjectFileFormat::HeaderCheck::ProjectFile) {
             return outcome;
         }
-        ProjectFileFormat::ReadProject(in, sections, outcome.skipped);
+        ProjectFileFormat::AppliedRecords applied;
+        ProjectFileFormat::ReadProject(in, sections, outcome.skipped, applied);
         outcome.result = Result::Complete;
     } catch (const AppError& error) {
         outcome.result = Result::Failed;

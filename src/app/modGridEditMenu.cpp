@@ -53,10 +53,11 @@ void PopUpGridEditMenu(FlexGrid& grid, GridEditItems items, bool rowNumberColumn
 }
 
 void ConnectGridEditMenu(FlexGrid& grid, GridEditItems items, bool rowNumberColumn) {
-    QObject::connect(&grid, &FlexGrid::RightButtonUp, &grid,
-                     [&grid, items, rowNumberColumn](const QPoint& globalPos) {
-                         PopUpGridEditMenu(grid, items, rowNumberColumn, globalPos);
-                     });
+    const auto popUp = [&grid, items, rowNumberColumn](const QPoint& globalPos) {
+        PopUpGridEditMenu(grid, items, rowNumberColumn, globalPos);
+    };
+    QObject::connect(&grid, &FlexGrid::RightButtonUp, &grid, popUp);
+    QObject::connect(&grid, &FlexGrid::MenuKeyDown, &grid, popUp);
 }
 
 } // namespace modGridEditMenu

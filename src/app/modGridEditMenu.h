@@ -23,12 +23,13 @@ enum class GridEditItems {
     All,       // Copy, Paste, Insert Rows and Delete Selected Rows
 };
 
-// A grid's right-button handler: shows the items the grid offers and hides the
-// others, names the grid (and whether its column 0 numbers the rows) for the
-// Edit commands, and pops the menu up at the mouse without waiting for it.
+// A grid's right-button and menu-key handler: shows the items the grid offers
+// and hides the others, names the grid (and whether its column 0 numbers the
+// rows) for the Edit commands, and pops the menu up at globalPos (the mouse, or
+// the current cell) without waiting for it.
 void PopUpGridEditMenu(FlexGrid& grid, GridEditItems items, bool rowNumberColumn,
                        const QPoint& globalPos);
-// Makes the grid's right button run PopUpGridEditMenu.
+// Makes the grid's right button, its Menu key and Shift+F10 run PopUpGridEditMenu.
 void ConnectGridEditMenu(FlexGrid& grid, GridEditItems items, bool rowNumberColumn);
 
 } // namespace modGridEditMenu

@@ -102,21 +102,17 @@ void FillRows(FlexGrid& grid, const std::vector<std::vector<std::string>>& rows)
 
 void FrmDropInletDesign::InitializeRCBGrid() {
     SetUpGrid(*GrdRCB, LeastRows, RCBHeadings);
-    connect(GrdRCB, &FlexGrid::cellClicked, this, [this](int row, int col) {
-        if (col == 0 && row >= 1) {
-            SetBarrelDesignSelect(Grid::RCB, row);
-        }
-    });
+    GrdRCB->SetMarkColumn(0);
+    connect(GrdRCB, &FlexGrid::MarkRow, this,
+            [this](int row) { SetBarrelDesignSelect(Grid::RCB, row); });
     modGridEditMenu::ConnectGridEditMenu(*GrdRCB, modGridEditMenu::GridEditItems::Copy, false);
 }
 
 void FrmDropInletDesign::InitializeRCPGrid() {
     SetUpGrid(*GrdRCP, LeastRows, RCPHeadings);
-    connect(GrdRCP, &FlexGrid::cellClicked, this, [this](int row, int col) {
-        if (col == 0 && row >= 1) {
-            SetBarrelDesignSelect(Grid::RCP, row);
-        }
-    });
+    GrdRCP->SetMarkColumn(0);
+    connect(GrdRCP, &FlexGrid::MarkRow, this,
+            [this](int row) { SetBarrelDesignSelect(Grid::RCP, row); });
     modGridEditMenu::ConnectGridEditMenu(*GrdRCP, modGridEditMenu::GridEditItems::Copy, false);
 }
 
@@ -127,11 +123,9 @@ void FrmDropInletDesign::InitializeWeirCalcGrid() {
     InputChanges::ConnectGrid(*GrdWeirCalc, this, [this](const FlexGrid::CellRange& cells) {
         GrdWeirCalc_Change(cells);
     });
-    connect(GrdWeirCalc, &FlexGrid::cellClicked, this, [this](int row, int col) {
-        if (col == 0 && row >= 1) {
-            SetWeirDesignSelectRow(row);
-        }
-    });
+    GrdWeirCalc->SetMarkColumn(0);
+    connect(GrdWeirCalc, &FlexGrid::MarkRow, this,
+            [this](int row) { SetWeirDesignSelectRow(row); });
     connect(
         GrdWeirCalc, &FlexGrid::KeyDown, this,
         [this](int key, Qt::KeyboardModifiers modifiers) { GrdWeirCalc_KeyDown(key, modifiers); });
@@ -143,8 +137,8 @@ void FrmDropInletDesign::GrdWeirCalc_KeyDown(int key, Qt::KeyboardModifiers modi
         FlexGrid& grid = *GrdWeirCalc;
         const Qt::KeyboardModifiers shift =
             modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-        // Column 0 holds the selection mark, which only a click sets: a paste
-        // that starts there goes into the columns after it.
+        // Column 0 holds the selection mark, which only a click or Space sets:
+        // a paste that starts there goes into the columns after it.
         const FlexGrid::CellRange block = grid.Selection();
         if (key == Qt::Key_Delete) {
             modGridEdit::ClearCells(grid, block, 0);

@@ -95,8 +95,8 @@ FrmTaperedInletDesign::FrmTaperedInletDesign(QMdiArea& area)
 
     connect(CmdComputeAuto, &QPushButton::clicked, this, [this] { CmdComputeAuto_Click(); });
     connect(CmdSendToPrinter, &QPushButton::clicked, this, [this] { CmdSendToPrinter_Click(); });
-    connect(GrdAutoResults, &QTableWidget::cellClicked, this,
-            [this](int row, int col) { GrdAutoResults_Click(row, col); });
+    GrdAutoResults->SetMarkColumn(Selected);
+    connect(GrdAutoResults, &FlexGrid::MarkRow, this, [this](int row) { SetDesignSelectRow(row); });
     modGridEditMenu::ConnectGridEditMenu(*GrdAutoResults, modGridEditMenu::GridEditItems::Copy,
                                          false);
     for (QLineEdit* box : {TxtQAuto, TxtHMaxAuto, TxtHMinAuto}) {
@@ -234,12 +234,6 @@ void FrmTaperedInletDesign::ShowResultRows(const std::vector<RowTexts>& rows) {
 void FrmTaperedInletDesign::CmdSendToPrinter_Click() {
     if (print_) {
         print_();
-    }
-}
-
-void FrmTaperedInletDesign::GrdAutoResults_Click(int row, int col) {
-    if (col == 0 && row >= 1) {
-        SetDesignSelectRow(row);
     }
 }
 

@@ -48,7 +48,6 @@ public:
     // Event handlers.
     void CmdComputeAuto_Click();
     void CmdSendToPrinter_Click();
-    void GrdAutoResults_Click(int row, int col);
     // The discharge, the head band or the barrel choice changed.
     void Inputs_Change();
 

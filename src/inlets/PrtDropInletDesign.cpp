@@ -74,26 +74,28 @@ bool IsSelected(const std::vector<QString>& cells) {
     return !cells.empty() && cells.front() == ToQString(DropInletTexts::SelectionMark);
 }
 
-// The edges of a table's columns: each as wide as its widest heading line or
-// cell (a selected row's cells measured bold, as they print) plus `margin`,
-// the first wide enough for "SELECTION" too.
+// The edges of a table's columns: each as wide as its widest heading line
+// plus `margin`, the first wide enough for "SELECTION" too; a column widens
+// only where one of its cells (a selected row's measured bold, as it prints)
+// would not stand ReportDrawing::CellPadding clear of both its rules.
 template <class Headings>
 ColumnEdges TableEdges(TwipsPrinter& printer, const Headings& headings,
                        const std::vector<std::vector<QString>>& rows, float margin) {
     ColumnEdges edges{Left};
     for (size_t c = 0; c < headings.size(); ++c) {
-        float widest = 0;
+        float width = 0;
         for (const char* line : headings[c]) {
-            widest = std::max(widest, printer.TextWidth(QString::fromLatin1(line)));
+            width = std::max(width, printer.TextWidth(QString::fromLatin1(line)) + margin);
         }
         for (const std::vector<QString>& cells : rows) {
-            printer.SetFontBold(IsSelected(cells));
             if (c > 0 || !IsSelected(cells)) {
-                widest = std::max(widest, printer.TextWidth(cells[c]));
+                printer.SetFontBold(IsSelected(cells));
+                width =
+                    std::max(width, printer.TextWidth(cells[c]) + 2 * ReportDrawing::CellPadding);
             }
         }
         printer.SetFontBold(false);
-        edges.push_back(edges.back() + widest + margin);
+        edges.push_back(edges.back() + width);
     }
     ReportDrawing::FitSelectionColumn(printer, edges[0], edges[1]);
     return edges;
@@ -203,10 +205,14 @@ const std::vector<std::string>& GridRow(const DropInletContents::GridTexts& grid
                                                                : blank;
 }
 
-// A continuation page: the site header and the title, as on the first page.
+// The top of every page: the site header and the title. The header hands the
+// report's font size back in whole points; a size fitted to the page in half
+// points is set again.
 void StartPage(TwipsPrinter& printer, float& y, const SiteFields& fields) {
+    const float points = printer.FontSize();
     y = PageTop;
     PrtSiteIDHeader::PrintSiteIDHeader(printer, y, fields);
+    printer.SetFontSize(points);
     y += BelowHeader;
     PrintDropInletTitle(printer, y);
 }
@@ -287,10 +293,8 @@ void PrintContents(TwipsPrinter& printer, const DropInletContents& contents,
                                [&] { return WidestTableRight(printer, contents); });
     const float pageLimit = printer.ScaleHeight() - BottomMargin;
 
-    float y = PageTop;
-    PrtSiteIDHeader::PrintSiteIDHeader(printer, y, fields);
-    y += BelowHeader;
-    PrintDropInletTitle(printer, y);
+    float y = 0;
+    StartPage(printer, y, fields);
     PrintDropInletInputs(printer, y, contents);
     PrintWeirSection(printer, y, contents);
     PrintWeirCalcTable(printer, y, contents);

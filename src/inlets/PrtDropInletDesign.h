@@ -44,8 +44,8 @@ RowList GetRCBRows(const DropInletContents& contents);
 RowList GetRCPRows(const DropInletContents& contents);
 
 // Title and heading box of a barrel table; the edges of its columns, from the
-// printer's current font, each column as wide as its heading or its widest
-// printed cell.
+// printer's current font, each column as wide as its widest heading line plus
+// 300, wider only where a printed cell needs more room.
 ColumnEdges PrintRCBTableHeading(TwipsPrinter& printer, float& y,
                                  const DropInletContents& contents);
 ColumnEdges PrintRCPTableHeading(TwipsPrinter& printer, float& y,

@@ -14,9 +14,11 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -126,6 +128,11 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     setTabKeyNavigation(false);
     setWordWrap(false);
     setItemDelegate(new FlexGridDelegate(this));
+    connect(this, &QTableWidget::cellClicked, this, [this](int row, int col) {
+        if (col == markColumn_ && row >= fixedRows_) {
+            emit MarkRow(row);
+        }
+    });
 }
 
 FlexGrid::~FlexGrid() = default;
@@ -265,6 +272,30 @@ void FlexGrid::MakeFirstDataCellCurrent() {
     // frame; the selection follows the first move.
     selectionModel()->setCurrentIndex(model()->index(fixedRows_, col),
                                       QItemSelectionModel::NoUpdate);
+}
+
+int FlexGrid::NearestTypableCol(int row, int col) const {
+    for (int distance = 1; distance < Cols(); ++distance) {
+        for (int c : {col - distance, col + distance}) {
+            if (c >= 0 && c < Cols() && TakesTyping(row, c)) {
+                return c;
+            }
+        }
+    }
+    return -1;
+}
+
+void FlexGrid::LeaveReadOnlyColumn() {
+    if (!Editable() || !HasCursor() || !ColReadOnly(currentIndex().column())) {
+        return;
+    }
+    const int row = currentIndex().row();
+    const int col = NearestTypableCol(row, currentIndex().column());
+    if (col >= 0) {
+        // Selected too: a paste goes where the frame stands.
+        selectionModel()->setCurrentIndex(model()->index(row, col),
+                                          QItemSelectionModel::ClearAndSelect);
+    }
 }
 
 void FlexGrid::SetSelection(int row, int col, int rowSel, int colSel) {
@@ -542,13 +573,25 @@ bool FlexGrid::Editable() const {
 
 void FlexGrid::SetColReadOnly(int col, bool readOnly) {
     CheckCol(col);
-    columns_[static_cast<size_t>(col)].readOnly = readOnly;
+    bool& columnReadOnly = columns_[static_cast<size_t>(col)].readOnly;
+    if (columnReadOnly == readOnly) {
+        return;
+    }
+    columnReadOnly = readOnly;
+    // A window sets its columns one at a time: the cursor moves once the
+    // cell it goes to takes typing.
+    LeaveReadOnlyColumn();
     viewport()->update();
 }
 
 bool FlexGrid::ColReadOnly(int col) const {
     CheckCol(col);
     return columns_[static_cast<size_t>(col)].readOnly;
+}
+
+void FlexGrid::SetMarkColumn(int col) {
+    // Not checked against Cols(): windows name it before they make the columns.
+    markColumn_ = col;
 }
 
 int FlexGrid::ContentWidth() const {
@@ -626,15 +669,90 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
     emit KeyDown(event->key(), event->modifiers());
     // Copying and clearing cells belong to the windows that own the grids;
     // Delete must not open an editor either.
-    if (event->matches(QKeySequence::Copy) || event->key() == Qt::Key_Delete) {
+    if (event->matches(QKeySequence::Copy) || event->key() == Qt::Key_Delete || AnswerKey(*event)) {
         event->accept();
         return;
     }
     QTableWidget::keyPressEvent(event);
 }
 
+bool FlexGrid::AnswerKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (event.key() == Qt::Key_Menu ||
+        (event.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        emit MenuKeyDown(CurrentCellCorner());
+        return true;
+    }
+    if (!HasCursor()) {
+        return false;
+    }
+    const QModelIndex current = currentIndex();
+    const bool ticks =
+        (current.flags() & Qt::ItemIsUserCheckable) && !ColReadOnly(current.column());
+    if (ticks || TakesTyping(current.row(), current.column())) {
+        return false;
+    }
+    if (event.key() == Qt::Key_Space && modifiers == Qt::NoModifier && markColumn_ >= 0) {
+        emit MarkRow(current.row());
+        return true;
+    }
+    const bool typing =
+        event.key() == Qt::Key_F2 || ((modifiers & ~Qt::ShiftModifier) == Qt::NoModifier &&
+                                      !event.text().isEmpty() && event.text().front().isPrint());
+    if (Editable() && typing) {
+        typingRefused_ = true;
+        return true;
+    }
+    return false;
+}
+
+void FlexGrid::keyReleaseEvent(QKeyEvent* event) {
+    QTableWidget::keyReleaseEvent(event);
+    if (std::exchange(typingRefused_, false)) {
+        ShowWhereTypingGoes();
+    }
+}
+
+void FlexGrid::ShowWhereTypingGoes() {
+    if (!HasCursor()) {
+        return;
+    }
+    const int row = currentIndex().row();
+    const int col = currentIndex().column();
+    const QString name = ColumnName(col);
+    QString text = (name.isEmpty() ? QStringLiteral("This cell") : name) +
+                   QStringLiteral(" takes no typing here");
+    const int typable = NearestTypableCol(row, col);
+    const QString typableName = typable >= 0 ? ColumnName(typable) : QString();
+    text += typableName.isEmpty() ? QStringLiteral(".") : ": type in " + typableName + ".";
+    if (markColumn_ >= 0) {
+        text += QStringLiteral(" Space marks the row.");
+    }
+    QToolTip::showText(CurrentCellCorner(), text, this);
+}
+
+QString FlexGrid::ColumnName(int col) const {
+    return fixedRows_ > 0 ? CellText(0, col).simplified() : QString();
+}
+
+QPoint FlexGrid::CurrentCellCorner() {
+    if (!HasCursor()) {
+        return viewport()->mapToGlobal(QPoint(0, 0));
+    }
+    scrollTo(currentIndex());
+    return viewport()->mapToGlobal(visualRect(currentIndex()).bottomLeft());
+}
+
 void FlexGrid::focusInEvent(QFocusEvent* event) {
     MakeFirstDataCellCurrent();
+    // Reached from the keyboard, the grid takes typing at once. The mouse, a
+    // window brought back to the front or a closed popup menu leave the
+    // cursor, and the selection that a command may act on, where they were.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+        reason == Qt::ShortcutFocusReason) {
+        LeaveReadOnlyColumn();
+    }
     QTableWidget::focusInEvent(event);
 }
 
@@ -683,7 +801,8 @@ bool FlexGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
     return QTableWidget::edit(index, trigger, event);
 }
 
-// The windows pop up their own menu on RightButtonUp.
+// The windows pop up their own menu on RightButtonUp and MenuKeyDown. The
+// Menu key arrives here, too, from some window systems, before its key press.
 void FlexGrid::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }

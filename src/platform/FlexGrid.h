@@ -46,6 +46,13 @@ class CellTextWidths;
 // - A grid that has no current cell when it takes the keyboard focus, or a key,
 //   makes its first data cell current (in a typed grid the first one that takes
 //   typing), so that a grid reached with Tab answers the keys at once.
+// - In a typed grid the current cell does not rest in a read-only column: when
+//   the grid is reached from the keyboard, or the columns that take typing
+//   change, it moves to the nearest cell of its row that takes typing. A key
+//   that would type into a read-only cell shows, beside the cell, where typing
+//   goes.
+// - The Menu key and Shift+F10 ask for the grid's popup menu at the current
+//   cell (MenuKeyDown); the windows pop up the menu their right click offers.
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -180,6 +187,11 @@ public:
     // still writes them with SetTextMatrix. Off unless a window asks for it.
     void SetColReadOnly(int col, bool readOnly);
     bool ColReadOnly(int col) const;
+    // The column that marks a row as the selected design: a click in it, or
+    // Space on any cell of a row that takes neither typing nor a tick,
+    // signals MarkRow for that data row. -1 (none) unless a window sets one.
+    void SetMarkColumn(int col);
+    int MarkColumn() const { return markColumn_; }
     // Ends the typing in a cell of whichever grid has the keyboard focus and
     // keeps what was typed. Commands reached without moving the focus (the
     // menus) call it first, so that they see the cell as the user sees it.
@@ -202,6 +214,11 @@ signals:
     void RightButtonUp(const QPoint& globalPos);
     // A key went down while the grid had the focus, before the grid acts on it.
     void KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // The Menu key or Shift+F10 went down: the popup menu belongs at this
+    // screen position, the bottom left corner of the current cell.
+    void MenuKeyDown(const QPoint& globalPos);
+    // The user marked this data row (see SetMarkColumn).
+    void MarkRow(int row);
     // The width of one or more columns changed, by design or to follow the
     // data texts: a window that sizes the grid to its columns, or lays out
     // around them, does it again.
@@ -212,6 +229,7 @@ protected:
     // boxes and its read-only columns.
     bool TakesTyping(int row, int col) const;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyboardSearch(const QString& search) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -263,6 +281,22 @@ private:
     // Without a current cell Qt aims the arrow keys at the heading, which
     // takes none: the keys would do nothing.
     void MakeFirstDataCellCurrent();
+    // The column of the row's cell nearest `col` that takes typing (the left
+    // one of two as near); -1 when none does.
+    int NearestTypableCol(int row, int col) const;
+    // In a typed grid, moves the current cell out of a read-only column to
+    // the nearest cell of its row that takes typing, and selects it there.
+    void LeaveReadOnlyColumn();
+    // Answers Space, the Menu key and Shift+F10, and typing into a cell that
+    // takes none; false for every other key.
+    bool AnswerKey(const QKeyEvent& event);
+    // Beside the current cell: its column takes no typing, and where it goes.
+    void ShowWhereTypingGoes();
+    // The bottom left corner of the current cell, scrolled into view, on the
+    // screen; the grid's top left corner without a current cell.
+    QPoint CurrentCellCorner();
+    // The heading of the column on one line; empty without a heading row.
+    QString ColumnName(int col) const;
     // Qt's current cell is a data cell: not a heading, which it can be left
     // on when the rows under it go.
     bool HasCursor() const;
@@ -287,6 +321,10 @@ private:
     int fixedRows_ = 1;
     int fixedCols_ = 0;
     bool fixedRowCount_ = false;
+    int markColumn_ = -1;
+    // A key went down to type into a cell that takes none: the sign shows
+    // when it comes up, as a tip would vanish at once under a key still down.
+    bool typingRefused_ = false;
     std::vector<ColumnFormat> columns_;
     int bulkUpdates_ = 0;
     // A column width changed while a bulk update lasted: its end signals it.

@@ -21,10 +21,9 @@ void PrintTitle(TwipsPrinter& printer, float& y, const QString& title) {
 }
 
 void FitSelectionColumn(TwipsPrinter& printer, float& left, float right) {
-    constexpr float padding = 50;
     const bool bold = printer.FontBold();
     printer.SetFontBold(true);
-    left = std::min(left, right - printer.TextWidth(SelectionWord) - 2 * padding);
+    left = std::min(left, right - printer.TextWidth(SelectionWord) - 2 * CellPadding);
     printer.SetFontBold(bold);
 }
 

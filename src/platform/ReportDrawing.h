@@ -23,9 +23,12 @@ void PrintTitle(TwipsPrinter& printer, float& y, const QString& title);
 // The word in the first column of a results table's selected row, printed bold.
 inline const QString SelectionWord = QStringLiteral("SELECTION");
 
+// The least room between a cell's text and either rule of its column.
+inline constexpr float CellPadding = 50;
+
 // Moves a table's left edge further left where SelectionWord would not stand
-// 50 clear of both rules of its first column; the column's right edge and the
-// others stay where they are.
+// CellPadding clear of both rules of its first column; the column's right
+// edge and the others stay where they are.
 void FitSelectionColumn(TwipsPrinter& printer, float& left, float right);
 
 // Sets the printer's font to the largest size, from `points` down by half

@@ -1,6 +1,7 @@
 # The window-free part of the project file, shared by the program's build and
 # the separate fuzzing build.
 set(PROJECT_FILE_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/AppliedRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DropInletRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CulvertRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FieldEncoding.cpp
@@ -8,6 +9,7 @@ set(PROJECT_FILE_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/GeneralDesignRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlungeBasinRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProjectFileFormat.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RecordNames.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordWriter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScourHoleRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SkippedRecord.cpp

@@ -21,17 +21,6 @@ std::string_view TrimFieldBlanks(std::string_view text) {
     return text;
 }
 
-// Line ends in `text`: LF, CR LF or a CR alone.
-int LineEnds(std::string_view text) {
-    int ends = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
-            ++ends;
-        }
-    }
-    return ends;
-}
-
 [[noreturn]] void ThrowPastEnd() {
     throw AppError(ReadError::InputPastEndOfFile, "Input past end of file");
 }
@@ -82,6 +71,29 @@ std::string FieldReader::ReadText() {
                                                     std::to_string(MaxFieldLength) + " characters");
     }
     return text;
+}
+
+int FieldReader::LineEnds(std::string_view text) {
+    int ends = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
+            ++ends;
+        }
+    }
+    return ends;
+}
+
+std::string_view FieldReader::LineEndAround() const {
+    const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
+    size_t start = pos_;
+    while (start > 0 && isLineEnd(content_[start - 1])) {
+        --start;
+    }
+    size_t end = pos_;
+    while (end < content_.size() && isLineEnd(content_[end])) {
+        ++end;
+    }
+    return content_.substr(start, end - start);
 }
 
 bool FieldReader::NextFieldQuoted() const {

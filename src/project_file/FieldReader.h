@@ -41,6 +41,13 @@ public:
     bool NextFieldQuoted() const;
     // Whether the field read last ended its line (or nothing was read yet).
     bool AtLineStart() const;
+    // The run of line-end characters (CR and LF) that the reader stands in or
+    // next to: after a field that ended its line, that line's whole end, were
+    // it two line ends or more.
+    std::string_view LineEndAround() const;
+
+    // Line ends in `text`: LF, CR LF or a CR alone.
+    static int LineEnds(std::string_view text);
 
     // The next field's value in UTF-8 (a field that is not valid UTF-8 is read
     // as Windows-1252). Throws AppError at the end of the file, inside an

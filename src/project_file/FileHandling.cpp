@@ -11,6 +11,7 @@
 #include "platform/TextBoxes.h"
 #include "platform/TextFile.h"
 #include "platform/WaitCursor.h"
+#include "project_file/AppliedRecords.h"
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 
@@ -114,6 +115,17 @@ void OpenDataFile() {
                                  " is a Tarnwell software data file, but its units line names "
                                  "neither English nor metric units, so it cannot be read.");
                 continue;
+            case ProjectFileFormat::HeaderCheck::ExtraLineEnds: {
+                const QString lineEnd =
+                    QString::fromStdString(ProjectFileFormat::FirstLineEnd(*content));
+                Dialogs::Message("The file " + path +
+                                 " is a Tarnwell software data file, but its lines end in " +
+                                 lineEnd +
+                                 " instead of CR LF, so an empty line seems to follow each of "
+                                 "them and it cannot be read. Its units line is right: with its "
+                                 "line ends set back to CR LF, it opens.");
+                continue;
+            }
             case ProjectFileFormat::HeaderCheck::Incomplete:
                 Dialogs::Message("The file " + path +
                                  " is incomplete: it ends within its first lines, before any "
@@ -137,16 +149,20 @@ void ReadDataFile(const QString& path, FieldReader& in) {
     StartUpMod::ClearAllProjectData();
     SetDataFileName(path);
     ProjectFileFormat::SkippedRecords skipped;
+    ProjectFileFormat::AppliedRecords applied;
     std::optional<AppError> stopped;
     try {
         // The windows are given the file's texts, which is no user's change:
         // the results saved belong to the inputs saved with them, in
         // whatever order their records stand.
         const InputChanges::Restore restoring;
-        ProjectFileFormat::ReadProject(in, sections, skipped);
+        ProjectFileFormat::ReadProject(in, sections, skipped, applied);
     } catch (const AppError& error) {
         stopped = error;
     }
+    // A record that landed where the writers never look (a result below the
+    // first row without a discharge, say) would vanish at the next save.
+    applied.CountUnsaved(ProjectFileFormat::WriteProject(sections), skipped);
     if (skipped.Count() == 0 && !stopped) {
         return;
     }
@@ -159,7 +175,7 @@ void ReadDataFile(const QString& path, FieldReader& in) {
     QString report;
     if (!stopped) {
         report = "The file " + path + " was read, but " + SkippedText(skipped) +
-                 "\n\nThe windows lack what those records hold, and " + untied;
+                 "\n\nA save would write the project without them, so " + untied;
     } else {
         if (stopped->number == ReadError::InputPastEndOfFile) {
             report = "The file " + path + " is incomplete: it ends before its end record.\n" +

@@ -34,10 +34,10 @@ void SaveDataFileAs();
 
 // Empties every window, then reads the rest of the project file `in` (just
 // past its header) into them; no window clears a result because an input was
-// restored. A read that ends early or could not use a record is reported in
-// one message, and the project is then tied to no file, so that File Save
-// asks for a name rather than overwrite the file with a project that lacks
-// what the file holds.
+// restored. A read that ends early, could not use a record, or applied one
+// that a save would not write back is reported in one message, and the
+// project is then tied to no file, so that File Save asks for a name rather
+// than overwrite the file with a project that lacks what the file holds.
 void ReadDataFile(const QString& path, FieldReader& in);
 
 } // namespace FileHandling

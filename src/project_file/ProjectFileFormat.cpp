@@ -1,13 +1,14 @@
 #include "project_file/ProjectFileFormat.h"
 
 #include "platform/AppError.h"
+#include "project_file/AppliedRecords.h"
 #include "project_file/FieldReader.h"
+#include "project_file/RecordNames.h"
 #include "project_file/RecordWriter.h"
 #include "project_file/Tools.h"
 
 #include <algorithm>
 #include <cctype>
-#include <unordered_map>
 
 namespace ProjectFileFormat {
 namespace {
@@ -58,83 +59,31 @@ int FindSection(const SectionTable& sections, std::string_view field) {
 
 constexpr std::string_view MetricUnitsWord = "METRIC";
 
-// A text of the file as a message quotes it: a damaged file's field can be
-// of any length.
-std::string Shortened(std::string_view text) {
-    constexpr size_t MaxShown = 40;
-    std::string shown = Tools::TrimBlanks(text);
-    if (shown.size() > MaxShown) {
-        size_t cut = MaxShown;
-        while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80) {
-            --cut; // not inside a UTF-8 character
+bool EqualIgnoringCase(std::string_view field, std::string_view word) {
+    return field.size() == word.size() && ContainsIgnoringCase(field, word);
+}
+
+// A section's marker in another letter case: no marker to the read, but no
+// stray text either, and named as what it is.
+bool IsMarkerInAnotherCase(std::string_view field) {
+    for (const SectionFormat& section : Sections) {
+        if (field != section.marker && EqualIgnoringCase(field, section.marker)) {
+            return true;
         }
-        shown = shown.substr(0, cut) + "...";
     }
-    return shown;
+    return false;
 }
 
-// `what` with the line, the section and the item (or group and index) of
-// the record whose marker stands on `line` and whose fields follow at
-// `record`, as far as they can be read.
-std::string Named(std::string_view what, int line, const SectionFormat& section,
-                  FieldReader record) {
-    std::string name = std::string(what) + " (line " + std::to_string(line) + ", section " +
-                       std::string(section.marker);
-    try {
-        if (section.itemNumbers) {
-            name += ", item " + Shortened(record.ReadText());
-        } else {
-            name += ", group " + Shortened(record.ReadText());
-            name += ", index " + Shortened(record.ReadText());
-        }
-    } catch (const AppError&) {
-        // The name stops at what the record holds.
+// What a field that begins no record is, for its name in the message.
+std::string UnusedField(std::string_view field) {
+    if (IsMarkerInAnotherCase(field)) {
+        return "A section's marker in another letter case";
     }
-    return name + ")";
+    if (ContainsIgnoringCase(field, Signature) || ContainsIgnoringCase(field, UnitsWord)) {
+        return "A header line again, where records belong";
+    }
+    return "A field that is no section's marker";
 }
-
-// Where a record puts its value, and the value: the address is its section,
-// its item (or group) and the integers after it up to its first text (an
-// index, a row, a column); a record of integers only carries one value and
-// goes by its item alone.
-struct RecordPlace {
-    std::string address;
-    size_t value; // a hash of the fields after the address
-};
-
-// The next field, when it is an integer, as the readers take it: "03" and
-// "3" name one row.
-std::string ReadIndex(FieldReader& record) {
-    std::string text = record.ReadText();
-    try {
-        return std::to_string(FieldReader(text).ReadInteger());
-    } catch (const AppError&) {
-        return text;
-    }
-}
-
-RecordPlace PlaceOf(int number, FieldReader record, const FieldReader& end) {
-    std::string address = std::to_string(number) + ":" + ReadIndex(record);
-    std::string indexes;
-    while (record.Offset() < end.Offset() && !record.NextFieldQuoted()) {
-        indexes += "," + ReadIndex(record);
-    }
-    std::string value;
-    if (record.Offset() < end.Offset()) {
-        address += indexes;
-    } else {
-        value = indexes;
-    }
-    while (record.Offset() < end.Offset()) {
-        value += "," + record.ReadText();
-    }
-    return {std::move(address), std::hash<std::string>()(value)};
-}
-
-struct SetBy {
-    int line;
-    size_t value;
-};
 
 } // namespace
 
@@ -173,14 +122,28 @@ HeaderCheck CheckHeader(FieldReader& in) {
         if (!ContainsIgnoringCase(in.ReadText(), Signature)) {
             return HeaderCheck::NotProjectFile;
         }
+        const int signatureLineEnds = FieldReader::LineEnds(in.LineEndAround());
         const std::string units = in.ReadText();
+        const FieldReader afterUnitsLine = in;
+        const std::string afterUnits = in.ReadText();
         in.ReadText();
-        in.ReadText();
-        if (ContainsIgnoringCase(units, UnitsWord)) {
+        // Where each line end reads as two, as CR CR LF does, an empty line
+        // stands where the units line belongs and the units come one line late.
+        const bool oneLineLate = Tools::TrimBlanks(units).empty() && signatureLineEnds > 1;
+        const std::string& unitsLine = oneLineLate ? afterUnits : units;
+        if (ContainsIgnoringCase(unitsLine, UnitsWord)) {
+            if (oneLineLate) {
+                return HeaderCheck::ExtraLineEnds;
+            }
+            // A units line written twice is no version record: the read
+            // names it, and takes the version record after it.
+            if (ContainsIgnoringCase(afterUnits, UnitsWord)) {
+                in = afterUnitsLine;
+            }
             return HeaderCheck::ProjectFile;
         }
-        return ContainsIgnoringCase(units, MetricUnitsWord) ? HeaderCheck::MetricUnits
-                                                            : HeaderCheck::UnknownUnits;
+        return ContainsIgnoringCase(unitsLine, MetricUnitsWord) ? HeaderCheck::MetricUnits
+                                                                : HeaderCheck::UnknownUnits;
     } catch (const AppError& error) {
         switch (error.number) {
         case ReadError::InputPastEndOfFile:
@@ -194,6 +157,16 @@ HeaderCheck CheckHeader(FieldReader& in) {
     }
 }
 
+std::string FirstLineEnd(std::string_view content) {
+    FieldReader in(content);
+    try {
+        in.ReadText();
+    } catch (const AppError&) {
+        return {};
+    }
+    return RecordNames::ShownLineEnd(in.LineEndAround());
+}
+
 void SkippedRecords::Add(const std::function<std::string()>& name) {
     if (named_.size() < MaxNamed) {
         named_.push_back(name());
@@ -201,12 +174,11 @@ void SkippedRecords::Add(const std::function<std::string()>& name) {
     ++count_;
 }
 
-void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& skipped) {
+void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& skipped,
+                 AppliedRecords& applied) {
     bool endRecordMet = false;
     // The rest of the line of a record counted as skipped is no second loss.
     int skippedLine = 0;
-    // The last record that set each address.
-    std::unordered_map<std::string, SetBy> setBy;
     while (!in.AtEnd()) {
         const int line = in.Line();
         const std::string onLine = " (line " + std::to_string(line) + ")";
@@ -222,14 +194,21 @@ void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& 
         }
         const int number = tooLong.empty() ? FindSection(sections, field) : 0;
         if (number == 0) {
-            if (field == EndOfFile) {
+            // An end record in another letter case still says that the file
+            // is whole, and a save writes its own.
+            if (EqualIgnoringCase(field, EndOfFile)) {
                 endRecordMet = true;
+            } else if (EqualIgnoringCase(field, VersionWord)) {
+                // A version record after a repeated header line: its number
+                // is not used anywhere, so nothing is lost.
+                skippedLine = line;
             } else if ((!field.empty() || !tooLong.empty()) && line != skippedLine) {
                 skippedLine = line;
                 skipped.Add([&] {
-                    return (tooLong.empty() ? "A field that is no section's marker: \"" +
-                                                  Shortened(field) + "\""
-                                            : tooLong) +
+                    if (!tooLong.empty()) {
+                        return tooLong + onLine;
+                    }
+                    return UnusedField(field) + ": \"" + RecordNames::ShownText(field) + "\"" +
                            onLine;
                 });
             }
@@ -239,26 +218,17 @@ void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& 
         const FieldReader record = in;
         try {
             sections.Find(number)->readRecord(in);
-            RecordPlace place = PlaceOf(number, record, in);
-            const auto [earlier, first] =
-                setBy.try_emplace(std::move(place.address), SetBy{line, place.value});
-            // The same record twice loses nothing.
-            if (!first && earlier->second.value != place.value) {
-                skipped.Add([&, earlierLine = earlier->second.line] {
-                    return Named("The value of line " + std::to_string(earlierLine) +
-                                     ", replaced by a second record for the same field",
-                                 line, section, record);
-                });
-            }
-            earlier->second = {line, place.value};
+            applied.Add(number, line, record, in, skipped);
         } catch (const AppError& error) {
             const bool readOn =
                 error.number == ReadError::RecordSkipped ||
                 (section.onError == AbandonRecord && error.number != ReadError::InputPastEndOfFile);
             if (!readOn) {
-                throw AppError(error.number, Named(error.description, line, section, record));
+                throw AppError(error.number,
+                               RecordNames::Named(error.description, line, section, record));
             }
-            skipped.Add([&] { return Named(error.description, line, section, record); });
+            skipped.Add(
+                [&] { return RecordNames::Named(error.description, line, section, record); });
             skippedLine = in.AtLineStart() ? 0 : in.Line();
         }
     }

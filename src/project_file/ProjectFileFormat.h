@@ -88,22 +88,30 @@ std::string WriteProject(const SectionTable& sections);
 enum class HeaderCheck {
     ProjectFile,
     NotProjectFile,
-    MetricUnits,  // the units line of the metric edition
-    UnknownUnits, // a units line of neither edition
-    Incomplete    // the file ends before its header does
+    MetricUnits,   // the units line of the metric edition
+    UnknownUnits,  // a units line of neither edition
+    ExtraLineEnds, // the right units line one line late: each line end reads as two
+    Incomplete     // the file ends before its header does
 };
 
 // Reads the header: the signature, then the units word, each of which may
 // stand anywhere in its field in any letter case, then the version record,
 // whose texts are not used. A file cut short before the version record's end
-// is found here, before anything is read into the windows.
+// is found here, before anything is read into the windows. A second units
+// line is left in front of the version record, for the read to name.
 HeaderCheck CheckHeader(FieldReader& in);
+
+// The line end of the first line of `content`, named character by character
+// ("CR CR LF"), for a message on a file whose lines end otherwise than
+// a project file's.
+std::string FirstLineEnd(std::string_view content);
 
 // What a read could not use, each counted once: a record that its section
 // skipped, a record cut short by a fault in a section that reads on past it,
-// a field that begins no record, and a record that sets again what an earlier
-// record of the file set (the earlier value is lost). Only the first few are
-// named, each by its fault, its line, its section and its item.
+// a field that begins no record, a record that sets again what an earlier
+// record of the file set (the earlier value is lost), and a record that a save
+// would not write back. Only the first few are named, each by its fault, its
+// line, its section and its item.
 class SkippedRecords {
 public:
     static constexpr size_t MaxNamed = 10;
@@ -119,14 +127,21 @@ private:
     std::vector<std::string> named_;
 };
 
+class AppliedRecords;
+
 // The rest of the file after a passed header check: every record to the
 // physical end of the file, in file order (records after the end record too).
 // Faults that end the read are thrown as AppError naming the record's line,
 // section and item. So that a truncated file is never taken for a complete
 // one, a record cut short by the end of the file ends the read whatever its
-// section, and so does a file that never had its end record. Whatever else
-// the read could not use is added to `skipped`, for the caller to report,
-// whether the read then ends early or not.
-void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& skipped);
+// section, and so does a file that never had its end record (in any letter
+// case: a file in lower case is whole; its markers are named as markers in
+// another case). A version record after a repeated header line loses nothing
+// and is passed over. Whatever else the read could not use is added to
+// `skipped`, for the caller to report, whether the read then ends early or
+// not; every record applied is added to `applied`, for the caller to hold
+// against what a save would write.
+void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& skipped,
+                 AppliedRecords& applied);
 
 } // namespace ProjectFileFormat

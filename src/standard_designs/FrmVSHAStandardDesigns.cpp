@@ -69,12 +69,9 @@ FrmVSHAStandardDesigns::FrmVSHAStandardDesigns(QMdiArea& area)
     connect(ChkIncludeMultipleBarrels, &QCheckBox::toggled, this, [this] { Inputs_Change(); });
     for (int grid = 1; grid <= NumGrids; ++grid) {
         FlexGrid& g = *Grid(grid);
-        // Only a click in the selection column selects.
-        connect(&g, &QTableWidget::cellClicked, this, [this, grid](int row, int col) {
-            if (col == SelectColumn && row >= 1) {
-                SetDesignSelect(grid, row);
-            }
-        });
+        g.SetMarkColumn(SelectColumn);
+        connect(&g, &FlexGrid::MarkRow, this,
+                [this, grid](int row) { SetDesignSelect(grid, row); });
         modGridEditMenu::ConnectGridEditMenu(g, modGridEditMenu::GridEditItems::Copy, false);
     }
 

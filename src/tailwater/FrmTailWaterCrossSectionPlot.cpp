@@ -101,7 +101,9 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     L.YAxisMin = static_cast<float>(elevationMin);
     L.YAxisMax = static_cast<float>(elevationMax);
 
-    // The labels, built as the Part's loops build their values.
+    // Each tick's label: its value in single precision, the axis's lower end
+    // plus k intervals, or the axis scale's round value where single
+    // precision misses that.
     QStringList stationLabels;
     const float ds = (L.XAxisMax - L.XAxisMin) / static_cast<float>(nX);
     const double stationStep = (stationMax - stationMin) / nX;

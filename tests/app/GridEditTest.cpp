@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -334,6 +335,61 @@ TEST_F(GridEditTest, ARightClickOffersOnlyWhatTheGridAllows) {
         main.mnuEdit->hide();
     }
     EXPECT_EQ(modGridEdit::EditGrid, nullptr); // the last grid is gone
+}
+
+// The Menu key and Shift+F10 pop up, at the current cell, what the grid's
+// right click offers; a grid whose right click offers nothing offers nothing.
+TEST_F(GridEditTest, TheMenuKeysOfferWhatTheRightClickOffersAtTheCurrentCell) {
+    struct Case {
+        std::optional<GridEditItems> items;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QStringList shown;
+    };
+    const std::vector<Case> cases = {
+        {GridEditItems::Copy, Qt::Key_Menu, Qt::NoModifier, {"Copy"}},
+        {GridEditItems::CopyPaste, Qt::Key_F10, Qt::ShiftModifier, {"Copy", "Paste"}},
+        {GridEditItems::All,
+         Qt::Key_Menu,
+         Qt::NoModifier,
+         {"Copy", "Paste", "Insert Rows", "Delete Selected Rows"}},
+        {std::nullopt, Qt::Key_Menu, Qt::NoModifier, {}},
+        {std::nullopt, Qt::Key_F10, Qt::ShiftModifier, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown.join(", ").toStdString());
+        FlexGrid grid;
+        grid.SetRows(4);
+        grid.SetCols(3);
+        if (c.items) {
+            modGridEditMenu::ConnectGridEditMenu(grid, *c.items, false);
+        }
+        grid.show();
+        grid.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+        grid.SetSelection(2, 1, 3, 2);
+        grid.setFocus();
+        modGridEdit::EditGrid = nullptr;
+
+        QTest::keyClick(&grid, c.key, c.modifiers);
+        EXPECT_EQ(main.mnuEdit->isVisible(), c.items.has_value());
+        if (!c.items) {
+            EXPECT_EQ(modGridEdit::EditGrid, nullptr);
+            continue;
+        }
+        EXPECT_EQ(modGridEdit::EditGrid, &grid);
+        QStringList shown;
+        for (QAction* item : main.mnuEdit->actions()) {
+            if (item->isVisible()) {
+                shown << item->text();
+            }
+        }
+        EXPECT_EQ(shown, c.shown);
+        const QRect cell = grid.visualRect(grid.model()->index(3, 2));
+        EXPECT_EQ(main.mnuEdit->pos(), grid.viewport()->mapToGlobal(cell.bottomLeft()));
+        EXPECT_EQ(grid.Clip(), "\t\r\t"); // the selection stays for the command
+        main.mnuEdit->hide();
+    }
 }
 
 // The channel points grid holds 50 points whatever the Edit commands do: rows

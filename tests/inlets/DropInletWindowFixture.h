@@ -12,10 +12,21 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+
+inline QPoint CellCentre(const FlexGrid* grid, int row, int col) {
+    return grid->visualRect(grid->model()->index(row, col)).center();
+}
+
+// A click of the mouse on the cell, scrolled into view.
+inline void Click(FlexGrid* grid, int row, int col, Qt::MouseButton button = Qt::LeftButton) {
+    grid->scrollTo(grid->model()->index(row, col));
+    QTest::mouseClick(grid->viewport(), button, {}, CellCentre(grid, row, col));
+}
 
 // A Drop Inlet Design window over small hand-made size tables and the sample
 // constants (weir Q = 3 Lt H^1.5, n 0.012, losses 2.0 in all, boxes of up to

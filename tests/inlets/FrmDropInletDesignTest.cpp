@@ -9,15 +9,6 @@
 
 namespace {
 
-QPoint CellCentre(const FlexGrid* grid, int row, int col) {
-    return grid->visualRect(grid->model()->index(row, col)).center();
-}
-
-void Click(FlexGrid* grid, int row, int col, Qt::MouseButton button = Qt::LeftButton) {
-    grid->scrollTo(grid->model()->index(row, col));
-    QTest::mouseClick(grid->viewport(), button, {}, CellCentre(grid, row, col));
-}
-
 QStringList Row(const FlexGrid* grid, int row) {
     QStringList cells;
     for (int c = 0; c < grid->Cols(); ++c) {
@@ -414,6 +405,79 @@ TEST_F(DropInletWindow, AWeirRowKeepsItsValuesAcrossOptionsAndTakesOnlyInputs) {
     typeLength("9");
     EXPECT_EQ(Row(grid, 1), QStringList({"", computed[1], "9", ""}));
     EXPECT_TRUE(user.shown.empty());
+}
+
+// The weir table from the keyboard: a typed cell takes Space as text, the
+// mark column and a computed column take it as the mark; after "Input
+// Length(s)" the cursor stands in the length column, where typing goes. By
+// hand (weir Q = 3 Lt H^1.5): Q 30 over one foot of head needs a crest Lt of
+// 10 ft; a length of 3 ft leaves a width of 10 - 2 x 3 = 4 ft.
+TEST_F(DropInletWindow, TheWeirTableIsMarkedAndTypedFromTheKeyboard) {
+    window->StartUp();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    Type({"30", "101", "100", "", "", "", ""});
+    FlexGrid* grid = window->GrdWeirCalc;
+    auto chooseOption = [this](int option) {
+        QRadioButton* button = window->OptWeirCalc[static_cast<size_t>(option)];
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        ASSERT_TRUE(button->isChecked());
+    };
+    auto backtabIntoGrid = [this, grid] {
+        window->CmdWeirClac->setFocus();
+        QTest::keyClick(window->CmdWeirClac, Qt::Key_Backtab);
+        ASSERT_EQ(QApplication::focusWidget(), grid);
+    };
+    chooseOption(WidthGivenComputeLength);
+    backtabIntoGrid();
+    ASSERT_EQ(grid->currentIndex(), grid->model()->index(1, 1)); // the width
+
+    QTest::keyClick(grid, Qt::Key_Space);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, grid);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_EQ(window->GetWeirDesignSelect(), 0);
+
+    struct Step {
+        Qt::Key move;
+        int col;
+        int selected;
+    };
+    const Step steps[] = {
+        {Qt::Key_Left, 0, 1},  // the mark column
+        {Qt::Key_Right, 1, 1}, // the width: nothing to mark with
+        {Qt::Key_Right, 2, 0}, // the computed length: the mark comes off
+        {Qt::Key_Down, 2, 2},  // and goes onto the next row
+    };
+    for (const Step& step : steps) {
+        QTest::keyClick(grid, step.move);
+        ASSERT_EQ(grid->currentIndex().column(), step.col);
+        if (step.col != 1) {
+            QTest::keyClick(grid, Qt::Key_Space);
+        }
+        EXPECT_EQ(window->GetWeirDesignSelect(), step.selected) << "column " << step.col;
+    }
+    EXPECT_EQ(Cell(grid, 2, 0), ">>");
+    EXPECT_TRUE(RowRed(grid, 2));
+
+    QTest::keyClick(grid, Qt::Key_Left); // the width, which the option now computes
+    chooseOption(LengthGivenComputeWidth);
+    backtabIntoGrid();
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(2, 2));
+    QTest::keyClicks(grid, "3");
+    editor = QApplication::focusWidget();
+    ASSERT_NE(editor, grid);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the editor commits through a queued call
+    window->CmdWeirClac->setFocus();
+    QTest::keyClick(window->CmdWeirClac, Qt::Key_Return);
+    ASSERT_TRUE(user.shown.empty());
+    const QStringList row = Row(grid, 2);
+    EXPECT_EQ(row[0], ">>");
+    EXPECT_NEAR(Numbers::ToDouble(row[1].toStdString()), 4, 0.005);
+    EXPECT_EQ(row[2], "3");
+    EXPECT_NEAR(Numbers::ToDouble(row[3].toStdString()), 101, 0.005);
 }
 
 TEST_F(DropInletWindow, WeirChecksStopAtTheFirstBadCellWithoutMovingTheFocus) {

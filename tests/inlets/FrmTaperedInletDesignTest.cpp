@@ -176,7 +176,7 @@ TEST_F(TaperedInletWindow, AClickInColumnZeroTogglesTheSelection) {
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(std::to_string(s.row) + "," + std::to_string(s.col));
-        window->GrdAutoResults_Click(s.row, s.col);
+        emit grid.cellClicked(s.row, s.col);
         EXPECT_EQ(window->GetDesignSelectRow(), s.selected);
         for (int r = 1; r < grid.Rows(); ++r) {
             EXPECT_EQ(marked(r), r == s.selected ? ">>rrrrrrrrrr" : "..........") << r;

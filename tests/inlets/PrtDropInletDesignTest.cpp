@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <functional>
 
 // Positions by hand from the fixed metrics: Times New Roman 11 is 110 twips a
 // character (bold 121) and 253 twips a line; the portrait page is 11520 x
@@ -237,21 +238,77 @@ TEST_F(DropInletReport, BarrelRowsNeedColumnOneAndTheSelectedOnePrintsBold) {
     EXPECT_EQ(after->y, selected->y + 273);
 }
 
-// A headwater of a million and a head loss near it are wider than their
-// headings: their columns widen to them. The box table's texts then come to
-// 9 + 7 + 6 + 6 + 12 + 10 + 10 + 11 = 71 characters, 710 s twips at s points,
-// and with its eight margins of 300 it ends at 1000 + 710 s + 2400, within
-// 11520 - 1000 only from s = 10 down: the report prints at 10 points.
+// A column keeps its designed width, its widest heading line plus 300, while
+// its cells stand 50 clear of both rules; a cell that needs more widens that
+// column alone, to the cell plus 2 x 50. At 11 points the pipe table's
+// headings ("SELECTION", "(inches)", "Elevation", "(feet)", "Weir Width",
+// "Weir Length": 9, 8, 9, 6, 10 and 11 characters) give the edges 1000, 2290,
+// 3470, 4760, 5720, 7120, 8630; the weir table's ("SELECTION", "Weir Width",
+// "Weir Length", "Headwater Elevation") 1000, 2290, 3690, 5200, 7590.
+TEST_F(DropInletReport, ColumnsKeepTheirDesignedWidthsUnlessACellNeedsMore) {
+    struct Case {
+        const char* what;
+        std::function<void(DropInletContents&)> change;
+        const char* cell; // whose row's rules are measured
+        std::vector<float> edges;
+    };
+    const Case cases[] = {
+        // 10 characters, 1100 + 100 within 1290.
+        {"a headwater wider than its heading",
+         [](DropInletContents& c) { c.rcp[0][2] = "123,456.78"; },
+         "123,456.78",
+         {1000, 2290, 3470, 4760, 5720, 7120, 8630}},
+        // 12 characters: 1320 + 100.
+        {"a headwater that needs more room",
+         [](DropInletContents& c) { c.rcp[0][2] = "1,234,567.89"; },
+         "1,234,567.89",
+         {1000, 2290, 3470, 4890, 5850, 7250, 8760}},
+        // 10 characters, bold 121 each: 1210 + 100; regular it would fit.
+        {"a selected headwater that needs more room",
+         [](DropInletContents& c) {
+             c.rcp[0][0] = ">>";
+             c.rcp[0][2] = "12,345.678";
+         },
+         "12,345.678",
+         {1000, 2290, 3470, 4780, 5740, 7140, 8650}},
+        // 11 characters, 1210 + 100 within 1400.
+        {"a weir width wider than its heading",
+         [](DropInletContents& c) {
+             c.weirCalc[0] = {"", "123456.7891", "6", "106.84"};
+         },
+         "123456.7891",
+         {1000, 2290, 3690, 5200, 7590}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DropInletContents contents = SampleContents();
+        c.change(contents);
+        TwipsPrinter paper(metrics);
+        PrtDropInlet::PrintContents(paper, contents, SampleSiteFields({}));
+        const PrintedPage& page = paper.Document().pages.at(0);
+        const PrintedText* cell = FindText(page, c.cell);
+        ASSERT_TRUE(cell);
+        EXPECT_EQ(cell->font.size, 11);
+        EXPECT_EQ(VerticalsFrom(page, cell->y - PrtDropInlet::LineGap), c.edges);
+    }
+}
+
+// A headwater of a million and a head loss near it need more room than their
+// headings give: their columns widen to them. The box table at s points (10
+// s twips a character) has the columns 90 s + 300, 70 s + 300, 60 s + 300,
+// 60 s + 300, 120 s + 100 ("1,000,000.00"), 100 s + 100 ("999,999.99"),
+// 100 s + 300 and 110 s + 300, and ends at 1000 + 710 s + 2000, within
+// 11520 - 1000 only from s = 10.5 down: the report prints at 10.5 points.
 TEST_F(DropInletReport, NumbersWiderThanTheirHeadingsWidenTheirColumnsWithinThePage) {
     DropInletContents contents = SampleContents();
     contents.rcb[0] = {"", "Single", "4", "4", "1,000,000.00", "999,999.99", "4.0", "2.81"};
     const PrintedPage& page = Print(contents).pages[0];
     const PrintedText* headwater = FindText(page, "1,000,000.00");
     ASSERT_TRUE(headwater);
-    EXPECT_EQ(headwater->font.size, 10);
-    EXPECT_EQ(FindText(page, "DROP INLET DESIGN")->font.size, 10);
+    EXPECT_EQ(headwater->font.size, 10.5);
+    EXPECT_EQ(FindText(page, "DROP INLET DESIGN")->font.size, 10.5);
     EXPECT_EQ(VerticalsFrom(page, headwater->y - PrtDropInlet::LineGap),
-              std::vector<float>({1000, 2200, 3200, 4100, 5000, 6500, 7800, 9100, 10500}));
+              std::vector<float>({1000, 2245, 3280, 4210, 5140, 6500, 7650, 9000, 10455}));
 }
 
 TEST_F(DropInletReport, TablesBreakAfterARowPastTheLimitUnlessItIsTheLast) {
@@ -309,6 +366,55 @@ TEST_F(DropInletReport, TablesBreakAfterARowPastTheLimitUnlessItIsTheLast) {
             pipeRows << TextsStarting(page, "P").filter(QRegularExpression("^P\\d+$"));
         }
         EXPECT_EQ(pipeRows.size(), c.pipes);
+    }
+}
+
+// The design the user marks with a click in column 0 of either barrel grid
+// prints bold from the ">>" in the margin to its last cell; everything the
+// report prints after that table's title, its other rows among them, prints
+// regular (but for the titles).
+TEST_F(DropInletWindow, TheSelectedBarrelDesignPrintsBoldInEitherTable) {
+    window->StartUp();
+    window->ChkIncludeMultipleBarrels->setChecked(true);
+    TypeDesign();
+    window->CmdComputeBarrels->click();
+    ASSERT_TRUE(user.shown.empty());
+    const QString boxTitle = "RCB, Reinforced Concrete Box";
+    const QString pipeTitle = "RCP, Reinforced Concrete Pipe (Single Barrel Only)";
+    struct Case {
+        FlexGrid* grid;
+        int row;
+        QString title;
+    };
+    const Case cases[] = {{window->GrdRCB, 2, boxTitle}, {window->GrdRCP, 1, pipeTitle}};
+    FixedPrinterMetrics metrics;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title.toStdString());
+        Click(c.grid, c.row, 0);
+        ASSERT_EQ(c.grid->TextMatrix(c.row, 0), ">>");
+        TwipsPrinter printer(metrics);
+        PrtDropInlet::PrintDropInletDesign(printer);
+        const PrintedPage& page = printer.Document().pages.at(0);
+        const PrintedText* mark = FindText(page, ">>");
+        const PrintedText* title = FindText(page, c.title);
+        ASSERT_TRUE(mark && title);
+
+        QStringList expected = {">>", "SELECTION"};
+        for (int col = 1; col < c.grid->Cols(); ++col) {
+            if (!c.grid->TextMatrix(c.row, col).trimmed().isEmpty()) {
+                expected << c.grid->TextMatrix(c.row, col).trimmed();
+            }
+        }
+        QStringList selected;
+        for (const PrintedText& text : page.texts) {
+            if (text.y == mark->y && !text.text.isEmpty()) {
+                selected << text.text;
+                EXPECT_TRUE(text.font.bold) << text.text.toStdString();
+            } else if (text.y > title->y && text.text != boxTitle && text.text != pipeTitle) {
+                EXPECT_FALSE(text.font.bold) << text.text.toStdString();
+            }
+        }
+        EXPECT_EQ(selected, expected);
     }
 }
 

@@ -11,11 +11,13 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -948,4 +950,289 @@ TEST(FlexGridFocus, AGridReachedWithTabTakesTheKeysAtOnce) {
             EXPECT_EQ(grid->TextMatrix(1, c.firstCol), "4");
         }
     }
+}
+
+namespace {
+
+// A window that holds a grid between two boxes: Tab reaches the grid from the
+// first box, Shift+Tab from the second.
+struct GridBetweenBoxes {
+    QWidget window;
+    QLineEdit* before = new QLineEdit(&window);
+    FlexGrid* grid = new FlexGrid(&window);
+    QLineEdit* after = new QLineEdit(&window);
+
+    GridBetweenBoxes(int rows, int cols) {
+        grid->SetRows(rows);
+        grid->SetCols(cols);
+        grid->move(0, 40);
+        after->move(0, 300);
+        grid->resize(400, 250);
+    }
+
+    void Show() {
+        window.resize(420, 340);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    QModelIndex Cell(int row, int col) const { return grid->model()->index(row, col); }
+};
+
+// The weir table's shape: the selection mark, two dimensions the user types
+// or the program computes, and the computed headwater.
+void SetUpWeirTable(FlexGrid& grid, const std::vector<int>& typedCols) {
+    const char* headings[] = {" \r\nSelected\r\nDesign", "Weir\r\nWidth\r\n(ft)",
+                              "Weir\r\nLength\r\n(ft)", "Headwater\r\nElevation\r\n(ft)"};
+    for (int c = 0; c < 4; ++c) {
+        grid.SetTextMatrix(0, c, headings[c]);
+    }
+    grid.SetEditable(true);
+    grid.SetMarkColumn(0);
+    for (int c = 0; c < 4; ++c) {
+        grid.SetColReadOnly(c, std::find(typedCols.begin(), typedCols.end(), c) == typedCols.end());
+    }
+}
+
+} // namespace
+
+// Space marks the current row wherever its cell takes no typing, as a click in
+// the mark column does; a cell that takes typing takes the space as text, and
+// Enter marks nothing.
+TEST(FlexGridMarks, SpaceOrAClickInTheMarkColumnMarksTheRow) {
+    struct Case {
+        const char* name;
+        bool typed;
+        int markCol;
+        int col;
+        bool marks;
+    };
+    const Case cases[] = {
+        {"results grid, beside the mark column", false, 0, 2, true},
+        {"results grid, in the mark column", false, 0, 0, true},
+        {"results grid without a mark column", false, -1, 2, false},
+        {"typed grid, its read-only mark column", true, 0, 0, true},
+        {"typed grid, a computed column", true, 0, 3, true},
+        {"typed grid, a typed column", true, 0, 1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GridBetweenBoxes boxes(5, 4);
+        FlexGrid& grid = *boxes.grid;
+        grid.SetEditable(c.typed);
+        grid.SetColReadOnly(0, true);
+        grid.SetColReadOnly(3, true);
+        grid.SetMarkColumn(c.markCol);
+        boxes.Show();
+        QSignalSpy marks(&grid, &FlexGrid::MarkRow);
+        grid.SetSelection(3, c.col, 3, c.col);
+        grid.setFocus();
+
+        KeyboardInput::Press(Qt::Key_Space);
+        if (c.marks) {
+            ASSERT_EQ(marks.count(), 1);
+            EXPECT_EQ(marks[0][0].toInt(), 3);
+            EXPECT_EQ(QApplication::focusWidget(), &grid);
+        } else {
+            EXPECT_EQ(marks.count(), 0);
+        }
+        if (c.typed && !c.marks) {
+            KeyboardInput::Type("5");
+            KeyboardInput::CommitCell();
+            EXPECT_EQ(grid.TextMatrix(3, c.col), " 5");
+        }
+        KeyboardInput::Press(Qt::Key_Return);
+        EXPECT_EQ(marks.count(), c.marks ? 1 : 0);
+
+        marks.clear();
+        for (int col : {0, 1}) {
+            const QPoint centre = grid.visualRect(boxes.Cell(2, col)).center();
+            QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centre);
+        }
+        emit grid.cellClicked(0, 0); // the heading
+        ASSERT_EQ(marks.count(), c.markCol == 0 ? 1 : 0);
+        if (c.markCol == 0) {
+            EXPECT_EQ(marks[0][0].toInt(), 2);
+        }
+    }
+}
+
+// Reached with Tab or Shift+Tab, a typed grid whose current cell stands in a
+// read-only column moves it to the nearest cell of the row that takes typing,
+// selected, so that typing and pasting go there at once.
+TEST(FlexGridTypedColumns, TabLandsOnTheNearestCellOfTheRowThatTakesTyping) {
+    struct Case {
+        const char* name;
+        std::vector<int> typedCols;
+        int from;
+        Qt::Key key;
+        int landsOn;
+    };
+    const Case cases[] = {
+        {"from the mark, width typed", {1}, 0, Qt::Key_Tab, 1},
+        {"from the headwater, width typed", {1}, 3, Qt::Key_Backtab, 1},
+        {"from the length, width typed", {1}, 2, Qt::Key_Tab, 1},
+        {"from the mark, both typed", {1, 2}, 0, Qt::Key_Backtab, 1},
+        {"from the headwater, both typed", {1, 2}, 3, Qt::Key_Tab, 2},
+        {"a typed cell stays", {1, 2}, 2, Qt::Key_Tab, 2},
+        {"nothing typed in the row", {}, 3, Qt::Key_Tab, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GridBetweenBoxes boxes(6, 4);
+        SetUpWeirTable(*boxes.grid, c.typedCols);
+        boxes.Show();
+        boxes.grid->SetSelection(2, c.from, 2, c.from);
+        QLineEdit* start = c.key == Qt::Key_Tab ? boxes.before : boxes.after;
+        start->setFocus();
+        QTest::keyClick(start, c.key);
+        ASSERT_EQ(QApplication::focusWidget(), boxes.grid);
+        EXPECT_EQ(boxes.grid->currentIndex(), boxes.Cell(2, c.landsOn));
+        EXPECT_EQ(boxes.grid->Clip(), boxes.grid->TextMatrix(2, c.landsOn));
+        const FlexGrid::CellRange selected = boxes.grid->Selection();
+        EXPECT_EQ(std::pair(selected.top, selected.left), std::pair(2, c.landsOn));
+        EXPECT_EQ(std::pair(selected.bottom, selected.right), std::pair(2, c.landsOn));
+    }
+}
+
+// When the columns that take typing change (a window's other option), the
+// cursor goes from a column become read-only to the row's typed cell at once,
+// whatever order the window sets the columns in. Setting a column as it
+// already is moves nothing; nor do the mouse, a window brought back to the
+// front or a closed popup, which leave the selection (say, computed cells to
+// copy) where the user put it.
+TEST(FlexGridTypedColumns, TheCursorFollowsTheTypedColumnWhenTheOptionChanges) {
+    GridBetweenBoxes boxes(6, 4);
+    FlexGrid& grid = *boxes.grid;
+    SetUpWeirTable(grid, {1});
+    boxes.Show();
+    grid.setFocus(Qt::TabFocusReason);
+    KeyboardInput::Press(Qt::Key_Down);
+    ASSERT_EQ(grid.currentIndex(), boxes.Cell(2, 1));
+    boxes.before->setFocus();
+
+    struct Step {
+        int col;
+        bool readOnly;
+        int cursorCol;
+    };
+    const Step steps[] = {
+        {1, true, 1},  // the width computed: no typed cell yet
+        {2, false, 2}, // the length typed
+        {1, false, 2}, // back: the width typed, the cursor still in a typed cell
+        {2, true, 1},  // the length computed
+        {2, false, 1}, // both typed
+        {1, true, 2},  // the other order: the width computed after the length typed
+    };
+    for (const Step& step : steps) {
+        grid.SetColReadOnly(step.col, step.readOnly);
+        EXPECT_EQ(grid.currentIndex(), boxes.Cell(2, step.cursorCol))
+            << step.col << (step.readOnly ? " read-only" : " typed");
+    }
+    EXPECT_EQ(grid.Selection().left, 2);
+    grid.setFocus(Qt::TabFocusReason);
+    KeyboardInput::Type("3");
+    KeyboardInput::CommitCell();
+    EXPECT_EQ(grid.TextMatrix(2, 2), "3");
+
+    grid.SetSelection(1, 3, 4, 3);
+    grid.SetColReadOnly(3, true);
+    EXPECT_EQ(grid.Selection().top, 1);
+    for (Qt::FocusReason reason :
+         {Qt::MouseFocusReason, Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+        SCOPED_TRACE(reason);
+        boxes.before->setFocus();
+        grid.setFocus(reason);
+        const FlexGrid::CellRange selected = grid.Selection();
+        EXPECT_EQ(std::pair(selected.top, selected.left), std::pair(1, 3));
+        EXPECT_EQ(std::pair(selected.bottom, selected.right), std::pair(4, 3));
+    }
+}
+
+// A key that would type into a read-only cell types nothing there and says so
+// beside the cell, naming the column and the one that takes the typing.
+TEST(FlexGridTypedColumns, TypingIntoAReadOnlyCellSaysWhereTypingGoes) {
+    struct Case {
+        const char* name;
+        std::vector<int> typedCols;
+        int markCol;
+        int col;
+        Qt::Key key;
+        QString sign;
+    };
+    const Case cases[] = {
+        {"a digit in the headwater",
+         {1},
+         0,
+         3,
+         Qt::Key_7,
+         "Headwater Elevation (ft) takes no typing here: type in Weir Width (ft). Space marks "
+         "the row."},
+        {"F2 in the mark column",
+         {1, 2},
+         0,
+         0,
+         Qt::Key_F2,
+         "Selected Design takes no typing here: type in Weir Width (ft). Space marks the row."},
+        {"Space without a mark column",
+         {2},
+         -1,
+         3,
+         Qt::Key_Space,
+         "Headwater Elevation (ft) takes no typing here: type in Weir Length (ft)."},
+        {"nothing typed in the row",
+         {},
+         -1,
+         1,
+         Qt::Key_Period,
+         "Weir Width (ft) takes no typing here."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GridBetweenBoxes boxes(6, 4);
+        FlexGrid& grid = *boxes.grid;
+        SetUpWeirTable(grid, c.typedCols);
+        grid.SetMarkColumn(c.markCol);
+        grid.SetTextMatrix(2, c.col, "kept");
+        boxes.Show();
+        grid.SetSelection(2, c.col, 2, c.col);
+        grid.setFocus();
+        QToolTip::hideText();
+
+        KeyboardInput::Press(c.key);
+        EXPECT_EQ(QApplication::focusWidget(), &grid); // no editor opened
+        EXPECT_EQ(grid.TextMatrix(2, c.col), "kept");
+        EXPECT_TRUE(QToolTip::isVisible());
+        EXPECT_EQ(QToolTip::text(), c.sign);
+        QToolTip::hideText();
+    }
+}
+
+// The Menu key and Shift+F10 ask for the popup at the current cell, scrolled
+// into view, and leave the selection as it was; F10 alone does not.
+TEST_F(FlexGridTest, TheMenuKeyAndShiftF10AskForTheMenuAtTheCurrentCell) {
+    QSignalSpy menu(&grid, &FlexGrid::MenuKeyDown);
+    grid.SetSelection(2, 1, 4, 2);
+    grid.setFocus();
+    KeyboardInput::Press(Qt::Key_F10);
+    EXPECT_EQ(menu.count(), 0);
+    KeyboardInput::Press(Qt::Key_Menu);
+    KeyboardInput::Press(Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_EQ(menu.count(), 2);
+    const QPoint corner =
+        grid.viewport()->mapToGlobal(grid.visualRect(grid.model()->index(4, 2)).bottomLeft());
+    EXPECT_EQ(menu[0][0].toPoint(), corner);
+    EXPECT_EQ(menu[1][0].toPoint(), corner);
+    EXPECT_EQ(grid.Clip(), "2,1\t2,2\r3,1\t3,2\r4,1\t4,2");
+
+    // A current cell out of view is scrolled to first.
+    grid.resize(grid.width(), grid.rowHeight(0) * 3);
+    grid.SetSelection(5, 3, 5, 3);
+    grid.scrollToTop();
+    KeyboardInput::Press(Qt::Key_Menu);
+    ASSERT_EQ(menu.count(), 3);
+    const QRect cell = grid.visualRect(grid.model()->index(5, 3));
+    EXPECT_TRUE(grid.viewport()->rect().contains(cell.center()));
+    EXPECT_EQ(menu[2][0].toPoint(), grid.viewport()->mapToGlobal(cell.bottomLeft()));
 }

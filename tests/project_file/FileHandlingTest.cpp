@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cctype>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -94,6 +96,14 @@ TEST_F(FileHandling, RefusedFilesAreReportedAndTheDialogComesBack) {
               "The file " + Path("si.twl") +
                   " is a Tarnwell software data file, but its units line names neither English "
                   "nor metric units, so it cannot be read."},
+             // A project file whose line ends were converted twice.
+             {"copied twice.twl",
+              "\"TARNWELLSOFTWAREVSHACHS\"\r\r\n\"ENGLISHUNITS\"\r\r\n\"VERSION\",\"2.00\"\r\r\n"
+              "\"SITEIDINFO7438579\",3,\"Lost\"\r\r\n\"END_OF_FILE\"\r\r\n",
+              "The file " + Path("copied twice.twl") +
+                  " is a Tarnwell software data file, but its lines end in CR CR LF instead of CR "
+                  "LF, so an empty line seems to follow each of them and it cannot be read. Its "
+                  "units line is right: with its line ends set back to CR LF, it opens."},
              {"notes.txt", "\"Culvert notes\"\r\n\"ENGLISHUNITS\"\r\n", NotProjectFile},
              {"drawing.bin", std::string(70000, 'x') + "\r\n", NotProjectFile},
              // Past the size any project reaches: not loaded at all.
@@ -116,6 +126,41 @@ TEST_F(FileHandling, RefusedFilesAreReportedAndTheDialogComesBack) {
         EXPECT_EQ(site->TxtCounty->text(), "Kept") << c.name;
         EXPECT_EQ(GlobalVariables::DataFileName, Path("current.twl")) << c.name;
     }
+}
+
+// A units line written twice loses nothing: the message names it and says
+// only what a save would do.
+TEST_F(FileHandling, AUnitsLineWrittenTwiceIsNamedAndTheRestOpens) {
+    const QString path = Path("units twice.twl");
+    WriteBytes(path, "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n\"ENGLISHUNITS\"\r\n"
+                     "\"VERSION\",\"2.00\"\r\n\"SITEIDINFO7438579\",3,\"Orlen\"\r\n"
+                     "\"END_OF_FILE\"\r\n");
+    Open(path);
+    EXPECT_EQ(
+        user.MessageTexts(),
+        std::vector<QString>({SkippedMessage(
+            path, {"A header line again, where records belong: \"ENGLISHUNITS\" (line 3)"})}));
+    EXPECT_EQ(SiteTexts(*site), QStringList({"", "", "Orlen", "", "", "", "", ""}));
+}
+
+// Markers in lower case are no markers, but the file is whole: its records
+// are named as what they are, never as a file cut short.
+TEST_F(FileHandling, AFileInLowerCaseIsNamedRecordByRecordNotCutShort) {
+    std::string lower = FileBytes(TW_EXAMPLE_PROJECT).toStdString();
+    ASSERT_FALSE(lower.empty());
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const QString path = Path("lower case.twl");
+    WriteBytes(path, lower);
+    Open(path);
+    ASSERT_EQ(user.MessageTexts().size(), 1u);
+    // 1876 lines less the header's three and the end record.
+    EXPECT_TRUE(user.MessageTexts()[0].startsWith(
+        "The file " + path +
+        " was read, but 1872 of its records could not be used:\nA section's marker in another "
+        "letter case: \"siteidinfo7438579\" (line 4)\n"))
+        << user.MessageTexts()[0].toStdString();
+    ExpectCurrentFile("");
 }
 
 TEST_F(FileHandling, AnEmptyOrCutHeaderIsReportedOnceByNameAndTouchesNothing) {

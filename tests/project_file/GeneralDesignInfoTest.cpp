@@ -153,10 +153,12 @@ TEST_F(GeneralDesignInfo, RowsOutsideTheGridsOrPastTheCapAreIgnored) {
         "\"END_OF_FILE\"\r\n";
     WriteBytes(Path("rows.twl"), file);
     Open(Path("rows.twl"));
+    // Five records outside the grids, and the result of row 12, which a save
+    // would not write back below a row 1 without a discharge.
     ASSERT_EQ(user.MessageTexts().size(), 1u);
     EXPECT_TRUE(user.MessageTexts()[0].startsWith(
         "The file " + Path("rows.twl") +
-        " was read, but 5 of its records could not be used:\n"
+        " was read, but 6 of its records could not be used:\n"
         "A row or column outside its grid (line 4, section GENERALDESIGNINFO271829, item 1)\n"))
         << user.MessageTexts()[0].toStdString();
     ExpectCurrentFile("");

@@ -16,7 +16,23 @@ namespace {
 
 const QString ExampleProject = TW_EXAMPLE_PROJECT;
 
-using OpenSave = ProjectFileTest;
+class OpenSave : public ProjectFileTest {
+protected:
+    // Writes `content` to `path` with `from`, which must stand in it once,
+    // changed to `to`, and opens it; the bytes written.
+    std::string OpenChanged(const std::string& content, const std::string& from,
+                            const std::string& to, const QString& path) {
+        const size_t at = content.find(from);
+        EXPECT_NE(at, std::string::npos);
+        EXPECT_EQ(content.find(from, at + 1), std::string::npos) << "not one record";
+        std::string changed = content;
+        changed.replace(std::min(at, content.size()), from.size(), to);
+        WriteBytes(path, changed);
+        user.shown.clear();
+        Open(path);
+        return changed;
+    }
+};
 
 std::vector<std::string> Lines(const std::string& content) {
     std::vector<std::string> lines;
@@ -149,7 +165,7 @@ TEST_F(OpenSave, ADamagedRecordIsNamedAndSaveAsksForAName) {
               "A field that is no section's marker: \"GENERALDESIGNINFO27182\" (line 1685)"},
              {"a marker in another letter case", "\"SITEIDINFO7438579\",1,",
               "\"SiteIdInfo7438579\",1,",
-              "A field that is no section's marker: \"SiteIdInfo7438579\" (line 4)"},
+              "A section's marker in another letter case: \"SiteIdInfo7438579\" (line 4)"},
              {"a runoff chart row past its grid", "\"VOSKRUNOFFCHARTINFO328457\",8,7,",
               "\"VOSKRUNOFFCHARTINFO328457\",8,9,",
               "A row or column outside its grid (line 25, section VOSKRUNOFFCHARTINFO328457, "
@@ -164,9 +180,10 @@ TEST_F(OpenSave, ADamagedRecordIsNamedAndSaveAsksForAName) {
               "\"TAILWATERCROSSSECTIONINFO432078\",1,52,",
               "A row or column outside its grid (line 63, section "
               "TAILWATERCROSSSECTIONINFO432078, item 1)"},
-             {"a rating row below the grid", "\"TAILWATERRATINGCURVEINFO43582\",3,1,",
+             // Row 2: without row 1 no row of the table would be saved.
+             {"a rating row below the grid", "\"TAILWATERRATINGCURVEINFO43582\",3,2,",
               "\"TAILWATERRATINGCURVEINFO43582\",3,0,",
-              "A row or column outside its grid (line 68, section TAILWATERRATINGCURVEINFO43582, "
+              "A row or column outside its grid (line 69, section TAILWATERRATINGCURVEINFO43582, "
               "item 3)"},
              {"a Q - Depth mode unknown", "\"TWQDEPTHINFO34853\",1,0", "\"TWQDEPTHINFO34853\",1,4",
               "An option outside its buttons (line 84, section TWQDEPTHINFO34853, item 1)"},
@@ -203,19 +220,86 @@ TEST_F(OpenSave, ADamagedRecordIsNamedAndSaveAsksForAName) {
               "A row or column outside its grid (line 1859, section HEC14RIPRAP857982, item 14)"},
          }) {
         SCOPED_TRACE(c.what);
-        const size_t at = example.find(c.from);
-        ASSERT_NE(at, std::string::npos);
-        ASSERT_EQ(example.find(c.from, at + 1), std::string::npos) << "not one record";
-        std::string damaged = example;
-        damaged.replace(at, c.from.size(), c.to);
         const QString path = Path("damaged.twl");
-        WriteBytes(path, damaged);
-        user.shown.clear();
-        Open(path);
+        const std::string damaged = OpenChanged(example, c.from, c.to, path);
         EXPECT_EQ(user.MessageTexts(), std::vector<QString>({SkippedMessage(path, {c.named})}));
         ExpectCurrentFile("");
         ExpectSaveAsksForAName();
         EXPECT_TRUE(FileBytes(path).toStdString() == damaged);
+    }
+}
+
+// A record that lands where a save never looks (below the first result row
+// without a discharge, or in a rating table without its first row) would be
+// lost by the next save: each such record is named and the project untied.
+// Grids that a save writes whole keep a row after blank rows: silent, and
+// every record comes back.
+TEST_F(OpenSave, ARecordASaveWouldNotWriteBackIsNamedAndOneItWouldOpensSilently) {
+    const std::string example = FileBytes(ExampleProject).toStdString();
+    const std::string design = "\"GENERALDESIGNINFO271829\",2,";
+    const std::string rating = "\"TAILWATERRATINGCURVEINFO43582\",3,";
+    const QString unsaved = "A value that a save would not write back (line ";
+    struct Case {
+        const char* what;
+        std::string from;
+        std::string to;
+        size_t lost;
+        QString firstNamed;
+    };
+    for (const Case& c : std::vector<Case>{
+             // Row 1 without a discharge ends the results before any: all 7
+             // rows of 15 columns (lines 1685 to 1789) are lost.
+             {"the first discharge moved to row 9 by one bit", design + "1,1,\"216.00\"",
+              design + "9,1,\"216.00\"", 7 * 15,
+              unsaved + "1685, section GENERALDESIGNINFO271829, item 2)"},
+             // Row 1 is kept; rows 2 to 7 are lost less the cell moved away,
+             // and the moved cell with them: 6 * 15 - 1 + 1.
+             {"the second discharge moved to row 9", design + "2,1,\"315.00\"",
+              design + "9,1,\"315.00\"", 6 * 15,
+              unsaved + "1700, section GENERALDESIGNINFO271829, item 2)"},
+             {"a result after the blank row 8", design + "7,14,\"Steep\",0\r\n",
+              design + "7,14,\"Steep\",0\r\n" + design + "9,1,\"900.00\",0\r\n", 1,
+              unsaved + "1790, section GENERALDESIGNINFO271829, item 2)"},
+             // A rating table without a depth in row 1 is not saved: its 15
+             // other rows and the first one, moved to row 17.
+             {"the rating table's first row moved to row 17", rating + "1,", rating + "17,", 16,
+              unsaved + "68, section TAILWATERRATINGCURVEINFO43582, item 3)"},
+             {"a rating row after blank rows", rating + "16,", rating + "30,", 0, ""},
+             {"a standard design after blank rows", "\"VSHASTANDARDDESIGNINFO2379\",4,16,6,",
+              "\"VSHASTANDARDDESIGNINFO2379\",4,30,6,", 0, ""},
+             {"a tapered inlet design after blank rows",
+              "\"TAPEREDINLETDESIGNINFO98384\",4,101,10,",
+              "\"TAPEREDINLETDESIGNINFO98384\",4,120,10,", 0, ""},
+             {"a drop inlet box design after blank rows", "\"DROPINLETDESIGNINFO837321\",1,13,7,",
+              "\"DROPINLETDESIGNINFO837321\",1,20,7,", 0, ""},
+             {"a Q - Depth row after blank rows", "\"TWQDEPTHINFO34853\",2,3,2,",
+              "\"TWQDEPTHINFO34853\",2,6,2,", 0, ""},
+         }) {
+        SCOPED_TRACE(c.what);
+        const QString path = Path("moved.twl");
+        const std::string damaged = OpenChanged(example, c.from, c.to, path);
+        if (c.lost == 0) {
+            EXPECT_EQ(user.MessageTexts(), std::vector<QString>());
+            ExpectCurrentFile(path);
+            SaveAs(Path("saved.twl"));
+            const std::vector<std::string> saved =
+                Lines(FileBytes(Path("saved.twl")).toStdString());
+            for (const std::string& line : Lines(damaged)) {
+                EXPECT_NE(std::find(saved.begin(), saved.end(), line), saved.end()) << line;
+            }
+            continue;
+        }
+        if (user.MessageTexts().size() != 1) {
+            ADD_FAILURE() << user.MessageTexts().size() << " messages";
+            continue;
+        }
+        const QString message = user.MessageTexts()[0];
+        EXPECT_TRUE(
+            message.startsWith("The file " + path + " was read, but " + QString::number(c.lost) +
+                               " of its records could not be used:\n" + c.firstNamed + "\n"))
+            << message.toStdString();
+        ExpectCurrentFile("");
+        ExpectSaveAsksForAName();
     }
 }
 

@@ -1,13 +1,16 @@
 #include "project_file/ProjectFileFormat.h"
 #include "GoldenFiles.h"
 #include "platform/AppError.h"
+#include "project_file/AppliedRecords.h"
 #include "project_file/FieldReader.h"
+#include "project_file/RecordNames.h"
 #include "project_file/RecordWriter.h"
 #include "project_file/SiteIDRecords.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 using ProjectFileFormat::HeaderCheck;
@@ -31,7 +34,8 @@ ProjectFileFormat::SkippedRecords ReadAsFileOpens(const std::string& content,
     FieldReader in(content);
     EXPECT_EQ(ProjectFileFormat::CheckHeader(in), HeaderCheck::ProjectFile);
     ProjectFileFormat::SkippedRecords skipped;
-    ProjectFileFormat::ReadProject(in, sections, skipped);
+    ProjectFileFormat::AppliedRecords applied;
+    ProjectFileFormat::ReadProject(in, sections, skipped, applied);
     return skipped;
 }
 
@@ -116,6 +120,14 @@ TEST(ProjectFileRead, HeaderCheckFindsSignatureAndUnitsInAnyLetterCase) {
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"SIUNITS\"\r\n" + version,
               HeaderCheck::UnknownUnits},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"\"\r\n" + version, HeaderCheck::UnknownUnits},
+             // Each line end read as two: the units line is right, the line ends are not.
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\r\n\"ENGLISHUNITS\"\r\r\n\"VERSION\",\"2.00\"\r\r\n",
+              HeaderCheck::ExtraLineEnds},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\n\n\"ENGLISHUNITS\"\n\n\"VERSION\",\"2.00\"\n\n",
+              HeaderCheck::ExtraLineEnds},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\r\n\"METRICUNITS\"\r\r\n\"VERSION\",\"2.00\"\r\r\n",
+              HeaderCheck::MetricUnits},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\r\n" + version, HeaderCheck::UnknownUnits},
              {"", HeaderCheck::Incomplete},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n", HeaderCheck::Incomplete},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n", HeaderCheck::Incomplete},
@@ -150,7 +162,7 @@ TEST(ProjectFileRead, SkipsWhatItDoesNotKnowAndAppliesRecordsInFileOrder) {
               std::vector<std::string>({
                   "A field that is no section's marker: \"loose text before any record\" (line 4)",
                   "A field that is no section's marker: \"UNKNOWNSECTION\" (line 5)",
-                  "A field that is no section's marker: \"siteidinfo7438579\" (line 6)",
+                  "A section's marker in another letter case: \"siteidinfo7438579\" (line 6)",
                   "No such item (line 7, section SITEIDINFO7438579, item 9)",
                   "A field that is no section's marker: \"GENERALDESIGNINFO271829\" (line 9)",
                   "The value of line 8, replaced by a second record for the same field (line 10, "
@@ -293,5 +305,123 @@ TEST(ProjectFileRead, OnlyAMarkerInItsOwnLetterCaseWithAKnownItemSetsABox) {
                 .Count(),
             1u);
         EXPECT_EQ(set, (std::vector<std::pair<int, std::string>>{{1, "F-1"}, {2, "D-2"}}));
+    }
+}
+
+// Every line a message names is the file's own line, whichever line ends the
+// file has, a line end inside a quoted text and an empty line included.
+TEST(ProjectFileRead, MessagesNameTheFilesLinesForLfCrLfAndCrLineEnds) {
+    const std::vector<std::string> lines = {
+        "\"TARNWELLSOFTWAREVSHACHS\"",
+        "\"ENGLISHUNITS\"",
+        "\"VERSION\",\"2.00\"",
+        "\"SITEIDINFO7438579\",1,\"F-1\"",
+        "",
+        "\"stray\"",
+        "\"SITEIDINFO7438579\",2,\"two", // the text goes on in line 8
+        "lines\"",
+        "\"SITEIDINFO7438579\",42,\"unknown item\"",
+        "\"SITEIDINFO7438579\",1,\"F-2\"",
+    };
+    const std::string cut = "\"SITEIDINFO7438579\",3,\"cut short";
+    for (const std::string lineEnd : {"\n", "\r\n", "\r"}) {
+        SCOPED_TRACE(RecordNames::ShownLineEnd(lineEnd));
+        std::string content;
+        for (const std::string& line : lines) {
+            content += line + lineEnd;
+        }
+        SiteProject project;
+        EXPECT_EQ(project.Read(content + "\"END_OF_FILE\"" + lineEnd).Named(),
+                  std::vector<std::string>({
+                      "A field that is no section's marker: \"stray\" (line 6)",
+                      "No such item (line 9, section SITEIDINFO7438579, item 42)",
+                      "The value of line 4, replaced by a second record for the same field (line "
+                      "10, section SITEIDINFO7438579, item 1)",
+                  }));
+        EXPECT_EQ(project.texts[1], "two" + lineEnd + "lines");
+        std::string fault = "read as complete";
+        try {
+            project.Read(content + cut);
+        } catch (const AppError& error) {
+            fault = error.description;
+        }
+        EXPECT_EQ(fault, "Input past end of file (line 11, section SITEIDINFO7438579, item 3)");
+    }
+}
+
+// A control character of a damaged record is named in the message, never
+// shown raw.
+TEST(ProjectFileRead, ControlCharactersInANamedRecordAreShownByName) {
+    struct Case {
+        std::string record;
+        std::string named;
+    };
+    using namespace std::string_literals;
+    for (const Case& c : std::vector<Case>{
+             {"\"SITE\x01IDINFO7438579\",1,\"x\"",
+              "A field that is no section's marker: \"SITE<SOH>IDINFO7438579\" (line 4)"},
+             {"\"\0stray\x1B[0m\""s,
+              "A field that is no section's marker: \"<NUL>stray<ESC>[0m\" (line 4)"},
+             {"\"a\tb\x7F\"", "A field that is no section's marker: \"a<TAB>b<DEL>\" (line 4)"},
+             {"\"\xC2\x85next line\"",
+              "A field that is no section's marker: \"<U+0085>next line\" (line 4)"},
+             {"\"SITEIDINFO7438579\",\"1\r\n2\",\"x\"",
+              "Type mismatch (line 4, section SITEIDINFO7438579, item 1<CR><LF>2)"},
+         }) {
+        SiteProject project;
+        EXPECT_EQ(project.Read(Header + c.record + "\r\n" + End).Named(),
+                  std::vector<std::string>({c.named}))
+            << c.named;
+    }
+}
+
+// A save must give back every record the read applied, where it stood and
+// with its value as a save stores it; what a save only reformats, a record of
+// blank texts and the writers' -1 for "no selection" lose nothing.
+TEST(ProjectFileRead, ARecordThatASaveWouldNotWriteBackIsCounted) {
+    const std::string m = "\"GENERALDESIGNINFO271829\",";
+    struct Case {
+        const char* what;
+        std::string read;
+        std::string saved;
+        size_t lost;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"blanks around a text", m + "3,\" 100.00 \"", m + "3,\"100.00\"", 0},
+             {"a row written with a leading zero", m + "2,05,3,\"x\",0", m + "2,5,3,\"x\",0", 0},
+             {"a text without quotes", m + "2,5,3,x,0", m + "2,5,3,\"x\",0", 0},
+             {"a text another record changed", m + "9,\"0.45\"", m + "9,\"0.5\"", 1},
+             {"a result where a save stops", m + "2,9,1,\"216.00\",0", "", 1},
+             {"a blank result where a save stops", m + "2,9,3,\"  \",0", "", 0},
+             {"no selection", m + "11,-1", m + "11,0", 0},
+             {"no standard size", m + "7,2,201,-1", m + "7,2,201,20104", 0},
+             {"another standard size", m + "7,2,201,20103", m + "7,2,201,20104", 1},
+             {"another type beside no size", m + "7,3,201,-1", m + "7,2,201,20104", 1},
+             {"a choice with a field less", m + "7,2,201", m + "7,2,201,20104", 1},
+             {"a choice a save leaves out", m + "12,1", "", 1},
+             {"a choice saved as read", m + "12,1", m + "12,1", 0},
+         }) {
+        SCOPED_TRACE(c.what);
+        SectionTable sections;
+        sections.Register(11, {{}, [](FieldReader& in) {
+                                   while (!in.AtLineStart()) {
+                                       in.ReadText();
+                                   }
+                               }});
+        const std::string content = Header + c.read + "\r\n" + End;
+        FieldReader in(content);
+        ASSERT_EQ(ProjectFileFormat::CheckHeader(in), HeaderCheck::ProjectFile);
+        ProjectFileFormat::SkippedRecords skipped;
+        ProjectFileFormat::AppliedRecords applied;
+        ProjectFileFormat::ReadProject(in, sections, skipped, applied);
+        ASSERT_EQ(skipped.Count(), 0u);
+        applied.CountUnsaved(Header + (c.saved.empty() ? "" : c.saved + "\r\n") + End, skipped);
+        EXPECT_EQ(skipped.Count(), c.lost);
+        if (c.lost == 1) {
+            EXPECT_EQ(skipped.Named()[0],
+                      "A value that a save would not write back (line 4, "
+                      "section GENERALDESIGNINFO271829, item " +
+                          c.read.substr(m.size(), c.read.find(',', m.size()) - m.size()) + ")");
+        }
     }
 }

@@ -74,7 +74,7 @@ protected:
     static QString SkippedMessage(const QString& path, const QStringList& named) {
         return "The file " + path + " was read, but " + QString::number(named.size()) +
                " of its records could not be used:\n" + named.join('\n') +
-               "\n\nThe windows lack what those records hold, and the project is no longer "
+               "\n\nA save would write the project without them, so the project is no longer "
                "tied to the file: File Save will ask for a file name.";
     }
 

@@ -204,7 +204,8 @@ void ExpectLabelsAboveThePlotClear(const PlotRecorder& plot, float plotTop) {
 //   The example channel, stations 0..120 in intervals of 20: x(s) = 850 +
 //   53.333 s; LOB at 55 ft, 3783.33; ROB at 56 ft, 3836.67.
 //   0 to 40 ft in intervals of 10: x(s) = 850 + 160 s; banks at 19.5 and 20.5
-//   ft, 3970 and 4130.
+//   ft, 3970 and 4130; or at 19.5 and 21.125 ft, 3970 and 4230, which would
+//   leave LOB and ROB 20 apart, less than half a "0" (40).
 TEST_F(CrossSectionPlot, BankLabelsCloseTogetherStandOneAboveTheOther) {
     struct Case {
         const char* what;
@@ -238,6 +239,15 @@ TEST_F(CrossSectionPlot, BankLabelsCloseTogetherStandOneAboveTheOther) {
                       {40, 104, 0}},
                      2, 3),
          3970, 4130},
+        {"labels 20 apart",
+         MakeSection({{0, 104, 0.05},
+                      {10, 101, 0},
+                      {19.5, 100, 0},
+                      {21.125, 100, 0},
+                      {30, 101, 0},
+                      {40, 104, 0}},
+                     2, 3),
+         3970, 4230},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -256,20 +266,70 @@ TEST_F(CrossSectionPlot, BankLabelsCloseTogetherStandOneAboveTheOther) {
     }
 }
 
-// n changes at 50, 52 and 54 ft: x(s) = 850 + 64 s puts the marks at 4050,
-// 4178 and 4306. "0.035" (400 wide, centred on 4114) and "0.05" (320, on
-// 4242) would run together: "0.05" hangs a row lower (y 500 + 184), the
-// plot's top a row lower too, and the mark lines break around both.
+// x(s) = 850 + 64 s. An n label that would stand less than half a "0" (40)
+// from the one before it hangs a row lower (y 500 + 184), and the plot's top
+// comes down a row (to 3816), the mark lines breaking around the labels.
 TEST_F(CrossSectionPlot, NarrowSubsectionsHangTheirNInRowsClearOfTheMarks) {
-    PlotCrossSection(
-        surface,
-        MakeSection(
-            {{0, 105, 0.04}, {50, 100, 0.035}, {52, 99.5, 0.05}, {54, 100, 0.045}, {100, 105, 0}}));
-    ExpectAt(Text("0.04"), 2450 - 160, 500);
-    ExpectAt(Text("0.035"), 4114 - 200, 500);
-    ExpectAt(Text("0.05"), 4242 - 160, 684);
-    ExpectAt(Text("0.045"), 5778 - 200, 500);
-    ExpectLabelsAboveThePlotClear(surface, 5000 - 3816);
+    struct Label {
+        const char* text;
+        double x, y;
+    };
+    struct Case {
+        const char* what;
+        ChannelSection section;
+        std::vector<Label> labels;
+        float plotTop;
+    };
+    // n 0.06 from 0 ft, then 0.04 and 0.03 in two subsections `width` wide
+    // from 40 ft, then 0.05 to 100 ft.
+    auto twoNarrowSubsections = [](double width) {
+        return MakeSection({{0, 105, 0.06},
+                            {40, 100, 0.04},
+                            {40 + width, 99.5, 0.03},
+                            {40 + 2 * width, 100, 0.05},
+                            {100, 105, 0}});
+    };
+    const Case cases[] = {
+        // n changes at 50, 52 and 54 ft: marks at 4050, 4178 and 4306.
+        // "0.035" (400 wide, centred on 4114) and "0.05" (320, on 4242)
+        // would run together.
+        {"labels over each other",
+         MakeSection(
+             {{0, 105, 0.04}, {50, 100, 0.035}, {52, 99.5, 0.05}, {54, 100, 0.045}, {100, 105, 0}}),
+         {{"0.04", 2450 - 160, 500},
+          {"0.035", 4114 - 200, 500},
+          {"0.05", 4242 - 160, 684},
+          {"0.045", 5778 - 200, 500}},
+         3816},
+        // Subsections of 5.3125 ft (340) from 40 ft: marks at 3410, 3750 and
+        // 4090; "0.04" from 3420 to 3740 and "0.03" from 3760: 20 apart.
+        {"labels 20 apart",
+         twoNarrowSubsections(5.3125),
+         {{"0.06", 2130 - 160, 500},
+          {"0.04", 3420, 500},
+          {"0.03", 3760, 684},
+          {"0.05", 5670 - 160, 500}},
+         3816},
+        // Subsections of 5.625 ft (360): "0.04" from 3430 to 3750, "0.03"
+        // from 3790, 40 apart: one row.
+        {"labels 40 apart",
+         twoNarrowSubsections(5.625),
+         {{"0.06", 2130 - 160, 500},
+          {"0.04", 3430, 500},
+          {"0.03", 3790, 500},
+          {"0.05", 5690 - 160, 500}},
+         4000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        surface.Clear();
+        PlotCrossSection(surface, c.section);
+        for (const Label& label : c.labels) {
+            ExpectAt(Text(label.text), label.x, label.y);
+        }
+        ExpectLine(surface.DisplayList().lines[1], 850, 5000 - 650, 850, 5000 - c.plotTop);
+        ExpectLabelsAboveThePlotClear(surface, 5000 - c.plotTop);
+    }
 }
 
 TEST_F(CrossSectionPlot, AFlatBottomKeepsTheDatumDashedApartFromTheGround) {

@@ -1,5 +1,6 @@
 #include "tailwater/FrmTailWaterRatingCurvePlot.h"
 #include "PlotRecording.h"
+#include "SectionBuilder.h"
 #include "platform/AppError.h"
 #include "tailwater/FrmTailWaterCrossSectionPlot.h"
 
@@ -7,16 +8,6 @@ namespace {
 
 using TWXRateCurvePlotMod::PlotRatingCurve;
 using TWXRateCurvePlotMod::RatingCurvePlotFault;
-
-RatingCurve Table(std::initializer_list<std::pair<double, double>> elevationsAndQs) {
-    RatingCurve curve;
-    for (const auto& [elevation, q] : elevationsAndQs) {
-        RatingCurveRow& row = curve.Rows.emplace_back();
-        row.Elevation = elevation;
-        row.Q = q;
-    }
-    return curve;
-}
 
 // A table from 100.3 ft (Q 0) to 104.1 ft (Q 100). Worked by hand on the
 // 8000 x 5000 surface with the start-up layout: discharge axis 0..100 in 10
@@ -27,7 +18,7 @@ RatingCurve Table(std::initializer_list<std::pair<double, double>> elevationsAnd
 class RatingCurvePlot : public PlotRecording {
 protected:
     void SetUp() override { TWXRateCurvePlotMod::InitializeRateCurvePlot(); }
-    RatingCurve curve = Table({{100.3, 0}, {102, 40}, {104.1, 100}});
+    RatingCurve curve = MakeRatingTable({{100.3, 0}, {102, 40}, {104.1, 100}});
 };
 
 TEST_F(RatingCurvePlot, CurveIsARedChainInsideAClosedFrame) {
@@ -97,7 +88,7 @@ TEST_F(RatingCurvePlot, TitlesAreBlueAboveAndBelowTheFrame) {
 }
 
 TEST_F(RatingCurvePlot, LargeDischargesShowGroupedThousands) {
-    curve = Table({{10, 0}, {12, 1500}});
+    curve = MakeRatingTable({{10, 0}, {12, 1500}});
     PlotRatingCurve(surface, curve);
     // Range 1500: 10 is too fine a tick; with 100, 8 x 100 <= 1500 <= 20 x 100
     // gives intervals of 200, so 0..1,600 in 8.
@@ -134,7 +125,7 @@ TEST_F(RatingCurvePlot, EveryDischargeLabelReadsItsRoundValue) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.qMax);
         surface.Clear();
-        PlotRatingCurve(surface, Table({{100, 0}, {101, c.qMax}}));
+        PlotRatingCurve(surface, MakeRatingTable({{100, 0}, {101, c.qMax}}));
         EXPECT_EQ(Texts().mid(0, c.expected.size()).join(" ").toStdString(),
                   c.expected.join(" ").toStdString());
     }
@@ -150,7 +141,7 @@ TEST_F(RatingCurvePlot, EveryDischargeLabelReadsItsRoundValue) {
 
     // Starting from 12 ft^3/s: 9 intervals of 0.005 from 11.995, three decimals.
     surface.Clear();
-    PlotRatingCurve(surface, Table({{100, 12}, {101, 12.04}}));
+    PlotRatingCurve(surface, MakeRatingTable({{100, 12}, {101, 12.04}}));
     EXPECT_EQ(Texts().mid(0, 10).join(" ").toStdString(),
               labels(11.995, 0.005, 10, 3).join(" ").toStdString());
 }
@@ -161,14 +152,14 @@ TEST_F(RatingCurvePlot, ATableWithoutRangeHasNoPlot) {
         const char* start;
     };
     for (const Case& c :
-         {Case{Table({{100, 0}, {100, 0}}),
+         {Case{MakeRatingTable({{100, 0}, {100, 0}}),
                "The rating curve can not be plotted: the lower end point of the channel"},
-          Case{Table({{100, 0}}),
+          Case{MakeRatingTable({{100, 0}}),
                "The rating curve can not be plotted: the lower end point of the channel"},
-          Case{Table({{100, 0}, {101, 0}}),
+          Case{MakeRatingTable({{100, 0}, {101, 0}}),
                "The rating curve can not be plotted: the discharge at the top"},
           // A slope near 0: the range has no width on the plot's scale.
-          Case{Table({{100, 0}, {101, 1e-148}}),
+          Case{MakeRatingTable({{100, 0}, {101, 1e-148}}),
                "The rating curve can not be plotted: its discharges are too small"}}) {
         auto fault = RatingCurvePlotFault(c.table);
         ASSERT_TRUE(fault);

@@ -59,16 +59,6 @@ protected:
     SiteFields site = SampleSiteFields({"F-12", "", "Orlen", "", "", "12+50", "", ""});
 };
 
-RatingCurve Table(std::initializer_list<std::pair<double, double>> elevationsAndQs) {
-    RatingCurve curve;
-    for (const auto& [elevation, q] : elevationsAndQs) {
-        RatingCurveRow& row = curve.Rows.emplace_back();
-        row.Elevation = elevation;
-        row.Q = q;
-    }
-    return curve;
-}
-
 // A table from 100.3 ft (Q 0) to 104.1 ft (Q 100): discharge axis 0..100 in
 // 10 intervals, elevation axis 100.0..104.5 in 9 intervals of 0.5. The frame
 // keeps 2000 from every side: L 2000, R 13120, top y 2000, bottom y 9520.
@@ -76,7 +66,7 @@ RatingCurve Table(std::initializer_list<std::pair<double, double>> elevationsAnd
 class PrintedRatingCurve : public PrintedPlot {
 protected:
     void Print() { PrtTailwaterRatingCurvePlot::PrintContents(printer, curve, site); }
-    RatingCurve curve = Table({{100.3, 0}, {102, 40}, {104.1, 100}});
+    RatingCurve curve = MakeRatingTable({{100.3, 0}, {102, 40}, {104.1, 100}});
 };
 
 // Cross-section of the screen plot's tests: stations 0..100 in 10 intervals,

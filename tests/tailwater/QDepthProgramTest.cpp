@@ -1,3 +1,4 @@
+#include "KeyboardInput.h"
 #include "ProgramFixture.h"
 #include "app/modGridEdit.h"
 #include "hydrology/FrmUSGSRegression.h"
@@ -11,6 +12,7 @@
 #include "tailwater/FrmTailwaterQDepth.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -247,6 +249,38 @@ TEST_F(QDepthProgram, AnotherModeKeepsTheRowAndComputesFromItsNewInput) {
     qDepth->GrdQElevCalc->SetSelection(1, 0, 1, 2);
     qDepth->GrdQElevCalc_KeyDown(Qt::Key_Delete, Qt::NoModifier);
     EXPECT_EQ(QElevRows(1), (Rows{{"", "", ""}}));
+}
+
+// After another mode, Tab takes the cursor to the new input column, where the
+// typing goes and Compute works from it. By hand, depth 3.1 ft: area 3.1 x
+// (20 + 2 x 3.1) = 81.22 ft^2, wetted perimeter 20 + 2 x 3.1 x sqrt(5) =
+// 33.864 ft, hydraulic radius 2.39844 ft, Q = 1.486 / 0.03 x 81.22 x
+// 2.39844^(2/3) x sqrt(0.001) = 227.95 ft^3/s at elevation 103.10 ft.
+TEST_F(QDepthProgram, AfterAnotherModeTabAndTypingGoToItsInputColumn) {
+    TypeTrapezoid("0.001");
+    main->mnuTailwaterQDepth->trigger();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    FlexGrid* grid = qDepth->GrdQElevCalc;
+    auto tabIntoGrid = [this, grid] {
+        qDepth->CmdComputeElevQ->setFocus();
+        KeyboardInput::Press(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), grid);
+    };
+    tabIntoGrid();
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, 0));
+
+    qDepth->OptQElevCalc[1]->setFocus();
+    KeyboardInput::Press(Qt::Key_Space);
+    ASSERT_TRUE(qDepth->OptQElevCalc[1]->isChecked());
+    tabIntoGrid();
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, 1));
+    KeyboardInput::Type("3.1");
+    KeyboardInput::CommitCell();
+    qDepth->CmdComputeElevQ->setFocus();
+    KeyboardInput::Press(Qt::Key_Return);
+    EXPECT_TRUE(user.MessageTexts().empty());
+    EXPECT_EQ(QElevRows(2), (Rows{{"227.95", "3.1", "103.10"}, {"", "", ""}}));
 }
 
 // Insert Rows and Delete Selected Rows never show for these grids.

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "tailwater/RatingCurve.h"
 #include "tailwater/TailWaterMod.h"
 
 #include <initializer_list>
+#include <utility>
 
 // A prepared section straight from its points, without the grid.
 struct SectionPoint {
@@ -28,4 +30,16 @@ inline ChannelSection MakeSection(std::initializer_list<SectionPoint> points, in
     ChannelSection section;
     TailWaterMod::PrepareCrossSection(input, section);
     return section;
+}
+
+// A rating table of (elevation, Q) rows.
+inline RatingCurve
+MakeRatingTable(std::initializer_list<std::pair<double, double>> elevationsAndQs) {
+    RatingCurve curve;
+    for (const auto& [elevation, q] : elevationsAndQs) {
+        RatingCurveRow& row = curve.Rows.emplace_back();
+        row.Elevation = elevation;
+        row.Q = q;
+    }
+    return curve;
 }

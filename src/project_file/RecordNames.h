@@ -1,0 +1,27 @@
+#pragma once
+
+#include "project_file/FieldReader.h"
+#include "project_file/ProjectFileFormat.h"
+
+#include <string>
+#include <string_view>
+
+// How messages show what a project file holds: a damaged file's text can be
+// of any length and hold any character.
+namespace RecordNames {
+
+// `text` trimmed of blanks and cut to a length a message line takes, every
+// control character named in angle brackets ("<CR>", "<NUL>", "<U+0085>") so
+// that it neither vanishes nor breaks the line.
+std::string ShownText(std::string_view text);
+
+// Line-end characters named one by one: "CR CR LF".
+std::string ShownLineEnd(std::string_view lineEnd);
+
+// `what`, then the line, the section and the item (or group and index) of the
+// record whose marker stands on `line` and whose fields follow at `record`, as
+// far as they can be read.
+std::string Named(std::string_view what, int line, const ProjectFileFormat::SectionFormat& section,
+                  FieldReader record);
+
+} // namespace RecordNames
