@@ -209,15 +209,23 @@ void FrmGenDesign::Initialize() {
     FraDesignQs->setFixedHeight(std::max(FraDesignQs->height(), GrdDesignQs->geometry().bottom() +
                                                                     Screen::TwipsToPixelsY(120)));
     InitializeAllResultsGrid();
-    // The grid's width follows its font; the buttons and boxes keep their distance from it.
+    FitDesignGridToColumns();
+    // The results grid takes the room the frame gives; the rest stands fixed.
+    KeepLeastLayout([] {});
+    connect(GrdDesignQs, &FlexGrid::ColumnWidthsChanged, this,
+            [this] { FitDesignGridToColumns(); });
+}
+
+void FrmGenDesign::FitDesignGridToColumns() {
+    GrdDesignQs->FitToContents();
+    // The grid's width follows its font and its numbers; the buttons and boxes
+    // keep their distance from it.
     int shift = GrdDesignQs->geometry().right() + Screen::TwipsToPixelsX(300) - CmdGetVRCQs->x();
     for (QWidget* control : FraDesignQs->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (control != GrdDesignQs) {
             control->move(control->x() + shift, control->y());
         }
     }
-    // The results grid takes the room the frame gives; the rest stands fixed.
-    KeepLeastLayout([] {});
 }
 
 void FrmGenDesign::StartUp() {

@@ -155,6 +155,9 @@ private:
     void BuildDesignQsFrame();
     void BuildCulvertFrame();
     void BuildResultsFrame();
+    // The design discharge grid as wide as its columns show now, the controls
+    // beside it at their distance from it.
+    void FitDesignGridToColumns();
 
     std::array<const FlexGrid*, 3> qSources_{};
     TailwaterChannel* channel_ = nullptr;

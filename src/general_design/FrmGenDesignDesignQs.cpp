@@ -102,6 +102,10 @@ void FrmGenDesign::InitializeDesignQTWGrid() {
         grid.SetTextMatrix(1, c, "1,000,000.00");
     }
     grid.AutoSize(0, 4);
+    // The samples' widths are the columns' own: they stay when the samples go.
+    for (int c = ColCalcQ; c <= ColTWDepth; ++c) {
+        grid.SetColWidthTwips(c, grid.ColWidthTwips(c));
+    }
     grid.FitToContents();
     for (int c = ColCalcQ; c <= ColTWDepth; ++c) {
         grid.SetTextMatrix(1, c, "");

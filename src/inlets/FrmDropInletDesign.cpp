@@ -337,6 +337,8 @@ void FrmDropInletDesign::Initialize() {
     InitializeRCPGrid();
     InitializeWeirCalcGrid();
     KeepLeastLayout([this] { LayOut(); });
+    // The weir grid follows its columns' widths, wider or narrower.
+    connect(GrdWeirCalc, &FlexGrid::ColumnWidthsChanged, this, [this] { LayOut(); });
     normalCellForeColor_ = GrdRCB->CellForeColor(1, 0);
 }
 
@@ -370,9 +372,12 @@ void FrmDropInletDesign::LayOut() {
     Place(LblMEWL, 180, weirBottom + 550, 3000, LabelHeight);
     Place(LblWeirWeirLengthCalc, 3200, weirBottom + 550, 2000, LabelHeight);
 
+    // The frame holds the whole weir grid, as far from its right as from its left.
     const double weirLeft = barrelsWidth + Gap;
-    Place(FraMEWL, weirLeft, barrelsTop, std::max(innerWidth - weirLeft - Gap, 5700.0),
-          barrelsHeight);
+    const double weirGridExtent =
+        Screen::PixelsToTwipsX(2 * GrdWeirCalc->x() + GrdWeirCalc->width());
+    Place(FraMEWL, weirLeft, barrelsTop,
+          std::max({innerWidth - weirLeft - Gap, 5700.0, weirGridExtent}), barrelsHeight);
 }
 
 void FrmDropInletDesign::StartUp() {

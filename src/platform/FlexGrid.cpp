@@ -107,9 +107,7 @@ int WidestLine(CellTextWidths& widths, const QTableWidgetItem* cell) {
 } // namespace
 
 FlexGrid::BulkUpdate::BulkUpdate(FlexGrid& grid) : grid_(grid) {
-    if (grid_.bulkUpdates_++ == 0) {
-        grid_.bulkTextsFitted_ = false;
-    }
+    ++grid_.bulkUpdates_;
 }
 
 FlexGrid::BulkUpdate::~BulkUpdate() {
@@ -148,6 +146,12 @@ void FlexGrid::SetRows(int rows) {
     }
     int old = Rows();
     setRowCount(rows);
+    if (rows < old) {
+        dataWidths_.RemoveRows(rows, old - rows);
+        ShowWidths();
+    } else {
+        dataWidths_.InsertRows(old, rows - old);
+    }
     // Under a bulk update the new cells are made as they are written, or when
     // it ends: a cell made empty and then written costs twice.
     if (bulkUpdates_ == 0) {
@@ -163,6 +167,10 @@ void FlexGrid::SetCols(int cols) {
     }
     int old = Cols();
     columns_.resize(static_cast<size_t>(cols));
+    for (int col = old; col < cols; ++col) {
+        columns_[static_cast<size_t>(col)].designedWidth = horizontalHeader()->defaultSectionSize();
+    }
+    dataWidths_.SetCols(cols);
     setColumnCount(cols);
     FormatColumns(old, cols);
 }
@@ -173,6 +181,7 @@ void FlexGrid::SetFixedRows(int rows) {
     }
     fixedRows_ = rows;
     FormatColumns(0, Cols());
+    MeasureDataTexts();
 }
 
 void FlexGrid::SetFixedCols(int cols) {
@@ -356,6 +365,8 @@ void FlexGrid::RemoveItem(int row) {
         SubscriptOutOfRange();
     }
     removeRow(row);
+    dataWidths_.RemoveRows(row, 1);
+    ShowWidths();
 }
 
 void FlexGrid::AddItem(const QString& text, int row) {
@@ -366,6 +377,7 @@ void FlexGrid::AddItem(const QString& text, int row) {
         TooManyRows();
     }
     insertRow(row);
+    dataWidths_.InsertRows(row, 1);
     FormatCells(row, row + 1, 0, Cols());
     const QStringList cells = text.split(u'\t');
     const QSignalBlocker hold = HoldCellSignals();
@@ -381,9 +393,8 @@ double FlexGrid::ColWidthTwips(int col) const {
 
 void FlexGrid::SetColWidthTwips(int col, double twips) {
     CheckCol(col);
-    const int widestData = WidestTexts(fixedRows_, col, col).front();
-    const int asked = Screen::TwipsToPixelsX(twips);
-    setColumnWidth(col, widestData > 0 ? std::max(asked, ColumnWidthFor(col, widestData)) : asked);
+    columns_[static_cast<size_t>(col)].designedWidth = Screen::TwipsToPixelsX(twips);
+    ShowWidths();
 }
 
 double FlexGrid::RowHeightTwips(int row) const {
@@ -405,23 +416,18 @@ void FlexGrid::SetColAlignment(int col, Qt::Alignment alignment) {
 void FlexGrid::AutoSize(int firstCol, int lastCol) {
     CheckCol(firstCol);
     CheckCol(lastCol);
-    const std::vector<int> widest = WidestTexts(0, firstCol, lastCol);
+    const std::vector<int> widest = WidestHeadings(firstCol, lastCol);
     for (int col = firstCol; col <= lastCol; ++col) {
-        setColumnWidth(col, ColumnWidthFor(col, widest[static_cast<size_t>(col - firstCol)]));
+        columns_[static_cast<size_t>(col)].designedWidth =
+            ColumnWidthFor(col, widest[static_cast<size_t>(col - firstCol)]);
     }
-    if (firstCol == 0 && lastCol == Cols() - 1) {
-        bulkTextsFitted_ = true;
-    }
+    ShowWidths();
 }
 
-std::vector<int> FlexGrid::WidestTexts(int firstRow, int firstCol, int lastCol) {
-    // Measured over every row: Qt's own fitting looks only at the rows in
-    // view, and a grid is often sized before it is first shown.
+std::vector<int> FlexGrid::WidestHeadings(int firstCol, int lastCol) {
     CellTextWidths& widths = TextWidths();
-    // Row by row, in the order the cells were made, which is the order they
-    // lie in memory: a column at a time is several times slower in a big grid.
     std::vector<int> widest(static_cast<size_t>(std::max(0, lastCol - firstCol + 1)));
-    for (int row = firstRow; row < Rows(); ++row) {
+    for (int row = 0; row < std::min(fixedRows_, Rows()); ++row) {
         for (int col = firstCol; col <= lastCol; ++col) {
             int& width = widest[static_cast<size_t>(col - firstCol)];
             width = std::max(width, WidestLine(widths, item(row, col)));
@@ -440,30 +446,51 @@ int FlexGrid::ColumnWidthFor(int col, int textWidth) const {
 }
 
 void FlexGrid::ShowWhole(int row, int col, const QString& text) {
-    if (row < fixedRows_ || text.isEmpty()) {
+    if (row < fixedRows_) {
         return;
     }
-    WidenToShow(col, TextWidths().WidestLine(text));
+    const int width = text.isEmpty() ? 0 : TextWidths().WidestLine(text);
+    if (dataWidths_.Set(row, col, width)) {
+        ShowWidths();
+    }
 }
 
-void FlexGrid::ShowWholeDataTexts() {
-    if (Cols() == 0) {
-        return;
-    }
-    const std::vector<int> widest = WidestTexts(fixedRows_, 0, Cols() - 1);
-    for (int col = 0; col < Cols(); ++col) {
-        const int widestText = widest[static_cast<size_t>(col)];
-        // A column of empty data cells keeps its width.
-        if (widestText > 0) {
-            WidenToShow(col, widestText);
+void FlexGrid::MeasureDataTexts() {
+    dataWidths_.Clear();
+    CellTextWidths& widths = TextWidths();
+    // Row by row, in the order the cells were made, which is the order they
+    // lie in memory: a column at a time is several times slower in a big grid.
+    for (int row = fixedRows_; row < Rows(); ++row) {
+        for (int col = 0; col < Cols(); ++col) {
+            dataWidths_.Set(row, col, WidestLine(widths, item(row, col)));
         }
     }
+    ShowWidths();
 }
 
-void FlexGrid::WidenToShow(int col, int textWidth) {
-    const int needed = ColumnWidthFor(col, textWidth);
-    if (columnWidth(col) < needed) {
-        setColumnWidth(col, needed);
+int FlexGrid::ShownWidth(int col) const {
+    const int designed = columns_[static_cast<size_t>(col)].designedWidth;
+    const int widest = dataWidths_.Widest(col);
+    // A column of empty data cells keeps its designed width.
+    return widest > 0 ? std::max(designed, ColumnWidthFor(col, widest)) : designed;
+}
+
+void FlexGrid::ShowWidths() {
+    bool changed = false;
+    for (int col = 0; col < Cols(); ++col) {
+        const int width = ShownWidth(col);
+        if (columnWidth(col) != width) {
+            setColumnWidth(col, width);
+            changed = true;
+        }
+    }
+    if (!changed) {
+        return;
+    }
+    if (bulkUpdates_ > 0) {
+        bulkWidthsChanged_ = true;
+    } else {
+        emit ColumnWidthsChanged();
     }
 }
 
@@ -513,6 +540,7 @@ void FlexGrid::SetCheckBoxColumn(int col) {
     CheckCol(col);
     columns_[static_cast<size_t>(col)].checkBox = true;
     FormatColumns(col, col + 1);
+    ShowWidths();
 }
 
 bool FlexGrid::CellChecked(int row, int col) const {
@@ -603,6 +631,10 @@ double FlexGrid::ClientWidthTwips() const {
 
 double FlexGrid::ClientHeightTwips() const {
     return Screen::PixelsToTwipsY(ClientSizePixels().height());
+}
+
+double FlexGrid::ColumnsWidthTwips() const {
+    return Screen::PixelsToTwipsX(ContentWidth());
 }
 
 void FlexGrid::FitToContents() {
@@ -748,6 +780,7 @@ void FlexGrid::mouseReleaseEvent(QMouseEvent* event) {
 void FlexGrid::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         textWidths_.reset();
+        MeasureDataTexts();
     }
     QTableWidget::changeEvent(event);
 }
@@ -810,11 +843,7 @@ void FlexGrid::SetCellText(int row, int col, const QString& text) {
     } else {
         MakeDeferredCell(row, col, text);
     }
-    if (bulkUpdates_ == 0) {
-        ShowWhole(row, col, text);
-    } else {
-        bulkTextsFitted_ = false;
-    }
+    ShowWhole(row, col, text);
 }
 
 QTableWidgetItem& FlexGrid::MakeDeferredCell(int row, int col, const QString& text) {
@@ -896,12 +925,13 @@ void FlexGrid::EndBulkUpdate() {
         }
     }
     deferredCells_ = 0;
-    if (!bulkTextsFitted_) {
-        ShowWholeDataTexts();
-    }
     if (Rows() > 0 && Cols() > 0) {
         // The view's own response to a change of every cell, without the
         // per-cell notifications that the hold kept back.
         dataChanged(model()->index(0, 0), model()->index(Rows() - 1, Cols() - 1));
+    }
+    if (bulkWidthsChanged_) {
+        bulkWidthsChanged_ = false;
+        emit ColumnWidthsChanged();
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DataTextWidths.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QSignalBlocker>
@@ -34,11 +36,13 @@ class CellTextWidths;
 //   is off: a window that copies does it from KeyDown.
 // - A left click on a data cell moves the cursor there; windows that act on a
 //   click connect to QTableWidget::cellClicked(row, column).
-// - Data cells never cut their text: a column widens (it never narrows by
-//   itself) as soon as a text written or typed into a data cell needs it, or,
-//   for the cells a BulkUpdate writes, when it ends; SetColWidthTwips and
-//   AutoSize never make it narrower than its widest data text either. Heading
-//   rows keep the widths the window gives them.
+// - Column widths: each column has the width the window designed for it, with
+//   SetColWidthTwips or with AutoSize, which fits it to its headings. Data
+//   cells never cut their text: a column shows the larger of its designed
+//   width and what its widest data text needs now, so it widens as soon as a
+//   text written or typed into a data cell needs it and comes back down when
+//   that text is shortened or cleared or its row goes. Heading rows keep the
+//   designed width. ColumnWidthsChanged tells when a column's width changes.
 // - A grid that has no current cell when it takes the keyboard focus, or a key,
 //   makes its first data cell current (in a typed grid the first one that takes
 //   typing), so that a grid reached with Tab answers the keys at once.
@@ -68,10 +72,10 @@ public:
     // model's dataChanged) are held back, and the rows that SetRows adds get
     // their cells only as these are written (QTableWidget::item is null for
     // the others until the end); when the outermost guard ends, the rest of
-    // the cells are made and the grid is repainted once. Everything here reads
-    // and writes as ever meanwhile, and what the user types is notified as
-    // ever. Typical use: a BulkUpdate, SetRows(1), SetRows(n), the texts, then
-    // AutoSize.
+    // the cells are made, ColumnWidthsChanged is signalled once if a width
+    // changed, and the grid is repainted once. Everything here reads and writes
+    // as ever meanwhile, and what the user types is notified as ever. Typical
+    // use: a BulkUpdate, SetRows(1), SetRows(n), the texts.
     class BulkUpdate {
     public:
         explicit BulkUpdate(FlexGrid& grid);
@@ -142,7 +146,10 @@ public:
     // beyond the last column are dropped.
     void AddItem(const QString& text, int row);
 
+    // The width the column shows: its designed width, or more where a data
+    // text needs it.
     double ColWidthTwips(int col) const;
+    // Designs the column's width.
     void SetColWidthTwips(int col, double twips);
     double RowHeightTwips(int row) const;
     void SetRowHeightTwips(int row, double twips);
@@ -151,8 +158,9 @@ public:
     // Alignment of every cell of the column, headings included, and of the
     // cells it gains later.
     void SetColAlignment(int col, Qt::Alignment alignment);
-    // Fits the widths of columns first..last to their widest cell text, the
-    // widest line of a multi-line text.
+    // Designs the widths of columns first..last to fit their headings (the
+    // widest line of a multi-line text): the columns then show their widest
+    // cell text, and come back to the headings' width when the data go.
     void AutoSize(int firstCol, int lastCol);
 
     // Text colour of a cell; the palette's text colour until one is set. New
@@ -193,6 +201,8 @@ public:
     // that its rows and columns need at that size.
     double ClientWidthTwips() const;
     double ClientHeightTwips() const;
+    // The sum of the widths the columns show.
+    double ColumnsWidthTwips() const;
     // Sizes the grid so that every row and column shows without scroll bars.
     void FitToContents();
     // Height of a text in the grid's font, one line per line break.
@@ -209,6 +219,10 @@ signals:
     void MenuKeyDown(const QPoint& globalPos);
     // The user marked this data row (see SetMarkColumn).
     void MarkRow(int row);
+    // The width of one or more columns changed, by design or to follow the
+    // data texts: a window that sizes the grid to its columns, or lays out
+    // around them, does it again.
+    void ColumnWidthsChanged();
 
 protected:
     // Whether typing goes into the data cell: a typed grid's cells but its tick
@@ -227,6 +241,8 @@ protected:
 
 private:
     struct ColumnFormat {
+        // In pixels; Qt's default width until the window designs one.
+        int designedWidth = 0;
         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
         bool checkBox = false;
         bool readOnly = false;
@@ -285,15 +301,19 @@ private:
     // on when the rows under it go.
     bool HasCursor() const;
     QSize ClientSizePixels() const;
-    // Widths in pixels of the widest texts of columns firstCol..lastCol from
-    // row firstRow down, and the column width that shows a text that wide.
-    std::vector<int> WidestTexts(int firstRow, int firstCol, int lastCol);
+    // Widths in pixels of the widest heading texts of columns firstCol..lastCol,
+    // and the column width that shows a text that wide.
+    std::vector<int> WidestHeadings(int firstCol, int lastCol);
     int ColumnWidthFor(int col, int textWidth) const;
-    // Widens the column, if needed, to show the text of a data cell whole.
+    // Takes the new text of a cell into the column's width: wide enough to
+    // show it whole, and back toward the designed width if it was the widest.
     void ShowWhole(int row, int col, const QString& text);
-    void ShowWholeDataTexts();
-    // Widens the column, if needed, to show a text that wide.
-    void WidenToShow(int col, int textWidth);
+    // Measures every data text again, after a change of font or heading rows.
+    void MeasureDataTexts();
+    // The larger of the column's designed width and what its data need.
+    int ShownWidth(int col) const;
+    // Gives every column the width it should show.
+    void ShowWidths();
     CellTextWidths& TextWidths();
     int ContentWidth() const;
     int ContentHeight() const;
@@ -307,9 +327,8 @@ private:
     bool typingRefused_ = false;
     std::vector<ColumnFormat> columns_;
     int bulkUpdates_ = 0;
-    // Every column was fitted to its texts since the last text a bulk update
-    // wrote, so its end need not measure them again.
-    bool bulkTextsFitted_ = false;
+    // A column width changed while a bulk update lasted: its end signals it.
+    bool bulkWidthsChanged_ = false;
     // Cells that a bulk update left to be made, less those made since. Never
     // fewer than are missing: cells dropped or made by a reformat before they
     // were written are not taken off, so the end looks for missing cells
@@ -317,4 +336,6 @@ private:
     qsizetype deferredCells_ = 0;
     // Measured texts of the grid's font; made at the first need.
     std::unique_ptr<CellTextWidths> textWidths_;
+    // Widths of the data texts, kept as they are written.
+    DataTextWidths dataWidths_;
 };

@@ -191,6 +191,11 @@ void frmHec14RipRap::ClearResults() {
     for (int row = 0; row < fgResults->Rows(); ++row) {
         fgResults->SetTextMatrix(row, 1, "");
     }
+    // Without values the column loses the room FitValues gave them (once the
+    // grid has been set up: inputs set before that clear nothing).
+    if (fgResults->Cols() > 1) {
+        fgResults->AutoSize(1, 1);
+    }
 }
 
 void frmHec14RipRap::Inputs_Change() {

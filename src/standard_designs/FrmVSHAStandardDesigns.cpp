@@ -37,9 +37,9 @@ const QString WidestExpectedNumber = QStringLiteral("-99,999.99");
 
 using Screen::Place;
 
-// Every column as wide as its heading and its cells, and never narrower than
-// a number of thousands, so that texts read back from a file show as well.
-void FitColumns(FlexGrid& grid) {
+// Every column as wide as its heading and never narrower than a number of
+// thousands; results that need more widen it while they stay.
+void DesignColumnWidths(FlexGrid& grid) {
     grid.AutoSize(0, grid.Cols() - 1);
     const double least =
         Screen::PixelsToTwipsX(grid.fontMetrics().horizontalAdvance(WidestExpectedNumber) + 12);
@@ -225,7 +225,7 @@ void FrmVSHAStandardDesigns::InitializeGrid(int gridNumber) {
         grid.SetTextMatrix(0, c, QString("%1\r\n%2\r\n%3").arg(lines[0], lines[1], lines[2]));
     }
     grid.SetRowHeightTwips(0, std::round(1.2 * grid.TextHeightTwips("B\r\nB\r\nB")));
-    FitColumns(grid);
+    DesignColumnWidths(grid);
 }
 
 void FrmVSHAStandardDesigns::ClearGrid(int gridNumber) {
@@ -328,7 +328,6 @@ void FrmVSHAStandardDesigns::DisplayDesigns(int gridNumber,
                                ToQString(cells[c]));
         }
     }
-    FitColumns(grid);
 }
 
 void FrmVSHAStandardDesigns::cmdCompute_Click() {

@@ -41,6 +41,9 @@ double WidthTwips(const QWidget* widget) {
     return Screen::PixelsToTwipsX(widget->width());
 }
 
+// The grid's width by design; it grows to show every column.
+constexpr double GridWidth = 4095;
+
 const char* const Headings[4] = {" \r\nPoint", "Station\r\n(ft)", "Elevation\r\n(ft)",
                                  "Manning\r\nn"};
 
@@ -98,7 +101,7 @@ FrmTailWaterCrossSection::FrmTailWaterCrossSection(QMdiArea& area)
         std::max(leftUnits->x() + leftUnits->width(), rightUnits->x() + rightUnits->width()) +
             Screen::TwipsToPixelsX(120),
         FraOverBankInfo->height());
-    GrdXSection = Place(new FlexGrid(frame), 120, 1080, 4095, 3615);
+    GrdXSection = Place(new FlexGrid(frame), 120, 1080, GridWidth, 3615);
     GrdXSection->SetEditable(true);
     PicXSecPlot = Place(new PlotCanvas(frame), 4590, 1140 + frameDown + rowsDown, 4155, 3735);
     // The printed table and plot come later.
@@ -148,6 +151,7 @@ void FrmTailWaterCrossSection::Initialize() {
     PlaceTwips((W - width) / 2, (H - height) / 2, width, height);
     InitializeXSectionGrid();
     KeepLeastLayout([this] { LayOutControls(); });
+    connect(GrdXSection, &FlexGrid::ColumnWidthsChanged, this, [this] { LayOutControls(); });
 }
 
 void FrmTailWaterCrossSection::InitializeXSectionGrid() {
@@ -179,7 +183,10 @@ void FrmTailWaterCrossSection::LayOutControls() {
     const double frameWidth = Screen::PixelsToTwipsX(width());
     const double frameHeight = Screen::PixelsToTwipsY(height());
     const double gridTop = Screen::PixelsToTwipsY(CmdSort->y() + CmdSort->height()) + 100;
-    const double gridWidth = WidthTwips(GrdXSection);
+    // Its border and the scroll bar its rows need, around every column.
+    const double gridWidth =
+        std::max(GridWidth, WidthTwips(GrdXSection) - GrdXSection->ClientWidthTwips() +
+                                GrdXSection->ColumnsWidthTwips());
     Place(GrdXSection, 25, gridTop, gridWidth, std::max(frameHeight - gridTop - 100, 500.0));
     const double picLeft = 25 + gridWidth + 100;
     const double picTop = Screen::PixelsToTwipsY(PicXSecPlot->y());

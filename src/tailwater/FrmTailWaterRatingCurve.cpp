@@ -128,6 +128,8 @@ void FrmTailWaterRatingCurve::Initialize() {
     PlaceTwips((W - width) / 2, (H - height) / 2, width, height);
     InitializeRateCurveGrid();
     KeepLeastLayout([this] { LayOutControls(); });
+    // The table takes the room its columns need, wider or narrower, from the plot.
+    connect(GrdRateCurve, &FlexGrid::ColumnWidthsChanged, this, [this] { LayOutControls(); });
 }
 
 void FrmTailWaterRatingCurve::InitializeRateCurveGrid() {
@@ -160,11 +162,7 @@ void FrmTailWaterRatingCurve::LayOutControls() {
     const double frameWidth = Screen::PixelsToTwipsX(width());
     const double frameHeight = Screen::PixelsToTwipsY(height());
     const double top = Screen::PixelsToTwipsY(TxtRCStepSize->y() + TxtRCStepSize->height()) + 100;
-    double columnsWidth = 0;
-    for (int c = 0; c < RatingCurveContents::NumColumns; ++c) {
-        columnsWidth += GrdRateCurve->ColWidthTwips(c);
-    }
-    const double neededWidth = columnsWidth + 325;
+    const double neededWidth = GrdRateCurve->ColumnsWidthTwips() + 325;
     const double gridWidth = std::min(neededWidth, frameWidth / 2);
     const double height = std::max(frameHeight - top - 100, 500.0);
     Place(GrdRateCurve, GridLeft, top, gridWidth, height);

@@ -34,6 +34,10 @@ FrmTailwaterQDepth* instance = nullptr;
 
 using Screen::Place;
 
+// The least room between the Q-elevation grid and the design grids, as the
+// designed layout leaves it.
+constexpr double LeastGapBeforeDesignGrids = 525;
+
 double Top(const QWidget& w) {
     return Screen::PixelsToTwipsY(w.y());
 }
@@ -156,6 +160,7 @@ FrmTailwaterQDepth::FrmTailwaterQDepth(QMdiArea& area) : ToolWindow(area, "Tailw
     }
     FitToText::KeepRightOf(*CmdSendToPrinter, *CmdComputeVRCUSGSTW, 165);
     FitToText::KeepBelowTitle(*frame);
+    designGridsLeft_ = GrdVRCTailWaterCalc->x();
     // Enabled once the channel and the report they need exist.
     for (QPushButton* later : {CmdComputeElevQ, CmdComputeVRCUSGSTW, CmdSendToPrinter}) {
         later->setEnabled(false);
@@ -220,6 +225,29 @@ void FrmTailwaterQDepth::Initialize() {
     InitialMavoTWCalc();
     InitialUSGSTWCalc();
     LayOutDesignGrids();
+    FitGridsToColumns();
+    for (FlexGrid* grid : Grids()) {
+        connect(grid, &FlexGrid::ColumnWidthsChanged, this, [this] { FitGridsToColumns(); });
+    }
+}
+
+std::array<FlexGrid*, 4> FrmTailwaterQDepth::Grids() const {
+    return {GrdQElevCalc, GrdVRCTailWaterCalc, grdMavo87TWCalc, GrdUSGSTailWaterCalc};
+}
+
+void FrmTailwaterQDepth::FitGridsToColumns() {
+    for (FlexGrid* grid : Grids()) {
+        grid->FitToContents();
+    }
+    const int left =
+        std::max(designGridsLeft_, GrdQElevCalc->x() + GrdQElevCalc->width() +
+                                       Screen::TwipsToPixelsX(LeastGapBeforeDesignGrids));
+    const int shift = left - GrdVRCTailWaterCalc->x();
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             CmdComputeVRCUSGSTW, CmdSendToPrinter, LblVoskRunoffChart, GrdVRCTailWaterCalc,
+             lblMavo1987, grdMavo87TWCalc, LblUSGSRegress, GrdUSGSTailWaterCalc}) {
+        control->move(control->x() + shift, control->y());
+    }
     FitWindowToFrame();
 }
 
@@ -395,7 +423,8 @@ int FrmTailwaterQDepth::QElevGridRows() const {
 }
 
 void FrmTailwaterQDepth::SetQElevCell(int row, int col, const std::string& text) {
-    const QSignalBlocker restoring(GrdQElevCalc);
+    // Not a signal blocker: the window still hears of the columns' widths.
+    const InputChanges::Restore restoring;
     GrdQElevCalc->SetTextMatrix(row, col, ToQString(text));
 }
 

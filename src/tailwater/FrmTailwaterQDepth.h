@@ -108,11 +108,19 @@ private:
     // prepared; false after the fault has been shown.
     bool PrepareChannel(const CrossSectionInput& input, ChannelSection& section);
     // Design grids stacked below each other, each under its label, however
-    // tall the font makes them; then the frame and window around them.
+    // tall the font makes them.
     void LayOutDesignGrids();
+    std::array<FlexGrid*, 4> Grids() const;
+    // Every grid as wide as its columns show now, wider or narrower: the
+    // design grids, with the buttons and labels above them, stand right of the
+    // Q-elevation grid at their designed place or, where it has grown into
+    // it, clear of it; then the frame and window fit around them.
+    void FitGridsToColumns();
     void FitWindowToFrame();
 
     FrmTailWaterCrossSection* channel_ = nullptr;
+    // Where the design grids stand by design, in pixels.
+    int designGridsLeft_ = 0;
     // The mode last set; its input column decides which cells are results.
     int LastQElevMode = 0;
     std::function<void()> print_;

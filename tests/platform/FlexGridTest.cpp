@@ -658,21 +658,28 @@ enum class WritePath {
     BulkUpdateAfterItsFit,
     NarrowedAfterwards,
     Clip,
-    Typed
+    Typed,
+    FontGrown
 };
+
+// A typed grid of a heading row and three data rows, its three columns
+// designed `twips` wide.
+void SetUpTypedGrid(FlexGrid& grid, const QString& heading, double twips) {
+    grid.SetRows(4);
+    grid.SetCols(3);
+    grid.SetEditable(true);
+    grid.SetTextMatrix(0, 1, heading);
+    for (int c = 0; c < grid.Cols(); ++c) {
+        grid.SetColWidthTwips(c, twips);
+    }
+}
 
 class FlexGridWholeTexts : public ::testing::TestWithParam<WritePath> {};
 
 TEST_P(FlexGridWholeTexts, ADataCellNeverCutsItsText) {
     const QString large = "123,456,789,012.35";
     FlexGrid grid;
-    grid.SetRows(4);
-    grid.SetCols(3);
-    grid.SetEditable(true);
-    grid.SetTextMatrix(0, 1, "A heading far wider than its column");
-    for (int c = 0; c < grid.Cols(); ++c) {
-        grid.SetColWidthTwips(c, 300);
-    }
+    SetUpTypedGrid(grid, "A heading far wider than its column", 300);
     grid.show();
     switch (GetParam()) {
     case WritePath::TextMatrix:
@@ -716,6 +723,13 @@ TEST_P(FlexGridWholeTexts, ADataCellNeverCutsItsText) {
         QApplication::processEvents(); // the editor commits through a queued call
         break;
     }
+    case WritePath::FontGrown: {
+        grid.SetTextMatrix(2, 1, large);
+        QFont larger = grid.font();
+        larger.setPointSizeF(larger.pointSizeF() * 2);
+        grid.setFont(larger);
+        break;
+    }
     }
     ASSERT_EQ(grid.TextMatrix(2, 1), large);
     EXPECT_TRUE(CellShowsWhole(grid, 2, 1));
@@ -728,7 +742,133 @@ INSTANTIATE_TEST_SUITE_P(Paths, FlexGridWholeTexts,
                          ::testing::Values(WritePath::TextMatrix, WritePath::BulkUpdate,
                                            WritePath::BulkUpdateAfterItsFit,
                                            WritePath::NarrowedAfterwards, WritePath::Clip,
-                                           WritePath::Typed));
+                                           WritePath::Typed, WritePath::FontGrown));
+
+// Every way the widest text of a column goes: the column comes back to what
+// the texts left need, then to its designed width once they are gone too.
+enum class TakeAway { Cleared, Shortened, FewerRows, RowRemoved, BulkRefill, Pasted, Typed };
+
+class FlexGridNarrowing : public ::testing::TestWithParam<TakeAway> {};
+
+TEST_P(FlexGridNarrowing, AColumnNarrowsWhenItsWidestTextGoes) {
+    const QString large = "123,456,789,012.35";
+    const QString medium = "1,234,567.89";
+    FlexGrid grid;
+    SetUpTypedGrid(grid, "Q", 600);
+    const int designed = grid.columnWidth(1);
+    grid.show();
+    grid.SetTextMatrix(1, 1, medium);
+    const int forMedium = grid.columnWidth(1);
+    ASSERT_GT(forMedium, designed);
+    grid.SetTextMatrix(2, 1, large);
+    ASSERT_GT(grid.columnWidth(1), forMedium);
+
+    switch (GetParam()) {
+    case TakeAway::Cleared:
+        grid.SetTextMatrix(2, 1, "");
+        break;
+    case TakeAway::Shortened:
+        grid.SetTextMatrix(2, 1, "5");
+        break;
+    case TakeAway::FewerRows:
+        grid.SetRows(2);
+        break;
+    case TakeAway::RowRemoved:
+        grid.RemoveItem(2);
+        break;
+    case TakeAway::BulkRefill: {
+        FlexGrid::BulkUpdate bulk(grid);
+        grid.SetRows(1);
+        grid.SetRows(4);
+        grid.SetTextMatrix(1, 1, medium);
+        grid.SetTextMatrix(3, 1, "5");
+        break;
+    }
+    case TakeAway::Pasted:
+        grid.SetSelection(2, 1, 2, 1);
+        grid.SetClip("5");
+        break;
+    case TakeAway::Typed:
+        grid.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+        grid.SetSelection(2, 1, 2, 1);
+        grid.setFocus();
+        KeyboardInput::Type("5");
+        KeyboardInput::CommitCell();
+        ASSERT_EQ(grid.TextMatrix(2, 1), "5");
+        break;
+    }
+    EXPECT_EQ(grid.columnWidth(1), forMedium);
+    EXPECT_TRUE(CellShowsWhole(grid, 1, 1));
+
+    grid.SetTextMatrix(1, 1, "");
+    EXPECT_EQ(grid.columnWidth(1), designed);
+    EXPECT_NEAR(grid.ColWidthTwips(1), 600, 15);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, FlexGridNarrowing,
+                         ::testing::Values(TakeAway::Cleared, TakeAway::Shortened,
+                                           TakeAway::FewerRows, TakeAway::RowRemoved,
+                                           TakeAway::BulkRefill, TakeAway::Pasted,
+                                           TakeAway::Typed));
+
+// AutoSize designs a column for its headings: the data widen it while they
+// stay, and a grid emptied for the next results starts from the headings.
+TEST(FlexGridDesignedWidths, AutoSizeFitsTheHeadingsAndTheDataWidenOnlyWhileTheyStay) {
+    auto setUp = [](FlexGrid& grid) {
+        grid.SetRows(3);
+        grid.SetCols(2);
+        grid.SetTextMatrix(0, 0, "Design Q\r\n(ft^3/s)");
+        grid.SetTextMatrix(0, 1, "TW");
+    };
+    FlexGrid headingsOnly;
+    setUp(headingsOnly);
+    headingsOnly.AutoSize(0, 1);
+
+    FlexGrid grid;
+    setUp(grid);
+    grid.SetTextMatrix(1, 0, "1");
+    grid.SetTextMatrix(2, 1, "1,213,738.89");
+    grid.AutoSize(0, 1);
+    EXPECT_EQ(grid.columnWidth(0), headingsOnly.columnWidth(0));
+    EXPECT_GT(grid.columnWidth(1), headingsOnly.columnWidth(1));
+    EXPECT_TRUE(CellShowsWhole(grid, 2, 1));
+
+    grid.SetRows(1);
+    grid.SetRows(3);
+    EXPECT_EQ(grid.columnWidth(1), headingsOnly.columnWidth(1));
+}
+
+// A window that lays itself out around a grid hears of every change of a
+// column's width, once, and of nothing else; of a bulk update once, at its end.
+TEST(FlexGridDesignedWidths, WidthChangesAreSignalledOnce) {
+    FlexGrid grid;
+    grid.SetRows(3);
+    grid.SetCols(2);
+    for (int c = 0; c < grid.Cols(); ++c) {
+        grid.SetColWidthTwips(c, 900);
+    }
+    QSignalSpy changes(&grid, &FlexGrid::ColumnWidthsChanged);
+    grid.SetTextMatrix(1, 0, "12.5"); // fits
+    grid.SetColWidthTwips(1, 900);    // as it was
+    EXPECT_EQ(changes.count(), 0);
+
+    grid.SetTextMatrix(1, 0, "1,213,738.89");
+    EXPECT_EQ(changes.count(), 1);
+    {
+        FlexGrid::BulkUpdate bulk(grid);
+        grid.SetRows(1);
+        grid.SetRows(3);
+        grid.SetTextMatrix(1, 0, "123,456,789,012.35");
+        grid.SetTextMatrix(2, 1, "123,456,789,012.35");
+        EXPECT_EQ(changes.count(), 1);
+    }
+    EXPECT_EQ(changes.count(), 2);
+    grid.SetColWidthTwips(0, 300); // under the text's width: nothing changes
+    EXPECT_EQ(changes.count(), 2);
+    grid.SetTextMatrix(1, 0, "");
+    EXPECT_EQ(changes.count(), 3);
+}
 
 } // namespace
 
