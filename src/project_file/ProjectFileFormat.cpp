@@ -122,8 +122,14 @@ HeaderCheck CheckHeader(FieldReader& in) {
         if (!ContainsIgnoringCase(in.ReadText(), Signature)) {
             return HeaderCheck::NotProjectFile;
         }
-        const int signatureLineEnds = FieldReader::LineEnds(in.LineEndAround());
-        const std::string units = in.ReadText();
+        int signatureLineEnds = FieldReader::LineEnds(in.LineEndAround());
+        std::string units = in.ReadText();
+        // A signature line written twice holds nothing a save would not
+        // write again: the units line follows the last of them.
+        while (ContainsIgnoringCase(units, Signature) && !ContainsIgnoringCase(units, UnitsWord)) {
+            signatureLineEnds = FieldReader::LineEnds(in.LineEndAround());
+            units = in.ReadText();
+        }
         const FieldReader afterUnitsLine = in;
         const std::string afterUnits = in.ReadText();
         in.ReadText();

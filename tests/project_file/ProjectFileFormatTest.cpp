@@ -128,6 +128,16 @@ TEST(ProjectFileRead, HeaderCheckFindsSignatureAndUnitsInAnyLetterCase) {
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\r\n\"METRICUNITS\"\r\r\n\"VERSION\",\"2.00\"\r\r\n",
               HeaderCheck::MetricUnits},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\r\n" + version, HeaderCheck::UnknownUnits},
+             // A signature line written twice (or more) is still a project file's header.
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n" +
+                  version,
+              HeaderCheck::ProjectFile},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"TARNWELLSOFTWAREVSHACHS\"\r\n"
+              "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"METRICUNITS\"\r\n" +
+                  version,
+              HeaderCheck::MetricUnits},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"TARNWELLSOFTWAREVSHACHS\"\r\n",
+              HeaderCheck::Incomplete},
              {"", HeaderCheck::Incomplete},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n", HeaderCheck::Incomplete},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n", HeaderCheck::Incomplete},
