@@ -338,7 +338,11 @@ INSTANTIATE_TEST_SUITE_P(
         // points, above them or at the end of the 50 rows, they clear nothing,
         // and neither do texts set to what they were.
         EditCase{"ChannelBlankRowInsertedAmongThePoints",
-                 [](T& t) { t.InsertChannelRows(12, "1"); },
+                 [](T& t) {
+                     t.InsertChannelRows(12, "1");
+                     EXPECT_EQ(t.Channel().GrdXSection->TextMatrix(12, 1), "");
+                     EXPECT_EQ(t.Channel().GrdXSection->TextMatrix(13, 1), "110");
+                 },
                  {}},
         EditCase{"ChannelBlankRowInsertedAmongThePointsThenDeleted",
                  [](T& t) {
@@ -372,6 +376,8 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"ChannelPointsPastedOverThemselves",
                  [](T& t) {
                      t.ChannelKey(1, 12, Qt::Key_C, Qt::ControlModifier);
+                     ASSERT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+                         "0\t106.0\t0.060\r15\t104.5\t\r"));
                      t.ChannelKey(1, 1, Qt::Key_V, Qt::ControlModifier);
                  },
                  {}},
