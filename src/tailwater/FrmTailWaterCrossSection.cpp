@@ -44,6 +44,22 @@ double WidthTwips(const QWidget* widget) {
 // The grid's width by design; it grows to show every column.
 constexpr double GridWidth = 4095;
 
+// The points the section is read from: the trimmed texts of every row that
+// holds any, in grid order. Empty rows are no part of it.
+std::vector<CrossSectionContents::PointCells> SectionPoints(const FlexGrid& grid) {
+    std::vector<CrossSectionContents::PointCells> points;
+    for (int r = 1; r < grid.Rows(); ++r) {
+        CrossSectionContents::PointCells cells;
+        for (int c = 1; c <= 3; ++c) {
+            cells[static_cast<size_t>(c - 1)] = TrimmedText(grid.TextMatrix(r, c));
+        }
+        if (cells != CrossSectionContents::PointCells{}) {
+            points.push_back(std::move(cells));
+        }
+    }
+    return points;
+}
+
 const char* const Headings[4] = {" \r\nPoint", "Station\r\n(ft)", "Elevation\r\n(ft)",
                                  "Manning\r\nn"};
 
@@ -121,8 +137,16 @@ FrmTailWaterCrossSection::FrmTailWaterCrossSection(QMdiArea& area)
     for (QLineEdit* box : {TxtChannelSlope, TxtLeftOBStation, TxtRightOBStation}) {
         connect(box, &QLineEdit::textChanged, this, [this] { ChannelInput_Change(); });
     }
-    InputChanges::ConnectGrid(*GrdXSection, this,
-                              [this](const FlexGrid::CellRange&) { ChannelInput_Change(); });
+    // Empty rows inserted or deleted among the points move cells but leave
+    // every point, and its order, as it was: only another list of points is
+    // a change of the channel.
+    InputChanges::ConnectGrid(*GrdXSection, this, [this](const FlexGrid::CellRange&) {
+        std::vector<CrossSectionContents::PointCells> points = SectionPoints(*GrdXSection);
+        if (points != points_) {
+            points_ = std::move(points);
+            ChannelInput_Change();
+        }
+    });
 }
 
 void FrmTailWaterCrossSection::ChannelInput_Change() {

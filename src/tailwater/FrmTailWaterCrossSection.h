@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class FlexGrid;
 class PlotCanvas;
@@ -64,8 +65,8 @@ public:
     void CmdPrtCrossSectionPlot_Click();
     void CmdSort_Click();
     void GrdXSection_KeyDown(int key, Qt::KeyboardModifiers modifiers);
-    // The Change of the three boxes and of the point grid (cells, inserted
-    // and deleted rows).
+    // The Change of the three boxes and of the section's points (a cell
+    // typed, pasted or deleted, or a row deleted, that changes a point).
     void ChannelInput_Change();
 
     QGroupBox* FraXSecRateCurve;
@@ -99,6 +100,8 @@ private:
     QLineEdit* Box(Input input) const;
 
     ChannelSection section_;
+    // The section's points as the grid last held them.
+    std::vector<CrossSectionContents::PointCells> points_;
     std::function<void()> printTable_;
     std::function<void(const ChannelSection&)> printPlot_;
 };

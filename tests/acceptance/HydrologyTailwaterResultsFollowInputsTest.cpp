@@ -1,7 +1,6 @@
 #include "ExampleChannel.h"
 #include "ProjectFixture.h"
 #include "app/frmInsertRows.h"
-#include "app/modGridEdit.h"
 #include "hydrology/FrmUSGSRegression.h"
 #include "hydrology/FrmVoskRunoffChart.h"
 #include "hydrology/frmUSGSMavo1987.h"
@@ -13,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -165,6 +165,49 @@ public:
         ASSERT_EQ(grid.TextMatrix(row, col), text);
     }
 
+    // Sends a key to the channel's point grid with the cells of rows top to
+    // bottom selected, as the user presses it there.
+    void ChannelKey(int top, int bottom, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        FlexGrid& grid = *channel->GrdXSection;
+        channel->StartUp();
+        QWidget* window = grid.window();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        grid.SetSelection(top, 1, bottom, grid.Cols() - 1);
+        grid.setFocus();
+        QTest::keyClick(&grid, key, modifiers);
+    }
+
+    // Chooses an item of the Edit menu that Shift+F10 opens on the point rows
+    // top to bottom.
+    void ChooseChannelRowsItem(int top, int bottom, QAction* item) {
+        ChannelKey(top, bottom, Qt::Key_F10, Qt::ShiftModifier);
+        QMenu& menu = *main->mnuEdit;
+        ASSERT_TRUE(menu.isVisible());
+        QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(item).center());
+        ASSERT_FALSE(menu.isVisible());
+    }
+
+    // Insert Rows: count empty rows before the row, or after it.
+    void InsertChannelRows(int row, const QString& count, bool after = false) {
+        user.modalScripts.push_back([count, after](QDialog& dialog) {
+            auto& insert = static_cast<frmInsertRows&>(dialog);
+            insert.txtNumRows->setText(count);
+            insert.optInsertPoint[after ? 1 : 0]->click();
+            insert.cmdGo[0]->click();
+            return insert.result();
+        });
+        ChooseChannelRowsItem(row, row, main->mnuEditInsertRows);
+        EXPECT_TRUE(user.modalScripts.empty());
+    }
+
+    // Delete Selected Rows, answered Yes.
+    void DeleteChannelRows(int top, int bottom) {
+        user.answers.push_back(true);
+        ChooseChannelRowsItem(top, bottom, main->mnuEditDeleteRows);
+        EXPECT_TRUE(user.answers.empty());
+    }
+
     static void Paste(FlexGrid& grid, int row, int col, const QString& text,
                       const std::function<void()>& pasteKey) {
         QGuiApplication::clipboard()->setText(text);
@@ -284,29 +327,62 @@ INSTANTIATE_TEST_SUITE_P(
                      t.Channel().GrdXSection_KeyDown(Qt::Key_Delete, Qt::NoModifier);
                  },
                  ChannelResults},
-        EditCase{"ChannelRowInserted",
+        EditCase{"ChannelRowDeleted", [](T& t) { t.DeleteChannelRows(12, 12); }, ChannelResults},
+        EditCase{"ChannelPointDeletedWithABlankRowInsertedAboveIt",
                  [](T& t) {
-                     modGridEdit::EditGrid = t.Channel().GrdXSection;
-                     modGridEdit::RowNumberColumn = true;
-                     t.Channel().GrdXSection->SetSelection(12, 1, 12, 1);
-                     t.User().modalScripts.push_back([](QDialog& dialog) {
-                         auto& insert = static_cast<frmInsertRows&>(dialog);
-                         insert.txtNumRows->setText("1");
-                         insert.cmdGo[0]->click();
-                         return insert.result();
-                     });
-                     modGridEdit::mnuEditInsertRows_Click();
+                     t.InsertChannelRows(5, "1");
+                     t.DeleteChannelRows(5, 6);
                  },
                  ChannelResults},
-        EditCase{"ChannelRowDeleted",
+        // Empty rows are no part of the section: inserted or deleted among the
+        // points, above them or at the end of the 50 rows, they clear nothing,
+        // and neither do texts set to what they were.
+        EditCase{"ChannelBlankRowInsertedAmongThePoints",
                  [](T& t) {
-                     modGridEdit::EditGrid = t.Channel().GrdXSection;
-                     modGridEdit::RowNumberColumn = true;
-                     t.Channel().GrdXSection->SetSelection(12, 1, 12, 3);
-                     t.User().answers.push_back(true);
-                     modGridEdit::mnuEditDeleteRows_Click();
+                     t.InsertChannelRows(12, "1");
+                     EXPECT_EQ(t.Channel().GrdXSection->TextMatrix(12, 1), "");
+                     EXPECT_EQ(t.Channel().GrdXSection->TextMatrix(13, 1), "110");
                  },
-                 ChannelResults},
+                 {}},
+        EditCase{"ChannelBlankRowInsertedAmongThePointsThenDeleted",
+                 [](T& t) {
+                     const CrossSectionContents typed = t.Channel().Contents();
+                     t.InsertChannelRows(5, "1");
+                     t.DeleteChannelRows(5, 5);
+                     EXPECT_EQ(t.Channel().Contents().points, typed.points);
+                 },
+                 {}},
+        EditCase{"ChannelBlankRowsInsertedAboveThePointsThenDeleted",
+                 [](T& t) {
+                     t.InsertChannelRows(1, "3");
+                     ASSERT_EQ(t.Channel().GrdXSection->TextMatrix(4, 1), "0");
+                     t.DeleteChannelRows(1, 3);
+                 },
+                 {}},
+        EditCase{"ChannelBlankRowsInsertedAfterAPointThenDeletedOneByOne",
+                 [](T& t) {
+                     t.InsertChannelRows(8, "2", true);
+                     ASSERT_EQ(t.Channel().GrdXSection->TextMatrix(11, 1), "64");
+                     t.DeleteChannelRows(10, 10);
+                     t.DeleteChannelRows(9, 9);
+                 },
+                 {}},
+        EditCase{"ChannelBlankRowsInsertedAtTheEndOfTheFifty",
+                 [](T& t) {
+                     t.InsertChannelRows(48, "5");
+                     t.InsertChannelRows(50, "1", true);
+                 },
+                 {}},
+        EditCase{"ChannelPointsPastedOverThemselves",
+                 [](T& t) {
+                     t.ChannelKey(1, 12, Qt::Key_C, Qt::ControlModifier);
+                     ASSERT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+                         "0\t106.0\t0.060\r15\t104.5\t\r"));
+                     t.ChannelKey(1, 1, Qt::Key_V, Qt::ControlModifier);
+                 },
+                 {}},
+        EditCase{
+            "ChannelBlankCellsDeleted", [](T& t) { t.ChannelKey(13, 50, Qt::Key_Delete); }, {}},
         EditCase{"QDepthQTyped",
                  [](T& t) {
                      t.QDepth().StartUp();
@@ -372,20 +448,8 @@ TEST_F(ResultsFollowInputs, ChangesThatKeepTheValuesClearNothing) {
     chart->Cmd_VRC_ComputeQ->click();
     yuld->CmdUSGSComputeQ->click();
     mavo->cmdComputeQs->click();
-    modGridEdit::EditGrid = channel->GrdXSection;
-    modGridEdit::RowNumberColumn = true;
-    channel->GrdXSection->SetSelection(14, 1, 15, 3);
-    user.answers.push_back(true);
-    modGridEdit::mnuEditDeleteRows_Click();
-    channel->GrdXSection->SetSelection(13, 1, 13, 1);
-    user.modalScripts.push_back([](QDialog& dialog) {
-        auto& insert = static_cast<frmInsertRows&>(dialog);
-        insert.txtNumRows->setText("3");
-        insert.cmdGo[0]->click();
-        return insert.result();
-    });
-    modGridEdit::mnuEditInsertRows_Click();
-    EXPECT_TRUE(user.modalScripts.empty());
+    DeleteChannelRows(14, 15);
+    InsertChannelRows(13, "3");
     qDepth->OptQElevCalc[1]->click();
 
     EXPECT_EQ(user.MessageTexts(), std::vector<QString>{});
