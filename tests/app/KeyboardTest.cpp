@@ -6,10 +6,12 @@
 #include "app/frmInsertRows.h"
 #include "app/frmSelectPrinter.h"
 #include "general_design/FrmGenDesign.h"
+#include "inlets/FrmDropInletDesign.h"
 #include "outlet_protection/frmNEScourDesignPlot.h"
 #include "platform/FlexGrid.h"
 #include "platform/HelpPages.h"
 #include "platform/HelpWindow.h"
+#include "tailwater/FrmTailwaterQDepth.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +20,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -219,6 +223,81 @@ TEST_F(Keyboard, CtrlF4HidesTheActiveToolWindowKeepingItsInputs) {
     EXPECT_EQ(design.TxtManningN->text(), "0.012");
     EXPECT_EQ(site.TxtFileNumber->text(), "F-2207");
     EXPECT_EQ(main->MdiArea().activeSubWindow(), site.Frame());
+}
+
+// File New and File Open check another option of a group than the one the
+// keyboard picked: the focus goes with the check, so that the arrow keys go on
+// from the option checked, whether the window stayed in front meanwhile or
+// comes back to the front from its menu.
+TEST_F(Keyboard, TheArrowKeysGoOnFromTheOptionThatNewOrOpenChecked) {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTemporaryDir dir;
+    const QString unchanged = dir.filePath("unchanged.twl");
+    user.fileNames.push_back(unchanged);
+    main->mnuFileSaveAs->trigger();
+    ASSERT_TRUE(QFile::exists(unchanged));
+
+    const auto& qDepth = windows->tailwaterQDepth->OptQElevCalc;
+    const auto& weir = windows->dropInlet->OptWeirCalc;
+    const struct {
+        QAction* menu;
+        std::vector<QRadioButton*> options;
+    } groups[] = {
+        {main->mnuTailwaterQDepth, {qDepth.begin(), qDepth.end()}},
+        {main->mnuDropInlet, {weir.begin(), weir.end()}},
+    };
+    const struct {
+        const char* name;
+        std::function<void()> run;
+    } commands[] = {
+        {"File New",
+         [this] {
+             user.answers.push_back(true);
+             main->mnuNew->trigger();
+         }},
+        {"File Open",
+         [this, &unchanged] {
+             user.fileNames.push_back(unchanged);
+             main->mnuFileOpen->trigger();
+         }},
+    };
+    const auto checkedOption = [](const std::vector<QRadioButton*>& options) {
+        const auto checked = std::find_if(options.begin(), options.end(),
+                                          [](QRadioButton* option) { return option->isChecked(); });
+        return checked == options.end() ? nullptr : *checked;
+    };
+    for (const auto& group : groups) {
+        group.menu->trigger();
+        QRadioButton* const opening = checkedOption(group.options);
+        ASSERT_NE(opening, nullptr);
+        for (const auto& command : commands) {
+            for (const bool otherWindowInFront : {false, true}) {
+                SCOPED_TRACE(opening->text().toStdString() + ", " + command.name +
+                             (otherWindowInFront ? ", another window in front" : ""));
+                group.menu->trigger();
+                opening->click();
+                opening->setFocus(Qt::TabFocusReason);
+                Press(Qt::Key_Down);
+                QRadioButton* const below = checkedOption(group.options);
+                ASSERT_NE(below, opening);
+                Press(Qt::Key_Down);
+                ASSERT_NE(checkedOption(group.options), below);
+                ASSERT_EQ(QApplication::focusWidget(), checkedOption(group.options));
+                if (otherWindowInFront) {
+                    main->mnuIdentification->trigger();
+                }
+
+                command.run();
+                group.menu->trigger();
+                EXPECT_TRUE(opening->isChecked());
+                EXPECT_EQ(QApplication::focusWidget(), opening);
+                Press(Qt::Key_Down);
+                EXPECT_TRUE(below->isChecked());
+            }
+        }
+    }
+    EXPECT_EQ(user.MessageTexts(), std::vector<QString>());
 }
 
 } // namespace
