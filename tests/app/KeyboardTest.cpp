@@ -35,7 +35,9 @@ using KeyboardInput::Press;
 using KeyboardInput::Type;
 
 // Every typed grid of every window, reached with Tab, is filled from the
-// keyboard alone: typing, F2, the arrows, Enter, Ctrl+Home and Space.
+// keyboard alone: typing, F2, the arrows, Enter, Ctrl+Home and Space; Tab and
+// Shift+Tab keep the typing and go from cell to cell, and with no typing under
+// way leave the grid either way.
 TEST_F(Keyboard, EveryTypedGridIsFilledFromTheKeyboardAlone) {
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
@@ -80,6 +82,21 @@ TEST_F(Keyboard, EveryTypedGridIsFilledFromTheKeyboardAlone) {
                 Press(Qt::Key_Space);
                 EXPECT_NE(grid->CellChecked(home.row(), home.column()), ticked);
             }
+
+            grid->SetSelection(row, col, row, col);
+            Type("5");
+            Press(Qt::Key_Tab);
+            EXPECT_EQ(grid->TextMatrix(row, col), "5");
+            const QModelIndex next = grid->currentIndex();
+            EXPECT_NE(next, first);
+            Type("6");
+            Press(Qt::Key_Backtab);
+            EXPECT_EQ(grid->TextMatrix(next.row(), next.column()), "6");
+            EXPECT_EQ(grid->currentIndex(), first);
+            Press(Qt::Key_Backtab);
+            EXPECT_NE(QApplication::focusWidget(), grid);
+            Press(Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), grid);
             tool->ShutDown();
         }
     }
