@@ -1,4 +1,5 @@
 #include "main/StartUpSequence.h"
+#include "platform/OptionFocus.h"
 #include "platform/ProgramStyle.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
     ProgramStyle::Use();
+    OptionFocus::FollowCheckedOptions();
     StartUpMod::UseProgramFont();
     auto windows = StartUpMod::Main();
     if (!windows) {

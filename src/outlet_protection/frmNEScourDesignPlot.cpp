@@ -78,6 +78,11 @@ void frmNEScourDesignPlot::closeEvent(QCloseEvent* event) {
 }
 
 void frmNEScourDesignPlot::keyPressEvent(QKeyEvent* event) {
+    // A window of its own, which Escape closes as it does the help window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdClose_Click();
+        return;
+    }
     if (!WindowKeys::Answer(*this, *event, helpPage_)) {
         QWidget::keyPressEvent(event);
     }

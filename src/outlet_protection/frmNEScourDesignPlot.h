@@ -30,7 +30,8 @@ public:
     void ClearDesign();
     // Set by the printed plot when it exists.
     void SetPrintPlot(std::function<void(const ScourHolePlotDesign&)> print);
-    // The help page that F1 opens; Enter and F1 work as in the tool windows.
+    // The help page that F1 opens; Enter and F1 work as in the tool windows,
+    // and Escape closes the window as Close does.
     void SetHelpPage(const QString& page) { helpPage_ = page; }
 
     void cmdPlot_Click();

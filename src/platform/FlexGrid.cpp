@@ -252,6 +252,26 @@ bool FlexGrid::TakesTyping(int row, int col) const {
            (model()->index(row, col).flags() & Qt::ItemIsEditable);
 }
 
+bool FlexGrid::TakesInput(int row, int col) const {
+    const bool ticks =
+        (model()->index(row, col).flags() & Qt::ItemIsUserCheckable) && !ColReadOnly(col);
+    return ticks || TakesTyping(row, col);
+}
+
+std::optional<FlexGrid::Position> FlexGrid::NextInputCell(Position from, bool forward) const {
+    const int step = forward ? 1 : -1;
+    int row = from.row;
+    int col = from.col + step;
+    for (; row >= fixedRows_ && row < Rows(); row += step, col = forward ? 0 : Cols() - 1) {
+        for (; col >= 0 && col < Cols(); col += step) {
+            if (TakesInput(row, col)) {
+                return Position{row, col};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 bool FlexGrid::HasCursor() const {
     const QModelIndex current = currentIndex();
     return current.isValid() && !IsFixed(current.row(), current.column());
@@ -687,9 +707,7 @@ bool FlexGrid::AnswerKey(const QKeyEvent& event) {
         return false;
     }
     const QModelIndex current = currentIndex();
-    const bool ticks =
-        (current.flags() & Qt::ItemIsUserCheckable) && !ColReadOnly(current.column());
-    if (ticks || TakesTyping(current.row(), current.column())) {
+    if (TakesInput(current.row(), current.column())) {
         return false;
     }
     if (event.key() == Qt::Key_Space && modifiers == Qt::NoModifier && markColumn_ >= 0) {
@@ -799,6 +817,24 @@ bool FlexGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
         return false;
     }
     return QTableWidget::edit(index, trigger, event);
+}
+
+// Tab and Shift+Tab in a cell's editor: the delegate has kept the typing.
+// Qt would open the next cell of the model, wrapping round the grid, and keep
+// typing going from cell to cell, so that only Escape let the keyboard out.
+void FlexGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+    if (!forward && hint != QAbstractItemDelegate::EditPreviousItem) {
+        QTableWidget::closeEditor(editor, hint);
+        return;
+    }
+    QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (const std::optional<Position> next = NextInputCell(Cursor(), forward)) {
+        selectionModel()->setCurrentIndex(model()->index(next->row, next->col),
+                                          QItemSelectionModel::ClearAndSelect);
+    } else {
+        focusNextPrevChild(forward);
+    }
 }
 
 // The windows pop up their own menu on RightButtonUp and MenuKeyDown. The

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CellTextWidths;
@@ -53,6 +54,13 @@ class CellTextWidths;
 //   goes.
 // - The Menu key and Shift+F10 ask for the grid's popup menu at the current
 //   cell (MenuKeyDown); the windows pop up the menu their right click offers.
+// - Tab and Shift+Tab mirror each other. While a cell is being typed into,
+//   they keep what was typed and go to the next (previous) cell that takes
+//   typing or a tick, along the row and on to the next (previous) row; the
+//   cell is selected and framed, not opened, so typing there replaces it and
+//   F2 edits it. From the last (first) such cell, and whenever no typing is
+//   under way, they go on to the next (previous) control: a grid is never a
+//   trap, and the arrow keys move within it.
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -228,6 +236,8 @@ protected:
     // Whether typing goes into the data cell: a typed grid's cells but its tick
     // boxes and its read-only columns.
     bool TakesTyping(int row, int col) const;
+    // Whether typing or a tick goes into the data cell.
+    bool TakesInput(int row, int col) const;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -238,6 +248,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void commitData(QWidget* editor) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     struct ColumnFormat {
@@ -284,6 +295,9 @@ private:
     // The column of the row's cell nearest `col` that takes typing (the left
     // one of two as near); -1 when none does.
     int NearestTypableCol(int row, int col) const;
+    // The cell after (before) `from` in reading order that takes input;
+    // none past the last (first) one.
+    std::optional<Position> NextInputCell(Position from, bool forward) const;
     // In a typed grid, moves the current cell out of a read-only column to
     // the nearest cell of its row that takes typing, and selects it there.
     void LeaveReadOnlyColumn();

@@ -6,10 +6,12 @@
 #include "app/frmInsertRows.h"
 #include "app/frmSelectPrinter.h"
 #include "general_design/FrmGenDesign.h"
+#include "inlets/FrmDropInletDesign.h"
 #include "outlet_protection/frmNEScourDesignPlot.h"
 #include "platform/FlexGrid.h"
 #include "platform/HelpPages.h"
 #include "platform/HelpWindow.h"
+#include "tailwater/FrmTailwaterQDepth.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +20,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -31,7 +35,9 @@ using KeyboardInput::Press;
 using KeyboardInput::Type;
 
 // Every typed grid of every window, reached with Tab, is filled from the
-// keyboard alone: typing, F2, the arrows, Enter, Ctrl+Home and Space.
+// keyboard alone: typing, F2, the arrows, Enter, Ctrl+Home and Space; Tab and
+// Shift+Tab keep the typing and go from cell to cell, and with no typing under
+// way leave the grid either way.
 TEST_F(Keyboard, EveryTypedGridIsFilledFromTheKeyboardAlone) {
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
@@ -76,6 +82,21 @@ TEST_F(Keyboard, EveryTypedGridIsFilledFromTheKeyboardAlone) {
                 Press(Qt::Key_Space);
                 EXPECT_NE(grid->CellChecked(home.row(), home.column()), ticked);
             }
+
+            grid->SetSelection(row, col, row, col);
+            Type("5");
+            Press(Qt::Key_Tab);
+            EXPECT_EQ(grid->TextMatrix(row, col), "5");
+            const QModelIndex next = grid->currentIndex();
+            EXPECT_NE(next, first);
+            Type("6");
+            Press(Qt::Key_Backtab);
+            EXPECT_EQ(grid->TextMatrix(next.row(), next.column()), "6");
+            EXPECT_EQ(grid->currentIndex(), first);
+            Press(Qt::Key_Backtab);
+            EXPECT_NE(QApplication::focusWidget(), grid);
+            Press(Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), grid);
             tool->ShutDown();
         }
     }
@@ -219,6 +240,81 @@ TEST_F(Keyboard, CtrlF4HidesTheActiveToolWindowKeepingItsInputs) {
     EXPECT_EQ(design.TxtManningN->text(), "0.012");
     EXPECT_EQ(site.TxtFileNumber->text(), "F-2207");
     EXPECT_EQ(main->MdiArea().activeSubWindow(), site.Frame());
+}
+
+// File New and File Open check another option of a group than the one the
+// keyboard picked: the focus goes with the check, so that the arrow keys go on
+// from the option checked, whether the window stayed in front meanwhile or
+// comes back to the front from its menu.
+TEST_F(Keyboard, TheArrowKeysGoOnFromTheOptionThatNewOrOpenChecked) {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTemporaryDir dir;
+    const QString unchanged = dir.filePath("unchanged.twl");
+    user.fileNames.push_back(unchanged);
+    main->mnuFileSaveAs->trigger();
+    ASSERT_TRUE(QFile::exists(unchanged));
+
+    const auto& qDepth = windows->tailwaterQDepth->OptQElevCalc;
+    const auto& weir = windows->dropInlet->OptWeirCalc;
+    const struct {
+        QAction* menu;
+        std::vector<QRadioButton*> options;
+    } groups[] = {
+        {main->mnuTailwaterQDepth, {qDepth.begin(), qDepth.end()}},
+        {main->mnuDropInlet, {weir.begin(), weir.end()}},
+    };
+    const struct {
+        const char* name;
+        std::function<void()> run;
+    } commands[] = {
+        {"File New",
+         [this] {
+             user.answers.push_back(true);
+             main->mnuNew->trigger();
+         }},
+        {"File Open",
+         [this, &unchanged] {
+             user.fileNames.push_back(unchanged);
+             main->mnuFileOpen->trigger();
+         }},
+    };
+    const auto checkedOption = [](const std::vector<QRadioButton*>& options) {
+        const auto checked = std::find_if(options.begin(), options.end(),
+                                          [](QRadioButton* option) { return option->isChecked(); });
+        return checked == options.end() ? nullptr : *checked;
+    };
+    for (const auto& group : groups) {
+        group.menu->trigger();
+        QRadioButton* const opening = checkedOption(group.options);
+        ASSERT_NE(opening, nullptr);
+        for (const auto& command : commands) {
+            for (const bool otherWindowInFront : {false, true}) {
+                SCOPED_TRACE(opening->text().toStdString() + ", " + command.name +
+                             (otherWindowInFront ? ", another window in front" : ""));
+                group.menu->trigger();
+                opening->click();
+                opening->setFocus(Qt::TabFocusReason);
+                Press(Qt::Key_Down);
+                QRadioButton* const below = checkedOption(group.options);
+                ASSERT_NE(below, opening);
+                Press(Qt::Key_Down);
+                ASSERT_NE(checkedOption(group.options), below);
+                ASSERT_EQ(QApplication::focusWidget(), checkedOption(group.options));
+                if (otherWindowInFront) {
+                    main->mnuIdentification->trigger();
+                }
+
+                command.run();
+                group.menu->trigger();
+                EXPECT_TRUE(opening->isChecked());
+                EXPECT_EQ(QApplication::focusWidget(), opening);
+                Press(Qt::Key_Down);
+                EXPECT_TRUE(below->isChecked());
+            }
+        }
+    }
+    EXPECT_EQ(user.MessageTexts(), std::vector<QString>());
 }
 
 } // namespace

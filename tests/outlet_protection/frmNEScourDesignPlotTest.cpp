@@ -191,4 +191,23 @@ TEST_F(ScourPlotWindow, EnterPressesTheFocusedButtonAndF1OpensItsHelpPage) {
     EXPECT_TRUE(window->isVisible());
 }
 
+// Escape closes the window as Close does, from whichever control has the
+// focus, and the design stays for the next showing.
+TEST_F(ScourPlotWindow, EscapeClosesTheWindow) {
+    window->SetPrintPlot([](const ScourHolePlotDesign&) {});
+    for (QWidget* focus :
+         std::initializer_list<QWidget*>{window->cmdPlot, window->cmdPrintThePlot, window->cmdClose,
+                                         window->UCNEScourDesignPlot1}) {
+        SCOPED_TRACE(TabStops::Describe(*focus).toStdString());
+        window->ShowDesign(Design());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        focus->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(focus, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible());
+    }
+    window->show();
+    EXPECT_EQ(window->UCNEScourDesignPlot1->Properties().CDim, 27);
+    EXPECT_TRUE(user.shown.empty());
+}
+
 } // namespace

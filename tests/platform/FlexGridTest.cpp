@@ -872,6 +872,39 @@ TEST(FlexGridDesignedWidths, WidthChangesAreSignalledOnce) {
 
 } // namespace
 
+namespace {
+
+// The smallest rectangle that holds every pixel in which two pictures of the
+// same size differ.
+QRect ChangedPart(const QImage& one, const QImage& other) {
+    QRect changed;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            if (one.pixel(x, y) != other.pixel(x, y)) {
+                changed |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return changed;
+}
+
+// Whether the grid, which has the focus, shows it by a frame just inside its
+// current cell.
+void ExpectCurrentCellFramed(FlexGrid& grid) {
+    ASSERT_EQ(QApplication::focusWidget(), &grid);
+    const QImage focused = grid.viewport()->grab().toImage();
+    grid.clearFocus();
+    const QImage unfocused = grid.viewport()->grab().toImage();
+    grid.setFocus();
+    const QRect changed = ChangedPart(focused, unfocused);
+    const QRect cell = grid.visualRect(grid.currentIndex());
+    EXPECT_TRUE(cell.adjusted(1, 1, -1, -1).contains(changed)) << "changed outside the cell";
+    EXPECT_GE(changed.width(), cell.width() - 4);
+    EXPECT_GE(changed.height(), cell.height() - 4);
+}
+
+} // namespace
+
 // Focus changes nothing but a frame just inside the current cell, drawn only
 // while the grid has the keyboard focus.
 TEST_F(FlexGridTest, TheCurrentCellWearsAFrameWhileTheGridHasTheFocus) {
@@ -884,14 +917,7 @@ TEST_F(FlexGridTest, TheCurrentCellWearsAFrameWhileTheGridHasTheFocus) {
     EXPECT_EQ(grid.viewport()->grab().toImage(), unfocused);
 
     ASSERT_EQ(focused.size(), unfocused.size());
-    QRect changed;
-    for (int y = 0; y < focused.height(); ++y) {
-        for (int x = 0; x < focused.width(); ++x) {
-            if (focused.pixel(x, y) != unfocused.pixel(x, y)) {
-                changed |= QRect(x, y, 1, 1);
-            }
-        }
-    }
+    const QRect changed = ChangedPart(focused, unfocused);
     const QRect cell = grid.visualRect(grid.model()->index(2, 1));
     EXPECT_TRUE(cell.adjusted(1, 1, -1, -1).contains(changed)) << "changed outside the cell";
     EXPECT_GE(changed.width(), cell.width() - 4);
@@ -1093,6 +1119,70 @@ TEST(FlexGridTypedColumns, TabLandsOnTheNearestCellOfTheRowThatTakesTyping) {
         const FlexGrid::CellRange selected = boxes.grid->Selection();
         EXPECT_EQ(std::pair(selected.top, selected.left), std::pair(2, c.landsOn));
         EXPECT_EQ(std::pair(selected.bottom, selected.right), std::pair(2, c.landsOn));
+    }
+}
+
+// Tab and Shift+Tab mirror each other in a typed grid. While a cell is being
+// typed into, they keep the typing and go to the next or previous cell that
+// takes typing or a tick, along the row and over to the next or previous row,
+// framed and ready for typing; past the last or first such cell, and with no
+// typing under way, they go on to the next or previous control.
+TEST(FlexGridTypedColumns, TabAndShiftTabGoOnFromTypingAndLeaveTheGridOtherwise) {
+    // Point numbers, a typed column, a computed one, ticks and a typed one.
+    struct Cell {
+        int row;
+        int col;
+    };
+    enum class After { Cell, Before, After };
+    struct Case {
+        const char* name;
+        Cell from;
+        bool typing;
+        Qt::Key key;
+        After goesTo;
+        Cell to;
+    };
+    const Case cases[] = {
+        {"Tab along the row", {2, 1}, true, Qt::Key_Tab, After::Cell, {2, 3}},
+        {"Shift+Tab along the row", {2, 4}, true, Qt::Key_Backtab, After::Cell, {2, 3}},
+        {"Tab to the next row", {2, 4}, true, Qt::Key_Tab, After::Cell, {3, 1}},
+        {"Shift+Tab to the row before", {2, 1}, true, Qt::Key_Backtab, After::Cell, {1, 4}},
+        {"Tab from the last cell", {3, 4}, true, Qt::Key_Tab, After::After, {}},
+        {"Shift+Tab from the first cell", {1, 1}, true, Qt::Key_Backtab, After::Before, {}},
+        {"Tab with no typing", {2, 1}, false, Qt::Key_Tab, After::After, {}},
+        {"Shift+Tab with no typing", {2, 4}, false, Qt::Key_Backtab, After::Before, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GridBetweenBoxes boxes(4, 5);
+        FlexGrid& grid = *boxes.grid;
+        grid.SetFixedCols(1);
+        grid.SetEditable(true);
+        grid.SetColReadOnly(2, true);
+        grid.SetCheckBoxColumn(3);
+        boxes.Show();
+        grid.SetSelection(c.from.row, c.from.col, c.from.row, c.from.col);
+        grid.setFocus();
+        if (c.typing) {
+            KeyboardInput::Type("7");
+        }
+
+        KeyboardInput::Press(c.key);
+        EXPECT_EQ(grid.TextMatrix(c.from.row, c.from.col), c.typing ? "7" : "");
+        EXPECT_EQ(grid.indexWidget(grid.currentIndex()), nullptr) << "a cell is open";
+        switch (c.goesTo) {
+        case After::Cell:
+            EXPECT_EQ(grid.currentIndex(), boxes.Cell(c.to.row, c.to.col));
+            EXPECT_EQ(grid.Clip(), grid.TextMatrix(c.to.row, c.to.col));
+            ExpectCurrentCellFramed(grid);
+            break;
+        case After::Before:
+            EXPECT_EQ(QApplication::focusWidget(), boxes.before);
+            break;
+        case After::After:
+            EXPECT_EQ(QApplication::focusWidget(), boxes.after);
+            break;
+        }
     }
 }
 

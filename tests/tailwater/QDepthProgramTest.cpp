@@ -270,8 +270,8 @@ TEST_F(QDepthProgram, AfterAnotherModeTabAndTypingGoToItsInputColumn) {
     tabIntoGrid();
     EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, 0));
 
-    qDepth->OptQElevCalc[1]->setFocus();
-    KeyboardInput::Press(Qt::Key_Space);
+    qDepth->OptQElevCalc[0]->setFocus();
+    KeyboardInput::Press(Qt::Key_Down);
     ASSERT_TRUE(qDepth->OptQElevCalc[1]->isChecked());
     tabIntoGrid();
     EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, 1));
