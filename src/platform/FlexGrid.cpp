@@ -22,6 +22,25 @@
 
 namespace {
 
+// Keys that take the cursor somewhere of the user's own choosing, or give up
+// the cell: they end a run of Tabs through the cells.
+bool MovesTheCursor(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Escape:
+        return true;
+    default:
+        return false;
+    }
+}
+
 const QRegularExpression& LineBreak() {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     return lineBreak;
@@ -683,6 +702,9 @@ double FlexGrid::TextHeightTwips(const QString& text) const {
 }
 
 void FlexGrid::keyPressEvent(QKeyEvent* event) {
+    if (MovesTheCursor(*event)) {
+        tabbingCells_ = false;
+    }
     // A grid emptied down to its headings while it has the focus lost its
     // current cell; the window's keys act on the cell the grid's own act on.
     MakeFirstDataCellCurrent();
@@ -771,6 +793,11 @@ void FlexGrid::focusInEvent(QFocusEvent* event) {
         reason == Qt::ShortcutFocusReason) {
         LeaveReadOnlyColumn();
     }
+    // Back from a cell's editor the run of Tabs goes on; from anywhere else
+    // the grid starts afresh.
+    if (reason != Qt::OtherFocusReason) {
+        tabbingCells_ = false;
+    }
     QTableWidget::focusInEvent(event);
 }
 
@@ -778,6 +805,7 @@ void FlexGrid::focusInEvent(QFocusEvent* event) {
 void FlexGrid::keyboardSearch(const QString&) {}
 
 void FlexGrid::mousePressEvent(QMouseEvent* event) {
+    tabbingCells_ = false;
     // The right button pops up a menu for the selection as it stands.
     if (event->button() == Qt::RightButton) {
         event->accept();
@@ -829,12 +857,24 @@ void FlexGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
         return;
     }
     QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
-    if (const std::optional<Position> next = NextInputCell(Cursor(), forward)) {
-        selectionModel()->setCurrentIndex(model()->index(next->row, next->col),
-                                          QItemSelectionModel::ClearAndSelect);
-    } else {
-        focusNextPrevChild(forward);
+    tabbingCells_ = true;
+    focusNextPrevChild(forward);
+}
+
+// Once Tab has left a typed cell, Tab and Shift+Tab go on from cell to cell,
+// so that a cell left blank (a point's n, say) is passed over as in a form;
+// an arrow key, the mouse or the focus leaving the grid ends that, and the
+// next Tab leaves the grid.
+bool FlexGrid::focusNextPrevChild(bool next) {
+    if (std::exchange(tabbingCells_, false) && HasCursor()) {
+        if (const std::optional<Position> cell = NextInputCell(Cursor(), next)) {
+            selectionModel()->setCurrentIndex(model()->index(cell->row, cell->col),
+                                              QItemSelectionModel::ClearAndSelect);
+            tabbingCells_ = true;
+            return true;
+        }
     }
+    return QTableWidget::focusNextPrevChild(next);
 }
 
 // The windows pop up their own menu on RightButtonUp and MenuKeyDown. The

@@ -58,9 +58,10 @@ class CellTextWidths;
 //   they keep what was typed and go to the next (previous) cell that takes
 //   typing or a tick, along the row and on to the next (previous) row; the
 //   cell is selected and framed, not opened, so typing there replaces it and
-//   F2 edits it. From the last (first) such cell, and whenever no typing is
-//   under way, they go on to the next (previous) control: a grid is never a
-//   trap, and the arrow keys move within it.
+//   F2 edits it, and further Tabs go on from cell to cell, typed or passed
+//   over. From the last (first) such cell, and when nothing was typed since
+//   the grid took the focus or since an arrow key or a click, they go on to
+//   the next (previous) control: a grid is never a trap.
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -249,6 +250,7 @@ protected:
     void commitData(QWidget* editor) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct ColumnFormat {
@@ -339,6 +341,9 @@ private:
     // A key went down to type into a cell that takes none: the sign shows
     // when it comes up, as a tip would vanish at once under a key still down.
     bool typingRefused_ = false;
+    // Tab left a typed cell for the next one, and no other key, click or
+    // focus change has come since: Tab goes on through the cells.
+    bool tabbingCells_ = false;
     std::vector<ColumnFormat> columns_;
     int bulkUpdates_ = 0;
     // A column width changed while a bulk update lasted: its end signals it.

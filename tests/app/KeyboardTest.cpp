@@ -36,8 +36,8 @@ using KeyboardInput::Type;
 
 // Every typed grid of every window, reached with Tab, is filled from the
 // keyboard alone: typing, F2, the arrows, Enter, Ctrl+Home and Space; Tab and
-// Shift+Tab keep the typing and go from cell to cell, and with no typing under
-// way leave the grid either way.
+// Shift+Tab keep the typing and go on from cell to cell, and past the first
+// cell, or with no typing since the grid took the focus, leave the grid.
 TEST_F(Keyboard, EveryTypedGridIsFilledFromTheKeyboardAlone) {
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
@@ -93,7 +93,11 @@ TEST_F(Keyboard, EveryTypedGridIsFilledFromTheKeyboardAlone) {
             Press(Qt::Key_Backtab);
             EXPECT_EQ(grid->TextMatrix(next.row(), next.column()), "6");
             EXPECT_EQ(grid->currentIndex(), first);
-            Press(Qt::Key_Backtab);
+            // The run of Tabs goes on back over any cell before the first
+            // typed one (General Design's Use tick), then out of the grid.
+            for (int cell = 0; cell < 3 && QApplication::focusWidget() == grid; ++cell) {
+                Press(Qt::Key_Backtab);
+            }
             EXPECT_NE(QApplication::focusWidget(), grid);
             Press(Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget(), grid);

@@ -1186,6 +1186,68 @@ TEST(FlexGridTypedColumns, TabAndShiftTabGoOnFromTypingAndLeaveTheGridOtherwise)
     }
 }
 
+// Filling a grid with Tab: once Tab has left a typed cell, further Tabs (or
+// Shift+Tabs) pass blank cells over and go on through the grid; an arrow key
+// or a click ends the run, and the next Tab leaves the grid.
+TEST(FlexGridTypedColumns, ARunOfTabsGoesOnThroughTheCellsUntilAnArrowOrAClick) {
+    enum class Then { Cell, After };
+    struct Case {
+        const char* name;
+        std::vector<Qt::Key> keys; // after "7" typed into (2, 1)
+        Then goesTo;
+        int row;
+        int col;
+    };
+    const Case cases[] = {
+        {"Tab, Tab: the tick passed over", {Qt::Key_Tab, Qt::Key_Tab}, Then::Cell, 2, 4},
+        {"Tab, Tab, Tab: on to the next row",
+         {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab},
+         Then::Cell,
+         3,
+         1},
+        {"Tab, Shift+Tab: back", {Qt::Key_Tab, Qt::Key_Backtab}, Then::Cell, 2, 1},
+        {"Tab, Down, Tab: out", {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Tab}, Then::After, 0, 0},
+        {"Tab, Escape, Tab: out", {Qt::Key_Tab, Qt::Key_Escape, Qt::Key_Tab}, Then::After, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GridBetweenBoxes boxes(4, 5);
+        FlexGrid& grid = *boxes.grid;
+        grid.SetFixedCols(1);
+        grid.SetEditable(true);
+        grid.SetColReadOnly(2, true);
+        grid.SetCheckBoxColumn(3);
+        boxes.Show();
+        grid.SetSelection(2, 1, 2, 1);
+        grid.setFocus(Qt::TabFocusReason);
+        KeyboardInput::Type("7");
+        for (Qt::Key key : c.keys) {
+            KeyboardInput::Press(key);
+        }
+        EXPECT_EQ(grid.TextMatrix(2, 1), "7");
+        if (c.goesTo == Then::Cell) {
+            EXPECT_EQ(QApplication::focusWidget(), &grid);
+            EXPECT_EQ(grid.currentIndex(), boxes.Cell(c.row, c.col));
+        } else {
+            EXPECT_EQ(QApplication::focusWidget(), boxes.after);
+        }
+    }
+
+    // A click ends the run too.
+    GridBetweenBoxes boxes(4, 3);
+    FlexGrid& grid = *boxes.grid;
+    grid.SetEditable(true);
+    boxes.Show();
+    grid.SetSelection(1, 0, 1, 0);
+    grid.setFocus(Qt::TabFocusReason);
+    KeyboardInput::Type("7");
+    KeyboardInput::Press(Qt::Key_Tab);
+    const QRect cell = grid.visualRect(boxes.Cell(2, 2));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+    KeyboardInput::Press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), boxes.after);
+}
+
 // When the columns that take typing change (a window's other option), the
 // cursor goes from a column become read-only to the row's typed cell at once,
 // whatever order the window sets the columns in. Setting a column as it
