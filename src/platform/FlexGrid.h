@@ -12,6 +12,8 @@
 #include <vector>
 
 class CellTextWidths;
+class FrozenHeadings;
+class FrozenSections;
 
 // The one grid control of the program: a spreadsheet-like table of text cells
 // whose row and column numbers are those the windows, their messages and the
@@ -53,6 +55,12 @@ class CellTextWidths;
 //   goes.
 // - The Menu key and Shift+F10 ask for the grid's popup menu at the current
 //   cell (MenuKeyDown); the windows pop up the menu their right click offers.
+// - The heading rows stay at the top, and the fixed columns at the left, while
+//   the data cells scroll under them: the vertical scroll bar counts the data
+//   rows scrolled away (the horizontal one the data columns, where there are
+//   fixed ones), a page is what shows past the headings, and a cell scrolled
+//   to shows whole below and beside them. Clicks on a heading reach the
+//   heading wherever the grid has scrolled.
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -208,6 +216,9 @@ public:
     // Height of a text in the grid's font, one line per line break.
     double TextHeightTwips(const QString& text) const;
 
+    QModelIndex indexAt(const QPoint& point) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 signals:
     // The right mouse button was released over the grid, at this screen
     // position. The right button changes neither the cursor nor the selection.
@@ -238,6 +249,9 @@ protected:
     void changeEvent(QEvent* event) override;
     void commitData(QWidget* editor) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
     struct ColumnFormat {
@@ -317,6 +331,12 @@ private:
     CellTextWidths& TextWidths();
     int ContentWidth() const;
     int ContentHeight() const;
+    // The heading rows, and the fixed columns, as the viewport shows them now.
+    FrozenSections FrozenRows() const;
+    FrozenSections FrozenCols() const;
+    // Gives the data cells the place the scroll bars ask for, past the
+    // headings, and draws the headings over them where they scrolled.
+    void KeepHeadingsInView();
 
     int fixedRows_ = 1;
     int fixedCols_ = 0;
@@ -338,4 +358,5 @@ private:
     std::unique_ptr<CellTextWidths> textWidths_;
     // Widths of the data texts, kept as they are written.
     DataTextWidths dataWidths_;
+    std::unique_ptr<FrozenHeadings> frozenHeadings_;
 };
