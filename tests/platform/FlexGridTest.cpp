@@ -589,6 +589,18 @@ TEST(FlexGridHeadings, AClickOnTheHeadingRowReachesItWhereverTheDataScrolled) {
     click(Qt::LeftButton, QPoint(x, grid.rowHeight(0) + 2));
     EXPECT_EQ(grid.Row(), 21);
     EXPECT_EQ(grid.Col(), 2);
+
+    // A drag up into the heading stops at the last row it passed, not at
+    // the rows scrolled away under the heading.
+    const QPoint from = grid.visualRect(grid.model()->index(24, 1)).center();
+    const QPoint passed = grid.visualRect(grid.model()->index(22, 1)).center();
+    const QPoint heading(from.x(), grid.rowHeight(0) / 2);
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(grid.viewport(), passed);
+    QTest::mouseMove(grid.viewport(), heading);
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, heading);
+    EXPECT_EQ(grid.Selection().top, 22);
+    EXPECT_EQ(grid.Selection().bottom, 24);
 }
 
 // A grid that shows all its rows draws only its own cells: the wheel and the
