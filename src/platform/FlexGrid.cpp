@@ -670,7 +670,7 @@ void CountDataSections(QScrollBar& bar, const FrozenSections& sections, int valu
 
 // Shows the content of a direction with headings that stay from where its
 // scroll bar asks; whether that moved it.
-bool ShowFrom(QHeaderView& header, const FrozenSections& sections, const QScrollBar& bar) {
+bool FollowScrollBar(QHeaderView& header, const FrozenSections& sections, const QScrollBar& bar) {
     if (!sections.Frozen() || header.offset() == sections.Offset(bar.value())) {
         return false;
     }
@@ -681,8 +681,8 @@ bool ShowFrom(QHeaderView& header, const FrozenSections& sections, const QScroll
 } // namespace
 
 void FlexGrid::updateGeometries() {
-    // Qt's own ranges count the headings among the rows scrolled: they may
-    // take the value down for a moment.
+    // Qt's own ranges count the headings among the sections to scroll and
+    // may cut the values down before the ranges of data sections are set.
     const int row = verticalScrollBar()->value();
     const int col = horizontalScrollBar()->value();
     QTableWidget::updateGeometries();
@@ -699,8 +699,8 @@ void FlexGrid::scrollContentsBy(int dx, int dy) {
 void FlexGrid::KeepHeadingsInView() {
     const FrozenSections rows = FrozenRows();
     const FrozenSections cols = FrozenCols();
-    const bool rowsMoved = ShowFrom(*verticalHeader(), rows, *verticalScrollBar());
-    const bool colsMoved = ShowFrom(*horizontalHeader(), cols, *horizontalScrollBar());
+    const bool rowsMoved = FollowScrollBar(*verticalHeader(), rows, *verticalScrollBar());
+    const bool colsMoved = FollowScrollBar(*horizontalHeader(), cols, *horizontalScrollBar());
     if (rowsMoved || colsMoved) {
         viewport()->update();
         updateEditorGeometries();
