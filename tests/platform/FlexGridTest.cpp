@@ -547,7 +547,8 @@ TEST(FlexGridHeadings, TheHeadingRowStaysAtTheTopWhileTheDataScroll) {
 }
 
 // Scrolled sideways, the fixed column stays at the left, with the heading
-// cell over it, and shows the rows the data show.
+// cell over it, and shows the rows the data show; the heading row follows the
+// data sideways.
 TEST(FlexGridHeadings, AFixedColumnStaysAtTheLeftWhileTheDataScrollSideways) {
     LongGrid wide(10, 1, 300);
     FlexGrid& grid = wide.grid;
@@ -561,10 +562,15 @@ TEST(FlexGridHeadings, AFixedColumnStaysAtTheLeftWhileTheDataScrollSideways) {
     wide.ExpectWholeBesideTheHeadings(59, 9);
     EXPECT_EQ(wide.Picture(corner), cornerStart);
     const QImage column = wide.Picture(wide.FixedColumn());
+    const QImage headings = wide.Picture(wide.HeadingRow());
 
-    // As the grid shows it scrolled down only.
+    // The fixed column as the grid shows it scrolled down only, and the
+    // heading row as it shows it scrolled sideways only.
     grid.horizontalScrollBar()->setValue(0);
     EXPECT_EQ(wide.Picture(wide.FixedColumn()), column);
+    grid.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+    grid.verticalScrollBar()->setValue(0);
+    EXPECT_EQ(wide.Picture(wide.HeadingRow()), headings);
 
     // The keys back to the first data column scroll it out from under the
     // fixed one.
