@@ -46,16 +46,16 @@ FrozenCells::FrozenCells(QTableView& grid, QAbstractItemDelegate* delegate) : QT
 void FrozenCells::ShowFrom(int x, int y) {
     x_ = x;
     y_ = y;
-    if (KeepOffsets()) {
-        viewport()->update();
-    }
+    KeepOffsets();
 }
 
-bool FrozenCells::KeepOffsets() {
-    const bool moved = horizontalHeader()->offset() != x_ || verticalHeader()->offset() != y_;
+void FrozenCells::KeepOffsets() {
+    if (horizontalHeader()->offset() == x_ && verticalHeader()->offset() == y_) {
+        return;
+    }
     horizontalHeader()->setOffset(x_);
     verticalHeader()->setOffset(y_);
-    return moved;
+    viewport()->update();
 }
 
 void FrozenCells::updateGeometries() {

@@ -11,8 +11,8 @@ class QAbstractItemDelegate;
 // beneath, which finds the headings there itself).
 class FrozenCells final : public QTableView {
 public:
-    // Drawn with `delegate`, which it takes; a grid's delegate draws only for
-    // the grid that has it.
+    // Drawn with `delegate`, which it takes: a delegate serves one view, so
+    // the grid gives one like its own.
     FrozenCells(QTableView& grid, QAbstractItemDelegate* delegate);
 
     // Shows the content from this position on, in pixels: the grid's scroll
@@ -25,8 +25,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Qt sets the offsets of its own as the rows and columns change.
-    bool KeepOffsets();
+    // Puts back the start that ShowFrom asked for, which Qt moves of its own
+    // as rows and columns change, and draws the block again if it moved.
+    void KeepOffsets();
 
     int x_ = 0;
     int y_ = 0;
