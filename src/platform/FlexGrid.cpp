@@ -3,6 +3,8 @@
 #include "platform/AppError.h"
 #include "platform/CellTextWidths.h"
 #include "platform/FlexGridCell.h"
+#include "platform/FrozenHeadings.h"
+#include "platform/FrozenSections.h"
 #include "platform/Screen.h"
 #include "platform/TextBoxes.h"
 
@@ -12,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QToolTip>
@@ -135,7 +138,9 @@ FlexGrid::BulkUpdate::~BulkUpdate() {
     }
 }
 
-FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
+FlexGrid::FlexGrid(QWidget* parent)
+    : QTableWidget(parent), frozenHeadings_(std::make_unique<FrozenHeadings>(
+                                *this, [] { return new FlexGridDelegate(); })) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(1);
@@ -201,6 +206,7 @@ void FlexGrid::SetFixedRows(int rows) {
     fixedRows_ = rows;
     FormatColumns(0, Cols());
     MeasureDataTexts();
+    updateGeometries();
 }
 
 void FlexGrid::SetFixedCols(int cols) {
@@ -209,6 +215,7 @@ void FlexGrid::SetFixedCols(int cols) {
     }
     fixedCols_ = cols;
     FormatColumns(0, Cols());
+    updateGeometries();
 }
 
 QString FlexGrid::TextMatrix(int row, int col) const {
@@ -680,6 +687,101 @@ void FlexGrid::FitToContents() {
     resize(ContentWidth() + 2 * frameWidth(), ContentHeight() + 2 * frameWidth());
 }
 
+FrozenSections FlexGrid::FrozenRows() const {
+    return FrozenSections(*verticalHeader(), fixedRows_, viewport()->height());
+}
+
+FrozenSections FlexGrid::FrozenCols() const {
+    return FrozenSections(*horizontalHeader(), fixedCols_, viewport()->width());
+}
+
+namespace {
+
+// Gives a direction with headings that stay the scroll bar's range and page
+// of data sections, at the value it had if it still has it.
+void CountDataSections(QScrollBar& bar, const FrozenSections& sections, int value) {
+    if (sections.Frozen()) {
+        bar.setRange(0, sections.MaxValue());
+        bar.setPageStep(sections.PageStep());
+        bar.setValue(value);
+    }
+}
+
+// Shows the content of a direction with headings that stay from where its
+// scroll bar asks; whether that moved it.
+bool FollowScrollBar(QHeaderView& header, const FrozenSections& sections, const QScrollBar& bar) {
+    if (!sections.Frozen() || header.offset() == sections.Offset(bar.value())) {
+        return false;
+    }
+    header.setOffset(sections.Offset(bar.value()));
+    return true;
+}
+
+} // namespace
+
+void FlexGrid::updateGeometries() {
+    // Qt's own ranges count the headings among the sections to scroll and
+    // may cut the values down before the ranges of data sections are set.
+    const int row = verticalScrollBar()->value();
+    const int col = horizontalScrollBar()->value();
+    QTableWidget::updateGeometries();
+    CountDataSections(*verticalScrollBar(), FrozenRows(), row);
+    CountDataSections(*horizontalScrollBar(), FrozenCols(), col);
+    KeepHeadingsInView();
+}
+
+void FlexGrid::scrollContentsBy(int dx, int dy) {
+    QTableWidget::scrollContentsBy(dx, dy);
+    KeepHeadingsInView();
+}
+
+void FlexGrid::KeepHeadingsInView() {
+    const FrozenSections rows = FrozenRows();
+    const FrozenSections cols = FrozenCols();
+    const bool rowsMoved = FollowScrollBar(*verticalHeader(), rows, *verticalScrollBar());
+    const bool colsMoved = FollowScrollBar(*horizontalHeader(), cols, *horizontalScrollBar());
+    if (rowsMoved || colsMoved) {
+        viewport()->update();
+        updateEditorGeometries();
+    }
+    frozenHeadings_->Place(rows, cols);
+}
+
+void FlexGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    const FrozenSections rows = FrozenRows();
+    const FrozenSections cols = FrozenCols();
+    const int row = rows.ValueShowing(index.row(), hint, verticalScrollBar()->value());
+    const int col = cols.ValueShowing(index.column(), hint, horizontalScrollBar()->value());
+    QTableWidget::scrollTo(index, hint);
+    if (rows.Frozen()) {
+        verticalScrollBar()->setValue(row);
+    }
+    if (cols.Frozen()) {
+        horizontalScrollBar()->setValue(col);
+    }
+}
+
+QModelIndex FlexGrid::indexAt(const QPoint& point) const {
+    const FrozenSections rows = FrozenRows();
+    const FrozenSections cols = FrozenCols();
+    if (!rows.Scrolled() && !cols.Scrolled()) {
+        return QTableWidget::indexAt(point);
+    }
+    return model()->index(rows.SectionAt(point.y()), cols.SectionAt(point.x()));
+}
+
+QModelIndex FlexGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    const FrozenSections rows = FrozenRows();
+    const QModelIndex current = currentIndex();
+    if ((cursorAction != MovePageUp && cursorAction != MovePageDown) || !rows.Frozen() ||
+        !current.isValid()) {
+        return QTableWidget::moveCursor(cursorAction, modifiers);
+    }
+    // A page is what shows below the heading rows.
+    return model()->index(rows.SectionAPageFrom(current.row(), cursorAction == MovePageDown),
+                          current.column());
+}
+
 void FlexGrid::CommitTyping() {
     for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
         auto* grid = qobject_cast<FlexGrid*>(widget);
@@ -1005,6 +1107,7 @@ void FlexGrid::EndBulkUpdate() {
         // The view's own response to a change of every cell, without the
         // per-cell notifications that the hold kept back.
         dataChanged(model()->index(0, 0), model()->index(Rows() - 1, Cols() - 1));
+        frozenHeadings_->Repaint();
     }
     if (bulkWidthsChanged_) {
         bulkWidthsChanged_ = false;

@@ -13,6 +13,8 @@
 #include <vector>
 
 class CellTextWidths;
+class FrozenHeadings;
+class FrozenSections;
 
 // The one grid control of the program: a spreadsheet-like table of text cells
 // whose row and column numbers are those the windows, their messages and the
@@ -62,6 +64,12 @@ class CellTextWidths;
 //   over. From the last (first) such cell, and when nothing was typed since
 //   the grid took the focus or since an arrow key or a click, they go on to
 //   the next (previous) control: a grid is never a trap.
+// - The heading rows stay at the top, and the fixed columns at the left, while
+//   the data cells scroll under them: the vertical scroll bar counts the data
+//   rows scrolled away (the horizontal one the data columns, where there are
+//   fixed ones), a page is what shows past the headings, and a cell scrolled
+//   to shows whole below and beside them. Clicks on a heading reach the
+//   heading wherever the grid has scrolled.
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -217,6 +225,9 @@ public:
     // Height of a text in the grid's font, one line per line break.
     double TextHeightTwips(const QString& text) const;
 
+    QModelIndex indexAt(const QPoint& point) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 signals:
     // The right mouse button was released over the grid, at this screen
     // position. The right button changes neither the cursor nor the selection.
@@ -251,6 +262,9 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     bool focusNextPrevChild(bool next) override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
     struct ColumnFormat {
@@ -333,6 +347,12 @@ private:
     CellTextWidths& TextWidths();
     int ContentWidth() const;
     int ContentHeight() const;
+    // The heading rows, and the fixed columns, as the viewport shows them now.
+    FrozenSections FrozenRows() const;
+    FrozenSections FrozenCols() const;
+    // Gives the data cells the place the scroll bars ask for, past the
+    // headings, and draws the headings over them where they scrolled.
+    void KeepHeadingsInView();
 
     int fixedRows_ = 1;
     int fixedCols_ = 0;
@@ -357,4 +377,5 @@ private:
     std::unique_ptr<CellTextWidths> textWidths_;
     // Widths of the data texts, kept as they are written.
     DataTextWidths dataWidths_;
+    std::unique_ptr<FrozenHeadings> frozenHeadings_;
 };

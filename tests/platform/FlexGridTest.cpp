@@ -9,13 +9,16 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <ostream>
 #include <utility>
 #include <vector>
@@ -405,6 +408,236 @@ TEST_F(FlexGridTest, RightButtonSignalsItsPlaceAndKeepsTheSelection) {
     ASSERT_EQ(right.count(), 1);
     EXPECT_EQ(right[0][0].toPoint(), grid.viewport()->mapToGlobal(at));
     EXPECT_EQ(grid.Clip(), "2,1\t2,2\r3,1\t3,2\r4,1\t4,2");
+}
+
+// A grid of 60 rows too low to show them: a two-line heading row, taller than
+// a data row as the windows' headings are, over rows of "r,c", and as many
+// fixed columns as asked.
+class LongGrid {
+public:
+    LongGrid(int cols, int fixedCols, int width) {
+        grid.SetRows(60);
+        grid.SetCols(cols);
+        grid.SetFixedCols(fixedCols);
+        for (int c = 0; c < cols; ++c) {
+            grid.SetColWidthTwips(c, 1200);
+            grid.SetTextMatrix(0, c, QString("Head %1\r\n(ft)").arg(c));
+            for (int r = 1; r < grid.Rows(); ++r) {
+                grid.SetTextMatrix(r, c, QString("%1,%2").arg(r).arg(c));
+            }
+        }
+        grid.FitRowHeight(0);
+        grid.resize(width, 230);
+        grid.show();
+        grid.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&grid));
+        grid.SetSelection(1, fixedCols, 1, fixedCols);
+        grid.setFocus();
+    }
+
+    // The grid's picture of a block of the viewport.
+    QImage Picture(const QRect& block) {
+        return grid.grab(block.translated(grid.viewport()->pos())).toImage();
+    }
+    QRect HeadingRow() const { return {0, 0, grid.viewport()->width(), grid.rowHeight(0)}; }
+    QRect FixedColumn() const { return {0, 0, grid.columnWidth(0), grid.viewport()->height()}; }
+
+    // The cell shows whole in the viewport, below the heading row and right of
+    // the fixed columns.
+    void ExpectWholeBesideTheHeadings(int row, int col) const {
+        const QRect cell = grid.visualRect(grid.model()->index(row, col));
+        const QRect data = grid.viewport()->rect().adjusted(
+            grid.FixedCols() > 0 ? grid.columnWidth(0) : 0, grid.rowHeight(0), 0, 0);
+        EXPECT_TRUE(data.contains(cell)) << row << "," << col << " at " << cell.y();
+    }
+
+    FlexGrid grid;
+};
+
+void TurnWheel(FlexGrid& grid, int notches) {
+    const QPointF centre = grid.viewport()->rect().center();
+    for (int i = 0; i < notches; ++i) {
+        QWheelEvent wheel(centre, grid.viewport()->mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid.viewport(), &wheel);
+    }
+}
+
+void PressTimes(Qt::Key key, int times, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    for (int i = 0; i < times; ++i) {
+        KeyboardInput::Press(key, modifiers);
+    }
+}
+
+// However the data scroll, the heading row stays at the top as it was drawn,
+// the first row in view starts whole just below it, the cell the keys went to
+// shows whole, and the grid scrolled back to the top looks as it first did.
+TEST(FlexGridHeadings, TheHeadingRowStaysAtTheTopWhileTheDataScroll) {
+    struct Case {
+        const char* name;
+        std::function<void(FlexGrid&)> scroll;
+        // Where the keys leave the cursor; -1 where they are not used.
+        int row;
+    };
+    const Case cases[] = {
+        {"Down to the last row", [](FlexGrid&) { PressTimes(Qt::Key_Down, 58); }, 59},
+        {"PageDown to the last row", [](FlexGrid&) { PressTimes(Qt::Key_PageDown, 20); }, 59},
+        {"Up from the last row",
+         [](FlexGrid&) {
+             KeyboardInput::Press(Qt::Key_End, Qt::ControlModifier);
+             PressTimes(Qt::Key_Up, 30);
+         },
+         29},
+        {"PageDown and PageUp",
+         [](FlexGrid&) {
+             PressTimes(Qt::Key_PageDown, 5);
+             KeyboardInput::Press(Qt::Key_PageUp);
+         },
+         -2},
+        {"the scroll bar to its end",
+         [](FlexGrid& grid) {
+             grid.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+         },
+         -1},
+        {"the wheel to the end", [](FlexGrid& grid) { TurnWheel(grid, 30); }, -1},
+        {"at the end, the grid made taller",
+         [](FlexGrid& grid) {
+             grid.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+             grid.resize(grid.width(), 2 * grid.height());
+         },
+         -1},
+        {"at the end, rows dropped",
+         [](FlexGrid& grid) {
+             grid.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+             grid.SetRows(40);
+         },
+         -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LongGrid tall(4, 0, 400);
+        FlexGrid& grid = tall.grid;
+        const QImage heading = tall.Picture(tall.HeadingRow());
+        const QRect view = grid.viewport()->rect();
+        const QImage start = tall.Picture(view);
+
+        c.scroll(grid);
+        // The grid lays out its rows anew before it is drawn.
+        QApplication::processEvents();
+        EXPECT_GT(grid.verticalScrollBar()->value(), 0);
+        EXPECT_EQ(tall.Picture(tall.HeadingRow()), heading);
+        const QModelIndex first = grid.indexAt(QPoint(5, grid.rowHeight(0)));
+        EXPECT_EQ(grid.visualRect(first).top(), grid.rowHeight(0));
+        if (c.row != -1) {
+            if (c.row >= 0) {
+                EXPECT_EQ(grid.Row(), c.row);
+            }
+            tall.ExpectWholeBesideTheHeadings(grid.Row(), grid.Col());
+        } else {
+            tall.ExpectWholeBesideTheHeadings(grid.Rows() - 1, 0);
+            EXPECT_EQ(grid.verticalScrollBar()->value(), grid.verticalScrollBar()->maximum());
+        }
+
+        // Ctrl+Home scrolls only where the cursor moves.
+        KeyboardInput::Press(Qt::Key_Down);
+        KeyboardInput::Press(Qt::Key_Home, Qt::ControlModifier);
+        EXPECT_EQ(grid.verticalScrollBar()->value(), 0);
+        EXPECT_EQ(tall.Picture(view), start);
+    }
+}
+
+// Scrolled sideways, the fixed column stays at the left, with the heading
+// cell over it, and shows the rows the data show; the heading row follows the
+// data sideways.
+TEST(FlexGridHeadings, AFixedColumnStaysAtTheLeftWhileTheDataScrollSideways) {
+    LongGrid wide(10, 1, 300);
+    FlexGrid& grid = wide.grid;
+    const QRect corner(0, 0, grid.columnWidth(0), grid.rowHeight(0));
+    const QImage cornerStart = wide.Picture(corner);
+
+    KeyboardInput::Press(Qt::Key_End, Qt::ControlModifier);
+    ASSERT_EQ(grid.Col(), 9);
+    EXPECT_GT(grid.horizontalScrollBar()->value(), 0);
+    EXPECT_GT(grid.verticalScrollBar()->value(), 0);
+    wide.ExpectWholeBesideTheHeadings(59, 9);
+    EXPECT_EQ(wide.Picture(corner), cornerStart);
+    const QImage column = wide.Picture(wide.FixedColumn());
+    const QImage headings = wide.Picture(wide.HeadingRow());
+
+    // The fixed column as the grid shows it scrolled down only, and the
+    // heading row as it shows it scrolled sideways only.
+    grid.horizontalScrollBar()->setValue(0);
+    EXPECT_EQ(wide.Picture(wide.FixedColumn()), column);
+    grid.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+    grid.verticalScrollBar()->setValue(0);
+    EXPECT_EQ(wide.Picture(wide.HeadingRow()), headings);
+
+    // The keys back to the first data column scroll it out from under the
+    // fixed one.
+    grid.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+    PressTimes(Qt::Key_Left, 8);
+    EXPECT_EQ(grid.Col(), 1);
+    EXPECT_EQ(grid.horizontalScrollBar()->value(), 0);
+    wide.ExpectWholeBesideTheHeadings(59, 1);
+}
+
+// On a scrolled grid a click on the heading row reaches the heading, as on
+// one not scrolled: it moves neither the cursor nor the selection, and the
+// right button asks for the menu there; a click just below it reaches the
+// first row in view.
+TEST(FlexGridHeadings, AClickOnTheHeadingRowReachesItWhereverTheDataScrolled) {
+    LongGrid tall(4, 0, 400);
+    FlexGrid& grid = tall.grid;
+    grid.SetSelection(30, 1, 30, 1);
+    grid.verticalScrollBar()->setValue(20);
+    QSignalSpy clicks(&grid, &QTableWidget::cellClicked);
+    QSignalSpy right(&grid, &FlexGrid::RightButtonUp);
+    // Clicked as the mouse does, on whatever lies at the place in the window.
+    auto click = [&grid](Qt::MouseButton button, const QPoint& place) {
+        QTest::mouseClick(grid.windowHandle(), button, {}, grid.viewport()->mapTo(&grid, place));
+    };
+    const int x = grid.visualRect(grid.model()->index(30, 2)).center().x();
+
+    click(Qt::LeftButton, QPoint(x, grid.rowHeight(0) / 2));
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks[0][0].toInt(), 0);
+    EXPECT_EQ(clicks[0][1].toInt(), 2);
+    EXPECT_EQ(grid.Row(), 30);
+    EXPECT_EQ(grid.Col(), 1);
+    click(Qt::RightButton, QPoint(x, grid.rowHeight(0) - 2));
+    EXPECT_EQ(right.count(), 1);
+    EXPECT_EQ(grid.Row(), 30);
+
+    click(Qt::LeftButton, QPoint(x, grid.rowHeight(0) + 2));
+    EXPECT_EQ(grid.Row(), 21);
+    EXPECT_EQ(grid.Col(), 2);
+
+    // A drag up into the heading stops at the last row it passed, not at
+    // the rows scrolled away under the heading.
+    const QPoint from = grid.visualRect(grid.model()->index(24, 1)).center();
+    const QPoint passed = grid.visualRect(grid.model()->index(22, 1)).center();
+    const QPoint heading(from.x(), grid.rowHeight(0) / 2);
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(grid.viewport(), passed);
+    QTest::mouseMove(grid.viewport(), heading);
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, heading);
+    EXPECT_EQ(grid.Selection().top, 22);
+    EXPECT_EQ(grid.Selection().bottom, 24);
+}
+
+// A grid that shows all its rows draws only its own cells: the wheel and the
+// keys scroll nothing and nothing is laid over them.
+TEST_F(FlexGridTest, AGridThatShowsEveryRowIsDrawnAsItsOwnCellsAlone) {
+    const QImage start = grid.grab().toImage();
+    TurnWheel(grid, 3);
+    EXPECT_EQ(grid.grab().toImage(), start);
+    grid.SetSelection(1, 0, 1, 0);
+    grid.setFocus();
+    KeyboardInput::Press(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(grid.verticalScrollBar()->value(), 0);
+    for (const QAbstractItemView* view : grid.findChildren<QAbstractItemView*>()) {
+        EXPECT_FALSE(view->isVisible());
+    }
 }
 
 // A grid set up as a results window sets one: a heading row, a check-box
