@@ -1355,13 +1355,20 @@ TEST(FlexGridTypedColumns, TabLandsOnTheNearestCellOfTheRowThatTakesTyping) {
     }
 }
 
+// Point numbers, a typed column, a computed one, ticks and a typed one.
+void SetUpPointsTable(FlexGrid& grid) {
+    grid.SetFixedCols(1);
+    grid.SetEditable(true);
+    grid.SetColReadOnly(2, true);
+    grid.SetCheckBoxColumn(3);
+}
+
 // Tab and Shift+Tab mirror each other in a typed grid. While a cell is being
 // typed into, they keep the typing and go to the next or previous cell that
 // takes typing or a tick, along the row and over to the next or previous row,
 // framed and ready for typing; past the last or first such cell, and with no
 // typing under way, they go on to the next or previous control.
 TEST(FlexGridTypedColumns, TabAndShiftTabGoOnFromTypingAndLeaveTheGridOtherwise) {
-    // Point numbers, a typed column, a computed one, ticks and a typed one.
     struct Cell {
         int row;
         int col;
@@ -1389,10 +1396,7 @@ TEST(FlexGridTypedColumns, TabAndShiftTabGoOnFromTypingAndLeaveTheGridOtherwise)
         SCOPED_TRACE(c.name);
         GridBetweenBoxes boxes(4, 5);
         FlexGrid& grid = *boxes.grid;
-        grid.SetFixedCols(1);
-        grid.SetEditable(true);
-        grid.SetColReadOnly(2, true);
-        grid.SetCheckBoxColumn(3);
+        SetUpPointsTable(grid);
         boxes.Show();
         grid.SetSelection(c.from.row, c.from.col, c.from.row, c.from.col);
         grid.setFocus();
@@ -1432,7 +1436,7 @@ TEST(FlexGridTypedColumns, ARunOfTabsGoesOnThroughTheCellsUntilAnArrowOrAClick) 
         int col;
     };
     const Case cases[] = {
-        {"Tab, Tab: the tick passed over", {Qt::Key_Tab, Qt::Key_Tab}, Then::Cell, 2, 4},
+        {"Tab, Tab: over the tick", {Qt::Key_Tab, Qt::Key_Tab}, Then::Cell, 2, 4},
         {"Tab, Tab, Tab: on to the next row",
          {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab},
          Then::Cell,
@@ -1446,10 +1450,7 @@ TEST(FlexGridTypedColumns, ARunOfTabsGoesOnThroughTheCellsUntilAnArrowOrAClick) 
         SCOPED_TRACE(c.name);
         GridBetweenBoxes boxes(4, 5);
         FlexGrid& grid = *boxes.grid;
-        grid.SetFixedCols(1);
-        grid.SetEditable(true);
-        grid.SetColReadOnly(2, true);
-        grid.SetCheckBoxColumn(3);
+        SetUpPointsTable(grid);
         boxes.Show();
         grid.SetSelection(2, 1, 2, 1);
         grid.setFocus(Qt::TabFocusReason);
