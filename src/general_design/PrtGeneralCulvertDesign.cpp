@@ -100,7 +100,6 @@ void PrintContents(TwipsPrinter& printer, const GenDesignContents& contents,
                    const GenDesignCulvertType& type, const SiteFields& fields) {
     printer.SetOrientation(PageOrientation::Landscape);
     printer.SetFontName(QStringLiteral("Arial"));
-    printer.SetFontSize(TablePoints);
     const float pageLimit = printer.ScaleHeight() - BottomMargin;
 
     const ResultsTable results = GetResultsTable(contents);

@@ -219,9 +219,9 @@ void PrintContents(TwipsPrinter& printer, const StandardDesignsContents& content
     printer.SetFontName("Times New Roman");
     Layout layout = SetTableColumns();
     auto& x = layout.ColumnX;
-    // Every value column is 1300 wide; a number stands 50 clear of its rules.
-    constexpr float CellPadding = 50;
-    ReportDrawing::FitFontSize(printer, layout.FontPoints, x[2] - x[1] - 2 * CellPadding,
+    // Every value column is 1300 wide; a number stands clear of both its rules.
+    ReportDrawing::FitFontSize(printer, layout.FontPoints,
+                               x[2] - x[1] - 2 * ReportDrawing::CellPadding,
                                [&] { return WidestValue(printer, contents); });
     layout.FontPoints = printer.FontSize();
     ReportDrawing::FitSelectionColumn(printer, x[0], x[1]);

@@ -152,29 +152,27 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     }
     const std::vector<SectionPlotLabels::Placed> nLabels =
         SectionPlotLabels::NLabels(surface, markLines, nTexts);
-    struct BankPoint {
-        double station, elevation;
-    };
     std::vector<SectionPlotLabels::Bank> banks;
-    std::vector<BankPoint> bankPoints;
+    std::vector<double> bankElevations;
     if (section.LOBGiven == 1) {
         const CrossSectionSegment& s = segments.at(static_cast<size_t>(section.LOBSegment));
         banks.push_back({"LOB", x(s.X2), -1});
-        bankPoints.push_back({s.X2, s.Y2});
+        bankElevations.push_back(s.Y2);
     }
     if (section.ROBGiven == 1) {
         const CrossSectionSegment& s = segments.at(static_cast<size_t>(section.ROBSegment));
         banks.push_back({"ROB", x(s.X1), +1});
-        bankPoints.push_back({s.X1, s.Y1});
+        bankElevations.push_back(s.Y1);
     }
     const std::vector<SectionPlotLabels::Placed> bankLabels =
         SectionPlotLabels::BankLabels(surface, banks, markLines);
-    const float th = surface.TextHeight();
+    const float tw0 = surface.TextWidth("0");
+    const float th0 = surface.TextHeight();
     const float extraRows = static_cast<float>(SectionPlotLabels::Rows(nLabels) - 1 +
                                                SectionPlotLabels::Rows(bankLabels) - 1);
 
     L.YTickPos[0] = L.BottomMargin;
-    L.YTickPos[nY] = SH - L.TopMargin - extraRows * th;
+    L.YTickPos[nY] = SH - L.TopMargin - extraRows * th0;
     L.VertAxisOffset = 0;
     const float bottom = L.YTickPos[0];
     const float top = L.YTickPos[nY];
@@ -198,13 +196,13 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
 
     // Each n hangs from the subsection line, or a row lower; the mark lines
     // break where they would strike through one.
-    const float subsectionLine = top + L.MarkLineRise + extraRows * th;
+    const float subsectionLine = top + L.MarkLineRise + extraRows * th0;
     surface.Line(x(segments[1].X1), SH - subsectionLine, x(segments[last].X2), SH - subsectionLine);
     std::vector<SectionPlotLabels::Box> nBoxes;
     for (size_t i = 0; i < nLabels.size(); ++i) {
-        const float y = SH - subsectionLine + static_cast<float>(nLabels[i].row) * th;
+        const float y = SH - subsectionLine + static_cast<float>(nLabels[i].row) * th0;
         const float width = surface.TextWidth(nTexts[static_cast<qsizetype>(i)]);
-        nBoxes.push_back({nLabels[i].left, y, nLabels[i].left + width, y + th});
+        nBoxes.push_back({nLabels[i].left, y, nLabels[i].left + width, y + th0});
     }
     for (size_t i = 0; i < L.MarkX.size(); ++i) {
         SectionPlotLabels::LineAround(surface, markLines[i], SH - (h(L.MarkY[i]) + L.MarkGroundGap),
@@ -217,15 +215,13 @@ void DrawCrossSection(PlotSurface& surface, const ChannelSection& section, PlotL
     // Bank labels in rows upwards from just above the plot; their lines end
     // under the lowest row.
     for (size_t i = 0; i < banks.size(); ++i) {
-        const float rowBottom = top + L.BankMarkGap + static_cast<float>(bankLabels[i].row) * th;
-        PrintInColor(surface, bankLabels[i].left, SH - (rowBottom + th), banks[i].label,
+        const float rowBottom = top + L.BankMarkGap + static_cast<float>(bankLabels[i].row) * th0;
+        PrintInColor(surface, bankLabels[i].left, SH - (rowBottom + th0), banks[i].label,
                      style.titleColor);
-        surface.Line(banks[i].x, SH - (h(bankPoints[i].elevation) + L.MarkGroundGap), banks[i].x,
+        surface.Line(banks[i].x, SH - (h(bankElevations[i]) + L.MarkGroundGap), banks[i].x,
                      SH - (top + L.BankMarkGap), style.titleColor);
     }
 
-    const float tw0 = surface.TextWidth("0");
-    const float th0 = surface.TextHeight();
     const float dx = (right - left) / static_cast<float>(nX);
     const int stride = PlotDrawing::LabelStride(surface, stationLabels, dx);
     for (int k = 0; k <= nX; k += stride) {

@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include <functional>
 #include <initializer_list>
 #include <utility>
 

@@ -11,7 +11,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <functional>
 #include <utility>
 
 namespace {
