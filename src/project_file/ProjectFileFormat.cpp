@@ -231,15 +231,16 @@ void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& 
             sections.Find(number)->readRecord(in);
             applied.Add(number, line, record, in, skipped);
         } catch (const AppError& error) {
+            const auto named = [&] {
+                return RecordNames::Named(error.description, line, section, record);
+            };
             const bool readOn =
                 error.number == ReadError::RecordSkipped ||
                 (section.onError == AbandonRecord && error.number != ReadError::InputPastEndOfFile);
             if (!readOn) {
-                throw AppError(error.number,
-                               RecordNames::Named(error.description, line, section, record));
+                throw AppError(error.number, named());
             }
-            skipped.Add(
-                [&] { return RecordNames::Named(error.description, line, section, record); });
+            skipped.Add(named);
             skippedLine = in.AtLineStart() ? 0 : in.Line();
         }
     }
