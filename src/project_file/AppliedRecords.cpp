@@ -1,6 +1,7 @@
 #include "project_file/AppliedRecords.h"
 
 #include "project_file/RecordNames.h"
+#include "project_file/Tools.h"
 
 #include <algorithm>
 #include <charconv>
@@ -75,28 +76,6 @@ private:
     bool atLineEnd_ = false;
 };
 
-std::string_view TrimBlanks(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    return first == text.npos ? std::string_view()
-                              : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// Whether `text` is an integer as the readers take it: an optional '-', then
-// decimal digits, within 32 bits.
-bool IsInteger(std::string_view text) {
-    const size_t start = !text.empty() && text.front() == '-' ? 1 : 0;
-    if (text.size() == start) {
-        return false;
-    }
-    for (size_t i = start; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') {
-            return false;
-        }
-    }
-    int value = 0;
-    return std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc();
-}
-
 // A record as a save stores it: every field trimmed of blanks and every
 // integer in its plain form, so that "03" and "3" name one row and a text with
 // blanks around it holds the value a save keeps. Its place is what comes
@@ -113,17 +92,14 @@ struct Content {
     std::string_view Value() const { return std::string_view(stored).substr(placeLength); }
 
     void Append(const Field& field) {
-        const std::string_view text = TrimBlanks(field.text);
-        const bool integer = IsInteger(text);
+        const std::string_view text = Tools::TrimBlanks(field.text);
+        int value = 0;
+        const bool integer = FieldReader::ParseInteger(text, value) == std::errc();
         if (field.quoted || !integer) {
             choice = false;
             blank = blank && text.empty();
         }
-        // Most integers are in their plain form already; not "03" or "-0".
-        const size_t firstDigit = integer && text.front() == '-' ? 1 : 0;
-        if (integer && text[firstDigit] == '0' && text.size() > 1) {
-            int value = 0;
-            std::from_chars(text.data(), text.data() + text.size(), value);
+        if (integer) {
             char plain[16];
             stored.append(plain, std::to_chars(plain, plain + sizeof plain, value).ptr);
         } else {
@@ -164,15 +140,6 @@ size_t Hash(std::string_view text) {
     return std::hash<std::string_view>()(text);
 }
 
-int SectionOf(std::string_view marker) {
-    for (int number = 1; number <= NumSections; ++number) {
-        if (Section(number).marker == marker) {
-            return number;
-        }
-    }
-    return 0;
-}
-
 // A choice that asks for what `written` holds: the same integers, save that
 // -1 (no selection) takes whatever stands in its place.
 bool SameChoice(std::string_view applied, std::string_view written) {
@@ -198,7 +165,7 @@ public:
         Content written;
         for (size_t pos = 0; pos < content.size();) {
             WrittenFields fields(content, pos);
-            const int number = SectionOf(fields.Next().text);
+            const int number = SectionNumber(fields.Next().text);
             if (number != 0 && !fields.AtEnd()) {
                 ReadContent(number, fields, written);
                 stored_.push_back(Hash(written.stored));

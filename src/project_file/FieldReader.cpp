@@ -109,17 +109,24 @@ bool FieldReader::AtLineStart() const {
 }
 
 int FieldReader::ReadInteger() {
-    std::string text = ReadText();
-    std::string_view digits = TrimFieldBlanks(text);
-    size_t start = !digits.empty() && digits.front() == '-' ? 1 : 0;
-    if (digits.size() == start ||
-        digits.find_first_not_of("0123456789", start) != std::string_view::npos) {
+    const std::string text = ReadText();
+    int value = 0;
+    const std::errc error = ParseInteger(TrimFieldBlanks(text), value);
+    if (error == std::errc::invalid_argument) {
         throw AppError(ErrorNumber::TypeMismatch, "Type mismatch");
     }
-    int value = 0;
-    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc() || end != digits.data() + digits.size()) {
+    if (error != std::errc()) {
         throw AppError(ErrorNumber::Overflow, "Overflow");
     }
     return value;
+}
+
+std::errc FieldReader::ParseInteger(std::string_view digits, int& value) {
+    const size_t start = !digits.empty() && digits.front() == '-' ? 1 : 0;
+    if (digits.size() == start ||
+        digits.find_first_not_of("0123456789", start) != std::string_view::npos) {
+        return std::errc::invalid_argument;
+    }
+    // Digits only: the conversion takes them all or overflows.
+    return std::from_chars(digits.data(), digits.data() + digits.size(), value).ec;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 // Faults met while reading a project file, thrown as AppError.
 namespace ReadError {
@@ -58,6 +59,12 @@ public:
     // then decimal digits and nothing else. Throws AppError (type mismatch or
     // overflow) for anything else.
     int ReadInteger();
+
+    // `digits` as ReadInteger takes a field once its blanks are trimmed: an
+    // optional '-', then decimal digits and nothing else, into `value`.
+    // std::errc::invalid_argument for anything else, and
+    // std::errc::result_out_of_range past 32 bits.
+    static std::errc ParseInteger(std::string_view digits, int& value);
 
 private:
     void EndField();

@@ -19,8 +19,6 @@
 #include <QFileInfo>
 
 #include <optional>
-#include <string_view>
-#include <vector>
 
 namespace FileHandling {
 namespace {
@@ -65,8 +63,7 @@ std::optional<std::string> LoadFile(const QString& path) {
 // line, so that the message fits the screen however many there are.
 QString SkippedText(const ProjectFileFormat::SkippedRecords& skipped) {
     const size_t count = skipped.Count();
-    QString text = count == 1 ? QString("1 of its records could not be used:")
-                              : QString::number(count) + " of its records could not be used:";
+    QString text = QString::number(count) + " of its records could not be used:";
     for (const std::string& name : skipped.Named()) {
         text += "\n" + QString::fromStdString(name);
     }

@@ -49,12 +49,8 @@ bool ContainsIgnoringCase(std::string_view field, std::string_view word) {
 
 // The registered section whose marker the field is, in full and in letter case.
 int FindSection(const SectionTable& sections, std::string_view field) {
-    for (int number = 1; number <= NumSections; ++number) {
-        if (Section(number).marker == field && sections.Find(number)) {
-            return number;
-        }
-    }
-    return 0;
+    const int number = SectionNumber(field);
+    return number != 0 && sections.Find(number) ? number : 0;
 }
 
 constexpr std::string_view MetricUnitsWord = "METRIC";
@@ -90,6 +86,15 @@ std::string UnusedField(std::string_view field) {
 const SectionFormat& Section(int number) {
     CheckNumber(number);
     return Sections[number - 1];
+}
+
+int SectionNumber(std::string_view field) {
+    for (int number = 1; number <= NumSections; ++number) {
+        if (Section(number).marker == field) {
+            return number;
+        }
+    }
+    return 0;
 }
 
 void SectionTable::Register(int number, Handlers handlers) {
@@ -226,15 +231,16 @@ void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& 
             sections.Find(number)->readRecord(in);
             applied.Add(number, line, record, in, skipped);
         } catch (const AppError& error) {
+            const auto named = [&] {
+                return RecordNames::Named(error.description, line, section, record);
+            };
             const bool readOn =
                 error.number == ReadError::RecordSkipped ||
                 (section.onError == AbandonRecord && error.number != ReadError::InputPastEndOfFile);
             if (!readOn) {
-                throw AppError(error.number,
-                               RecordNames::Named(error.description, line, section, record));
+                throw AppError(error.number, named());
             }
-            skipped.Add(
-                [&] { return RecordNames::Named(error.description, line, section, record); });
+            skipped.Add(named);
             skippedLine = in.AtLineStart() ? 0 : in.Line();
         }
     }

@@ -65,6 +65,9 @@ struct SectionFormat {
 // Sections 1 to NumSections.
 const SectionFormat& Section(int number);
 
+// The section whose marker `field` is, in full and in letter case; 0 for none.
+int SectionNumber(std::string_view field);
+
 // The sections whose windows exist: each writes its records and reads one
 // record at a time after the dispatch loop has read its marker. A section
 // left out writes nothing, and its records are skipped on reading.

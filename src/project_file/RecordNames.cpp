@@ -43,7 +43,7 @@ std::pair<std::string, size_t> ControlAt(std::string_view text) {
 
 std::string ShownText(std::string_view text) {
     constexpr size_t MaxShown = 40;
-    std::string kept = Tools::TrimBlanks(text);
+    std::string kept(Tools::TrimBlanks(text));
     bool cut = false;
     if (kept.size() > MaxShown) {
         size_t end = MaxShown;

@@ -6,8 +6,9 @@
 // Small text helpers of the project file.
 namespace Tools {
 
-// Leading and trailing blanks (space characters only) removed.
-std::string TrimBlanks(std::string_view text);
+// `text` without its leading and trailing blanks (space characters only): a
+// view into `text`.
+std::string_view TrimBlanks(std::string_view text);
 
 // The text escape of stored texts: empty for an empty or all-blank text;
 // otherwise the text unchanged except that every double quote becomes two
