@@ -26,10 +26,18 @@ QLabel* RightLabel(QWidget* parent, const char* caption, double right, double to
     return label;
 }
 
+// The typed size's messages in the wording of the outlet protection windows.
+const CulvertInputMessages Messages = {
+    .userSizeNotNumeric =
+        "The value entered for %1 can not be evaluated as a number. Please re-enter the %1.",
+    .userSizeTooLarge = "The value entered for %1 is too large. Please re-enter the %1.",
+    .userSizeTooSmall = "The value entered for %1 is too small. Please re-enter the %1.",
+};
+
 } // namespace
 
-CulvertInputBlock::CulvertInputBlock(QWidget* parent, const CulvertInputMessages& messages)
-    : QGroupBox("Culvert Type, Inlet and Size", parent), messages_(messages) {
+CulvertInputBlock::CulvertInputBlock(QWidget* parent)
+    : QGroupBox("Culvert Type, Inlet and Size", parent) {
     RightLabel(this, "Culvert Type", 990, 270);
     CmboCulvertType = Place(new QComboBox(this), 1035, 225, 3615, 315);
     RightLabel(this, "Inlet Type", 990, 675);
@@ -111,15 +119,14 @@ int CulvertInputBlock::DesignDataCheck(std::vector<InputChecks::Magnitude>& boun
 }
 
 int CulvertInputBlock::UserSizeDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
-    return CulvertInputs::RefusedInput(CulvertInputs::UserSizeChecks(Controls(), messages_),
-                                       bounded)
+    return CulvertInputs::RefusedInput(CulvertInputs::UserSizeChecks(Controls(), Messages), bounded)
                ? 1
                : 0;
 }
 
 int CulvertInputBlock::CulvertDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
     return DesignDataCheck(bounded) == 1 || UserSizeDataCheck(bounded) == 1 ||
-                   CulvertInputs::RefusedBoundsOrSize(Controls(), messages_, bounded)
+                   CulvertInputs::RefusedBoundsOrSize(Controls(), Messages, bounded)
                ? 1
                : 0;
 }

@@ -15,11 +15,11 @@ struct GenDesignRecord;
 // culvert type, inlet, Manning n, Ke, standard or typed barrel size, barrels,
 // inverts and barrel length. It keeps itself consistent with the culvert-type
 // catalogue, checks its inputs and fills the culvert record, as the General
-// Culvert Design window does, in the wording its window gives it.
+// Culvert Design window does, in the wording of the outlet protection windows.
 class CulvertInputBlock : public QGroupBox {
     Q_OBJECT
 public:
-    CulvertInputBlock(QWidget* parent, const CulvertInputMessages& messages);
+    explicit CulvertInputBlock(QWidget* parent);
 
     // Lists the catalogue's types (none when it is empty) and the barrel
     // counts, and chooses the first type and the standard-size option.
@@ -93,6 +93,4 @@ signals:
 
 private:
     CulvertInputControls Controls() const;
-
-    CulvertInputMessages messages_;
 };

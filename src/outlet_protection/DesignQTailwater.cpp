@@ -3,7 +3,6 @@
 #include "general_design/TailwaterChannel.h"
 #include "outlet_protection/FormLayout.h"
 #include "platform/Dialogs.h"
-#include "platform/InputChecks.h"
 #include "platform/Numbers.h"
 #include "platform/UiText.h"
 
@@ -11,19 +10,28 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
+InputChecks::NumberCheck DesignQCheck(std::string field, std::string text, std::string required) {
+    InputChecks::NumberCheck check;
+    check.field = std::move(field);
+    check.text = std::move(text);
+    check.required = std::move(required);
+    check.notNumeric = "Design Q can not be evaluated as a number. Please re-enter.";
+    check.rules.push_back({InputChecks::Positive, "Design Q is <=0. Design Q must be > 0."});
+    check.tooLarge = "Design Q is too large. Please re-enter.";
+    check.tooSmall = "Design Q is too small. Please re-enter.";
+    return check;
+}
+
 void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
                            QLineEdit& tailwaterDepth, const std::string& designQName) {
     if (!channel || !ValidateForDepths(*channel)) {
         return;
     }
-    InputChecks::NumberCheck q;
-    q.field = "txtDesignQ";
-    q.text = TrimmedText(designQ.text());
-    q.required = "A Design Q is required to compute the Tailwater Depth.";
-    q.notNumeric = "Design Q can not be evaluated as a number. Please re-enter.";
-    q.rules.push_back({InputChecks::Positive, "Design Q is <=0. Design Q must be > 0."});
-    q.tooLarge = "Design Q is too large. Please re-enter.";
-    q.tooSmall = "Design Q is too small. Please re-enter.";
+    const InputChecks::NumberCheck q =
+        DesignQCheck("txtDesignQ", TrimmedText(designQ.text()),
+                     "A Design Q is required to compute the Tailwater Depth.");
     const std::span checks(&q, 1);
     const InputChecks::Outcome outcome = InputChecks::CheckUnbounded(checks);
     if (outcome.failure) {

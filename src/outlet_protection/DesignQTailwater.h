@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/InputChecks.h"
+
 #include <string>
 
 class QGroupBox;
@@ -18,6 +20,11 @@ struct DesignQFrame {
     QPushButton* computeTWDepth;
 };
 DesignQFrame BuildDesignQFrame(QWidget* parent, double left, double top);
+
+// The check of a window's one design Q, as "Compute TW Depth" and the scour
+// hole's Compute word it: `required` when the text is blank, then a number
+// above 0, held to the bounds.
+InputChecks::NumberCheck DesignQCheck(std::string field, std::string text, std::string required);
 
 // "Compute TW Depth" of a window with one design discharge: the channel's
 // normal depth for the typed Q, shown in the tailwater box. The box is emptied,

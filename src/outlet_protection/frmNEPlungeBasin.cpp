@@ -42,13 +42,6 @@ QLineEdit* Output(QWidget* parent, double left, double top, double width) {
     return box;
 }
 
-const CulvertInputMessages Messages = {
-    .userSizeNotNumeric =
-        "The value entered for %1 can not be evaluated as a number. Please re-enter the %1.",
-    .userSizeTooLarge = "The value entered for %1 is too large. Please re-enter the %1.",
-    .userSizeTooSmall = "The value entered for %1 is too small. Please re-enter the %1.",
-};
-
 std::string Trimmed(const QLineEdit* box) {
     return TrimmedText(box->text());
 }
@@ -57,7 +50,7 @@ std::string Trimmed(const QLineEdit* box) {
 
 frmNEPlungeBasin::frmNEPlungeBasin(QMdiArea& area) : ToolWindow(area, "NE Plunge Basin Design") {
     instance = this;
-    Frame2 = Place(new CulvertInputBlock(this, Messages), 0, 0, 10170, 3075);
+    Frame2 = Place(new CulvertInputBlock(this), 0, 0, 10170, 3075);
     BuildDesignFrame();
     cmdCompute = Place(new QPushButton("Compute", this), 120, 4440, 1455, 375);
     cmdPrt = Place(new QPushButton("Print", this), 2280, 4440, 1455, 375);

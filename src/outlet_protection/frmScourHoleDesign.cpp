@@ -71,18 +71,6 @@ std::string Trimmed(const QLineEdit* box) {
     return TrimmedText(box->text());
 }
 
-InputChecks::NumberCheck DesignQCheck(const std::string& text, const std::string& required) {
-    InputChecks::NumberCheck check;
-    check.field = "txtDesignQ(0)";
-    check.text = text;
-    check.required = required;
-    check.notNumeric = "Design Q can not be evaluated as a number. Please re-enter.";
-    check.rules.push_back({InputChecks::Positive, "Design Q is <=0. Design Q must be > 0."});
-    check.tooLarge = "Design Q is too large. Please re-enter.";
-    check.tooSmall = "Design Q is too small. Please re-enter.";
-    return check;
-}
-
 } // namespace
 
 frmScourHoleDesign::frmScourHoleDesign(QMdiArea& area) : ToolWindow(area, "NE Scour Hole Design") {
@@ -299,7 +287,8 @@ void frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::st
          "Tailwater depth <= 0. For this design method the Tailwater depth must be > 0."});
     tailwater.tooLarge = "Tailwater depth is too large. Please re-enter.";
     const InputChecks::NumberCheck checks[] = {
-        DesignQCheck(Trimmed(txtDesignQ[0]), "You need to enter a Design Q."), tailwater};
+        DesignQCheck("txtDesignQ(0)", Trimmed(txtDesignQ[0]), "You need to enter a Design Q."),
+        tailwater};
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
         ErrFlag = 1;

@@ -48,13 +48,6 @@ void Rule(QWidget* parent, double left, double top, double width) {
     rule->setFrameShape(QFrame::HLine);
 }
 
-const CulvertInputMessages Messages = {
-    .userSizeNotNumeric =
-        "The value entered for %1 can not be evaluated as a number. Please re-enter the %1.",
-    .userSizeTooLarge = "The value entered for %1 is too large. Please re-enter the %1.",
-    .userSizeTooSmall = "The value entered for %1 is too small. Please re-enter the %1.",
-};
-
 std::string Trimmed(const QLineEdit* box) {
     return TrimmedText(box->text());
 }
@@ -78,7 +71,7 @@ std::string Shown(const NumberOrText& value, std::string_view pattern) {
 
 frmHec14RipRap::frmHec14RipRap(QMdiArea& area) : ToolWindow(area, "HEC-14 Riprap Basin Design") {
     instance = this;
-    Frame2 = Place(new CulvertInputBlock(this, Messages), 120, 120, 10170, 3105);
+    Frame2 = Place(new CulvertInputBlock(this), 120, 120, 10170, 3105);
     // Kept for the project file; the computation measures from the outlet invert.
     txtChannelBottomElevation = new QLineEdit(this);
     txtChannelBottomElevation->hide();

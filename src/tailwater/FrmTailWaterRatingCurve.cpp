@@ -281,8 +281,7 @@ void FrmTailWaterRatingCurve::Compute() {
     curve_.SqrtSlope = std::sqrt(input.Slope);
     TailWaterMod::ComputeRatingCurve(section, curve_);
     if (const std::string fault = TailWaterMod::RatingCurveOutOfRange(curve_); !fault.empty()) {
-        ClearRateCurveResults();
-        Dialogs::Message(ToQString(fault));
+        refuse(fault, false);
         return;
     }
     {

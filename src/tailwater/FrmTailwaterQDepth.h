@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/ToolWindow.h"
-#include "tailwater/ChannelSection.h"
 #include "tailwater/FrmTailwaterQDepthContents.h"
 
 #include <array>
@@ -14,6 +13,8 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+struct ChannelSection;
+struct CrossSectionInput;
 
 // The tailwater Q-depth window. Its Q-elevation grid turns typed discharges
 // into depths and elevations, or depths or elevations into discharges; its
