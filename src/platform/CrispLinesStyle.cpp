@@ -20,9 +20,10 @@ bool FractionalScale(const QPainter& painter) {
     return false;
 }
 
-// Runs `draw` with the painter half a pixel inward, at fractional scales only.
-template <class Draw> void Inward(QPainter* painter, const Draw& draw) {
-    if (!painter || !FractionalScale(*painter)) {
+// Runs `draw`: with the painter half a pixel inward where it draws a line
+// (`isLine`) at a fractional scale, with the painter as it stands elsewhere.
+template <class Draw> void Inward(QPainter* painter, bool isLine, const Draw& draw) {
+    if (!isLine || !painter || !FractionalScale(*painter)) {
         draw();
         return;
     }
@@ -42,20 +43,12 @@ bool IsRule(const QStyleOption* option) {
 
 void CrispLinesStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                     QPainter* painter, const QWidget* widget) const {
-    const auto draw = [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); };
-    if (element == PE_Frame) {
-        Inward(painter, draw);
-    } else {
-        draw();
-    }
+    Inward(painter, element == PE_Frame,
+           [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); });
 }
 
 void CrispLinesStyle::drawControl(ControlElement element, const QStyleOption* option,
                                   QPainter* painter, const QWidget* widget) const {
-    const auto draw = [&] { QProxyStyle::drawControl(element, option, painter, widget); };
-    if (element == CE_ShapedFrame && IsRule(option)) {
-        Inward(painter, draw);
-    } else {
-        draw();
-    }
+    Inward(painter, element == CE_ShapedFrame && IsRule(option),
+           [&] { QProxyStyle::drawControl(element, option, painter, widget); });
 }

@@ -462,22 +462,17 @@ void FlexGrid::SetColAlignment(int col, Qt::Alignment alignment) {
 void FlexGrid::AutoSize(int firstCol, int lastCol) {
     CheckCol(firstCol);
     CheckCol(lastCol);
-    const std::vector<int> widest = WidestHeadings(firstCol, lastCol);
     for (int col = firstCol; col <= lastCol; ++col) {
-        columns_[static_cast<size_t>(col)].designedWidth =
-            ColumnWidthFor(col, widest[static_cast<size_t>(col - firstCol)]);
+        columns_[static_cast<size_t>(col)].designedWidth = ColumnWidthFor(col, WidestHeading(col));
     }
     ShowWidths();
 }
 
-std::vector<int> FlexGrid::WidestHeadings(int firstCol, int lastCol) {
+int FlexGrid::WidestHeading(int col) {
     CellTextWidths& widths = TextWidths();
-    std::vector<int> widest(static_cast<size_t>(std::max(0, lastCol - firstCol + 1)));
+    int widest = 0;
     for (int row = 0; row < std::min(fixedRows_, Rows()); ++row) {
-        for (int col = firstCol; col <= lastCol; ++col) {
-            int& width = widest[static_cast<size_t>(col - firstCol)];
-            width = std::max(width, WidestLine(widths, item(row, col)));
-        }
+        widest = std::max(widest, WidestLine(widths, item(row, col)));
     }
     return widest;
 }

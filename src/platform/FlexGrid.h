@@ -208,7 +208,6 @@ public:
     // Space on any cell of a row that takes neither typing nor a tick,
     // signals MarkRow for that data row. -1 (none) unless a window sets one.
     void SetMarkColumn(int col);
-    int MarkColumn() const { return markColumn_; }
     // Ends the typing in a cell of whichever grid has the keyboard focus and
     // keeps what was typed. Commands reached without moving the focus (the
     // menus) call it first, so that they see the cell as the user sees it.
@@ -245,11 +244,6 @@ signals:
     void ColumnWidthsChanged();
 
 protected:
-    // Whether typing goes into the data cell: a typed grid's cells but its tick
-    // boxes and its read-only columns.
-    bool TakesTyping(int row, int col) const;
-    // Whether typing or a tick goes into the data cell.
-    bool TakesInput(int row, int col) const;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -305,6 +299,11 @@ private:
     };
     // The moving end of the selection (Qt's current cell).
     Position Cursor() const;
+    // Whether typing goes into the data cell: a typed grid's cells but its tick
+    // boxes and its read-only columns.
+    bool TakesTyping(int row, int col) const;
+    // Whether typing or a tick goes into the data cell.
+    bool TakesInput(int row, int col) const;
     // Without a current cell Qt aims the arrow keys at the heading, which
     // takes none: the keys would do nothing.
     void MakeFirstDataCellCurrent();
@@ -331,9 +330,9 @@ private:
     // on when the rows under it go.
     bool HasCursor() const;
     QSize ClientSizePixels() const;
-    // Widths in pixels of the widest heading texts of columns firstCol..lastCol,
-    // and the column width that shows a text that wide.
-    std::vector<int> WidestHeadings(int firstCol, int lastCol);
+    // Width in pixels of the column's widest heading text, and the column
+    // width that shows a text that wide.
+    int WidestHeading(int col);
     int ColumnWidthFor(int col, int textWidth) const;
     // Takes the new text of a cell into the column's width: wide enough to
     // show it whole, and back toward the designed width if it was the widest.

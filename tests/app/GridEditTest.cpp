@@ -59,6 +59,17 @@ protected:
         }
     }
 
+    // The texts of the Edit menu's items that it shows.
+    QStringList VisibleEditItems() const {
+        QStringList shown;
+        for (QAction* item : main.mnuEdit->actions()) {
+            if (item->isVisible()) {
+                shown << item->text();
+            }
+        }
+        return shown;
+    }
+
     static void EditOn(FlexGrid& grid, bool rowNumbers) {
         modGridEdit::EditGrid = &grid;
         modGridEdit::RowNumberColumn = rowNumbers;
@@ -325,13 +336,7 @@ TEST_F(GridEditTest, ARightClickOffersOnlyWhatTheGridAllows) {
         EXPECT_EQ(modGridEdit::EditGrid, &grid);
         EXPECT_EQ(modGridEdit::RowNumberColumn, c.rowNumbers);
         EXPECT_TRUE(main.mnuEdit->isVisible());
-        QStringList shown;
-        for (QAction* item : main.mnuEdit->actions()) {
-            if (item->isVisible()) {
-                shown << item->text();
-            }
-        }
-        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(VisibleEditItems(), c.shown);
         main.mnuEdit->hide();
     }
     EXPECT_EQ(modGridEdit::EditGrid, nullptr); // the last grid is gone
@@ -378,13 +383,7 @@ TEST_F(GridEditTest, TheMenuKeysOfferWhatTheRightClickOffersAtTheCurrentCell) {
             continue;
         }
         EXPECT_EQ(modGridEdit::EditGrid, &grid);
-        QStringList shown;
-        for (QAction* item : main.mnuEdit->actions()) {
-            if (item->isVisible()) {
-                shown << item->text();
-            }
-        }
-        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(VisibleEditItems(), c.shown);
         const QRect cell = grid.visualRect(grid.model()->index(3, 2));
         EXPECT_EQ(main.mnuEdit->pos(), grid.viewport()->mapToGlobal(cell.bottomLeft()));
         EXPECT_EQ(grid.Clip(), "\t\r\t"); // the selection stays for the command

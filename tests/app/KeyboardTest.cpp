@@ -28,7 +28,15 @@
 
 namespace {
 
-using Keyboard = ProgramTest;
+// The program, its main window taking the keys.
+class Keyboard : public ProgramTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(ProgramTest::SetUp());
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    }
+};
 
 using KeyboardInput::CommitCell;
 using KeyboardInput::Press;
@@ -39,8 +47,6 @@ using KeyboardInput::Type;
 // Shift+Tab keep the typing and go on from cell to cell, and past the first
 // cell, or with no typing since the grid took the focus, leave the grid.
 TEST_F(Keyboard, EveryTypedGridIsFilledFromTheKeyboardAlone) {
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     QStringList typedGrids;
     for (ToolWindow* tool : main->findChildren<ToolWindow*>()) {
         for (FlexGrid* grid : tool->findChildren<FlexGrid*>()) {
@@ -111,8 +117,6 @@ TEST_F(Keyboard, EveryTypedGridIsFilledFromTheKeyboardAlone) {
 // read-only note or other control that the eye cannot find the focus on. The
 // dialogs open with their focus shown on the control that has it.
 TEST_F(Keyboard, EveryTabStopOfEveryWindowShowsItsFocus) {
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     const auto expectEveryStopShown = [](const QString& window) {
         SCOPED_TRACE(window.toStdString());
         EXPECT_EQ(TabStops::ShowingNoFocus().join(", ").toStdString(), "");
@@ -193,8 +197,6 @@ QStringList HighlightedTitles(QMenuBar& bar) {
 // Alt, then Left and Right, go along the menu bar with the title reached
 // highlighted; Escape leaves the bar with none.
 TEST_F(Keyboard, AltAndTheArrowsShowTheTitleTheyReach) {
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     main->mnuIdentification->trigger();
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(HighlightedTitles(*main->menuBar()), QStringList());
@@ -218,8 +220,6 @@ TEST_F(Keyboard, AltAndTheArrowsShowTheTitleTheyReach) {
 // that was behind it can be closed the same way, and the menu brings either
 // back with what was typed into it.
 TEST_F(Keyboard, CtrlF4HidesTheActiveToolWindowKeepingItsInputs) {
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     FrmSiteIdentification& site = *windows->siteIdentification;
     FrmGenDesign& design = *windows->genDesign;
     main->mnuIdentification->trigger();
@@ -251,8 +251,6 @@ TEST_F(Keyboard, CtrlF4HidesTheActiveToolWindowKeepingItsInputs) {
 // from the option checked, whether the window stayed in front meanwhile or
 // comes back to the front from its menu.
 TEST_F(Keyboard, TheArrowKeysGoOnFromTheOptionThatNewOrOpenChecked) {
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     QTemporaryDir dir;
     const QString unchanged = dir.filePath("unchanged.twl");
     user.fileNames.push_back(unchanged);

@@ -476,7 +476,8 @@ TEST(FlexGridHeadings, TheHeadingRowStaysAtTheTopWhileTheDataScroll) {
     struct Case {
         const char* name;
         std::function<void(FlexGrid&)> scroll;
-        // Where the keys leave the cursor; -1 where they are not used.
+        // Where the keys leave the cursor; -2 where they leave it at no row
+        // in particular, -1 where they are not used.
         int row;
     };
     const Case cases[] = {
@@ -1129,89 +1130,13 @@ void ExpectCurrentCellFramed(FlexGrid& grid) {
     grid.clearFocus();
     const QImage unfocused = grid.viewport()->grab().toImage();
     grid.setFocus();
+    ASSERT_EQ(focused.size(), unfocused.size());
     const QRect changed = ChangedPart(focused, unfocused);
     const QRect cell = grid.visualRect(grid.currentIndex());
     EXPECT_TRUE(cell.adjusted(1, 1, -1, -1).contains(changed)) << "changed outside the cell";
     EXPECT_GE(changed.width(), cell.width() - 4);
     EXPECT_GE(changed.height(), cell.height() - 4);
 }
-
-} // namespace
-
-// Focus changes nothing but a frame just inside the current cell, drawn only
-// while the grid has the keyboard focus.
-TEST_F(FlexGridTest, TheCurrentCellWearsAFrameWhileTheGridHasTheFocus) {
-    grid.SetSelection(2, 1, 2, 1);
-    grid.clearFocus();
-    const QImage unfocused = grid.viewport()->grab().toImage();
-    grid.setFocus();
-    const QImage focused = grid.viewport()->grab().toImage();
-    grid.clearFocus();
-    EXPECT_EQ(grid.viewport()->grab().toImage(), unfocused);
-
-    ASSERT_EQ(focused.size(), unfocused.size());
-    const QRect changed = ChangedPart(focused, unfocused);
-    const QRect cell = grid.visualRect(grid.model()->index(2, 1));
-    EXPECT_TRUE(cell.adjusted(1, 1, -1, -1).contains(changed)) << "changed outside the cell";
-    EXPECT_GE(changed.width(), cell.width() - 4);
-    EXPECT_GE(changed.height(), cell.height() - 4);
-}
-
-// A grid reached with Tab before any cell was chosen makes its first data cell
-// current, in a typed grid the first that takes typing, and takes the keys at
-// once; so does a grid that lost its current cell with its rows.
-TEST(FlexGridFocus, AGridReachedWithTabTakesTheKeysAtOnce) {
-    struct Case {
-        const char* name;
-        bool typed;
-        int fixedCols;
-        bool tickColumn0;
-        int firstCol;
-    };
-    const Case cases[] = {
-        {"results", false, 0, false, 0},
-        {"results with a tick column", false, 0, true, 0},
-        {"typed with a point-number column", true, 1, false, 1},
-        {"typed with a tick column", true, 0, true, 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        QWidget window;
-        auto* before = new QLineEdit(&window);
-        auto* grid = new FlexGrid(&window);
-        grid->SetRows(4);
-        grid->SetCols(3);
-        grid->SetFixedCols(c.fixedCols);
-        if (c.tickColumn0) {
-            grid->SetCheckBoxColumn(0);
-        }
-        grid->SetEditable(c.typed);
-        grid->move(0, 40);
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        before->setFocus();
-        QTest::keyClick(before, Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), grid);
-        EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, c.firstCol));
-
-        QTest::keyClick(grid, Qt::Key_Down);
-        EXPECT_EQ(grid->currentIndex(), grid->model()->index(2, c.firstCol));
-        if (c.typed) {
-            KeyboardInput::Type("123");
-            KeyboardInput::CommitCell();
-            EXPECT_EQ(grid->TextMatrix(2, c.firstCol), "123");
-
-            grid->SetRows(1);
-            grid->SetRows(4);
-            KeyboardInput::Type("4");
-            KeyboardInput::CommitCell();
-            EXPECT_EQ(grid->TextMatrix(1, c.firstCol), "4");
-        }
-    }
-}
-
-namespace {
 
 // A window that holds a grid between two boxes: Tab reaches the grid from the
 // first box, Shift+Tab from the second.
@@ -1238,6 +1163,71 @@ struct GridBetweenBoxes {
 
     QModelIndex Cell(int row, int col) const { return grid->model()->index(row, col); }
 };
+
+} // namespace
+
+// Focus changes nothing but a frame just inside the current cell, drawn only
+// while the grid has the keyboard focus.
+TEST_F(FlexGridTest, TheCurrentCellWearsAFrameWhileTheGridHasTheFocus) {
+    grid.SetSelection(2, 1, 2, 1);
+    grid.clearFocus();
+    const QImage unfocused = grid.viewport()->grab().toImage();
+    grid.setFocus();
+    ASSERT_EQ(grid.currentIndex(), grid.model()->index(2, 1));
+    ExpectCurrentCellFramed(grid);
+    grid.clearFocus();
+    EXPECT_EQ(grid.viewport()->grab().toImage(), unfocused);
+}
+
+// A grid reached with Tab before any cell was chosen makes its first data cell
+// current, in a typed grid the first that takes typing, and takes the keys at
+// once; so does a grid that lost its current cell with its rows.
+TEST(FlexGridFocus, AGridReachedWithTabTakesTheKeysAtOnce) {
+    struct Case {
+        const char* name;
+        bool typed;
+        int fixedCols;
+        bool tickColumn0;
+        int firstCol;
+    };
+    const Case cases[] = {
+        {"results", false, 0, false, 0},
+        {"results with a tick column", false, 0, true, 0},
+        {"typed with a point-number column", true, 1, false, 1},
+        {"typed with a tick column", true, 0, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GridBetweenBoxes boxes(4, 3);
+        FlexGrid& grid = *boxes.grid;
+        grid.SetFixedCols(c.fixedCols);
+        if (c.tickColumn0) {
+            grid.SetCheckBoxColumn(0);
+        }
+        grid.SetEditable(c.typed);
+        boxes.Show();
+        boxes.before->setFocus();
+        QTest::keyClick(boxes.before, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), &grid);
+        EXPECT_EQ(grid.currentIndex(), boxes.Cell(1, c.firstCol));
+
+        QTest::keyClick(&grid, Qt::Key_Down);
+        EXPECT_EQ(grid.currentIndex(), boxes.Cell(2, c.firstCol));
+        if (c.typed) {
+            KeyboardInput::Type("123");
+            KeyboardInput::CommitCell();
+            EXPECT_EQ(grid.TextMatrix(2, c.firstCol), "123");
+
+            grid.SetRows(1);
+            grid.SetRows(4);
+            KeyboardInput::Type("4");
+            KeyboardInput::CommitCell();
+            EXPECT_EQ(grid.TextMatrix(1, c.firstCol), "4");
+        }
+    }
+}
+
+namespace {
 
 // The weir table's shape: the selection mark, two dimensions the user types
 // or the program computes, and the computed headwater.
