@@ -4,6 +4,7 @@
 #include "app/modGridEditMenu.h"
 #include "platform/FlexGrid.h"
 
+#include "EditMenuItems.h"
 #include "FakeDialogs.h"
 
 #include <QAction>
@@ -59,16 +60,7 @@ protected:
         }
     }
 
-    // The texts of the Edit menu's items that it shows.
-    QStringList VisibleEditItems() const {
-        QStringList shown;
-        for (QAction* item : main.mnuEdit->actions()) {
-            if (item->isVisible()) {
-                shown << item->text();
-            }
-        }
-        return shown;
-    }
+    QStringList VisibleEditItems() const { return ::VisibleEditItems(main); }
 
     static void EditOn(FlexGrid& grid, bool rowNumbers) {
         modGridEdit::EditGrid = &grid;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EditMenuItems.h"
 #include "FakeDialogs.h"
 #include "app/MDIFrmMain.h"
 #include "platform/FlexGrid.h"
@@ -71,15 +72,7 @@ protected:
         return cells;
     }
 
-    QStringList VisibleEditItems() const {
-        QStringList shown;
-        for (QAction* item : main.mnuEdit->actions()) {
-            if (item->isVisible()) {
-                shown << item->text();
-            }
-        }
-        return shown;
-    }
+    QStringList VisibleEditItems() const { return ::VisibleEditItems(main); }
 
     FakeDialogs user;
     MDIFrmMain main;
