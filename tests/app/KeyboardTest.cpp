@@ -41,7 +41,39 @@ protected:
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     }
+
+    struct Command {
+        const char* name;
+        std::function<void()> run;
+    };
+    // File New, and File Open of the project as the program started: each
+    // checks every window's first options again. The project is saved here.
+    std::vector<Command> NewAndOpenAsStarted() {
+        const QString unchanged = dir_.filePath("unchanged.twl");
+        user.fileNames.push_back(unchanged);
+        main->mnuFileSaveAs->trigger();
+        EXPECT_TRUE(QFile::exists(unchanged));
+        return {{"File New",
+                 [this] {
+                     user.answers.push_back(true);
+                     main->mnuNew->trigger();
+                 }},
+                {"File Open", [this, unchanged] {
+                     user.fileNames.push_back(unchanged);
+                     main->mnuFileOpen->trigger();
+                 }}};
+    }
+
+private:
+    QTemporaryDir dir_;
 };
+
+// The checked option of a group, or none.
+QRadioButton* CheckedOption(const std::vector<QRadioButton*>& options) {
+    const auto checked = std::find_if(options.begin(), options.end(),
+                                      [](QRadioButton* option) { return option->isChecked(); });
+    return checked == options.end() ? nullptr : *checked;
+}
 
 using KeyboardInput::CommitCell;
 using KeyboardInput::Press;
@@ -256,12 +288,7 @@ TEST_F(Keyboard, CtrlF4HidesTheActiveToolWindowKeepingItsInputs) {
 // from the option checked, whether the window stayed in front meanwhile or
 // comes back to the front from its menu.
 TEST_F(Keyboard, TheArrowKeysGoOnFromTheOptionThatNewOrOpenChecked) {
-    QTemporaryDir dir;
-    const QString unchanged = dir.filePath("unchanged.twl");
-    user.fileNames.push_back(unchanged);
-    main->mnuFileSaveAs->trigger();
-    ASSERT_TRUE(QFile::exists(unchanged));
-
+    const std::vector<Command> commands = NewAndOpenAsStarted();
     const auto& qDepth = windows->tailwaterQDepth->OptQElevCalc;
     const auto& weir = windows->dropInlet->OptWeirCalc;
     const struct {
@@ -271,29 +298,9 @@ TEST_F(Keyboard, TheArrowKeysGoOnFromTheOptionThatNewOrOpenChecked) {
         {main->mnuTailwaterQDepth, {qDepth.begin(), qDepth.end()}},
         {main->mnuDropInlet, {weir.begin(), weir.end()}},
     };
-    const struct {
-        const char* name;
-        std::function<void()> run;
-    } commands[] = {
-        {"File New",
-         [this] {
-             user.answers.push_back(true);
-             main->mnuNew->trigger();
-         }},
-        {"File Open",
-         [this, &unchanged] {
-             user.fileNames.push_back(unchanged);
-             main->mnuFileOpen->trigger();
-         }},
-    };
-    const auto checkedOption = [](const std::vector<QRadioButton*>& options) {
-        const auto checked = std::find_if(options.begin(), options.end(),
-                                          [](QRadioButton* option) { return option->isChecked(); });
-        return checked == options.end() ? nullptr : *checked;
-    };
     for (const auto& group : groups) {
         group.menu->trigger();
-        QRadioButton* const opening = checkedOption(group.options);
+        QRadioButton* const opening = CheckedOption(group.options);
         ASSERT_NE(opening, nullptr);
         for (const auto& command : commands) {
             for (const bool otherWindowInFront : {false, true}) {
@@ -303,11 +310,11 @@ TEST_F(Keyboard, TheArrowKeysGoOnFromTheOptionThatNewOrOpenChecked) {
                 opening->click();
                 opening->setFocus(Qt::TabFocusReason);
                 Press(Qt::Key_Down);
-                QRadioButton* const below = checkedOption(group.options);
+                QRadioButton* const below = CheckedOption(group.options);
                 ASSERT_NE(below, opening);
                 Press(Qt::Key_Down);
-                ASSERT_NE(checkedOption(group.options), below);
-                ASSERT_EQ(QApplication::focusWidget(), checkedOption(group.options));
+                ASSERT_NE(CheckedOption(group.options), below);
+                ASSERT_EQ(QApplication::focusWidget(), CheckedOption(group.options));
                 if (otherWindowInFront) {
                     main->mnuIdentification->trigger();
                 }
@@ -393,26 +400,7 @@ std::string Described(const QWidgetList& stops) {
 // another: Tab reaches the option group once, at its place, in the first
 // pass as in every later one, in every option group of every window.
 TEST_F(Keyboard, AfterNewOrOpenTabReachesEveryOptionGroupAtItsPlace) {
-    QTemporaryDir dir;
-    const QString unchanged = dir.filePath("unchanged.twl");
-    user.fileNames.push_back(unchanged);
-    main->mnuFileSaveAs->trigger();
-    ASSERT_TRUE(QFile::exists(unchanged));
-    const struct {
-        const char* name;
-        std::function<void()> run;
-    } commands[] = {
-        {"File New",
-         [this] {
-             user.answers.push_back(true);
-             main->mnuNew->trigger();
-         }},
-        {"File Open",
-         [this, &unchanged] {
-             user.fileNames.push_back(unchanged);
-             main->mnuFileOpen->trigger();
-         }},
-    };
+    const std::vector<Command> commands = NewAndOpenAsStarted();
     int groupsTried = 0;
     for (ToolWindow* tool : main->findChildren<ToolWindow*>()) {
         for (const std::vector<QRadioButton*>& group : OptionGroups(*tool)) {
@@ -421,10 +409,8 @@ TEST_F(Keyboard, AfterNewOrOpenTabReachesEveryOptionGroupAtItsPlace) {
                              group[0]->text().toStdString() + ", " + command.name);
                 tool->ShowAndRaise();
                 QApplication::processEvents();
-                const auto checked = std::find_if(group.begin(), group.end(),
-                                                  [](QRadioButton* o) { return o->isChecked(); });
-                ASSERT_NE(checked, group.end());
-                QRadioButton* const opening = *checked;
+                QRadioButton* const opening = CheckedOption(group);
+                ASSERT_NE(opening, nullptr);
                 opening->setFocus(Qt::TabFocusReason);
                 Press(Qt::Key_Down);
                 ASSERT_FALSE(opening->isChecked()) << "the arrow chose no other option";
