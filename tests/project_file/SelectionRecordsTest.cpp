@@ -45,45 +45,46 @@ TEST_F(SelectionRecords, ARepeatedSelectionBeforeItsRowIsReadMarksTheRow) {
     const std::string standardMarker = "\"VSHASTANDARDDESIGNINFO2379\",";
     const std::string taperedMarker = "\"TAPEREDINLETDESIGNINFO98384\",";
     const std::string dropMarker = "\"DROPINLETDESIGNINFO837321\",";
+    // The selection of a window that gives grid and row, and of one that
+    // gives the row of its one grid.
+    auto pairOf = [](const std::function<void(int&, int&)>& get) {
+        return [get] {
+            std::pair<int, int> pair;
+            get(pair.first, pair.second);
+            return pair;
+        };
+    };
+    auto rowOf = [](const std::function<int()>& get) {
+        return [get] {
+            const int row = get();
+            return std::pair(row == 0 ? 0 : 1, row);
+        };
+    };
     for (const Case& c : std::vector<Case>{
              {"a standard box design",
               standardMarker + "10,3,40",
               standardMarker + "6,40,1,\"Twin\"\r\n" + standardMarker + "6,40,2,\"6\"",
               standard.GrdStandardRCBox,
               {3, 40},
-              [&] {
-                  std::pair<int, int> pair;
-                  standard.GetDesignSelectInfo(pair.first, pair.second);
-                  return pair;
-              }},
+              pairOf([&](int&grid, int&row) { standard.GetDesignSelectInfo(grid, row); })},
              {"a tapered inlet design",
               taperedMarker + "5,90",
               taperedMarker + "4,90,1,\"Twin\"",
               tapered.GrdAutoResults,
               {1, 90},
-              [&] {
-                  const int row = tapered.GetDesignSelectRow();
-                  return std::pair(row == 0 ? 0 : 1, row);
-              }},
+              rowOf([&] { return tapered.GetDesignSelectRow(); })},
              {"a drop inlet pipe design",
               dropMarker + "6,2,12",
               dropMarker + "2,12,1,\"36\"",
               drop.GrdRCP,
               {2, 12},
-              [&] {
-                  std::pair<int, int> pair;
-                  drop.GetBarrelDesignSelect(pair.first, pair.second);
-                  return pair;
-              }},
+              pairOf([&](int&grid, int&row) { drop.GetBarrelDesignSelect(grid, row); })},
              {"a weir row",
               dropMarker + "7,4",
               dropMarker + "3,4,1,\"5\"",
               drop.GrdWeirCalc,
               {1, 4},
-              [&] {
-                  const int row = drop.GetWeirDesignSelect();
-                  return std::pair(row == 0 ? 0 : 1, row);
-              }},
+              rowOf([&] { return drop.GetWeirDesignSelect(); })},
          }) {
         SCOPED_TRACE(c.what);
         const int row = c.design.second;
