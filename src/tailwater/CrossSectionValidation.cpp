@@ -178,7 +178,7 @@ std::optional<InputChecks::Failure> Validate(const TextGrid& grid, CrossSectionI
         CrossSectionPointInput point = ToPoint(rows[r]);
         if (!input.Points.empty() && !(point.Station > input.Points.back().Station)) {
             return Failure{PointField(r, StationCol),
-                           "Station value must continously increase. Check Station at Point " +
+                           "Station value must continuously increase. Check Station at Point " +
                                std::to_string(r - 1) + " and " + std::to_string(r) + "."};
         }
         input.Points.push_back(std::move(point));
