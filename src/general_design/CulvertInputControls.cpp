@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/InputChanges.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/UiText.h"
 
 #include <QComboBox>
@@ -25,6 +26,17 @@ std::string Trimmed(const QLineEdit* box) {
 // A typed size in the type's display unit, divided by this, is in feet.
 double UnitsPerFoot(const GenDesignCulvertType& type) {
     return type.DisplayUnits == 1 ? 12.0 : 1.0;
+}
+
+// The fields of the checked boxes: the names the boxes go by.
+constexpr const char* InletInvertField = "TxtInletInvertElevation";
+constexpr const char* OutletInvertField = "TxtOutletInvertElevation";
+constexpr const char* BarrelLengthField = "TxtCulvertBarrelLength";
+constexpr const char* ManningNField = "TxtManningN";
+constexpr const char* KeField = "TxtKeInlet";
+
+std::string UserSizeField(size_t k) {
+    return "TxtUserSize(" + std::to_string(k) + ")";
 }
 
 InputChecks::NumberCheck Positive(InputChecks::NumberCheck check, const std::string& name) {
@@ -179,6 +191,17 @@ void ConnectChanges(const CulvertInputControls& c, QObject* context,
     QObject::connect(c.optBarrelSize[1], &QRadioButton::toggled, context, changed);
 }
 
+void NameInputs(const CulvertInputControls& c) {
+    c.inletInvertElevation->setObjectName(InletInvertField);
+    c.outletInvertElevation->setObjectName(OutletInvertField);
+    c.culvertBarrelLength->setObjectName(BarrelLengthField);
+    c.manningN->setObjectName(ManningNField);
+    c.keInlet->setObjectName(KeField);
+    for (size_t k = 0; k < c.txtUserSize.size(); ++k) {
+        c.txtUserSize[k]->setObjectName(ToQString(UserSizeField(k)));
+    }
+}
+
 void Clear(const CulvertInputControls& c) {
     for (QLineEdit* box : {c.inletInvertElevation, c.outletInvertElevation, c.culvertBarrelLength,
                            c.keInlet, c.manningN}) {
@@ -201,19 +224,19 @@ void Clear(const CulvertInputControls& c) {
 std::vector<InputChecks::NumberCheck> DesignDataChecks(const CulvertInputControls& c) {
     using InputChecks::TypedNumber;
     InputChecks::NumberCheck length =
-        Positive(TypedNumber("TxtCulvertBarrelLength", Trimmed(c.culvertBarrelLength),
+        Positive(TypedNumber(BarrelLengthField, Trimmed(c.culvertBarrelLength),
                              "the Culvert Barrel Length", "Culvert Barrel Length"),
                  "Culvert Barrel Length");
     length.tooSmall = InputChecks::TooSmall("Culvert Barrel Length");
     return {
-        TypedNumber("TxtInletInvertElevation", Trimmed(c.inletInvertElevation),
-                    "the Inlet Invert Elevation", "Inlet Invert Elevation"),
-        TypedNumber("TxtOutletInvertElevation", Trimmed(c.outletInvertElevation),
+        TypedNumber(InletInvertField, Trimmed(c.inletInvertElevation), "the Inlet Invert Elevation",
+                    "Inlet Invert Elevation"),
+        TypedNumber(OutletInvertField, Trimmed(c.outletInvertElevation),
                     "the Outlet Invert Elevation", "Outlet Invert Elevation"),
         length,
-        Positive(TypedNumber("TxtManningN", Trimmed(c.manningN), "Manning N", "Manning N"),
+        Positive(TypedNumber(ManningNField, Trimmed(c.manningN), "Manning N", "Manning N"),
                  "Manning N"),
-        Positive(TypedNumber("TxtKeInlet", Trimmed(c.keInlet), "Ke", "Ke"), "Ke"),
+        Positive(TypedNumber(KeField, Trimmed(c.keInlet), "Ke", "Ke"), "Ke"),
     };
 }
 
@@ -228,7 +251,7 @@ std::vector<InputChecks::NumberCheck> UserSizeChecks(const CulvertInputControls&
          ++k) {
         const std::string caption = c.lblUserSize[k]->text().toStdString();
         InputChecks::NumberCheck& check = checks.emplace_back();
-        check.field = "TxtUserSize(" + std::to_string(k) + ")";
+        check.field = UserSizeField(k);
         check.text = Trimmed(c.txtUserSize[k]);
         check.required = Substitute(messages.userSizeRequired, caption);
         check.notNumeric = Substitute(messages.userSizeNotNumeric, caption);
@@ -298,29 +321,30 @@ void GetCulvertData(const CulvertInputControls& c, GenDesignRecord& Record) {
     Record.NumBarrels = size.NumBarrels;
 }
 
-bool RefusedInput(std::span<const InputChecks::NumberCheck> checks,
+bool RefusedInput(QWidget& window, std::span<const InputChecks::NumberCheck> checks,
                   std::vector<InputChecks::Magnitude>& bounded) {
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
-        Dialogs::Message(ToQString(outcome.failure->message));
+        Refusal::Show(window, *outcome.failure);
         return true;
     }
     return false;
 }
 
-bool RefusedBoundsOrSize(const CulvertInputControls& c, const CulvertInputMessages& messages,
+bool RefusedBoundsOrSize(QWidget& window, const CulvertInputControls& c,
+                         const CulvertInputMessages& messages,
                          std::span<const InputChecks::Magnitude> bounded) {
     // The bound after every check of the inputs, before the size is formed.
-    std::string refusal;
     if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
-        refusal = failure->message;
-    } else {
-        refusal = CulvertSizeProblem(c, messages);
+        Refusal::Show(window, *failure);
+        return true;
     }
-    if (refusal.empty()) {
+    // A culvert that cannot be formed has no one box to blame.
+    const std::string problem = CulvertSizeProblem(c, messages);
+    if (problem.empty()) {
         return false;
     }
-    Dialogs::Message(ToQString(refusal));
+    Dialogs::Message(ToQString(problem));
     return true;
 }
 

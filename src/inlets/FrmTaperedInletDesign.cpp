@@ -2,12 +2,12 @@
 
 #include "app/modGridEditMenu.h"
 #include "inlets/TaperedInletDesignMod.h"
-#include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
 #include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
 #include "platform/WaitCursor.h"
@@ -43,6 +43,13 @@ QLabel* Label(QWidget* parent, const char* caption, double left, double top, dou
     return label;
 }
 
+// A box named as its check names it, for the focus after a refusal.
+QLineEdit* NamedBox(QWidget* parent, const char* name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    return box;
+}
+
 InputChecks::NumberCheck TypedValue(const char* field, const QLineEdit* box,
                                     const std::string& name) {
     InputChecks::NumberCheck check;
@@ -69,11 +76,11 @@ FrmTaperedInletDesign::FrmTaperedInletDesign(QMdiArea& area)
     auto* heading = Label(FraAutoInput, "H Criteria", 3150, 150, 1000);
     heading->setAlignment(Qt::AlignCenter);
     Label(FraAutoInput, "Q (ft^3/s)", 100, 562, 1050);
-    TxtQAuto = Place(new QLineEdit(FraAutoInput), 1200, 540, 870, 285);
+    TxtQAuto = Place(NamedBox(FraAutoInput, "TxtQAuto"), 1200, 540, 870, 285);
     Label(FraAutoInput, "H-Max (ft)", 2150, 427, 1000);
-    TxtHMaxAuto = Place(new QLineEdit(FraAutoInput), 3200, 405, 915, 285);
+    TxtHMaxAuto = Place(NamedBox(FraAutoInput, "TxtHMaxAuto"), 3200, 405, 915, 285);
     Label(FraAutoInput, "H-Min (ft)", 2150, 742, 1000);
-    TxtHMinAuto = Place(new QLineEdit(FraAutoInput), 3200, 720, 915, 285);
+    TxtHMinAuto = Place(NamedBox(FraAutoInput, "TxtHMinAuto"), 3200, 720, 915, 285);
     ChkIncludeMultipleBarrels =
         Place(new QCheckBox("Include Multiple Barrels", FraAutoInput), 4300, 405, 2650, 240);
     CmdComputeAuto = Place(new QPushButton("Compute", FraAutoInput), 4300, 765, 1545, 285);
@@ -178,16 +185,15 @@ int FrmTaperedInletDesign::AutoDesignDataCheck(TaperedInletDesign& design) {
         TypedValue("TxtHMaxAuto", TxtHMaxAuto, "H-Max"),
     };
     const InputChecks::Outcome outcome = InputChecks::CheckUnbounded(checks);
-    std::string message = outcome.failure ? outcome.failure->message : "";
-    if (!outcome.failure && outcome.values[1] >= outcome.values[2]) {
-        message = "H-Max must be greater than H-Min.";
+    std::optional<InputChecks::Failure> failure = outcome.failure;
+    if (!failure && outcome.values[1] >= outcome.values[2]) {
+        failure = InputChecks::Failure{"TxtHMinAuto", "H-Max must be greater than H-Min."};
     }
-    if (auto outOfBounds = InputChecks::FirstOutOfBounds(checks, outcome.values);
-        message.empty() && outOfBounds) {
-        message = outOfBounds->message;
+    if (!failure) {
+        failure = InputChecks::FirstOutOfBounds(checks, outcome.values);
     }
-    if (!message.empty()) {
-        Dialogs::Message(ToQString(message));
+    if (failure) {
+        Refusal::Show(*this, *failure);
         return 1;
     }
     design.QText = checks[0].text;

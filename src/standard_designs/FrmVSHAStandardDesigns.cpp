@@ -1,11 +1,11 @@
 #include "standard_designs/FrmVSHAStandardDesigns.h"
 
 #include "app/modGridEditMenu.h"
-#include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileDialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/InputChanges.h"
+#include "platform/Refusal.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
 #include "standard_designs/StandardDesignScreen.h"
@@ -100,15 +100,17 @@ void FrmVSHAStandardDesigns::BuildInputFrame() {
     auto* layout = new QGridLayout(Frame2);
     layout->setHorizontalSpacing(Screen::TwipsToPixelsX(120));
     auto label = [this](const char* text) { return new QLabel(text, Frame2); };
-    auto box = [this](double widthTwips) {
+    // Named as the input checks name them, for the focus after a refusal.
+    auto box = [this](const char* name, double widthTwips) {
         auto* edit = new QLineEdit(Frame2);
+        edit->setObjectName(name);
         edit->setFixedWidth(Screen::TwipsToPixelsX(widthTwips));
         return edit;
     };
-    txtTotalQ = box(915);
-    TxtHMax = box(975);
-    TxtHMin = box(975);
-    txtInletInvertElev = box(1215);
+    txtTotalQ = box("txtTotalQ", 915);
+    TxtHMax = box("TxtHMax", 975);
+    TxtHMin = box("TxtHMin", 975);
+    txtInletInvertElev = box("txtInletInvertElev", 1215);
     ChkIncludeMultipleBarrels = new QCheckBox("Include Multiple Barrels", Frame2);
     CmdCompute = new QPushButton("Compute", Frame2);
     CmdSendToPrinter = new QPushButton("Print", Frame2);
@@ -274,7 +276,7 @@ std::optional<StdDesignInput> FrmVSHAStandardDesigns::ReadDesignInput() {
         txtInletInvertElev->setText(StandardDesignScreen::BlankInvertText);
     }
     if (!outcome.input) {
-        Dialogs::Message(ToQString(outcome.message));
+        Refusal::Show(*this, {outcome.field, outcome.message});
     }
     return outcome.input;
 }

@@ -1,6 +1,6 @@
+#include "FakeTailwaterChannel.h"
 #include "GenDesignWindowFixture.h"
 #include "GridChecks.h"
-#include "general_design/TailwaterChannel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -368,21 +368,11 @@ TEST_F(GenDesignWindow, GetButtonRefusesMoreDischargesThanRowsBeforeChangingAnyt
 
 namespace {
 
-class FakeChannel : public TailwaterChannel {
+// A depth of a hundredth of each discharge, and none above 1,000.
+class FakeChannel : public FakeTailwaterChannel {
 public:
-    std::optional<std::string> fault;
-    std::vector<double> asked;
-    bool shownChannel = false;
-    std::optional<std::string> Validate() override { return fault; }
-    std::optional<std::string> OutOfBounds() override { return std::nullopt; }
-    void ShowChannelWindow() override { shownChannel = true; }
-    void Prepare() override {}
-    std::optional<double> NormalDepth(double Q) override {
-        asked.push_back(Q);
-        if (Q > 1000) {
-            return std::nullopt;
-        }
-        return Q / 100.0;
+    FakeChannel() {
+        depthOf = [](double Q) { return Q > 1000 ? std::nullopt : std::optional(Q / 100.0); };
     }
 };
 
@@ -416,9 +406,10 @@ TEST_F(GenDesignWindow, RefusedTailwaterActionsLeaveTheTypedDepths) {
               "Design Q in row 3 can not be evaluated as a number. Please re-enter.");
     EXPECT_EQ(window->GrdDesignQs->TextMatrix(1, 4), "9.9");
 
-    channel.fault = "The Channel Slope must be > 0.";
+    channel.fault = FakeTailwaterChannel::SlopeFault("The Channel Slope must be > 0.");
     window->CmdComputeTWDepths->click();
-    EXPECT_TRUE(channel.shownChannel);
+    ASSERT_TRUE(channel.refused);
+    EXPECT_EQ(channel.refused->field, "TxtChannelSlope");
     EXPECT_EQ(user.MessageTexts().back(), "The Channel Slope must be > 0.");
     EXPECT_EQ(window->GrdDesignQs->TextMatrix(1, 4), "9.9");
     EXPECT_TRUE(channel.asked.empty());
