@@ -5,6 +5,7 @@
 #include "hydraulics/HydraulicConstants.h"
 #include "hydraulics/PipeArchGeom.h"
 #include "platform/Dialogs.h"
+#include "platform/InputChanges.h"
 #include "platform/Numbers.h"
 #include "platform/UiText.h"
 
@@ -29,6 +30,13 @@ double UnitsPerFoot(const GenDesignCulvertType& type) {
 InputChecks::NumberCheck Positive(InputChecks::NumberCheck check, const std::string& name) {
     check.rules.push_back({InputChecks::Positive, name + " must be > 0."});
     return check;
+}
+
+// The catalogue's value for a box, unless the file being read gave its own.
+void ShowDefault(QLineEdit* box, const QString& text) {
+    if (!InputChanges::Restored(box)) {
+        box->setText(text);
+    }
 }
 
 } // namespace
@@ -76,7 +84,7 @@ void DisplayCulvertTypeInlets(const CulvertInputControls& c) {
     std::string notes = Numbers::Trim(type.UserSizeNotes);
     c.optBarrelSize[1]->setText(notes.empty() ? "Enter Barrel Size"
                                               : ToQString("Enter Barrel Size: (" + notes + ")"));
-    c.manningN->setText(ToQString(" " + Numbers::GeneralText(type.DefaultManningN)));
+    ShowDefault(c.manningN, ToQString(" " + Numbers::GeneralText(type.DefaultManningN)));
     {
         const QSignalBlocker block(c.inletType);
         c.inletType->clear();
@@ -89,7 +97,7 @@ void DisplayCulvertTypeInlets(const CulvertInputControls& c) {
         DisplayInletKe(c);
     } else {
         // A Ke left from another type would pass for this one's.
-        c.keInlet->clear();
+        ShowDefault(c.keInlet, QString());
     }
     c.optBarrelSize[0]->setText(ToQString("VSHA Standard Sizes: " + type.StdSizeCaption));
     c.standardSize->clear();
@@ -115,7 +123,7 @@ void DisplayCulvertTypeInlets(const CulvertInputControls& c) {
 void DisplayInletKe(const CulvertInputControls& c) {
     const GenCulvertInlet& inlet =
         CatalogueEntry(SelectedType(c).Inlets, c.inletType->currentIndex() + 1, "inlet");
-    c.keInlet->setText(ToQString(" " + Numbers::GeneralText(inlet.Ke)));
+    ShowDefault(c.keInlet, ToQString(" " + Numbers::GeneralText(inlet.Ke)));
 }
 
 void SetSizeInputMethods(const CulvertInputControls& c) {
@@ -148,6 +156,11 @@ bool SetCulvertInletSize(const CulvertInputControls& c, int CulvertID, int Inlet
         c.standardSize->setCurrentIndex(size);
     }
     return found(inlet, InletID) && found(size, SizeID);
+}
+
+void SetBoxText(QLineEdit* box, const std::string& text) {
+    box->setText(ToQString(text));
+    InputChanges::NoteRestored(box);
 }
 
 void ConnectChanges(const CulvertInputControls& c, QObject* context,

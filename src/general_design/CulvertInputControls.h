@@ -98,6 +98,11 @@ void SetSizeInputMethods(const CulvertInputControls& c);
 // when the catalogue holds no entry for one of them (the mark of an empty
 // choice names none and is no fault).
 bool SetCulvertInletSize(const CulvertInputControls& c, int CulvertID, int InletID, int SizeID);
+// Sets one of the boxes as the user's typing would. A box that the project
+// file's reader sets keeps that text for the rest of the read: the defaults
+// that a culvert type or an inlet brings never replace it, whether its
+// record stands before or after theirs.
+void SetBoxText(QLineEdit* box, const std::string& text);
 // Calls `changed` whenever the culvert these controls describe changes: a
 // text, a list's selection or the size option. Re-choosing what is chosen
 // and focus passing through a box change nothing.

@@ -430,7 +430,7 @@ void FrmGenDesign::SetInputText(Input input, const std::string& text) {
                                 TxtCulvertBarrelLength,
                                 TxtManningN,
                                 TxtKeInlet};
-    boxes[static_cast<size_t>(input)]->setText(ToQString(text));
+    CulvertInputs::SetBoxText(boxes[static_cast<size_t>(input)], text);
 }
 
 int FrmGenDesign::DesignGridRows() const {

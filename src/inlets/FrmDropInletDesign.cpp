@@ -305,6 +305,8 @@ void FrmDropInletDesign::BuildBarrelsFrame() {
     GrdRCB = new FlexGrid(FraBarrels);
     LblRCPGrd = new QLabel("Concrete Pipe (Single Barrel Only)", FraBarrels);
     GrdRCP = new FlexGrid(FraBarrels);
+    barrelSelection_.emplace(std::vector<FlexGrid*>{GrdRCB, GrdRCP},
+                             ToQString(DropInletTexts::SelectionMark));
 }
 
 void FrmDropInletDesign::BuildWeirFrame() {
@@ -320,6 +322,8 @@ void FrmDropInletDesign::BuildWeirFrame() {
                   top + optionTops[option], 5400, 270);
     }
     GrdWeirCalc = Place(new FlexGrid(FraMEWL), 135, top + 1155, 4700, 3300);
+    weirSelection_.emplace(std::vector<FlexGrid*>{GrdWeirCalc},
+                           ToQString(DropInletTexts::SelectionMark));
     CmdWeirClac = new QPushButton("Do Weir Computations", FraMEWL);
     LblMEWL = new QLabel("Minimum Total Weir Length (ft):", FraMEWL);
     LblWeirWeirLengthCalc = new QLabel(FraMEWL);
@@ -339,7 +343,6 @@ void FrmDropInletDesign::Initialize() {
     KeepLeastLayout([this] { LayOut(); });
     // The weir grid follows its columns' widths, wider or narrower.
     connect(GrdWeirCalc, &FlexGrid::ColumnWidthsChanged, this, [this] { LayOut(); });
-    normalCellForeColor_ = GrdRCB->CellForeColor(1, 0);
 }
 
 void FrmDropInletDesign::resizeEvent(QResizeEvent* event) {
@@ -623,6 +626,9 @@ int FrmDropInletDesign::GridCols(DropInletContents::Grid grid) const {
 
 void FrmDropInletDesign::SetGridRows(DropInletContents::Grid grid, int rows) {
     GridOf(grid).SetRows(rows);
+    if (grid != DropInletContents::WeirCalc) {
+        barrelSelection_->Grown(static_cast<int>(grid));
+    }
 }
 
 void FrmDropInletDesign::SetGridCell(DropInletContents::Grid grid, int row, int col,

@@ -28,9 +28,6 @@ namespace {
 
 FrmTaperedInletDesign* instance = nullptr;
 
-// The selected design's cells are shown in pure red.
-const QColor Red(255, 0, 0);
-
 constexpr double InputFrameLeft = 50;
 constexpr double InputFrameTop = 175;
 constexpr double InputFrameWidth = 8300;
@@ -88,6 +85,7 @@ FrmTaperedInletDesign::FrmTaperedInletDesign(QMdiArea& area)
     // A note to read, no Tab stop.
     TxtComments->setFocusPolicy(Qt::NoFocus);
     GrdAutoResults = new FlexGrid(TabFrame);
+    selection_.emplace(std::vector<FlexGrid*>{GrdAutoResults}, SelectionMark);
 
     QWidget::setTabOrder(TxtQAuto, TxtHMaxAuto);
     QWidget::setTabOrder(TxtHMaxAuto, TxtHMinAuto);
@@ -98,7 +96,8 @@ FrmTaperedInletDesign::FrmTaperedInletDesign(QMdiArea& area)
     connect(CmdComputeAuto, &QPushButton::clicked, this, [this] { CmdComputeAuto_Click(); });
     connect(CmdSendToPrinter, &QPushButton::clicked, this, [this] { CmdSendToPrinter_Click(); });
     GrdAutoResults->SetMarkColumn(Selected);
-    connect(GrdAutoResults, &FlexGrid::MarkRow, this, [this](int row) { SetDesignSelectRow(row); });
+    connect(GrdAutoResults, &FlexGrid::MarkRow, this,
+            [this](int row) { selection_->Toggle(1, row); });
     modGridEditMenu::ConnectGridEditMenu(*GrdAutoResults, modGridEditMenu::GridEditItems::Copy,
                                          false);
     for (QLineEdit* box : {TxtQAuto, TxtHMaxAuto, TxtHMinAuto}) {
@@ -117,7 +116,6 @@ void FrmTaperedInletDesign::SetPrintReport(std::function<void()> print) {
 }
 
 void FrmTaperedInletDesign::Initialize() {
-    selectedRow_ = 0;
     PlaceTwips(0, 0, ClientWidthTwips(), ClientHeightTwips());
     // Laid out to the window's size: the inputs and comments stand fixed and the
     // grid takes the rest, but never less than a few rows; the window scrolls instead.
@@ -127,7 +125,6 @@ void FrmTaperedInletDesign::Initialize() {
     PlaceResultsGrid();
     InitializeAutoResultsGrid();
     LoadComments();
-    defaultTextColor_ = GrdAutoResults->CellForeColor(1, 0);
 }
 
 void FrmTaperedInletDesign::resizeEvent(QResizeEvent* event) {
@@ -240,29 +237,11 @@ void FrmTaperedInletDesign::CmdSendToPrinter_Click() {
 }
 
 void FrmTaperedInletDesign::ClearDesignSelectRow() {
-    selectedRow_ = 0;
-    const int rows = GrdAutoResults->Rows();
-    for (int r = 1; r < rows; ++r) {
-        GrdAutoResults->SetTextMatrix(r, Selected, QString());
-    }
-    if (rows > 1) {
-        GrdAutoResults->SetCellForeColor({1, 1, rows - 1, GrdAutoResults->Cols() - 1},
-                                         defaultTextColor_);
-    }
+    selection_->Clear();
 }
 
 void FrmTaperedInletDesign::SetDesignSelectRow(int RowNum) {
-    const int previous = selectedRow_;
-    ClearDesignSelectRow();
-    if (RowNum < 1 || RowNum > GrdAutoResults->Rows() - 1) {
-        return;
-    }
-    if (previous > 0 && previous == RowNum) {
-        return;
-    }
-    selectedRow_ = RowNum;
-    GrdAutoResults->SetTextMatrix(RowNum, Selected, SelectionMark);
-    GrdAutoResults->SetCellForeColor({RowNum, 1, RowNum, GrdAutoResults->Cols() - 1}, Red);
+    selection_->Select(1, RowNum);
 }
 
 void FrmTaperedInletDesign::ClearResults() {
@@ -298,7 +277,7 @@ TaperedInletContents FrmTaperedInletDesign::Contents() const {
             row[static_cast<std::size_t>(c)] = GrdAutoResults->TextMatrix(r, c).toStdString();
         }
     }
-    contents.selectedRow = selectedRow_;
+    contents.selectedRow = selection_->Row();
     return contents;
 }
 
@@ -321,6 +300,7 @@ int FrmTaperedInletDesign::ResultGridCols() const {
 
 void FrmTaperedInletDesign::SetResultGridRows(int rows) {
     GrdAutoResults->SetRows(rows);
+    selection_->Grown(1);
 }
 
 void FrmTaperedInletDesign::SetResultCell(int row, int col, const std::string& text) {

@@ -146,7 +146,7 @@ CulvertInputContents CulvertInputBlock::Contents() const {
 void CulvertInputBlock::SetInputText(Input input, const std::string& text) {
     QLineEdit* const boxes[] = {TxtInletInvertElevation, TxtOutletInvertElevation,
                                 TxtCulvertBarrelLength, TxtManningN, TxtKeInlet};
-    boxes[static_cast<size_t>(input)]->setText(ToQString(text));
+    CulvertInputs::SetBoxText(boxes[static_cast<size_t>(input)], text);
 }
 
 void CulvertInputBlock::SetUserSize(int index, const std::string& text) {

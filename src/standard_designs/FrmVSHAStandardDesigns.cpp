@@ -29,9 +29,6 @@ using namespace StandardDesignTables;
 
 FrmVSHAStandardDesigns* instance = nullptr;
 
-// The selected design's texts are shown in pure red.
-const QColor Red(255, 0, 0);
-
 // The widest number the result columns are sized for before they hold any.
 const QString WidestExpectedNumber = QStringLiteral("-99,999.99");
 
@@ -71,7 +68,7 @@ FrmVSHAStandardDesigns::FrmVSHAStandardDesigns(QMdiArea& area)
         FlexGrid& g = *Grid(grid);
         g.SetMarkColumn(SelectColumn);
         connect(&g, &FlexGrid::MarkRow, this,
-                [this, grid](int row) { SetDesignSelect(grid, row); });
+                [this, grid](int row) { selection_->Toggle(grid, row); });
         modGridEditMenu::ConnectGridEditMenu(g, modGridEditMenu::GridEditItems::Copy, false);
     }
 
@@ -147,6 +144,7 @@ void FrmVSHAStandardDesigns::BuildGridFrame() {
     GrdStandardRCBox = Grid(RCBox);
     GrdRCArchPipe = Grid(RCArchPipe);
     GrdSteelPipeArch = Grid(SteelPipeArch);
+    selection_.emplace(std::vector<FlexGrid*>(grids_.begin(), grids_.end()), SelectedMark);
 }
 
 FlexGrid* FrmVSHAStandardDesigns::Grid(int gridNumber) const {
@@ -169,7 +167,6 @@ void FrmVSHAStandardDesigns::Initialize() {
         InitializeGrid(grid);
     }
     SizePlaceGrids();
-    mGridForeColor = GrdStaConcPipe->CellForeColor(1, 0);
 }
 
 void FrmVSHAStandardDesigns::StartUp() {
@@ -257,51 +254,16 @@ void FrmVSHAStandardDesigns::Inputs_Change() {
 }
 
 void FrmVSHAStandardDesigns::SetDesignSelect(int GridNum, int GridRow) {
-    const int previousGrid = mSelGridNum;
-    const int previousRow = mSelGridRow;
-    ClearDesignSelect();
-    if (GridNum == 0 || GridRow == 0) {
-        return;
-    }
-    if (GridNum == previousGrid && GridRow == previousRow) {
-        return;
-    }
-    SettingDesignSelection(GridNum, GridRow);
+    selection_->Select(GridNum, GridRow);
 }
 
 void FrmVSHAStandardDesigns::ClearDesignSelect() {
-    mSelGridNum = 0;
-    mSelGridRow = 0;
-    for (FlexGrid* grid : grids_) {
-        const int last = grid->Rows() - 1;
-        if (last < 1) {
-            continue;
-        }
-        for (int row = 1; row <= last; ++row) {
-            grid->SetTextMatrix(row, SelectColumn, QString());
-        }
-        grid->SetCellForeColor({1, BarrelsColumn, last, grid->Cols() - 1}, mGridForeColor);
-    }
-}
-
-void FrmVSHAStandardDesigns::SettingDesignSelection(int GridNum, int GridRow) {
-    // A pair from an altered project file may name no grid or no row of it.
-    if (GridNum < 1 || GridNum > NumGrids) {
-        return;
-    }
-    FlexGrid& grid = *Grid(GridNum);
-    if (GridRow < 1 || GridRow > grid.Rows() - 1) {
-        return;
-    }
-    grid.SetTextMatrix(GridRow, SelectColumn, SelectedMark);
-    mSelGridNum = GridNum;
-    mSelGridRow = GridRow;
-    grid.SetCellForeColor({GridRow, BarrelsColumn, GridRow, grid.Cols() - 1}, Red);
+    selection_->Clear();
 }
 
 void FrmVSHAStandardDesigns::GetDesignSelectInfo(int& GridNum, int& GridRow) const {
-    GridNum = mSelGridNum;
-    GridRow = mSelGridRow;
+    GridNum = selection_->Grid();
+    GridRow = selection_->Row();
 }
 
 std::optional<StdDesignInput> FrmVSHAStandardDesigns::ReadDesignInput() {
@@ -399,6 +361,7 @@ int FrmVSHAStandardDesigns::GridCols(int gridNumber) const {
 
 void FrmVSHAStandardDesigns::SetGridRows(int gridNumber, int rows) {
     Grid(gridNumber)->SetRows(rows);
+    selection_->Grown(gridNumber);
 }
 
 void FrmVSHAStandardDesigns::SetGridCell(int gridNumber, int row, int col,

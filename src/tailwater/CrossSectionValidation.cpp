@@ -155,7 +155,7 @@ std::string Validate(const TextGrid& grid, CrossSectionInput& input) {
         }
         CrossSectionPointInput point = ToPoint(rows[r]);
         if (!input.Points.empty() && !(point.Station > input.Points.back().Station)) {
-            return "Station value must continously increase. Check Station at Point " +
+            return "Station value must continuously increase. Check Station at Point " +
                    std::to_string(r - 1) + " and " + std::to_string(r) + ".";
         }
         input.Points.push_back(std::move(point));

@@ -140,13 +140,16 @@ FrmTailWaterCrossSection::FrmTailWaterCrossSection(QMdiArea& area)
     // Empty rows inserted or deleted among the points move cells but leave
     // every point, and its order, as it was: only another list of points is
     // a change of the channel.
-    InputChanges::ConnectGrid(*GrdXSection, this, [this](const FlexGrid::CellRange&) {
-        std::vector<CrossSectionContents::PointCells> points = SectionPoints(*GrdXSection);
-        if (points != points_) {
-            points_ = std::move(points);
-            ChannelInput_Change();
-        }
-    });
+    InputChanges::ConnectGrid(*GrdXSection, this,
+                              [this](const FlexGrid::CellRange&) { GrdXSection_Change(); });
+}
+
+void FrmTailWaterCrossSection::GrdXSection_Change() {
+    std::vector<CrossSectionContents::PointCells> points = SectionPoints(*GrdXSection);
+    if (points != points_) {
+        points_ = std::move(points);
+        ChannelInput_Change();
+    }
 }
 
 void FrmTailWaterCrossSection::ChannelInput_Change() {
@@ -382,14 +385,21 @@ void FrmTailWaterCrossSection::SortCrossSectionData() {
     }
     std::stable_sort(points.begin(), points.end(),
                      [](const Point& a, const Point& b) { return a.station < b.station; });
-    // Cell by cell, so that points already in order are no change of the channel.
-    for (int r = 1; r < grid.Rows(); ++r) {
-        const size_t i = static_cast<size_t>(r - 1);
-        for (int c = 1; c <= 3; ++c) {
-            grid.SetTextMatrix(
-                r, c, i < points.size() ? points[i].cells[static_cast<size_t>(c - 1)] : QString());
+    {
+        // One change of the grid, as a deletion of rows is: the cells half
+        // written are no channel, so a sort that only closes up empty rows
+        // leaves the channel as it was.
+        const FlexGrid::BulkUpdate oneChange(grid);
+        for (int r = 1; r < grid.Rows(); ++r) {
+            const size_t i = static_cast<size_t>(r - 1);
+            for (int c = 1; c <= 3; ++c) {
+                grid.SetTextMatrix(r, c,
+                                   i < points.size() ? points[i].cells[static_cast<size_t>(c - 1)]
+                                                     : QString());
+            }
         }
     }
+    GrdXSection_Change();
 }
 
 void FrmTailWaterCrossSection::GrdXSection_KeyDown(int key, Qt::KeyboardModifiers modifiers) {

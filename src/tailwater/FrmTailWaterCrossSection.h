@@ -68,6 +68,9 @@ public:
     // The Change of the three boxes and of the section's points (a cell
     // typed, pasted or deleted, or a row deleted, that changes a point).
     void ChannelInput_Change();
+    // A change of the grid's cells or rows: a change of the channel only when
+    // the list of points (empty rows left out) is not what it was.
+    void GrdXSection_Change();
 
     QGroupBox* FraXSecRateCurve;
     FlexGrid* GrdXSection;

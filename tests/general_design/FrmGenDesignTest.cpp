@@ -1,4 +1,5 @@
 #include "GenDesignWindowFixture.h"
+#include "GridChecks.h"
 #include "general_design/TailwaterChannel.h"
 
 #include <QApplication>
@@ -309,6 +310,42 @@ TEST_F(GenDesignWindow, GetButtonsCopyTickedRowsAndWipeWhatWasTyped) {
     EXPECT_FALSE(window->GrdDesignQs->CellChecked(5, 0));
     EXPECT_TRUE(window->GrdDesignQs->TextMatrix(5, 4).isEmpty());
     EXPECT_TRUE(user.shown.empty());
+}
+
+// The design grid's columns are designed for the widest discharge and depth a
+// site has: one arriving or going moves neither the grid nor the buttons beside it.
+TEST_F(GenDesignWindow, DesignGridKeepsItsWidthsWhenAWideDischargeComesAndGoes) {
+    const FlexGrid& grid = *window->GrdDesignQs;
+    auto layout = [&grid, this] {
+        std::vector<int> widths;
+        for (int c = 0; c < grid.Cols(); ++c) {
+            widths.push_back(grid.columnWidth(c));
+        }
+        widths.push_back(grid.width());
+        widths.push_back(window->CmdGetVRCQs->x());
+        return widths;
+    };
+    const std::vector<int> designed = layout();
+    FlexGrid source;
+    source.SetCols(3);
+    source.SetRows(2);
+    source.SetTextMatrix(1, 0, "500");
+    source.SetTextMatrix(1, 2, "1,000,000.00");
+    window->SetDesignQSource(FrmGenDesign::QSource::RunoffChart, &source);
+
+    window->CmdGetVRCQs->click();
+    window->SetDesignCell(1, 4, "1,000,000.00");
+    ASSERT_EQ(grid.TextMatrix(1, 3), "1,000,000.00");
+    for (int c = 2; c <= 4; ++c) {
+        EXPECT_TRUE(CellShowsWhole(grid, 1, c)) << c;
+    }
+    EXPECT_EQ(layout(), designed);
+
+    source.SetTextMatrix(1, 2, "120.00");
+    window->CmdGetVRCQs->click();
+    ASSERT_EQ(grid.TextMatrix(1, 3), "120.00");
+    ASSERT_EQ(grid.TextMatrix(1, 4), "");
+    EXPECT_EQ(layout(), designed);
 }
 
 TEST_F(GenDesignWindow, GetButtonRefusesMoreDischargesThanRowsBeforeChangingAnything) {

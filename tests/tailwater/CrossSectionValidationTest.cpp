@@ -96,7 +96,7 @@ TEST_F(CrossSectionValidation, ReportsTheFirstFailureInTheFixedOrder) {
         {"zero n", With(Channel, 2, 3, "0"), "0.01", "", "",
          "Value entered for Manning n for Point 2 is <= 0. Manning n must be > 0."},
         {"equal stations", With(Channel, 5, 1, "30"), "0.01", "", "",
-         "Station value must continously increase. Check Station at Point 4 and 5."},
+         "Station value must continuously increase. Check Station at Point 4 and 5."},
         {"left bank not a number", Channel, "0.01", "abc", "x",
          "Left Over-Bank Station can not be evaluated as a number, please re-enter."},
         {"right bank tested as a number before the left is matched", Channel, "0.01", "15", "x",
