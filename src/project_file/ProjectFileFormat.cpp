@@ -139,6 +139,39 @@ struct TakenLines {
     }
 };
 
+// The lines after its own, read as the file holds them, that a record's texts
+// ran on over: a text whose closing quote is missing runs to the next quote,
+// the opening one of a later record (the end record, perhaps), and that
+// record's first field is dropped as the text's tail.
+TakenLines TextLines(int markerLine, const FieldReader& record, const FieldReader& end) {
+    TakenLines taken;
+    taken.last = end.Line() - (end.AtLineStart() ? 1 : 0);
+    if (taken.last <= markerLine) {
+        return taken;
+    }
+    taken.first = markerLine + 1;
+    std::string_view read = end.ReadSince(record);
+    for (size_t lineEnd = read.find_first_of("\r\n"); lineEnd != std::string_view::npos;
+         lineEnd = read.find_first_of("\r\n")) {
+        read.remove_prefix(lineEnd + (read.substr(lineEnd, 2) == "\r\n" ? 2 : 1));
+        std::string_view line = Tools::TrimBlanks(read.substr(0, read.find_first_of("\r\n")));
+        if (line.size() >= 2 && line.front() == '"' && line.back() == '"') {
+            line = line.substr(1, line.size() - 2);
+        }
+        taken.endRecord = taken.endRecord || IsEndRecord(line);
+    }
+    return taken;
+}
+
+std::string TextRunsOver(const TakenLines& lines) {
+    if (lines.first == lines.last) {
+        return "; the text runs on to line " + std::to_string(lines.first) +
+               (lines.endRecord ? ", the end record" : "");
+    }
+    return "; the text runs on over lines " + std::to_string(lines.first) + " to " +
+           std::to_string(lines.last) + (lines.endRecord ? ", the end record among them" : "");
+}
+
 constexpr std::string_view RunsOn = "record that reads on past its line end and ";
 constexpr std::string_view DroppedTail = "Characters after a text's closing quote, which the read "
                                          "drops";
@@ -244,6 +277,12 @@ private:
             what = "A " + std::string(RunsOn) + taken.Text();
         } else if (in_.DroppedTails() != droppedTails) {
             what = DroppedTail;
+            // A text cut before its closing quote has taken what follows, up
+            // to the next quote.
+            if (const TakenLines over = TextLines(line, record, in_)) {
+                what += TextRunsOver(over);
+                endRecordMet_ = endRecordMet_ || over.endRecord;
+            }
         } else {
             applied_.Add(number, line, record, in_, skipped_);
             return;

@@ -92,6 +92,21 @@ TEST(RecordsPastTheirLine, EachIsCountedByBothLinesAndTheReadGoesOnAsEver) {
               Result::Complete,
               "Characters after a text's closing quote, which the read drops (line 4, section "
               "SITEIDINFO7438579, item 4)"},
+             // A text cut before its closing quote closes at the next quote:
+             // the next record's opening one, whose first field is then dropped.
+             {"a text cut before its closing quote",
+              Site + ",4,\"Orl\r\n" + Site + ",5,\"Route 614\"\r\n" + End, Result::Complete,
+              "Characters after a text's closing quote, which the read drops; the text runs on "
+              "to line 5 (line 4, section SITEIDINFO7438579, item 4)"},
+             {"a text cut before its closing quote that runs on to the end record",
+              Site + ",4,\"Orl\r\n" + End, Result::Complete,
+              "Characters after a text's closing quote, which the read drops; the text runs on "
+              "to line 5, the end record (line 4, section SITEIDINFO7438579, item 4)"},
+             {"a text cut before its closing quote that runs on over several lines",
+              Site + ",4,\"Orl\r\n\r\n" + End, Result::Complete,
+              "Characters after a text's closing quote, which the read drops; the text runs on "
+              "over lines 5 to 6, the end record among them (line 4, section SITEIDINFO7438579, "
+              "item 4)"},
              {"a text after a marker's closing quote", Site + "x,4,\"a\"\r\n" + End,
               Result::Complete,
               "Characters after a text's closing quote, which the read drops (line 4, section "
