@@ -1,0 +1,123 @@
+// File Open and Save As of projects far larger than the example, made at the
+// start from the example itself: every grid that a read grows filled to its
+// row cap, and a project of 2,500 rows a grid whose Standard Designs
+// selection record stands many times.
+#include "BenchProgram.h"
+#include "FilledGrids.h"
+
+#include "platform/FlexGrid.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <string>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+bool WriteBytes(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size());
+}
+
+const std::string& Example() {
+    static const std::string example = FileBytes(QStringLiteral(TW_EXAMPLE_PROJECT));
+    return example;
+}
+
+double Seconds(Clock::duration duration) {
+    return std::chrono::duration<double>(duration).count();
+}
+
+// The project as the program saves it, at `path`: `content` opened and saved
+// again, so that what is timed is a file the program wrote itself. False when
+// `content` does not open without a message.
+bool SaveAsTheProgramWould(BenchProgram& program, const std::string& content, const QString& path) {
+    const QString written = path + ".written";
+    if (!WriteBytes(written, content) || !program.Open(written)) {
+        return false;
+    }
+    program.SaveAs(path);
+    return true;
+}
+
+// Open and Save As of the project with every grid at its row cap, in turn,
+// so that the ratio of the two is measured on the same machine load. The
+// time reported is Open's.
+void RowCapProjectOpenAndSaveAs(benchmark::State& state) {
+    BenchProgram program;
+    QTemporaryDir dir;
+    const QString project = dir.filePath("row_cap.twl");
+    if (!SaveAsTheProgramWould(program, WithGridsFilledTo(Example(), FlexGrid::MaxRows), project)) {
+        state.SkipWithError("the row-cap project did not open without a message");
+        return;
+    }
+    const std::string bytes = FileBytes(project);
+    double open = 0;
+    double save = 0;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        const bool silent = program.Open(project);
+        const Clock::time_point opened = Clock::now();
+        program.SaveAs(dir.filePath("saved.twl"));
+        const Clock::time_point saved = Clock::now();
+        if (!silent) {
+            state.SkipWithError("the row-cap project did not open without a message");
+            return;
+        }
+        open += Seconds(opened - start);
+        save += Seconds(saved - opened);
+        state.SetIterationTime(Seconds(opened - start));
+    }
+    if (FileBytes(dir.filePath("saved.twl")) != bytes) {
+        state.SkipWithError("the row-cap project did not save back byte for byte");
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["save_ms"] = 1000 * save / iterations;
+    state.counters["open_per_save"] = open / save;
+    state.counters["file_MB"] = static_cast<double>(bytes.size()) / (1024 * 1024);
+}
+BENCHMARK(RowCapProjectOpenAndSaveAs)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3);
+
+// Open of a project of 2,500 rows a grid with its Standard Designs selection
+// record standing state.range(0) times more: each costs no more than its
+// share of the file.
+void OpenWithRepeatedSelection(benchmark::State& state) {
+    BenchProgram program;
+    QTemporaryDir dir;
+    const QString project = dir.filePath("repeated.twl");
+    std::string content = WithGridsFilledTo(Example(), 2500);
+    const std::string selection = "\"VSHASTANDARDDESIGNINFO2379\",10,";
+    const size_t start = content.find(selection);
+    const size_t end = content.find("\r\n", start) + 2;
+    const std::string record = content.substr(start, end - start);
+    std::string repeated;
+    for (int i = 0; i < state.range(0); ++i) {
+        repeated += record;
+    }
+    content.insert(end, repeated);
+    if (!WriteBytes(project, content)) {
+        state.SkipWithError("the project could not be written");
+        return;
+    }
+    for (auto _ : state) {
+        program.Open(project);
+    }
+}
+BENCHMARK(OpenWithRepeatedSelection)->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond);
+
+} // namespace
