@@ -7,8 +7,10 @@ set(PROJECT_FILE_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FieldEncoding.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FieldReader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GeneralDesignRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HashIndex.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlungeBasinRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProjectFileFormat.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RecordFields.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordNames.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordWriter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScourHoleRecords.cpp
