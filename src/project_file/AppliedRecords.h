@@ -3,9 +3,12 @@
 #include "project_file/FieldReader.h"
 #include "project_file/HashIndex.h"
 #include "project_file/ProjectFileFormat.h"
+#include "project_file/StoredRecord.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace ProjectFileFormat {
@@ -43,13 +46,33 @@ private:
         bool replaced; // a later record set its place again
     };
 
+    // The records of one item (or group) of a section. Their places, as the
+    // writers write them, come in rising order, and so differ from each
+    // other: they are looked up by place only once one comes out of order.
+    struct Item {
+        IntegerPlace last;
+        std::vector<uint32_t> records; // while in rising order
+        bool rising = true;
+    };
+
+    // The record that set the place last that the applied record `index`,
+    // whose place of integers is `place` (empty for another place), now
+    // sets; none when it is the first.
+    std::optional<uint32_t> SetPlace(const IntegerPlace& place, uint32_t index);
+    std::optional<uint32_t> SetPlaceByHash(uint32_t index);
+    Item& ItemOf(int number, int item);
+
     // Whether `saved` holds each record that stands applied, in file order,
     // character for character, as a file that this program wrote does.
     bool SavedAsRead(std::string_view saved) const;
 
     // Every record applied, in file order.
     std::vector<Applied> records_;
-    // The last record for each place, by a hash of the place.
+    // By section and item, the last one met apart.
+    std::unordered_map<uint64_t, Item> items_;
+    uint64_t lastItemKey_ = 0;
+    Item* lastItem_ = nullptr;
+    // The last record for each place out of rising order, by a hash of the place.
     HashIndex byPlace_;
 };
 
