@@ -138,6 +138,40 @@ FlexGrid::BulkUpdate::~BulkUpdate() {
     }
 }
 
+namespace {
+
+// The outermost growth batch that lasts; null for none.
+FlexGrid::GrowthBatch* growthBatch = nullptr;
+
+} // namespace
+
+FlexGrid::GrowthBatch::GrowthBatch() : outer_(growthBatch) {
+    if (!outer_) {
+        growthBatch = this;
+    }
+}
+
+FlexGrid::GrowthBatch::~GrowthBatch() {
+    if (outer_) {
+        return;
+    }
+    growthBatch = nullptr;
+    for (FlexGrid* grid : grown_) {
+        grid->growthBatch_ = nullptr;
+        if (--grid->bulkUpdates_ == 0) {
+            grid->EndBulkUpdate();
+        }
+    }
+}
+
+void FlexGrid::JoinGrowthBatch() {
+    if (growthBatch && !growthBatch_) {
+        growthBatch_ = growthBatch;
+        growthBatch_->grown_.push_back(this);
+        ++bulkUpdates_;
+    }
+}
+
 FlexGrid::FlexGrid(QWidget* parent)
     : QTableWidget(parent), frozenHeadings_(std::make_unique<FrozenHeadings>(
                                 *this, [] { return new FlexGridDelegate(); })) {
@@ -159,7 +193,11 @@ FlexGrid::FlexGrid(QWidget* parent)
     });
 }
 
-FlexGrid::~FlexGrid() = default;
+FlexGrid::~FlexGrid() {
+    if (growthBatch_) {
+        std::erase(growthBatch_->grown_, this);
+    }
+}
 
 void FlexGrid::SetRows(int rows) {
     if (rows < 0) {
@@ -169,6 +207,9 @@ void FlexGrid::SetRows(int rows) {
         TooManyRows();
     }
     int old = Rows();
+    if (rows > old) {
+        JoinGrowthBatch();
+    }
     setRowCount(rows);
     if (rows < old) {
         dataWidths_.RemoveRows(rows, old - rows);

@@ -104,6 +104,24 @@ public:
         FlexGrid& grid_;
     };
 
+    // For a caller that grows grids a row at a time without knowing how far
+    // (the project file reader, a record at a time): while the outermost one
+    // lasts, every grid that SetRows makes larger is under a BulkUpdate, which
+    // ends with it. Grids that are only written are left as they are.
+    class GrowthBatch {
+    public:
+        GrowthBatch();
+        ~GrowthBatch();
+        GrowthBatch(const GrowthBatch&) = delete;
+        GrowthBatch& operator=(const GrowthBatch&) = delete;
+
+    private:
+        friend class FlexGrid;
+        // The grids grown meanwhile, each under one bulk update of its own.
+        std::vector<FlexGrid*> grown_;
+        GrowthBatch* outer_;
+    };
+
     explicit FlexGrid(QWidget* parent = nullptr);
     ~FlexGrid() override;
 
@@ -293,6 +311,9 @@ private:
     // Blocks the model's signals while a BulkUpdate lasts; does nothing else.
     QSignalBlocker HoldCellSignals() const;
     void EndBulkUpdate();
+    // Puts the grid under a bulk update for the rest of the growth batch
+    // that lasts, if any, unless it is already.
+    void JoinGrowthBatch();
     struct Position {
         int row;
         int col;
@@ -365,6 +386,8 @@ private:
     bool tabbingCells_ = false;
     std::vector<ColumnFormat> columns_;
     int bulkUpdates_ = 0;
+    // The growth batch that holds one of the bulk updates; null for none.
+    GrowthBatch* growthBatch_ = nullptr;
     // A column width changed while a bulk update lasted: its end signals it.
     bool bulkWidthsChanged_ = false;
     // Cells that a bulk update left to be made, less those made since. Never
