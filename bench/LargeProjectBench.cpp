@@ -3,11 +3,11 @@
 // row cap, and a project of 2,500 rows a grid whose Standard Designs
 // selection record stands many times.
 #include "BenchProgram.h"
+#include "BenchSupport.h"
 #include "FilledGrids.h"
 
 #include "platform/FlexGrid.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -18,27 +18,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::string FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
-
-bool WriteBytes(const QString& path, const std::string& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-               static_cast<qint64>(bytes.size());
-}
-
-const std::string& Example() {
-    static const std::string example = FileBytes(QStringLiteral(TW_EXAMPLE_PROJECT));
-    return example;
-}
-
-double Seconds(Clock::duration duration) {
-    return std::chrono::duration<double>(duration).count();
-}
 
 // The project as the program saves it, at `path`: `content` opened and saved
 // again, so that what is timed is a file the program wrote itself. False when
@@ -87,6 +66,7 @@ void RowCapProjectOpenAndSaveAs(benchmark::State& state) {
     state.counters["save_ms"] = 1000 * save / iterations;
     state.counters["open_per_save"] = open / save;
     state.counters["file_MB"] = static_cast<double>(bytes.size()) / (1024 * 1024);
+    state.counters["resident_MB"] = ResidentMegabytes();
 }
 BENCHMARK(RowCapProjectOpenAndSaveAs)
     ->Unit(benchmark::kMillisecond)

@@ -3,6 +3,7 @@
 // example project open, the rating curve and General Culvert Design at the
 // largest input their windows take.
 #include "BenchProgram.h"
+#include "BenchSupport.h"
 #include "general_design/FrmGenDesign.h"
 #include "hydrology/FrmUSGSRegression.h"
 #include "hydrology/FrmVoskRunoffChart.h"
@@ -24,7 +25,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -32,21 +32,6 @@
 namespace {
 
 const QString ExampleProject = QStringLiteral(TW_EXAMPLE_PROJECT);
-
-// Resident memory of this process in kB, from the kernel's own account.
-double ResidentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            double kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes;
-        }
-        status.ignore(4096, '\n');
-    }
-    return 0;
-}
 
 void StartUp(benchmark::State& state) {
     for (auto _ : state) {
@@ -70,7 +55,7 @@ void OpenExampleProject(benchmark::State& state) {
             break;
         }
     }
-    state.counters["resident_MB"] = ResidentKilobytes() / 1024;
+    state.counters["resident_MB"] = ResidentMegabytes();
 }
 BENCHMARK(OpenExampleProject)->Unit(benchmark::kMillisecond);
 
