@@ -158,6 +158,7 @@ FlexGrid::GrowthBatch::~GrowthBatch() {
     growthBatch = nullptr;
     for (FlexGrid* grid : grown_) {
         grid->growthBatch_ = nullptr;
+        grid->DropSpareRows();
         if (--grid->bulkUpdates_ == 0) {
             grid->EndBulkUpdate();
         }
@@ -169,6 +170,21 @@ void FlexGrid::JoinGrowthBatch() {
         growthBatch_ = growthBatch;
         growthBatch_->grown_.push_back(this);
         ++bulkUpdates_;
+    }
+}
+
+void FlexGrid::GrowAhead(int rows) {
+    if (rows > rowCount()) {
+        setRowCount(std::min(MaxRows, std::max(rows, 2 * rowCount())));
+    }
+    spareRows_ = rowCount() - rows;
+}
+
+void FlexGrid::DropSpareRows() {
+    if (spareRows_ > 0) {
+        const int rows = Rows();
+        spareRows_ = 0;
+        setRowCount(rows);
     }
 }
 
@@ -210,7 +226,12 @@ void FlexGrid::SetRows(int rows) {
     if (rows > old) {
         JoinGrowthBatch();
     }
-    setRowCount(rows);
+    if (growthBatch_ && rows > old) {
+        GrowAhead(rows);
+    } else {
+        spareRows_ = 0;
+        setRowCount(rows);
+    }
     if (rows < old) {
         dataWidths_.RemoveRows(rows, old - rows);
         ShowWidths();
@@ -463,6 +484,7 @@ void FlexGrid::AddItem(const QString& text, int row) {
     if (Rows() >= MaxRows) {
         TooManyRows();
     }
+    DropSpareRows();
     insertRow(row);
     dataWidths_.InsertRows(row, 1);
     FormatCells(row, row + 1, 0, Cols());

@@ -857,6 +857,37 @@ TEST(FlexGridGrowthBatch, AGrownGridHoldsItsNotificationsUntilTheBatchEnds) {
     EXPECT_EQ(grownCells.count(), beforeWrite + 1);
 }
 
+// The rows a growth batch makes ahead are no rows of the grid: they count
+// nowhere, take no cell and are gone when the batch ends.
+TEST(FlexGridGrowthBatch, RowsMadeAheadAreNoRowsOfTheGrid) {
+    FlexGrid grid;
+    SetUpResultsGrid(grid);
+    {
+        FlexGrid::GrowthBatch batch;
+        for (int r = 1; r < 6; ++r) {
+            grid.SetRows(r + 1);
+            grid.SetTextMatrix(r, 1, QString::number(r));
+        }
+        EXPECT_EQ(grid.Rows(), 6);
+        EXPECT_THROW(grid.TextMatrix(6, 1), AppError);
+        grid.AddItem("\tadded", 6);
+        grid.RemoveItem(1);
+        EXPECT_EQ(grid.Rows(), 6);
+        grid.SetRows(8);
+        grid.SetRows(7);
+        EXPECT_EQ(grid.Rows(), 7);
+    }
+    EXPECT_EQ(grid.rowCount(), 7);
+    FlexGrid expected;
+    SetUpResultsGrid(expected);
+    expected.SetRows(7);
+    for (int r = 1; r < 5; ++r) {
+        expected.SetTextMatrix(r, 1, QString::number(r + 1));
+    }
+    expected.SetTextMatrix(5, 1, "added");
+    ExpectSameGrid(grid, expected);
+}
+
 TEST_F(FlexGridTest, TypingAfterABulkUpdateIsNotified) {
     {
         FlexGrid::BulkUpdate bulk(grid);
