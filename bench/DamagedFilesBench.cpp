@@ -56,8 +56,8 @@ void OpenDamagedFile(benchmark::State& state, Damage damage) {
     BenchProgram program;
     QTemporaryDir dir;
     const QString path = dir.filePath("damaged.twl");
-    if (!WriteBytes(path, DamagedFile(damage, state.range(0)))) {
-        state.SkipWithError("the file could not be written");
+    if (!program.Started() || !WriteBytes(path, DamagedFile(damage, state.range(0)))) {
+        state.SkipWithError("the program did not start or the file could not be written");
         return;
     }
     double seconds = 0;

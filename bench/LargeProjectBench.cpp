@@ -1,7 +1,7 @@
 // File Open and Save As of projects far larger than the example, made at the
 // start from the example itself: every grid that a read grows filled to its
-// row cap, and a project of 2,500 rows a grid whose Standard Designs
-// selection record stands many times.
+// row cap, and a project of 2,500 rows a grid whose selection records stand
+// many times.
 #include "BenchProgram.h"
 #include "BenchSupport.h"
 #include "FilledGrids.h"
@@ -73,15 +73,14 @@ BENCHMARK(RowCapProjectOpenAndSaveAs)
     ->UseManualTime()
     ->Iterations(3);
 
-// Open of a project of 2,500 rows a grid with its Standard Designs selection
-// record standing state.range(0) times more: each costs no more than its
-// share of the file.
-void OpenWithRepeatedSelection(benchmark::State& state) {
+// Open of a project of 2,500 rows a grid with one of its selection records
+// (the one that begins with `selection`) standing state.range(0) times more:
+// each should cost no more than its share of the file.
+void OpenWithRepeatedSelection(benchmark::State& state, const std::string& selection) {
     BenchProgram program;
     QTemporaryDir dir;
     const QString project = dir.filePath("repeated.twl");
     std::string content = WithGridsFilledTo(Example(), 2500);
-    const std::string selection = "\"VSHASTANDARDDESIGNINFO2379\",10,";
     const size_t start = content.find(selection);
     const size_t end = content.find("\r\n", start) + 2;
     const std::string record = content.substr(start, end - start);
@@ -90,14 +89,24 @@ void OpenWithRepeatedSelection(benchmark::State& state) {
         repeated += record;
     }
     content.insert(end, repeated);
-    if (!WriteBytes(project, content)) {
-        state.SkipWithError("the project could not be written");
+    if (!program.Started() || !WriteBytes(project, content)) {
+        state.SkipWithError("the program did not start or the project could not be written");
         return;
     }
     for (auto _ : state) {
         program.Open(project);
     }
 }
-BENCHMARK(OpenWithRepeatedSelection)->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond);
+
+#define TW_REPEATED(name, selection)                                                               \
+    BENCHMARK_CAPTURE(OpenWithRepeatedSelection, name, std::string(selection))                     \
+        ->Arg(0)                                                                                   \
+        ->Arg(100)                                                                                 \
+        ->Unit(benchmark::kMillisecond)
+
+TW_REPEATED(StandardDesigns, "\"VSHASTANDARDDESIGNINFO2379\",10,");
+TW_REPEATED(TaperedInlet, "\"TAPEREDINLETDESIGNINFO98384\",5,");
+TW_REPEATED(DropInletBarrels, "\"DROPINLETDESIGNINFO837321\",6,");
+TW_REPEATED(DropInletWeir, "\"DROPINLETDESIGNINFO837321\",7,");
 
 } // namespace
