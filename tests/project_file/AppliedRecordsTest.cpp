@@ -164,6 +164,24 @@ const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
                            "\"VERSION\",\"2.00\"\r\n";
 const std::string End = "\"END_OF_FILE\"\r\n";
 
+// Reads `content` as File Open does, into a General Culvert Design section
+// that takes each record whole, to its line end, into `applied`; what the
+// read could not use.
+ProjectFileFormat::SkippedRecords ReadWholeRecords(const std::string& content,
+                                                   ProjectFileFormat::AppliedRecords& applied) {
+    SectionTable sections;
+    sections.Register(11, {{}, [](FieldReader& in) {
+                               while (!in.AtLineStart()) {
+                                   in.ReadText();
+                               }
+                           }});
+    FieldReader in(content);
+    EXPECT_EQ(ProjectFileFormat::CheckHeader(in), HeaderCheck::ProjectFile);
+    ProjectFileFormat::SkippedRecords skipped;
+    ProjectFileFormat::ReadProject(in, sections, skipped, applied);
+    return skipped;
+}
+
 // A file that a save gives back character for character needs no record by
 // record look; any other goes through the whole one, however little differs.
 TEST(AppliedRecords, AFileThatASaveDoesNotGiveBackAsItStandsIsLookedAtRecordByRecord) {
@@ -189,18 +207,9 @@ TEST(AppliedRecords, AFileThatASaveDoesNotGiveBackAsItStandsIsLookedAtRecordByRe
              {"a record without its line end", a + m + "2,1,1,\"216.00\",0", a + b, {}},
          }) {
         SCOPED_TRACE(k.what);
-        SectionTable sections;
-        sections.Register(11, {{}, [](FieldReader& in) {
-                                   while (!in.AtLineStart()) {
-                                       in.ReadText();
-                                   }
-                               }});
         const std::string content = Header + k.read + (k.read.ends_with('\n') ? "" : "\r\n") + End;
-        FieldReader in(content);
-        ASSERT_EQ(ProjectFileFormat::CheckHeader(in), HeaderCheck::ProjectFile);
-        ProjectFileFormat::SkippedRecords skipped;
         ProjectFileFormat::AppliedRecords applied;
-        ProjectFileFormat::ReadProject(in, sections, skipped, applied);
+        ProjectFileFormat::SkippedRecords skipped = ReadWholeRecords(content, applied);
         ASSERT_EQ(skipped.Count(), 0u);
         applied.CountUnsaved(Header + k.saved + End, skipped);
         std::vector<std::string> named;
@@ -218,12 +227,6 @@ TEST(AppliedRecords, AFileThatASaveDoesNotGiveBackAsItStandsIsLookedAtRecordByRe
 // record; the same value again does not.
 TEST(AppliedRecords, APlaceSetAgainIsToldWhereverItStands) {
     const std::string m = "\"GENERALDESIGNINFO271829\",";
-    SectionTable sections;
-    sections.Register(11, {{}, [](FieldReader& in) {
-                               while (!in.AtLineStart()) {
-                                   in.ReadText();
-                               }
-                           }});
     const std::string content = Header +                  //
                                 m + "2,1,1,\"a\",0\r\n" + // line 4
                                 m + "2,1,2,\"b\",0\r\n" + // 5
@@ -235,11 +238,8 @@ TEST(AppliedRecords, APlaceSetAgainIsToldWhereverItStands) {
                                 End +                     //
                                 m + "2,1,1,\"A\",0\r\n" + // 12: sets line 4's place again
                                 m + "3,\"y\"\r\n";        // 13: sets line 10's place again
-    FieldReader in(content);
-    ASSERT_EQ(ProjectFileFormat::CheckHeader(in), HeaderCheck::ProjectFile);
-    ProjectFileFormat::SkippedRecords skipped;
     ProjectFileFormat::AppliedRecords applied;
-    ProjectFileFormat::ReadProject(in, sections, skipped, applied);
+    const ProjectFileFormat::SkippedRecords skipped = ReadWholeRecords(content, applied);
     const std::string replaced = ", replaced by a second record for the same field (line ";
     EXPECT_EQ(
         skipped.Named(),
