@@ -94,8 +94,7 @@ void TaperedInletWindow::SetResultCell(int row, int col, const std::string& text
 }
 
 void TaperedInletWindow::SetDesignSelectRow(int row) {
-    const int previous = selectedRow;
-    selectedRow = row >= 1 && row < ResultRows() && row != previous ? row : 0;
+    selectedRow = row >= 1 && row < ResultRows() ? row : 0;
 }
 
 void PlungeBasinWindow::SetUserSize(int index, const std::string& text) {

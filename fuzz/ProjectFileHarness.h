@@ -113,7 +113,8 @@ struct TaperedInletWindow final : TaperedInletRecords::Target {
     int ResultCols() const override { return 11; }
     void SetResultRows(int rows) override;
     void SetResultCell(int row, int col, const std::string& text) override;
-    // As the window does: a row outside the grid, or the one selected, leaves none.
+    // As the window does once the reading is done: a row outside the grid
+    // leaves none, the one selected stays.
     void SetDesignSelectRow(int row) override;
     void SetIncludeMultipleBarrels(bool include) override { includeMultipleBarrels = include; }
 };

@@ -6,6 +6,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -79,7 +80,7 @@ void MainFrm::Compute() {
     }
     const InputChecks::Outcome outcome = InputChecks::Check(checks);
     if (outcome.failure) {
-        Dialogs::Message(QString::fromStdString(outcome.failure->message));
+        Refusal::Show(*this, *outcome.failure);
         return;
     }
     const std::vector<double>& inputs = outcome.values;

@@ -5,7 +5,9 @@
 #include "hydraulics/HydraulicConstants.h"
 #include "hydraulics/PipeArchGeom.h"
 #include "platform/Dialogs.h"
+#include "platform/InputChanges.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/UiText.h"
 
 #include <QComboBox>
@@ -26,9 +28,27 @@ double UnitsPerFoot(const GenDesignCulvertType& type) {
     return type.DisplayUnits == 1 ? 12.0 : 1.0;
 }
 
+// The fields of the checked boxes: the names the boxes go by.
+constexpr const char* InletInvertField = "TxtInletInvertElevation";
+constexpr const char* OutletInvertField = "TxtOutletInvertElevation";
+constexpr const char* BarrelLengthField = "TxtCulvertBarrelLength";
+constexpr const char* ManningNField = "TxtManningN";
+constexpr const char* KeField = "TxtKeInlet";
+
+std::string UserSizeField(size_t k) {
+    return "TxtUserSize(" + std::to_string(k) + ")";
+}
+
 InputChecks::NumberCheck Positive(InputChecks::NumberCheck check, const std::string& name) {
     check.rules.push_back({InputChecks::Positive, name + " must be > 0."});
     return check;
+}
+
+// The catalogue's value for a box, unless the file being read gave its own.
+void ShowDefault(QLineEdit* box, const QString& text) {
+    if (!InputChanges::Restored(box)) {
+        box->setText(text);
+    }
 }
 
 } // namespace
@@ -76,7 +96,7 @@ void DisplayCulvertTypeInlets(const CulvertInputControls& c) {
     std::string notes = Numbers::Trim(type.UserSizeNotes);
     c.optBarrelSize[1]->setText(notes.empty() ? "Enter Barrel Size"
                                               : ToQString("Enter Barrel Size: (" + notes + ")"));
-    c.manningN->setText(ToQString(" " + Numbers::GeneralText(type.DefaultManningN)));
+    ShowDefault(c.manningN, ToQString(" " + Numbers::GeneralText(type.DefaultManningN)));
     {
         const QSignalBlocker block(c.inletType);
         c.inletType->clear();
@@ -89,7 +109,7 @@ void DisplayCulvertTypeInlets(const CulvertInputControls& c) {
         DisplayInletKe(c);
     } else {
         // A Ke left from another type would pass for this one's.
-        c.keInlet->clear();
+        ShowDefault(c.keInlet, QString());
     }
     c.optBarrelSize[0]->setText(ToQString("VSHA Standard Sizes: " + type.StdSizeCaption));
     c.standardSize->clear();
@@ -115,7 +135,7 @@ void DisplayCulvertTypeInlets(const CulvertInputControls& c) {
 void DisplayInletKe(const CulvertInputControls& c) {
     const GenCulvertInlet& inlet =
         CatalogueEntry(SelectedType(c).Inlets, c.inletType->currentIndex() + 1, "inlet");
-    c.keInlet->setText(ToQString(" " + Numbers::GeneralText(inlet.Ke)));
+    ShowDefault(c.keInlet, ToQString(" " + Numbers::GeneralText(inlet.Ke)));
 }
 
 void SetSizeInputMethods(const CulvertInputControls& c) {
@@ -150,6 +170,11 @@ bool SetCulvertInletSize(const CulvertInputControls& c, int CulvertID, int Inlet
     return found(inlet, InletID) && found(size, SizeID);
 }
 
+void SetBoxText(QLineEdit* box, const std::string& text) {
+    box->setText(ToQString(text));
+    InputChanges::NoteRestored(box);
+}
+
 void ConnectChanges(const CulvertInputControls& c, QObject* context,
                     const std::function<void()>& changed) {
     for (QComboBox* list : {c.culvertType, c.inletType, c.standardSize, c.userNumBarrels}) {
@@ -164,6 +189,17 @@ void ConnectChanges(const CulvertInputControls& c, QObject* context,
     }
     // toggled, not clicked: a click on the chosen option changes nothing.
     QObject::connect(c.optBarrelSize[1], &QRadioButton::toggled, context, changed);
+}
+
+void NameInputs(const CulvertInputControls& c) {
+    c.inletInvertElevation->setObjectName(InletInvertField);
+    c.outletInvertElevation->setObjectName(OutletInvertField);
+    c.culvertBarrelLength->setObjectName(BarrelLengthField);
+    c.manningN->setObjectName(ManningNField);
+    c.keInlet->setObjectName(KeField);
+    for (size_t k = 0; k < c.txtUserSize.size(); ++k) {
+        c.txtUserSize[k]->setObjectName(ToQString(UserSizeField(k)));
+    }
 }
 
 void Clear(const CulvertInputControls& c) {
@@ -188,19 +224,19 @@ void Clear(const CulvertInputControls& c) {
 std::vector<InputChecks::NumberCheck> DesignDataChecks(const CulvertInputControls& c) {
     using InputChecks::TypedNumber;
     InputChecks::NumberCheck length =
-        Positive(TypedNumber("TxtCulvertBarrelLength", Trimmed(c.culvertBarrelLength),
+        Positive(TypedNumber(BarrelLengthField, Trimmed(c.culvertBarrelLength),
                              "the Culvert Barrel Length", "Culvert Barrel Length"),
                  "Culvert Barrel Length");
     length.tooSmall = InputChecks::TooSmall("Culvert Barrel Length");
     return {
-        TypedNumber("TxtInletInvertElevation", Trimmed(c.inletInvertElevation),
-                    "the Inlet Invert Elevation", "Inlet Invert Elevation"),
-        TypedNumber("TxtOutletInvertElevation", Trimmed(c.outletInvertElevation),
+        TypedNumber(InletInvertField, Trimmed(c.inletInvertElevation), "the Inlet Invert Elevation",
+                    "Inlet Invert Elevation"),
+        TypedNumber(OutletInvertField, Trimmed(c.outletInvertElevation),
                     "the Outlet Invert Elevation", "Outlet Invert Elevation"),
         length,
-        Positive(TypedNumber("TxtManningN", Trimmed(c.manningN), "Manning N", "Manning N"),
+        Positive(TypedNumber(ManningNField, Trimmed(c.manningN), "Manning N", "Manning N"),
                  "Manning N"),
-        Positive(TypedNumber("TxtKeInlet", Trimmed(c.keInlet), "Ke", "Ke"), "Ke"),
+        Positive(TypedNumber(KeField, Trimmed(c.keInlet), "Ke", "Ke"), "Ke"),
     };
 }
 
@@ -215,7 +251,7 @@ std::vector<InputChecks::NumberCheck> UserSizeChecks(const CulvertInputControls&
          ++k) {
         const std::string caption = c.lblUserSize[k]->text().toStdString();
         InputChecks::NumberCheck& check = checks.emplace_back();
-        check.field = "TxtUserSize(" + std::to_string(k) + ")";
+        check.field = UserSizeField(k);
         check.text = Trimmed(c.txtUserSize[k]);
         check.required = Substitute(messages.userSizeRequired, caption);
         check.notNumeric = Substitute(messages.userSizeNotNumeric, caption);
@@ -285,29 +321,30 @@ void GetCulvertData(const CulvertInputControls& c, GenDesignRecord& Record) {
     Record.NumBarrels = size.NumBarrels;
 }
 
-bool RefusedInput(std::span<const InputChecks::NumberCheck> checks,
+bool RefusedInput(QWidget& window, std::span<const InputChecks::NumberCheck> checks,
                   std::vector<InputChecks::Magnitude>& bounded) {
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
-        Dialogs::Message(ToQString(outcome.failure->message));
+        Refusal::Show(window, *outcome.failure);
         return true;
     }
     return false;
 }
 
-bool RefusedBoundsOrSize(const CulvertInputControls& c, const CulvertInputMessages& messages,
+bool RefusedBoundsOrSize(QWidget& window, const CulvertInputControls& c,
+                         const CulvertInputMessages& messages,
                          std::span<const InputChecks::Magnitude> bounded) {
     // The bound after every check of the inputs, before the size is formed.
-    std::string refusal;
     if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
-        refusal = failure->message;
-    } else {
-        refusal = CulvertSizeProblem(c, messages);
+        Refusal::Show(window, *failure);
+        return true;
     }
-    if (refusal.empty()) {
+    // A culvert that cannot be formed has no one box to blame.
+    const std::string problem = CulvertSizeProblem(c, messages);
+    if (problem.empty()) {
         return false;
     }
-    Dialogs::Message(ToQString(refusal));
+    Dialogs::Message(ToQString(problem));
     return true;
 }
 

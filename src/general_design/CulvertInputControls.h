@@ -98,11 +98,18 @@ void SetSizeInputMethods(const CulvertInputControls& c);
 // when the catalogue holds no entry for one of them (the mark of an empty
 // choice names none and is no fault).
 bool SetCulvertInletSize(const CulvertInputControls& c, int CulvertID, int InletID, int SizeID);
+// Sets one of the boxes as the user's typing would. A box that the project
+// file's reader sets keeps that text for the rest of the read: the defaults
+// that a culvert type or an inlet brings never replace it, whether its
+// record stands before or after theirs.
+void SetBoxText(QLineEdit* box, const std::string& text);
 // Calls `changed` whenever the culvert these controls describe changes: a
 // text, a list's selection or the size option. Re-choosing what is chosen
 // and focus passing through a box change nothing.
 void ConnectChanges(const CulvertInputControls& c, QObject* context,
                     const std::function<void()>& changed);
+// Names the checked boxes as their checks name them, for the focus after a refusal.
+void NameInputs(const CulvertInputControls& c);
 // The first type, its defaults, "Single" barrels and the standard-size option,
 // with the typed inputs emptied.
 void Clear(const CulvertInputControls& c);
@@ -120,14 +127,17 @@ std::string CulvertSizeProblem(const CulvertInputControls& c, const CulvertInput
 // The culvert inputs of the record, from controls that passed the checks.
 void GetCulvertData(const CulvertInputControls& c, GenDesignRecord& Record);
 
-// Shows the first failure of the checks; true when there was one. The values
-// taken join `bounded`, to be held to their bounds after the action's last check.
-bool RefusedInput(std::span<const InputChecks::NumberCheck> checks,
+// Shows the first failure of the checks, with the focus in its box of
+// `window`; true when there was one. The values taken join `bounded`, to be
+// held to their bounds after the action's last check.
+bool RefusedInput(QWidget& window, std::span<const InputChecks::NumberCheck> checks,
                   std::vector<InputChecks::Magnitude>& bounded);
 // After the last check of an action's inputs, whose values `bounded` holds:
-// shows the first value out of its bounds, else why the culvert cannot be
-// computed (CulvertSizeProblem); true when there was either.
-bool RefusedBoundsOrSize(const CulvertInputControls& c, const CulvertInputMessages& messages,
+// shows the first value out of its bounds (its box of `window` takes the
+// focus), else why the culvert cannot be computed (CulvertSizeProblem); true
+// when there was either.
+bool RefusedBoundsOrSize(QWidget& window, const CulvertInputControls& c,
+                         const CulvertInputMessages& messages,
                          std::span<const InputChecks::Magnitude> bounded);
 
 // The item data of a list's chosen entry, or `none`.

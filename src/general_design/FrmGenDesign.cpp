@@ -11,6 +11,7 @@
 #include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
 #include "platform/WaitCursor.h"
@@ -94,6 +95,7 @@ FrmGenDesign::FrmGenDesign(QMdiArea& area) : ToolWindow(area, "General Culvert D
     auto changed = [this] { Inputs_Change(); };
     InputChanges::ConnectGrid(*GrdDesignQs, this,
                               [changed](const FlexGrid::CellRange&) { changed(); });
+    CulvertInputs::NameInputs(Controls());
     CulvertInputs::ConnectChanges(Controls(), this, changed);
     connect(TxtAllowableHeadWaterElevation, &QLineEdit::textChanged, this, changed);
 }
@@ -106,6 +108,7 @@ void FrmGenDesign::BuildDesignQsFrame() {
     FraDesignQs = new QGroupBox("Design Q's", this);
     GrdDesignQs = Place(new FlexGrid(FraDesignQs), 120, 300, 5000, 3000);
     GrdDesignQs->SetEditable(true);
+    GrdDesignQs->setObjectName("GrdDesignQs");
 
     const double buttonsLeft = 5500;
     auto button = [this, buttonsLeft](const char* caption, int row) {
@@ -265,12 +268,14 @@ void FrmGenDesign::OptBarrelSize_Click() {
 }
 
 int FrmGenDesign::DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
-    return CulvertInputs::RefusedInput(CulvertInputs::DesignDataChecks(Controls()), bounded) ? 1
-                                                                                             : 0;
+    return CulvertInputs::RefusedInput(*this, CulvertInputs::DesignDataChecks(Controls()), bounded)
+               ? 1
+               : 0;
 }
 
 int FrmGenDesign::UserSizeDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
-    return CulvertInputs::RefusedInput(CulvertInputs::UserSizeChecks(Controls(), Messages), bounded)
+    return CulvertInputs::RefusedInput(*this, CulvertInputs::UserSizeChecks(Controls(), Messages),
+                                       bounded)
                ? 1
                : 0;
 }
@@ -287,16 +292,13 @@ void FrmGenDesign::CmdComputeAllResults_Click() {
         // The checks are quick; the hourglass is for the computation, not for
         // the message boxes of a refused input.
         DesignQTWList rows;
-        int errFlag = 0;
-        std::string message;
         std::vector<InputChecks::Magnitude> bounded;
-        ReadDesignQTWGrid(rows, errFlag, message, bounded);
-        if (errFlag == 1) {
-            Dialogs::Message(ToQString(message));
+        if (const auto failure = ReadDesignQTWGrid(rows, bounded)) {
+            Refusal::Show(*this, *failure);
             return;
         }
         if (DesignDataCheck(bounded) == 1 || UserSizeDataCheck(bounded) == 1 ||
-            CulvertInputs::RefusedBoundsOrSize(Controls(), Messages, bounded)) {
+            CulvertInputs::RefusedBoundsOrSize(*this, Controls(), Messages, bounded)) {
             return;
         }
         WaitCursor busy;
@@ -430,7 +432,7 @@ void FrmGenDesign::SetInputText(Input input, const std::string& text) {
                                 TxtCulvertBarrelLength,
                                 TxtManningN,
                                 TxtKeInlet};
-    boxes[static_cast<size_t>(input)]->setText(ToQString(text));
+    CulvertInputs::SetBoxText(boxes[static_cast<size_t>(input)], text);
 }
 
 int FrmGenDesign::DesignGridRows() const {

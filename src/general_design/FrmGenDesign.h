@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,12 +92,13 @@ public:
     void InitializeAllResultsGrid();
     void ClearResultsGrd();
 
-    // The design discharge grid; the rows' values join `bounded` as above.
+    // The design discharge grid; the rows' values join `bounded` as above. A
+    // refused cell is returned, by its field, and Rows is left without rows.
     void InitializeDesignQTWGrid();
-    void ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag, std::string& Message,
-                           std::vector<InputChecks::Magnitude>& bounded) const;
-    void ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& Message,
-                      std::vector<InputChecks::Magnitude>& bounded) const;
+    std::optional<InputChecks::Failure>
+    ReadDesignQTWGrid(DesignQTWList& Rows, std::vector<InputChecks::Magnitude>& bounded) const;
+    std::optional<InputChecks::Failure>
+    ReadDesignQs(DesignQTWList& Rows, std::vector<InputChecks::Magnitude>& bounded) const;
     void ClearDesignQTWGrid();
 
     // Event handlers.

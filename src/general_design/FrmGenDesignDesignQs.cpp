@@ -9,6 +9,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/UiText.h"
 
 #include <QClipboard>
@@ -26,7 +27,7 @@ std::string Cell(const FlexGrid& grid, int row, int col) {
 }
 
 std::string CellField(int row, int col) {
-    return "GrdDesignQs(" + std::to_string(row) + ", " + std::to_string(col) + ")";
+    return InputChecks::CellField("GrdDesignQs", row, col);
 }
 
 // The design discharge of a row, which must be a number above 0.
@@ -57,16 +58,6 @@ InputChecks::NumberCheck TWDepthCheck(const FlexGrid& grid, int row) {
                                                          " is < 0. Tailwater depth must be >= 0."});
     check.tooLarge = "Tailwater depth in row " + r + " is too large. Please re-enter.";
     return check;
-}
-
-// Passes a failed check on as the flag and message the grid readers return.
-bool Refused(const InputChecks::Outcome& outcome, int& errFlag, std::string& message) {
-    if (!outcome.failure) {
-        return false;
-    }
-    errFlag = 1;
-    message = outcome.failure->message;
-    return true;
 }
 
 struct SourceColumns {
@@ -112,12 +103,11 @@ void FrmGenDesign::InitializeDesignQTWGrid() {
     }
 }
 
-void FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag, std::string& Message,
-                                     std::vector<InputChecks::Magnitude>& bounded) const {
+std::optional<InputChecks::Failure>
+FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows,
+                                std::vector<InputChecks::Magnitude>& bounded) const {
     const FlexGrid& grid = *GrdDesignQs;
     Rows.assign(1, DesignQTWRecord{});
-    ErrFlag = 0;
-    Message.clear();
     std::vector<InputChecks::NumberCheck> checks;
     std::vector<int> used;
     for (int r = 1; r < grid.Rows(); ++r) {
@@ -129,8 +119,8 @@ void FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag, std::str
         used.push_back(r);
     }
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
-    if (Refused(outcome, ErrFlag, Message)) {
-        return;
+    if (outcome.failure) {
+        return outcome.failure;
     }
     for (size_t i = 0; i < used.size(); ++i) {
         DesignQTWRecord& added = Rows.emplace_back();
@@ -141,14 +131,14 @@ void FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows, int& ErrFlag, std::str
         added.ReturnPeriodText = Cell(grid, used[i], ColReturnPeriod);
         added.Row = used[i];
     }
+    return std::nullopt;
 }
 
-void FrmGenDesign::ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& Message,
-                                std::vector<InputChecks::Magnitude>& bounded) const {
+std::optional<InputChecks::Failure>
+FrmGenDesign::ReadDesignQs(DesignQTWList& Rows,
+                           std::vector<InputChecks::Magnitude>& bounded) const {
     const FlexGrid& grid = *GrdDesignQs;
     Rows.assign(1, DesignQTWRecord{});
-    ErrFlag = 0;
-    Message.clear();
     std::vector<InputChecks::NumberCheck> checks;
     std::vector<int> used;
     for (int r = 1; r < grid.Rows(); ++r) {
@@ -159,14 +149,15 @@ void FrmGenDesign::ReadDesignQs(DesignQTWList& Rows, int& ErrFlag, std::string& 
         used.push_back(r);
     }
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
-    if (Refused(outcome, ErrFlag, Message)) {
-        return;
+    if (outcome.failure) {
+        return outcome.failure;
     }
     for (size_t i = 0; i < used.size(); ++i) {
         DesignQTWRecord& added = Rows.emplace_back();
         added.Q = outcome.values[i];
         added.Row = used[i];
     }
+    return std::nullopt;
 }
 
 void FrmGenDesign::ClearDesignQTWGrid() {
@@ -232,12 +223,9 @@ void FrmGenDesign::CmdComputeTWDepths_Click() {
         // The discharges are checked before the depths are cleared, so a
         // refused action leaves the typed depths as they were.
         DesignQTWList rows;
-        int errFlag = 0;
-        std::string message;
         std::vector<InputChecks::Magnitude> bounded;
-        ReadDesignQs(rows, errFlag, message, bounded);
-        if (errFlag == 1) {
-            Dialogs::Message(ToQString(message));
+        if (const auto failure = ReadDesignQs(rows, bounded)) {
+            Refusal::Show(*this, *failure);
             return;
         }
         // The bound after every check: the channel's, then the discharges'.
@@ -245,7 +233,7 @@ void FrmGenDesign::CmdComputeTWDepths_Click() {
             return;
         }
         if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
-            Dialogs::Message(ToQString(failure->message));
+            Refusal::Show(*this, *failure);
             return;
         }
         // Each depth cell is written once, with its depth or empty: the depths

@@ -1,17 +1,12 @@
 #include "general_design/TailwaterChannel.h"
 
-#include "platform/Dialogs.h"
-#include "platform/UiText.h"
-
 namespace {
 
-bool Refused(TailwaterChannel& channel, const std::optional<std::string>& fault) {
-    if (!fault) {
-        return false;
+bool Refused(TailwaterChannel& channel, const std::optional<InputChecks::Failure>& fault) {
+    if (fault) {
+        channel.Refuse(*fault);
     }
-    channel.ShowChannelWindow();
-    Dialogs::Message(ToQString(*fault));
-    return true;
+    return fault.has_value();
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/InputChecks.h"
+
 #include <optional>
-#include <string>
 
 // What "Compute TW Depth's" needs of the downstream channel: the channel
 // cross-section window's data and the normal-depth procedure of the tailwater
@@ -9,13 +10,14 @@
 class TailwaterChannel {
 public:
     virtual ~TailwaterChannel() = default;
-    // Checks the channel section as typed; its message when it is not usable.
-    virtual std::optional<std::string> Validate() = 0;
+    // Checks the channel section as typed; its failure when it is not usable.
+    virtual std::optional<InputChecks::Failure> Validate() = 0;
     // Holds the typed numbers of the section last checked to the bound; the
-    // message of the first beyond it.
-    virtual std::optional<std::string> OutOfBounds() = 0;
-    // Brings the channel window to the front, so the engineer can correct it.
-    virtual void ShowChannelWindow() = 0;
+    // failure of the first beyond it.
+    virtual std::optional<InputChecks::Failure> OutOfBounds() = 0;
+    // Brings the channel window to the front and shows the failure, with the
+    // focus in the input it names, so the engineer can correct it.
+    virtual void Refuse(const InputChecks::Failure& failure) = 0;
     // Prepares the checked section for the depth computations that follow.
     virtual void Prepare() = 0;
     // The normal depth of a discharge in the channel, ft; nullopt when the

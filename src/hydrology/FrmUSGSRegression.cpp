@@ -11,6 +11,7 @@
 #include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/UiText.h"
 
 #include <QGroupBox>
@@ -46,7 +47,7 @@ struct Entry {
 
 // Writes the entry back trimmed, then checks it unless it is blank. A refused
 // entry has its message shown and takes the focus.
-Entry ReadEntry(QLineEdit& box, const std::string& field, const std::string& notNumeric,
+Entry ReadEntry(QWidget& window, QLineEdit& box, const std::string& notNumeric,
                 std::vector<InputChecks::Rule> rules) {
     Entry entry;
     entry.text = TrimmedText(box.text());
@@ -59,15 +60,13 @@ Entry ReadEntry(QLineEdit& box, const std::string& field, const std::string& not
         return entry;
     }
     InputChecks::NumberCheck check;
-    check.field = field;
+    check.field = box.objectName().toStdString();
     check.text = entry.text;
     check.notNumeric = notNumeric;
     check.rules = std::move(rules);
     const InputChecks::Outcome outcome = InputChecks::Check(std::span(&check, 1));
     if (outcome.failure) {
-        Dialogs::Message(ToQString(outcome.failure->message));
-        box.setFocus();
-        box.selectAll();
+        Refusal::Show(window, *outcome.failure);
         entry.refused = true;
         return entry;
     }
@@ -150,6 +149,8 @@ void FrmUSGSRegression::BuildWatershedFrame() {
         const double top = 315 + 315 * i;
         Label(QString("Drainage area in Region %1").arg(i + 1), frame, 315, top, 1860, 195);
         TxtDA[static_cast<size_t>(i)] = Place(new QLineEdit(frame), 2295, top - 45, 1185, 285);
+        // Named for the focus after a refusal.
+        TxtDA[static_cast<size_t>(i)]->setObjectName(QString("TxtDA(%1)").arg(i));
         Label("square miles", frame, 3600, top, 870, 195);
     }
     Rule(frame, 135, 1260, 4725);
@@ -168,6 +169,7 @@ void FrmUSGSRegression::BuildCharacteristicsFrame() {
     Rule(frame, 45, 540, 4725);
     Label("MCS: Main Channel Slope of the Watershed", frame, 135, 675, 3300);
     TxtWSChar[0] = Place(new QLineEdit(frame), 180, 945, 1095, 285);
+    TxtWSChar[0]->setObjectName("TxtWSChar(0)");
     Label("feet per mile", frame, 1395, 990, 855, 195);
     QLabel* orlen = Label("ORL: Drainage area of the watershed in the Orlen Lobe landform region",
                           frame, 135, 1350, 4515, 420);
@@ -175,6 +177,7 @@ void FrmUSGSRegression::BuildCharacteristicsFrame() {
     orlen->setWordWrap(true);
     Place(orlen, 135, 1350, 4515, 420);
     TxtWSChar[1] = Place(new QLineEdit(frame), 180, 1845, 1095, 285);
+    TxtWSChar[1]->setObjectName("TxtWSChar(1)");
     Label("square miles", frame, 1395, 1890, 870, 195);
 }
 
@@ -238,19 +241,17 @@ void FrmUSGSRegression::ClearData() {
 void FrmUSGSRegression::ReadWatershedInput(USGSWatershedRecord& record, std::int32_t& errFlag) {
     // Every entry read, in order, to be held to the bound once all have passed.
     std::vector<InputChecks::Magnitude> read;
-    std::vector<QLineEdit*> readBoxes;
-    auto keep = [&read, &readBoxes](const Entry& entry, QLineEdit* box, const std::string& name) {
+    auto keep = [&read](const Entry& entry, const QLineEdit* box, const std::string& name) {
         if (entry.given) {
-            read.push_back({std::to_string(readBoxes.size()), entry.value,
+            read.push_back({box->objectName().toStdString(), entry.value,
                             name + " is too large. Please re-enter."});
-            readBoxes.push_back(box);
         }
     };
     double total = 0;
     for (int i = 1; i <= 3; ++i) {
         const std::string region = "The Drainage Area for Region " + std::to_string(i);
         const Entry entry = ReadEntry(
-            *TxtDA[static_cast<size_t>(i - 1)], "TxtDA(" + std::to_string(i - 1) + ")",
+            *this, *TxtDA[static_cast<size_t>(i - 1)],
             region + " can not be evaluated as a number. Please re-enter.",
             {{InputChecks::NotNegative,
               region + " is < 0. If a drainage area is entered for a region, it must be >=0. If "
@@ -272,7 +273,7 @@ void FrmUSGSRegression::ReadWatershedInput(USGSWatershedRecord& record, std::int
     LblTotalDA->setText(ToQString(Numbers::Format(total, "###,###,###,###,##0.0###")));
 
     const Entry slope = ReadEntry(
-        *TxtWSChar[0], "TxtWSChar(0)",
+        *this, *TxtWSChar[0],
         "The Main Channel Slope can not be evaluated as a number. Please re-enter.",
         {{InputChecks::Positive, "If a Main Channel Slope is entered, it must be > 0. If you have "
                                  "not measured the Main Channel Slope, leave the entry blank."}});
@@ -288,7 +289,7 @@ void FrmUSGSRegression::ReadWatershedInput(USGSWatershedRecord& record, std::int
     }
 
     const Entry lobe =
-        ReadEntry(*TxtWSChar[1], "TxtWSChar(1)",
+        ReadEntry(*this, *TxtWSChar[1],
                   "The Orlen Lobe drainage area can not be evaluated as a number. Please re-enter.",
                   {{InputChecks::NotNegative, "The Orlen Lobe drainage area it must be >= 0."},
                    {[total](double area) { return area <= total; },
@@ -306,10 +307,7 @@ void FrmUSGSRegression::ReadWatershedInput(USGSWatershedRecord& record, std::int
     if (const auto failure = InputChecks::FirstOutOfBounds(read)) {
         // The total was shown before the bound was checked; it may sum a refused area.
         LblTotalDA->setText("");
-        QLineEdit* box = readBoxes[std::stoul(failure->field)];
-        Dialogs::Message(ToQString(failure->message));
-        box->setFocus();
-        box->selectAll();
+        Refusal::Show(*this, *failure);
         errFlag = 1;
     }
 }

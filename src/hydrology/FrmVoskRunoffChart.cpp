@@ -5,11 +5,11 @@
 #include "hydrology/QTWGrdUpdates.h"
 #include "hydrology/TwipsLayout.h"
 #include "hydrology/VoskRunoffChart.h"
-#include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
 #include "platform/InputChanges.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
 
@@ -37,6 +37,8 @@ FrmVoskRunoffChart::FrmVoskRunoffChart(QMdiArea& area) : ToolWindow(area, "Vosk 
     Frame1 = Place(new QWidget(this), 150, 90, 9645, 5235);
     Label("Drainage Area", Frame1, 450, 315, 1100);
     Txt_VRC_DA = Place(new QLineEdit(Frame1), 1575, 270, 1155, 285);
+    // Named for the focus after a refusal.
+    Txt_VRC_DA->setObjectName("Txt_VRC_DA");
     Label("Acres", Frame1, 2835, 315, 800);
     BuildLandUseFrame();
     BuildComputeFrame();
@@ -104,6 +106,7 @@ void FrmVoskRunoffChart::BuildLandUseFrame() {
     Txt_VRC_UserLUSDescript = Place(new QLineEdit(frame), 1050, 1680, 3495, 315);
     Label("LF", frame, 780, 2100, 270);
     Txt_VRC_UserLF = Place(new QLineEdit(frame), 1050, 2070, 1035, 285);
+    Txt_VRC_UserLF->setObjectName("Txt_VRC_UserLF");
     Label("(0 to 1)", frame, 2250, 2130, 800);
     Txt_VRC_UserLUSDescript->hide();
     Txt_VRC_UserLF->hide();
@@ -307,10 +310,9 @@ void FrmVoskRunoffChart::Cmd_VRC_ComputeQ_Click() {
         RunoffChartField field = RunoffChartField::None;
         VoskRunoffChart::ValidateRunoffChartInput(record, errorFlag, message, field);
         if (errorFlag == 1) {
-            Dialogs::Message(ToQString(message));
-            QLineEdit* refused = field == RunoffChartField::UserLF ? Txt_VRC_UserLF : Txt_VRC_DA;
-            refused->setFocus();
-            refused->selectAll();
+            const QLineEdit* refused =
+                field == RunoffChartField::UserLF ? Txt_VRC_UserLF : Txt_VRC_DA;
+            Refusal::Show(*this, {refused->objectName().toStdString(), message});
             return;
         }
         VoskRunoffChart::ComputeRunoffChartQs(record);

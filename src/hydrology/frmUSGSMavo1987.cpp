@@ -5,11 +5,11 @@
 #include "hydrology/TwipsLayout.h"
 #include "hydrology/cUSGSMavo1987Qs.h"
 #include "hydrology/modUSGSMavo1987.h"
-#include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
 #include "platform/InputChanges.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/UiText.h"
 
 #include <QEvent>
@@ -27,6 +27,11 @@ enum Column { ColReturnPeriod = 0, ColQ = 1 };
 
 frmUSGSMavo1987* instance = nullptr;
 
+// The name of area box i, for the focus after a refusal.
+std::string AreaField(size_t i) {
+    return "TxtDA(" + std::to_string(i) + ")";
+}
+
 } // namespace
 
 frmUSGSMavo1987::frmUSGSMavo1987(QMdiArea& area)
@@ -39,6 +44,7 @@ frmUSGSMavo1987::frmUSGSMavo1987(QMdiArea& area)
     for (size_t i = 0; i < TxtDA.size(); ++i) {
         Label(QString("Drainage area in Region %1").arg(i + 1), frame, 315, tops[i], 1860, 195);
         TxtDA[i] = Place(new QLineEdit(frame), 2295, tops[i] - 45, 1185, 285);
+        TxtDA[i]->setObjectName(ToQString(AreaField(i)));
         TxtDA[i]->installEventFilter(this);
         Label("square miles", frame, 3600, tops[i], 870, 195);
     }
@@ -188,10 +194,9 @@ void frmUSGSMavo1987::cmdComputeQs_Click() {
         std::string message;
         discharges.CheckData(isError, message);
         if (isError) {
-            Dialogs::Message(ToQString(message));
             // A refused total has no one box to blame: the first takes the focus.
             const std::int32_t region = std::max(discharges.ErrorRegion(), 1);
-            TxtDA.at(static_cast<size_t>(region - 1))->setFocus();
+            Refusal::Show(*this, {AreaField(static_cast<size_t>(region - 1)), message});
             return;
         }
         discharges.ComputeQs();

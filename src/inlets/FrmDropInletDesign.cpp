@@ -1,13 +1,13 @@
 #include "inlets/FrmDropInletDesign.h"
 
 #include "inlets/DropInletMod.h"
-#include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FitToText.h"
 #include "platform/FlexGrid.h"
 #include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
 
@@ -19,7 +19,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <cctype>
 #include <functional>
 #include <optional>
 #include <span>
@@ -71,24 +70,29 @@ constexpr std::array<int, DropInletContents::NumInputs> InputTabOrder = {
     Input::DesignQ,          Input::AllowableHWElev, Input::WeirElev, Input::InletInvertElev,
     Input::OutletInvertElev, Input::BarrelLength,    Input::TWDepth};
 
+// The field of design input box i, as the box is named.
+std::string BoxField(int i) {
+    return "TxtDP(" + std::to_string(i) + ")";
+}
+
 // The design inputs 0 to count - 1 in the order of the checks: every box
 // filled, then every box a number, then the ranges, each in index order. The
-// failure names the box (its index) that takes the focus. The values join
-// `bounded`, to be held to their bounds after the action's last check.
+// failure names the box that takes the focus. The values join `bounded`, to
+// be held to their bounds after the action's last check.
 InputChecks::Outcome CheckDesignInputs(const std::array<std::string, Input::NumInputs>& texts,
                                        int count, std::vector<InputChecks::Magnitude>& bounded) {
     auto caption = [](int i) { return std::string(DropInletTexts::InputCaptions[i]); };
     for (int i = 0; i < count; ++i) {
         if (texts[i].empty()) {
             return {{},
-                    InputChecks::Failure{std::to_string(i),
+                    InputChecks::Failure{BoxField(i),
                                          "A value must be entered for: " + caption(i) + " "}};
         }
     }
     std::vector<InputChecks::NumberCheck> numbers;
     for (int i = 0; i < count; ++i) {
         InputChecks::NumberCheck& check = numbers.emplace_back();
-        check.field = std::to_string(i);
+        check.field = BoxField(i);
         check.text = texts[i];
         check.notNumeric = "The value entered for : " + caption(i) +
                            ", can not be evaluated as a number. Please re-enter.";
@@ -132,7 +136,7 @@ InputChecks::Outcome CheckDesignInputs(const std::array<std::string, Input::NumI
     std::vector<InputChecks::NumberCheck> checks;
     for (const Range& range : ranges) {
         InputChecks::NumberCheck& check = checks.emplace_back();
-        check.field = std::to_string(range.box);
+        check.field = BoxField(range.box);
         check.text = texts[range.box];
         check.rules.push_back({range.holds, range.message});
     }
@@ -154,17 +158,12 @@ std::array<std::string, Input::NumInputs> TrimmedTexts(const InputBoxes& boxes) 
     return texts;
 }
 
-// Shows the failure, if any, and puts the cursor in the box to correct when
-// the failure names one.
-bool Refused(const std::optional<InputChecks::Failure>& failure, const InputBoxes& boxes) {
-    if (!failure) {
-        return false;
+// Shows the failure, if any, with the focus in the box or cell to correct.
+bool Refused(QWidget& window, const std::optional<InputChecks::Failure>& failure) {
+    if (failure) {
+        Refusal::Show(window, *failure);
     }
-    Dialogs::Message(ToQString(failure->message));
-    if (!failure->field.empty() && std::isdigit(static_cast<unsigned char>(failure->field[0]))) {
-        boxes[static_cast<size_t>(std::stoi(failure->field))]->setFocus();
-    }
-    return true;
+    return failure.has_value();
 }
 
 // The first selected weir option, or NoOption.
@@ -190,18 +189,20 @@ bool ComputedWeirColumn(int option, int col) {
     }
 }
 
-// One cell of the weir grid: blank is no input (-1); otherwise a number of at least 0.
-// Its value joins `read`, to be held to the bound once every cell is checked.
-std::optional<double> WeirCellValue(const std::string& text, const char* name, int row,
+// One cell of the weir grid, in column 1 (width) or 2 (length): blank is no
+// input (-1); otherwise a number of at least 0. Its value joins `read`, to be
+// held to the bound once every cell is checked.
+std::optional<double> WeirCellValue(const std::string& text, int row, int col,
                                     std::optional<InputChecks::Failure>& failure,
                                     std::vector<InputChecks::Magnitude>& read) {
     if (text.empty()) {
         return std::nullopt;
     }
+    const char* name = col == 1 ? "Width" : "Length";
     const std::string prefix =
         std::string("Value entered for ") + name + " in row " + std::to_string(row);
     InputChecks::NumberCheck check;
-    check.field = "GrdWeirCalc";
+    check.field = InputChecks::CellField("GrdWeirCalc", row, col);
     check.text = text;
     check.notNumeric = prefix + " can not be evaluated as a number. Please re-enter.";
     check.rules.push_back(
@@ -273,6 +274,8 @@ void FrmDropInletDesign::BuildDesignParametersFrame() {
         const double top = rowTop(InputPlaces[i].row);
         TxtDP[i] =
             Place(new QLineEdit(FraDesignParameters), boxLefts[column], top, BoxWidth, BoxHeight);
+        // Named as the input checks name it, for the focus after a refusal.
+        TxtDP[i]->setObjectName(ToQString(BoxField(static_cast<int>(i))));
         Place(LblDP[i], boxLefts[column] - Gap - labelWidths[column], top + 20, labelWidths[column],
               LabelHeight);
     }
@@ -305,6 +308,8 @@ void FrmDropInletDesign::BuildBarrelsFrame() {
     GrdRCB = new FlexGrid(FraBarrels);
     LblRCPGrd = new QLabel("Concrete Pipe (Single Barrel Only)", FraBarrels);
     GrdRCP = new FlexGrid(FraBarrels);
+    barrelSelection_.emplace(std::vector<FlexGrid*>{GrdRCB, GrdRCP},
+                             ToQString(DropInletTexts::SelectionMark));
 }
 
 void FrmDropInletDesign::BuildWeirFrame() {
@@ -320,6 +325,9 @@ void FrmDropInletDesign::BuildWeirFrame() {
                   top + optionTops[option], 5400, 270);
     }
     GrdWeirCalc = Place(new FlexGrid(FraMEWL), 135, top + 1155, 4700, 3300);
+    GrdWeirCalc->setObjectName("GrdWeirCalc");
+    weirSelection_.emplace(std::vector<FlexGrid*>{GrdWeirCalc},
+                           ToQString(DropInletTexts::SelectionMark));
     CmdWeirClac = new QPushButton("Do Weir Computations", FraMEWL);
     LblMEWL = new QLabel("Minimum Total Weir Length (ft):", FraMEWL);
     LblWeirWeirLengthCalc = new QLabel(FraMEWL);
@@ -339,7 +347,6 @@ void FrmDropInletDesign::Initialize() {
     KeepLeastLayout([this] { LayOut(); });
     // The weir grid follows its columns' widths, wider or narrower.
     connect(GrdWeirCalc, &FlexGrid::ColumnWidthsChanged, this, [this] { LayOut(); });
-    normalCellForeColor_ = GrdRCB->CellForeColor(1, 0);
 }
 
 void FrmDropInletDesign::resizeEvent(QResizeEvent* event) {
@@ -398,8 +405,8 @@ void FrmDropInletDesign::DisplayMinimumWeirLength(double length) {
 int FrmDropInletDesign::DropInletDataCheck(DropInletDesignData& record) {
     const std::array<std::string, Input::NumInputs> texts = TrimmedTexts(TxtDP);
     std::vector<InputChecks::Magnitude> bounded;
-    if (Refused(CheckDesignInputs(texts, Input::NumInputs, bounded).failure, TxtDP) ||
-        Refused(InputChecks::FirstOutOfBounds(bounded), TxtDP)) {
+    if (Refused(*this, CheckDesignInputs(texts, Input::NumInputs, bounded).failure) ||
+        Refused(*this, InputChecks::FirstOutOfBounds(bounded))) {
         return 1;
     }
     record.QText = texts[Input::DesignQ];
@@ -418,7 +425,7 @@ int FrmDropInletDesign::WeirCalcDataCheck(DropInletWeirCalc& record) {
     std::vector<InputChecks::Magnitude> read;
     const InputChecks::Outcome outcome =
         CheckDesignInputs(TrimmedTexts(TxtDP), Input::WeirElev + 1, read);
-    if (Refused(outcome.failure, TxtDP)) {
+    if (Refused(*this, outcome.failure)) {
         return 1;
     }
     record.Q = outcome.values[Input::DesignQ];
@@ -443,17 +450,16 @@ int FrmDropInletDesign::WeirCalcDataCheck(DropInletWeirCalc& record) {
         record.Lengths[r] = -1;
         switch (record.WeirOption) {
         case WidthGivenComputeLength:
-            record.Widths[r] = WeirCellValue(width, "Width", row, failure, read).value_or(-1);
+            record.Widths[r] = WeirCellValue(width, row, 1, failure, read).value_or(-1);
             break;
         case LengthGivenComputeWidth:
-            record.Lengths[r] = WeirCellValue(length, "Length", row, failure, read).value_or(-1);
+            record.Lengths[r] = WeirCellValue(length, row, 2, failure, read).value_or(-1);
             break;
         default:
             if (!width.empty() && !length.empty()) {
-                record.Widths[r] = WeirCellValue(width, "Width", row, failure, read).value_or(-1);
+                record.Widths[r] = WeirCellValue(width, row, 1, failure, read).value_or(-1);
                 if (!failure) {
-                    record.Lengths[r] =
-                        WeirCellValue(length, "Length", row, failure, read).value_or(-1);
+                    record.Lengths[r] = WeirCellValue(length, row, 2, failure, read).value_or(-1);
                 }
             }
             break;
@@ -462,7 +468,7 @@ int FrmDropInletDesign::WeirCalcDataCheck(DropInletWeirCalc& record) {
     if (!failure) {
         failure = InputChecks::FirstOutOfBounds(read);
     }
-    if (Refused(failure, TxtDP)) {
+    if (Refused(*this, failure)) {
         return 1;
     }
     record.MinTotalWeirLength =
@@ -623,6 +629,9 @@ int FrmDropInletDesign::GridCols(DropInletContents::Grid grid) const {
 
 void FrmDropInletDesign::SetGridRows(DropInletContents::Grid grid, int rows) {
     GridOf(grid).SetRows(rows);
+    if (grid != DropInletContents::WeirCalc) {
+        barrelSelection_->Grown(static_cast<int>(grid));
+    }
 }
 
 void FrmDropInletDesign::SetGridCell(DropInletContents::Grid grid, int row, int col,

@@ -3,12 +3,12 @@
 #include "inlets/DropInletContents.h"
 #include "inlets/DropInletDesignRecords.h"
 #include "platform/FlexGrid.h"
+#include "platform/GridRowSelection.h"
 #include "platform/ToolWindow.h"
-
-#include <QColor>
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,11 +76,11 @@ public:
     void ClearWeirResults();
     // The cells of the row that the chosen option computes.
     void ClearWeirRowResults(int row);
-    // Selects that row of GrdRCB (grid 1) or GrdRCP (grid 2), or removes the
-    // selection when it is the one already selected; any other grid or row
-    // only clears.
+    // Selects that row of GrdRCB (grid 1) or GrdRCP (grid 2) as
+    // GridRowSelection::Select does: the selected row again stays selected (a
+    // click on its mark deselects it); any other grid or row only clears.
     void SetBarrelDesignSelect(int GridNum, int GridRow);
-    // The same toggle on the weir grid.
+    // The same on the weir grid.
     void SetWeirDesignSelectRow(int RowNum);
     void GetBarrelDesignSelect(int& GridNum, int& RowNum) const;
     int GetWeirDesignSelect() const;
@@ -130,15 +130,12 @@ private:
     void BuildWeirFrame();
     // Frames and grids follow the window's size.
     void LayOut();
-    void SettingBarrelDesignSelection(int GridNum, int GridRow);
     FlexGrid& GridOf(DropInletContents::Grid grid) const;
-    void ClearSelectionMarks(FlexGrid& grid);
     void ComputeBarrels();
     void ComputeWeirs();
 
-    int selBarrelGridNum_ = 0;
-    int selBarrelGridRow_ = 0;
-    int selWeirRow_ = 0;
-    QColor normalCellForeColor_;
+    // Made with the grids.
+    std::optional<GridRowSelection> barrelSelection_; // GrdRCB and GrdRCP
+    std::optional<GridRowSelection> weirSelection_;
     std::function<void()> print_;
 };

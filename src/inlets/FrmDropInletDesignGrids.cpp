@@ -20,9 +20,6 @@ namespace {
 using Grid = DropInletContents::Grid;
 using HeadingLines = std::array<const char*, 3>;
 
-// A selected row's cells after the mark.
-const QColor Red(255, 0, 0);
-
 constexpr std::array<HeadingLines, DropInletContents::RCBColumns> RCBHeadings = {{
     {" ", "Selected", "Design"},
     {"Number", "of", "Barrels"},
@@ -104,7 +101,7 @@ void FrmDropInletDesign::InitializeRCBGrid() {
     SetUpGrid(*GrdRCB, LeastRows, RCBHeadings);
     GrdRCB->SetMarkColumn(0);
     connect(GrdRCB, &FlexGrid::MarkRow, this,
-            [this](int row) { SetBarrelDesignSelect(Grid::RCB, row); });
+            [this](int row) { barrelSelection_->Toggle(Grid::RCB, row); });
     modGridEditMenu::ConnectGridEditMenu(*GrdRCB, modGridEditMenu::GridEditItems::Copy, false);
 }
 
@@ -112,7 +109,7 @@ void FrmDropInletDesign::InitializeRCPGrid() {
     SetUpGrid(*GrdRCP, LeastRows, RCPHeadings);
     GrdRCP->SetMarkColumn(0);
     connect(GrdRCP, &FlexGrid::MarkRow, this,
-            [this](int row) { SetBarrelDesignSelect(Grid::RCP, row); });
+            [this](int row) { barrelSelection_->Toggle(Grid::RCP, row); });
     modGridEditMenu::ConnectGridEditMenu(*GrdRCP, modGridEditMenu::GridEditItems::Copy, false);
 }
 
@@ -125,7 +122,7 @@ void FrmDropInletDesign::InitializeWeirCalcGrid() {
     });
     GrdWeirCalc->SetMarkColumn(0);
     connect(GrdWeirCalc, &FlexGrid::MarkRow, this,
-            [this](int row) { SetWeirDesignSelectRow(row); });
+            [this](int row) { weirSelection_->Toggle(1, row); });
     connect(
         GrdWeirCalc, &FlexGrid::KeyDown, this,
         [this](int key, Qt::KeyboardModifiers modifiers) { GrdWeirCalc_KeyDown(key, modifiers); });
@@ -213,21 +210,8 @@ void FrmDropInletDesign::DisplayWeirCalcResults(const DropInletWeirCalc& calc) {
     }
 }
 
-void FrmDropInletDesign::ClearSelectionMarks(FlexGrid& grid) {
-    if (grid.Rows() < 2) {
-        return;
-    }
-    for (int row = 1; row < grid.Rows(); ++row) {
-        grid.SetTextMatrix(row, 0, "");
-    }
-    grid.SetCellForeColor({1, 1, grid.Rows() - 1, grid.Cols() - 1}, normalCellForeColor_);
-}
-
 void FrmDropInletDesign::ClearBarrelDesignSelect() {
-    selBarrelGridNum_ = 0;
-    selBarrelGridRow_ = 0;
-    ClearSelectionMarks(*GrdRCB);
-    ClearSelectionMarks(*GrdRCP);
+    barrelSelection_->Clear();
 }
 
 void FrmDropInletDesign::ClearBarrelResults() {
@@ -240,53 +224,24 @@ void FrmDropInletDesign::ClearBarrelResults() {
 }
 
 void FrmDropInletDesign::ClearWeirDesignSelect() {
-    selWeirRow_ = 0;
-    ClearSelectionMarks(*GrdWeirCalc);
+    weirSelection_->Clear();
 }
 
 void FrmDropInletDesign::SetBarrelDesignSelect(int GridNum, int GridRow) {
-    const int oldGrid = selBarrelGridNum_;
-    const int oldRow = selBarrelGridRow_;
-    ClearBarrelDesignSelect();
-    if (GridNum == 0 || GridRow == 0 || (oldGrid == GridNum && oldRow == GridRow)) {
-        return;
-    }
-    SettingBarrelDesignSelection(GridNum, GridRow);
-}
-
-void FrmDropInletDesign::SettingBarrelDesignSelection(int GridNum, int GridRow) {
-    if (GridNum != Grid::RCB && GridNum != Grid::RCP) {
-        return;
-    }
-    FlexGrid& grid = GridOf(static_cast<Grid>(GridNum));
-    if (GridRow < 1 || GridRow >= grid.Rows()) {
-        return;
-    }
-    grid.SetTextMatrix(GridRow, 0, ToQString(DropInletTexts::SelectionMark));
-    selBarrelGridNum_ = GridNum;
-    selBarrelGridRow_ = GridRow;
-    grid.SetCellForeColor({GridRow, 1, GridRow, grid.Cols() - 1}, Red);
+    barrelSelection_->Select(GridNum, GridRow);
 }
 
 void FrmDropInletDesign::SetWeirDesignSelectRow(int RowNum) {
-    const int oldRow = selWeirRow_;
-    ClearWeirDesignSelect();
-    FlexGrid& grid = *GrdWeirCalc;
-    if (RowNum < 1 || RowNum >= grid.Rows() || RowNum == oldRow) {
-        return;
-    }
-    grid.SetTextMatrix(RowNum, 0, ToQString(DropInletTexts::SelectionMark));
-    selWeirRow_ = RowNum;
-    grid.SetCellForeColor({RowNum, 1, RowNum, grid.Cols() - 1}, Red);
+    weirSelection_->Select(1, RowNum);
 }
 
 void FrmDropInletDesign::GetBarrelDesignSelect(int& GridNum, int& RowNum) const {
-    GridNum = selBarrelGridNum_;
-    RowNum = selBarrelGridRow_;
+    GridNum = barrelSelection_->Grid();
+    RowNum = barrelSelection_->Row();
 }
 
 int FrmDropInletDesign::GetWeirDesignSelect() const {
-    return selWeirRow_;
+    return weirSelection_->Row();
 }
 
 FlexGrid& FrmDropInletDesign::GridOf(DropInletContents::Grid grid) const {

@@ -2,12 +2,12 @@
 
 #include "app/modGridEditMenu.h"
 #include "inlets/TaperedInletDesignMod.h"
-#include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FlexGrid.h"
 #include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
 #include "platform/WaitCursor.h"
@@ -28,9 +28,6 @@ namespace {
 
 FrmTaperedInletDesign* instance = nullptr;
 
-// The selected design's cells are shown in pure red.
-const QColor Red(255, 0, 0);
-
 constexpr double InputFrameLeft = 50;
 constexpr double InputFrameTop = 175;
 constexpr double InputFrameWidth = 8300;
@@ -44,6 +41,13 @@ QLabel* Label(QWidget* parent, const char* caption, double left, double top, dou
     auto* label = Place(new QLabel(caption, parent), left, top, width, 240);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
+}
+
+// A box named as its check names it, for the focus after a refusal.
+QLineEdit* NamedBox(QWidget* parent, const char* name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    return box;
 }
 
 InputChecks::NumberCheck TypedValue(const char* field, const QLineEdit* box,
@@ -72,11 +76,11 @@ FrmTaperedInletDesign::FrmTaperedInletDesign(QMdiArea& area)
     auto* heading = Label(FraAutoInput, "H Criteria", 3150, 150, 1000);
     heading->setAlignment(Qt::AlignCenter);
     Label(FraAutoInput, "Q (ft^3/s)", 100, 562, 1050);
-    TxtQAuto = Place(new QLineEdit(FraAutoInput), 1200, 540, 870, 285);
+    TxtQAuto = Place(NamedBox(FraAutoInput, "TxtQAuto"), 1200, 540, 870, 285);
     Label(FraAutoInput, "H-Max (ft)", 2150, 427, 1000);
-    TxtHMaxAuto = Place(new QLineEdit(FraAutoInput), 3200, 405, 915, 285);
+    TxtHMaxAuto = Place(NamedBox(FraAutoInput, "TxtHMaxAuto"), 3200, 405, 915, 285);
     Label(FraAutoInput, "H-Min (ft)", 2150, 742, 1000);
-    TxtHMinAuto = Place(new QLineEdit(FraAutoInput), 3200, 720, 915, 285);
+    TxtHMinAuto = Place(NamedBox(FraAutoInput, "TxtHMinAuto"), 3200, 720, 915, 285);
     ChkIncludeMultipleBarrels =
         Place(new QCheckBox("Include Multiple Barrels", FraAutoInput), 4300, 405, 2650, 240);
     CmdComputeAuto = Place(new QPushButton("Compute", FraAutoInput), 4300, 765, 1545, 285);
@@ -88,6 +92,7 @@ FrmTaperedInletDesign::FrmTaperedInletDesign(QMdiArea& area)
     // A note to read, no Tab stop.
     TxtComments->setFocusPolicy(Qt::NoFocus);
     GrdAutoResults = new FlexGrid(TabFrame);
+    selection_.emplace(std::vector<FlexGrid*>{GrdAutoResults}, SelectionMark);
 
     QWidget::setTabOrder(TxtQAuto, TxtHMaxAuto);
     QWidget::setTabOrder(TxtHMaxAuto, TxtHMinAuto);
@@ -98,7 +103,8 @@ FrmTaperedInletDesign::FrmTaperedInletDesign(QMdiArea& area)
     connect(CmdComputeAuto, &QPushButton::clicked, this, [this] { CmdComputeAuto_Click(); });
     connect(CmdSendToPrinter, &QPushButton::clicked, this, [this] { CmdSendToPrinter_Click(); });
     GrdAutoResults->SetMarkColumn(Selected);
-    connect(GrdAutoResults, &FlexGrid::MarkRow, this, [this](int row) { SetDesignSelectRow(row); });
+    connect(GrdAutoResults, &FlexGrid::MarkRow, this,
+            [this](int row) { selection_->Toggle(1, row); });
     modGridEditMenu::ConnectGridEditMenu(*GrdAutoResults, modGridEditMenu::GridEditItems::Copy,
                                          false);
     for (QLineEdit* box : {TxtQAuto, TxtHMaxAuto, TxtHMinAuto}) {
@@ -117,7 +123,6 @@ void FrmTaperedInletDesign::SetPrintReport(std::function<void()> print) {
 }
 
 void FrmTaperedInletDesign::Initialize() {
-    selectedRow_ = 0;
     PlaceTwips(0, 0, ClientWidthTwips(), ClientHeightTwips());
     // Laid out to the window's size: the inputs and comments stand fixed and the
     // grid takes the rest, but never less than a few rows; the window scrolls instead.
@@ -127,7 +132,6 @@ void FrmTaperedInletDesign::Initialize() {
     PlaceResultsGrid();
     InitializeAutoResultsGrid();
     LoadComments();
-    defaultTextColor_ = GrdAutoResults->CellForeColor(1, 0);
 }
 
 void FrmTaperedInletDesign::resizeEvent(QResizeEvent* event) {
@@ -181,16 +185,15 @@ int FrmTaperedInletDesign::AutoDesignDataCheck(TaperedInletDesign& design) {
         TypedValue("TxtHMaxAuto", TxtHMaxAuto, "H-Max"),
     };
     const InputChecks::Outcome outcome = InputChecks::CheckUnbounded(checks);
-    std::string message = outcome.failure ? outcome.failure->message : "";
-    if (!outcome.failure && outcome.values[1] >= outcome.values[2]) {
-        message = "H-Max must be greater than H-Min.";
+    std::optional<InputChecks::Failure> failure = outcome.failure;
+    if (!failure && outcome.values[1] >= outcome.values[2]) {
+        failure = InputChecks::Failure{"TxtHMinAuto", "H-Max must be greater than H-Min."};
     }
-    if (auto outOfBounds = InputChecks::FirstOutOfBounds(checks, outcome.values);
-        message.empty() && outOfBounds) {
-        message = outOfBounds->message;
+    if (!failure) {
+        failure = InputChecks::FirstOutOfBounds(checks, outcome.values);
     }
-    if (!message.empty()) {
-        Dialogs::Message(ToQString(message));
+    if (failure) {
+        Refusal::Show(*this, *failure);
         return 1;
     }
     design.QText = checks[0].text;
@@ -240,29 +243,11 @@ void FrmTaperedInletDesign::CmdSendToPrinter_Click() {
 }
 
 void FrmTaperedInletDesign::ClearDesignSelectRow() {
-    selectedRow_ = 0;
-    const int rows = GrdAutoResults->Rows();
-    for (int r = 1; r < rows; ++r) {
-        GrdAutoResults->SetTextMatrix(r, Selected, QString());
-    }
-    if (rows > 1) {
-        GrdAutoResults->SetCellForeColor({1, 1, rows - 1, GrdAutoResults->Cols() - 1},
-                                         defaultTextColor_);
-    }
+    selection_->Clear();
 }
 
 void FrmTaperedInletDesign::SetDesignSelectRow(int RowNum) {
-    const int previous = selectedRow_;
-    ClearDesignSelectRow();
-    if (RowNum < 1 || RowNum > GrdAutoResults->Rows() - 1) {
-        return;
-    }
-    if (previous > 0 && previous == RowNum) {
-        return;
-    }
-    selectedRow_ = RowNum;
-    GrdAutoResults->SetTextMatrix(RowNum, Selected, SelectionMark);
-    GrdAutoResults->SetCellForeColor({RowNum, 1, RowNum, GrdAutoResults->Cols() - 1}, Red);
+    selection_->Select(1, RowNum);
 }
 
 void FrmTaperedInletDesign::ClearResults() {
@@ -298,7 +283,7 @@ TaperedInletContents FrmTaperedInletDesign::Contents() const {
             row[static_cast<std::size_t>(c)] = GrdAutoResults->TextMatrix(r, c).toStdString();
         }
     }
-    contents.selectedRow = selectedRow_;
+    contents.selectedRow = selection_->Row();
     return contents;
 }
 
@@ -321,6 +306,7 @@ int FrmTaperedInletDesign::ResultGridCols() const {
 
 void FrmTaperedInletDesign::SetResultGridRows(int rows) {
     GrdAutoResults->SetRows(rows);
+    selection_->Grown(1);
 }
 
 void FrmTaperedInletDesign::SetResultCell(int row, int col, const std::string& text) {

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "inlets/TaperedInletContents.h"
+#include "platform/GridRowSelection.h"
 #include "platform/ToolWindow.h"
 
-#include <QColor>
-
 #include <functional>
+#include <optional>
 #include <string>
 
 class FlexGrid;
@@ -33,10 +33,11 @@ public:
 
     // The selection: ">>" in column 0 of one row and its other cells red.
     void ClearDesignSelectRow();
-    // Selects the row, or removes the selection when the row is the one
-    // selected or lies outside the data rows.
+    // Selects the row as GridRowSelection::Select does: the selected row
+    // again stays selected (a click on its mark deselects it); a row outside
+    // the data rows leaves none.
     void SetDesignSelectRow(int RowNum);
-    int GetDesignSelectRow() const { return selectedRow_; }
+    int GetDesignSelectRow() const { return selection_->Row(); }
 
     void InitializeAutoResultsGrid();
     void LoadComments();
@@ -88,7 +89,6 @@ private:
     // No results and no selection: the grid's least rows, empty.
     void ClearResults();
 
-    int selectedRow_ = 0;
-    QColor defaultTextColor_;
+    std::optional<GridRowSelection> selection_; // made with the grid
     std::function<void()> print_;
 };

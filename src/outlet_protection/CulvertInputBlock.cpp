@@ -80,6 +80,7 @@ CulvertInputBlock::CulvertInputBlock(QWidget* parent)
     for (QRadioButton* option : OptBarrelSize) {
         connect(option, &QRadioButton::clicked, this, [this] { OptBarrelSize_Click(); });
     }
+    CulvertInputs::NameInputs(Controls());
     CulvertInputs::ConnectChanges(Controls(), this, [this] { emit Changed(); });
 }
 
@@ -114,19 +115,21 @@ bool CulvertInputBlock::SetCulvertInletSize(int CulvertID, int InletID, int Size
 }
 
 int CulvertInputBlock::DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
-    return CulvertInputs::RefusedInput(CulvertInputs::DesignDataChecks(Controls()), bounded) ? 1
-                                                                                             : 0;
+    return CulvertInputs::RefusedInput(*this, CulvertInputs::DesignDataChecks(Controls()), bounded)
+               ? 1
+               : 0;
 }
 
 int CulvertInputBlock::UserSizeDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
-    return CulvertInputs::RefusedInput(CulvertInputs::UserSizeChecks(Controls(), Messages), bounded)
+    return CulvertInputs::RefusedInput(*this, CulvertInputs::UserSizeChecks(Controls(), Messages),
+                                       bounded)
                ? 1
                : 0;
 }
 
 int CulvertInputBlock::CulvertDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
     return DesignDataCheck(bounded) == 1 || UserSizeDataCheck(bounded) == 1 ||
-                   CulvertInputs::RefusedBoundsOrSize(Controls(), Messages, bounded)
+                   CulvertInputs::RefusedBoundsOrSize(*this, Controls(), Messages, bounded)
                ? 1
                : 0;
 }
@@ -146,7 +149,7 @@ CulvertInputContents CulvertInputBlock::Contents() const {
 void CulvertInputBlock::SetInputText(Input input, const std::string& text) {
     QLineEdit* const boxes[] = {TxtInletInvertElevation, TxtOutletInvertElevation,
                                 TxtCulvertBarrelLength, TxtManningN, TxtKeInlet};
-    boxes[static_cast<size_t>(input)]->setText(ToQString(text));
+    CulvertInputs::SetBoxText(boxes[static_cast<size_t>(input)], text);
 }
 
 void CulvertInputBlock::SetUserSize(int index, const std::string& text) {

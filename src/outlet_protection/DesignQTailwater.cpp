@@ -4,6 +4,7 @@
 #include "outlet_protection/FormLayout.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/UiText.h"
 
 #include <QGroupBox>
@@ -24,19 +25,19 @@ InputChecks::NumberCheck DesignQCheck(std::string field, std::string text, std::
     return check;
 }
 
-void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
+void ComputeTailwaterDepth(QWidget& window, TailwaterChannel* channel, const QLineEdit& designQ,
                            QLineEdit& tailwaterDepth, const std::string& designQName) {
     if (!channel || !ValidateForDepths(*channel)) {
         return;
     }
     const InputChecks::NumberCheck q =
-        DesignQCheck("txtDesignQ", TrimmedText(designQ.text()),
+        DesignQCheck(designQ.objectName().toStdString(), TrimmedText(designQ.text()),
                      "A Design Q is required to compute the Tailwater Depth.");
     const std::span checks(&q, 1);
     const InputChecks::Outcome outcome = InputChecks::CheckUnbounded(checks);
     if (outcome.failure) {
         tailwaterDepth.clear();
-        Dialogs::Message(ToQString(outcome.failure->message));
+        Refusal::Show(window, *outcome.failure);
         return;
     }
     // The bound after the Design Q's own checks; a channel beyond it leaves
@@ -46,7 +47,7 @@ void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
     }
     if (const auto failure = InputChecks::FirstOutOfBounds(checks, outcome.values)) {
         tailwaterDepth.clear();
-        Dialogs::Message(ToQString(failure->message));
+        Refusal::Show(window, *failure);
         return;
     }
     const auto depth = channel->NormalDepth(outcome.values[0]);
@@ -69,6 +70,9 @@ DesignQFrame BuildDesignQFrame(QWidget* parent, double left, double top) {
     f.designQ = Place(new QLineEdit(f.frame), 1680, 360, 1335, 285);
     RightLabel(f.frame, "Tailwater Depth (ft)", 240, 720, 1350);
     f.tailwaterDepth = Place(new QLineEdit(f.frame), 1680, 720, 1335, 285);
+    // Named as the windows' checks name them, for the focus after a refusal.
+    f.designQ->setObjectName("txtDesignQ");
+    f.tailwaterDepth->setObjectName("txtTailwaterDepth");
     f.computeTWDepth = Place(new QPushButton("Compute TW Depth", f.frame), 3360, 720, 1875, 330);
     f.computeTWDepth->setEnabled(false);
     return f;

@@ -28,9 +28,9 @@ InputChecks::NumberCheck DesignQCheck(std::string field, std::string text, std::
 
 // "Compute TW Depth" of a window with one design discharge: the channel's
 // normal depth for the typed Q, shown in the tailwater box. The box is emptied,
-// with a message, when the Q is refused or the search finds no depth (the
-// message names the Q as `designQName`), and left as it is when the channel
-// is refused. A depth equal to the one shown changes nothing, so the results
-// computed with it stay.
-void ComputeTailwaterDepth(TailwaterChannel* channel, const QLineEdit& designQ,
+// with a message, when the Q is refused (the Q's box of `window` then takes
+// the focus) or the search finds no depth (the message names the Q as
+// `designQName`), and left as it is when the channel is refused. A depth equal
+// to the one shown changes nothing, so the results computed with it stay.
+void ComputeTailwaterDepth(QWidget& window, TailwaterChannel* channel, const QLineEdit& designQ,
                            QLineEdit& tailwaterDepth, const std::string& designQName);

@@ -8,10 +8,17 @@ UCNEScourDesignPlot::UCNEScourDesignPlot(QWidget* parent)
     : QWidget(parent), Plot(new PlotCanvas(this)) {}
 
 void UCNEScourDesignPlot::PlotDesign() {
-    Plot->Clear();
+    ClearPicture();
     if (auto problem = ScourHolePlot::DrawDesign(Plot->Surface(), properties_)) {
         Dialogs::Message(ToQString(*problem));
+        return;
     }
+    holdsDesign_ = true;
+}
+
+void UCNEScourDesignPlot::ClearPicture() {
+    Plot->Clear();
+    holdsDesign_ = false;
 }
 
 void UCNEScourDesignPlot::resizeEvent(QResizeEvent*) {

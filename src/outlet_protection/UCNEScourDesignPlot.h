@@ -20,6 +20,9 @@ public:
     // Clears the picture and draws the design at the box's present size; a
     // design that cannot be drawn leaves the picture empty and says why.
     void PlotDesign();
+    // Whether the picture shows the design, as the last PlotDesign drew it.
+    bool HoldsDesign() const { return holdsDesign_; }
+    void ClearPicture();
 
     PlotCanvas* Plot;
 
@@ -28,4 +31,5 @@ protected:
 
 private:
     ScourHolePlotDesign properties_;
+    bool holdsDesign_ = false;
 };

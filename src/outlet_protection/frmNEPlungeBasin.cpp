@@ -13,6 +13,7 @@
 #include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/UiText.h"
 #include "platform/WaitCursor.h"
 
@@ -201,7 +202,7 @@ bool frmNEPlungeBasin::GetDesignQTW(double& Q, double& TWDepth,
     const InputChecks::NumberCheck checks[] = {q, tw};
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
-        Dialogs::Message(ToQString(outcome.failure->message));
+        Refusal::Show(*this, *outcome.failure);
         return false;
     }
     Q = outcome.values[0];
@@ -275,7 +276,7 @@ void frmNEPlungeBasin::ShowBasin(const GenDesignRecord& record) {
 
 void frmNEPlungeBasin::CmdComputeTWDepths_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
-        ComputeTailwaterDepth(channel_, *txtDesignQ, *txtTailwaterDepth, "design Q");
+        ComputeTailwaterDepth(*this, channel_, *txtDesignQ, *txtTailwaterDepth, "design Q");
     });
 }
 

@@ -44,13 +44,14 @@ frmNEScourDesignPlot::frmNEScourDesignPlot(QWidget* owner) : QWidget(owner, Qt::
 void frmNEScourDesignPlot::Load() {
     setMinimumSize(Screen::TwipsToPixelsX(MinWidth), Screen::TwipsToPixelsY(MinHeight));
     const QRect work = Screen::Current().workAreaTwips;
-    // A design shown before the window manager framed the window was drawn for
-    // a taller plot than the window ends up with: it is drawn again to fit.
+    // A design drawn before the window manager framed the window was drawn for
+    // a taller plot than the window ends up with: it is drawn again to fit. A
+    // design that could not be drawn has been told already and stays undrawn.
     Screen::PlaceWholeFrame(*this,
                             Screen::TwipsRect(work.left() + 100, work.top() + 100,
                                               work.width() - 200, work.height() - 200),
                             [this] {
-                                if (designShown_) {
+                                if (UCNEScourDesignPlot1->HoldsDesign()) {
                                     LayOutPlot();
                                     UCNEScourDesignPlot1->PlotDesign();
                                 }
@@ -90,7 +91,6 @@ void frmNEScourDesignPlot::keyPressEvent(QKeyEvent* event) {
 
 void frmNEScourDesignPlot::ShowDesign(const ScourHolePlotDesign& design) {
     UCNEScourDesignPlot1->SetProperties(design);
-    designShown_ = true;
     // Enter and Space plot again at once.
     FocusShown::Give(*cmdPlot);
     show();
@@ -102,8 +102,7 @@ void frmNEScourDesignPlot::ShowDesign(const ScourHolePlotDesign& design) {
 
 void frmNEScourDesignPlot::ClearDesign() {
     UCNEScourDesignPlot1->SetProperties({});
-    designShown_ = false;
-    UCNEScourDesignPlot1->Plot->Clear();
+    UCNEScourDesignPlot1->ClearPicture();
 }
 
 void frmNEScourDesignPlot::SetPrintPlot(std::function<void(const ScourHolePlotDesign&)> print) {

@@ -54,6 +54,5 @@ private:
     void LayOutPlot();
 
     std::function<void(const ScourHolePlotDesign&)> print_;
-    bool designShown_ = false;
     QString helpPage_;
 };

@@ -3,11 +3,11 @@
 #include "general_design/TailwaterChannel.h"
 #include "hydraulics/HydraulicConstants.h"
 #include "outlet_protection/DesignQTailwater.h"
-#include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
 #include "platform/WaitCursor.h"
@@ -120,6 +120,10 @@ void frmScourHoleDesign::BuildDesignQsFrame() {
     txtNEScourHoleCulvertDiam[0] = Place(new QLineEdit(FraDesignQs), 7500, 360, 1335, 285);
     CaptionEndingAt(FraDesignQs, "Tailwater Depth (ft)", 2400, 720);
     txtTailwaterDepth[0] = Place(new QLineEdit(FraDesignQs), 2400, 720, 1335, 285);
+    // Named as the checks name them, for the focus after a refusal.
+    txtDesignQ[0]->setObjectName("txtDesignQ(0)");
+    txtNEScourHoleCulvertDiam[0]->setObjectName("txtNEScourHoleCulvertDiam(0)");
+    txtTailwaterDepth[0]->setObjectName("txtTailwaterDepth(0)");
     CmdComputeTWDepths =
         Place(new QPushButton("Compute TW Depth", FraDesignQs), 3960, 700, 2200, 330);
     CmdComputeTWDepths->setEnabled(false);
@@ -271,10 +275,9 @@ void frmScourHoleDesign::SetResultCaption(Result result, int design, const std::
     (*labels[static_cast<size_t>(result)])[static_cast<size_t>(design)]->setText(ToQString(text));
 }
 
-void frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::string& Msg,
-                                      std::vector<InputChecks::Magnitude>& bounded) const {
-    ErrFlag = 0;
-    Msg.clear();
+std::optional<InputChecks::Failure>
+frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows,
+                                 std::vector<InputChecks::Magnitude>& bounded) const {
     Rows.assign(1, {});
     InputChecks::NumberCheck tailwater;
     tailwater.field = "txtTailwaterDepth(0)";
@@ -291,9 +294,7 @@ void frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::st
         tailwater};
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
-        ErrFlag = 1;
-        Msg = outcome.failure->message;
-        return;
+        return outcome.failure;
     }
     DesignQTWRecord& row = Rows.emplace_back();
     row.Row = 1;
@@ -301,6 +302,7 @@ void frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::st
     row.Q = outcome.values[0];
     row.TWText = checks[1].text;
     row.TWDepth = outcome.values[1];
+    return std::nullopt;
 }
 
 int frmScourHoleDesign::DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
@@ -319,7 +321,7 @@ int frmScourHoleDesign::DesignDataCheck(std::vector<InputChecks::Magnitude>& bou
     span.smallest = Hydraulics::SmallestBarrelDimension;
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred({&span, 1}, bounded);
     if (outcome.failure) {
-        Dialogs::Message(ToQString(outcome.failure->message));
+        Refusal::Show(*this, *outcome.failure);
         return 1;
     }
     return 0;
@@ -330,12 +332,9 @@ void frmScourHoleDesign::cmdCompute_Click() {
         // Also the copies of the inputs that the results are printed under.
         ClearResults();
         DesignQTWList rows;
-        int errFlag = 0;
-        std::string message;
         std::vector<InputChecks::Magnitude> bounded;
-        GetDesignQTW(rows, errFlag, message, bounded);
-        if (errFlag == 1) {
-            Dialogs::Message(ToQString(message));
+        if (const auto failure = GetDesignQTW(rows, bounded)) {
+            Refusal::Show(*this, *failure);
             return;
         }
         if (DesignDataCheck(bounded) == 1 || rows.size() != 2) {
@@ -343,7 +342,7 @@ void frmScourHoleDesign::cmdCompute_Click() {
         }
         // The bound after every check of the inputs.
         if (const auto failure = InputChecks::FirstOutOfBounds(bounded)) {
-            Dialogs::Message(ToQString(failure->message));
+            Refusal::Show(*this, *failure);
             return;
         }
         WaitCursor busy;
@@ -374,7 +373,7 @@ void frmScourHoleDesign::ShowDesign(int design, const modNEScour::ScourHoleDesig
 
 void frmScourHoleDesign::CmdComputeTWDepths_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
-        ComputeTailwaterDepth(channel_, *txtDesignQ[0], *txtTailwaterDepth[0], "Design Q");
+        ComputeTailwaterDepth(*this, channel_, *txtDesignQ[0], *txtTailwaterDepth[0], "Design Q");
     });
 }
 

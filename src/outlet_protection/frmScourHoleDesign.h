@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,8 +96,9 @@ signals:
 
 private:
     // The design flow; the values taken join `bounded`, as in DesignDataCheck.
-    void GetDesignQTW(DesignQTWList& Rows, int& ErrFlag, std::string& Msg,
-                      std::vector<InputChecks::Magnitude>& bounded) const;
+    // A refused box is returned, by its field, and Rows is left without rows.
+    std::optional<InputChecks::Failure>
+    GetDesignQTW(DesignQTWList& Rows, std::vector<InputChecks::Magnitude>& bounded) const;
     void ShowDesign(int design, const modNEScour::ScourHoleDesignTexts& texts);
     // Empties both designs; the hidden copies take the inputs as they stand,
     // so that the report prints these with no results.

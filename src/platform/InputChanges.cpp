@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <memory>
+#include <unordered_set>
 
 namespace InputChanges {
 namespace {
 
 bool restoring = false;
+// The controls that the read under way has set, forgotten when it ends.
+std::unordered_set<const QObject*> restored;
 
 // No text but blanks and no tick in the block.
 bool Blank(const FlexGrid& grid, int top, int left, int bottom, int right) {
@@ -40,6 +43,19 @@ Restore::Restore() : outer_(restoring) {
 
 Restore::~Restore() {
     restoring = outer_;
+    if (!restoring) {
+        restored.clear();
+    }
+}
+
+void NoteRestored(const QObject* control) {
+    if (restoring) {
+        restored.insert(control);
+    }
+}
+
+bool Restored(const QObject* control) {
+    return restoring && restored.contains(control);
 }
 
 void ConnectGrid(FlexGrid& grid, QObject* context,

@@ -30,6 +30,14 @@ private:
     bool outer_;
 };
 
+// Notes, while a read restores the windows, that it has put the file's own
+// text into `control`; outside a read it does nothing.
+void NoteRestored(const QObject* control);
+// Whether this read has put the file's text into `control`. A reaction to
+// another record (a culvert type that fills in its Manning n, say) then
+// leaves the control as the file has it, whichever record stands first.
+bool Restored(const QObject* control);
+
 // Calls `changed` with the block of data cells that changed whenever a text
 // or a tick of the grid changes (typed, pasted, deleted or set), and with
 // every data cell when rows are inserted or removed above the last row that

@@ -3,6 +3,7 @@
 #include "platform/Numbers.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace InputChecks {
 namespace {
@@ -32,6 +33,27 @@ std::optional<Failure> Read(const NumberCheck& check, double& value) {
 }
 
 } // namespace
+
+std::string CellField(const std::string& grid, int row, int col) {
+    return grid + "(" + std::to_string(row) + ", " + std::to_string(col) + ")";
+}
+
+std::optional<CellName> ReadCellField(const std::string& field) {
+    CellName cell;
+    const size_t open = field.find('(');
+    if (open == std::string::npos || open == 0) {
+        return std::nullopt;
+    }
+    cell.grid = field.substr(0, open);
+    char close = 0;
+    int length = 0;
+    if (std::sscanf(field.c_str() + open, "(%d, %d%c%n", &cell.row, &cell.col, &close, &length) !=
+            3 ||
+        close != ')' || open + static_cast<size_t>(length) != field.size()) {
+        return std::nullopt;
+    }
+    return cell;
+}
 
 bool WithinBound(double value) {
     return std::fabs(value) <= LargestMagnitude;

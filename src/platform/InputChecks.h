@@ -59,6 +59,17 @@ struct Failure {
     std::string message;
 };
 
+// A grid cell as a field names it: the grid's name and the cell, as
+// "GrdDesignQs(3, 4)".
+struct CellName {
+    std::string grid;
+    int row = 0;
+    int col = 0;
+};
+std::string CellField(const std::string& grid, int row, int col);
+// The cell a field names; nullopt for a field that names no cell.
+std::optional<CellName> ReadCellField(const std::string& field);
+
 // The numbers in the order of the checks, or the first check's failure.
 struct Outcome {
     std::vector<double> values;

@@ -5,6 +5,8 @@
 #include <QButtonGroup>
 #include <QFocusEvent>
 
+#include <algorithm>
+
 namespace OptionFocus {
 
 namespace {
@@ -35,11 +37,35 @@ bool CanTakeFocus(const QWidget& widget) {
     return widget.isVisible() && widget.isEnabled() && widget.focusPolicy() != Qt::NoFocus;
 }
 
+// Tab stops at the checked option of a group and passes the others by. Qt
+// makes it so only when an option takes the focus, so that after code checked
+// another, Tab would stop at the option checked before, wherever it stands in
+// the chain, and come to the group out of its place.
+void TabStopAtChecked(const QList<QAbstractButton*>& group) {
+    const bool anyChecked =
+        std::any_of(group.begin(), group.end(), [](QAbstractButton* o) { return o->isChecked(); });
+    if (!anyChecked) {
+        return;
+    }
+    for (QAbstractButton* option : group) {
+        const int policy = option->focusPolicy();
+        option->setFocusPolicy(static_cast<Qt::FocusPolicy>(
+            option->isChecked() ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
+    }
+}
+
 class Follower : public QObject {
 public:
     explicit Follower(QObject* parent) : QObject(parent) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Polish) {
+            // Every option is watched from before it shows.
+            if (auto* button = qobject_cast<QAbstractButton*>(watched)) {
+                Watch(*button);
+            }
+            return false;
+        }
         if (event->type() != QEvent::FocusIn) {
             return false;
         }
@@ -48,12 +74,6 @@ public:
             return false;
         }
         const QList<QAbstractButton*> group = Group(*button);
-        // Only an option that once had the focus can hold it when code checks
-        // another: its group is watched from then on.
-        for (QAbstractButton* option : group) {
-            connect(option, &QAbstractButton::toggled, this, &Follower::OptionToggled,
-                    Qt::UniqueConnection);
-        }
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // A press of the mouse gives the focus to the option it is about to check.
         if (button->isChecked() || reason == Qt::MouseFocusReason) {
@@ -71,11 +91,25 @@ public:
     }
 
 private:
+    void Watch(QAbstractButton& button) {
+        const QList<QAbstractButton*> group = Group(button);
+        if (group.isEmpty()) {
+            return;
+        }
+        connect(&button, &QAbstractButton::toggled, this, &Follower::OptionToggled,
+                Qt::UniqueConnection);
+        TabStopAtChecked(group);
+    }
+
     void OptionToggled(bool checked) {
         auto* option = qobject_cast<QAbstractButton*>(sender());
+        if (!checked || !option) {
+            return;
+        }
+        const QList<QAbstractButton*> group = Group(*option);
+        TabStopAtChecked(group);
         auto* focus = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
-        if (checked && option && focus && focus != option && CanTakeFocus(*option) &&
-            Group(*option).contains(focus)) {
+        if (focus && focus != option && CanTakeFocus(*option) && group.contains(focus)) {
             option->setFocus(Qt::OtherFocusReason);
         }
     }

@@ -27,7 +27,10 @@ double DpiY() {
 }
 
 // Places the window's frame again the first time the window is shown, when its
-// frame margins are known, and then goes.
+// frame margins are known, and then goes. It stops watching before it places
+// the window, and what follows the placement runs after the expose event, not
+// inside it: that may show a message, whose event loop exposes the window
+// again.
 class FramePlacer final : public QObject {
 public:
     FramePlacer(QWidget& window, const QRect& frame, std::function<void()> placed)
@@ -35,14 +38,16 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         QWindow* handle = window_.windowHandle();
-        if (watched == handle && event->type() == QEvent::Expose && handle->isExposed()) {
-            window_.setGeometry(ClientForFrame(frame_, handle->frameMargins(), WorkAreaPixels()));
-            if (placed_) {
-                placed_();
-            }
-            deleteLater();
+        if (watched != handle || event->type() != QEvent::Expose || !handle->isExposed()) {
+            return false;
         }
-        return QObject::eventFilter(watched, event);
+        handle->removeEventFilter(this);
+        window_.setGeometry(ClientForFrame(frame_, handle->frameMargins(), WorkAreaPixels()));
+        if (placed_) {
+            QMetaObject::invokeMethod(&window_, std::move(placed_), Qt::QueuedConnection);
+        }
+        deleteLater();
+        return false;
     }
 
 private:

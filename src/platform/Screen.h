@@ -37,8 +37,8 @@ QRect ClientForFrame(const QRect& frame, const QMargins& margins, const QRect& a
 
 // Gives a top-level window's whole frame, title bar included, the place
 // `frame` (in pixels) within the work area. The window manager's frame is
-// known only once the window is on the screen: it is placed again then, and
-// `placed` runs after that.
+// known only once the window is on the screen: it is placed again then, once,
+// and `placed` runs afterwards from the event loop, where it may show a message.
 void PlaceWholeFrame(QWidget& window, const QRect& frame, std::function<void()> placed = {});
 
 // Places a control at a rectangle given in twips; gives the control back.

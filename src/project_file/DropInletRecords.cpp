@@ -107,11 +107,14 @@ void ReadRecord(FieldReader& in, Target& target) {
     case 6: {
         const int grid = in.ReadInteger();
         const int row = in.ReadInteger();
-        // 0 and 0 is the writer's own mark for no selection.
+        // 0 and 0 is the writer's own mark for no selection. A row below a
+        // barrel grid's last may be one that a later record grows the grid
+        // to: the window marks it then, and if none does, the read counts the
+        // selection among what a save would not write back.
         const bool named =
             (grid == 0 && row == 0) ||
             ((grid == static_cast<int>(Grid::RCB) || grid == static_cast<int>(Grid::RCP)) &&
-             InsideRows(row, target.GridRows(static_cast<Grid>(grid))));
+             row >= 1 && row <= ProjectFileFormat::MaxGridRow);
         target.SetBarrelDesignSelect(grid, row);
         if (!named) {
             SkippedRecord::Skip(SkippedRecord::NoSuchDesign);

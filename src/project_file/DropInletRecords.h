@@ -59,7 +59,9 @@ public:
     virtual void SetGridCell(Grid grid, int row, int col, const std::string& text) = 0;
     virtual void SetWeirWeirLength(const std::string& caption) = 0;
     virtual void SelectWeirOption(int option) = 0;
-    // The window's own selection operations, which toggle.
+    // The window's own selection operations: the selected row stays
+    // selected, and a barrel row below its grid's last is marked once a
+    // later record grows the grid to it.
     virtual void SetBarrelDesignSelect(int grid, int row) = 0;
     virtual void SetWeirDesignSelectRow(int row) = 0;
     virtual void SetIncludeMultipleBarrels(bool include) = 0;

@@ -51,11 +51,18 @@ std::string FieldReader::ReadText() {
     if (pos_ < content_.size() && content_[pos_] == '"') {
         size_t close = content_.find('"', pos_ + 1);
         if (close == std::string_view::npos) {
+            // The unclosed text runs over every line left.
+            line_ += LineEnds(content_.substr(start));
             pos_ = content_.size();
             ThrowPastEnd();
         }
         value = content_.substr(pos_ + 1, close - pos_ - 1);
         pos_ = close + 1;
+        const size_t tail = content_.find_first_not_of(" \t", pos_);
+        if (tail != std::string_view::npos && content_[tail] != ',' && content_[tail] != '\r' &&
+            content_[tail] != '\n') {
+            ++droppedTails_;
+        }
     } else {
         size_t end = content_.find_first_of(",\r\n", pos_);
         value = TrimFieldBlanks(content_.substr(

@@ -20,9 +20,10 @@ constexpr long RecordSkipped = 1063;
 //
 // A field that starts with a double quote runs to the next double quote and
 // its value is what lies between them; anything after the closing quote up to
-// the next comma or line end is dropped. Any other field runs to the next
-// comma or line end. A comma or a line end (CR, LF or CR LF) ends a field.
-// Blanks before a field, and after an unquoted one, are not part of it.
+// the next comma or line end is dropped (and counted, when it is more than
+// blanks). Any other field runs to the next comma or line end. A comma or a
+// line end (CR, LF or CR LF) ends a field. Blanks before a field, and after an
+// unquoted one, are not part of it.
 class FieldReader {
 public:
     // The most characters (as a text box counts them) a field may hold; a text
@@ -50,6 +51,9 @@ public:
     // next to: after a field that ended its line, that line's whole end, were
     // it two line ends or more.
     std::string_view LineEndAround() const;
+    // How many quoted fields read so far had more than blanks between their
+    // closing quote and the comma or line end after it, which the read drops.
+    int DroppedTails() const { return droppedTails_; }
 
     // Line ends in `text`: LF, CR LF or a CR alone.
     static int LineEnds(std::string_view text);
@@ -76,4 +80,5 @@ private:
     std::string_view content_;
     size_t pos_ = 0;
     int line_ = 1;
+    int droppedTails_ = 0;
 };

@@ -15,6 +15,7 @@
 #include "project_file/AppliedRecords.h"
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
+#include "project_file/RecordNames.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -60,11 +61,12 @@ std::optional<std::string> LoadFile(const QString& path) {
     return content.toStdString();
 }
 
-// How many records a read skipped, and the first of them by name, one to a
-// line, so that the message fits the screen however many there are.
+// How many records a read skipped or a save would not write back as the file
+// holds them, and the first of them by name, one to a line, so that the
+// message fits the screen however many there are.
 QString SkippedText(const ProjectFileFormat::SkippedRecords& skipped) {
     const size_t count = skipped.Count();
-    QString text = QString::number(count) + " of its records could not be used:";
+    QString text = QString::number(count) + " of its records would be lost or changed by a save:";
     for (const std::string& name : skipped.Named()) {
         text += "\n" + QString::fromStdString(name);
     }
@@ -72,6 +74,20 @@ QString SkippedText(const ProjectFileFormat::SkippedRecords& skipped) {
         text += "\nand " + QString::number(count - skipped.Named().size()) + " more";
     }
     return text;
+}
+
+// What a file whose every line end reads as `lineEnd` seems to hold after
+// each line.
+QString EmptyLinesAfterEach(std::string_view lineEnd) {
+    const int empty = FieldReader::LineEnds(lineEnd) - 1;
+    switch (empty) {
+    case 1:
+        return "an empty line seems";
+    case 2:
+        return "two empty lines seem";
+    default:
+        return QString::number(empty) + " empty lines seem";
+    }
 }
 
 } // namespace
@@ -114,14 +130,13 @@ void OpenDataFile() {
                                  "neither English nor metric units, so it cannot be read.");
                 continue;
             case ProjectFileFormat::HeaderCheck::ExtraLineEnds: {
-                const QString lineEnd =
-                    QString::fromStdString(ProjectFileFormat::FirstLineEnd(*content));
+                const std::string_view lineEnd = ProjectFileFormat::FirstLineEnd(*content);
                 Dialogs::Message("The file " + path +
                                  " is a Tarnwell software data file, but its lines end in " +
-                                 lineEnd +
-                                 " instead of CR LF, so an empty line seems to follow each of "
-                                 "them and it cannot be read. Its units line is right: with its "
-                                 "line ends set back to CR LF, it opens.");
+                                 QString::fromStdString(RecordNames::ShownLineEnd(lineEnd)) +
+                                 " instead of CR LF, so " + EmptyLinesAfterEach(lineEnd) +
+                                 " to follow each of them and it cannot be read. Its units line "
+                                 "is right: with its line ends set back to CR LF, it opens.");
                 continue;
             }
             case ProjectFileFormat::HeaderCheck::Incomplete:
@@ -176,7 +191,7 @@ void ReadDataFile(const QString& path, FieldReader& in) {
     QString report;
     if (!stopped) {
         report = "The file " + path + " was read, but " + SkippedText(skipped) +
-                 "\n\nA save would write the project without them, so " + untied;
+                 "\n\nSo that a save cannot write over the file that still holds them, " + untied;
     } else {
         if (stopped->number == ReadError::InputPastEndOfFile) {
             report = "The file " + path + " is incomplete: it ends before its end record.\n" +

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
+#include <utility>
 
 namespace ProjectFileFormat {
 namespace {
@@ -59,27 +61,217 @@ bool EqualIgnoringCase(std::string_view field, std::string_view word) {
     return field.size() == word.size() && ContainsIgnoringCase(field, word);
 }
 
-// A section's marker in another letter case: no marker to the read, but no
-// stray text either, and named as what it is.
-bool IsMarkerInAnotherCase(std::string_view field) {
-    for (const SectionFormat& section : Sections) {
-        if (field != section.marker && EqualIgnoringCase(field, section.marker)) {
-            return true;
-        }
-    }
-    return false;
+bool IsBlank(std::string_view field) {
+    return Tools::TrimBlanks(field).empty();
 }
 
-// What a field that begins no record is, for its name in the message.
-std::string UnusedField(std::string_view field) {
-    if (IsMarkerInAnotherCase(field)) {
-        return "A section's marker in another letter case";
-    }
-    if (ContainsIgnoringCase(field, Signature) || ContainsIgnoringCase(field, UnitsWord)) {
-        return "A header line again, where records belong";
-    }
-    return "A field that is no section's marker";
+bool IsSignatureLine(std::string_view field) {
+    return ContainsIgnoringCase(field, Signature) && !ContainsIgnoringCase(field, UnitsWord);
 }
+
+bool IsHeaderLine(std::string_view field) {
+    return ContainsIgnoringCase(field, Signature) || ContainsIgnoringCase(field, UnitsWord);
+}
+
+bool IsEndRecord(std::string_view field) {
+    return EqualIgnoringCase(Tools::TrimBlanks(field), EndOfFile);
+}
+
+// The section whose marker `field` is in another letter case, 0 for none: no
+// marker to the read, but no stray text either, and named as what it is.
+int SectionInAnotherCase(std::string_view field) {
+    for (int number = 1; number <= NumSections; ++number) {
+        const std::string_view marker = Section(number).marker;
+        if (field != marker && EqualIgnoringCase(field, marker)) {
+            return number;
+        }
+    }
+    return 0;
+}
+
+std::string OnLine(int line) {
+    return " (line " + std::to_string(line) + ")";
+}
+
+// The lines after its own that a record's fields ran into outside quoted
+// texts: what a record cut short, or read by another item number than
+// written, takes from the records after it. A text that holds line ends
+// inside its quotes keeps its record on its lines.
+struct TakenLines {
+    int first = 0; // 0: the record kept to its lines
+    int last = 0;
+    bool endRecord = false; // the end record is among them
+
+    explicit operator bool() const { return first != 0; }
+
+    // Those of the record whose marker stands on `markerLine` and whose fields
+    // the read took from `record` (just past the marker) to `end`.
+    static TakenLines Of(int markerLine, FieldReader record, const FieldReader& end) {
+        TakenLines taken;
+        taken.last = end.Line() - (end.AtLineStart() ? 1 : 0);
+        if (taken.last <= markerLine) {
+            return taken; // the common case, found without reading the record again
+        }
+        while (record.Offset() < end.Offset()) {
+            const bool lineStart = record.AtLineStart();
+            if (lineStart && taken.first == 0) {
+                taken.first = record.Line();
+            }
+            try {
+                const std::string field = record.ReadText();
+                taken.endRecord = taken.endRecord || (lineStart && taken && IsEndRecord(field));
+            } catch (const AppError& error) {
+                if (error.number != ReadError::FieldTooLong) {
+                    break;
+                }
+            }
+        }
+        return taken;
+    }
+
+    std::string Text() const {
+        if (first == last) {
+            return "takes line " + std::to_string(first) + (endRecord ? ", the end record," : "") +
+                   " with it";
+        }
+        return "takes lines " + std::to_string(first) + " to " + std::to_string(last) + " with it" +
+               (endRecord ? ", the end record among them" : "");
+    }
+};
+
+constexpr std::string_view RunsOn = "record that reads on past its line end and ";
+constexpr std::string_view DroppedTail = "Characters after a text's closing quote, which the read "
+                                         "drops";
+
+// The dispatch loop over the records after the header.
+class ProjectRead {
+public:
+    ProjectRead(FieldReader& in, const SectionTable& sections, SkippedRecords& skipped,
+                AppliedRecords& applied)
+        : in_(in), sections_(sections), skipped_(skipped), applied_(applied) {}
+
+    void Run() {
+        while (!in_.AtEnd()) {
+            const int line = in_.Line();
+            const int droppedTails = in_.DroppedTails();
+            std::string field;
+            try {
+                field = Tools::TrimBlanks(in_.ReadText());
+            } catch (const AppError& error) {
+                if (error.number != ReadError::FieldTooLong) {
+                    throw AppError(error.number, error.description + OnLine(line));
+                }
+                CountLine(line, [&] { return error.description + OnLine(line); });
+                continue;
+            }
+            if (const int number = FindSection(sections_, field)) {
+                ReadRecord(number, line, droppedTails);
+            } else {
+                PassField(field, line);
+            }
+        }
+        // Every file this program writes ends with the end record; without it
+        // the file was cut short, perhaps right after a complete record.
+        if (!endRecordMet_) {
+            throw AppError(ReadError::InputPastEndOfFile, "The file has no end record");
+        }
+    }
+
+private:
+    // Counts what stands on `line` unless a record counted there already.
+    void CountLine(int line, const std::function<std::string()>& name) {
+        if (line != skippedLine_) {
+            skippedLine_ = line;
+            skipped_.Add(name);
+        }
+    }
+
+    // A field that begins no record.
+    void PassField(const std::string& field, int line) {
+        if (field.empty()) {
+            return;
+        }
+        const bool headerAgain = std::exchange(inHeaderAgain_, IsSignatureLine(field));
+        // An end record in another letter case still says that the file is
+        // whole, and a save writes its own.
+        if (EqualIgnoringCase(field, EndOfFile)) {
+            endRecordMet_ = true;
+            return;
+        }
+        // The version record, and the units line of a header written again
+        // after its signature line, hold nothing that a save does not write.
+        if (EqualIgnoringCase(field, VersionWord) ||
+            (headerAgain && ContainsIgnoringCase(field, UnitsWord))) {
+            skippedLine_ = line;
+            return;
+        }
+        if (const int number = SectionInAnotherCase(field)) {
+            CountLine(line, [&] {
+                return RecordNames::Named("A section's marker in another letter case: \"" +
+                                              RecordNames::ShownText(field) + "\"",
+                                          line, Section(number), in_);
+            });
+            return;
+        }
+        CountLine(line, [&] {
+            return std::string(IsHeaderLine(field) ? "A repeated header line"
+                                                   : "A field that is no section's marker") +
+                   ": \"" + RecordNames::ShownText(field) + "\"" + OnLine(line);
+        });
+    }
+
+    // The record of section `number` whose marker stands on `line`; the
+    // reader had dropped `droppedTails` texts' tails before the marker.
+    void ReadRecord(int number, int line, int droppedTails) {
+        inHeaderAgain_ = false;
+        const SectionFormat& section = Section(number);
+        const FieldReader record = in_;
+        std::optional<AppError> fault;
+        try {
+            sections_.Find(number)->readRecord(in_);
+        } catch (const AppError& error) {
+            fault = error;
+        }
+        const TakenLines taken = TakenLines::Of(line, record, in_);
+        endRecordMet_ = endRecordMet_ || taken.endRecord;
+        std::string what;
+        if (fault) {
+            what = fault->description;
+            if (taken) {
+                what += ", in a " + std::string(RunsOn) + taken.Text();
+            }
+        } else if (taken) {
+            what = "A " + std::string(RunsOn) + taken.Text();
+        } else if (in_.DroppedTails() != droppedTails) {
+            what = DroppedTail;
+        } else {
+            applied_.Add(number, line, record, in_, skipped_);
+            return;
+        }
+        const auto named = [&] { return RecordNames::Named(what, line, section, record); };
+        // Where the record took the end record, the file is whole though
+        // the record ran out of fields at its end.
+        const bool readOn =
+            !fault || fault->number == ReadError::RecordSkipped ||
+            (fault->number == ReadError::InputPastEndOfFile ? taken.endRecord
+                                                            : section.onError == AbandonRecord);
+        if (!readOn) {
+            throw AppError(fault->number, named());
+        }
+        skipped_.Add(named);
+        skippedLine_ = in_.AtLineStart() ? 0 : in_.Line();
+    }
+
+    FieldReader& in_;
+    const SectionTable& sections_;
+    SkippedRecords& skipped_;
+    AppliedRecords& applied_;
+    bool endRecordMet_ = false;
+    // The rest of the line of a record counted as skipped is no second loss.
+    int skippedLine_ = 0;
+    // The field before was a signature line among the records.
+    bool inHeaderAgain_ = false;
+};
 
 } // namespace
 
@@ -127,34 +319,44 @@ HeaderCheck CheckHeader(FieldReader& in) {
         if (!ContainsIgnoringCase(in.ReadText(), Signature)) {
             return HeaderCheck::NotProjectFile;
         }
-        int signatureLineEnds = FieldReader::LineEnds(in.LineEndAround());
-        std::string units = in.ReadText();
-        // A signature line written twice holds nothing a save would not
-        // write again: the units line follows the last of them.
-        while (ContainsIgnoringCase(units, Signature) && !ContainsIgnoringCase(units, UnitsWord)) {
-            signatureLineEnds = FieldReader::LineEnds(in.LineEndAround());
+        const std::string_view signatureLineEnd = in.LineEndAround();
+        // Empty lines hold nothing, here as between records. A signature line
+        // written again is left in front of the records, for the read to name.
+        std::optional<FieldReader> headerAgain;
+        std::string units;
+        do {
+            const FieldReader before = in;
             units = in.ReadText();
-        }
-        const FieldReader afterUnitsLine = in;
-        const std::string afterUnits = in.ReadText();
-        in.ReadText();
-        // Where each line end reads as two, as CR CR LF does, an empty line
-        // stands where the units line belongs and the units come one line late.
-        const bool oneLineLate = Tools::TrimBlanks(units).empty() && signatureLineEnds > 1;
-        const std::string& unitsLine = oneLineLate ? afterUnits : units;
-        if (ContainsIgnoringCase(unitsLine, UnitsWord)) {
-            if (oneLineLate) {
-                return HeaderCheck::ExtraLineEnds;
+            if (IsSignatureLine(units) && !headerAgain) {
+                headerAgain = before;
             }
-            // A units line written twice is no version record: the read
-            // names it, and takes the version record after it.
-            if (ContainsIgnoringCase(afterUnits, UnitsWord)) {
-                in = afterUnitsLine;
-            }
-            return HeaderCheck::ProjectFile;
-        }
-        return ContainsIgnoringCase(unitsLine, MetricUnitsWord) ? HeaderCheck::MetricUnits
+        } while (IsBlank(units) || IsSignatureLine(units));
+        if (!ContainsIgnoringCase(units, UnitsWord)) {
+            return ContainsIgnoringCase(units, MetricUnitsWord) ? HeaderCheck::MetricUnits
                                                                 : HeaderCheck::UnknownUnits;
+        }
+        // Where each line end reads as two or more, as CR CR LF does, the
+        // units line ends as the signature line does, in empty lines.
+        if (FieldReader::LineEnds(signatureLineEnd) > 1 && in.LineEndAround() == signatureLineEnd) {
+            return HeaderCheck::ExtraLineEnds;
+        }
+        FieldReader versionLine = in;
+        std::string version = in.ReadText();
+        while (IsBlank(version)) {
+            versionLine = in;
+            version = in.ReadText();
+        }
+        in.ReadText();
+        // A header line written again where the version record belongs is no
+        // version record: the read names it, and takes the version record
+        // after it.
+        if (IsHeaderLine(version) && !headerAgain) {
+            headerAgain = versionLine;
+        }
+        if (headerAgain) {
+            in = *headerAgain;
+        }
+        return HeaderCheck::ProjectFile;
     } catch (const AppError& error) {
         switch (error.number) {
         case ReadError::InputPastEndOfFile:
@@ -168,14 +370,14 @@ HeaderCheck CheckHeader(FieldReader& in) {
     }
 }
 
-std::string FirstLineEnd(std::string_view content) {
+std::string_view FirstLineEnd(std::string_view content) {
     FieldReader in(content);
     try {
         in.ReadText();
     } catch (const AppError&) {
         return {};
     }
-    return RecordNames::ShownLineEnd(in.LineEndAround());
+    return in.LineEndAround();
 }
 
 void SkippedRecords::Add(const std::function<std::string()>& name) {
@@ -187,68 +389,7 @@ void SkippedRecords::Add(const std::function<std::string()>& name) {
 
 void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& skipped,
                  AppliedRecords& applied) {
-    bool endRecordMet = false;
-    // The rest of the line of a record counted as skipped is no second loss.
-    int skippedLine = 0;
-    while (!in.AtEnd()) {
-        const int line = in.Line();
-        const std::string onLine = " (line " + std::to_string(line) + ")";
-        std::string field;
-        std::string tooLong; // the fault of a field too long to be a marker
-        try {
-            field = Tools::TrimBlanks(in.ReadText());
-        } catch (const AppError& error) {
-            if (error.number != ReadError::FieldTooLong) {
-                throw AppError(error.number, error.description + onLine);
-            }
-            tooLong = error.description;
-        }
-        const int number = tooLong.empty() ? FindSection(sections, field) : 0;
-        if (number == 0) {
-            // An end record in another letter case still says that the file
-            // is whole, and a save writes its own.
-            if (EqualIgnoringCase(field, EndOfFile)) {
-                endRecordMet = true;
-            } else if (EqualIgnoringCase(field, VersionWord)) {
-                // A version record after a repeated header line: its number
-                // is not used anywhere, so nothing is lost.
-                skippedLine = line;
-            } else if ((!field.empty() || !tooLong.empty()) && line != skippedLine) {
-                skippedLine = line;
-                skipped.Add([&] {
-                    if (!tooLong.empty()) {
-                        return tooLong + onLine;
-                    }
-                    return UnusedField(field) + ": \"" + RecordNames::ShownText(field) + "\"" +
-                           onLine;
-                });
-            }
-            continue;
-        }
-        const SectionFormat& section = Section(number);
-        const FieldReader record = in;
-        try {
-            sections.Find(number)->readRecord(in);
-            applied.Add(number, line, record, in, skipped);
-        } catch (const AppError& error) {
-            const auto named = [&] {
-                return RecordNames::Named(error.description, line, section, record);
-            };
-            const bool readOn =
-                error.number == ReadError::RecordSkipped ||
-                (section.onError == AbandonRecord && error.number != ReadError::InputPastEndOfFile);
-            if (!readOn) {
-                throw AppError(error.number, named());
-            }
-            skipped.Add(named);
-            skippedLine = in.AtLineStart() ? 0 : in.Line();
-        }
-    }
-    // Every file this program writes ends with the end record; without it the
-    // file was cut short, perhaps right after a complete record.
-    if (!endRecordMet) {
-        throw AppError(ReadError::InputPastEndOfFile, "The file has no end record");
-    }
+    ProjectRead(in, sections, skipped, applied).Run();
 }
 
 } // namespace ProjectFileFormat

@@ -93,28 +93,31 @@ enum class HeaderCheck {
     NotProjectFile,
     MetricUnits,   // the units line of the metric edition
     UnknownUnits,  // a units line of neither edition
-    ExtraLineEnds, // the right units line one line late: each line end reads as two
+    ExtraLineEnds, // the right units line, but every line end reads as two or more
     Incomplete     // the file ends before its header does
 };
 
 // Reads the header: the signature, then the units word, each of which may
 // stand anywhere in its field in any letter case, then the version record,
-// whose texts are not used. A file cut short before the version record's end
-// is found here, before anything is read into the windows. A second units
-// line is left in front of the version record, for the read to name.
+// whose texts are not used. Empty lines between them hold nothing and are
+// passed over. A file cut short before the version record's end is found
+// here, before anything is read into the windows. A header line written again
+// (the signature's before the units line, or either where the version record
+// belongs) is left in front of the records, for the read to name.
 HeaderCheck CheckHeader(FieldReader& in);
 
-// The line end of the first line of `content`, named character by character
-// ("CR CR LF"), for a message on a file whose lines end otherwise than
-// a project file's.
-std::string FirstLineEnd(std::string_view content);
+// The line end of the first line of `content`, every CR and LF of it ("\r\r\n"),
+// for a message on a file whose lines end otherwise than a project file's.
+std::string_view FirstLineEnd(std::string_view content);
 
-// What a read could not use, each counted once: a record that its section
-// skipped, a record cut short by a fault in a section that reads on past it,
-// a field that begins no record, a record that sets again what an earlier
-// record of the file set (the earlier value is lost), and a record that a save
-// would not write back. Only the first few are named, each by its fault, its
-// line, its section and its item.
+// What a read could not use, or a save would not write back as the file holds
+// it, each counted once: a record that its section skipped, a record cut short
+// by a fault in a section that reads on past it, a field that begins no
+// record, a record that sets again what an earlier record of the file set (the
+// earlier value is lost), a record that a save would not write back, a record
+// whose fields ran on into the lines after its own, and a record with a text
+// whose characters after its closing quote were dropped. Only the first few
+// are named, each by its fault, its line, its section and its item.
 class SkippedRecords {
 public:
     static constexpr size_t MaxNamed = 10;
@@ -134,16 +137,20 @@ class AppliedRecords;
 
 // The rest of the file after a passed header check: every record to the
 // physical end of the file, in file order (records after the end record too).
-// Faults that end the read are thrown as AppError naming the record's line,
-// section and item. So that a truncated file is never taken for a complete
-// one, a record cut short by the end of the file ends the read whatever its
-// section, and so does a file that never had its end record (in any letter
-// case: a file in lower case is whole; its markers are named as markers in
-// another case). A version record after a repeated header line loses nothing
-// and is passed over. Whatever else the read could not use is added to
-// `skipped`, for the caller to report, whether the read then ends early or
-// not; every record applied is added to `applied`, for the caller to hold
-// against what a save would write.
+// The file is a stream of fields, so a record whose fields run short takes
+// its fields from the lines after it; such a record is read as ever, and
+// counted, by the lines it took. Faults that end the read are thrown as
+// AppError naming the record's line, section and item. So that a truncated
+// file is never taken for a complete one, a record cut short by the end of the
+// file ends the read whatever its section, and so does a file that never had
+// its end record (in any letter case: a file in lower case is whole; its
+// markers are named as markers in another case). A record that took the end
+// record with it says that the file is whole: it is counted, even where it
+// then ran out of fields at the end of the file. A header written again among
+// the records is counted once, by its first line. Whatever else the read
+// could not use is added to `skipped`, for the caller to report, whether the
+// read then ends early or not; every record applied and not counted is added
+// to `applied`, for the caller to hold against what a save would write.
 void ReadProject(FieldReader& in, const SectionTable& sections, SkippedRecords& skipped,
                  AppliedRecords& applied);
 

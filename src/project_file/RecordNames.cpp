@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <vector>
 
 namespace RecordNames {
 namespace {
@@ -78,12 +79,13 @@ std::string Named(std::string_view what, int line, const ProjectFileFormat::Sect
                   FieldReader record) {
     std::string name = std::string(what) + " (line " + std::to_string(line) + ", section " +
                        std::string(section.marker);
+    const std::vector<std::string_view> leading =
+        section.itemNumbers ? std::vector<std::string_view>{"item"}
+                            : std::vector<std::string_view>{"group", "index"};
     try {
-        if (section.itemNumbers) {
-            name += ", item " + ShownText(record.ReadText());
-        } else {
-            name += ", group " + ShownText(record.ReadText());
-            name += ", index " + ShownText(record.ReadText());
+        // A field on the line after the marker's belongs to another record.
+        for (size_t i = 0; i < leading.size() && !record.AtLineStart(); ++i) {
+            name += ", " + std::string(leading[i]) + " " + ShownText(record.ReadText());
         }
     } catch (const AppError&) {
         // The name stops at what the record holds.

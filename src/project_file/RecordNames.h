@@ -20,7 +20,7 @@ std::string ShownLineEnd(std::string_view lineEnd);
 
 // `what`, then the line, the section and the item (or group and index) of the
 // record whose marker stands on `line` and whose fields follow at `record`, as
-// far as they can be read.
+// far as they can be read on the marker's line.
 std::string Named(std::string_view what, int line, const ProjectFileFormat::SectionFormat& section,
                   FieldReader record);
 

@@ -92,9 +92,12 @@ void ReadRecord(FieldReader& in, Target& target) {
     case SelectionItem: {
         const int grid = in.ReadInteger();
         const int row = in.ReadInteger();
-        // 0 and 0 is the writer's own mark for no selection.
+        // 0 and 0 is the writer's own mark for no selection. A row below the
+        // grid's last may be one that a later record grows the grid to: the
+        // window marks it then, and if none does, the read counts the
+        // selection among what a save would not write back.
         const bool named = (grid == 0 && row == 0) || (grid >= 1 && grid <= NumGrids && row >= 1 &&
-                                                       row < target.GridRows(grid));
+                                                       row <= ProjectFileFormat::MaxGridRow);
         target.SetDesignSelect(grid, row);
         if (!named) {
             SkippedRecord::Skip(SkippedRecord::NoSuchDesign);

@@ -37,7 +37,9 @@ public:
     virtual void SetGridRows(int gridNumber, int rows) = 0;
     virtual void SetGridCell(int gridNumber, int row, int col, const std::string& text) = 0;
     virtual void CheckIncludeMultipleBarrels() = 0;
-    // The pair as read, unchecked: the window drops a pair that names no design.
+    // The pair as read, unchecked: the window drops a pair that names no
+    // design, keeps the selected one selected, and marks a row below a grid's
+    // last once a later record grows the grid to it.
     virtual void SetDesignSelect(int gridNumber, int row) = 0;
 };
 

@@ -64,8 +64,11 @@ void ReadRecord(FieldReader& in, Target& target) {
         break;
     case 5: {
         const int row = in.ReadInteger();
-        // 0 is the writer's own mark for no selection.
-        const bool named = row >= 0 && row < target.ResultRows();
+        // 0 is the writer's own mark for no selection. A row below the last
+        // may be one that a later record grows the grid to: the window marks
+        // it then, and if none does, the read counts the selection among what
+        // a save would not write back.
+        const bool named = row >= 0 && row <= MaxResultRow;
         target.SetDesignSelectRow(row);
         if (!named) {
             SkippedRecord::Skip(SkippedRecord::NoSuchDesign);

@@ -46,7 +46,8 @@ public:
     virtual int ResultCols() const = 0;
     virtual void SetResultRows(int rows) = 0;
     virtual void SetResultCell(int row, int col, const std::string& text) = 0;
-    // Any row: one outside the grid leaves no selection.
+    // Any row: the selected one stays selected; one outside the grid leaves
+    // none, unless a later record grows the grid to it.
     virtual void SetDesignSelectRow(int row) = 0;
     virtual void SetIncludeMultipleBarrels(bool include) = 0;
 };

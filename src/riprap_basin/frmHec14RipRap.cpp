@@ -12,6 +12,7 @@
 #include "platform/InputChanges.h"
 #include "platform/InputChecks.h"
 #include "platform/Numbers.h"
+#include "platform/Refusal.h"
 #include "platform/UiText.h"
 #include "platform/WaitCursor.h"
 #include "riprap_basin/Hec14RiprapClass.h"
@@ -225,7 +226,7 @@ bool frmHec14RipRap::GetDesignQTW(double& Q, double& TWDepth,
     const InputChecks::NumberCheck checks[] = {q, tw};
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
-        Dialogs::Message(ToQString(outcome.failure->message));
+        Refusal::Show(*this, *outcome.failure);
         return false;
     }
     Q = outcome.values[0];
@@ -328,7 +329,7 @@ void frmHec14RipRap::FitValues() {
 
 void frmHec14RipRap::CmdComputeTWDepths_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
-        ComputeTailwaterDepth(channel_, *txtDesignQ, *txtTailwaterDepth, "design Q");
+        ComputeTailwaterDepth(*this, channel_, *txtDesignQ, *txtTailwaterDepth, "design Q");
     });
 }
 

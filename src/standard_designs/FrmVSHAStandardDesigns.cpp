@@ -1,11 +1,11 @@
 #include "standard_designs/FrmVSHAStandardDesigns.h"
 
 #include "app/modGridEditMenu.h"
-#include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileDialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/InputChanges.h"
+#include "platform/Refusal.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
 #include "standard_designs/StandardDesignScreen.h"
@@ -28,9 +28,6 @@ constexpr double LeastGridsHeight = 4000;
 using namespace StandardDesignTables;
 
 FrmVSHAStandardDesigns* instance = nullptr;
-
-// The selected design's texts are shown in pure red.
-const QColor Red(255, 0, 0);
 
 // The widest number the result columns are sized for before they hold any.
 const QString WidestExpectedNumber = QStringLiteral("-99,999.99");
@@ -71,7 +68,7 @@ FrmVSHAStandardDesigns::FrmVSHAStandardDesigns(QMdiArea& area)
         FlexGrid& g = *Grid(grid);
         g.SetMarkColumn(SelectColumn);
         connect(&g, &FlexGrid::MarkRow, this,
-                [this, grid](int row) { SetDesignSelect(grid, row); });
+                [this, grid](int row) { selection_->Toggle(grid, row); });
         modGridEditMenu::ConnectGridEditMenu(g, modGridEditMenu::GridEditItems::Copy, false);
     }
 
@@ -103,15 +100,17 @@ void FrmVSHAStandardDesigns::BuildInputFrame() {
     auto* layout = new QGridLayout(Frame2);
     layout->setHorizontalSpacing(Screen::TwipsToPixelsX(120));
     auto label = [this](const char* text) { return new QLabel(text, Frame2); };
-    auto box = [this](double widthTwips) {
+    // Named as the input checks name them, for the focus after a refusal.
+    auto box = [this](const char* name, double widthTwips) {
         auto* edit = new QLineEdit(Frame2);
+        edit->setObjectName(name);
         edit->setFixedWidth(Screen::TwipsToPixelsX(widthTwips));
         return edit;
     };
-    txtTotalQ = box(915);
-    TxtHMax = box(975);
-    TxtHMin = box(975);
-    txtInletInvertElev = box(1215);
+    txtTotalQ = box("txtTotalQ", 915);
+    TxtHMax = box("TxtHMax", 975);
+    TxtHMin = box("TxtHMin", 975);
+    txtInletInvertElev = box("txtInletInvertElev", 1215);
     ChkIncludeMultipleBarrels = new QCheckBox("Include Multiple Barrels", Frame2);
     CmdCompute = new QPushButton("Compute", Frame2);
     CmdSendToPrinter = new QPushButton("Print", Frame2);
@@ -147,6 +146,7 @@ void FrmVSHAStandardDesigns::BuildGridFrame() {
     GrdStandardRCBox = Grid(RCBox);
     GrdRCArchPipe = Grid(RCArchPipe);
     GrdSteelPipeArch = Grid(SteelPipeArch);
+    selection_.emplace(std::vector<FlexGrid*>(grids_.begin(), grids_.end()), SelectedMark);
 }
 
 FlexGrid* FrmVSHAStandardDesigns::Grid(int gridNumber) const {
@@ -169,7 +169,6 @@ void FrmVSHAStandardDesigns::Initialize() {
         InitializeGrid(grid);
     }
     SizePlaceGrids();
-    mGridForeColor = GrdStaConcPipe->CellForeColor(1, 0);
 }
 
 void FrmVSHAStandardDesigns::StartUp() {
@@ -257,51 +256,16 @@ void FrmVSHAStandardDesigns::Inputs_Change() {
 }
 
 void FrmVSHAStandardDesigns::SetDesignSelect(int GridNum, int GridRow) {
-    const int previousGrid = mSelGridNum;
-    const int previousRow = mSelGridRow;
-    ClearDesignSelect();
-    if (GridNum == 0 || GridRow == 0) {
-        return;
-    }
-    if (GridNum == previousGrid && GridRow == previousRow) {
-        return;
-    }
-    SettingDesignSelection(GridNum, GridRow);
+    selection_->Select(GridNum, GridRow);
 }
 
 void FrmVSHAStandardDesigns::ClearDesignSelect() {
-    mSelGridNum = 0;
-    mSelGridRow = 0;
-    for (FlexGrid* grid : grids_) {
-        const int last = grid->Rows() - 1;
-        if (last < 1) {
-            continue;
-        }
-        for (int row = 1; row <= last; ++row) {
-            grid->SetTextMatrix(row, SelectColumn, QString());
-        }
-        grid->SetCellForeColor({1, BarrelsColumn, last, grid->Cols() - 1}, mGridForeColor);
-    }
-}
-
-void FrmVSHAStandardDesigns::SettingDesignSelection(int GridNum, int GridRow) {
-    // A pair from an altered project file may name no grid or no row of it.
-    if (GridNum < 1 || GridNum > NumGrids) {
-        return;
-    }
-    FlexGrid& grid = *Grid(GridNum);
-    if (GridRow < 1 || GridRow > grid.Rows() - 1) {
-        return;
-    }
-    grid.SetTextMatrix(GridRow, SelectColumn, SelectedMark);
-    mSelGridNum = GridNum;
-    mSelGridRow = GridRow;
-    grid.SetCellForeColor({GridRow, BarrelsColumn, GridRow, grid.Cols() - 1}, Red);
+    selection_->Clear();
 }
 
 void FrmVSHAStandardDesigns::GetDesignSelectInfo(int& GridNum, int& GridRow) const {
-    GridNum = mSelGridNum;
-    GridRow = mSelGridRow;
+    GridNum = selection_->Grid();
+    GridRow = selection_->Row();
 }
 
 std::optional<StdDesignInput> FrmVSHAStandardDesigns::ReadDesignInput() {
@@ -312,7 +276,7 @@ std::optional<StdDesignInput> FrmVSHAStandardDesigns::ReadDesignInput() {
         txtInletInvertElev->setText(StandardDesignScreen::BlankInvertText);
     }
     if (!outcome.input) {
-        Dialogs::Message(ToQString(outcome.message));
+        Refusal::Show(*this, {outcome.field, outcome.message});
     }
     return outcome.input;
 }
@@ -399,6 +363,7 @@ int FrmVSHAStandardDesigns::GridCols(int gridNumber) const {
 
 void FrmVSHAStandardDesigns::SetGridRows(int gridNumber, int rows) {
     Grid(gridNumber)->SetRows(rows);
+    selection_->Grown(gridNumber);
 }
 
 void FrmVSHAStandardDesigns::SetGridCell(int gridNumber, int row, int col,

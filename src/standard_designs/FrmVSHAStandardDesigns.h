@@ -1,10 +1,9 @@
 #pragma once
 
+#include "platform/GridRowSelection.h"
 #include "platform/ToolWindow.h"
 #include "standard_designs/StandardDesignTables.h"
 #include "standard_designs/StandardDesignsContents.h"
-
-#include <QColor>
 
 #include <array>
 #include <functional>
@@ -41,9 +40,11 @@ public:
     // Every control as it stands now.
     StandardDesignsContents Contents() const;
 
-    // The design selection, by grid number (1 to 5) and grid row. Selecting the
-    // selected design again deselects it; a 0 in the pair, a grid number
-    // outside 1 to 5 or a row outside the grid's data rows leaves nothing selected.
+    // The design selection, by grid number (1 to 5) and grid row, as
+    // GridRowSelection::Select sets it: the selected design again stays
+    // selected (a click on its mark deselects it); a 0 in the pair, a grid
+    // number outside 1 to 5 or a row outside the grid's data rows leaves
+    // nothing selected.
     void SetDesignSelect(int GridNum, int GridRow);
     void ClearDesignSelect();
     void GetDesignSelectInfo(int& GridNum, int& GridRow) const;
@@ -100,14 +101,11 @@ private:
     // Empties a grid to its heading row and four blank rows.
     void ClearGrid(int gridNumber);
     void ClearAllGrids();
-    void SettingDesignSelection(int GridNum, int GridRow);
     // The checked input, or nullopt once a failure has been shown.
     std::optional<StdDesignInput> ReadDesignInput();
     void DisplayDesigns(int gridNumber, const StandardDesignScreen::GridFill& fill);
 
     std::array<FlexGrid*, StandardDesignTables::NumGrids> grids_{};
-    int mSelGridNum = 0;
-    int mSelGridRow = 0;
-    QColor mGridForeColor;
+    std::optional<GridRowSelection> selection_; // made with the grids
     std::function<void()> print_;
 };

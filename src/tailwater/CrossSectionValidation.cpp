@@ -4,6 +4,7 @@
 #include "platform/Numbers.h"
 
 #include <cmath>
+#include <optional>
 
 namespace TailWaterMod {
 
@@ -38,38 +39,55 @@ struct PointRow {
     int blankMask = 0;
 };
 
+// The controls the checks name, by their names.
+constexpr const char* SlopeField = "TxtChannelSlope";
+constexpr const char* LeftBankField = "TxtLeftOBStation";
+constexpr const char* RightBankField = "TxtRightOBStation";
+
+std::string PointField(int row, int col) {
+    return InputChecks::CellField("GrdXSection", row, col);
+}
+
 std::string PointName(int row) {
     return XSecColumnNames[0] + " " + std::to_string(row);
 }
 
-// The message of the first failure in one point row, or empty.
-std::string CheckPointRow(const PointRow& point, int row) {
+// The first failure in one point row, if any.
+std::optional<InputChecks::Failure> CheckPointRow(const PointRow& point, int row) {
     for (int c = StationCol; c <= ManningNCol; ++c) {
         const std::string& text = point.cells[c];
         if (text.empty()) {
             continue;
         }
         if (!Numbers::IsNumeric(text)) {
-            return "Value entered for " + XSecColumnNames[c] + " for " + PointName(row) +
-                   " can not be evaluated as a number. Please re-enter.";
+            return InputChecks::Failure{PointField(row, c),
+                                        "Value entered for " + XSecColumnNames[c] + " for " +
+                                            PointName(row) +
+                                            " can not be evaluated as a number. Please re-enter."};
         }
         if (c == ManningNCol && !(Numbers::ToDouble(text) > 0)) {
-            return "Value entered for " + XSecColumnNames[ManningNCol] + " for " + PointName(row) +
-                   " is <= 0. Manning n must be > 0.";
+            return InputChecks::Failure{
+                PointField(row, c), "Value entered for " + XSecColumnNames[ManningNCol] + " for " +
+                                        PointName(row) + " is <= 0. Manning n must be > 0."};
         }
     }
     // A blank n alone is allowed: the n of the point before carries on.
     switch (point.blankMask & (StationBlank | ElevationBlank)) {
     case StationBlank:
-        return "Missing value for " + XSecColumnNames[StationCol] + " for " + PointName(row) + ".";
+        return InputChecks::Failure{PointField(row, StationCol),
+                                    "Missing value for " + XSecColumnNames[StationCol] + " for " +
+                                        PointName(row) + "."};
     case ElevationBlank:
-        return "Missing value for " + XSecColumnNames[ElevationCol] + " for " + PointName(row) +
-               ".";
+        return InputChecks::Failure{PointField(row, ElevationCol),
+                                    "Missing value for " + XSecColumnNames[ElevationCol] + " for " +
+                                        PointName(row) + "."};
     case StationBlank | ElevationBlank:
-        return "Missing values for " + XSecColumnNames[StationCol] + " and " +
-               XSecColumnNames[ElevationCol] + " for " + PointName(row) + ".";
+        return InputChecks::Failure{PointField(row, StationCol),
+                                    "Missing values for " + XSecColumnNames[StationCol] + " and " +
+                                        XSecColumnNames[ElevationCol] + " for " + PointName(row) +
+                                        "."};
     default:
-        return {};
+        return std::nullopt;
     }
 }
 
@@ -112,23 +130,27 @@ std::string MatchBank(const std::vector<CrossSectionPointInput>& points, const s
     return {};
 }
 
-std::string Validate(const TextGrid& grid, CrossSectionInput& input) {
+// The first failure of the section, if any; a failure that names no one
+// input has no field.
+std::optional<InputChecks::Failure> Validate(const TextGrid& grid, CrossSectionInput& input) {
+    using InputChecks::Failure;
     if (input.SlopeText.empty()) {
-        return "You must enter a value for Channel Slope.";
+        return Failure{SlopeField, "You must enter a value for Channel Slope."};
     }
     if (!Numbers::IsNumeric(input.SlopeText)) {
-        return "The value entered for Channel Slope can not be evaluated as a number. Please "
-               "re-enter the Channel Slope.";
+        return Failure{SlopeField, "The value entered for Channel Slope can not be evaluated as a "
+                                   "number. Please re-enter the Channel Slope."};
     }
     input.Slope = Numbers::ToDouble(input.SlopeText);
     if (!(input.Slope > 0)) {
-        return "The Channel Slope must be > 0.";
+        return Failure{SlopeField, "The Channel Slope must be > 0."};
     }
     input.Points.clear();
 
     // A grid without data rows reads as one whose first n is blank.
     if (grid.Rows() < 2 || Numbers::Trim(grid.TextMatrix(1, ManningNCol)).empty()) {
-        return "First point in cross-section must have a Manning n value.";
+        return Failure{grid.Rows() < 2 ? "" : PointField(1, ManningNCol),
+                       "First point in cross-section must have a Manning n value."};
     }
 
     std::vector<PointRow> rows(grid.Rows());
@@ -146,17 +168,18 @@ std::string Validate(const TextGrid& grid, CrossSectionInput& input) {
     }
     for (int r = 1; r <= lastRow; ++r) {
         if (rows[r].blankMask == EmptyRow) {
-            return "There is no data for " + PointName(r) + ".";
+            return Failure{PointField(r, StationCol), "There is no data for " + PointName(r) + "."};
         }
     }
     for (int r = 1; r <= lastRow; ++r) {
-        if (auto fault = CheckPointRow(rows[r], r); !fault.empty()) {
+        if (auto fault = CheckPointRow(rows[r], r)) {
             return fault;
         }
         CrossSectionPointInput point = ToPoint(rows[r]);
         if (!input.Points.empty() && !(point.Station > input.Points.back().Station)) {
-            return "Station value must continously increase. Check Station at Point " +
-                   std::to_string(r - 1) + " and " + std::to_string(r) + ".";
+            return Failure{PointField(r, StationCol),
+                           "Station value must continuously increase. Check Station at Point " +
+                               std::to_string(r - 1) + " and " + std::to_string(r) + "."};
         }
         input.Points.push_back(std::move(point));
     }
@@ -165,7 +188,8 @@ std::string Validate(const TextGrid& grid, CrossSectionInput& input) {
     input.LOBIndex = -1;
     if (!input.LOBText.empty()) {
         if (!Numbers::IsNumeric(input.LOBText)) {
-            return "Left Over-Bank Station can not be evaluated as a number, please re-enter.";
+            return Failure{LeftBankField, "Left Over-Bank Station can not be evaluated as a "
+                                          "number, please re-enter."};
         }
         input.LOBGiven = 1;
     }
@@ -173,7 +197,8 @@ std::string Validate(const TextGrid& grid, CrossSectionInput& input) {
     input.ROBIndex = -1;
     if (!input.ROBText.empty()) {
         if (!Numbers::IsNumeric(input.ROBText)) {
-            return "Right Over-Bank Station can not be evaluated as a number, please re-enter.";
+            return Failure{RightBankField, "Right Over-Bank Station can not be evaluated as a "
+                                           "number, please re-enter."};
         }
         input.ROBGiven = 1;
     }
@@ -181,26 +206,27 @@ std::string Validate(const TextGrid& grid, CrossSectionInput& input) {
         if (auto fault =
                 MatchBank(input.Points, input.LOBText, "Left", input.LOBGiven, input.LOBIndex);
             !fault.empty()) {
-            return fault;
+            return Failure{LeftBankField, fault};
         }
     }
     if (input.ROBGiven == 1) {
         if (auto fault =
                 MatchBank(input.Points, input.ROBText, "Right", input.ROBGiven, input.ROBIndex);
             !fault.empty()) {
-            return fault;
+            return Failure{RightBankField, fault};
         }
     }
     if (input.LOBGiven == 1 && input.ROBGiven == 1 && !(input.ROBIndex > input.LOBIndex)) {
         input.LOBGiven = 0;
         input.ROBGiven = 0;
-        return "Right Over-Bank Station must be greater than Left Over-Bank Station.";
+        return Failure{RightBankField,
+                       "Right Over-Bank Station must be greater than Left Over-Bank Station."};
     }
 
     // The conveyance needs a ground segment, and the depth search and the
     // plot need some height.
     if (input.Points.size() < 2) {
-        return "The cross-section must have at least two points.";
+        return Failure{"", "The cross-section must have at least two points."};
     }
     const double first = input.Points.front().Elevation;
     bool level = true;
@@ -208,32 +234,36 @@ std::string Validate(const TextGrid& grid, CrossSectionInput& input) {
         level = level && point.Elevation == first;
     }
     if (level) {
-        return "The cross-section points all lie at one elevation.";
+        return Failure{"", "The cross-section points all lie at one elevation."};
     }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
 
 void ValidateCrossSectionData(const TextGrid& grid, CrossSectionInput& input, int& errFlag,
-                              std::string& message) {
-    message = Validate(grid, input);
-    errFlag = message.empty() ? 0 : 1;
+                              std::string& message, std::string& field) {
+    const std::optional<InputChecks::Failure> failure = Validate(grid, input);
+    errFlag = failure ? 1 : 0;
+    message = failure ? failure->message : "";
+    field = failure ? failure->field : "";
 }
 
 std::vector<InputChecks::Magnitude> CrossSectionBounds(const CrossSectionInput& input) {
     std::vector<InputChecks::Magnitude> values = {
-        {"TxtChannelSlope", input.Slope, InputChecks::TooLarge("Channel Slope")}};
+        {SlopeField, input.Slope, InputChecks::TooLarge("Channel Slope")}};
     for (size_t i = 0; i < input.Points.size(); ++i) {
         const CrossSectionPointInput& point = input.Points[i];
-        auto tooLarge = [i](int column) {
-            return "Value entered for " + XSecColumnNames[column] + " for " +
-                   PointName(static_cast<int>(i) + 1) + " is too large. Please re-enter.";
+        const int row = static_cast<int>(i) + 1;
+        auto bound = [row](int column, double value) {
+            return InputChecks::Magnitude{PointField(row, column), value,
+                                          "Value entered for " + XSecColumnNames[column] + " for " +
+                                              PointName(row) + " is too large. Please re-enter."};
         };
-        values.push_back({"GrdXSection", point.Station, tooLarge(StationCol)});
-        values.push_back({"GrdXSection", point.Elevation, tooLarge(ElevationCol)});
+        values.push_back(bound(StationCol, point.Station));
+        values.push_back(bound(ElevationCol, point.Elevation));
         if (!point.ManningNText.empty()) {
-            values.push_back({"GrdXSection", point.ManningN, tooLarge(ManningNCol)});
+            values.push_back(bound(ManningNCol, point.ManningN));
         }
     }
     return values;

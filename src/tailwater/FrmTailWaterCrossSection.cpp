@@ -11,6 +11,7 @@
 #include "platform/InputChanges.h"
 #include "platform/Numbers.h"
 #include "platform/PlotCanvas.h"
+#include "platform/Refusal.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
 #include "tailwater/FrmTailWaterCrossSectionPlot.h"
@@ -119,6 +120,11 @@ FrmTailWaterCrossSection::FrmTailWaterCrossSection(QMdiArea& area)
         FraOverBankInfo->height());
     GrdXSection = Place(new FlexGrid(frame), 120, 1080, GridWidth, 3615);
     GrdXSection->SetEditable(true);
+    // Named as the channel's checks name them, for the focus after a refusal.
+    TxtChannelSlope->setObjectName("TxtChannelSlope");
+    TxtLeftOBStation->setObjectName("TxtLeftOBStation");
+    TxtRightOBStation->setObjectName("TxtRightOBStation");
+    GrdXSection->setObjectName("GrdXSection");
     PicXSecPlot = Place(new PlotCanvas(frame), 4590, 1140 + frameDown + rowsDown, 4155, 3735);
     // The printed table and plot come later.
     CmdPrintCrossSectionTable->setEnabled(false);
@@ -140,13 +146,16 @@ FrmTailWaterCrossSection::FrmTailWaterCrossSection(QMdiArea& area)
     // Empty rows inserted or deleted among the points move cells but leave
     // every point, and its order, as it was: only another list of points is
     // a change of the channel.
-    InputChanges::ConnectGrid(*GrdXSection, this, [this](const FlexGrid::CellRange&) {
-        std::vector<CrossSectionContents::PointCells> points = SectionPoints(*GrdXSection);
-        if (points != points_) {
-            points_ = std::move(points);
-            ChannelInput_Change();
-        }
-    });
+    InputChanges::ConnectGrid(*GrdXSection, this,
+                              [this](const FlexGrid::CellRange&) { GrdXSection_Change(); });
+}
+
+void FrmTailWaterCrossSection::GrdXSection_Change() {
+    std::vector<CrossSectionContents::PointCells> points = SectionPoints(*GrdXSection);
+    if (points != points_) {
+        points_ = std::move(points);
+        ChannelInput_Change();
+    }
 }
 
 void FrmTailWaterCrossSection::ChannelInput_Change() {
@@ -285,31 +294,39 @@ void FrmTailWaterCrossSection::SetPointCell(int row, int col, const std::string&
     GrdXSection->SetTextMatrix(row, col, ToQString(text));
 }
 
-void FrmTailWaterCrossSection::ReadSection(CrossSectionInput& input, int& errFlag,
-                                           std::string& message) const {
+std::optional<InputChecks::Failure>
+FrmTailWaterCrossSection::ReadSection(CrossSectionInput& input) const {
     FlexGrid::CommitTyping();
     input = CrossSectionInput{};
     input.LOBText = TrimmedText(TxtLeftOBStation->text());
     input.ROBText = TrimmedText(TxtRightOBStation->text());
     input.SlopeText = TrimmedText(TxtChannelSlope->text());
     const FlexGridText points(*GrdXSection);
-    TailWaterMod::ValidateCrossSectionData(points, input, errFlag, message);
+    int errFlag = 0;
+    InputChecks::Failure failure;
+    TailWaterMod::ValidateCrossSectionData(points, input, errFlag, failure.message, failure.field);
+    if (errFlag == 1) {
+        return failure;
+    }
+    return std::nullopt;
+}
+
+void FrmTailWaterCrossSection::Refuse(const InputChecks::Failure& failure) {
+    StartUp();
+    Refusal::Show(*this, failure);
 }
 
 void FrmTailWaterCrossSection::CmdPlotXSection_Click() {
     RunUserAction(ErrorStyle::Titled, [this] {
         section_.Plotted = 0;
         CrossSectionInput input;
-        int errFlag = 0;
-        std::string message;
-        ReadSection(input, errFlag, message);
-        if (errFlag == 1) {
-            Dialogs::Message(ToQString(message));
+        if (auto failure = ReadSection(input)) {
+            Refusal::Show(*this, *failure);
             return;
         }
         if (const auto failure =
                 InputChecks::FirstOutOfBounds(TailWaterMod::CrossSectionBounds(input))) {
-            Dialogs::Message(ToQString(failure->message));
+            Refusal::Show(*this, *failure);
             return;
         }
         TailWaterMod::PrepareCrossSection(input, section_);
@@ -364,17 +381,19 @@ void FrmTailWaterCrossSection::SortCrossSectionData() {
         const std::string station = trimmed(r, 1);
         if (station.empty()) {
             if (!trimmed(r, 2).empty() || !trimmed(r, 3).empty()) {
-                Dialogs::Message(QString("Row %1 has an elevation or a Manning n but no station. "
-                                         "Enter its station or clear the row before sorting.")
-                                     .arg(r));
+                Refusal::Show(*this, {InputChecks::CellField("GrdXSection", r, 1),
+                                      "Row " + std::to_string(r) +
+                                          " has an elevation or a Manning n but no station. "
+                                          "Enter its station or clear the row before sorting."});
                 return;
             }
             continue;
         }
         if (!Numbers::IsNumeric(station)) {
-            Dialogs::Message(QString("Value entered for Station for point %1 can not be evaluated "
-                                     "as a number. Please check the value.")
-                                 .arg(r));
+            Refusal::Show(*this, {InputChecks::CellField("GrdXSection", r, 1),
+                                  "Value entered for Station for point " + std::to_string(r) +
+                                      " can not be evaluated as a number. Please check the "
+                                      "value."});
             return;
         }
         points.push_back({Numbers::ToDouble(station),
@@ -382,14 +401,21 @@ void FrmTailWaterCrossSection::SortCrossSectionData() {
     }
     std::stable_sort(points.begin(), points.end(),
                      [](const Point& a, const Point& b) { return a.station < b.station; });
-    // Cell by cell, so that points already in order are no change of the channel.
-    for (int r = 1; r < grid.Rows(); ++r) {
-        const size_t i = static_cast<size_t>(r - 1);
-        for (int c = 1; c <= 3; ++c) {
-            grid.SetTextMatrix(
-                r, c, i < points.size() ? points[i].cells[static_cast<size_t>(c - 1)] : QString());
+    {
+        // One change of the grid, as a deletion of rows is: the cells half
+        // written are no channel, so a sort that only closes up empty rows
+        // leaves the channel as it was.
+        const FlexGrid::BulkUpdate oneChange(grid);
+        for (int r = 1; r < grid.Rows(); ++r) {
+            const size_t i = static_cast<size_t>(r - 1);
+            for (int c = 1; c <= 3; ++c) {
+                grid.SetTextMatrix(r, c,
+                                   i < points.size() ? points[i].cells[static_cast<size_t>(c - 1)]
+                                                     : QString());
+            }
         }
     }
+    GrdXSection_Change();
 }
 
 void FrmTailWaterCrossSection::GrdXSection_KeyDown(int key, Qt::KeyboardModifiers modifiers) {

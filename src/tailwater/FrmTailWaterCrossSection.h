@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/InputChecks.h"
 #include "platform/ToolWindow.h"
 #include "tailwater/ChannelSection.h"
 #include "tailwater/FrmTailWaterCrossSectionContents.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,10 +42,14 @@ public:
     void SetPointCell(int row, int col, const std::string& text);
 
     // The channel as typed: the three trimmed texts into input, then the
-    // checks of the whole section. errFlag 1 with the first fault's message.
-    // The typed numbers are held to the bound (TailWaterMod::CrossSectionBounds)
-    // by the action, after its own checks, before the section is prepared.
-    void ReadSection(CrossSectionInput& input, int& errFlag, std::string& message) const;
+    // checks of the whole section; the first fault, naming the input to
+    // correct. The typed numbers are held to the bound
+    // (TailWaterMod::CrossSectionBounds) by the action, after its own checks,
+    // before the section is prepared.
+    std::optional<InputChecks::Failure> ReadSection(CrossSectionInput& input) const;
+    // A refusal of the channel that another window's action found: the
+    // window comes to the front and shows it, with the focus in its input.
+    void Refuse(const InputChecks::Failure& failure);
 
     // The section of the last successful plot; its Plotted is 1 only then.
     const ChannelSection& PlottedSection() const { return section_; }
@@ -68,6 +74,9 @@ public:
     // The Change of the three boxes and of the section's points (a cell
     // typed, pasted or deleted, or a row deleted, that changes a point).
     void ChannelInput_Change();
+    // A change of the grid's cells or rows: a change of the channel only when
+    // the list of points (empty rows left out) is not what it was.
+    void GrdXSection_Change();
 
     QGroupBox* FraXSecRateCurve;
     FlexGrid* GrdXSection;

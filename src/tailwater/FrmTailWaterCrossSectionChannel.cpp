@@ -13,32 +13,23 @@ namespace {
 
 } // namespace
 
-std::optional<std::string> CrossSectionTailwaterChannel::Validate() {
+std::optional<InputChecks::Failure> CrossSectionTailwaterChannel::Validate() {
     validated_ = false;
     prepared_ = false;
-    int errFlag = 0;
-    std::string message;
-    window_.ReadSection(input_, errFlag, message);
-    if (errFlag == 1) {
-        return message;
-    }
-    validated_ = true;
-    return std::nullopt;
+    auto failure = window_.ReadSection(input_);
+    validated_ = !failure;
+    return failure;
 }
 
-std::optional<std::string> CrossSectionTailwaterChannel::OutOfBounds() {
+std::optional<InputChecks::Failure> CrossSectionTailwaterChannel::OutOfBounds() {
     if (!validated_) {
         OutOfOrder("validated");
     }
-    if (const auto failure =
-            InputChecks::FirstOutOfBounds(TailWaterMod::CrossSectionBounds(input_))) {
-        return failure->message;
-    }
-    return std::nullopt;
+    return InputChecks::FirstOutOfBounds(TailWaterMod::CrossSectionBounds(input_));
 }
 
-void CrossSectionTailwaterChannel::ShowChannelWindow() {
-    window_.StartUp();
+void CrossSectionTailwaterChannel::Refuse(const InputChecks::Failure& failure) {
+    window_.Refuse(failure);
 }
 
 void CrossSectionTailwaterChannel::Prepare() {

@@ -14,10 +14,10 @@ class CrossSectionTailwaterChannel : public TailwaterChannel {
 public:
     explicit CrossSectionTailwaterChannel(FrmTailWaterCrossSection& window) : window_(window) {}
 
-    std::optional<std::string> Validate() override;
+    std::optional<InputChecks::Failure> Validate() override;
     // Of the input of the last Validate that passed; without one, throws AppError.
-    std::optional<std::string> OutOfBounds() override;
-    void ShowChannelWindow() override;
+    std::optional<InputChecks::Failure> OutOfBounds() override;
+    void Refuse(const InputChecks::Failure& failure) override;
     // Uses the input of the last Validate that passed; without one, throws AppError.
     void Prepare() override;
     // Uses the section of the last Prepare; without one, throws AppError.

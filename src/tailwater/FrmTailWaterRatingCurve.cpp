@@ -10,6 +10,7 @@
 #include "platform/InputChanges.h"
 #include "platform/Numbers.h"
 #include "platform/PlotCanvas.h"
+#include "platform/Refusal.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
 #include "tailwater/FrmTailWaterCrossSection.h"
@@ -45,6 +46,9 @@ constexpr int EmptyGridRows = 5;
 
 constexpr double GridLeft = 120;
 
+// The step box's name, as its refusals name it.
+constexpr const char* StepSizeField = "TxtRCStepSize";
+
 // A large value as the table shows it, for the column widths.
 constexpr const char* WidestValue = "9,999,999.99";
 
@@ -60,6 +64,7 @@ FrmTailWaterRatingCurve::FrmTailWaterRatingCurve(QMdiArea& area, FrmTailWaterCro
     QGroupBox* frame = FraXSecRateCurve;
     LblRCStepSize = Place(new QLabel("Step Size", frame), 270, 315, 675, 195);
     TxtRCStepSize = Place(new QLineEdit(frame), 1035, 270, 1125, 285);
+    TxtRCStepSize->setObjectName(StepSizeField);
     LblRCStepSizeUnits = Place(new QLabel("ft", frame), 2295, 315, 90, 195);
     // The four buttons stand in one row, all as high as the tallest.
     auto button = [frame](const char* caption, double left, double width) {
@@ -235,45 +240,43 @@ void FrmTailWaterRatingCurve::CmdComputeRatingsCurve_Click() {
 
 void FrmTailWaterRatingCurve::Compute() {
     // A refusal of the channel brings its window to the front.
-    auto refuse = [this](const std::string& message, bool channel) {
+    auto refuseChannel = [this](const InputChecks::Failure& failure) {
         ClearRateCurveResults();
-        if (channel) {
-            channel_.StartUp();
-        }
-        Dialogs::Message(ToQString(message));
+        channel_.Refuse(failure);
+    };
+    auto refuseStep = [this](const std::string& message) {
+        ClearRateCurveResults();
+        Refusal::Show(*this, {StepSizeField, message});
     };
     CrossSectionInput input;
-    int errFlag = 0;
-    std::string message;
-    channel_.ReadSection(input, errFlag, message);
-    if (errFlag == 1) {
-        refuse(message, true);
+    if (const auto failure = channel_.ReadSection(input)) {
+        refuseChannel(*failure);
         return;
     }
     const std::string stepText = TrimmedText(TxtRCStepSize->text());
+    int errFlag = 0;
+    std::string message;
     TailWaterMod::ValidateRatingCurveStepSize(stepText, errFlag, message);
     if (errFlag == 1) {
-        refuse(message, false);
+        refuseStep(message);
         return;
     }
     const double step = Numbers::ToDouble(stepText);
     // The bound after every check of the channel and the step.
     if (const auto failure =
             InputChecks::FirstOutOfBounds(TailWaterMod::CrossSectionBounds(input))) {
-        refuse(failure->message, true);
+        refuseChannel(*failure);
         return;
     }
-    const InputChecks::Magnitude stepBound[] = {
-        {"TxtRCStepSize", step, InputChecks::TooLarge("Step Size")}};
-    if (const auto failure = InputChecks::FirstOutOfBounds(stepBound)) {
-        refuse(failure->message, false);
+    if (!InputChecks::WithinBound(step)) {
+        refuseStep(InputChecks::TooLarge("Step Size"));
         return;
     }
     ChannelSection section;
     TailWaterMod::PrepareCrossSection(input, section);
     if (const std::string rows = TailWaterMod::RatingCurveRowsProblem(section, step);
         !rows.empty()) {
-        refuse(rows, false);
+        refuseStep(rows);
         return;
     }
     curve_.StepSize = step;
@@ -281,7 +284,8 @@ void FrmTailWaterRatingCurve::Compute() {
     curve_.SqrtSlope = std::sqrt(input.Slope);
     TailWaterMod::ComputeRatingCurve(section, curve_);
     if (const std::string fault = TailWaterMod::RatingCurveOutOfRange(curve_); !fault.empty()) {
-        refuse(fault, false);
+        ClearRateCurveResults();
+        Dialogs::Message(ToQString(fault));
         return;
     }
     {

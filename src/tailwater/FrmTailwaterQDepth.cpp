@@ -4,12 +4,12 @@
 #include "app/modGridEditMenu.h"
 #include "hydrology/HydrologyTables.h"
 #include "hydrology/modUSGSMavo1987.h"
-#include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FitToText.h"
 #include "platform/FlexGrid.h"
 #include "platform/FlexGridText.h"
 #include "platform/InputChanges.h"
+#include "platform/Refusal.h"
 #include "platform/Screen.h"
 #include "platform/UiText.h"
 #include "tailwater/FrmTailWaterCrossSection.h"
@@ -115,6 +115,18 @@ void ClearDesignResults(FlexGrid& grid) {
     }
 }
 
+// The cell that the grid column reader refused: the first of the column with
+// a text it did not read as a number.
+std::string RefusedCell(const FlexGrid& grid, int column, const std::vector<int>& flags) {
+    for (int r = 1; r < grid.Rows() && r < static_cast<int>(flags.size()); ++r) {
+        if (flags[static_cast<size_t>(r)] == 0 &&
+            !TrimmedText(grid.TextMatrix(r, column)).empty()) {
+            return InputChecks::CellField(grid.objectName().toStdString(), r, column);
+        }
+    }
+    return {};
+}
+
 std::vector<QDepthContents::DesignRow> DesignRows(const FlexGrid& grid) {
     std::vector<QDepthContents::DesignRow> rows;
     for (int r = 1; r < grid.Rows(); ++r) {
@@ -145,13 +157,18 @@ FrmTailwaterQDepth::FrmTailwaterQDepth(QMdiArea& area) : ToolWindow(area, "Tailw
     CmdComputeElevQ = Place(new QPushButton("Compute", frame), 675, 1200, 1485, 345);
     GrdQElevCalc = Place(new FlexGrid(frame), 90, 1650, 3345, 2085);
     GrdQElevCalc->SetEditable(true);
+    // The grids are named for the focus after a refused cell.
+    GrdQElevCalc->setObjectName("GrdQElevCalc");
     CmdComputeVRCUSGSTW = Place(new QPushButton("Compute Tailwater", frame), 3990, 240, 1995, 345);
     LblVoskRunoffChart = Place(new QLabel("Vosk Runoff Chart", frame), 4020, 690, 1335, 255);
     GrdVRCTailWaterCalc = Place(new FlexGrid(frame), 3960, 990, 2760, 1065);
+    GrdVRCTailWaterCalc->setObjectName("GrdVRCTailWaterCalc");
     lblMavo1987 = Place(new QLabel("USGS, Mavo 1987", frame), 3960, 2160, 1260, 195);
     grdMavo87TWCalc = Place(new FlexGrid(frame), 3960, 2400, 2775, 975);
+    grdMavo87TWCalc->setObjectName("grdMavo87TWCalc");
     LblUSGSRegress = Place(new QLabel("USGS, Yuld - 2001", frame), 3960, 3600, 1605, 195);
     GrdUSGSTailWaterCalc = Place(new FlexGrid(frame), 3960, 3840, 2805, 1140);
+    GrdUSGSTailWaterCalc->setObjectName("GrdUSGSTailWaterCalc");
     CmdSendToPrinter = Place(new QPushButton("Print", frame), 6390, 270, 1275, 330);
     for (QWidget* control :
          std::initializer_list<QWidget*>{CmdComputeElevQ, CmdComputeVRCUSGSTW, LblVoskRunoffChart,
@@ -450,14 +467,10 @@ FlexGrid& FrmTailwaterQDepth::Grid(DesignGrid grid) const {
 }
 
 bool FrmTailwaterQDepth::ReadChannel(CrossSectionInput& input) {
-    int errFlag = 0;
-    std::string message;
-    channel_->ReadSection(input, errFlag, message);
-    if (errFlag == 1) {
+    if (const auto failure = channel_->ReadSection(input)) {
         // Nothing computed from the channel stands without a valid one.
         ClearTailwaterResults();
-        channel_->StartUp();
-        Dialogs::Message(ToQString(message));
+        channel_->Refuse(*failure);
         return false;
     }
     return true;
@@ -467,8 +480,7 @@ bool FrmTailwaterQDepth::PrepareChannel(const CrossSectionInput& input, ChannelS
     if (const auto failure =
             InputChecks::FirstOutOfBounds(TailWaterMod::CrossSectionBounds(input))) {
         ClearTailwaterResults();
-        channel_->StartUp();
-        Dialogs::Message(ToQString(failure->message));
+        channel_->Refuse(*failure);
         return false;
     }
     TailWaterMod::PrepareCrossSection(input, section);
@@ -487,16 +499,22 @@ void FrmTailwaterQDepth::CmdComputeElevQ_Click() {
         FlexGridText grid(*GrdQElevCalc);
         QDepthComputation::InputColumn input;
         TailWaterMod::ReadQElevGridColumn(grid, mode, input.flags, input.values, errFlag, message);
+        // The cell to correct, when one is refused.
+        std::string field;
+        if (errFlag == 1) {
+            field = RefusedCell(*GrdQElevCalc, mode, input.flags);
+        }
         // The channel's bound and then the column's come after every cell is read.
         ChannelSection section;
         if (errFlag == 0) {
             if (!PrepareChannel(channel, section)) {
                 return;
             }
-            if (const auto failure = InputChecks::FirstOutOfBounds(
-                    QDepthComputation::ColumnBounds(input, mode, ""))) {
+            if (const auto failure = InputChecks::FirstOutOfBounds(QDepthComputation::ColumnBounds(
+                    input, mode, "", GrdQElevCalc->objectName().toStdString()))) {
                 errFlag = 1;
                 message = failure->message;
+                field = failure->field;
             }
         }
         std::vector<int> noDepth;
@@ -510,7 +528,7 @@ void FrmTailwaterQDepth::CmdComputeElevQ_Click() {
             message = QDepthComputation::NoDepthMessage({{"the Q-Elevation grid", noDepth}});
         }
         if (!message.empty()) {
-            Dialogs::Message(ToQString(message));
+            Refusal::Show(*this, {field, message});
         }
     });
 }
@@ -534,18 +552,22 @@ void FrmTailwaterQDepth::CmdComputeVRCUSGSTW_Click() {
         std::vector<QDepthComputation::InputColumn> read;
         std::vector<InputChecks::Magnitude> bounded;
         std::string message;
+        // The cell to correct, when one is refused.
+        std::string field;
         for (const Named& named : grids) {
             int errFlag = 0;
+            FlexGrid& grid = Grid(named.grid);
             QDepthComputation::InputColumn& column = read.emplace_back();
-            TailWaterMod::ReadTWGridQColumn(FlexGridText(Grid(named.grid)),
-                                            QDepthComputation::DesignQColumn, column.flags,
-                                            column.values, errFlag, message);
+            TailWaterMod::ReadTWGridQColumn(FlexGridText(grid), QDepthComputation::DesignQColumn,
+                                            column.flags, column.values, errFlag, message);
             if (errFlag == 1) {
+                field = RefusedCell(grid, QDepthComputation::DesignQColumn, column.flags);
                 read.pop_back();
                 break;
             }
-            const auto bounds = QDepthComputation::ColumnBounds(
-                column, QDepthComputation::DesignQColumn, named.name);
+            const auto bounds =
+                QDepthComputation::ColumnBounds(column, QDepthComputation::DesignQColumn,
+                                                named.name, grid.objectName().toStdString());
             bounded.insert(bounded.end(), bounds.begin(), bounds.end());
         }
         // The bound after every cell the reader checks: with a refused cell,
@@ -561,6 +583,7 @@ void FrmTailwaterQDepth::CmdComputeVRCUSGSTW_Click() {
         } else if (outOfBounds) {
             read.clear();
             message = outOfBounds->message;
+            field = outOfBounds->field;
         }
         std::vector<QDepthComputation::RowsWithoutDepth> noDepth;
         for (size_t i = 0; i < std::size(grids); ++i) {
@@ -581,7 +604,7 @@ void FrmTailwaterQDepth::CmdComputeVRCUSGSTW_Click() {
         }
         message += rowsWithoutDepth;
         if (!message.empty()) {
-            Dialogs::Message(ToQString(message));
+            Refusal::Show(*this, {field, message});
         }
     });
 }

@@ -40,14 +40,16 @@ NormalDepth Search(const ChannelSection& section, double slope, double Q) {
 } // namespace
 
 std::vector<InputChecks::Magnitude> ColumnBounds(const InputColumn& input, int column,
-                                                 const std::string& gridName) {
+                                                 const std::string& gridName,
+                                                 const std::string& gridField) {
     const std::string where = ", column " + std::to_string(column + 1) +
                               (gridName.empty() ? "" : " of the " + gridName + " grid");
     std::vector<InputChecks::Magnitude> bounded;
     for (size_t r = 1; r < input.values.size(); ++r) {
         if (input.flags[r] == 1) {
+            const int row = static_cast<int>(r);
             bounded.push_back(
-                {"row " + std::to_string(r), input.values[r],
+                {InputChecks::CellField(gridField, row, column), input.values[r],
                  "Value in row " + std::to_string(r) + where + " is too large, please re-enter."});
         }
     }

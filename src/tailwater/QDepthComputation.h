@@ -34,9 +34,11 @@ struct InputColumn {
 
 // The column's numbers, to be held to the bound once every other check of the
 // action has passed. Each message names the row and the column (index + 1),
-// and the grid when `gridName` is not empty.
+// and the grid when `gridName` is not empty; each field names the cell of the
+// grid called `gridField` (InputChecks::CellField).
 std::vector<InputChecks::Magnitude> ColumnBounds(const InputColumn& input, int column,
-                                                 const std::string& gridName);
+                                                 const std::string& gridName,
+                                                 const std::string& gridField);
 
 // Writes the two columns of every data row that the mode computes from its
 // input column: blank where the input is blank. A discharge too large to

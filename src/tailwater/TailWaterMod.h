@@ -29,9 +29,12 @@ void InitializeTailWaterMod();
 // Checks the slope text, the point grid (columns 1 station, 2 elevation,
 // 3 Manning n, from row 1) and the over-bank texts in a fixed order, stopping
 // at the first failure; on success input holds the parsed values, at least two
-// points, and points that do not all lie at one elevation.
+// points, and points that do not all lie at one elevation. A failure's field
+// names the box ("TxtChannelSlope", "TxtLeftOBStation", "TxtRightOBStation")
+// or the point cell (InputChecks::CellField of "GrdXSection") to correct; it
+// is empty for a failure of the whole section.
 void ValidateCrossSectionData(const TextGrid& grid, CrossSectionInput& input, int& errFlag,
-                              std::string& message);
+                              std::string& message, std::string& field);
 
 // The typed numbers of a validated input, slope first, then the points in
 // order, to be held to the bound once every other check of the action has

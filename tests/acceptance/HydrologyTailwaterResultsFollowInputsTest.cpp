@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <array>
+
 #include <functional>
 #include <set>
 #include <string>
@@ -562,6 +564,76 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     [](RT& t) { t.QDepth().CmdComputeVRCUSGSTW->click(); },
                     Result::Mavo1987Depths}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The example project with its twelve channel points in the grid rows
+// given, in the example's order of station, and its saved results.
+struct SortCase {
+    const char* name;
+    std::array<int, 12> rows;
+    bool movesAPoint;
+};
+
+class ResultsFollowInputsSort : public ResultsFollowInputs,
+                                public ::testing::WithParamInterface<SortCase> {};
+
+// Sort closes up the empty rows and puts the points in order of station: only
+// a point moved to another place among the points is a change of the channel.
+TEST_P(ResultsFollowInputsSort, ClearsTheChannelsResultsOnlyWhenAPointMoves) {
+    const SortCase& c = GetParam();
+    QList<QByteArray> lines = FileBytes(ExampleProject).split('\n');
+    const CrossSectionContents example = [this] {
+        Open(ExampleProject);
+        return channel->Contents();
+    }();
+    // Each point record names its row after its tag.
+    const QByteArray point = "\"TAILWATERCROSSSECTIONINFO432078\",1,";
+    size_t moved = 0;
+    for (QByteArray& line : lines) {
+        if (line.startsWith(point)) {
+            const qsizetype comma = line.indexOf(',', point.size());
+            const int row = line.mid(point.size(), comma - point.size()).toInt();
+            line =
+                point + QByteArray::number(c.rows[static_cast<size_t>(row - 1)]) + line.mid(comma);
+            ++moved;
+        }
+    }
+    ASSERT_EQ(moved, c.rows.size());
+    WriteBytes(Path("points.twl"), lines.join('\n').toStdString());
+    Open(Path("points.twl"));
+    ASSERT_TRUE(user.shown.empty()) << user.shown[0].text.toStdString();
+    ASSERT_EQ(channel->GrdXSection->TextMatrix(c.rows[0], 1), "0");
+    for (Result result : AllResults) {
+        ASSERT_FALSE(Cleared(result)) << static_cast<int>(result);
+    }
+    const std::vector<std::vector<std::string>> before = ShownAll();
+
+    user.answers.push_back(true);
+    channel->CmdSort->click();
+
+    ASSERT_EQ(user.MessageTexts(), std::vector<QString>{});
+    EXPECT_EQ(channel->Contents().points, example.points);
+    for (size_t i = 0; i < std::size(AllResults); ++i) {
+        const Result result = AllResults[i];
+        SCOPED_TRACE(static_cast<int>(result));
+        if (c.movesAPoint && ChannelResults.count(result) != 0) {
+            EXPECT_TRUE(Cleared(result));
+        } else {
+            EXPECT_EQ(Shown(result), before[i]);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, ResultsFollowInputsSort,
+    ::testing::Values(
+        SortCase{"InOrder", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, false},
+        SortCase{
+            "InOrderWithEmptyRowsAmongThem", {1, 2, 4, 5, 6, 9, 10, 11, 12, 13, 14, 30}, false},
+        SortCase{"InOrderBelowEmptyRows", {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 50}, false},
+        SortCase{"TwoSwapped", {1, 2, 3, 4, 5, 6, 7, 8, 10, 9, 11, 12}, true},
+        SortCase{"TwoSwappedAmongEmptyRows", {1, 3, 2, 5, 6, 9, 10, 11, 12, 13, 14, 30}, true},
+        SortCase{"LastFirst", {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Opening the example shows every result it saved, as saved (the texts below

@@ -26,6 +26,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <vector>
+
 namespace {
 
 // The program, its main window taking the keys.
@@ -36,7 +41,39 @@ protected:
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     }
+
+    struct Command {
+        const char* name;
+        std::function<void()> run;
+    };
+    // File New, and File Open of the project as the program started: each
+    // checks every window's first options again. The project is saved here.
+    std::vector<Command> NewAndOpenAsStarted() {
+        const QString unchanged = dir_.filePath("unchanged.twl");
+        user.fileNames.push_back(unchanged);
+        main->mnuFileSaveAs->trigger();
+        EXPECT_TRUE(QFile::exists(unchanged));
+        return {{"File New",
+                 [this] {
+                     user.answers.push_back(true);
+                     main->mnuNew->trigger();
+                 }},
+                {"File Open", [this, unchanged] {
+                     user.fileNames.push_back(unchanged);
+                     main->mnuFileOpen->trigger();
+                 }}};
+    }
+
+private:
+    QTemporaryDir dir_;
 };
+
+// The checked option of a group, or none.
+QRadioButton* CheckedOption(const std::vector<QRadioButton*>& options) {
+    const auto checked = std::find_if(options.begin(), options.end(),
+                                      [](QRadioButton* option) { return option->isChecked(); });
+    return checked == options.end() ? nullptr : *checked;
+}
 
 using KeyboardInput::CommitCell;
 using KeyboardInput::Press;
@@ -251,12 +288,7 @@ TEST_F(Keyboard, CtrlF4HidesTheActiveToolWindowKeepingItsInputs) {
 // from the option checked, whether the window stayed in front meanwhile or
 // comes back to the front from its menu.
 TEST_F(Keyboard, TheArrowKeysGoOnFromTheOptionThatNewOrOpenChecked) {
-    QTemporaryDir dir;
-    const QString unchanged = dir.filePath("unchanged.twl");
-    user.fileNames.push_back(unchanged);
-    main->mnuFileSaveAs->trigger();
-    ASSERT_TRUE(QFile::exists(unchanged));
-
+    const std::vector<Command> commands = NewAndOpenAsStarted();
     const auto& qDepth = windows->tailwaterQDepth->OptQElevCalc;
     const auto& weir = windows->dropInlet->OptWeirCalc;
     const struct {
@@ -266,29 +298,9 @@ TEST_F(Keyboard, TheArrowKeysGoOnFromTheOptionThatNewOrOpenChecked) {
         {main->mnuTailwaterQDepth, {qDepth.begin(), qDepth.end()}},
         {main->mnuDropInlet, {weir.begin(), weir.end()}},
     };
-    const struct {
-        const char* name;
-        std::function<void()> run;
-    } commands[] = {
-        {"File New",
-         [this] {
-             user.answers.push_back(true);
-             main->mnuNew->trigger();
-         }},
-        {"File Open",
-         [this, &unchanged] {
-             user.fileNames.push_back(unchanged);
-             main->mnuFileOpen->trigger();
-         }},
-    };
-    const auto checkedOption = [](const std::vector<QRadioButton*>& options) {
-        const auto checked = std::find_if(options.begin(), options.end(),
-                                          [](QRadioButton* option) { return option->isChecked(); });
-        return checked == options.end() ? nullptr : *checked;
-    };
     for (const auto& group : groups) {
         group.menu->trigger();
-        QRadioButton* const opening = checkedOption(group.options);
+        QRadioButton* const opening = CheckedOption(group.options);
         ASSERT_NE(opening, nullptr);
         for (const auto& command : commands) {
             for (const bool otherWindowInFront : {false, true}) {
@@ -298,11 +310,11 @@ TEST_F(Keyboard, TheArrowKeysGoOnFromTheOptionThatNewOrOpenChecked) {
                 opening->click();
                 opening->setFocus(Qt::TabFocusReason);
                 Press(Qt::Key_Down);
-                QRadioButton* const below = checkedOption(group.options);
+                QRadioButton* const below = CheckedOption(group.options);
                 ASSERT_NE(below, opening);
                 Press(Qt::Key_Down);
-                ASSERT_NE(checkedOption(group.options), below);
-                ASSERT_EQ(QApplication::focusWidget(), checkedOption(group.options));
+                ASSERT_NE(CheckedOption(group.options), below);
+                ASSERT_EQ(QApplication::focusWidget(), CheckedOption(group.options));
                 if (otherWindowInFront) {
                     main->mnuIdentification->trigger();
                 }
@@ -320,3 +332,110 @@ TEST_F(Keyboard, TheArrowKeysGoOnFromTheOptionThatNewOrOpenChecked) {
 }
 
 } // namespace
+
+namespace {
+
+// The option groups of a window: options that exclude each other by their parent.
+std::vector<std::vector<QRadioButton*>> OptionGroups(QWidget& window) {
+    std::map<QWidget*, std::vector<QRadioButton*>> byParent;
+    for (QRadioButton* option : window.findChildren<QRadioButton*>()) {
+        if (option->autoExclusive() && !option->group()) {
+            byParent[option->parentWidget()].push_back(option);
+        }
+    }
+    std::vector<std::vector<QRadioButton*>> groups;
+    for (auto& [parent, options] : byParent) {
+        groups.push_back(options);
+    }
+    return groups;
+}
+
+bool TakesTab(const QWidget& control) {
+    return control.isVisible() && control.isEnabled() && control.focusPolicy() != Qt::NoFocus &&
+           control.focusPolicy() != Qt::ClickFocus;
+}
+
+// The designed Tab order of a window from `first`: its controls in their focus
+// chain, an option group as one stop, its checked option, where it stands.
+QWidgetList DesignedTabOrder(QWidget& window, QWidget& first) {
+    QWidgetList order;
+    QWidget* control = &first;
+    do {
+        auto* option = qobject_cast<QRadioButton*>(control);
+        const bool stop = option ? option->isChecked() && TakesTab(*option) : TakesTab(*control);
+        if (stop && window.isAncestorOf(control)) {
+            order << control;
+        }
+        control = control->nextInFocusChain();
+    } while (control != &first);
+    return order;
+}
+
+// The stops that Tab reaches from `first`, once round.
+QWidgetList TabPass(QWidget& first, int mostPresses = 100) {
+    QWidgetList stops{&first};
+    for (int presses = 0; presses < mostPresses; ++presses) {
+        Press(Qt::Key_Tab);
+        QWidget* reached = QApplication::focusWidget();
+        if (reached == &first) {
+            return stops;
+        }
+        stops << reached;
+    }
+    ADD_FAILURE() << "Tab does not come back to " << TabStops::Describe(first).toStdString();
+    return stops;
+}
+
+std::string Described(const QWidgetList& stops) {
+    QStringList names;
+    for (const QWidget* stop : stops) {
+        names << TabStops::Describe(*stop);
+    }
+    return names.join(", ").toStdString();
+}
+
+} // namespace
+
+// An option chosen from the keyboard, then File New or File Open choosing
+// another: Tab reaches the option group once, at its place, in the first
+// pass as in every later one, in every option group of every window.
+TEST_F(Keyboard, AfterNewOrOpenTabReachesEveryOptionGroupAtItsPlace) {
+    const std::vector<Command> commands = NewAndOpenAsStarted();
+    int groupsTried = 0;
+    for (ToolWindow* tool : main->findChildren<ToolWindow*>()) {
+        for (const std::vector<QRadioButton*>& group : OptionGroups(*tool)) {
+            for (const auto& command : commands) {
+                SCOPED_TRACE(tool->Frame()->windowTitle().toStdString() + ", " +
+                             group[0]->text().toStdString() + ", " + command.name);
+                tool->ShowAndRaise();
+                QApplication::processEvents();
+                QRadioButton* const opening = CheckedOption(group);
+                ASSERT_NE(opening, nullptr);
+                opening->setFocus(Qt::TabFocusReason);
+                Press(Qt::Key_Down);
+                ASSERT_FALSE(opening->isChecked()) << "the arrow chose no other option";
+                // On to the next control, as the user goes on typing.
+                Press(Qt::Key_Tab);
+
+                command.run();
+                tool->ShowAndRaise();
+                QApplication::processEvents();
+                ASSERT_TRUE(opening->isChecked());
+                // From the window's first control that is no option.
+                QWidget* first = tool->nextInFocusChain();
+                while (qobject_cast<QRadioButton*>(first) || !TakesTab(*first) ||
+                       !tool->isAncestorOf(first)) {
+                    first = first->nextInFocusChain();
+                }
+                first->setFocus(Qt::TabFocusReason);
+                const std::string designed = Described(DesignedTabOrder(*tool, *first));
+                EXPECT_EQ(Described(TabPass(*first)), designed);
+                EXPECT_EQ(Described(TabPass(*first)), designed);
+                ++groupsTried;
+            }
+        }
+    }
+    // Runoff chart, General Design, Drop Inlet, Q - Depth, plunge and riprap basin.
+    EXPECT_EQ(groupsTried, 2 * 6);
+    EXPECT_EQ(user.MessageTexts(), std::vector<QString>());
+}

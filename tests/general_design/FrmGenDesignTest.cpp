@@ -1,5 +1,6 @@
+#include "FakeTailwaterChannel.h"
 #include "GenDesignWindowFixture.h"
-#include "general_design/TailwaterChannel.h"
+#include "GridChecks.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -311,6 +312,42 @@ TEST_F(GenDesignWindow, GetButtonsCopyTickedRowsAndWipeWhatWasTyped) {
     EXPECT_TRUE(user.shown.empty());
 }
 
+// The design grid's columns are designed for the widest discharge and depth a
+// site has: one arriving or going moves neither the grid nor the buttons beside it.
+TEST_F(GenDesignWindow, DesignGridKeepsItsWidthsWhenAWideDischargeComesAndGoes) {
+    const FlexGrid& grid = *window->GrdDesignQs;
+    auto layout = [&grid, this] {
+        std::vector<int> widths;
+        for (int c = 0; c < grid.Cols(); ++c) {
+            widths.push_back(grid.columnWidth(c));
+        }
+        widths.push_back(grid.width());
+        widths.push_back(window->CmdGetVRCQs->x());
+        return widths;
+    };
+    const std::vector<int> designed = layout();
+    FlexGrid source;
+    source.SetCols(3);
+    source.SetRows(2);
+    source.SetTextMatrix(1, 0, "500");
+    source.SetTextMatrix(1, 2, "1,000,000.00");
+    window->SetDesignQSource(FrmGenDesign::QSource::RunoffChart, &source);
+
+    window->CmdGetVRCQs->click();
+    window->SetDesignCell(1, 4, "1,000,000.00");
+    ASSERT_EQ(grid.TextMatrix(1, 3), "1,000,000.00");
+    for (int c = 2; c <= 4; ++c) {
+        EXPECT_TRUE(CellShowsWhole(grid, 1, c)) << c;
+    }
+    EXPECT_EQ(layout(), designed);
+
+    source.SetTextMatrix(1, 2, "120.00");
+    window->CmdGetVRCQs->click();
+    ASSERT_EQ(grid.TextMatrix(1, 3), "120.00");
+    ASSERT_EQ(grid.TextMatrix(1, 4), "");
+    EXPECT_EQ(layout(), designed);
+}
+
 TEST_F(GenDesignWindow, GetButtonRefusesMoreDischargesThanRowsBeforeChangingAnything) {
     FlexGrid source;
     source.SetCols(2);
@@ -331,21 +368,11 @@ TEST_F(GenDesignWindow, GetButtonRefusesMoreDischargesThanRowsBeforeChangingAnyt
 
 namespace {
 
-class FakeChannel : public TailwaterChannel {
+// A depth of a hundredth of each discharge, and none above 1,000.
+class FakeChannel : public FakeTailwaterChannel {
 public:
-    std::optional<std::string> fault;
-    std::vector<double> asked;
-    bool shownChannel = false;
-    std::optional<std::string> Validate() override { return fault; }
-    std::optional<std::string> OutOfBounds() override { return std::nullopt; }
-    void ShowChannelWindow() override { shownChannel = true; }
-    void Prepare() override {}
-    std::optional<double> NormalDepth(double Q) override {
-        asked.push_back(Q);
-        if (Q > 1000) {
-            return std::nullopt;
-        }
-        return Q / 100.0;
+    FakeChannel() {
+        depthOf = [](double Q) { return Q > 1000 ? std::nullopt : std::optional(Q / 100.0); };
     }
 };
 
@@ -379,9 +406,10 @@ TEST_F(GenDesignWindow, RefusedTailwaterActionsLeaveTheTypedDepths) {
               "Design Q in row 3 can not be evaluated as a number. Please re-enter.");
     EXPECT_EQ(window->GrdDesignQs->TextMatrix(1, 4), "9.9");
 
-    channel.fault = "The Channel Slope must be > 0.";
+    channel.fault = FakeTailwaterChannel::SlopeFault("The Channel Slope must be > 0.");
     window->CmdComputeTWDepths->click();
-    EXPECT_TRUE(channel.shownChannel);
+    ASSERT_TRUE(channel.refused);
+    EXPECT_EQ(channel.refused->field, "TxtChannelSlope");
     EXPECT_EQ(user.MessageTexts().back(), "The Channel Slope must be > 0.");
     EXPECT_EQ(window->GrdDesignQs->TextMatrix(1, 4), "9.9");
     EXPECT_TRUE(channel.asked.empty());

@@ -480,7 +480,7 @@ TEST_F(DropInletWindow, TheWeirTableIsMarkedAndTypedFromTheKeyboard) {
     EXPECT_NEAR(Numbers::ToDouble(row[3].toStdString()), 101, 0.005);
 }
 
-TEST_F(DropInletWindow, WeirChecksStopAtTheFirstBadCellWithoutMovingTheFocus) {
+TEST_F(DropInletWindow, WeirChecksStopAtTheFirstBadCellAndPutTheKeyboardThere) {
     struct Case {
         const char* what;
         int option;
@@ -520,7 +520,11 @@ TEST_F(DropInletWindow, WeirChecksStopAtTheFirstBadCellWithoutMovingTheFocus) {
             ASSERT_EQ(user.shown.size(), 1u);
             EXPECT_EQ(user.shown[0].text.toStdString(), c.message);
             EXPECT_EQ(window->LblWeirWeirLengthCalc->text(), " "); // nothing computed
-            EXPECT_EQ(window->focusWidget(), window->CmdComputeBarrels);
+            // The keyboard is back in the refused cell, the last one typed.
+            const auto& [row, col, text] = c.cells.back();
+            EXPECT_EQ(window->focusWidget(), window->GrdWeirCalc);
+            EXPECT_EQ(window->GrdWeirCalc->Row(), row);
+            EXPECT_EQ(window->GrdWeirCalc->Col(), col);
         } else {
             EXPECT_TRUE(user.shown.empty()) << user.shown[0].text.toStdString();
             EXPECT_EQ(window->LblWeirWeirLengthCalc->text(), " 10.00");

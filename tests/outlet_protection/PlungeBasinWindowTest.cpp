@@ -1,5 +1,5 @@
+#include "FakeTailwaterChannel.h"
 #include "PlungeBasinWindowFixture.h"
-#include "general_design/TailwaterChannel.h"
 
 #include <QMdiSubWindow>
 
@@ -33,23 +33,7 @@ void ExpectShown(const frmNEPlungeBasin& w, const Shown& expected) {
 }
 
 // A channel whose normal depth is given by the test.
-class FakeChannel : public TailwaterChannel {
-public:
-    std::optional<std::string> fault;
-    std::optional<double> depth;
-    bool shown = false;
-    double askedQ = 0;
-
-    std::optional<std::string> Validate() override { return fault; }
-
-    std::optional<std::string> OutOfBounds() override { return std::nullopt; }
-    void ShowChannelWindow() override { shown = true; }
-    void Prepare() override {}
-    std::optional<double> NormalDepth(double Q) override {
-        askedQ = Q;
-        return depth;
-    }
-};
+using FakeChannel = FakeTailwaterChannel;
 
 } // namespace
 
@@ -371,10 +355,10 @@ TEST_F(PlungeBasinWindow, TailwaterButtonFillsTheDepthOrSaysWhyNot) {
     window->SetTailwaterChannel(&channel);
     ASSERT_TRUE(window->CmdComputeTWDepths->isEnabled());
 
-    channel.fault = "You must enter a value for Channel Slope.";
+    channel.fault = FakeTailwaterChannel::SlopeFault("You must enter a value for Channel Slope.");
     window->txtTailwaterDepth->setText("1.5");
     window->CmdComputeTWDepths->click();
-    EXPECT_TRUE(channel.shown);
+    EXPECT_TRUE(channel.refused);
     EXPECT_EQ(user.MessageTexts(),
               std::vector<QString>{"You must enter a value for Channel Slope."});
     EXPECT_EQ(window->txtTailwaterDepth->text(), "1.5");
@@ -406,7 +390,7 @@ TEST_F(PlungeBasinWindow, TailwaterButtonFillsTheDepthOrSaysWhyNot) {
             EXPECT_EQ(user.MessageTexts(), std::vector<QString>{c.message});
         } else {
             EXPECT_TRUE(user.shown.empty());
-            EXPECT_EQ(channel.askedQ, 1200);
+            EXPECT_EQ(channel.asked.back(), 1200);
         }
     }
 }

@@ -105,6 +105,7 @@ TEST_F(ScourPlotWindow, AScreenFillingPlotShowsEveryLabel) {
         // The example project's design depressed half the span.
         plotWindow.ShowDesign(Design(30, 36, 6, 3, 1.89, 1));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&plotWindow));
+        QCoreApplication::processEvents();
         ExpectEveryTextInside(*plotWindow.UCNEScourDesignPlot1);
     }
 }
@@ -116,6 +117,8 @@ TEST_F(ScourPlotWindow, ADesignShownBeforeTheFrameIsPlacedIsDrawnAgainToFit) {
     Screen::Geometry smaller{QRect(0, 0, 15360, 8000), 15360};
     Screen::SetForTests(&smaller);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    // The plot is drawn again from the event loop once the frame is placed.
+    QCoreApplication::processEvents();
     const UCNEScourDesignPlot& plot = *window->UCNEScourDesignPlot1;
     ASSERT_LT(plot.height(), Screen::TwipsToPixelsY(10840 - 700));
     // The separator lies at three quarters of the plot's height as it is now.
@@ -126,6 +129,24 @@ TEST_F(ScourPlotWindow, ADesignShownBeforeTheFrameIsPlacedIsDrawnAgainToFit) {
     }));
     ExpectEveryTextInside(plot);
     EXPECT_TRUE(user.shown.empty());
+}
+
+// The window is placed again when it first reaches the screen, which happens
+// while the message about the design is up; that placement tells nothing more.
+TEST_F(ScourPlotWindow, AnUndrawableDesignOnTheFirstShowingIsToldOnce) {
+    user.messagesRunAnEventLoop = true;
+    window->ShowDesign(Design(24, 8, 3)); // C = 8 is less than 3E = 9
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTest::qWait(50);
+    ASSERT_EQ(user.MessageTexts().size(), 1u);
+    EXPECT_EQ(user.MessageTexts()[0], "The design cannot be drawn: its length C is less than 3E.");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->UCNEScourDesignPlot1->Plot->DisplayList().lines.empty());
+
+    // The window goes on: a design that can be drawn is drawn, and told nothing.
+    window->ShowDesign(Design());
+    EXPECT_EQ(window->UCNEScourDesignPlot1->Plot->DisplayList().lines.size(), 90u);
+    EXPECT_EQ(user.MessageTexts().size(), 1u);
 }
 
 TEST_F(ScourPlotWindow, PrintingAnUndrawableDesignAsksForNoPrinter) {

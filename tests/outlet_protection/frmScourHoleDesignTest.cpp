@@ -1,5 +1,5 @@
+#include "FakeTailwaterChannel.h"
 #include "ScourHoleWindowFixture.h"
-#include "general_design/TailwaterChannel.h"
 
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -89,22 +89,7 @@ TEST_F(ScourHoleWindow, AFailedComputeLeavesNoResultsOfEarlierInputs) {
     EXPECT_EQ(Copies(), QStringList({"0.0834", "1e6", "1e-300"}));
 }
 
-class FakeChannel : public TailwaterChannel {
-public:
-    std::optional<std::string> fault;
-    std::optional<double> depth;
-    std::vector<double> asked;
-    bool shownChannel = false;
-    bool prepared = false;
-    std::optional<std::string> Validate() override { return fault; }
-    std::optional<std::string> OutOfBounds() override { return std::nullopt; }
-    void ShowChannelWindow() override { shownChannel = true; }
-    void Prepare() override { prepared = true; }
-    std::optional<double> NormalDepth(double Q) override {
-        asked.push_back(Q);
-        return depth;
-    }
-};
+using FakeChannel = FakeTailwaterChannel;
 
 TEST_F(ScourHoleWindow, TailwaterDepthComesFromTheChannel) {
     FakeChannel channel;
@@ -152,7 +137,9 @@ TEST_F(ScourHoleWindow, TailwaterFailuresSayWhyAndLeaveTheBoxAsTheySay) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FakeChannel channel;
-        channel.fault = c.fault;
+        if (c.fault) {
+            channel.fault = FakeTailwaterChannel::SlopeFault(*c.fault);
+        }
         channel.depth = c.depth;
         window->SetTailwaterChannel(&channel);
         user.shown.clear();
@@ -161,7 +148,7 @@ TEST_F(ScourHoleWindow, TailwaterFailuresSayWhyAndLeaveTheBoxAsTheySay) {
         ASSERT_EQ(user.shown.size(), 1u);
         EXPECT_EQ(user.shown[0].text.toStdString(), c.message);
         EXPECT_EQ(window->txtTailwaterDepth[0]->text(), c.box);
-        EXPECT_EQ(channel.shownChannel, c.shownChannel);
+        EXPECT_EQ(channel.refused.has_value(), c.shownChannel);
     }
 }
 

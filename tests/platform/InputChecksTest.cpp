@@ -156,3 +156,17 @@ TEST(InputChecks, ADeferredCheckKeepsItsValuesForTheBoundAfterTheLastRoutine) {
 }
 
 } // namespace
+
+// A grid cell's field reads back as the cell it names; a control's name, with
+// or without an index, names none.
+TEST(InputChecks, ACellFieldNamesItsGridAndCell) {
+    EXPECT_EQ(CellField("GrdDesignQs", 3, 4), "GrdDesignQs(3, 4)");
+    const auto cell = ReadCellField(CellField("GrdXSection", 12, 2));
+    ASSERT_TRUE(cell);
+    EXPECT_EQ(cell->grid, "GrdXSection");
+    EXPECT_EQ(cell->row, 12);
+    EXPECT_EQ(cell->col, 2);
+    for (const char* field : {"TxtHMin", "TxtDP(3)", "GrdX(1, 2) ", "GrdX(1, 2", "(1, 2)", ""}) {
+        EXPECT_FALSE(ReadCellField(field)) << field;
+    }
+}

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -60,6 +61,53 @@ TEST(OptionFocus, TheKeyboardStaysOnTheCheckedOption) {
         QTest::mouseClick(options[2], Qt::LeftButton, {}, QPoint(6, options[2]->height() / 2));
         EXPECT_TRUE(options[2]->isChecked());
         EXPECT_EQ(QApplication::focusWidget(), options[2]);
+    }
+}
+
+// Options that stand apart in the Tab chain, with a box between them: Tab
+// stops at the checked one only, where it stands, whoever checked it, also
+// when the focus left the group after the arrows had chosen another, and in
+// a group that never had the focus.
+TEST(OptionFocus, TabStopsAtTheCheckedOptionWhereItStands) {
+    OptionFocus::FollowCheckedOptions();
+    for (const bool arrowsFirst : {true, false}) {
+        SCOPED_TRACE(arrowsFirst ? "after the arrows" : "never focused");
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto add = [&](QWidget* control) {
+            layout->addWidget(control);
+            return control;
+        };
+        QWidget* first = add(new QLineEdit(&window));
+        auto* select = static_cast<QRadioButton*>(add(new QRadioButton("Select", &window)));
+        QWidget* between = add(new QLineEdit(&window));
+        auto* specify = static_cast<QRadioButton*>(add(new QRadioButton("Specify", &window)));
+        QWidget* last = add(new QLineEdit(&window));
+        select->setChecked(true);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        const auto tabPass = [&] {
+            std::vector<QWidget*> stops;
+            first->setFocus(Qt::TabFocusReason);
+            for (int presses = 0; presses < 4; ++presses) {
+                Press(Qt::Key_Tab);
+                stops.push_back(QApplication::focusWidget());
+            }
+            return stops;
+        };
+        if (arrowsFirst) {
+            select->setFocus(Qt::TabFocusReason);
+            Press(Qt::Key_Down);
+            ASSERT_TRUE(specify->isChecked());
+            last->setFocus(Qt::TabFocusReason);
+            select->setChecked(true); // as File New does
+            EXPECT_EQ(tabPass(), (std::vector<QWidget*>{select, between, last, first}));
+        } else {
+            specify->setChecked(true); // as File Open does
+            EXPECT_EQ(tabPass(), (std::vector<QWidget*>{between, specify, last, first}));
+        }
+        EXPECT_EQ(tabPass(), tabPass());
     }
 }
 

@@ -1,4 +1,8 @@
 #include "platform/Screen.h"
+#include "FakeDialogs.h"
+
+#include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -32,4 +36,21 @@ TEST(Screen, AWindowsWholeFrameIsPutInsideTheAvailableArea) {
     for (const auto& c : cases) {
         EXPECT_EQ(Screen::ClientForFrame(c.frame, c.margins, c.available), c.client) << c.what;
     }
+}
+
+// What follows the placement may show a message, whose event loop exposes the
+// window again (here: the window resized meanwhile); the placement still runs
+// once.
+TEST(Screen, AWindowIsPlacedOnceWhateverFollowsThePlacement) {
+    QWidget window;
+    int placements = 0;
+    Screen::PlaceWholeFrame(window, QRect(50, 60, 400, 300), [&] {
+        ++placements;
+        window.resize(window.size() + QSize(10, 10));
+        RunAModalEventLoop();
+    });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(50);
+    EXPECT_EQ(placements, 1);
 }

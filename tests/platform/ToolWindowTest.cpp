@@ -244,15 +244,22 @@ TEST(ToolWindow, AShrinkingClientAreaTakesItsWindowsInAndGrowingGivesThemBack) {
     }
 }
 
+// Widened by the bar, a frame standing against the right edge of the area
+// moves left by it rather than reach past the edge.
 TEST(ToolWindow, AFrameFittedToItsControlsMakesRoomForAVerticalBarItComesToNeed) {
     struct Case {
         const char* name;
-        int controlBottom; // after the frame was fitted
-        int areaHeight;    // after the frame was fitted
+        int controlBottom;    // after the frame was fitted
+        int areaHeight;       // after the frame was fitted
+        bool againstTheRight; // moved there by the user after it was fitted
     };
     // Fitted to controls ending at 120, in an area 300 high; then the controls
     // grow past the frame, or the area is cut to 100.
-    for (const Case& c : {Case{"controls grow", 500, 300}, Case{"area cut", 120, 100}}) {
+    const Case cases[] = {{"controls grow", 500, 300, false},
+                          {"area cut", 120, 100, false},
+                          {"controls grow against the right edge", 500, 300, true},
+                          {"area cut against the right edge", 120, 100, true}};
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ScrollingWindow tool(QRect(10, 10, 100, 100));
         (new QLineEdit(&tool.window))->setGeometry(20, 10, 150, 20);
@@ -261,6 +268,12 @@ TEST(ToolWindow, AFrameFittedToItsControlsMakesRoomForAVerticalBarItComesToNeed)
         tool.window.FitFrameToContent();
         tool.window.ShowAndRaise();
         QApplication::processEvents();
+        QMdiSubWindow& frame = *tool.window.Frame();
+        const int fittedWidth = frame.width();
+        if (c.againstTheRight) {
+            frame.move(tool.area.viewport()->width() - fittedWidth, frame.y());
+            QApplication::processEvents();
+        }
         const QScrollArea& scroller = tool.Scroller();
         ASSERT_EQ(scroller.verticalScrollBar()->maximum(), 0);
 
@@ -270,5 +283,8 @@ TEST(ToolWindow, AFrameFittedToItsControlsMakesRoomForAVerticalBarItComesToNeed)
         EXPECT_GT(scroller.verticalScrollBar()->maximum(), 0);
         EXPECT_EQ(scroller.horizontalScrollBar()->maximum(), 0);
         EXPECT_EQ(tool.window.width(), 20 + 150 + 20);
+        EXPECT_GT(frame.width(), fittedWidth);
+        EXPECT_TRUE(tool.area.viewport()->rect().contains(frame.geometry()))
+            << frame.geometry().x() << " + " << frame.geometry().width();
     }
 }

@@ -88,13 +88,14 @@ TEST_F(DropInletInfo, AReadSelectionOfARowTheGridDoesNotHaveSelectsNothing) {
                                 "9,\" 1''5 \"\r\n";
     WriteBytes(Path("selections.twl"), ProjectFile(records));
     Open(Path("selections.twl"));
-    // The weir cell and the barrel selection are named; the rest opens.
+    // The weir cell and the barrel selection, which no record grows its grid
+    // to, are named; the rest opens.
     ASSERT_EQ(user.MessageTexts().size(), 1u);
     const QString message = user.MessageTexts()[0];
     EXPECT_TRUE(message.contains(
-        " 2 of its records could not be used:\nA row or column outside its grid (line 5, section "
-        "DROPINLETDESIGNINFO837321, item 3)\nA selected design outside its grid (line 6, section "
-        "DROPINLETDESIGNINFO837321, item 6)\n\n"))
+        " 2 of its records would be lost or changed by a save:\nA row or column outside its grid "
+        "(line 5, section DROPINLETDESIGNINFO837321, item 3)\nA value that a save would not write "
+        "back (line 6, section DROPINLETDESIGNINFO837321, item 6)\n\n"))
         << message.toStdString();
     EXPECT_EQ(drop->GrdRCB->Rows(), 8); // grown to take row 7
     EXPECT_EQ(drop->GrdRCB->TextMatrix(7, 1), "Twin");

@@ -104,6 +104,19 @@ TEST_F(FileHandling, RefusedFilesAreReportedAndTheDialogComesBack) {
                   " is a Tarnwell software data file, but its lines end in CR CR LF instead of CR "
                   "LF, so an empty line seems to follow each of them and it cannot be read. Its "
                   "units line is right: with its line ends set back to CR LF, it opens."},
+             {"copied thrice.twl",
+              "\"TARNWELLSOFTWAREVSHACHS\"\r\r\r\n\"ENGLISHUNITS\"\r\r\r\n"
+              "\"VERSION\",\"2.00\"\r\r\r\n",
+              "The file " + Path("copied thrice.twl") +
+                  " is a Tarnwell software data file, but its lines end in CR CR CR LF instead of "
+                  "CR LF, so two empty lines seem to follow each of them and it cannot be read. "
+                  "Its units line is right: with its line ends set back to CR LF, it opens."},
+             {"lf thrice.twl",
+              "\"TARNWELLSOFTWAREVSHACHS\"\n\n\n\"ENGLISHUNITS\"\n\n\n\"VERSION\",\"2.00\"\n\n\n",
+              "The file " + Path("lf thrice.twl") +
+                  " is a Tarnwell software data file, but its lines end in LF LF LF instead of CR "
+                  "LF, so two empty lines seem to follow each of them and it cannot be read. Its "
+                  "units line is right: with its line ends set back to CR LF, it opens."},
              {"notes.txt", "\"Culvert notes\"\r\n\"ENGLISHUNITS\"\r\n", NotProjectFile},
              {"drawing.bin", std::string(70000, 'x') + "\r\n", NotProjectFile},
              // Past the size any project reaches: not loaded at all.
@@ -136,10 +149,9 @@ TEST_F(FileHandling, AUnitsLineWrittenTwiceIsNamedAndTheRestOpens) {
                      "\"VERSION\",\"2.00\"\r\n\"SITEIDINFO7438579\",3,\"Orlen\"\r\n"
                      "\"END_OF_FILE\"\r\n");
     Open(path);
-    EXPECT_EQ(
-        user.MessageTexts(),
-        std::vector<QString>({SkippedMessage(
-            path, {"A header line again, where records belong: \"ENGLISHUNITS\" (line 3)"})}));
+    EXPECT_EQ(user.MessageTexts(),
+              std::vector<QString>(
+                  {SkippedMessage(path, {"A repeated header line: \"ENGLISHUNITS\" (line 3)"})}));
     EXPECT_EQ(SiteTexts(*site), QStringList({"", "", "Orlen", "", "", "", "", ""}));
 }
 
@@ -157,8 +169,9 @@ TEST_F(FileHandling, AFileInLowerCaseIsNamedRecordByRecordNotCutShort) {
     // 1876 lines less the header's three and the end record.
     EXPECT_TRUE(user.MessageTexts()[0].startsWith(
         "The file " + path +
-        " was read, but 1872 of its records could not be used:\nA section's marker in another "
-        "letter case: \"siteidinfo7438579\" (line 4)\n"))
+        " was read, but 1872 of its records would be lost or changed by a save:\nA section's "
+        "marker in another letter case: \"siteidinfo7438579\" (line 4, section "
+        "SITEIDINFO7438579, item 1)\n"))
         << user.MessageTexts()[0].toStdString();
     ExpectCurrentFile("");
 }
@@ -357,7 +370,8 @@ TEST_F(FileHandling, ATextPastTheFieldLimitIsReportedAndTheRestOfTheFileOpens) {
                    "characters (line 6, section GENERALDESIGNINFO271829, item 3), 1062\n\nThe "
                    "windows hold only what was read before, and the project is no longer tied to "
                    "the file: File Save will ask for a file name.\n\nBefore that, 1 of its "
-                   "records could not be used:\nA field of the file is longer than 65536 "
+                   "records would be lost or changed by a save:\nA field of the file is longer "
+                   "than 65536 "
                    "characters (line 4, section SITEIDINFO7438579, item 3)"}));
     EXPECT_EQ(site->TxtStream->text(), "Mill Creek");
     ExpectCurrentFile("");

@@ -158,7 +158,7 @@ TEST_F(GeneralDesignInfo, RowsOutsideTheGridsOrPastTheCapAreIgnored) {
     ASSERT_EQ(user.MessageTexts().size(), 1u);
     EXPECT_TRUE(user.MessageTexts()[0].startsWith(
         "The file " + Path("rows.twl") +
-        " was read, but 6 of its records could not be used:\n"
+        " was read, but 6 of its records would be lost or changed by a save:\n"
         "A row or column outside its grid (line 4, section GENERALDESIGNINFO271829, item 1)\n"))
         << user.MessageTexts()[0].toStdString();
     ExpectCurrentFile("");

@@ -163,7 +163,7 @@ TEST_F(HydrologyInfo, AListPositionOutsideTheListLeavesTheFirstClassSelected) {
     Open(Path("lists.twl"));
     ASSERT_EQ(user.MessageTexts().size(), 1u);
     EXPECT_TRUE(user.MessageTexts()[0].contains(
-        " 2 of its records could not be used:\n"
+        " 2 of its records would be lost or changed by a save:\n"
         "A position outside its list (line 5, section VOSKRUNOFFCHARTINFO328457, item 4)\n"
         "An option outside its buttons (line 6, section VOSKRUNOFFCHARTINFO328457, item 2)\n\n"))
         << user.MessageTexts()[0].toStdString();

@@ -16,23 +16,7 @@ namespace {
 
 const QString ExampleProject = TW_EXAMPLE_PROJECT;
 
-class OpenSave : public ProjectFileTest {
-protected:
-    // Writes `content` to `path` with `from`, which must stand in it once,
-    // changed to `to`, and opens it; the bytes written.
-    std::string OpenChanged(const std::string& content, const std::string& from,
-                            const std::string& to, const QString& path) {
-        const size_t at = content.find(from);
-        EXPECT_NE(at, std::string::npos);
-        EXPECT_EQ(content.find(from, at + 1), std::string::npos) << "not one record";
-        std::string changed = content;
-        changed.replace(std::min(at, content.size()), from.size(), to);
-        WriteBytes(path, changed);
-        user.shown.clear();
-        Open(path);
-        return changed;
-    }
-};
+using OpenSave = ProjectFileTest;
 
 std::vector<std::string> Lines(const std::string& content) {
     std::vector<std::string> lines;
@@ -165,7 +149,8 @@ TEST_F(OpenSave, ADamagedRecordIsNamedAndSaveAsksForAName) {
               "A field that is no section's marker: \"GENERALDESIGNINFO27182\" (line 1685)"},
              {"a marker in another letter case", "\"SITEIDINFO7438579\",1,",
               "\"SiteIdInfo7438579\",1,",
-              "A section's marker in another letter case: \"SiteIdInfo7438579\" (line 4)"},
+              "A section's marker in another letter case: \"SiteIdInfo7438579\" (line 4, section "
+              "SITEIDINFO7438579, item 1)"},
              {"a runoff chart row past its grid", "\"VOSKRUNOFFCHARTINFO328457\",8,7,",
               "\"VOSKRUNOFFCHARTINFO328457\",8,9,",
               "A row or column outside its grid (line 25, section VOSKRUNOFFCHARTINFO328457, "
@@ -218,6 +203,33 @@ TEST_F(OpenSave, ADamagedRecordIsNamedAndSaveAsksForAName) {
              {"a riprap result row past the grid", "\"HEC14RIPRAP857982\",14,16,",
               "\"HEC14RIPRAP857982\",14,17,",
               "A row or column outside its grid (line 1859, section HEC14RIPRAP857982, item 14)"},
+             // A record read on into the line after it, named by both lines.
+             {"the Left OB station record's item changed to a channel point's",
+              "\"TAILWATERCROSSSECTIONINFO432078\",2,\"48\"",
+              "\"TAILWATERCROSSSECTIONINFO432078\",1,\"48\"",
+              "A record that reads on past its line end and takes line 65 with it (line 64, "
+              "section TAILWATERCROSSSECTIONINFO432078, item 1)"},
+             {"a channel point with its cells cut off",
+              "\"TAILWATERCROSSSECTIONINFO432078\",1,12,\"110\",\"106.0\",\"\"",
+              "\"TAILWATERCROSSSECTIONINFO432078\",1,12",
+              "A record that reads on past its line end and takes line 64 with it (line 63, "
+              "section TAILWATERCROSSSECTIONINFO432078, item 1)"},
+             {"a riprap item 13 with its texts cut off",
+              "\"HEC14RIPRAP857982\",13,\"491\",\"4.71\",\"0.7\"", "\"HEC14RIPRAP857982\",13",
+              "A record that reads on past its line end and takes line 1870 with it (line 1869, "
+              "section HEC14RIPRAP857982, item 13)"},
+             {"a rating row cut after three cells",
+              "\"1,490.11\",\"4.42\",\"337.50\",\"23,560.71\"", "\"1,490.11\"",
+              "A record that reads on past its line end and takes line 84 with it (line 83, "
+              "section TAILWATERRATINGCURVEINFO43582, item 3)"},
+             {"the last record cut before its text", "\"HEC14RIPRAP857982\",23,\"24.0\"",
+              "\"HEC14RIPRAP857982\",23",
+              "A record that reads on past its line end and takes line 1876, the end record, with "
+              "it (line 1875, section HEC14RIPRAP857982, item 23)"},
+             {"a text with more after its closing quote", "\"Route 614 over Hollins Branch\"",
+              "\"Route 614 \"\"over\"\" Hollins Branch\"",
+              "Characters after a text's closing quote, which the read drops (line 7, section "
+              "SITEIDINFO7438579, item 4)"},
          }) {
         SCOPED_TRACE(c.what);
         const QString path = Path("damaged.twl");
@@ -294,9 +306,9 @@ TEST_F(OpenSave, ARecordASaveWouldNotWriteBackIsNamedAndOneItWouldOpensSilently)
             continue;
         }
         const QString message = user.MessageTexts()[0];
-        EXPECT_TRUE(
-            message.startsWith("The file " + path + " was read, but " + QString::number(c.lost) +
-                               " of its records could not be used:\n" + c.firstNamed + "\n"))
+        EXPECT_TRUE(message.startsWith(
+            "The file " + path + " was read, but " + QString::number(c.lost) +
+            " of its records would be lost or changed by a save:\n" + c.firstNamed + "\n"))
             << message.toStdString();
         ExpectCurrentFile("");
         ExpectSaveAsksForAName();
@@ -315,8 +327,9 @@ TEST_F(OpenSave, ManyLostRecordsAreCountedPastTheTenNamed) {
     ASSERT_EQ(user.MessageTexts().size(), 1u);
     const QStringList lines = user.MessageTexts()[0].split('\n');
     EXPECT_EQ(lines.size(), 14);
-    EXPECT_EQ(lines[0], "The file " + Path("many.twl") +
-                            " was read, but 900 of its records could not be used:");
+    EXPECT_EQ(lines[0],
+              "The file " + Path("many.twl") +
+                  " was read, but 900 of its records would be lost or changed by a save:");
     EXPECT_EQ(lines[10], "A field of the file is longer than 65536 characters (line 13, section "
                          "SITEIDINFO7438579, item 3)");
     EXPECT_EQ(lines[11], "and 890 more");

@@ -172,7 +172,8 @@ TEST(ProjectFileRead, SkipsWhatItDoesNotKnowAndAppliesRecordsInFileOrder) {
               std::vector<std::string>({
                   "A field that is no section's marker: \"loose text before any record\" (line 4)",
                   "A field that is no section's marker: \"UNKNOWNSECTION\" (line 5)",
-                  "A section's marker in another letter case: \"siteidinfo7438579\" (line 6)",
+                  "A section's marker in another letter case: \"siteidinfo7438579\" (line 6, "
+                  "section SITEIDINFO7438579, item 3)",
                   "No such item (line 7, section SITEIDINFO7438579, item 9)",
                   "A field that is no section's marker: \"GENERALDESIGNINFO271829\" (line 9)",
                   "The value of line 8, replaced by a second record for the same field (line 10, "
@@ -207,7 +208,8 @@ TEST(ProjectFileRead, CountsEverySkippedRecordAndNamesTheFirstTen) {
 TEST(ProjectFileRead, AFaultAbandonsTheRecordOrEndsTheReadAsItsSectionSays) {
     // The site section drops a record whose item number is no integer and reads on.
     // The rest of the record's line is no second loss; a stray field on a
-    // line of its own is.
+    // line of its own is. A record cut short reads its text from the next
+    // line, and is counted by both lines.
     SiteProject project;
     EXPECT_EQ(project
                   .Read(Header + "\"SITEIDINFO7438579\",one,\"lost\",\"too\"\r\n" +
@@ -216,6 +218,8 @@ TEST(ProjectFileRead, AFaultAbandonsTheRecordOrEndsTheReadAsItsSectionSays) {
                   .Named(),
               std::vector<std::string>({
                   "Type mismatch (line 4, section SITEIDINFO7438579, item one)",
+                  "A record that reads on past its line end and takes line 7 with it (line 6, "
+                  "section SITEIDINFO7438579, item 3)",
                   "A field that is no section's marker: \"stray\" (line 8)",
               }));
     EXPECT_EQ(project.texts[0], "");

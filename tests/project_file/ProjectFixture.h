@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 
@@ -64,6 +65,21 @@ protected:
         main->mnuFileOpen->trigger();
     }
 
+    // Writes `content` to `path` with `from`, which must stand in it once,
+    // changed to `to`, and opens it; the bytes written.
+    std::string OpenChanged(const std::string& content, const std::string& from,
+                            const std::string& to, const QString& path) {
+        const size_t at = content.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        EXPECT_EQ(content.find(from, at + 1), std::string::npos) << from << ": not one record";
+        std::string changed = content;
+        changed.replace(std::min(at, content.size()), from.size(), to);
+        WriteBytes(path, changed);
+        user.shown.clear();
+        Open(path);
+        return changed;
+    }
+
     void New() {
         user.answers.push_back(true);
         main->mnuNew->trigger();
@@ -73,9 +89,9 @@ protected:
     // records `named`, one line each.
     static QString SkippedMessage(const QString& path, const QStringList& named) {
         return "The file " + path + " was read, but " + QString::number(named.size()) +
-               " of its records could not be used:\n" + named.join('\n') +
-               "\n\nA save would write the project without them, so the project is no longer "
-               "tied to the file: File Save will ask for a file name.";
+               " of its records would be lost or changed by a save:\n" + named.join('\n') +
+               "\n\nSo that a save cannot write over the file that still holds them, the "
+               "project is no longer tied to the file: File Save will ask for a file name.";
     }
 
     // The project is tied to no file: File Save asks for a name, and the

@@ -77,7 +77,17 @@ TEST_F(StandardDesignsInfo, ASelectionThatNamesNoRowIsDroppedAndReported) {
                                "\"VERSION\",\"2.00\"\r\n";
     const std::string marker = "\"VSHASTANDARDDESIGNINFO2379\",";
     FrmVSHAStandardDesigns& w = *windows->standardDesigns;
-    for (const char* pair : {"3,-1", "-3,1", "6,1", "1,5", "0,1"}) {
+    // A row below the grid's last could be one that a later record grows the
+    // grid to; when none does, the selection is what a save would not write.
+    const QString outside = "A selected design outside its grid";
+    const QString unsaved = "A value that a save would not write back";
+    for (const auto& [pair, named] :
+         std::vector<std::pair<const char*, QString>>{{"3,-1", outside},
+                                                      {"-3,1", outside},
+                                                      {"6,1", outside},
+                                                      {"1,10000", outside},
+                                                      {"1,5", unsaved},
+                                                      {"0,1", outside}}) {
         SCOPED_TRACE(pair);
         WriteBytes(Path("odd.twl"), header + marker + "4,1,1,\"Single\"\r\n" + marker + "10," +
                                         pair + "\r\n\"END_OF_FILE\"\r\n");
@@ -85,8 +95,8 @@ TEST_F(StandardDesignsInfo, ASelectionThatNamesNoRowIsDroppedAndReported) {
         Open(Path("odd.twl"));
         ASSERT_EQ(user.MessageTexts().size(), 1u);
         EXPECT_TRUE(user.MessageTexts()[0].contains(
-            "\nA selected design outside its grid (line 5, section VSHASTANDARDDESIGNINFO2379, "
-            "item 10)\n"));
+            "\n" + named + " (line 5, section VSHASTANDARDDESIGNINFO2379, item 10)\n"))
+            << user.MessageTexts()[0].toStdString();
         int grid = -1;
         int row = -1;
         w.GetDesignSelectInfo(grid, row);

@@ -179,9 +179,10 @@ TEST_F(TailwaterInfo, ABadQDepthRecordIsDroppedAndReadingGoesOn) {
                                  "\"GENERALDESIGNINFO271829\",3,\"100.00\"\r\n"));
     Open(path);
     ASSERT_EQ(user.MessageTexts().size(), 1u);
-    EXPECT_TRUE(user.MessageTexts()[0].contains(
-        "1 of its records could not be used:\nType mismatch (line 4, section TWQDEPTHINFO34853, "
-        "item 2)\n"));
+    EXPECT_TRUE(
+        user.MessageTexts()[0].contains("1 of its records would be lost or changed by a "
+                                        "save:\nType mismatch (line 4, section TWQDEPTHINFO34853, "
+                                        "item 2)\n"));
     ExpectCurrentFile("");
     const QDepthContents contents = qDepth->Contents();
     EXPECT_EQ(contents.qElev[0][0], "80.12");

@@ -1,6 +1,6 @@
 #include "FakeDialogs.h"
+#include "FakeTailwaterChannel.h"
 #include "PlungeBasinWindowFixture.h"
-#include "general_design/TailwaterChannel.h"
 #include "platform/FlexGrid.h"
 #include "riprap_basin/Hec14RiprapClass.h"
 #include "riprap_basin/frmHec14RipRap.h"
@@ -77,15 +77,7 @@ private:
     std::vector<GenDesignCulvertType> saved_;
 };
 
-class FakeChannel : public TailwaterChannel {
-public:
-    std::optional<double> depth;
-    std::optional<std::string> Validate() override { return std::nullopt; }
-    std::optional<std::string> OutOfBounds() override { return std::nullopt; }
-    void ShowChannelWindow() override {}
-    void Prepare() override {}
-    std::optional<double> NormalDepth(double) override { return depth; }
-};
+using FakeChannel = FakeTailwaterChannel;
 
 } // namespace
 

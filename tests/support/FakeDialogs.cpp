@@ -1,11 +1,22 @@
 #include "FakeDialogs.h"
 
 #include <QDialog>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 void FakeDialogs::Message(const QString& text, const QString& title) {
     shown.push_back({"message", text, title.isEmpty() ? Dialogs::ApplicationTitle : title, false});
+    if (messagesRunAnEventLoop) {
+        RunAModalEventLoop();
+    }
+}
+
+void RunAModalEventLoop() {
+    QEventLoop box;
+    QTimer::singleShot(0, &box, &QEventLoop::quit);
+    box.exec();
 }
 
 bool FakeDialogs::AskYesNo(const QString& text, const QString& title, bool defaultYes) {

@@ -27,6 +27,9 @@ public:
     std::deque<bool> answers;                              // Yes/No questions, in order
     std::deque<std::optional<QString>> fileNames;          // open and save dialogs, in order
     std::deque<std::function<int(QDialog&)>> modalScripts; // one per modal dialog
+    // A real message box runs an event loop of its own until it is answered,
+    // in which the windows get what is pending (an expose, a queued call).
+    bool messagesRunAnEventLoop = false;
 
     std::vector<Shown> shown;
     std::vector<QString> startFolders; // of the open and save dialogs, in order
@@ -46,6 +49,10 @@ public:
 private:
     Dialogs::Service* previous_;
 };
+
+// Runs an event loop of its own, as a modal box does, until what is pending
+// has been delivered.
+void RunAModalEventLoop();
 
 // Installed by the test main for tests that script no user: any dialog fails
 // the test at once instead of blocking on a window nobody can answer.

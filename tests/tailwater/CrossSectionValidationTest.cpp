@@ -31,12 +31,14 @@ protected:
         input.ROBText = rob;
         int errFlag = -1;
         std::string message = "stale";
-        TailWaterMod::ValidateCrossSectionData(grid, input, errFlag, message);
+        field = "stale";
+        TailWaterMod::ValidateCrossSectionData(grid, input, errFlag, message, field);
         EXPECT_EQ(errFlag, message.empty() ? 0 : 1);
         return message;
     }
 
     CrossSectionInput input;
+    std::string field; // of the last Validate
 };
 
 Rows With(Rows rows, size_t row, size_t col, const std::string& text) {
@@ -96,7 +98,7 @@ TEST_F(CrossSectionValidation, ReportsTheFirstFailureInTheFixedOrder) {
         {"zero n", With(Channel, 2, 3, "0"), "0.01", "", "",
          "Value entered for Manning n for Point 2 is <= 0. Manning n must be > 0."},
         {"equal stations", With(Channel, 5, 1, "30"), "0.01", "", "",
-         "Station value must continously increase. Check Station at Point 4 and 5."},
+         "Station value must continuously increase. Check Station at Point 4 and 5."},
         {"left bank not a number", Channel, "0.01", "abc", "x",
          "Left Over-Bank Station can not be evaluated as a number, please re-enter."},
         {"right bank tested as a number before the left is matched", Channel, "0.01", "15", "x",
@@ -134,6 +136,38 @@ TEST_F(CrossSectionValidation, ReportsTheFirstFailureInTheFixedOrder) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Validate(c.rows, c.slope, c.lob, c.rob), c.message) << c.what;
+    }
+}
+
+// Each failure names the box or the point cell to correct, so that the
+// keyboard can be put there; a fault of the whole section names none.
+TEST_F(CrossSectionValidation, EachFailureNamesTheInputToCorrect) {
+    struct Case {
+        const char* what;
+        Rows rows;
+        std::string slope, lob, rob;
+        std::string field;
+    };
+    const Rows gap = {Channel[0], Channel[1], Channel[2], {"4", "", "", ""}, Channel[4]};
+    const Case cases[] = {
+        {"zero slope", Channel, "0", "", "", "TxtChannelSlope"},
+        {"first n blank", With(Channel, 1, 3, ""), "0.01", "", "", "GrdXSection(1, 3)"},
+        {"empty row between points", gap, "0.01", "", "", "GrdXSection(4, 1)"},
+        {"elevation not a number", With(Channel, 2, 2, "1e999"), "0.01", "", "",
+         "GrdXSection(2, 2)"},
+        {"zero n", With(Channel, 2, 3, "0"), "0.01", "", "", "GrdXSection(2, 3)"},
+        {"station alone", With(With(Channel, 3, 2, ""), 3, 3, ""), "0.01", "", "",
+         "GrdXSection(3, 2)"},
+        {"n alone", With(With(Channel, 3, 1, ""), 3, 2, ""), "0.01", "", "", "GrdXSection(3, 1)"},
+        {"stations out of order", With(Channel, 5, 1, "30"), "0.01", "", "", "GrdXSection(5, 1)"},
+        {"left bank off the stations", Channel, "0.01", "10.0002", "", "TxtLeftOBStation"},
+        {"banks crossed", Channel, "0.01", "30", "10", "TxtRightOBStation"},
+        {"one point", {Channel[0]}, "0.01", "", "", ""},
+        {"valid", Channel, "0.01", "", "", ""},
+    };
+    for (const auto& c : cases) {
+        Validate(c.rows, c.slope, c.lob, c.rob);
+        EXPECT_EQ(field, c.field) << c.what;
     }
 }
 

@@ -2,6 +2,7 @@
 #include "TailwaterWindowFixture.h"
 #include "platform/AppError.h"
 
+#include <QLineEdit>
 #include <QMdiSubWindow>
 
 namespace {
@@ -41,13 +42,14 @@ TEST_F(ChannelService, HoldsTheCheckedChannelToTheBoundAsAStepOfItsOwn) {
     TypeTrapezoid();
     channel->SetInputText(FrmTailWaterCrossSection::Input::ChannelSlope, "2,000,000");
     ASSERT_FALSE(service().Validate());
-    EXPECT_EQ(service().OutOfBounds(), "The value entered for Channel Slope is too large. Please "
-                                       "re-enter the Channel Slope.");
+    EXPECT_EQ(service().OutOfBounds()->message, "The value entered for Channel Slope is too "
+                                                "large. Please re-enter the Channel Slope.");
     channel->SetInputText(FrmTailWaterCrossSection::Input::ChannelSlope, "0.001");
     channel->SetPointCell(3, 2, "1e7");
     ASSERT_FALSE(service().Validate());
-    EXPECT_EQ(service().OutOfBounds(),
+    EXPECT_EQ(service().OutOfBounds()->message,
               "Value entered for Elevation for Point 3 is too large. Please re-enter.");
+    EXPECT_EQ(service().OutOfBounds()->field, "GrdXSection(3, 2)");
     channel->SetPointCell(3, 2, "100");
     ASSERT_FALSE(service().Validate());
     EXPECT_FALSE(service().OutOfBounds());
@@ -57,7 +59,9 @@ TEST_F(ChannelService, ReadsTheWindowAfreshAndKeepsItsStepsInOrder) {
     EXPECT_THROW(service().Prepare(), AppError);
     TypeTrapezoid();
     channel->SetInputText(FrmTailWaterCrossSection::Input::LeftOBStation, "0");
-    EXPECT_EQ(service().Validate(), "Left Over-Bank Station can not be the first or last station.");
+    const auto refused = service().Validate();
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->message, "Left Over-Bank Station can not be the first or last station.");
     EXPECT_THROW(service().Prepare(), AppError);
     EXPECT_THROW(service().NormalDepth(10), AppError);
 
@@ -65,9 +69,12 @@ TEST_F(ChannelService, ReadsTheWindowAfreshAndKeepsItsStepsInOrder) {
     EXPECT_FALSE(service().Validate());
     EXPECT_THROW(service().NormalDepth(10), AppError);
 
-    service().ShowChannelWindow();
+    // A refusal that another window's action found is the channel window's to show.
+    service().Refuse(*refused);
     EXPECT_TRUE(channel->Frame()->isVisible());
     EXPECT_EQ(main.MdiArea().activeSubWindow(), channel->Frame());
+    EXPECT_EQ(user.MessageTexts(), std::vector<QString>{QString::fromStdString(refused->message)});
+    EXPECT_EQ(channel->focusWidget(), static_cast<QWidget*>(channel->TxtLeftOBStation));
 }
 
 } // namespace

@@ -104,13 +104,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ColumnBounds, NameEachNumberByRowAndColumnAndTheNamedGrid) {
     TextTable grid(5, 3, {{"50"}, {""}, {"1E+308"}, {"-2"}});
     const InputColumn input = Read(grid, 0);
-    const auto unnamed = ColumnBounds(input, 0, "");
+    const auto unnamed = ColumnBounds(input, 0, "", "GrdQElevCalc");
     ASSERT_EQ(unnamed.size(), 3u);
     EXPECT_EQ(unnamed[2].value, -2);
     const auto failure = InputChecks::FirstOutOfBounds(unnamed);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->message, "Value in row 3, column 1 is too large, please re-enter.");
-    EXPECT_EQ(ColumnBounds(input, 1, "USGS, Mavo - 1987")[1].tooLarge,
+    EXPECT_EQ(failure->field, "GrdQElevCalc(3, 0)");
+    EXPECT_EQ(ColumnBounds(input, 1, "USGS, Mavo - 1987", "grdMavo87TWCalc")[1].tooLarge,
               "Value in row 3, column 2 of the USGS, Mavo - 1987 grid is too large, please "
               "re-enter.");
 }
