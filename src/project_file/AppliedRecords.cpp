@@ -61,6 +61,15 @@ bool RecordAt(std::string_view saved, size_t pos, std::string_view marker,
            at.substr(markerEnd + 2, fields.size()) == fields;
 }
 
+// A reader at the first field of the record whose fields are `fields`, as
+// the read stood there: just past the comma or line end that ended the
+// record's marker, which stands in the file right before them.
+FieldReader ReaderAt(std::string_view fields) {
+    FieldReader reader(std::string_view(fields.data() - 1, fields.size() + 1));
+    reader.ReadText();
+    return reader;
+}
+
 } // namespace
 
 void AppliedRecords::Add(int number, int line, const FieldReader& record, const FieldReader& end,
@@ -170,7 +179,7 @@ void AppliedRecords::CountUnsaved(std::string_view saved, SkippedRecords& skippe
         }
         skipped.Add([&applied] {
             return RecordNames::Named("A value that a save would not write back", applied.line,
-                                      Section(applied.number), FieldReader(applied.fields));
+                                      Section(applied.number), ReaderAt(applied.fields));
         });
     }
 }
