@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project_file/FieldSyntax.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -31,24 +33,13 @@ public:
     size_t Offset() const { return pos_; }
 
 private:
-    static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
     size_t SkipBlanks(size_t pos) const {
-        while (pos < text_.size() && IsBlank(text_[pos])) {
+        while (pos < text_.size() && FieldSyntax::IsBlank(text_[pos])) {
             ++pos;
         }
         return pos;
     }
     bool Quoted(size_t pos) const { return pos < text_.size() && text_[pos] == '"'; }
-    // Where the field from `pos` ends: at the next comma or line end, else
-    // at the end of the text. A loop of its own: find_first_of looks for
-    // each character of the set in turn, several times slower on short fields.
-    size_t FieldEnd(size_t pos) const {
-        while (pos < text_.size() && text_[pos] != ',' && text_[pos] != '\r' &&
-               text_[pos] != '\n') {
-            ++pos;
-        }
-        return pos;
-    }
     void EndField();
 
     std::string_view text_;
@@ -69,20 +60,16 @@ inline RecordFields::Field RecordFields::Next() {
         field.text = text_.substr(pos_ + 1, end - pos_ - 1);
         pos_ = close == std::string_view::npos ? text_.size() : close + 1;
     } else {
-        size_t end = FieldEnd(pos_);
-        const size_t start = pos_;
+        const size_t end = FieldSyntax::FieldEnd(text_, pos_);
+        field.text = FieldSyntax::TrimBlanks(text_.substr(pos_, end - pos_));
         pos_ = end;
-        while (end > start && IsBlank(text_[end - 1])) {
-            --end;
-        }
-        field.text = text_.substr(start, end - start);
     }
     EndField();
     return field;
 }
 
 inline void RecordFields::EndField() {
-    const size_t end = FieldEnd(pos_);
+    const size_t end = FieldSyntax::FieldEnd(text_, pos_);
     lineEnded_ = end == text_.size() || text_[end] != ',';
     pos_ = end == text_.size() ? end : end + 1;
     if (end < text_.size() && text_[end] == '\r' && pos_ < text_.size() && text_[pos_] == '\n') {
