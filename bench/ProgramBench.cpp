@@ -2,25 +2,22 @@
 // Open and Save of the example project, and every window's Compute with the
 // example project open, the rating curve and General Culvert Design at the
 // largest input their windows take.
-#include "FakeDialogs.h"
-#include "app/MDIFrmMain.h"
+#include "BenchProgram.h"
+#include "BenchSupport.h"
 #include "general_design/FrmGenDesign.h"
 #include "hydrology/FrmUSGSRegression.h"
 #include "hydrology/FrmVoskRunoffChart.h"
 #include "hydrology/frmUSGSMavo1987.h"
 #include "inlets/FrmDropInletDesign.h"
 #include "inlets/FrmTaperedInletDesign.h"
-#include "main/StartUpSequence.h"
 #include "outlet_protection/frmNEPlungeBasin.h"
 #include "outlet_protection/frmScourHoleDesign.h"
-#include "platform/CatalogueDatabase.h"
 #include "platform/FlexGrid.h"
 #include "riprap_basin/frmHec14RipRap.h"
 #include "standard_designs/FrmVSHAStandardDesigns.h"
 #include "tailwater/FrmTailWaterRatingCurve.h"
 #include "tailwater/FrmTailwaterQDepth.h"
 
-#include <QAction>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,7 +25,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -37,49 +33,9 @@ namespace {
 
 const QString ExampleProject = QStringLiteral(TW_EXAMPLE_PROJECT);
 
-// The program started, with a user who answers the file dialogs.
-struct Program {
-    FakeDialogs user;
-    std::unique_ptr<StartUpMod::LoadedWindows> windows;
-
-    Program() {
-        // The benchmarks run from bench/, one folder below the built catalogue.
-        CatalogueDatabase::OverridePath(TW_SHIPPED_CATALOGUE);
-        StartUpMod::Options options;
-        options.splashMillis = 0;
-        windows = StartUpMod::Main(options);
-    }
-
-    bool Started() const { return windows != nullptr; }
-
-    bool Open(const QString& path) {
-        if (!windows) {
-            return false;
-        }
-        user.fileNames.push_back(path);
-        windows->main->mnuFileOpen->trigger();
-        return user.shown.empty();
-    }
-};
-
-// Resident memory of this process in kB, from the kernel's own account.
-double ResidentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            double kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes;
-        }
-        status.ignore(4096, '\n');
-    }
-    return 0;
-}
-
 void StartUp(benchmark::State& state) {
     for (auto _ : state) {
-        Program program;
+        BenchProgram program;
         if (!program.Started()) {
             state.SkipWithError("start-up failed");
             break;
@@ -92,27 +48,26 @@ void StartUp(benchmark::State& state) {
 BENCHMARK(StartUp)->Unit(benchmark::kMillisecond);
 
 void OpenExampleProject(benchmark::State& state) {
-    Program program;
+    BenchProgram program;
     for (auto _ : state) {
         if (!program.Open(ExampleProject)) {
             state.SkipWithError("the example project did not open without a message");
             break;
         }
     }
-    state.counters["resident_MB"] = ResidentKilobytes() / 1024;
+    state.counters["resident_MB"] = ResidentMegabytes();
 }
 BENCHMARK(OpenExampleProject)->Unit(benchmark::kMillisecond);
 
 void SaveExampleProject(benchmark::State& state) {
-    Program program;
+    BenchProgram program;
     QTemporaryDir dir;
     if (!program.Open(ExampleProject)) {
         state.SkipWithError("the example project did not open without a message");
         return;
     }
     for (auto _ : state) {
-        program.user.fileNames.push_back(dir.filePath("saved.twl"));
-        program.windows->main->mnuFileSaveAs->trigger();
+        program.SaveAs(dir.filePath("saved.twl"));
     }
 }
 BENCHMARK(SaveExampleProject)->Unit(benchmark::kMillisecond);
@@ -122,7 +77,7 @@ using Enlarge = std::function<void(StartUpMod::LoadedWindows&)>;
 using Button = std::function<QPushButton*(StartUpMod::LoadedWindows&)>;
 
 void Compute(benchmark::State& state, const Button& button, const Enlarge& enlarge) {
-    Program program;
+    BenchProgram program;
     if (!program.Open(ExampleProject)) {
         state.SkipWithError("the example project did not open without a message");
         return;

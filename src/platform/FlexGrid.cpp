@@ -138,6 +138,56 @@ FlexGrid::BulkUpdate::~BulkUpdate() {
     }
 }
 
+namespace {
+
+// The outermost growth batch that lasts; null for none.
+FlexGrid::GrowthBatch* growthBatch = nullptr;
+
+} // namespace
+
+FlexGrid::GrowthBatch::GrowthBatch() : outer_(growthBatch) {
+    if (!outer_) {
+        growthBatch = this;
+    }
+}
+
+FlexGrid::GrowthBatch::~GrowthBatch() {
+    if (outer_) {
+        return;
+    }
+    growthBatch = nullptr;
+    for (FlexGrid* grid : grown_) {
+        grid->growthBatch_ = nullptr;
+        grid->DropSpareRows();
+        if (--grid->bulkUpdates_ == 0) {
+            grid->EndBulkUpdate();
+        }
+    }
+}
+
+void FlexGrid::JoinGrowthBatch() {
+    if (growthBatch && !growthBatch_) {
+        growthBatch_ = growthBatch;
+        growthBatch_->grown_.push_back(this);
+        ++bulkUpdates_;
+    }
+}
+
+void FlexGrid::GrowAhead(int rows) {
+    if (rows > rowCount()) {
+        setRowCount(std::min(MaxRows, std::max(rows, 2 * rowCount())));
+    }
+    spareRows_ = rowCount() - rows;
+}
+
+void FlexGrid::DropSpareRows() {
+    if (spareRows_ > 0) {
+        const int rows = Rows();
+        spareRows_ = 0;
+        setRowCount(rows);
+    }
+}
+
 FlexGrid::FlexGrid(QWidget* parent)
     : QTableWidget(parent), frozenHeadings_(std::make_unique<FrozenHeadings>(
                                 *this, [] { return new FlexGridDelegate(); })) {
@@ -159,7 +209,11 @@ FlexGrid::FlexGrid(QWidget* parent)
     });
 }
 
-FlexGrid::~FlexGrid() = default;
+FlexGrid::~FlexGrid() {
+    if (growthBatch_) {
+        std::erase(growthBatch_->grown_, this);
+    }
+}
 
 void FlexGrid::SetRows(int rows) {
     if (rows < 0) {
@@ -169,7 +223,15 @@ void FlexGrid::SetRows(int rows) {
         TooManyRows();
     }
     int old = Rows();
-    setRowCount(rows);
+    if (rows > old) {
+        JoinGrowthBatch();
+    }
+    if (growthBatch_ && rows > old) {
+        GrowAhead(rows);
+    } else {
+        spareRows_ = 0;
+        setRowCount(rows);
+    }
     if (rows < old) {
         dataWidths_.RemoveRows(rows, old - rows);
         ShowWidths();
@@ -422,6 +484,7 @@ void FlexGrid::AddItem(const QString& text, int row) {
     if (Rows() >= MaxRows) {
         TooManyRows();
     }
+    DropSpareRows();
     insertRow(row);
     dataWidths_.InsertRows(row, 1);
     FormatCells(row, row + 1, 0, Cols());

@@ -104,13 +104,31 @@ public:
         FlexGrid& grid_;
     };
 
+    // For a caller that grows grids a row at a time without knowing how far
+    // (the project file reader, a record at a time): while the outermost one
+    // lasts, every grid that SetRows makes larger is under a BulkUpdate, which
+    // ends with it. Grids that are only written are left as they are.
+    class GrowthBatch {
+    public:
+        GrowthBatch();
+        ~GrowthBatch();
+        GrowthBatch(const GrowthBatch&) = delete;
+        GrowthBatch& operator=(const GrowthBatch&) = delete;
+
+    private:
+        friend class FlexGrid;
+        // The grids grown meanwhile, each under one bulk update of its own.
+        std::vector<FlexGrid*> grown_;
+        GrowthBatch* outer_;
+    };
+
     explicit FlexGrid(QWidget* parent = nullptr);
     ~FlexGrid() override;
 
     // Row and column counts. A larger count appends empty rows at the bottom
     // (columns at the right); a smaller one drops them from there, with their
     // texts, colours and ticks.
-    int Rows() const { return rowCount(); }
+    int Rows() const { return rowCount() - spareRows_; }
     void SetRows(int rows);
     int Cols() const { return columnCount(); }
     void SetCols(int cols);
@@ -293,6 +311,14 @@ private:
     // Blocks the model's signals while a BulkUpdate lasts; does nothing else.
     QSignalBlocker HoldCellSignals() const;
     void EndBulkUpdate();
+    // Puts the grid under a bulk update for the rest of the growth batch
+    // that lasts, if any, unless it is already.
+    void JoinGrowthBatch();
+    // Grows the grid to `rows` as a growth batch does: the model's rows are
+    // made ahead, twice as many as needed, so that a grid grown a row at a
+    // time takes its rows in a few steps.
+    void GrowAhead(int rows);
+    void DropSpareRows();
     struct Position {
         int row;
         int col;
@@ -365,6 +391,11 @@ private:
     bool tabbingCells_ = false;
     std::vector<ColumnFormat> columns_;
     int bulkUpdates_ = 0;
+    // The growth batch that holds one of the bulk updates; null for none.
+    GrowthBatch* growthBatch_ = nullptr;
+    // Rows that a growth batch made ahead: they follow the grid's last row,
+    // hold no cells and go when the batch ends; Qt's row count counts them.
+    int spareRows_ = 0;
     // A column width changed while a bulk update lasted: its end signals it.
     bool bulkWidthsChanged_ = false;
     // Cells that a bulk update left to be made, less those made since. Never

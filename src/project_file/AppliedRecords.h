@@ -1,9 +1,12 @@
 #pragma once
 
 #include "project_file/FieldReader.h"
+#include "project_file/HashIndex.h"
 #include "project_file/ProjectFileFormat.h"
+#include "project_file/StoredRecord.h"
 
-#include <string>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -13,7 +16,8 @@ namespace ProjectFileFormat {
 // What a read applied, so that nothing it applied is lost without a word: for
 // every place a record sets (its section, its item or group, and the integers
 // after it up to its first text: an index, a row, a column), the last record
-// that set it.
+// that set it. It keeps the records' characters, not copies: the file's
+// content must outlive it.
 class AppliedRecords {
 public:
     // Takes the record of section `number` whose marker stands on `line` and
@@ -36,20 +40,40 @@ public:
 
 private:
     struct Applied {
-        int number;
+        std::string_view fields; // the record's characters after its marker
         int line;
-        FieldReader record;
-        size_t end;    // the offset just past the record's fields
-        size_t value;  // a hash of the fields after the place
-        size_t stored; // a hash of the whole record as a save stores it
-        bool choice;
-        bool blank;
+        uint8_t number;
+        bool replaced; // a later record set its place again
     };
 
-    // The last record for each place, in the order the places were first set,
-    // found by a hash of the place.
+    // The records of one item (or group) of a section. Their places, as the
+    // writers write them, come in rising order, and so differ from each
+    // other: they are looked up by place only once one comes out of order.
+    struct Item {
+        IntegerPlace last;
+        std::vector<uint32_t> records; // while in rising order
+        bool rising = true;
+    };
+
+    // The record that set the place last that the applied record `index`,
+    // whose place of integers is `place` (empty for another place), now
+    // sets; none when it is the first.
+    std::optional<uint32_t> SetPlace(const IntegerPlace& place, uint32_t index);
+    std::optional<uint32_t> SetPlaceByHash(uint32_t index);
+    Item& ItemOf(int number, int item);
+
+    // Whether `saved` holds each record that stands applied, in file order,
+    // character for character, as a file that this program wrote does.
+    bool SavedAsRead(std::string_view saved) const;
+
+    // Every record applied, in file order.
     std::vector<Applied> records_;
-    std::unordered_map<size_t, size_t> byPlace_;
+    // By section and item, the last one met apart.
+    std::unordered_map<uint64_t, Item> items_;
+    uint64_t lastItemKey_ = 0;
+    Item* lastItem_ = nullptr;
+    // The last record for each place out of rising order, by a hash of the place.
+    HashIndex byPlace_;
 };
 
 } // namespace ProjectFileFormat

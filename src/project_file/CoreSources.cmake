@@ -7,6 +7,7 @@ set(PROJECT_FILE_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FieldEncoding.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FieldReader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GeneralDesignRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HashIndex.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlungeBasinRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProjectFileFormat.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordNames.cpp
@@ -16,6 +17,7 @@ set(PROJECT_FILE_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/RiprapBasinRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SiteIDRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StandardDesignsRecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StoredRecord.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TaperedInletRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Tools.cpp
     ${CMAKE_CURRENT_LIST_DIR}/USGSMavo1987Records.cpp

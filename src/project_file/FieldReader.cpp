@@ -2,24 +2,16 @@
 
 #include "platform/AppError.h"
 #include "project_file/FieldEncoding.h"
+#include "project_file/FieldSyntax.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view TrimFieldBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
+using FieldSyntax::FieldEnd;
+using FieldSyntax::IsBlank;
+using FieldSyntax::TrimBlanks;
 
 [[noreturn]] void ThrowPastEnd() {
     throw AppError(ReadError::InputPastEndOfFile, "Input past end of file");
@@ -28,9 +20,9 @@ std::string_view TrimFieldBlanks(std::string_view text) {
 } // namespace
 
 void FieldReader::EndField() {
-    size_t end = content_.find_first_of(",\r\n", pos_);
-    if (end == std::string_view::npos) {
-        pos_ = content_.size();
+    const size_t end = FieldEnd(content_, pos_);
+    if (end == content_.size()) {
+        pos_ = end;
         return;
     }
     pos_ = end + 1;
@@ -64,16 +56,16 @@ std::string FieldReader::ReadText() {
             ++droppedTails_;
         }
     } else {
-        size_t end = content_.find_first_of(",\r\n", pos_);
-        value = TrimFieldBlanks(content_.substr(
-            pos_, end == std::string_view::npos ? std::string_view::npos : end - pos_));
-        pos_ = end == std::string_view::npos ? content_.size() : end;
+        const size_t end = FieldEnd(content_, pos_);
+        value = TrimBlanks(content_.substr(pos_, end - pos_));
+        pos_ = end;
     }
     EndField();
     line_ += LineEnds(content_.substr(start, pos_ - start));
     std::string text =
         FieldEncoding::IsUtf8(value) ? std::string(value) : FieldEncoding::Windows1252ToUtf8(value);
-    if (FieldEncoding::Utf16Length(text) > MaxFieldLength) {
+    // A text counts no more UTF-16 units than it has bytes.
+    if (text.size() > MaxFieldLength && FieldEncoding::Utf16Length(text) > MaxFieldLength) {
         throw AppError(ReadError::FieldTooLong, "A field of the file is longer than " +
                                                     std::to_string(MaxFieldLength) + " characters");
     }
@@ -118,7 +110,7 @@ bool FieldReader::AtLineStart() const {
 int FieldReader::ReadInteger() {
     const std::string text = ReadText();
     int value = 0;
-    const std::errc error = ParseInteger(TrimFieldBlanks(text), value);
+    const std::errc error = ParseInteger(TrimBlanks(text), value);
     if (error == std::errc::invalid_argument) {
         throw AppError(ErrorNumber::TypeMismatch, "Type mismatch");
     }
@@ -130,8 +122,9 @@ int FieldReader::ReadInteger() {
 
 std::errc FieldReader::ParseInteger(std::string_view digits, int& value) {
     const size_t start = !digits.empty() && digits.front() == '-' ? 1 : 0;
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     if (digits.size() == start ||
-        digits.find_first_not_of("0123456789", start) != std::string_view::npos) {
+        !std::all_of(digits.begin() + static_cast<std::ptrdiff_t>(start), digits.end(), digit)) {
         return std::errc::invalid_argument;
     }
     // Digits only: the conversion takes them all or overflows.

@@ -37,6 +37,10 @@ public:
     bool AtEnd() const { return pos_ >= content_.size(); }
     // How far the reader has come, in characters of the content.
     size_t Offset() const { return pos_; }
+    // The characters read since `earlier`, a copy of this reader taken before.
+    std::string_view ReadSince(const FieldReader& earlier) const {
+        return content_.substr(earlier.pos_, pos_ - earlier.pos_);
+    }
     // The line (from 1) on which the next field begins.
     int Line() const { return line_; }
     // Whether the next field stands in double quotes, as texts do.

@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileDialogs.h"
+#include "platform/FlexGrid.h"
 #include "platform/InputChanges.h"
 #include "platform/TextBoxes.h"
 #include "platform/TextFile.h"
@@ -168,6 +169,9 @@ void ReadDataFile(const QString& path, FieldReader& in) {
         // the results saved belong to the inputs saved with them, in
         // whatever order their records stand.
         const InputChanges::Restore restoring;
+        // The records grow the grids a row at a time: each grid takes its
+        // rows and cells through the bulk path, and is shown once at the end.
+        const FlexGrid::GrowthBatch growing;
         ProjectFileFormat::ReadProject(in, sections, skipped, applied);
     } catch (const AppError& error) {
         stopped = error;

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <utility>
 #include <vector>
@@ -798,6 +799,93 @@ TEST(FlexGridBulkUpdate, HoldsCellNotificationsUntilTheOutermostGuardEnds) {
     ASSERT_EQ(cells.count(), 1);
     EXPECT_EQ(cells[0][0].toInt(), 2);
     EXPECT_EQ(cells[0][1].toInt(), 2);
+}
+
+// Grids grown a row at a time while a growth batch lasts, as the project
+// file reader grows them: each fills as row by row, holds its notifications
+// until the outermost batch ends, and a grid only written meanwhile, or one
+// grown after, notifies as ever.
+TEST(FlexGridGrowthBatch, AGrownGridHoldsItsNotificationsUntilTheBatchEnds) {
+    constexpr int rows = 30;
+    FlexGrid rowByRow;
+    SetUpResultsGrid(rowByRow);
+    const QString wide = "a text far wider than any heading of the grid";
+    for (int r = 1; r < rows; ++r) {
+        rowByRow.SetRows(r + 1);
+        WriteResultRow(rowByRow, r);
+    }
+    rowByRow.SetTextMatrix(rows - 1, 3, wide);
+    FlexGrid grown;
+    SetUpResultsGrid(grown);
+    FlexGrid written;
+    SetUpResultsGrid(written);
+    written.SetRows(3);
+    QSignalSpy grownCells(&grown, &QTableWidget::cellChanged);
+    QSignalSpy grownWidths(&grown, &FlexGrid::ColumnWidthsChanged);
+    QSignalSpy writtenCells(&written, &QTableWidget::cellChanged);
+    {
+        FlexGrid::GrowthBatch batch;
+        {
+            FlexGrid::GrowthBatch inner;
+            grown.SetRows(2);
+            WriteResultRow(grown, 1);
+        }
+        for (int r = 2; r < rows; ++r) {
+            grown.SetRows(r + 1);
+            WriteResultRow(grown, r);
+        }
+        grown.SetTextMatrix(rows - 1, 3, wide);
+        written.SetTextMatrix(1, 1, "written");
+        // A grid gone before the batch ends is no longer held.
+        auto gone = std::make_unique<FlexGrid>();
+        gone->SetRows(4);
+        gone.reset();
+        EXPECT_EQ(grown.TextMatrix(rows - 1, 1), ResultText(rows - 1, 1));
+        EXPECT_EQ(grownCells.count(), 0);
+        EXPECT_EQ(grownWidths.count(), 0);
+        EXPECT_EQ(writtenCells.count(), 1);
+    }
+    EXPECT_EQ(grownCells.count(), 0);
+    EXPECT_EQ(grownWidths.count(), 1);
+    ExpectSameGrid(grown, rowByRow);
+
+    grown.SetTextMatrix(2, 2, "after");
+    EXPECT_EQ(grownCells.count(), 1);
+    grown.SetRows(rows + 1);
+    const qsizetype beforeWrite = grownCells.count();
+    grown.SetTextMatrix(rows, 1, "grown after");
+    EXPECT_EQ(grownCells.count(), beforeWrite + 1);
+}
+
+// The rows a growth batch makes ahead are no rows of the grid: they count
+// nowhere, take no cell and are gone when the batch ends.
+TEST(FlexGridGrowthBatch, RowsMadeAheadAreNoRowsOfTheGrid) {
+    FlexGrid grid;
+    SetUpResultsGrid(grid);
+    {
+        FlexGrid::GrowthBatch batch;
+        for (int r = 1; r < 6; ++r) {
+            grid.SetRows(r + 1);
+            grid.SetTextMatrix(r, 1, QString::number(r));
+        }
+        EXPECT_EQ(grid.Rows(), 6);
+        EXPECT_THROW(grid.TextMatrix(6, 1), AppError);
+        grid.AddItem("\tadded", 6);
+        grid.RemoveItem(1);
+        EXPECT_EQ(grid.Rows(), 6);
+        grid.SetRows(8);
+        grid.SetRows(7);
+        EXPECT_EQ(grid.Rows(), 7);
+    }
+    EXPECT_EQ(grid.rowCount(), 7);
+    FlexGrid expected;
+    SetUpResultsGrid(expected);
+    expected.SetRows(7);
+    for (int r = 1; r < 5; ++r) {
+        expected.SetTextMatrix(r, 1, QString::number(r + 1));
+    }
+    expected.SetTextMatrix(5, 1, "added");
+    ExpectSameGrid(grid, expected);
 }
 
 TEST_F(FlexGridTest, TypingAfterABulkUpdateIsNotified) {

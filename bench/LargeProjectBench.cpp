@@ -1,0 +1,148 @@
+// File Open and Save As of projects far larger than the example, made at the
+// start from the example itself: every grid that a read grows filled to its
+// row cap, and a project of 2,500 rows a grid whose selection records stand
+// many times.
+#include "BenchProgram.h"
+#include "BenchSupport.h"
+#include "FilledGrids.h"
+
+#include "platform/FlexGrid.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <string>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The project as the program saves it, at `path`: `content` opened and saved
+// again, so that what is timed is a file the program wrote itself. False when
+// `content` does not open without a message.
+bool SaveAsTheProgramWould(const std::string& content, const QString& path) {
+    BenchProgram program;
+    const QString written = path + ".written";
+    if (!WriteBytes(written, content) || !program.Open(written)) {
+        return false;
+    }
+    program.SaveAs(path);
+    return true;
+}
+
+// Open of the project with every grid at its row cap in a program just
+// started, Save As of it, and Open of it again over what the first left, in
+// turn, so that their ratios are measured on the same machine load. The time
+// reported is the first Open's.
+void RowCapProjectOpenAndSaveAs(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString project = dir.filePath("row_cap.twl");
+    const QString saved = dir.filePath("saved.twl");
+    if (!SaveAsTheProgramWould(WithGridsFilledTo(Example(), FlexGrid::MaxRows), project)) {
+        state.SkipWithError("the row-cap project did not open without a message");
+        return;
+    }
+    const std::string bytes = FileBytes(project);
+    double open = 0;
+    double save = 0;
+    double reopen = 0;
+    for (auto _ : state) {
+        BenchProgram program;
+        const Clock::time_point start = Clock::now();
+        const bool opened = program.Open(project);
+        const Clock::time_point openEnd = Clock::now();
+        program.SaveAs(saved);
+        const Clock::time_point saveEnd = Clock::now();
+        const bool reopened = program.Open(project);
+        const Clock::time_point reopenEnd = Clock::now();
+        if (!opened || !reopened) {
+            state.SkipWithError("the row-cap project did not open without a message");
+            return;
+        }
+        open += Seconds(openEnd - start);
+        save += Seconds(saveEnd - openEnd);
+        reopen += Seconds(reopenEnd - saveEnd);
+        state.SetIterationTime(Seconds(openEnd - start));
+        state.counters["resident_MB"] = ResidentMegabytes();
+    }
+    if (FileBytes(saved) != bytes) {
+        state.SkipWithError("the row-cap project did not save back byte for byte");
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["save_ms"] = 1000 * save / iterations;
+    state.counters["reopen_ms"] = 1000 * reopen / iterations;
+    state.counters["open_per_save"] = open / save;
+    state.counters["reopen_per_save"] = reopen / save;
+    state.counters["file_MB"] = static_cast<double>(bytes.size()) / (1024 * 1024);
+}
+BENCHMARK(RowCapProjectOpenAndSaveAs)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3);
+
+// Open of the row-cap project with its first discharge moved to row 9 by one
+// changed digit: the save would give back no result, and Open looks at every
+// record to name the 150,000 it would lose.
+void RowCapProjectWithADischargeMoved(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString project = dir.filePath("row_cap.twl");
+    if (!SaveAsTheProgramWould(WithGridsFilledTo(Example(), FlexGrid::MaxRows), project)) {
+        state.SkipWithError("the row-cap project did not open without a message");
+        return;
+    }
+    std::string bytes = FileBytes(project);
+    const std::string first = "\"GENERALDESIGNINFO271829\",2,1,1,";
+    bytes.replace(bytes.find(first), first.size(), "\"GENERALDESIGNINFO271829\",2,9,1,");
+    BenchProgram program;
+    if (!program.Started() || !WriteBytes(project, bytes)) {
+        state.SkipWithError("the program did not start or the project could not be written");
+        return;
+    }
+    for (auto _ : state) {
+        if (program.Open(project)) {
+            state.SkipWithError("the moved discharge was not told");
+            return;
+        }
+    }
+}
+BENCHMARK(RowCapProjectWithADischargeMoved)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Open of a project of 2,500 rows a grid with one of its selection records
+// (the one that begins with `selection`) standing state.range(0) times more:
+// each should cost no more than its share of the file.
+void OpenWithRepeatedSelection(benchmark::State& state, const std::string& selection) {
+    BenchProgram program;
+    QTemporaryDir dir;
+    const QString project = dir.filePath("repeated.twl");
+    std::string content = WithGridsFilledTo(Example(), 2500);
+    const size_t start = content.find(selection);
+    const size_t end = content.find("\r\n", start) + 2;
+    const std::string record = content.substr(start, end - start);
+    std::string repeated;
+    for (int i = 0; i < state.range(0); ++i) {
+        repeated += record;
+    }
+    content.insert(end, repeated);
+    if (!program.Started() || !WriteBytes(project, content)) {
+        state.SkipWithError("the program did not start or the project could not be written");
+        return;
+    }
+    for (auto _ : state) {
+        program.Open(project);
+    }
+}
+
+#define TW_REPEATED(name, selection)                                                               \
+    BENCHMARK_CAPTURE(OpenWithRepeatedSelection, name, std::string(selection))                     \
+        ->Arg(0)                                                                                   \
+        ->Arg(100)                                                                                 \
+        ->Unit(benchmark::kMillisecond)
+
+TW_REPEATED(StandardDesigns, "\"VSHASTANDARDDESIGNINFO2379\",10,");
+TW_REPEATED(TaperedInlet, "\"TAPEREDINLETDESIGNINFO98384\",5,");
+TW_REPEATED(DropInletBarrels, "\"DROPINLETDESIGNINFO837321\",6,");
+TW_REPEATED(DropInletWeir, "\"DROPINLETDESIGNINFO837321\",7,");
+
+} // namespace
