@@ -54,11 +54,6 @@ public:
     // How many quoted fields read so far had more than blanks between their
     // closing quote and the comma or line end after it, which the read drops.
     int DroppedTails() const { return droppedTails_; }
-    // The characters read since `earlier`, a copy of this reader, as the file
-    // holds them.
-    std::string_view ReadSince(const FieldReader& earlier) const {
-        return content_.substr(earlier.pos_, pos_ - earlier.pos_);
-    }
 
     // Line ends in `text`: LF, CR LF or a CR alone.
     static int LineEnds(std::string_view text);
