@@ -93,6 +93,12 @@ std::string OnLine(int line) {
     return " (line " + std::to_string(line) + ")";
 }
 
+// The line of the last character that `in` has read: at a line's start, it
+// has read the line end of the line before.
+int LastLineRead(const FieldReader& in) {
+    return in.Line() - (in.AtLineStart() ? 1 : 0);
+}
+
 // The lines after its own that a record's fields ran into outside quoted
 // texts: what a record cut short, or read by another item number than
 // written, takes from the records after it. A text that holds line ends
@@ -108,7 +114,7 @@ struct TakenLines {
     // the read took from `record` (just past the marker) to `end`.
     static TakenLines Of(int markerLine, FieldReader record, const FieldReader& end) {
         TakenLines taken;
-        taken.last = end.Line() - (end.AtLineStart() ? 1 : 0);
+        taken.last = LastLineRead(end);
         if (taken.last <= markerLine) {
             return taken; // the common case, found without reading the record again
         }
@@ -145,7 +151,7 @@ struct TakenLines {
 // record's first field is dropped as the text's tail.
 TakenLines TextLines(int markerLine, const FieldReader& record, const FieldReader& end) {
     TakenLines taken;
-    taken.last = end.Line() - (end.AtLineStart() ? 1 : 0);
+    taken.last = LastLineRead(end);
     if (taken.last <= markerLine) {
         return taken;
     }
