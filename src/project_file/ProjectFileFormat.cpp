@@ -149,7 +149,7 @@ struct TakenLines {
 // ran on over: a text whose closing quote is missing runs to the next quote,
 // the opening one of a later record (the end record, perhaps), and that
 // record's first field is dropped as the text's tail.
-TakenLines TextLines(int markerLine, const FieldReader& record, const FieldReader& end) {
+TakenLines LinesTextsRanOver(int markerLine, const FieldReader& record, const FieldReader& end) {
     TakenLines taken;
     taken.last = LastLineRead(end);
     if (taken.last <= markerLine) {
@@ -285,7 +285,7 @@ private:
             what = DroppedTail;
             // A text cut before its closing quote has taken what follows, up
             // to the next quote.
-            if (const TakenLines over = TextLines(line, record, in_)) {
+            if (const TakenLines over = LinesTextsRanOver(line, record, in_)) {
                 what += TextRunsOver(over);
                 endRecordMet_ = endRecordMet_ || over.endRecord;
             }
