@@ -89,8 +89,10 @@ void FillLists(const CulvertInputControls& c);
 const GenDesignCulvertType& SelectedType(const CulvertInputControls& c);
 
 // The chosen type's inlets, standard sizes, default Manning n, first inlet's
-// Ke and size captions; typed sizes stay.
+// Ke and size captions; typed sizes stay, and so do a Manning n and a Ke that
+// the file being read gave (SetBoxText).
 void DisplayCulvertTypeInlets(const CulvertInputControls& c);
+// The chosen inlet's Ke, unless the file being read gave its own.
 void DisplayInletKe(const CulvertInputControls& c);
 void SetSizeInputMethods(const CulvertInputControls& c);
 // Selects the entries with these catalogue identifiers; an unknown type

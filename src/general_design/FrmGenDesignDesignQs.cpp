@@ -26,8 +26,9 @@ std::string Cell(const FlexGrid& grid, int row, int col) {
     return TrimmedText(grid.TextMatrix(row, col));
 }
 
-std::string CellField(int row, int col) {
-    return InputChecks::CellField("GrdDesignQs", row, col);
+// The field of a cell, by the grid's own name.
+std::string CellField(const FlexGrid& grid, int row, int col) {
+    return InputChecks::CellField(grid.objectName().toStdString(), row, col);
 }
 
 // The design discharge of a row, which must be a number above 0.
@@ -35,7 +36,7 @@ InputChecks::NumberCheck DesignQCheck(const FlexGrid& grid, int row,
                                       const std::string& notNumericTail) {
     const std::string r = std::to_string(row);
     InputChecks::NumberCheck check;
-    check.field = CellField(row, ColDesignQ);
+    check.field = CellField(grid, row, ColDesignQ);
     check.text = Cell(grid, row, ColDesignQ);
     check.notNumeric =
         "Design Q in row " + r + " can not be evaluated as a number." + notNumericTail;
@@ -50,7 +51,7 @@ InputChecks::NumberCheck DesignQCheck(const FlexGrid& grid, int row,
 InputChecks::NumberCheck TWDepthCheck(const FlexGrid& grid, int row) {
     const std::string r = std::to_string(row);
     InputChecks::NumberCheck check;
-    check.field = CellField(row, ColTWDepth);
+    check.field = CellField(grid, row, ColTWDepth);
     check.text = Cell(grid, row, ColTWDepth);
     check.blankValue = 0.0;
     check.notNumeric = "Tailwater depth in row " + r + " can not be evaluated as a number.";

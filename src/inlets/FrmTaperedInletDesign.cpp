@@ -43,17 +43,17 @@ QLabel* Label(QWidget* parent, const char* caption, double left, double top, dou
     return label;
 }
 
-// A box named as its check names it, for the focus after a refusal.
+// A box with the name that its check goes by, for the focus after a refusal.
 QLineEdit* NamedBox(QWidget* parent, const char* name) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     return box;
 }
 
-InputChecks::NumberCheck TypedValue(const char* field, const QLineEdit* box,
-                                    const std::string& name) {
+// The check of a box, named by the box's own name.
+InputChecks::NumberCheck TypedValue(const QLineEdit* box, const std::string& name) {
     InputChecks::NumberCheck check;
-    check.field = field;
+    check.field = box->objectName().toStdString();
     check.text = TrimmedText(box->text());
     check.required = "A value must be entered for " + name + ".";
     check.notNumeric =
@@ -176,18 +176,18 @@ void FrmTaperedInletDesign::LoadComments() {
 }
 
 int FrmTaperedInletDesign::AutoDesignDataCheck(TaperedInletDesign& design) {
-    InputChecks::NumberCheck q = TypedValue("TxtQAuto", TxtQAuto, "Q");
+    InputChecks::NumberCheck q = TypedValue(TxtQAuto, "Q");
     q.rules.push_back({InputChecks::Positive, "Q must be > 0."});
     q.tooSmall = "The value entered for Q is too small. Please re-enter.";
     const InputChecks::NumberCheck checks[] = {
         q,
-        TypedValue("TxtHMinAuto", TxtHMinAuto, "H-Min"),
-        TypedValue("TxtHMaxAuto", TxtHMaxAuto, "H-Max"),
+        TypedValue(TxtHMinAuto, "H-Min"),
+        TypedValue(TxtHMaxAuto, "H-Max"),
     };
     const InputChecks::Outcome outcome = InputChecks::CheckUnbounded(checks);
     std::optional<InputChecks::Failure> failure = outcome.failure;
     if (!failure && outcome.values[1] >= outcome.values[2]) {
-        failure = InputChecks::Failure{"TxtHMinAuto", "H-Max must be greater than H-Min."};
+        failure = InputChecks::Failure{checks[1].field, "H-Max must be greater than H-Min."};
     }
     if (!failure) {
         failure = InputChecks::FirstOutOfBounds(checks, outcome.values);

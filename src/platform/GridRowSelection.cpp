@@ -25,8 +25,12 @@ FlexGrid* GridRowSelection::At(int grid) const {
                : nullptr;
 }
 
+bool GridRowSelection::IsMarked(int grid, int row) const {
+    return grid_ != 0 && grid == grid_ && row == row_;
+}
+
 void GridRowSelection::Select(int grid, int row) {
-    if (grid_ != 0 && grid == grid_ && row == row_) {
+    if (IsMarked(grid, row)) {
         return;
     }
     Clear();
@@ -43,7 +47,7 @@ void GridRowSelection::Select(int grid, int row) {
 }
 
 void GridRowSelection::Toggle(int grid, int row) {
-    if (grid_ != 0 && grid == grid_ && row == row_) {
+    if (IsMarked(grid, row)) {
         Clear();
     } else {
         Select(grid, row);

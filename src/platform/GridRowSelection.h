@@ -36,6 +36,8 @@ public:
 
 private:
     FlexGrid* At(int grid) const;
+    // Whether that design is the one marked.
+    bool IsMarked(int grid, int row) const;
     void Mark(int grid, int row);
     void Unmark();
 

@@ -73,13 +73,12 @@ public:
         if (!button) {
             return false;
         }
-        const QList<QAbstractButton*> group = Group(*button);
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // A press of the mouse gives the focus to the option it is about to check.
         if (button->isChecked() || reason == Qt::MouseFocusReason) {
             return false;
         }
-        for (QAbstractButton* option : group) {
+        for (QAbstractButton* option : Group(*button)) {
             if (option->isChecked() && CanTakeFocus(*option)) {
                 option->setFocus(reason);
                 // The focus went on: the unchecked option never takes it, nor

@@ -93,6 +93,12 @@ std::string OnLine(int line) {
     return " (line " + std::to_string(line) + ")";
 }
 
+// The line of the last character that `in` has read: at a line's start, it
+// has read the line end of the line before.
+int LastLineRead(const FieldReader& in) {
+    return in.Line() - (in.AtLineStart() ? 1 : 0);
+}
+
 // The lines after its own that a record's fields ran into outside quoted
 // texts: what a record cut short, or read by another item number than
 // written, takes from the records after it. A text that holds line ends
@@ -108,7 +114,7 @@ struct TakenLines {
     // the read took from `record` (just past the marker) to `end`.
     static TakenLines Of(int markerLine, FieldReader record, const FieldReader& end) {
         TakenLines taken;
-        taken.last = end.Line() - (end.AtLineStart() ? 1 : 0);
+        taken.last = LastLineRead(end);
         if (taken.last <= markerLine) {
             return taken; // the common case, found without reading the record again
         }
@@ -143,9 +149,9 @@ struct TakenLines {
 // ran on over: a text whose closing quote is missing runs to the next quote,
 // the opening one of a later record (the end record, perhaps), and that
 // record's first field is dropped as the text's tail.
-TakenLines TextLines(int markerLine, const FieldReader& record, const FieldReader& end) {
+TakenLines LinesTextsRanOver(int markerLine, const FieldReader& record, const FieldReader& end) {
     TakenLines taken;
-    taken.last = end.Line() - (end.AtLineStart() ? 1 : 0);
+    taken.last = LastLineRead(end);
     if (taken.last <= markerLine) {
         return taken;
     }
@@ -279,7 +285,7 @@ private:
             what = DroppedTail;
             // A text cut before its closing quote has taken what follows, up
             // to the next quote.
-            if (const TakenLines over = TextLines(line, record, in_)) {
+            if (const TakenLines over = LinesTextsRanOver(line, record, in_)) {
                 what += TextRunsOver(over);
                 endRecordMet_ = endRecordMet_ || over.endRecord;
             }

@@ -376,24 +376,26 @@ void FrmTailWaterCrossSection::SortCrossSectionData() {
     };
     std::vector<Point> points;
     auto trimmed = [&grid](int r, int c) { return TrimmedText(grid.TextMatrix(r, c)); };
+    // A refused row is corrected from its station cell.
+    auto refuse = [this, &grid](int r, const std::string& message) {
+        Refusal::Show(*this,
+                      {InputChecks::CellField(grid.objectName().toStdString(), r, 1), message});
+    };
     // Checked in full before anything moves: a refused sort leaves the grid as it was.
     for (int r = 1; r < grid.Rows(); ++r) {
         const std::string station = trimmed(r, 1);
         if (station.empty()) {
             if (!trimmed(r, 2).empty() || !trimmed(r, 3).empty()) {
-                Refusal::Show(*this, {InputChecks::CellField("GrdXSection", r, 1),
-                                      "Row " + std::to_string(r) +
-                                          " has an elevation or a Manning n but no station. "
-                                          "Enter its station or clear the row before sorting."});
+                refuse(r, "Row " + std::to_string(r) +
+                              " has an elevation or a Manning n but no station. Enter its "
+                              "station or clear the row before sorting.");
                 return;
             }
             continue;
         }
         if (!Numbers::IsNumeric(station)) {
-            Refusal::Show(*this, {InputChecks::CellField("GrdXSection", r, 1),
-                                  "Value entered for Station for point " + std::to_string(r) +
-                                      " can not be evaluated as a number. Please check the "
-                                      "value."});
+            refuse(r, "Value entered for Station for point " + std::to_string(r) +
+                          " can not be evaluated as a number. Please check the value.");
             return;
         }
         points.push_back({Numbers::ToDouble(station),

@@ -17,7 +17,6 @@
 #include <QTest>
 
 #include <array>
-
 #include <functional>
 #include <set>
 #include <string>

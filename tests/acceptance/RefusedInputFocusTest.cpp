@@ -20,8 +20,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <functional>
-
 namespace {
 
 const QString ExampleProject = TW_EXAMPLE_PROJECT;

@@ -331,10 +331,6 @@ TEST_F(Keyboard, TheArrowKeysGoOnFromTheOptionThatNewOrOpenChecked) {
     EXPECT_EQ(user.MessageTexts(), std::vector<QString>());
 }
 
-} // namespace
-
-namespace {
-
 // The option groups of a window: options that exclude each other by their parent.
 std::vector<std::vector<QRadioButton*>> OptionGroups(QWidget& window) {
     std::map<QWidget*, std::vector<QRadioButton*>> byParent;
@@ -394,8 +390,6 @@ std::string Described(const QWidgetList& stops) {
     return names.join(", ").toStdString();
 }
 
-} // namespace
-
 // An option chosen from the keyboard, then File New or File Open choosing
 // another: Tab reaches the option group once, at its place, in the first
 // pass as in every later one, in every option group of every window.
@@ -439,3 +433,5 @@ TEST_F(Keyboard, AfterNewOrOpenTabReachesEveryOptionGroupAtItsPlace) {
     EXPECT_EQ(groupsTried, 2 * 6);
     EXPECT_EQ(user.MessageTexts(), std::vector<QString>());
 }
+
+} // namespace
