@@ -73,12 +73,12 @@ int CellTextWidths::TextWidth(const QString& line) {
     if (line.isEmpty()) {
         return 0;
     }
-    auto known = textWidths_.constFind(line);
-    if (known != textWidths_.cend()) {
-        return *known;
+    auto known = textWidths_.find(line);
+    if (known != textWidths_.end()) {
+        return known->second;
     }
     const int width = metrics_.horizontalAdvance(line);
-    textWidths_.insert(line, width);
+    textWidths_.emplace(line, width);
     return width;
 }
 

@@ -35,14 +35,17 @@ bool IsUtf8(std::string_view bytes) {
     size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
+        // Most texts are ASCII throughout.
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
         size_t length = 0;
         // The range of the second byte keeps out overlong forms, surrogates and
         // code points past U+10FFFF.
         unsigned char low = 0x80;
         unsigned char high = 0xBF;
-        if (lead < 0x80) {
-            length = 1;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
+        if (lead >= 0xC2 && lead <= 0xDF) {
             length = 2;
         } else if (lead >= 0xE0 && lead <= 0xEF) {
             length = 3;
@@ -58,15 +61,13 @@ bool IsUtf8(std::string_view bytes) {
         if (bytes.size() - i < length) {
             return false;
         }
-        if (length > 1) {
-            const auto second = static_cast<unsigned char>(bytes[i + 1]);
-            if (second < low || second > high) {
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        if (second < low || second > high) {
+            return false;
+        }
+        for (size_t k = 2; k < length; ++k) {
+            if (!IsContinuation(static_cast<unsigned char>(bytes[i + k]))) {
                 return false;
-            }
-            for (size_t k = 2; k < length; ++k) {
-                if (!IsContinuation(static_cast<unsigned char>(bytes[i + k]))) {
-                    return false;
-                }
             }
         }
         i += length;

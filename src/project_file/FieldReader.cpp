@@ -26,12 +26,16 @@ void FieldReader::EndField() {
         return;
     }
     pos_ = end + 1;
+    if (content_[end] == ',') {
+        return;
+    }
+    ++line_;
     if (content_[end] == '\r' && pos_ < content_.size() && content_[pos_] == '\n') {
         ++pos_;
     }
 }
 
-std::string FieldReader::ReadText() {
+std::string_view FieldReader::ReadValue() {
     if (AtEnd()) {
         ThrowPastEnd();
     }
@@ -49,6 +53,9 @@ std::string FieldReader::ReadText() {
             ThrowPastEnd();
         }
         value = content_.substr(pos_ + 1, close - pos_ - 1);
+        // A line end inside a field stands within its quotes; one after it
+        // ends the field.
+        line_ += LineEnds(value);
         pos_ = close + 1;
         const size_t tail = content_.find_first_not_of(" \t", pos_);
         if (tail != std::string_view::npos && content_[tail] != ',' && content_[tail] != '\r' &&
@@ -61,9 +68,21 @@ std::string FieldReader::ReadText() {
         pos_ = end;
     }
     EndField();
-    line_ += LineEnds(content_.substr(start, pos_ - start));
-    std::string text =
-        FieldEncoding::IsUtf8(value) ? std::string(value) : FieldEncoding::Windows1252ToUtf8(value);
+    return value;
+}
+
+std::string FieldReader::ReadText() {
+    std::string converted;
+    return std::string(ReadText(converted));
+}
+
+std::string_view FieldReader::ReadText(std::string& converted) {
+    const std::string_view value = ReadValue();
+    std::string_view text = value;
+    if (!FieldEncoding::IsUtf8(value)) {
+        converted = FieldEncoding::Windows1252ToUtf8(value);
+        text = converted;
+    }
     // A text counts no more UTF-16 units than it has bytes.
     if (text.size() > MaxFieldLength && FieldEncoding::Utf16Length(text) > MaxFieldLength) {
         throw AppError(ReadError::FieldTooLong, "A field of the file is longer than " +
@@ -73,6 +92,11 @@ std::string FieldReader::ReadText() {
 }
 
 int FieldReader::LineEnds(std::string_view text) {
+    // Texts seldom hold line ends; two searches find none quicker than a
+    // look at each character.
+    if (text.find('\n') == std::string_view::npos && text.find('\r') == std::string_view::npos) {
+        return 0;
+    }
     int ends = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
@@ -108,7 +132,8 @@ bool FieldReader::AtLineStart() const {
 }
 
 int FieldReader::ReadInteger() {
-    const std::string text = ReadText();
+    std::string converted;
+    const std::string_view text = ReadText(converted);
     int value = 0;
     const std::errc error = ParseInteger(TrimBlanks(text), value);
     if (error == std::errc::invalid_argument) {

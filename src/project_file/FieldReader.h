@@ -63,6 +63,11 @@ public:
     // unclosed quote, and for a field longer than MaxFieldLength (which is
     // skipped whole first).
     std::string ReadText();
+    // The same without a copy: the file's own characters where they are
+    // UTF-8, as every file this program writes holds them, else `converted`,
+    // which then holds them converted. Valid while the content and
+    // `converted` are.
+    std::string_view ReadText(std::string& converted);
     // The next field as a 32-bit integer: optional blanks, an optional '-',
     // then decimal digits and nothing else. Throws AppError (type mismatch or
     // overflow) for anything else.
@@ -75,6 +80,10 @@ public:
     static std::errc ParseInteger(std::string_view digits, int& value);
 
 private:
+    // Reads the next field: its characters as the file holds them, inside
+    // its quotes or without its blanks.
+    std::string_view ReadValue();
+    // Passes the comma or line end after a field.
     void EndField();
 
     std::string_view content_;

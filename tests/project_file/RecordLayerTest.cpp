@@ -55,6 +55,36 @@ const std::vector<FieldCase> FieldCases = {
     {"blank line is one empty field", "a\r\n\r\nb", {"a", "", "b"}},
 };
 
+// The line on which each field begins, and the line after the last.
+std::vector<int> FieldLines(const std::string& content) {
+    FieldReader in(content);
+    std::vector<int> lines;
+    while (!in.AtEnd()) {
+        lines.push_back(in.Line());
+        in.ReadText();
+    }
+    lines.push_back(in.Line());
+    return lines;
+}
+
+struct LineCase {
+    const char* name;
+    std::string content;
+    std::vector<int> lines;
+};
+
+const std::vector<LineCase> LineCases = {
+    {"CR LF, LF and CR alone each end a line", "a\r\nb\nc\rd", {1, 2, 3, 4, 4}},
+    {"the last line end", "a,b\r\n", {1, 1, 2}},
+    {"empty lines", "a\r\n\r\n\nb", {1, 2, 3, 4, 4}},
+    {"empty fields", "a,,b\r\n,c", {1, 1, 1, 2, 2, 2}},
+    {"line ends inside quotes", "\"x\r\ny\ny\",z\r\nw", {1, 3, 4, 4}},
+    {"CR before the closing quote, LF after it", "\"a\r\"\nb", {1, 3, 3}},
+    {"CR LF before the closing quote", "\"a\r\n\"\r\nb", {1, 3, 3}},
+    {"blanks and a dropped tail", "  7  \r\n\t\"t\" junk \r\nn", {1, 2, 3, 3}},
+    {"a line end that ends the file with a CR", "a\r", {1, 2}},
+};
+
 } // namespace
 
 TEST(TextEscape, ReplacesQuotesAndStoresTrimmedTexts) {
@@ -76,6 +106,17 @@ TEST(FieldReader, SplitsTheStreamIntoFields) {
     for (const FieldCase& c : FieldCases) {
         EXPECT_EQ(ReadAllFields(c.content), c.fields) << c.name;
     }
+}
+
+TEST(FieldReader, CountsTheLinesItReadsAsTheFileHoldsThem) {
+    for (const LineCase& c : LineCases) {
+        EXPECT_EQ(FieldLines(c.content), c.lines) << c.name;
+    }
+    // A text that is never closed runs over every line left.
+    FieldReader in("x,\"never\r\nclosed\nat all\r\n");
+    in.ReadText();
+    EXPECT_THROW(in.ReadText(), AppError);
+    EXPECT_EQ(in.Line(), 4);
 }
 
 TEST(FieldReader, ReadingPastTheEndOrIntoAnUnclosedQuoteFails) {
