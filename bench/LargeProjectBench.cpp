@@ -1,13 +1,20 @@
-// File Open and Save As of projects far larger than the example, made at the
-// start from the example itself: every grid that a read grows filled to its
-// row cap, and a project of 2,500 rows a grid whose selection records stand
-// many times.
+// File Open, Save As and Print of projects far larger than the example, made
+// at the start from the example itself: every grid that a read grows filled
+// to its row cap, and a project of 2,500 rows a grid whose selection records
+// stand many times.
 #include "BenchProgram.h"
 #include "BenchSupport.h"
+#include "FakePrintQueue.h"
 #include "FilledGrids.h"
 
+#include "general_design/FrmGenDesign.h"
+#include "inlets/FrmDropInletDesign.h"
+#include "inlets/FrmTaperedInletDesign.h"
 #include "platform/FlexGrid.h"
+#include "standard_designs/FrmVSHAStandardDesigns.h"
+#include "tailwater/FrmTailWaterRatingCurve.h"
 
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -108,6 +115,47 @@ void RowCapProjectWithADischargeMoved(benchmark::State& state) {
     }
 }
 BENCHMARK(RowCapProjectWithADischargeMoved)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Print of each report whose grid the row-cap project fills to its cap, sent
+// to a print queue that keeps the PDF: the longest prints a user can ask for.
+using PrintButton = QPushButton* (*)(const StartUpMod::LoadedWindows&);
+
+void RowCapProjectPrinted(benchmark::State& state, PrintButton printButton) {
+    QTemporaryDir dir;
+    const QString project = dir.filePath("row_cap.twl");
+    if (!SaveAsTheProgramWould(WithGridsFilledTo(Example(), FlexGrid::MaxRows), project)) {
+        state.SkipWithError("the row-cap project did not open without a message");
+        return;
+    }
+    BenchProgram program;
+    if (!program.Open(project)) {
+        state.SkipWithError("the row-cap project did not open without a message");
+        return;
+    }
+    FakePrintQueue queue({"Office Laser"});
+    QPushButton* const button = printButton(*program.windows);
+    for (auto _ : state) {
+        queue.jobs.clear();
+        button->click();
+        if (queue.jobs.size() != 1 || !program.user.shown.empty()) {
+            state.SkipWithError("the report did not print without a message");
+            return;
+        }
+    }
+    state.counters["pdf_MB"] = static_cast<double>(queue.jobs[0].pdf.size()) / (1024 * 1024);
+}
+
+#define TW_PRINTED(name, button)                                                                   \
+    BENCHMARK_CAPTURE(RowCapProjectPrinted, name,                                                  \
+                      [](const StartUpMod::LoadedWindows& w) { return w.button; })                 \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->Iterations(1)
+
+TW_PRINTED(RatingTable, tailwaterRatingCurve->CmdPrintTable);
+TW_PRINTED(StandardDesigns, standardDesigns->CmdSendToPrinter);
+TW_PRINTED(TaperedInlet, taperedInlet->CmdSendToPrinter);
+TW_PRINTED(DropInlet, dropInlet->cmdPrint);
+TW_PRINTED(GeneralCulvertDesign, genDesign->CmdSendToPrinter);
 
 // Open of a project of 2,500 rows a grid with one of its selection records
 // (the one that begins with `selection`) standing state.range(0) times more:

@@ -157,9 +157,10 @@ std::vector<std::vector<QString>> WeirCells(const DropInletContents& contents) {
     return rows;
 }
 
-ColumnEdges PrintTableHeading(TwipsPrinter& printer, float& y, const BarrelTable& table,
-                              const DropInletContents::GridTexts& grid) {
-    const ColumnEdges edges = BarrelEdges(printer, table, grid);
+// The heading between edges measured once for the whole table: measuring every
+// row again on each page made a long table's print grow with its square.
+void PrintTableHeading(TwipsPrinter& printer, float& y, const BarrelTable& table,
+                       const ColumnEdges& edges) {
     printer.SetCurrentY(y + 100);
     printer.SetFontBold(true);
     printer.SetCurrentX(Left);
@@ -181,6 +182,12 @@ ColumnEdges PrintTableHeading(TwipsPrinter& printer, float& y, const BarrelTable
     RuleAcross(printer, edges, bottom);
     RuleColumns(printer, edges, top, bottom);
     y = bottom;
+}
+
+ColumnEdges PrintTableHeading(TwipsPrinter& printer, float& y, const BarrelTable& table,
+                              const DropInletContents::GridTexts& grid) {
+    const ColumnEdges edges = BarrelEdges(printer, table, grid);
+    PrintTableHeading(printer, y, table, edges);
     return edges;
 }
 
@@ -219,16 +226,17 @@ void StartPage(TwipsPrinter& printer, float& y, const SiteFields& fields) {
 
 // The rows of one barrel table, a new page (with the heading again) after any
 // row but the last that ends below the limit.
-template <class Heading, class Row>
+template <class Row>
 void PrintTableRows(TwipsPrinter& printer, float& y, const RowList& rows, float pageLimit,
-                    const SiteFields& fields, ColumnEdges edges, Heading heading, Row printRow) {
+                    const SiteFields& fields, const BarrelTable& table, const ColumnEdges& edges,
+                    Row printRow) {
     const size_t last = rows.size() - 1;
     for (size_t i = 1; i <= last; ++i) {
         printRow(printer, y, rows[i], edges);
         if (y > pageLimit && i < last) {
             printer.NewPage();
             StartPage(printer, y, fields);
-            edges = heading(printer, y);
+            PrintTableHeading(printer, y, table, edges);
         }
     }
 }
@@ -300,27 +308,21 @@ void PrintContents(TwipsPrinter& printer, const DropInletContents& contents,
     PrintWeirCalcTable(printer, y, contents);
     PrintBarrelsSection(printer, y, contents);
 
-    auto rcbHeading = [&contents](TwipsPrinter& p, float& at) {
-        return PrintRCBTableHeading(p, at, contents);
-    };
-    auto rcpHeading = [&contents](TwipsPrinter& p, float& at) {
-        return PrintRCPTableHeading(p, at, contents);
-    };
     auto rcbRow = [&contents](TwipsPrinter& p, float& at, int row, const ColumnEdges& edges) {
         PrintRCBRow(p, at, row, contents, edges);
     };
     auto rcpRow = [&contents](TwipsPrinter& p, float& at, int row, const ColumnEdges& edges) {
         PrintRCPRow(p, at, row, contents, edges);
     };
-    const ColumnEdges rcbEdges = rcbHeading(printer, y);
-    PrintTableRows(printer, y, rcbRows, pageLimit, fields, rcbEdges, rcbHeading, rcbRow);
+    const ColumnEdges rcbEdges = PrintRCBTableHeading(printer, y, contents);
+    PrintTableRows(printer, y, rcbRows, pageLimit, fields, RCBTable, rcbEdges, rcbRow);
     // The pipe table starts where its title, heading and a row fit.
     if (6 * printer.TextHeight() + y + 300 > pageLimit) {
         printer.NewPage();
         StartPage(printer, y, fields);
     }
-    const ColumnEdges rcpEdges = rcpHeading(printer, y);
-    PrintTableRows(printer, y, rcpRows, pageLimit, fields, rcpEdges, rcpHeading, rcpRow);
+    const ColumnEdges rcpEdges = PrintRCPTableHeading(printer, y, contents);
+    PrintTableRows(printer, y, rcpRows, pageLimit, fields, RCPTable, rcpEdges, rcpRow);
     printer.EndDoc();
 }
 
