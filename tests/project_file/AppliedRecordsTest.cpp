@@ -1,4 +1,5 @@
 #include "project_file/AppliedRecords.h"
+#include "ProjectFileFrame.h"
 #include "platform/AppError.h"
 #include "project_file/FieldEncoding.h"
 #include "project_file/FieldReader.h"
@@ -160,9 +161,8 @@ TEST(HashIndex, KeepsTheFirstNumberForEachHashAcrossGrowth) {
     EXPECT_FALSE(HashIndex().Contains(0));
 }
 
-const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                           "\"VERSION\",\"2.00\"\r\n";
-const std::string End = "\"END_OF_FILE\"\r\n";
+using ProjectFileFrame::End;
+using ProjectFileFrame::Header;
 
 // Reads `content` as File Open does, into a General Culvert Design section
 // that takes each record whole, to its line end, into `applied`; what the

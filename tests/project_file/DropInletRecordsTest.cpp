@@ -1,5 +1,6 @@
 #include "project_file/DropInletRecords.h"
 #include "GoldenFiles.h"
+#include "ProjectFileFrame.h"
 #include "ProjectFileHarness.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
@@ -15,9 +16,8 @@ using ProjectFileHarness::Result;
 
 namespace {
 
-const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                           "\"VERSION\",\"2.00\"\r\n";
-const std::string End = "\"END_OF_FILE\"\r\n";
+using ProjectFileFrame::End;
+using ProjectFileFrame::Header;
 const std::string Marker = "\"DROPINLETDESIGNINFO837321\",";
 
 DropInletRecords::GridTexts Blank(int rows, int cols) {

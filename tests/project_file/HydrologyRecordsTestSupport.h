@@ -1,15 +1,15 @@
 #pragma once
 
+#include "ProjectFileFrame.h"
 #include "ProjectFileHarness.h"
 
 #include <string>
 
-// The fixed parts of a project file around the records under test.
+// The records under test read between the fixed lines of a project file.
 namespace HydrologyRecordsTest {
 
-inline const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                                  "\"VERSION\",\"2.00\"\r\n";
-inline const std::string End = "\"END_OF_FILE\"\r\n";
+using ProjectFileFrame::End;
+using ProjectFileFrame::Header;
 
 inline ProjectFileHarness::Outcome ReadRecords(const std::string& records) {
     return ProjectFileHarness::Read(Header + records + End);

@@ -1,5 +1,6 @@
 #include "project_file/ProjectFileFormat.h"
 #include "GoldenFiles.h"
+#include "ProjectFileFrame.h"
 #include "platform/AppError.h"
 #include "project_file/AppliedRecords.h"
 #include "project_file/FieldReader.h"
@@ -18,9 +19,8 @@ using ProjectFileFormat::SectionTable;
 
 namespace {
 
-const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                           "\"VERSION\",\"2.00\"\r\n";
-const std::string End = "\"END_OF_FILE\"\r\n";
+using ProjectFileFrame::End;
+using ProjectFileFrame::Header;
 
 // The site texts of the golden fixture, as typed.
 const SiteIDRecords::Texts FixtureSite = {

@@ -3,6 +3,7 @@
 // written, takes its last fields from the lines after it. The read goes on as
 // ever, but every such record is counted by the lines it took, and so is a
 // text whose characters after its closing quote were dropped.
+#include "ProjectFileFrame.h"
 #include "ProjectFileHarness.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +15,8 @@ using ProjectFileHarness::Result;
 
 namespace {
 
-const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                           "\"VERSION\",\"2.00\"\r\n";
-const std::string End = "\"END_OF_FILE\"\r\n";
+using ProjectFileFrame::End;
+using ProjectFileFrame::Header;
 const std::string Site = "\"SITEIDINFO7438579\"";
 const std::string Channel = "\"TAILWATERCROSSSECTIONINFO432078\"";
 const std::string Rating = "\"TAILWATERRATINGCURVEINFO43582\"";

@@ -1,5 +1,6 @@
 #include "project_file/RiprapBasinRecords.h"
 #include "GoldenFiles.h"
+#include "ProjectFileFrame.h"
 #include "ProjectFileHarness.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
@@ -14,9 +15,8 @@ using RiprapBasinRecords::Data;
 
 namespace {
 
-const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                           "\"VERSION\",\"2.00\"\r\n";
-const std::string End = "\"END_OF_FILE\"\r\n";
+using ProjectFileFrame::End;
+using ProjectFileFrame::Header;
 const std::string Marker = "\"HEC14RIPRAP857982\",";
 
 void Set(Data& data, Box box, const std::string& text) {

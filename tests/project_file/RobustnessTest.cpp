@@ -2,6 +2,7 @@
 // damaged files: it never crashes or hangs, and never takes a damaged file for
 // a complete one. The libFuzzer target runs the same reader on random input.
 #include "GoldenFiles.h"
+#include "ProjectFileFrame.h"
 #include "ProjectFileHarness.h"
 
 #include <gtest/gtest.h>
@@ -23,9 +24,8 @@ std::vector<std::string> GoldenNames() {
     return names;
 }
 
-const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                           "\"VERSION\",\"2.00\"\r\n";
-const std::string End = "\"END_OF_FILE\"\r\n";
+using ProjectFileFrame::End;
+using ProjectFileFrame::Header;
 
 struct DamagedCase {
     const char* name;

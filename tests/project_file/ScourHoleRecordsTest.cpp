@@ -1,5 +1,6 @@
 #include "project_file/ScourHoleRecords.h"
 #include "GoldenFiles.h"
+#include "ProjectFileFrame.h"
 #include "ProjectFileHarness.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
@@ -18,9 +19,8 @@ using W = ProjectFileHarness::ScourHoleWindow;
 
 namespace {
 
-const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                           "\"VERSION\",\"2.00\"\r\n";
-const std::string End = "\"END_OF_FILE\"\r\n";
+using ProjectFileFrame::End;
+using ProjectFileFrame::Header;
 const std::string Marker = "\"NESCOURHOLEINFO620\",";
 
 using Texts = std::array<std::string, 2>;

@@ -1,5 +1,6 @@
 #include "project_file/StandardDesignsRecords.h"
 #include "GoldenFiles.h"
+#include "ProjectFileFrame.h"
 #include "ProjectFileHarness.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
@@ -16,9 +17,8 @@ using StandardDesignsRecords::Data;
 
 namespace {
 
-const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                           "\"VERSION\",\"2.00\"\r\n";
-const std::string End = "\"END_OF_FILE\"\r\n";
+using ProjectFileFrame::End;
+using ProjectFileFrame::Header;
 const std::string Marker = "\"VSHASTANDARDDESIGNINFO2379\",";
 
 using Row = std::vector<std::string>;

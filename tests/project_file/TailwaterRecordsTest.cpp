@@ -1,4 +1,5 @@
 #include "GoldenFiles.h"
+#include "ProjectFileFrame.h"
 #include "ProjectFileHarness.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
@@ -15,9 +16,8 @@ using ProjectFileHarness::Result;
 
 namespace {
 
-const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                           "\"VERSION\",\"2.00\"\r\n";
-const std::string End = "\"END_OF_FILE\"\r\n";
+using ProjectFileFrame::End;
+using ProjectFileFrame::Header;
 const std::string Channel = "\"TAILWATERCROSSSECTIONINFO432078\",";
 const std::string Rating = "\"TAILWATERRATINGCURVEINFO43582\",";
 const std::string QDepth = "\"TWQDEPTHINFO34853\",";

@@ -1,5 +1,6 @@
 #include "project_file/TaperedInletRecords.h"
 #include "GoldenFiles.h"
+#include "ProjectFileFrame.h"
 #include "ProjectFileHarness.h"
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordWriter.h"
@@ -17,9 +18,8 @@ using W = ProjectFileHarness::TaperedInletWindow;
 
 namespace {
 
-const std::string Header = "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n"
-                           "\"VERSION\",\"2.00\"\r\n";
-const std::string End = "\"END_OF_FILE\"\r\n";
+using ProjectFileFrame::End;
+using ProjectFileFrame::Header;
 const std::string Marker = "\"TAPEREDINLETDESIGNINFO98384\",";
 
 using Row = std::vector<std::string>;
