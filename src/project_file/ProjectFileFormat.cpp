@@ -135,13 +135,25 @@ struct TakenLines {
         return taken;
     }
 
+    // "line 5" or "lines 5 to 7".
+    std::string Span() const {
+        return first == last ? "line " + std::to_string(first)
+                             : "lines " + std::to_string(first) + " to " + std::to_string(last);
+    }
+
+    // Where the end record is one of them, the words that say so after Span().
+    std::string EndRecordNote() const {
+        if (!endRecord) {
+            return "";
+        }
+        return first == last ? ", the end record" : ", the end record among them";
+    }
+
     std::string Text() const {
         if (first == last) {
-            return "takes line " + std::to_string(first) + (endRecord ? ", the end record," : "") +
-                   " with it";
+            return "takes " + Span() + EndRecordNote() + (endRecord ? "," : "") + " with it";
         }
-        return "takes lines " + std::to_string(first) + " to " + std::to_string(last) + " with it" +
-               (endRecord ? ", the end record among them" : "");
+        return "takes " + Span() + " with it" + EndRecordNote();
     }
 };
 
@@ -170,12 +182,8 @@ TakenLines LinesTextsRanOver(int markerLine, const FieldReader& record, const Fi
 }
 
 std::string TextRunsOver(const TakenLines& lines) {
-    if (lines.first == lines.last) {
-        return "; the text runs on to line " + std::to_string(lines.first) +
-               (lines.endRecord ? ", the end record" : "");
-    }
-    return "; the text runs on over lines " + std::to_string(lines.first) + " to " +
-           std::to_string(lines.last) + (lines.endRecord ? ", the end record among them" : "");
+    return std::string("; the text runs on ") + (lines.first == lines.last ? "to " : "over ") +
+           lines.Span() + lines.EndRecordNote();
 }
 
 constexpr std::string_view RunsOn = "record that reads on past its line end and ";
