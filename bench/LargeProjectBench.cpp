@@ -39,6 +39,18 @@ bool SaveAsTheProgramWould(const std::string& content, const QString& path) {
     return true;
 }
 
+constexpr const char* RowCapNotOpened = "the row-cap project did not open without a message";
+
+// The project with every grid at its row cap, as the program saves it, at
+// `path`; false, with the benchmark skipped, when it does not open silently.
+bool MakeRowCapProject(benchmark::State& state, const QString& path) {
+    if (SaveAsTheProgramWould(WithGridsFilledTo(Example(), FlexGrid::MaxRows), path)) {
+        return true;
+    }
+    state.SkipWithError(RowCapNotOpened);
+    return false;
+}
+
 // Open of the project with every grid at its row cap in a program just
 // started, Save As of it, and Open of it again over what the first left, in
 // turn, so that their ratios are measured on the same machine load. The time
@@ -47,8 +59,7 @@ void RowCapProjectOpenAndSaveAs(benchmark::State& state) {
     QTemporaryDir dir;
     const QString project = dir.filePath("row_cap.twl");
     const QString saved = dir.filePath("saved.twl");
-    if (!SaveAsTheProgramWould(WithGridsFilledTo(Example(), FlexGrid::MaxRows), project)) {
-        state.SkipWithError("the row-cap project did not open without a message");
+    if (!MakeRowCapProject(state, project)) {
         return;
     }
     const std::string bytes = FileBytes(project);
@@ -65,7 +76,7 @@ void RowCapProjectOpenAndSaveAs(benchmark::State& state) {
         const bool reopened = program.Open(project);
         const Clock::time_point reopenEnd = Clock::now();
         if (!opened || !reopened) {
-            state.SkipWithError("the row-cap project did not open without a message");
+            state.SkipWithError(RowCapNotOpened);
             return;
         }
         open += Seconds(openEnd - start);
@@ -95,8 +106,7 @@ BENCHMARK(RowCapProjectOpenAndSaveAs)
 void RowCapProjectWithADischargeMoved(benchmark::State& state) {
     QTemporaryDir dir;
     const QString project = dir.filePath("row_cap.twl");
-    if (!SaveAsTheProgramWould(WithGridsFilledTo(Example(), FlexGrid::MaxRows), project)) {
-        state.SkipWithError("the row-cap project did not open without a message");
+    if (!MakeRowCapProject(state, project)) {
         return;
     }
     std::string bytes = FileBytes(project);
@@ -123,13 +133,12 @@ using PrintButton = QPushButton* (*)(const StartUpMod::LoadedWindows&);
 void RowCapProjectPrinted(benchmark::State& state, PrintButton printButton) {
     QTemporaryDir dir;
     const QString project = dir.filePath("row_cap.twl");
-    if (!SaveAsTheProgramWould(WithGridsFilledTo(Example(), FlexGrid::MaxRows), project)) {
-        state.SkipWithError("the row-cap project did not open without a message");
+    if (!MakeRowCapProject(state, project)) {
         return;
     }
     BenchProgram program;
     if (!program.Open(project)) {
-        state.SkipWithError("the row-cap project did not open without a message");
+        state.SkipWithError(RowCapNotOpened);
         return;
     }
     FakePrintQueue queue({"Office Laser"});
