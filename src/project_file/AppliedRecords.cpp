@@ -85,8 +85,8 @@ void AppliedRecords::Add(int number, int line, const FieldReader& record, const 
     }
     Applied& earlier = records_[*last];
     earlier.replaced = true;
-    // The same record twice loses nothing.
-    if (StoredRecordOf(number, earlier.fields).value != StoredRecordOf(number, fields).value) {
+    // The same record twice loses nothing; any other form of its value does.
+    if (!SameValueCharacters(number, earlier.fields, fields)) {
         skipped.Add([&, earlierLine = earlier.line] {
             return RecordNames::Named("The value of line " + std::to_string(earlierLine) +
                                           ", replaced by a second record for the same field",

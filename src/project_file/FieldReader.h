@@ -33,6 +33,8 @@ public:
     // Reads from `content`, which must outlive the reader.
     explicit FieldReader(std::string_view content) : content_(content) {}
 
+    // Everything the reader reads, read or not.
+    std::string_view Content() const { return content_; }
     // True once every character has been read.
     bool AtEnd() const { return pos_ >= content_.size(); }
     // How far the reader has come, in characters of the content.

@@ -117,7 +117,7 @@ void OpenDataFile() {
             switch (ProjectFileFormat::CheckHeader(in)) {
             case ProjectFileFormat::HeaderCheck::NotProjectFile:
                 Dialogs::Message(
-                    "The file selected does not appear to be an Tarnwell software data file.");
+                    "The file selected does not appear to be a Tarnwell software data file.");
                 continue;
             case ProjectFileFormat::HeaderCheck::MetricUnits:
                 Dialogs::Message("The file selected is a Tarnwell software data file, but not "
@@ -130,7 +130,7 @@ void OpenDataFile() {
                                  "neither English nor metric units, so it cannot be read.");
                 continue;
             case ProjectFileFormat::HeaderCheck::ExtraLineEnds: {
-                const std::string_view lineEnd = ProjectFileFormat::FirstLineEnd(*content);
+                const std::string_view lineEnd = ProjectFileFormat::RepeatedLineEnd(*content);
                 Dialogs::Message("The file " + path +
                                  " is a Tarnwell software data file, but its lines end in " +
                                  QString::fromStdString(RecordNames::ShownLineEnd(lineEnd)) +

@@ -77,6 +77,41 @@ bool IsEndRecord(std::string_view field) {
     return EqualIgnoringCase(Tools::TrimBlanks(field), EndOfFile);
 }
 
+// Whether a line of `read` after its first line end holds the end record
+// alone, in its quotes or not, as the file holds it.
+bool EndRecordOnALineOf(std::string_view read) {
+    for (size_t lineEnd = read.find_first_of("\r\n"); lineEnd != std::string_view::npos;
+         lineEnd = read.find_first_of("\r\n")) {
+        read.remove_prefix(lineEnd + (read.substr(lineEnd, 2) == "\r\n" ? 2 : 1));
+        std::string_view line = Tools::TrimBlanks(read.substr(0, read.find_first_of("\r\n")));
+        if (line.size() >= 2 && line.front() == '"' && line.back() == '"') {
+            line = line.substr(1, line.size() - 2);
+        }
+        if (IsEndRecord(line)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether `read`, what a record or a field read, ends in the quoted end
+// record on a line of its own: a record joined to the end record, whose
+// quoted end record the read took as the tail or the last characters of a
+// field.
+bool JoinedToEndRecord(std::string_view read) {
+    while (!read.empty() && (read.back() == '\r' || read.back() == '\n')) {
+        read.remove_suffix(1);
+    }
+    read = Tools::TrimBlanks(read);
+    const size_t quoted = EndOfFile.size() + 2;
+    if (read.size() <= quoted || read.back() != '"' || read[read.size() - quoted] != '"') {
+        return false;
+    }
+    const char before = read[read.size() - quoted - 1];
+    return before != '\r' && before != '\n' &&
+           EqualIgnoringCase(read.substr(read.size() - quoted + 1, EndOfFile.size()), EndOfFile);
+}
+
 // The section whose marker `field` is in another letter case, 0 for none: no
 // marker to the read, but no stray text either, and named as what it is.
 int SectionInAnotherCase(std::string_view field) {
@@ -118,10 +153,16 @@ struct TakenLines {
         if (taken.last <= markerLine) {
             return taken; // the common case, found without reading the record again
         }
+        const FieldReader start = record;
+        // The line after the first text that ran on past its closing quote's
+        // place into the lines after its own.
+        int ranOnFrom = 0;
         while (record.Offset() < end.Offset()) {
             const bool lineStart = record.AtLineStart();
+            const int line = record.Line();
+            const int droppedTails = record.DroppedTails();
             if (lineStart && taken.first == 0) {
-                taken.first = record.Line();
+                taken.first = line;
             }
             try {
                 const std::string field = record.ReadText();
@@ -131,6 +172,16 @@ struct TakenLines {
                     break;
                 }
             }
+            if (ranOnFrom == 0 && record.DroppedTails() != droppedTails &&
+                LastLineRead(record) > line) {
+                ranOnFrom = line + 1;
+            }
+        }
+        // The lines that such a text ran over were taken too, before the
+        // lines the fields after it took.
+        if (taken && ranOnFrom != 0 && ranOnFrom < taken.first) {
+            taken.first = ranOnFrom;
+            taken.endRecord = taken.endRecord || EndRecordOnALineOf(end.ReadSince(start));
         }
         return taken;
     }
@@ -168,16 +219,7 @@ TakenLines LinesTextsRanOver(int markerLine, const FieldReader& record, const Fi
         return taken;
     }
     taken.first = markerLine + 1;
-    std::string_view read = end.ReadSince(record);
-    for (size_t lineEnd = read.find_first_of("\r\n"); lineEnd != std::string_view::npos;
-         lineEnd = read.find_first_of("\r\n")) {
-        read.remove_prefix(lineEnd + (read.substr(lineEnd, 2) == "\r\n" ? 2 : 1));
-        std::string_view line = Tools::TrimBlanks(read.substr(0, read.find_first_of("\r\n")));
-        if (line.size() >= 2 && line.front() == '"' && line.back() == '"') {
-            line = line.substr(1, line.size() - 2);
-        }
-        taken.endRecord = taken.endRecord || IsEndRecord(line);
-    }
+    taken.endRecord = EndRecordOnALineOf(end.ReadSince(record));
     return taken;
 }
 
@@ -187,6 +229,7 @@ std::string TextRunsOver(const TakenLines& lines) {
 }
 
 constexpr std::string_view RunsOn = "record that reads on past its line end and ";
+constexpr std::string_view JoinedToEnd = "record joined on its line to the end record";
 constexpr std::string_view DroppedTail = "Characters after a text's closing quote, which the read "
                                          "drops";
 
@@ -201,6 +244,7 @@ public:
         while (!in_.AtEnd()) {
             const int line = in_.Line();
             const int droppedTails = in_.DroppedTails();
+            const FieldReader before = in_;
             // Seen where it stands: a record's first field costs no copy.
             std::string converted;
             std::string_view field;
@@ -216,7 +260,7 @@ public:
             if (const int number = FindSection(sections_, field)) {
                 ReadRecord(number, line, droppedTails);
             } else {
-                PassField(field, line);
+                PassField(field, line, TextRanOn(line, before, droppedTails));
             }
         }
         // Every file this program writes ends with the end record; without it
@@ -235,22 +279,43 @@ private:
         }
     }
 
-    // A field that begins no record.
-    void PassField(std::string_view field, int line) {
+    // What a field that begins no record, read from `before` on `line`, ran
+    // into when its text's closing quote is missing: the words that say so,
+    // empty for none. The end record it ran into still ends the file.
+    std::string TextRanOn(int line, const FieldReader& before, int droppedTails) {
+        if (in_.DroppedTails() == droppedTails) {
+            return "";
+        }
+        if (const TakenLines over = LinesTextsRanOver(line, before, in_)) {
+            endRecordMet_ = endRecordMet_ || over.endRecord;
+            return TextRunsOver(over);
+        }
+        if (JoinedToEndRecord(in_.ReadSince(before))) {
+            endRecordMet_ = true;
+            return "; the end record is joined to its line";
+        }
+        return "";
+    }
+
+    // A field that begins no record; `ranOn` says what its text ran into.
+    void PassField(std::string_view field, int line, const std::string& ranOn) {
         if (field.empty()) {
             return;
         }
-        const bool headerAgain = std::exchange(inHeaderAgain_, IsSignatureLine(field));
+        const HeaderLine before = std::exchange(
+            headerLineBefore_, IsSignatureLine(field)                   ? HeaderLine::Signature
+                               : ContainsIgnoringCase(field, UnitsWord) ? HeaderLine::Units
+                                                                        : HeaderLine::None);
         // An end record in another letter case still says that the file is
         // whole, and a save writes its own.
         if (EqualIgnoringCase(field, EndOfFile)) {
             endRecordMet_ = true;
             return;
         }
-        // The version record, and the units line of a header written again
-        // after its signature line, hold nothing that a save does not write.
-        if (EqualIgnoringCase(field, VersionWord) ||
-            (headerAgain && ContainsIgnoringCase(field, UnitsWord))) {
+        // The units line and the version record of a header written again
+        // are counted with the line that leads them.
+        if ((before == HeaderLine::Signature && ContainsIgnoringCase(field, UnitsWord)) ||
+            (before != HeaderLine::None && EqualIgnoringCase(field, VersionWord))) {
             skippedLine_ = line;
             return;
         }
@@ -263,16 +328,17 @@ private:
             return;
         }
         CountLine(line, [&] {
-            return std::string(IsHeaderLine(field) ? "A repeated header line"
-                                                   : "A field that is no section's marker") +
-                   ": \"" + RecordNames::ShownText(field) + "\"" + OnLine(line);
+            return std::string(IsHeaderLine(field) || EqualIgnoringCase(field, VersionWord)
+                                   ? "A repeated header line"
+                                   : "A field that is no section's marker") +
+                   ": \"" + RecordNames::ShownText(field) + "\"" + ranOn + OnLine(line);
         });
     }
 
     // The record of section `number` whose marker stands on `line`; the
     // reader had dropped `droppedTails` texts' tails before the marker.
     void ReadRecord(int number, int line, int droppedTails) {
-        inHeaderAgain_ = false;
+        headerLineBefore_ = HeaderLine::None;
         const SectionFormat& section = Section(number);
         const FieldReader record = in_;
         std::optional<AppError> fault;
@@ -282,15 +348,21 @@ private:
             fault = error;
         }
         const TakenLines taken = TakenLines::Of(line, record, in_);
-        endRecordMet_ = endRecordMet_ || taken.endRecord;
+        const bool joined = !taken && JoinedToEndRecord(in_.ReadSince(record));
+        const bool endRecordTaken = taken.endRecord || joined;
+        endRecordMet_ = endRecordMet_ || endRecordTaken;
         std::string what;
         if (fault) {
             what = fault->description;
             if (taken) {
                 what += ", in a " + std::string(RunsOn) + taken.Text();
+            } else if (joined) {
+                what += ", in a " + std::string(JoinedToEnd);
             }
         } else if (taken) {
             what = "A " + std::string(RunsOn) + taken.Text();
+        } else if (joined) {
+            what = "A " + std::string(JoinedToEnd);
         } else if (in_.DroppedTails() != droppedTails) {
             what = DroppedTail;
             // A text cut before its closing quote has taken what follows, up
@@ -308,7 +380,7 @@ private:
         // the record ran out of fields at its end.
         const bool readOn =
             !fault || fault->number == ReadError::RecordSkipped ||
-            (fault->number == ReadError::InputPastEndOfFile ? taken.endRecord
+            (fault->number == ReadError::InputPastEndOfFile ? endRecordTaken
                                                             : section.onError == AbandonRecord);
         if (!readOn) {
             throw AppError(fault->number, named());
@@ -324,8 +396,9 @@ private:
     bool endRecordMet_ = false;
     // The rest of the line of a record counted as skipped is no second loss.
     int skippedLine_ = 0;
-    // The field before was a signature line among the records.
-    bool inHeaderAgain_ = false;
+    // The header line, if any, that the field before was among the records.
+    enum class HeaderLine { None, Signature, Units };
+    HeaderLine headerLineBefore_ = HeaderLine::None;
 };
 
 } // namespace
@@ -371,10 +444,14 @@ std::string WriteProject(const SectionTable& sections) {
 
 HeaderCheck CheckHeader(FieldReader& in) {
     try {
-        if (!ContainsIgnoringCase(in.ReadText(), Signature)) {
+        std::string signature = in.ReadText();
+        while (IsBlank(signature) && !in.AtEnd()) {
+            signature = in.ReadText();
+        }
+        if (!ContainsIgnoringCase(signature, Signature)) {
             return HeaderCheck::NotProjectFile;
         }
-        const std::string_view signatureLineEnd = in.LineEndAround();
+        const bool signatureEndsInEmptyLines = FieldReader::LineEnds(in.LineEndAround()) > 1;
         // Empty lines hold nothing, here as between records. A signature line
         // written again is left in front of the records, for the read to name.
         std::optional<FieldReader> headerAgain;
@@ -390,9 +467,9 @@ HeaderCheck CheckHeader(FieldReader& in) {
             return ContainsIgnoringCase(units, MetricUnitsWord) ? HeaderCheck::MetricUnits
                                                                 : HeaderCheck::UnknownUnits;
         }
-        // Where each line end reads as two or more, as CR CR LF does, the
-        // units line ends as the signature line does, in empty lines.
-        if (FieldReader::LineEnds(signatureLineEnd) > 1 && in.LineEndAround() == signatureLineEnd) {
+        // Where each line end reads as two or more, as CR CR LF does, every
+        // line ends so; an empty line after a header line or two is only that.
+        if (signatureEndsInEmptyLines && !RepeatedLineEnd(in.Content()).empty()) {
             return HeaderCheck::ExtraLineEnds;
         }
         FieldReader versionLine = in;
@@ -425,14 +502,32 @@ HeaderCheck CheckHeader(FieldReader& in) {
     }
 }
 
-std::string_view FirstLineEnd(std::string_view content) {
-    FieldReader in(content);
-    try {
-        in.ReadText();
-    } catch (const AppError&) {
-        return {};
+std::string_view RepeatedLineEnd(std::string_view content) {
+    const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
+    std::string_view repeated;
+    bool quoted = false;
+    for (size_t pos = 0; pos < content.size();) {
+        if (content[pos] == '"') {
+            quoted = !quoted;
+        }
+        if (quoted || !isLineEnd(content[pos])) {
+            ++pos;
+            continue;
+        }
+        size_t end = pos;
+        while (end < content.size() && isLineEnd(content[end])) {
+            ++end;
+        }
+        const std::string_view run = content.substr(pos, end - pos);
+        if (repeated.empty()) {
+            repeated = run;
+        }
+        if (run != repeated || FieldReader::LineEnds(run) < 2) {
+            return {};
+        }
+        pos = end;
     }
-    return in.LineEndAround();
+    return repeated;
 }
 
 void SkippedRecords::Add(const std::function<std::string()>& name) {

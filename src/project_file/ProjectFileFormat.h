@@ -99,16 +99,18 @@ enum class HeaderCheck {
 
 // Reads the header: the signature, then the units word, each of which may
 // stand anywhere in its field in any letter case, then the version record,
-// whose texts are not used. Empty lines between them hold nothing and are
-// passed over. A file cut short before the version record's end is found
+// whose texts are not used. Empty lines before and between them hold nothing
+// and are passed over. A file cut short before the version record's end is found
 // here, before anything is read into the windows. A header line written again
 // (the signature's before the units line, or either where the version record
 // belongs) is left in front of the records, for the read to name.
 HeaderCheck CheckHeader(FieldReader& in);
 
-// The line end of the first line of `content`, every CR and LF of it ("\r\r\n"),
-// for a message on a file whose lines end otherwise than a project file's.
-std::string_view FirstLineEnd(std::string_view content);
+// The run of CR and LF characters ("\r\r\n") that ends every line of
+// `content` outside its quoted texts, where that run reads as two line ends or
+// more, so that an empty line seems to follow each line; empty for a file of
+// any other line ends, such as one with an empty line here and there.
+std::string_view RepeatedLineEnd(std::string_view content);
 
 // What a read could not use, or a save would not write back as the file holds
 // it, each counted once: a record that its section skipped, a record cut short

@@ -104,23 +104,21 @@ StoredRecord StoredRecordOf(int number, RecordFields& fields, bool placeOnly) {
     count(item);
     const uint64_t itemPlace = Extend(Mix(static_cast<uint64_t>(number)), item.hash);
     uint64_t whole = itemPlace;
-    uint64_t afterItem = 0;
+    const size_t afterItem = fields.Offset();
     while (!fields.AtEnd() && !fields.NextQuoted()) {
         const StoredField field = take();
         count(field);
         whole = Extend(whole, field.hash);
-        afterItem = Extend(afterItem, field.hash);
     }
     if (fields.AtEnd()) {
         record.place = itemPlace;
         integers.size = item.integer ? 1 : 0;
-        record.value = afterItem;
+        record.valueOffset = afterItem;
     } else {
         record.place = whole;
+        record.valueOffset = fields.Offset();
         while (!placeOnly && !fields.AtEnd()) {
-            const uint64_t field = take().hash;
-            whole = Extend(whole, field);
-            record.value = Extend(record.value, field);
+            whole = Extend(whole, take().hash);
         }
     }
     if (integers.size <= IntegerPlace::MaxFields) {
@@ -158,6 +156,17 @@ std::optional<IntegerPlace> PlainPlaceOf(std::string_view fields) {
         return std::nullopt;
     }
     return std::nullopt;
+}
+
+bool SameValueCharacters(int number, std::string_view a, std::string_view b) {
+    RecordFields valueA(a.substr(StoredRecordOf(number, a).valueOffset));
+    RecordFields valueB(b.substr(StoredRecordOf(number, b).valueOffset));
+    while (!valueA.AtEnd() && !valueB.AtEnd()) {
+        if (valueA.Next().text != valueB.Next().text) {
+            return false;
+        }
+    }
+    return valueA.AtEnd() && valueB.AtEnd();
 }
 
 std::vector<int> ChoiceOf(RecordFields fields) {

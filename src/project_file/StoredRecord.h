@@ -34,7 +34,8 @@ struct IntegerPlace {
 struct StoredRecord {
     uint64_t place = 0;
     IntegerPlace integerPlace;
-    uint64_t value = 0; // the fields after the place
+    // Where the fields after the place begin, in characters of the fields read.
+    size_t valueOffset = 0;
     uint64_t whole = 0; // every field, wherever the place ends
     bool choice = true; // integers only
     bool blank = true;  // every text empty
@@ -42,7 +43,7 @@ struct StoredRecord {
 
 // The record of section `number` whose fields `fields` gives (from its item
 // on), read to its end, or to the end of its place only when `placeOnly`
-// (then value, whole, choice and blank are not worked out).
+// (then valueOffset, whole, choice and blank are not worked out).
 StoredRecord StoredRecordOf(int number, RecordFields& fields, bool placeOnly = false);
 StoredRecord StoredRecordOf(int number, std::string_view fields, bool placeOnly = false);
 
@@ -51,6 +52,12 @@ StoredRecord StoredRecordOf(int number, std::string_view fields, bool placeOnly 
 // commas up to the first text, or a choice alone on its line. None for any
 // other form, whose place StoredRecordOf works out.
 std::optional<IntegerPlace> PlainPlaceOf(std::string_view fields);
+
+// Whether the records whose fields `a` and `b` give, of one place in section
+// `number`, hold the same value in the same characters: a second record that
+// a save would store alike ("123" after "00123", "14.64" after " 14.64") still
+// changes what the window shows.
+bool SameValueCharacters(int number, std::string_view a, std::string_view b);
 
 // The integers after the item of a choice, whose fields `fields` gives.
 std::vector<int> ChoiceOf(RecordFields fields);

@@ -12,7 +12,7 @@
 namespace {
 
 const QString NotProjectFile =
-    "The file selected does not appear to be an Tarnwell software data file.";
+    "The file selected does not appear to be a Tarnwell software data file.";
 const QString OtherUnits = "The file selected is a Tarnwell software data file, but not for the "
                            "English Units version of the program. You might try the Metric "
                            "Units version of the program.";

@@ -128,6 +128,14 @@ TEST(ProjectFileRead, HeaderCheckFindsSignatureAndUnitsInAnyLetterCase) {
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\r\n\"METRICUNITS\"\r\r\n\"VERSION\",\"2.00\"\r\r\n",
               HeaderCheck::MetricUnits},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\r\n" + version, HeaderCheck::UnknownUnits},
+             // Empty lines here and there hold nothing, before the signature line too.
+             {"\r\n\r\n\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n" + version,
+              HeaderCheck::ProjectFile},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\r\n\"ENGLISHUNITS\"\r\n\r\n" + version,
+              HeaderCheck::ProjectFile},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\r\n\"ENGLISHUNITS\"\r\r\n" + version,
+              HeaderCheck::ProjectFile},
+             {"\r\n\r\n", HeaderCheck::NotProjectFile},
              // A signature line written twice (or more) is still a project file's header.
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n" +
                   version,
