@@ -1,7 +1,7 @@
 // File Open, Save As and Print of projects far larger than the example, made
 // at the start from the example itself: every grid that a read grows filled
 // to its row cap, and a project of 2,500 rows a grid whose selection records
-// stand many times.
+// move the selection many times.
 #include "BenchProgram.h"
 #include "BenchSupport.h"
 #include "FakePrintQueue.h"
@@ -166,9 +166,26 @@ TW_PRINTED(TaperedInlet, taperedInlet->CmdSendToPrinter);
 TW_PRINTED(DropInlet, dropInlet->cmdPrint);
 TW_PRINTED(GeneralCulvertDesign, genDesign->CmdSendToPrinter);
 
-// Open of a project of 2,500 rows a grid with one of its selection records
-// (the one that begins with `selection`) standing state.range(0) times more:
-// each should cost no more than its share of the file.
+// The selection record `record` (with its line end) standing `copies` times
+// more, each copy choosing the row above the record's or the record's own in
+// turn, so that every one of them moves the selection, and the last of them
+// chooses what the record does.
+std::string SelectionMovedBack(const std::string& record, int copies) {
+    const size_t rowAt = record.rfind(',') + 1;
+    const std::string lead = record.substr(0, rowAt);
+    const int row = std::stoi(record.substr(rowAt));
+    std::string moves;
+    for (int left = copies; left > 0; --left) {
+        moves += lead + std::to_string(left % 2 == 1 ? row - 1 : row) + "\r\n";
+    }
+    return moves + record;
+}
+
+// Open of a project of 2,500 rows a grid whose selection record (the one that
+// begins with `selection`) is preceded by state.range(0) more that move the
+// selection between two designs: each move should cost no more than its share
+// of the file, not a pass over the grids. The read names each record whose
+// selection the next one replaced, in its one message.
 void OpenWithRepeatedSelection(benchmark::State& state, const std::string& selection) {
     BenchProgram program;
     QTemporaryDir dir;
@@ -177,24 +194,29 @@ void OpenWithRepeatedSelection(benchmark::State& state, const std::string& selec
     const size_t start = content.find(selection);
     const size_t end = content.find("\r\n", start) + 2;
     const std::string record = content.substr(start, end - start);
-    std::string repeated;
-    for (int i = 0; i < state.range(0); ++i) {
-        repeated += record;
-    }
-    content.insert(end, repeated);
+    const int copies = static_cast<int>(state.range(0));
+    content.replace(start, end - start, SelectionMovedBack(record, copies));
     if (!program.Started() || !WriteBytes(project, content)) {
         state.SkipWithError("the program did not start or the project could not be written");
         return;
     }
+    const QString told = "was read, but " + QString::number(copies) + " of its records";
     for (auto _ : state) {
-        program.Open(project);
+        const bool silent = program.Open(project);
+        const std::vector<QString> messages = program.user.MessageTexts();
+        if (copies == 0 ? !silent : messages.size() != 1 || !messages[0].contains(told)) {
+            state.SkipWithError("the read did not name every move of the selection, alone");
+            return;
+        }
     }
 }
 
 #define TW_REPEATED(name, selection)                                                               \
     BENCHMARK_CAPTURE(OpenWithRepeatedSelection, name, std::string(selection))                     \
         ->Arg(0)                                                                                   \
+        ->Arg(1)                                                                                   \
         ->Arg(100)                                                                                 \
+        ->Arg(10000)                                                                               \
         ->Unit(benchmark::kMillisecond)
 
 TW_REPEATED(StandardDesigns, "\"VSHASTANDARDDESIGNINFO2379\",10,");

@@ -10,6 +10,7 @@
 #include "outlet_protection/frmNEPlungeBasin.h"
 #include "outlet_protection/frmNEScourDesignPlot.h"
 #include "outlet_protection/frmScourHoleDesign.h"
+#include "platform/ToolWindow.h"
 #include "riprap_basin/frmHec14RipRap.h"
 #include "standard_designs/FrmVSHAStandardDesigns.h"
 #include "tailwater/FrmTailWaterCrossSection.h"
@@ -19,9 +20,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -188,6 +192,31 @@ protected:
     }
 };
 
+// Every grid of every window, named by its window's title and its place
+// among the window's grids.
+std::vector<std::pair<std::string, const FlexGrid*>> NamedGrids(const MDIFrmMain& main) {
+    std::vector<std::pair<std::string, const FlexGrid*>> grids;
+    for (const ToolWindow* tool : main.findChildren<ToolWindow*>()) {
+        const QList<FlexGrid*> own = tool->findChildren<FlexGrid*>();
+        for (qsizetype g = 0; g < own.size(); ++g) {
+            grids.emplace_back(tool->Frame()->windowTitle().toStdString() + ", grid " +
+                                   std::to_string(g + 1),
+                               own[g]);
+        }
+    }
+    return grids;
+}
+
+// The rows of each grid as Qt holds them: the rows the user sees, spare ones
+// included.
+std::map<std::string, int> ShownRows(const MDIFrmMain& main) {
+    std::map<std::string, int> rows;
+    for (const auto& [name, grid] : NamedGrids(main)) {
+        rows[name] = grid->rowCount();
+    }
+    return rows;
+}
+
 } // namespace
 
 TEST_F(FullProject, TheWindowsWriteTheExampleProject) {
@@ -217,6 +246,34 @@ TEST_F(FullProject, TheExampleSurvivesSaveNewOpenSaveByteForByte) {
     EXPECT_TRUE(user.MessageTexts().empty());
     EXPECT_EQ(FileBytes(Path("first.twl")).toStdString(), example.toStdString());
     EXPECT_EQ(FileBytes(Path("second.twl")).toStdString(), example.toStdString());
+}
+
+// The read grows grids a row at a time, making rows ahead of the records.
+// Once it is over each grid shows, as Qt counts its rows, the rows of the
+// cleared window, or the rows its data need where they need more: those the
+// Computes that wrote the example gave it, and not one blank row below.
+TEST_F(FullProject, EveryGridTheOpenGrowsShowsTheRowsOfItsDataAndNoMore) {
+    BuildFullProject();
+    if (HasFatalFailure()) {
+        return;
+    }
+    const std::map<std::string, int> computed = ShownRows(*main);
+    New();
+    const std::map<std::string, int> cleared = ShownRows(*main);
+    Open(ExampleProject);
+    ASSERT_EQ(user.MessageTexts(), std::vector<QString>());
+    std::vector<std::string> grown;
+    for (const auto& [name, grid] : NamedGrids(*main)) {
+        EXPECT_EQ(grid->rowCount(), std::max(cleared.at(name), computed.at(name)))
+            << name << ": Rows() " << grid->Rows() << ", " << cleared.at(name)
+            << " rows when cleared, " << computed.at(name) << " when computed";
+        if (grid->Rows() > cleared.at(name)) {
+            grown.push_back(name);
+        }
+    }
+    // The rating table, four of the five standard designs grids, the tapered
+    // inlet results and the drop inlet box designs.
+    EXPECT_EQ(grown.size(), 7u) << ::testing::PrintToString(grown);
 }
 
 // The results come from the file a cell at a time; once the reading is over
