@@ -65,7 +65,7 @@ void MainFrm::Command1_Click() {
     RunUserAction(ErrorStyle::Titled, [this] { Compute(); });
 }
 
-void MainFrm::Compute() {
+std::vector<InputChecks::NumberCheck> MainFrm::SizeChecks() const {
     QLineEdit* const boxes[6] = {Text10, Text1, Text2, Text3, Text11, Text12};
     std::vector<InputChecks::NumberCheck> checks;
     for (QLineEdit* box : boxes) {
@@ -78,7 +78,11 @@ void MainFrm::Compute() {
             check.smallest = 12 * Hydraulics::SmallestBarrelDimension;
         }
     }
-    const InputChecks::Outcome outcome = InputChecks::Check(checks);
+    return checks;
+}
+
+void MainFrm::Compute() {
+    const InputChecks::Outcome outcome = InputChecks::Check(SizeChecks());
     if (outcome.failure) {
         Refusal::Show(*this, *outcome.failure);
         return;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/InputChecks.h"
 #include "platform/ToolWindow.h"
+
+#include <vector>
 
 class QLineEdit;
 class QPushButton;
@@ -27,6 +30,8 @@ public:
 
     // Runs the computation.
     void Command1_Click();
+    // The checks of the inputs, in the order the computation makes them.
+    std::vector<InputChecks::NumberCheck> SizeChecks() const;
 
     // Inputs: span, rise, bottom, top and corner radius (inches), discharge (ft^3/s).
     QLineEdit* Text10;

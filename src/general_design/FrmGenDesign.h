@@ -99,6 +99,10 @@ public:
     ReadDesignQTWGrid(DesignQTWList& Rows, std::vector<InputChecks::Magnitude>& bounded) const;
     std::optional<InputChecks::Failure>
     ReadDesignQs(DesignQTWList& Rows, std::vector<InputChecks::Magnitude>& bounded) const;
+    // The checks the two reads make, in their order: each used row's design
+    // Q and tailwater depth; each typed design Q.
+    std::vector<InputChecks::NumberCheck> DesignQTWChecks() const;
+    std::vector<InputChecks::NumberCheck> DesignQChecks() const;
     void ClearDesignQTWGrid();
 
     // Event handlers.

@@ -61,6 +61,17 @@ InputChecks::NumberCheck TWDepthCheck(const FlexGrid& grid, int row) {
     return check;
 }
 
+// The data rows with a design Q typed; `usedOnly` keeps those checked for use.
+std::vector<int> RowsWithQ(const FlexGrid& grid, bool usedOnly) {
+    std::vector<int> rows;
+    for (int r = 1; r < grid.Rows(); ++r) {
+        if ((!usedOnly || grid.CellChecked(r, ColUse)) && !Cell(grid, r, ColDesignQ).empty()) {
+            rows.push_back(r);
+        }
+    }
+    return rows;
+}
+
 struct SourceColumns {
     const char* name;
     int dischargeColumn;
@@ -104,21 +115,30 @@ void FrmGenDesign::InitializeDesignQTWGrid() {
     }
 }
 
+std::vector<InputChecks::NumberCheck> FrmGenDesign::DesignQTWChecks() const {
+    std::vector<InputChecks::NumberCheck> checks;
+    for (int r : RowsWithQ(*GrdDesignQs, true)) {
+        checks.push_back(DesignQCheck(*GrdDesignQs, r, ""));
+        checks.push_back(TWDepthCheck(*GrdDesignQs, r));
+    }
+    return checks;
+}
+
+std::vector<InputChecks::NumberCheck> FrmGenDesign::DesignQChecks() const {
+    std::vector<InputChecks::NumberCheck> checks;
+    for (int r : RowsWithQ(*GrdDesignQs, false)) {
+        checks.push_back(DesignQCheck(*GrdDesignQs, r, " Please re-enter."));
+    }
+    return checks;
+}
+
 std::optional<InputChecks::Failure>
 FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows,
                                 std::vector<InputChecks::Magnitude>& bounded) const {
     const FlexGrid& grid = *GrdDesignQs;
     Rows.assign(1, DesignQTWRecord{});
-    std::vector<InputChecks::NumberCheck> checks;
-    std::vector<int> used;
-    for (int r = 1; r < grid.Rows(); ++r) {
-        if (!grid.CellChecked(r, ColUse) || Cell(grid, r, ColDesignQ).empty()) {
-            continue;
-        }
-        checks.push_back(DesignQCheck(grid, r, ""));
-        checks.push_back(TWDepthCheck(grid, r));
-        used.push_back(r);
-    }
+    const std::vector<InputChecks::NumberCheck> checks = DesignQTWChecks();
+    const std::vector<int> used = RowsWithQ(grid, true);
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
         return outcome.failure;
@@ -138,17 +158,9 @@ FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows,
 std::optional<InputChecks::Failure>
 FrmGenDesign::ReadDesignQs(DesignQTWList& Rows,
                            std::vector<InputChecks::Magnitude>& bounded) const {
-    const FlexGrid& grid = *GrdDesignQs;
     Rows.assign(1, DesignQTWRecord{});
-    std::vector<InputChecks::NumberCheck> checks;
-    std::vector<int> used;
-    for (int r = 1; r < grid.Rows(); ++r) {
-        if (Cell(grid, r, ColDesignQ).empty()) {
-            continue;
-        }
-        checks.push_back(DesignQCheck(grid, r, " Please re-enter."));
-        used.push_back(r);
-    }
+    const std::vector<InputChecks::NumberCheck> checks = DesignQChecks();
+    const std::vector<int> used = RowsWithQ(*GrdDesignQs, false);
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
         return outcome.failure;

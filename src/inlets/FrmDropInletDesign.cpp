@@ -75,32 +75,42 @@ std::string BoxField(int i) {
     return "TxtDP(" + std::to_string(i) + ")";
 }
 
+std::string Caption(int i) {
+    return DropInletTexts::InputCaptions[i];
+}
+
+// The design inputs 0 to count - 1 read as numbers, in index order.
+std::vector<InputChecks::NumberCheck>
+NumberChecks(const std::array<std::string, Input::NumInputs>& texts, int count) {
+    std::vector<InputChecks::NumberCheck> numbers;
+    for (int i = 0; i < count; ++i) {
+        InputChecks::NumberCheck& check = numbers.emplace_back();
+        check.field = BoxField(i);
+        check.text = texts[i];
+        check.notNumeric = "The value entered for : " + Caption(i) +
+                           ", can not be evaluated as a number. Please re-enter.";
+        check.tooLarge =
+            "The value entered for : " + Caption(i) + ", is too large. Please re-enter.";
+    }
+    numbers[Input::DesignQ].tooSmall =
+        "The value entered for : " + Caption(Input::DesignQ) + ", is too small. Please re-enter.";
+    return numbers;
+}
+
 // The design inputs 0 to count - 1 in the order of the checks: every box
 // filled, then every box a number, then the ranges, each in index order. The
 // failure names the box that takes the focus. The values join `bounded`, to
 // be held to their bounds after the action's last check.
 InputChecks::Outcome CheckDesignInputs(const std::array<std::string, Input::NumInputs>& texts,
                                        int count, std::vector<InputChecks::Magnitude>& bounded) {
-    auto caption = [](int i) { return std::string(DropInletTexts::InputCaptions[i]); };
     for (int i = 0; i < count; ++i) {
         if (texts[i].empty()) {
             return {{},
                     InputChecks::Failure{BoxField(i),
-                                         "A value must be entered for: " + caption(i) + " "}};
+                                         "A value must be entered for: " + Caption(i) + " "}};
         }
     }
-    std::vector<InputChecks::NumberCheck> numbers;
-    for (int i = 0; i < count; ++i) {
-        InputChecks::NumberCheck& check = numbers.emplace_back();
-        check.field = BoxField(i);
-        check.text = texts[i];
-        check.notNumeric = "The value entered for : " + caption(i) +
-                           ", can not be evaluated as a number. Please re-enter.";
-        check.tooLarge =
-            "The value entered for : " + caption(i) + ", is too large. Please re-enter.";
-    }
-    numbers[Input::DesignQ].tooSmall =
-        "The value entered for : " + caption(Input::DesignQ) + ", is too small. Please re-enter.";
+    const std::vector<InputChecks::NumberCheck> numbers = NumberChecks(texts, count);
     InputChecks::Outcome read = InputChecks::CheckUnbounded(numbers);
     if (read.failure) {
         return read;
@@ -115,11 +125,11 @@ InputChecks::Outcome CheckDesignInputs(const std::array<std::string, Input::NumI
     auto above = [&value](int other) {
         return [v = value, other](double x) { return x > v[other]; };
     };
-    auto greaterThan = [&caption](int box, int other) {
-        return caption(box) + " must be greater than " + caption(other) + " ";
+    auto greaterThan = [](int box, int other) {
+        return Caption(box) + " must be greater than " + Caption(other) + " ";
     };
     std::vector<Range> ranges = {
-        {Input::DesignQ, InputChecks::Positive, caption(Input::DesignQ) + " must be > 0."},
+        {Input::DesignQ, InputChecks::Positive, Caption(Input::DesignQ) + " must be > 0."},
         {Input::AllowableHWElev, above(Input::WeirElev),
          greaterThan(Input::AllowableHWElev, Input::WeirElev)},
     };
@@ -129,9 +139,9 @@ InputChecks::Outcome CheckDesignInputs(const std::array<std::string, Input::NumI
         ranges.push_back({Input::WeirElev, above(Input::OutletInvertElev),
                           greaterThan(Input::WeirElev, Input::OutletInvertElev)});
         ranges.push_back({Input::BarrelLength, InputChecks::Positive,
-                          caption(Input::BarrelLength) + " must be > 0."});
+                          Caption(Input::BarrelLength) + " must be > 0."});
         ranges.push_back(
-            {Input::TWDepth, InputChecks::NotNegative, caption(Input::TWDepth) + " must be >= 0."});
+            {Input::TWDepth, InputChecks::NotNegative, Caption(Input::TWDepth) + " must be >= 0."});
     }
     std::vector<InputChecks::NumberCheck> checks;
     for (const Range& range : ranges) {
@@ -189,6 +199,14 @@ bool ComputedWeirColumn(int option, int col) {
     }
 }
 
+const char* WeirCellName(int col) {
+    return col == 1 ? "Width" : "Length";
+}
+
+std::string WeirCellPrefix(int row, int col) {
+    return std::string("Value entered for ") + WeirCellName(col) + " in row " + std::to_string(row);
+}
+
 // One cell of the weir grid, in column 1 (width) or 2 (length): blank is no
 // input (-1); otherwise a number of at least 0. Its value joins `read`, to be
 // held to the bound once every cell is checked.
@@ -198,26 +216,34 @@ std::optional<double> WeirCellValue(const std::string& text, int row, int col,
     if (text.empty()) {
         return std::nullopt;
     }
-    const char* name = col == 1 ? "Width" : "Length";
-    const std::string prefix =
-        std::string("Value entered for ") + name + " in row " + std::to_string(row);
-    InputChecks::NumberCheck check;
-    check.field = InputChecks::CellField("GrdWeirCalc", row, col);
-    check.text = text;
-    check.notNumeric = prefix + " can not be evaluated as a number. Please re-enter.";
-    check.rules.push_back(
-        {InputChecks::NotNegative, prefix + " is < 0. Values for " + name + " must be >= 0."});
+    const InputChecks::NumberCheck check = FrmDropInletDesign::WeirCellCheck(text, row, col);
     InputChecks::Outcome outcome = InputChecks::Check(std::span(&check, 1));
     if (outcome.failure) {
         failure = outcome.failure;
         return std::nullopt;
     }
-    read.push_back(
-        {check.field, outcome.values.front(), prefix + " is too large. Please re-enter."});
+    read.push_back({check.field, outcome.values.front(),
+                    WeirCellPrefix(row, col) + " is too large. Please re-enter."});
     return outcome.values.front();
 }
 
 } // namespace
+
+std::vector<InputChecks::NumberCheck> FrmDropInletDesign::DesignInputChecks() const {
+    return NumberChecks(TrimmedTexts(TxtDP), Input::NumInputs);
+}
+
+InputChecks::NumberCheck FrmDropInletDesign::WeirCellCheck(const std::string& text, int row,
+                                                           int col) {
+    const std::string prefix = WeirCellPrefix(row, col);
+    InputChecks::NumberCheck check;
+    check.field = InputChecks::CellField("GrdWeirCalc", row, col);
+    check.text = text;
+    check.notNumeric = prefix + " can not be evaluated as a number. Please re-enter.";
+    check.rules.push_back({InputChecks::NotNegative,
+                           prefix + " is < 0. Values for " + WeirCellName(col) + " must be >= 0."});
+    return check;
+}
 
 FrmDropInletDesign::FrmDropInletDesign(QMdiArea& area) : ToolWindow(area, "Drop Inlet Design") {
     instance = this;

@@ -4,6 +4,7 @@
 #include "inlets/DropInletDesignRecords.h"
 #include "platform/FlexGrid.h"
 #include "platform/GridRowSelection.h"
+#include "platform/InputChecks.h"
 #include "platform/ToolWindow.h"
 
 #include <array>
@@ -42,6 +43,11 @@ public:
     // success the record holds the checked inputs.
     int DropInletDataCheck(DropInletDesignData& record);
     int WeirCalcDataCheck(DropInletWeirCalc& record);
+    // The checks of the design inputs read as numbers, in index order, and of
+    // a weir grid cell in column 1 (width) or 2 (length), as the checks above
+    // make them.
+    std::vector<InputChecks::NumberCheck> DesignInputChecks() const;
+    static InputChecks::NumberCheck WeirCellCheck(const std::string& text, int row, int col);
 
     // Commands.
     void CmdComputeBarrels_Click();

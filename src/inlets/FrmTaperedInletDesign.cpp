@@ -175,15 +175,15 @@ void FrmTaperedInletDesign::LoadComments() {
                               QStringLiteral(" Steeper barrel slopes may be used."));
 }
 
-int FrmTaperedInletDesign::AutoDesignDataCheck(TaperedInletDesign& design) {
+std::vector<InputChecks::NumberCheck> FrmTaperedInletDesign::AutoDesignChecks() const {
     InputChecks::NumberCheck q = TypedValue(TxtQAuto, "Q");
     q.rules.push_back({InputChecks::Positive, "Q must be > 0."});
     q.tooSmall = "The value entered for Q is too small. Please re-enter.";
-    const InputChecks::NumberCheck checks[] = {
-        q,
-        TypedValue(TxtHMinAuto, "H-Min"),
-        TypedValue(TxtHMaxAuto, "H-Max"),
-    };
+    return {q, TypedValue(TxtHMinAuto, "H-Min"), TypedValue(TxtHMaxAuto, "H-Max")};
+}
+
+int FrmTaperedInletDesign::AutoDesignDataCheck(TaperedInletDesign& design) {
+    const std::vector<InputChecks::NumberCheck> checks = AutoDesignChecks();
     const InputChecks::Outcome outcome = InputChecks::CheckUnbounded(checks);
     std::optional<InputChecks::Failure> failure = outcome.failure;
     if (!failure && outcome.values[1] >= outcome.values[2]) {

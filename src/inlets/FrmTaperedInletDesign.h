@@ -2,11 +2,13 @@
 
 #include "inlets/TaperedInletContents.h"
 #include "platform/GridRowSelection.h"
+#include "platform/InputChecks.h"
 #include "platform/ToolWindow.h"
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class FlexGrid;
 class QCheckBox;
@@ -44,6 +46,8 @@ public:
     // 1 when a check failed (its message has been shown); 0 when all passed
     // and the design's inputs are filled.
     int AutoDesignDataCheck(TaperedInletDesign& design);
+    // The checks of Q, H-Min and H-Max, in the order AutoDesignDataCheck makes them.
+    std::vector<InputChecks::NumberCheck> AutoDesignChecks() const;
     void DisplayAutoResults(const TaperedInletDesign& design);
 
     // Event handlers.

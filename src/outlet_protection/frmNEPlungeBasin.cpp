@@ -181,8 +181,7 @@ void frmNEPlungeBasin::ClearAllData() {
     ClearResults();
 }
 
-bool frmNEPlungeBasin::GetDesignQTW(double& Q, double& TWDepth,
-                                    std::vector<InputChecks::Magnitude>& bounded) {
+std::vector<InputChecks::NumberCheck> frmNEPlungeBasin::DesignQTWChecks() const {
     InputChecks::NumberCheck q;
     q.field = "txtDesignQ";
     q.text = Trimmed(txtDesignQ);
@@ -199,7 +198,12 @@ bool frmNEPlungeBasin::GetDesignQTW(double& Q, double& TWDepth,
     tw.rules.push_back(
         {InputChecks::NotNegative, "The Tailwater depth is < 0. Tailwater depth must be >= 0."});
     tw.tooLarge = "The Tailwater Depth is too large. Please re-enter the Tailwater Depth.";
-    const InputChecks::NumberCheck checks[] = {q, tw};
+    return {q, tw};
+}
+
+bool frmNEPlungeBasin::GetDesignQTW(double& Q, double& TWDepth,
+                                    std::vector<InputChecks::Magnitude>& bounded) {
+    const std::vector<InputChecks::NumberCheck> checks = DesignQTWChecks();
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
         Refusal::Show(*this, *outcome.failure);

@@ -60,6 +60,9 @@ public:
     void SetText(Text box, const std::string& text);
     void SetRiprapClass(const std::string& caption);
     CulvertInputBlock& Culvert() const { return *Frame2; }
+    // The checks of the design Q and the tailwater depth, in the order Compute
+    // makes them, before the culvert block's.
+    std::vector<InputChecks::NumberCheck> DesignQTWChecks() const;
 
     // Event handlers.
     void cmdCompute_Click();

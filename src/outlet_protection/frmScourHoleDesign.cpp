@@ -275,10 +275,7 @@ void frmScourHoleDesign::SetResultCaption(Result result, int design, const std::
     (*labels[static_cast<size_t>(result)])[static_cast<size_t>(design)]->setText(ToQString(text));
 }
 
-std::optional<InputChecks::Failure>
-frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows,
-                                 std::vector<InputChecks::Magnitude>& bounded) const {
-    Rows.assign(1, {});
+std::vector<InputChecks::NumberCheck> frmScourHoleDesign::DesignQTWChecks() const {
     InputChecks::NumberCheck tailwater;
     tailwater.field = "txtTailwaterDepth(0)";
     tailwater.text = Trimmed(txtTailwaterDepth[0]);
@@ -289,9 +286,15 @@ frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows,
         {InputChecks::Positive,
          "Tailwater depth <= 0. For this design method the Tailwater depth must be > 0."});
     tailwater.tooLarge = "Tailwater depth is too large. Please re-enter.";
-    const InputChecks::NumberCheck checks[] = {
-        DesignQCheck("txtDesignQ(0)", Trimmed(txtDesignQ[0]), "You need to enter a Design Q."),
-        tailwater};
+    return {DesignQCheck("txtDesignQ(0)", Trimmed(txtDesignQ[0]), "You need to enter a Design Q."),
+            tailwater};
+}
+
+std::optional<InputChecks::Failure>
+frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows,
+                                 std::vector<InputChecks::Magnitude>& bounded) const {
+    Rows.assign(1, {});
+    const std::vector<InputChecks::NumberCheck> checks = DesignQTWChecks();
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
         return outcome.failure;
@@ -305,7 +308,7 @@ frmScourHoleDesign::GetDesignQTW(DesignQTWList& Rows,
     return std::nullopt;
 }
 
-int frmScourHoleDesign::DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
+InputChecks::NumberCheck frmScourHoleDesign::SpanCheck() const {
     const std::string name = "the \"Culvert Diameter or Span\"";
     InputChecks::NumberCheck span;
     span.field = "txtNEScourHoleCulvertDiam(0)";
@@ -319,6 +322,11 @@ int frmScourHoleDesign::DesignDataCheck(std::vector<InputChecks::Magnitude>& bou
     span.tooSmall =
         "The value entered for " + name + " is too small. Please re-enter " + name + ".";
     span.smallest = Hydraulics::SmallestBarrelDimension;
+    return span;
+}
+
+int frmScourHoleDesign::DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded) {
+    const InputChecks::NumberCheck span = SpanCheck();
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred({&span, 1}, bounded);
     if (outcome.failure) {
         Refusal::Show(*this, *outcome.failure);

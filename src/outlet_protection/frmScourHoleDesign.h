@@ -61,6 +61,10 @@ public:
     // 1 when the span was refused (its message has been shown), 0 otherwise;
     // a span taken joins `bounded`, to be held to the bounds after the last check.
     int DesignDataCheck(std::vector<InputChecks::Magnitude>& bounded);
+    // The checks Compute makes, in their order: the design Q and the tailwater
+    // depth, then the span.
+    std::vector<InputChecks::NumberCheck> DesignQTWChecks() const;
+    InputChecks::NumberCheck SpanCheck() const;
 
     // Event handlers.
     void cmdCompute_Click();

@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
+#include "platform/ToolWindow.h"
 
 #include <QLineEdit>
 #include <QScrollArea>
@@ -27,22 +28,43 @@ QWidget* CurrentCell(QWidget& window, const std::string& field) {
     return grid;
 }
 
-// A window that scrolls its controls brings the input into view.
+// A window that scrolls its controls brings the whole input into view, as far
+// as it fits, then the part of it that takes the typing (a box's cursor, a
+// grid's current cell): that part alone would leave most of a box unseen.
 void ScrollIntoView(QWidget& input) {
     for (QWidget* outer = input.parentWidget(); outer; outer = outer->parentWidget()) {
-        if (auto* area = qobject_cast<QScrollArea*>(outer)) {
-            area->ensureWidgetVisible(&input);
+        auto* area = qobject_cast<QScrollArea*>(outer);
+        if (!area || !area->widget()) {
+            continue;
+        }
+        const QRect whole(input.mapTo(area->widget(), QPoint(0, 0)), input.size());
+        area->ensureVisible(whole.center().x(), whole.center().y(), whole.width() / 2,
+                            whole.height() / 2);
+        area->ensureWidgetVisible(&input);
+    }
+}
+
+// The window that `part` belongs to: its tool window, or the top-level window
+// of a part that stands in none. Tool windows share the main window, and the
+// same names stand in several of them.
+QWidget& WholeWindow(QWidget& part) {
+    for (QWidget* outer = &part; outer; outer = outer->parentWidget()) {
+        if (qobject_cast<ToolWindow*>(outer)) {
+            return *outer;
         }
     }
+    return *part.window();
 }
 
 } // namespace
 
-bool Focus(QWidget& window, const std::string& field) {
+bool Focus(QWidget& part, const std::string& field) {
     // Qt takes an empty name for every name.
     if (field.empty()) {
         return false;
     }
+    // A block of controls refuses inputs of its window as well as its own.
+    QWidget& window = WholeWindow(part);
     QWidget* input = window.findChild<QWidget*>(QString::fromStdString(field));
     if (!input) {
         input = CurrentCell(window, field);
@@ -61,9 +83,9 @@ bool Focus(QWidget& window, const std::string& field) {
     return true;
 }
 
-void Show(QWidget& window, const InputChecks::Failure& failure) {
+void Show(QWidget& part, const InputChecks::Failure& failure) {
     Dialogs::Message(QString::fromStdString(failure.message));
-    Focus(window, failure.field);
+    Focus(part, failure.field);
 }
 
 } // namespace Refusal

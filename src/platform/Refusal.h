@@ -14,14 +14,17 @@ class QWidget;
 // (InputChecks::CellField).
 namespace Refusal {
 
-// Shows the failure's message, then gives the keyboard to the input of
-// `window` that it names. A field that names no input of `window` (a total, a
-// catalogue entry) leaves the focus where the message box found it.
-void Show(QWidget& window, const InputChecks::Failure& failure);
+// Shows the failure's message, then gives the keyboard to the input that it
+// names in the window `part` belongs to (the tool window, wherever in it the
+// input stands: `part` may be the window or a block of its controls). A field
+// that names no input of the window (a total, a catalogue entry) leaves the
+// focus where the message box found it.
+void Show(QWidget& part, const InputChecks::Failure& failure);
 
-// Gives the keyboard to the input of `window` that `field` names: a box with
-// its text selected, or the grid with the cell current; false when there is
-// no such input.
-bool Focus(QWidget& window, const std::string& field);
+// Gives the keyboard to the input that `field` names in the window `part`
+// belongs to, scrolled into view: a box with its text selected, or the grid
+// with the cell current; false when the window has no such input, or has it
+// hidden or disabled.
+bool Focus(QWidget& part, const std::string& field);
 
 } // namespace Refusal

@@ -206,8 +206,7 @@ void frmHec14RipRap::ClearAllData() {
     ClearResults();
 }
 
-bool frmHec14RipRap::GetDesignQTW(double& Q, double& TWDepth,
-                                  std::vector<InputChecks::Magnitude>& bounded) {
+std::vector<InputChecks::NumberCheck> frmHec14RipRap::DesignQTWChecks() const {
     InputChecks::NumberCheck q;
     q.field = "txtDesignQ";
     q.text = Trimmed(txtDesignQ);
@@ -223,7 +222,12 @@ bool frmHec14RipRap::GetDesignQTW(double& Q, double& TWDepth,
     tw.rules.push_back(
         {InputChecks::NotNegative, "Tailwater depth is < 0. Tailwater depth must be >= 0."});
     tw.tooLarge = "Tailwater depth is too large. Please re-enter the Tailwater depth.";
-    const InputChecks::NumberCheck checks[] = {q, tw};
+    return {q, tw};
+}
+
+bool frmHec14RipRap::GetDesignQTW(double& Q, double& TWDepth,
+                                  std::vector<InputChecks::Magnitude>& bounded) {
+    const std::vector<InputChecks::NumberCheck> checks = DesignQTWChecks();
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
         Refusal::Show(*this, *outcome.failure);

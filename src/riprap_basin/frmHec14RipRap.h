@@ -59,6 +59,9 @@ public:
     // after a Compute or the reading of a project file.
     void SetResultValue(int row, const std::string& text);
     CulvertInputBlock& Culvert() const { return *Frame2; }
+    // The checks of the design Q and the tailwater depth, in the order Compute
+    // makes them, before the culvert block's.
+    std::vector<InputChecks::NumberCheck> DesignQTWChecks() const;
 
     // Event handlers.
     void cmdCompute_Click();

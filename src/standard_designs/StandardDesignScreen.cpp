@@ -11,6 +11,7 @@
 #include "platform/Numbers.h"
 
 #include <algorithm>
+#include <span>
 
 namespace StandardDesignScreen {
 namespace {
@@ -80,12 +81,22 @@ GridFill List(const StdDesignResults<Row>& results, bool includeMultipleBarrels,
 
 } // namespace
 
-InputOutcome ReadDesignInput(const InputTexts& texts) {
+std::array<InputChecks::NumberCheck, 4> DesignInputChecks(const InputTexts& texts) {
     InputChecks::NumberCheck q = Typed("txtTotalQ", texts.totalQ, "Q");
     q.rules.push_back({InputChecks::Positive, "Q must be > 0."});
     q.tooSmall = "The value entered for Q is too small. Please re-enter.";
-    const InputChecks::NumberCheck band[] = {q, Typed("TxtHMin", texts.hMin, "H-Min"),
-                                             Typed("TxtHMax", texts.hMax, "H-Max")};
+    InputChecks::NumberCheck invert =
+        Typed("txtInletInvertElev", texts.inletInvertElev, "Inlet Invert Elev.");
+    invert.required.clear();
+    invert.blankValue = 0.0;
+    return {q, Typed("TxtHMin", texts.hMin, "H-Min"), Typed("TxtHMax", texts.hMax, "H-Max"),
+            invert};
+}
+
+InputOutcome ReadDesignInput(const InputTexts& texts) {
+    const std::array<InputChecks::NumberCheck, 4> checks = DesignInputChecks(texts);
+    const std::span band(checks.data(), 3);
+    const std::span invertCheck(checks.data() + 3, 1);
     const InputChecks::Outcome values = InputChecks::CheckUnbounded(band);
     if (values.failure) {
         return Failed(*values.failure);
@@ -93,13 +104,8 @@ InputOutcome ReadDesignInput(const InputTexts& texts) {
     const double hMin = values.values[1];
     const double hMax = values.values[2];
     if (hMin >= hMax) {
-        return Failed({"TxtHMin", "H-Max must be greater than H-Min."});
+        return Failed({band[1].field, "H-Max must be greater than H-Min."});
     }
-    InputChecks::NumberCheck invert =
-        Typed("txtInletInvertElev", texts.inletInvertElev, "Inlet Invert Elev.");
-    invert.required.clear();
-    invert.blankValue = 0.0;
-    const InputChecks::NumberCheck invertCheck[] = {invert};
     const InputChecks::Outcome invertValue = InputChecks::CheckUnbounded(invertCheck);
     if (invertValue.failure) {
         return Failed(*invertValue.failure);

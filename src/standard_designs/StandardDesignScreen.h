@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hydraulics/StandardSizeRecords.h"
+#include "platform/InputChecks.h"
 #include "standard_designs/StandardDesignTables.h"
 
 #include <array>
@@ -34,8 +35,11 @@ struct InputOutcome {
     bool invertTakenAsZero = false;
 };
 
-// Checks Q, then H-Min, then H-Max (H-Max above H-Min), then the invert
-// elevation, and stops at the first failure.
+// The checks of Q, H-Min, H-Max and the invert elevation, in that order.
+std::array<InputChecks::NumberCheck, 4> DesignInputChecks(const InputTexts& texts);
+
+// Checks Q, then H-Min, then H-Max (H-Max above H-Min, else H-Min is
+// refused), then the invert elevation, and stops at the first failure.
 InputOutcome ReadDesignInput(const InputTexts& texts);
 
 // The most barrels a listed design may have.

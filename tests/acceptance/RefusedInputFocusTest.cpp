@@ -18,6 +18,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -226,6 +228,21 @@ TEST_F(RefusedInputFocus, TheKeyboardStandsInTheInputTheMessageNames) {
          "q",
          w.scourHole->CmdComputeTWDepths,
          "Design Q can not be evaluated as a number. Please re-enter."},
+        {"plunge basin TW bound",
+         {w.plungeBasin->txtTailwaterDepth},
+         "2000000",
+         w.plungeBasin->cmdCompute,
+         "The Tailwater Depth is too large. Please re-enter the Tailwater Depth."},
+        {"plunge basin Q bound",
+         {w.plungeBasin->txtDesignQ},
+         "2000000",
+         w.plungeBasin->cmdCompute,
+         "The Design Q is too large. Please re-enter the Design Q."},
+        {"plunge basin Q least",
+         {w.plungeBasin->txtDesignQ},
+         "0.0000001",
+         w.plungeBasin->cmdCompute,
+         "The Design Q is too small. Please re-enter the Design Q."},
         {"plunge basin Q",
          {w.plungeBasin->txtDesignQ},
          "",
@@ -241,6 +258,16 @@ TEST_F(RefusedInputFocus, TheKeyboardStandsInTheInputTheMessageNames) {
          "1e7",
          w.plungeBasin->CmdComputeTWDepths,
          "Design Q is too large. Please re-enter."},
+        {"riprap basin TW bound",
+         {w.riprapBasin->txtTailwaterDepth},
+         "2000000",
+         w.riprapBasin->cmdCompute,
+         "Tailwater depth is too large. Please re-enter the Tailwater depth."},
+        {"riprap basin Q least",
+         {w.riprapBasin->txtDesignQ},
+         "0.0000001",
+         w.riprapBasin->cmdCompute,
+         "Design Q is too small. Please re-enter the Design Q."},
         {"riprap basin TW",
          {w.riprapBasin->txtTailwaterDepth},
          "-1",
@@ -283,6 +310,44 @@ TEST_F(RefusedInputFocus, TheKeyboardStandsInTheInputTheMessageNames) {
         EXPECT_EQ(WindowOf(*named.control).Frame(), main->MdiArea().activeSubWindow());
         c.typed.SetText(original);
     }
+}
+
+// A refused box that the window has scrolled out of sight comes into view
+// with the focus: what is typed next goes where the user sees it.
+TEST_F(RefusedInputFocus, TheNamedBoxIsScrolledIntoView) {
+    frmNEPlungeBasin& basin = *windows->plungeBasin;
+    // A client area smaller than the window's controls, as on a small screen:
+    // the frame is cut down to it and its controls scroll.
+    main->resize(640, 400);
+    basin.ShowAndRaise();
+    QApplication::processEvents();
+    auto* scroller = qobject_cast<QScrollArea*>(basin.Frame()->widget());
+    ASSERT_TRUE(scroller);
+    ASSERT_GT(scroller->verticalScrollBar()->maximum(), 0);
+    ASSERT_GT(scroller->horizontalScrollBar()->maximum(), 0);
+    QLineEdit* box = basin.txtTailwaterDepth;
+    auto inView = [scroller, box] {
+        const QRect shown(box->mapTo(scroller->viewport(), QPoint(0, 0)), box->size());
+        return scroller->viewport()->rect().contains(shown);
+    };
+    // Scrolled to the end that hides the box.
+    for (QScrollBar* bar : {scroller->verticalScrollBar(), scroller->horizontalScrollBar()}) {
+        bar->setValue(bar->maximum());
+    }
+    if (inView()) {
+        for (QScrollBar* bar : {scroller->verticalScrollBar(), scroller->horizontalScrollBar()}) {
+            bar->setValue(0);
+        }
+    }
+    ASSERT_FALSE(inView());
+    box->setText("2000000");
+    basin.cmdCompute->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(basin.cmdCompute, Qt::Key_Space);
+    EXPECT_EQ(user.MessageTexts(),
+              std::vector<QString>{
+                  "The Tailwater Depth is too large. Please re-enter the Tailwater Depth."});
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_TRUE(inView());
 }
 
 } // namespace
