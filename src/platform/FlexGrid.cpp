@@ -69,12 +69,12 @@ public:
         return text.replace(LineBreak(), QStringLiteral("\n"));
     }
 
-    // Editing a cell never cuts the text it holds.
+    // Editing a cell never cuts the text it holds, and takes what a box takes.
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (editor) {
-            TextBoxes::KeepLongTexts(*editor);
+            TextBoxes::HoldToFieldLimit(*editor);
         }
         return editor;
     }
