@@ -2,6 +2,7 @@
 
 #include "app/frmInsertRows.h"
 #include "platform/Dialogs.h"
+#include "platform/FieldLimit.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -52,7 +53,12 @@ void PasteClipboard(FlexGrid& grid) {
                              .arg(lastRow));
         return;
     }
-    grid.SetClip(text);
+    if (!grid.SetClip(text)) {
+        Dialogs::Message(QString("A cell of the pasted text holds double quotes that, saved as "
+                                 "two apostrophes each, take it past the %1 characters a cell "
+                                 "keeps. Nothing was pasted.")
+                             .arg(FieldLimit::MaxLength));
+    }
 }
 
 void mnuEditInsertRows_Click() {

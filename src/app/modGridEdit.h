@@ -29,10 +29,11 @@ void CopySelection(const FlexGrid& grid);
 void ClearCells(FlexGrid& grid, const FlexGrid::CellRange& block, int firstCol);
 // "Paste": PasteClipboard into EditGrid.
 void mnuEditPaste_Click();
-// The clipboard's text into the grid's selection; nothing is checked here, the
-// owning window validates the values when it computes. A grid of fixed row
-// count refuses, with a message and unchanged, text whose filled lines would
-// fall past its last row.
+// The clipboard's text into the grid's selection; the values are not checked
+// here, the owning window validates them when it computes. A grid of fixed
+// row count refuses, with a message and unchanged, text whose filled lines
+// would fall past its last row; any grid so refuses text that SetClip
+// refuses, whose double quotes take a cell text past what a project file holds.
 void PasteClipboard(FlexGrid& grid);
 // "Insert Rows": the Insert New Rows dialog for EditGrid.
 void mnuEditInsertRows_Click();

@@ -3,6 +3,7 @@
 // the channel, and its keys.
 #include "general_design/FrmGenDesign.h"
 
+#include "app/modGridEdit.h"
 #include "general_design/TailwaterChannel.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
@@ -297,7 +298,7 @@ void FrmGenDesign::GrdDesignQs_KeyDown(int key, Qt::KeyboardModifiers modifiers)
             QGuiApplication::clipboard()->clear();
             QGuiApplication::clipboard()->setText(grid.Clip());
         } else if (key == Qt::Key_V && shift == Qt::ControlModifier) {
-            grid.SetClip(QGuiApplication::clipboard()->text());
+            modGridEdit::PasteClipboard(grid);
         }
     });
 }

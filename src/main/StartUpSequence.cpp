@@ -146,8 +146,9 @@ std::unique_ptr<LoadedWindows> Main(const Options& options) {
         FileDialogs::StartRun([] { return GlobalVariables::DataFileName; });
         Printers::StartRun();
         RunSteps(LoadingSteps(*windows), options.trace);
-        // Every box the project file fills keeps the longest text a file holds.
-        TextBoxes::KeepLongTexts(*windows->main);
+        // Every box the project file fills keeps the longest text a file holds,
+        // and takes none that a save would write longer.
+        TextBoxes::HoldToFieldLimit(*windows->main);
         SetClearSteps(ClearSteps(*windows));
         FileHandling::SetProjectSections(ProjectSections(*windows));
         SetResetTrace(options.trace);

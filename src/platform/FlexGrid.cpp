@@ -69,12 +69,12 @@ public:
         return text.replace(LineBreak(), QStringLiteral("\n"));
     }
 
-    // Editing a cell never cuts the text it holds.
+    // Editing a cell never cuts the text it holds, and takes what a box takes.
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (editor) {
-            TextBoxes::KeepLongTexts(*editor);
+            TextBoxes::HoldToFieldLimit(*editor);
         }
         return editor;
     }
@@ -453,18 +453,33 @@ int FlexGrid::ClipLastFilledRow(const QString& text) const {
     return -1;
 }
 
-void FlexGrid::SetClip(const QString& text) {
+bool FlexGrid::SetClip(const QString& text) {
+    struct Paste {
+        int row;
+        int col;
+        QString text;
+    };
+    std::vector<Paste> pastes;
     const QStringList lines = ClipLines(text);
     CellRange range = Selection();
-    const QSignalBlocker hold = HoldCellSignals();
     for (int i = 0; i < lines.size() && range.top + i < Rows(); ++i) {
         const QStringList cells = lines[i].split(u'\t');
         for (int j = 0; j < cells.size() && range.left + j < Cols(); ++j) {
-            if (!ColReadOnly(range.left + j)) {
-                SetCellText(range.top + i, range.left + j, cells[j]);
+            if (ColReadOnly(range.left + j)) {
+                continue;
             }
+            std::optional<QString> taken = TextBoxes::TakenOfPaste(cells[j]);
+            if (!taken) {
+                return false;
+            }
+            pastes.push_back({range.top + i, range.left + j, std::move(*taken)});
         }
     }
+    const QSignalBlocker hold = HoldCellSignals();
+    for (const Paste& paste : pastes) {
+        SetCellText(paste.row, paste.col, paste.text);
+    }
+    return true;
 }
 
 void FlexGrid::RemoveItem(int row) {

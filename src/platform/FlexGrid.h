@@ -37,6 +37,9 @@ class FrozenSections;
 //   setRowCount, insertRow and the like, which do not format the new cells.
 // - Nothing is typed into cells unless SetEditable(true). Qt's own Ctrl+C copy
 //   is off: a window that copies does it from KeyDown.
+// - Typing and pasting (SetClip) give a cell no text that a project file
+//   could not hold once saved, as text boxes do (TextBoxes); code, the project
+//   file included, writes any text.
 // - A left click on a data cell moves the cursor there; windows that act on a
 //   click connect to QTableWidget::cellClicked(row, column).
 // - Column widths: each column has the width the window designed for it, with
@@ -161,8 +164,12 @@ public:
     // columns keep their texts. Rows may also be separated by CR LF or LF, and
     // one CR LF or LF at the very end is ignored, so that text copied from
     // other programs pastes as it looks. Text beyond the last row or column is
-    // dropped: a paste never adds rows or columns.
-    void SetClip(const QString& text);
+    // dropped: a paste never adds rows or columns. Each cell takes its text
+    // as a text box takes a paste (TextBoxes::TakenOfPaste): cut to the
+    // longest text a box keeps; when a text so cut still does not fit a field
+    // of the project file, the paste is refused whole, nothing is written and
+    // the result is false.
+    bool SetClip(const QString& text);
 
     // The grid row on which SetClip would put the last line of the text that
     // holds more than blanks and tabs; -1 when no line does.

@@ -1,6 +1,7 @@
 #include "project_file/FieldReader.h"
 
 #include "platform/AppError.h"
+#include "platform/FieldLimit.h"
 #include "project_file/FieldEncoding.h"
 #include "project_file/FieldSyntax.h"
 
@@ -84,9 +85,11 @@ std::string_view FieldReader::ReadText(std::string& converted) {
         text = converted;
     }
     // A text counts no more UTF-16 units than it has bytes.
-    if (text.size() > MaxFieldLength && FieldEncoding::Utf16Length(text) > MaxFieldLength) {
+    if (text.size() > FieldLimit::MaxLength &&
+        FieldEncoding::Utf16Length(text) > FieldLimit::MaxLength) {
         throw AppError(ReadError::FieldTooLong, "A field of the file is longer than " +
-                                                    std::to_string(MaxFieldLength) + " characters");
+                                                    std::to_string(FieldLimit::MaxLength) +
+                                                    " characters");
     }
     return text;
 }

@@ -26,10 +26,6 @@ constexpr long RecordSkipped = 1063;
 // unquoted one, are not part of it.
 class FieldReader {
 public:
-    // The most characters (as a text box counts them) a field may hold; a text
-    // box that keeps what a file brings allows at least this many.
-    static constexpr size_t MaxFieldLength = 65536;
-
     // Reads from `content`, which must outlive the reader.
     explicit FieldReader(std::string_view content) : content_(content) {}
 
@@ -62,7 +58,7 @@ public:
 
     // The next field's value in UTF-8 (a field that is not valid UTF-8 is read
     // as Windows-1252). Throws AppError at the end of the file, inside an
-    // unclosed quote, and for a field longer than MaxFieldLength (which is
+    // unclosed quote, and for a field longer than FieldLimit::MaxLength (which is
     // skipped whole first).
     std::string ReadText();
     // The same without a copy: the file's own characters where they are

@@ -9,7 +9,6 @@
 #include "platform/FileDialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/InputChanges.h"
-#include "platform/TextBoxes.h"
 #include "platform/TextFile.h"
 #include "platform/WaitCursor.h"
 #include "project_file/AppliedRecords.h"
@@ -26,9 +25,6 @@ namespace FileHandling {
 namespace {
 
 ProjectFileFormat::SectionTable sections;
-
-// Every text a file can hold reaches its box whole.
-static_assert(TextBoxes::MaxLength >= FieldReader::MaxFieldLength);
 
 // Far beyond any project; a larger file is refused before it is loaded.
 constexpr qint64 MaxFileSizeMB = 64;

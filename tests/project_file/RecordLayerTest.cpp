@@ -1,4 +1,5 @@
 #include "platform/AppError.h"
+#include "platform/FieldLimit.h"
 #include "project_file/FieldReader.h"
 #include "project_file/RecordWriter.h"
 #include "project_file/Tools.h"
@@ -135,13 +136,13 @@ TEST(FieldReader, ReadingPastTheEndOrIntoAnUnclosedQuoteFails) {
 
 TEST(FieldReader, AnOverlongFieldFailsAfterSkippingItWhole) {
     for (bool quoted : {false, true}) {
-        std::string longText(FieldReader::MaxFieldLength + 1, 'x');
+        std::string longText(FieldLimit::MaxLength + 1, 'x');
         std::string content = (quoted ? "\"" + longText + "\"" : longText) + ",next";
         FieldReader in(content);
         EXPECT_THROW(in.ReadText(), AppError);
         EXPECT_EQ(in.ReadText(), "next");
     }
-    std::string longest(FieldReader::MaxFieldLength, 'x');
+    std::string longest(FieldLimit::MaxLength, 'x');
     FieldReader in(longest);
     EXPECT_EQ(in.ReadText(), longest);
 }
@@ -191,7 +192,7 @@ TEST(FieldReader, CountsItsLimitInCharactersAsATextBoxDoes) {
         }
         return text;
     };
-    const size_t limit = FieldReader::MaxFieldLength;
+    const size_t limit = FieldLimit::MaxLength;
     for (const Case& c : std::vector<Case>{
              {"UTF-8 at the limit", times(eAcute, limit), true},
              {"UTF-8 past the limit", times(eAcute, limit + 1), false},
