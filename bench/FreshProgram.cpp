@@ -11,9 +11,9 @@
 #include <sstream>
 #include <string>
 
-int TimeOpenInThisProgram(const QString& project, const QString& saved) {
+std::optional<FreshProgramTimes> TimeOpenSaveAsOpen(BenchProgram& program, const QString& project,
+                                                    const QString& saved) {
     using Clock = std::chrono::steady_clock;
-    BenchProgram program;
     const Clock::time_point start = Clock::now();
     const bool opened = program.Open(project);
     const Clock::time_point openEnd = Clock::now();
@@ -21,9 +21,21 @@ int TimeOpenInThisProgram(const QString& project, const QString& saved) {
     const Clock::time_point saveEnd = Clock::now();
     const bool reopened = program.Open(project);
     const Clock::time_point reopenEnd = Clock::now();
-    std::printf("%.6f %.6f %.6f\n", Seconds(openEnd - start), Seconds(saveEnd - openEnd),
-                Seconds(reopenEnd - saveEnd));
-    return opened && reopened ? 0 : 1;
+    if (!opened || !reopened) {
+        return std::nullopt;
+    }
+    return FreshProgramTimes{Seconds(openEnd - start), Seconds(saveEnd - openEnd),
+                             Seconds(reopenEnd - saveEnd)};
+}
+
+int TimeOpenInThisProgram(const QString& project, const QString& saved) {
+    BenchProgram program;
+    const std::optional<FreshProgramTimes> times = TimeOpenSaveAsOpen(program, project, saved);
+    if (!times) {
+        return 1;
+    }
+    std::printf("%.6f %.6f %.6f\n", times->open, times->saveAs, times->reopen);
+    return 0;
 }
 
 std::optional<FreshProgramTimes> TimeOpenInFreshProgram(const QString& project,

@@ -14,6 +14,8 @@
 // the project to open and the file to save it as.
 inline constexpr const char* FreshProgramOption = "--open-in-fresh-program";
 
+class BenchProgram;
+
 // Seconds taken by File Open of the project, then File Save As of it, then
 // File Open of it again over what the first left.
 struct FreshProgramTimes {
@@ -21,6 +23,11 @@ struct FreshProgramTimes {
     double saveAs = 0;
     double reopen = 0;
 };
+
+// The three actions in `program`, in turn, so that their ratios are measured
+// on the same machine load; none when an Open gave a message.
+std::optional<FreshProgramTimes> TimeOpenSaveAsOpen(BenchProgram& program, const QString& project,
+                                                    const QString& saved);
 
 // In the process started with FreshProgramOption: starts the program, times
 // the three actions and prints their seconds on one line. Returns 0 when both

@@ -21,12 +21,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
+#include <optional>
 #include <string>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // The project as the program saves it, at `path`: `content` opened and saved
 // again, so that what is timed is a file the program wrote itself. False when
@@ -71,21 +69,15 @@ void RowCapProjectOpenAndSaveAs(benchmark::State& state) {
     double reopen = 0;
     for (auto _ : state) {
         BenchProgram program;
-        const Clock::time_point start = Clock::now();
-        const bool opened = program.Open(project);
-        const Clock::time_point openEnd = Clock::now();
-        program.SaveAs(saved);
-        const Clock::time_point saveEnd = Clock::now();
-        const bool reopened = program.Open(project);
-        const Clock::time_point reopenEnd = Clock::now();
-        if (!opened || !reopened) {
+        const std::optional<FreshProgramTimes> times = TimeOpenSaveAsOpen(program, project, saved);
+        if (!times) {
             state.SkipWithError(RowCapNotOpened);
             return;
         }
-        open += Seconds(openEnd - start);
-        save += Seconds(saveEnd - openEnd);
-        reopen += Seconds(reopenEnd - saveEnd);
-        state.SetIterationTime(Seconds(openEnd - start));
+        open += times->open;
+        save += times->saveAs;
+        reopen += times->reopen;
+        state.SetIterationTime(times->open);
         state.counters["resident_MB"] = ResidentMegabytes();
     }
     if (FileBytes(saved) != bytes) {
