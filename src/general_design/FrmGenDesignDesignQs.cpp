@@ -73,6 +73,20 @@ std::vector<int> RowsWithQ(const FlexGrid& grid, bool usedOnly) {
     return rows;
 }
 
+// The checks of `rows`: each row's design Q and, with `tailwater`, its
+// tailwater depth after it.
+std::vector<InputChecks::NumberCheck> RowChecks(const FlexGrid& grid, const std::vector<int>& rows,
+                                                bool tailwater) {
+    std::vector<InputChecks::NumberCheck> checks;
+    for (int r : rows) {
+        checks.push_back(DesignQCheck(grid, r, tailwater ? "" : " Please re-enter."));
+        if (tailwater) {
+            checks.push_back(TWDepthCheck(grid, r));
+        }
+    }
+    return checks;
+}
+
 struct SourceColumns {
     const char* name;
     int dischargeColumn;
@@ -117,20 +131,11 @@ void FrmGenDesign::InitializeDesignQTWGrid() {
 }
 
 std::vector<InputChecks::NumberCheck> FrmGenDesign::DesignQTWChecks() const {
-    std::vector<InputChecks::NumberCheck> checks;
-    for (int r : RowsWithQ(*GrdDesignQs, true)) {
-        checks.push_back(DesignQCheck(*GrdDesignQs, r, ""));
-        checks.push_back(TWDepthCheck(*GrdDesignQs, r));
-    }
-    return checks;
+    return RowChecks(*GrdDesignQs, RowsWithQ(*GrdDesignQs, true), true);
 }
 
 std::vector<InputChecks::NumberCheck> FrmGenDesign::DesignQChecks() const {
-    std::vector<InputChecks::NumberCheck> checks;
-    for (int r : RowsWithQ(*GrdDesignQs, false)) {
-        checks.push_back(DesignQCheck(*GrdDesignQs, r, " Please re-enter."));
-    }
-    return checks;
+    return RowChecks(*GrdDesignQs, RowsWithQ(*GrdDesignQs, false), false);
 }
 
 std::optional<InputChecks::Failure>
@@ -138,8 +143,8 @@ FrmGenDesign::ReadDesignQTWGrid(DesignQTWList& Rows,
                                 std::vector<InputChecks::Magnitude>& bounded) const {
     const FlexGrid& grid = *GrdDesignQs;
     Rows.assign(1, DesignQTWRecord{});
-    const std::vector<InputChecks::NumberCheck> checks = DesignQTWChecks();
     const std::vector<int> used = RowsWithQ(grid, true);
+    const std::vector<InputChecks::NumberCheck> checks = RowChecks(grid, used, true);
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
         return outcome.failure;
@@ -160,8 +165,8 @@ std::optional<InputChecks::Failure>
 FrmGenDesign::ReadDesignQs(DesignQTWList& Rows,
                            std::vector<InputChecks::Magnitude>& bounded) const {
     Rows.assign(1, DesignQTWRecord{});
-    const std::vector<InputChecks::NumberCheck> checks = DesignQChecks();
     const std::vector<int> used = RowsWithQ(*GrdDesignQs, false);
+    const std::vector<InputChecks::NumberCheck> checks = RowChecks(*GrdDesignQs, used, false);
     const InputChecks::Outcome outcome = InputChecks::CheckDeferred(checks, bounded);
     if (outcome.failure) {
         return outcome.failure;

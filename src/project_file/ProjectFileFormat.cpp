@@ -243,7 +243,6 @@ public:
     void Run() {
         while (!in_.AtEnd()) {
             const int line = in_.Line();
-            const int droppedTails = in_.DroppedTails();
             const FieldReader before = in_;
             // Seen where it stands: a record's first field costs no copy.
             std::string converted;
@@ -258,9 +257,9 @@ public:
                 continue;
             }
             if (const int number = FindSection(sections_, field)) {
-                ReadRecord(number, line, droppedTails);
+                ReadRecord(number, line, before.DroppedTails());
             } else {
-                PassField(field, line, TextRanOn(line, before, droppedTails));
+                PassField(field, line, TextRanOn(line, before, before.DroppedTails()));
             }
         }
         // Every file this program writes ends with the end record; without it
@@ -279,9 +278,10 @@ private:
         }
     }
 
-    // What a field that begins no record, read from `before` on `line`, ran
-    // into when its text's closing quote is missing: the words that say so,
-    // empty for none. The end record it ran into still ends the file.
+    // What a text read from `before` on `line` ran into when its closing
+    // quote was missing, if the reader has dropped a tail since it had
+    // dropped `droppedTails`: the words that say so, empty for none. The end
+    // record it ran into still ends the file.
     std::string TextRanOn(int line, const FieldReader& before, int droppedTails) {
         if (in_.DroppedTails() == droppedTails) {
             return "";
@@ -364,13 +364,9 @@ private:
         } else if (joined) {
             what = "A " + std::string(JoinedToEnd);
         } else if (in_.DroppedTails() != droppedTails) {
-            what = DroppedTail;
             // A text cut before its closing quote has taken what follows, up
             // to the next quote.
-            if (const TakenLines over = LinesTextsRanOver(line, record, in_)) {
-                what += TextRunsOver(over);
-                endRecordMet_ = endRecordMet_ || over.endRecord;
-            }
+            what = std::string(DroppedTail) + TextRanOn(line, record, droppedTails);
         } else {
             applied_.Add(number, line, record, in_, skipped_);
             return;

@@ -159,8 +159,8 @@ std::optional<IntegerPlace> PlainPlaceOf(std::string_view fields) {
 }
 
 bool SameValueCharacters(int number, std::string_view a, std::string_view b) {
-    RecordFields valueA(a.substr(StoredRecordOf(number, a).valueOffset));
-    RecordFields valueB(b.substr(StoredRecordOf(number, b).valueOffset));
+    RecordFields valueA(a.substr(StoredRecordOf(number, a, true).valueOffset));
+    RecordFields valueB(b.substr(StoredRecordOf(number, b, true).valueOffset));
     while (!valueA.AtEnd() && !valueB.AtEnd()) {
         if (valueA.Next().text != valueB.Next().text) {
             return false;

@@ -43,7 +43,7 @@ struct StoredRecord {
 
 // The record of section `number` whose fields `fields` gives (from its item
 // on), read to its end, or to the end of its place only when `placeOnly`
-// (then valueOffset, whole, choice and blank are not worked out).
+// (then whole, choice and blank are not worked out).
 StoredRecord StoredRecordOf(int number, RecordFields& fields, bool placeOnly = false);
 StoredRecord StoredRecordOf(int number, std::string_view fields, bool placeOnly = false);
 
