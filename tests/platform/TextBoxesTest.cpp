@@ -131,6 +131,8 @@ TEST_F(TextBoxesTest, ABoxTakesNoTypedCharacterThatASaveWouldWritePastTheLimit) 
              {"a letter that fits", Letters(Limit - 1), "x", Letters(Limit - 1) + "x"},
              {"a quote that fits", Quotes(Limit / 2 - 1), "\"", Quotes(Limit / 2)},
              {"an emoji that fits", Letters(Limit - 2), Emoji, Letters(Limit - 2) + Emoji},
+             {"a Chinese character past 40,000", QString(40000, u'\u6c34'), QString(u'\u6c34'),
+              QString(40001, u'\u6c34')},
          }) {
         SCOPED_TRACE(c.what);
         box.setText(c.before);
