@@ -113,8 +113,8 @@ public:
         box.installEventFilter(this);
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != &box_ || box_.isReadOnly()) {
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (box_.isReadOnly()) {
             return false;
         }
         switch (event->type()) {
@@ -177,9 +177,7 @@ std::optional<QString> TakenOfPaste(const QString& text, const QString& kept) {
 QString PasteRefusal(const QString& pasted, const QString& holder) {
     return QString("%1 holds double quotes that, saved as two apostrophes each, take it past the "
                    "%2 characters a %3 keeps. Nothing was pasted.")
-        .arg(pasted)
-        .arg(FieldLimit::MaxLength)
-        .arg(holder);
+        .arg(pasted, QString::number(FieldLimit::MaxLength), holder);
 }
 
 void HoldToFieldLimit(QWidget& widget, const QString& holder) {
