@@ -2,7 +2,7 @@
 
 #include "app/frmInsertRows.h"
 #include "platform/Dialogs.h"
-#include "platform/FieldLimit.h"
+#include "platform/TextBoxes.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -54,10 +54,7 @@ void PasteClipboard(FlexGrid& grid) {
         return;
     }
     if (!grid.SetClip(text)) {
-        Dialogs::Message(QString("A cell of the pasted text holds double quotes that, saved as "
-                                 "two apostrophes each, take it past the %1 characters a cell "
-                                 "keeps. Nothing was pasted.")
-                             .arg(FieldLimit::MaxLength));
+        Dialogs::Message(TextBoxes::PasteRefusal("A cell of the pasted text", "cell"));
     }
 }
 

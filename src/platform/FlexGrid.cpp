@@ -74,7 +74,7 @@ public:
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (editor) {
-            TextBoxes::HoldToFieldLimit(*editor);
+            TextBoxes::HoldToFieldLimit(*editor, "cell");
         }
         return editor;
     }
