@@ -67,14 +67,6 @@ std::string ShownText(std::string_view text) {
     return cut ? shown + "..." : shown;
 }
 
-std::string ShownLineEnd(std::string_view lineEnd) {
-    std::string shown;
-    for (char c : lineEnd) {
-        shown += (shown.empty() ? "" : " ") + ControlAt(std::string_view(&c, 1)).first;
-    }
-    return shown;
-}
-
 std::string Named(std::string_view what, int line, const ProjectFileFormat::SectionFormat& section,
                   FieldReader record) {
     std::string name = std::string(what) + " (line " + std::to_string(line) + ", section " +

@@ -15,9 +15,6 @@ namespace RecordNames {
 // that it neither vanishes nor breaks the line.
 std::string ShownText(std::string_view text);
 
-// Line-end characters named one by one: "CR CR LF".
-std::string ShownLineEnd(std::string_view lineEnd);
-
 // `what`, then the line, the section and the item (or group and index) of the
 // record whose marker stands on `line` and whose fields follow at `record`, as
 // far as they can be read on the marker's line.
