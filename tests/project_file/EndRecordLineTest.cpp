@@ -2,8 +2,7 @@
 // end record joined to a line that lost its line end before it. A text inside
 // a record that spells the end record's word, or a header line's, is that
 // record's text: a file cut short after it is still cut short.
-#include "ProjectFileFrame.h"
-#include "ProjectFileHarness.h"
+#include "ReadCase.h"
 
 #include <gtest/gtest.h>
 
@@ -19,102 +18,62 @@ using ProjectFileFrame::Header;
 const std::string Site = "\"SITEIDINFO7438579\"";
 const std::string Stray = "A field that is no section's marker: ";
 
-struct Case {
-    const char* what;
-    std::string records; // from line 4 on
-    Result result;
-    std::vector<std::string> named; // or the fault that ended the read
-};
-
 } // namespace
 
 TEST(EndRecordLine, TheEndRecordIsKnownByWhatItsLineHolds) {
-    for (const Case& c : std::vector<Case>{
-             {"the end record in another letter case",
-              Site + ",3,\"a\"\r\n\"End_Of_File\"\r\n",
-              Result::Complete,
-              {}},
+    for (const ReadCase& c : std::vector<ReadCase>{
+             {"the end record in another letter case", Site + ",3,\"a\"\r\n\"End_Of_File\"\r\n",
+              Result::Complete, ""},
              {"the end record with blanks and tabs around it",
-              Site + ",3,\"a\"\r\n \t\"END_OF_FILE\"\t \r\n",
-              Result::Complete,
-              {}},
-             {"the end record without its quotes",
-              Site + ",3,\"a\"\r\nEND_OF_FILE\r\n",
-              Result::Complete,
-              {}},
+              Site + ",3,\"a\"\r\n \t\"END_OF_FILE\"\t \r\n", Result::Complete, ""},
+             {"the end record without its quotes", Site + ",3,\"a\"\r\nEND_OF_FILE\r\n",
+              Result::Complete, ""},
              {"characters after the end record's closing quote",
-              Site + ",3,\"a\"\r\n\"END_OF_FILE\" x y\r\n",
-              Result::Complete,
-              {"Characters after the end record's closing quote, which the read drops: \"x y\" "
-               "(line 5)"}},
-             {"a stray field glued before it",
-              "abc\"END_OF_FILE\"\r\n",
-              Result::Complete,
-              {Stray + "\"abc\"; the end record is joined to its line (line 4)"}},
+              Site + ",3,\"a\"\r\n\"END_OF_FILE\" x y\r\n", Result::Complete,
+              "Characters after the end record's closing quote, which the read drops: \"x y\" "
+              "(line 5)"},
+             {"a stray field glued before it", "abc\"END_OF_FILE\"\r\n", Result::Complete,
+              Stray + "\"abc\"; the end record is joined to its line (line 4)"},
              {"a quoted stray field glued before it, a tab after",
-              "\"A stray text\"\"END_OF_FILE\"\t\r\n" + Site + ",3,\"a\"\r\n",
-              Result::Complete,
-              {Stray + "\"A stray text\"; the end record is joined to its line (line 4)"}},
+              "\"A stray text\"\"END_OF_FILE\"\t\r\n" + Site + ",3,\"a\"\r\n", Result::Complete,
+              Stray + "\"A stray text\"; the end record is joined to its line (line 4)"},
              {"a quoted stray field glued before it, a comma after",
-              "\"A stray text\"\"END_OF_FILE\",\r\n" + Site + ",3,\"a\"\r\n",
-              Result::Complete,
-              {Stray + "\"A stray text\"; the end record is joined to its line (line 4)"}},
+              "\"A stray text\"\"END_OF_FILE\",\r\n" + Site + ",3,\"a\"\r\n", Result::Complete,
+              Stray + "\"A stray text\"; the end record is joined to its line (line 4)"},
              {"a stray field and the end record, a comma between",
-              "\"A stray text\",\"END_OF_FILE\"\r\n",
+              "\"A stray text\",\"END_OF_FILE\"\r\n", Result::Complete,
+              Stray + "\"A stray text\" (line 4)"},
+             {"a record's last text glued to it", Site + ",3,\"a\"\"end_of_file\"\r\n",
               Result::Complete,
-              {Stray + "\"A stray text\" (line 4)"}},
-             {"a record's last text glued to it",
-              Site + ",3,\"a\"\"end_of_file\"\r\n",
-              Result::Complete,
-              {"A record joined on its line to the end record (line 4, section "
-               "SITEIDINFO7438579, item 3)"}},
+              "A record joined on its line to the end record (line 4, section "
+              "SITEIDINFO7438579, item 3)"},
              // A record's text that spells the end record's word is its text.
-             {"a County that spells it, then the end record",
-              Site + ",3,\"END_OF_FILE\"\r\n" + End,
-              Result::Complete,
-              {}},
-             {"a County that spells it, the file cut after it",
-              Site + ",3,\"END_OF_FILE\"\r\n",
-              Result::Failed,
-              {"The file has no end record"}},
+             {"a County that spells it, then the end record", Site + ",3,\"END_OF_FILE\"\r\n" + End,
+              Result::Complete, ""},
+             {"a County that spells it, the file cut after it", Site + ",3,\"END_OF_FILE\"\r\n",
+              Result::Failed, "The file has no end record"},
              {"a County that spells it in lower case, the file cut after it",
-              Site + ",3,\"end_of_file\"",
-              Result::Failed,
-              {"The file has no end record"}},
+              Site + ",3,\"end_of_file\"", Result::Failed, "The file has no end record"},
              {"an unknown item whose text spells it, the file cut after it",
-              Site + ",42,\"END_OF_FILE\"\r\n",
-              Result::Failed,
-              {"The file has no end record"}},
+              Site + ",42,\"END_OF_FILE\"\r\n", Result::Failed, "The file has no end record"},
              {"a marker in another letter case before a text that spells it, the file cut after "
               "it",
-              "\"siteidinfo7438579\",3,\"END_OF_FILE\"\r\n",
-              Result::Failed,
-              {"The file has no end record"}},
-             {"a text whose line ends inside its quotes leave it alone on a line, the file cut "
-              "after it",
-              Site + ",3,\"x\r\nEND_OF_FILE\r\ny\"\r\n",
-              Result::Failed,
-              {"The file has no end record"}},
-             {"a text whose line ends inside its quotes leave it alone on a line",
-              Site + ",3,\"x\r\nEND_OF_FILE\r\n\"\r\n" + End,
-              Result::Complete,
-              {}},
+              "\"siteidinfo7438579\",3,\"END_OF_FILE\"\r\n", Result::Failed,
+              "The file has no end record"},
+             {"a text with line ends inside its quotes that leave the word alone on a line, the "
+              "file cut after it",
+              Site + ",3,\"x\r\nEND_OF_FILE\r\ny\"\r\n", Result::Failed,
+              "The file has no end record"},
+             {"a text with line ends inside its quotes that leave the word alone on a line",
+              Site + ",3,\"x\r\nEND_OF_FILE\r\n\"\r\n" + End, Result::Complete, ""},
              // The words of header lines inside a record are its texts.
              {"texts that spell the header lines",
               Site + ",1,\"TARNWELLSOFTWAREVSHACHS\"\r\n" + Site + ",2,\"ENGLISHUNITS\"\r\n" +
                   Site + ",3,\"VERSION\"\r\n" + Site +
                   ",4,\"\r\nTARNWELLSOFTWAREVSHACHS\r\n\"\r\n" + End,
-              Result::Complete,
-              {}},
+              Result::Complete, ""},
          }) {
-        SCOPED_TRACE(c.what);
-        const ProjectFileHarness::Outcome outcome = ProjectFileHarness::Read(Header + c.records);
-        EXPECT_EQ(outcome.result, c.result) << outcome.error;
-        if (c.result == Result::Failed) {
-            EXPECT_EQ(std::vector<std::string>({outcome.error}), c.named);
-            continue;
-        }
-        EXPECT_EQ(outcome.skipped.Named(), c.named);
+        ExpectRead(c);
     }
 }
 

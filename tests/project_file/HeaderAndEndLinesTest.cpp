@@ -10,14 +10,8 @@
 
 namespace {
 
-class HeaderAndEndLines : public ProjectFileTest {
+class HeaderAndEndLines : public ExampleProjectTest {
 protected:
-    void SetUp() override {
-        ProjectFileTest::SetUp();
-        example = FileBytes(TW_EXAMPLE_PROJECT).toStdString();
-        ASSERT_FALSE(example.empty());
-    }
-
     // Every record was read: the first box whole, and a save writes the
     // example back byte for byte.
     void ExpectEveryRecordRead() {
@@ -25,15 +19,6 @@ protected:
         SaveAs(Path("saved.twl"));
         EXPECT_TRUE(FileBytes(Path("saved.twl")).toStdString() == example);
     }
-
-    std::string example;
-    const QString path = Path("changed.twl");
-};
-
-struct Change {
-    const char* what;
-    std::string from;
-    std::string to;
 };
 
 // `text` with every CR LF made `lineEnd`.
@@ -61,7 +46,7 @@ TEST_F(HeaderAndEndLines, AMissingOrShortVersionLineLosesNothing) {
              {"the version line without its quotes", Version, "VERSION,2.00\r\n"},
          }) {
         SCOPED_TRACE(c.what);
-        OpenChanged(example, c.from, c.to, path);
+        OpenExampleChanged(c.from, c.to);
         EXPECT_EQ(user.MessageTexts(), std::vector<QString>());
         ExpectCurrentFile(path);
         ExpectEveryRecordRead();
@@ -137,7 +122,7 @@ TEST_F(HeaderAndEndLines, WhatStandsOnTheEndRecordsLineIsNamedAndTheFileIsWhole)
               strayBefore.arg("A stray text")},
          }) {
         SCOPED_TRACE(c.change.what);
-        OpenChanged(example, c.change.from, c.change.to, path);
+        OpenExampleChanged(c.change.from, c.change.to);
         EXPECT_EQ(user.MessageTexts(), std::vector<QString>({SkippedMessage(path, {c.named})}));
         ExpectCurrentFile("");
         ExpectEveryRecordRead();
