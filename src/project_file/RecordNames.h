@@ -11,8 +11,9 @@
 namespace RecordNames {
 
 // `text` trimmed of blanks and cut to a length a message line takes, every
-// control character named in angle brackets ("<CR>", "<NUL>", "<U+0085>") so
-// that it neither vanishes nor breaks the line.
+// control character and the invisible zero-width no-break space named in
+// angle brackets ("<CR>", "<NUL>", "<U+0085>", "<U+FEFF>") so that it neither
+// vanishes nor breaks the line.
 std::string ShownText(std::string_view text);
 
 // `what`, then the line, the section and the item (or group and index) of the

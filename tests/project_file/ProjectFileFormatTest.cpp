@@ -409,6 +409,7 @@ TEST(ProjectFileRead, ControlCharactersInANamedRecordAreShownByName) {
              {"\"a\tb\x7F\"", "A field that is no section's marker: \"a<TAB>b<DEL>\" (line 4)"},
              {"\"\xC2\x85next line\"",
               "A field that is no section's marker: \"<U+0085>next line\" (line 4)"},
+             {"\"\xEF\xBB\xBF\"", "A field that is no section's marker: \"<U+FEFF>\" (line 4)"},
              {"\"SITEIDINFO7438579\",\"1\r\n2\",\"x\"",
               "Type mismatch (line 4, section SITEIDINFO7438579, item 1<CR><LF>2)"},
          }) {
