@@ -14,10 +14,6 @@ bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
 
-bool IsEndRecord(std::string_view value) {
-    return Tools::EqualIgnoringCase(value, EndOfFile);
-}
-
 // Where the line after the one that `pos` stands in begins.
 size_t NextLineStart(std::string_view content, size_t pos) {
     while (pos < content.size() && !IsLineEnd(content[pos])) {
@@ -30,6 +26,10 @@ size_t NextLineStart(std::string_view content, size_t pos) {
 }
 
 } // namespace
+
+bool IsEndRecord(std::string_view field) {
+    return Tools::EqualIgnoringCase(Tools::TrimBlanks(field), EndOfFile);
+}
 
 LineHolds HoldsOfFirstField(std::string_view field) {
     if (IsEndRecord(field)) {

@@ -18,6 +18,10 @@ enum class LineHolds {
     Other,     // a record, or a field that begins none
 };
 
+// Whether `field` is the end record's word, in any letter case, blanks
+// around it or not.
+bool IsEndRecord(std::string_view field);
+
 // What a line that holds more than blanks holds, whose first field, trimmed
 // of blanks, is `field`.
 LineHolds HoldsOfFirstField(std::string_view field);

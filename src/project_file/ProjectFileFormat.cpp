@@ -49,10 +49,6 @@ int FindSection(const SectionTable& sections, std::string_view field) {
 
 constexpr std::string_view MetricUnitsWord = "METRIC";
 
-bool IsEndRecord(std::string_view field) {
-    return Tools::EqualIgnoringCase(Tools::TrimBlanks(field), EndOfFile);
-}
-
 // The section whose marker `field` is in another letter case, 0 for none: no
 // marker to the read, but no stray text either, and named as what it is.
 int SectionInAnotherCase(std::string_view field) {
