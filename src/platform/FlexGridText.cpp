@@ -1,6 +1,7 @@
 #include "platform/FlexGridText.h"
 
 #include "platform/FlexGrid.h"
+#include "platform/UiText.h"
 
 int FlexGridText::Rows() const {
     return grid_.Rows();
@@ -19,5 +20,5 @@ std::string FlexGridText::TextMatrix(int row, int col) const {
 }
 
 void FlexGridText::SetTextMatrix(int row, int col, const std::string& text) {
-    grid_.SetTextMatrix(row, col, QString::fromStdString(text));
+    grid_.SetTextMatrix(row, col, ToQString(text));
 }

@@ -2,6 +2,18 @@
 
 #include "platform/Numbers.h"
 
+#include <string_view>
+
+QString ToQString(const std::string& text) {
+    constexpr std::string_view ZeroWidthNoBreakSpace = "\xEF\xBB\xBF";
+    if (std::string_view(text).starts_with(ZeroWidthNoBreakSpace)) {
+        return QChar(0xFEFF) + QString::fromUtf8(text.data() + ZeroWidthNoBreakSpace.size(),
+                                                 static_cast<qsizetype>(
+                                                     text.size() - ZeroWidthNoBreakSpace.size()));
+    }
+    return QString::fromStdString(text);
+}
+
 std::string TrimmedText(const QString& text) {
     return Numbers::Trim(text.toStdString());
 }

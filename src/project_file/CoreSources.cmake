@@ -6,6 +6,7 @@ set(PROJECT_FILE_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CulvertRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FieldEncoding.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FieldReader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileLines.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GeneralDesignRecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HashIndex.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlungeBasinRecords.cpp

@@ -22,6 +22,7 @@ using FieldSyntax::TrimBlanks;
 
 void FieldReader::EndField() {
     const size_t end = FieldEnd(content_, pos_);
+    lastFieldEnd_ = end;
     if (end == content_.size()) {
         pos_ = end;
         return;
@@ -44,6 +45,7 @@ std::string_view FieldReader::ReadValue() {
     while (pos_ < content_.size() && IsBlank(content_[pos_])) {
         ++pos_;
     }
+    lastFieldStart_ = pos_;
     std::string_view value;
     if (pos_ < content_.size() && content_[pos_] == '"') {
         size_t close = content_.find('"', pos_ + 1);
@@ -51,6 +53,7 @@ std::string_view FieldReader::ReadValue() {
             // The unclosed text runs over every line left.
             line_ += LineEnds(content_.substr(start));
             pos_ = content_.size();
+            lastFieldEnd_ = pos_;
             ThrowPastEnd();
         }
         value = content_.substr(pos_ + 1, close - pos_ - 1);
@@ -107,19 +110,6 @@ int FieldReader::LineEnds(std::string_view text) {
         }
     }
     return ends;
-}
-
-std::string_view FieldReader::LineEndAround() const {
-    const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
-    size_t start = pos_;
-    while (start > 0 && isLineEnd(content_[start - 1])) {
-        --start;
-    }
-    size_t end = pos_;
-    while (end < content_.size() && isLineEnd(content_[end])) {
-        ++end;
-    }
-    return content_.substr(start, end - start);
 }
 
 bool FieldReader::NextFieldQuoted() const {

@@ -41,14 +41,22 @@ public:
     }
     // The line (from 1) on which the next field begins.
     int Line() const { return line_; }
+    // Goes on from the line that begins at `offset` of the content, the
+    // file's line `line`.
+    void MoveToLine(size_t offset, int line) {
+        pos_ = offset;
+        line_ = line;
+    }
     // Whether the next field stands in double quotes, as texts do.
     bool NextFieldQuoted() const;
     // Whether the field read last ended its line (or nothing was read yet).
     bool AtLineStart() const;
-    // The run of line-end characters (CR and LF) that the reader stands in or
-    // next to: after a field that ended its line, that line's whole end, were
-    // it two line ends or more.
-    std::string_view LineEndAround() const;
+    // The field read last as the file holds it: from its first character
+    // after the blanks before it to the comma or line end after it, quotes
+    // and what follows its closing quote included.
+    std::string_view LastField() const {
+        return content_.substr(lastFieldStart_, lastFieldEnd_ - lastFieldStart_);
+    }
     // How many quoted fields read so far had more than blanks between their
     // closing quote and the comma or line end after it, which the read drops.
     int DroppedTails() const { return droppedTails_; }
@@ -88,4 +96,6 @@ private:
     size_t pos_ = 0;
     int line_ = 1;
     int droppedTails_ = 0;
+    size_t lastFieldStart_ = 0;
+    size_t lastFieldEnd_ = 0;
 };

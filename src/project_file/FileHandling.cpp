@@ -14,7 +14,6 @@
 #include "project_file/AppliedRecords.h"
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
-#include "project_file/RecordNames.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -72,20 +71,6 @@ QString SkippedText(const ProjectFileFormat::SkippedRecords& skipped) {
     return text;
 }
 
-// What a file whose every line end reads as `lineEnd` seems to hold after
-// each line.
-QString EmptyLinesAfterEach(std::string_view lineEnd) {
-    const int empty = FieldReader::LineEnds(lineEnd) - 1;
-    switch (empty) {
-    case 1:
-        return "an empty line seems";
-    case 2:
-        return "two empty lines seem";
-    default:
-        return QString::number(empty) + " empty lines seem";
-    }
-}
-
 } // namespace
 
 void OpenDataFile() {
@@ -125,16 +110,6 @@ void OpenDataFile() {
                                  " is a Tarnwell software data file, but its units line names "
                                  "neither English nor metric units, so it cannot be read.");
                 continue;
-            case ProjectFileFormat::HeaderCheck::ExtraLineEnds: {
-                const std::string_view lineEnd = ProjectFileFormat::RepeatedLineEnd(*content);
-                Dialogs::Message("The file " + path +
-                                 " is a Tarnwell software data file, but its lines end in " +
-                                 QString::fromStdString(RecordNames::ShownLineEnd(lineEnd)) +
-                                 " instead of CR LF, so " + EmptyLinesAfterEach(lineEnd) +
-                                 " to follow each of them and it cannot be read. Its units line "
-                                 "is right: with its line ends set back to CR LF, it opens.");
-                continue;
-            }
             case ProjectFileFormat::HeaderCheck::Incomplete:
                 Dialogs::Message("The file " + path +
                                  " is incomplete: it ends within its first lines, before any "

@@ -17,8 +17,8 @@ inline const QString FileFilter = QStringLiteral("Tarnwell (*.twl);;All Files (*
 
 // Asks for a project file until one passes the size, signature and units
 // checks, then reads it. Cancelling changes nothing. Reports its own errors;
-// an empty file and one cut inside its header are refused by name, before
-// anything is cleared, and end the command.
+// an empty file and one that holds no more than its header are refused by
+// name, before anything is cleared, and end the command.
 void OpenDataFile();
 
 // Writes the whole project to `path` (used exactly as given, no extension

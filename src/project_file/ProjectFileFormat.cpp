@@ -3,12 +3,12 @@
 #include "platform/AppError.h"
 #include "project_file/AppliedRecords.h"
 #include "project_file/FieldReader.h"
+#include "project_file/FileLines.h"
 #include "project_file/RecordNames.h"
 #include "project_file/RecordWriter.h"
 #include "project_file/Tools.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <utility>
 
@@ -41,14 +41,6 @@ void CheckNumber(int number) {
     }
 }
 
-bool ContainsIgnoringCase(std::string_view field, std::string_view word) {
-    auto equal = [](char a, char b) {
-        return std::toupper(static_cast<unsigned char>(a)) ==
-               std::toupper(static_cast<unsigned char>(b));
-    };
-    return std::search(field.begin(), field.end(), word.begin(), word.end(), equal) != field.end();
-}
-
 // The registered section whose marker the field is, in full and in letter case.
 int FindSection(const SectionTable& sections, std::string_view field) {
     const int number = SectionNumber(field);
@@ -57,72 +49,45 @@ int FindSection(const SectionTable& sections, std::string_view field) {
 
 constexpr std::string_view MetricUnitsWord = "METRIC";
 
-bool EqualIgnoringCase(std::string_view field, std::string_view word) {
-    return field.size() == word.size() && ContainsIgnoringCase(field, word);
-}
-
-bool IsBlank(std::string_view field) {
-    return Tools::TrimBlanks(field).empty();
-}
-
-bool IsSignatureLine(std::string_view field) {
-    return ContainsIgnoringCase(field, Signature) && !ContainsIgnoringCase(field, UnitsWord);
-}
-
-bool IsHeaderLine(std::string_view field) {
-    return ContainsIgnoringCase(field, Signature) || ContainsIgnoringCase(field, UnitsWord);
-}
-
-bool IsEndRecord(std::string_view field) {
-    return EqualIgnoringCase(Tools::TrimBlanks(field), EndOfFile);
-}
-
-// Whether a line of `read` after its first line end holds the end record
-// alone, in its quotes or not, as the file holds it.
-bool EndRecordOnALineOf(std::string_view read) {
-    for (size_t lineEnd = read.find_first_of("\r\n"); lineEnd != std::string_view::npos;
-         lineEnd = read.find_first_of("\r\n")) {
-        read.remove_prefix(lineEnd + (read.substr(lineEnd, 2) == "\r\n" ? 2 : 1));
-        std::string_view line = Tools::TrimBlanks(read.substr(0, read.find_first_of("\r\n")));
-        if (line.size() >= 2 && line.front() == '"' && line.back() == '"') {
-            line = line.substr(1, line.size() - 2);
-        }
-        if (IsEndRecord(line)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Whether `read`, what a record or a field read, ends in the quoted end
-// record on a line of its own: a record joined to the end record, whose
-// quoted end record the read took as the tail or the last characters of a
-// field.
-bool JoinedToEndRecord(std::string_view read) {
-    while (!read.empty() && (read.back() == '\r' || read.back() == '\n')) {
-        read.remove_suffix(1);
-    }
-    read = Tools::TrimBlanks(read);
-    const size_t quoted = EndOfFile.size() + 2;
-    if (read.size() <= quoted || read.back() != '"' || read[read.size() - quoted] != '"') {
-        return false;
-    }
-    const char before = read[read.size() - quoted - 1];
-    return before != '\r' && before != '\n' &&
-           EqualIgnoringCase(read.substr(read.size() - quoted + 1, EndOfFile.size()), EndOfFile);
-}
-
 // The section whose marker `field` is in another letter case, 0 for none: no
 // marker to the read, but no stray text either, and named as what it is.
 int SectionInAnotherCase(std::string_view field) {
-    for (int number = 1; number <= NumSections; ++number) {
-        const std::string_view marker = Section(number).marker;
-        if (field != marker && EqualIgnoringCase(field, marker)) {
-            return number;
-        }
-    }
-    return 0;
+    const int number = SectionNumberIgnoringCase(field);
+    return number != 0 && Section(number).marker != field ? number : 0;
 }
+
+// The lines of a file that hold something, from its first on, each read on
+// its own. A byte-order mark at the file's start marks its encoding and is no
+// character of its first line.
+class HeaderLines {
+public:
+    struct Line : FileLine {
+        size_t offset;
+        int number;
+    };
+
+    explicit HeaderLines(std::string_view content)
+        : content_(content), pos_(content.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0) {}
+
+    // The next line that holds something; none at the end of the file.
+    std::optional<Line> Next() {
+        while (pos_ < content_.size()) {
+            const Line line{ReadLine(content_, pos_), pos_, number_++};
+            pos_ = line.next;
+            if (line.holds != LineHolds::Nothing) {
+                return line;
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    static constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+    std::string_view content_;
+    size_t pos_;
+    int number_ = 1;
+};
 
 std::string OnLine(int line) {
     return " (line " + std::to_string(line) + ")";
@@ -164,9 +129,12 @@ struct TakenLines {
             if (lineStart && taken.first == 0) {
                 taken.first = line;
             }
+            if (lineStart && taken) {
+                taken.endRecord =
+                    taken.endRecord || ReadLine(record.Content(), record.Offset()).HoldsEndRecord();
+            }
             try {
-                const std::string field = record.ReadText();
-                taken.endRecord = taken.endRecord || (lineStart && taken && IsEndRecord(field));
+                record.ReadText();
             } catch (const AppError& error) {
                 if (error.number != ReadError::FieldTooLong) {
                     break;
@@ -181,7 +149,8 @@ struct TakenLines {
         // lines the fields after it took.
         if (taken && ranOnFrom != 0 && ranOnFrom < taken.first) {
             taken.first = ranOnFrom;
-            taken.endRecord = taken.endRecord || EndRecordOnALineOf(end.ReadSince(start));
+            taken.endRecord = taken.endRecord ||
+                              EndRecordOnALineAfter(end.Content(), start.Offset(), end.Offset());
         }
         return taken;
     }
@@ -219,13 +188,18 @@ TakenLines LinesTextsRanOver(int markerLine, const FieldReader& record, const Fi
         return taken;
     }
     taken.first = markerLine + 1;
-    taken.endRecord = EndRecordOnALineOf(end.ReadSince(record));
+    taken.endRecord = EndRecordOnALineAfter(end.Content(), record.Offset(), end.Offset());
     return taken;
 }
 
 std::string TextRunsOver(const TakenLines& lines) {
     return std::string("; the text runs on ") + (lines.first == lines.last ? "to " : "over ") +
            lines.Span() + lines.EndRecordNote();
+}
+
+// What a quoted field, as the file holds it, holds after its closing quote.
+std::string_view AfterClosingQuote(std::string_view field) {
+    return field.substr(std::min(field.find('"', 1) + 1, field.size()));
 }
 
 constexpr std::string_view RunsOn = "record that reads on past its line end and ";
@@ -243,6 +217,7 @@ public:
     void Run() {
         while (!in_.AtEnd()) {
             const int line = in_.Line();
+            const bool lineStart = in_.AtLineStart();
             const FieldReader before = in_;
             // Seen where it stands: a record's first field costs no copy.
             std::string converted;
@@ -253,13 +228,20 @@ public:
                 if (error.number != ReadError::FieldTooLong) {
                     throw AppError(error.number, error.description + OnLine(line));
                 }
+                if (lineStart) {
+                    lineIsRecord_ = false;
+                }
                 CountLine(line, [&] { return error.description + OnLine(line); });
                 continue;
             }
-            if (const int number = FindSection(sections_, field)) {
+            const int number = FindSection(sections_, field);
+            if (lineStart) {
+                lineIsRecord_ = number != 0 || SectionNumberIgnoringCase(field) != 0;
+            }
+            if (number != 0) {
                 ReadRecord(number, line, before.DroppedTails());
             } else {
-                PassField(field, line, TextRanOn(line, before, before.DroppedTails()));
+                PassField(field, line, lineStart, before);
             }
         }
         // Every file this program writes ends with the end record; without it
@@ -278,45 +260,72 @@ private:
         }
     }
 
-    // What a text read from `before` on `line` ran into when its closing
-    // quote was missing, if the reader has dropped a tail since it had
-    // dropped `droppedTails`: the words that say so, empty for none. The end
-    // record it ran into still ends the file.
-    std::string TextRanOn(int line, const FieldReader& before, int droppedTails) {
-        if (in_.DroppedTails() == droppedTails) {
-            return "";
-        }
-        if (const TakenLines over = LinesTextsRanOver(line, before, in_)) {
-            endRecordMet_ = endRecordMet_ || over.endRecord;
-            return TextRunsOver(over);
-        }
-        if (JoinedToEndRecord(in_.ReadSince(before))) {
-            endRecordMet_ = true;
-            return "; the end record is joined to its line";
-        }
-        return "";
+    // Whether the end record is joined to the line of the field just read:
+    // glued to the end of the line's last field, or, on a line that is no
+    // record, to any field.
+    bool EndRecordGluedToField() const {
+        return (!lineIsRecord_ || in_.AtEnd() || in_.AtLineStart()) &&
+               EndsInJoinedEndRecord(in_.LastField());
     }
 
-    // A field that begins no record; `ranOn` says what its text ran into.
-    void PassField(std::string_view field, int line, const std::string& ranOn) {
+    // What a text read from `before` on `line` ran into when its closing
+    // quote was missing, if the reader has dropped a tail since it had
+    // dropped `droppedTails`, or else whether the end record is `glued` to
+    // it: the words that say so, empty for none. The end record it ran into
+    // still ends the file.
+    std::string TextRanOn(int line, const FieldReader& before, int droppedTails, bool glued) {
+        if (in_.DroppedTails() != droppedTails) {
+            if (const TakenLines over = LinesTextsRanOver(line, before, in_)) {
+                endRecordMet_ = endRecordMet_ || over.endRecord;
+                return TextRunsOver(over);
+            }
+        }
+        return glued ? "; the end record is joined to its line" : "";
+    }
+
+    // A field that begins no record, read from `before` on `line`, the
+    // line's first field if `lineStart`.
+    void PassField(std::string_view field, int line, bool lineStart, const FieldReader& before) {
+        const LineHolds holds = lineStart ? HoldsOfFirstField(field) : LineHolds::Other;
+        const bool glued = EndRecordGluedToField();
+        // A line that is no record may hold the end record after a stray field.
+        const bool endRecord =
+            holds == LineHolds::EndRecord || (!lineStart && !lineIsRecord_ && IsEndRecord(field));
+        endRecordMet_ = endRecordMet_ || endRecord || glued;
+        const std::string ranOn = TextRanOn(line, before, before.DroppedTails(), glued);
         if (field.empty()) {
             return;
         }
-        const HeaderLine before = std::exchange(
-            headerLineBefore_, IsSignatureLine(field)                   ? HeaderLine::Signature
-                               : ContainsIgnoringCase(field, UnitsWord) ? HeaderLine::Units
-                                                                        : HeaderLine::None);
-        // An end record in another letter case still says that the file is
-        // whole, and a save writes its own.
-        if (EqualIgnoringCase(field, EndOfFile)) {
-            endRecordMet_ = true;
+        const HeaderLine previous =
+            std::exchange(headerLineBefore_, holds == LineHolds::Signature ? HeaderLine::Signature
+                                             : holds == LineHolds::Units   ? HeaderLine::Units
+                                                                           : HeaderLine::None);
+        if (endRecord) {
+            // In any letter case a save writes its own end record, but no
+            // characters after its closing quote.
+            if (in_.DroppedTails() != before.DroppedTails()) {
+                CountLine(line, [&] {
+                    return "Characters after the end record's closing quote, which the read drops: "
+                           "\"" +
+                           RecordNames::ShownText(AfterClosingQuote(in_.LastField())) + "\"" +
+                           OnLine(line);
+                });
+            }
             return;
         }
-        // The units line and the version record of a header written again
-        // are counted with the line that leads them.
-        if ((before == HeaderLine::Signature && ContainsIgnoringCase(field, UnitsWord)) ||
-            (before != HeaderLine::None && EqualIgnoringCase(field, VersionWord))) {
-            skippedLine_ = line;
+        if (holds == LineHolds::Signature || holds == LineHolds::Units ||
+            holds == LineHolds::Version) {
+            // The units line and the version line of a header written again
+            // are counted with the line that leads them.
+            if ((previous == HeaderLine::Signature && holds == LineHolds::Units) ||
+                (previous != HeaderLine::None && holds == LineHolds::Version)) {
+                skippedLine_ = line;
+                return;
+            }
+            CountLine(line, [&] {
+                return "A repeated header line: \"" + RecordNames::ShownText(field) + "\"" + ranOn +
+                       OnLine(line);
+            });
             return;
         }
         if (const int number = SectionInAnotherCase(field)) {
@@ -328,10 +337,9 @@ private:
             return;
         }
         CountLine(line, [&] {
-            return std::string(IsHeaderLine(field) || EqualIgnoringCase(field, VersionWord)
-                                   ? "A repeated header line"
-                                   : "A field that is no section's marker") +
-                   ": \"" + RecordNames::ShownText(field) + "\"" + ranOn + OnLine(line);
+            return "A field that is no section's marker: \"" +
+                   RecordNames::ShownText(WithoutJoinedEndRecord(field)) + "\"" + ranOn +
+                   OnLine(line);
         });
     }
 
@@ -347,8 +355,10 @@ private:
         } catch (const AppError& error) {
             fault = error;
         }
+        // Whatever the reader left of its line is the record's too.
+        lineIsRecord_ = true;
         const TakenLines taken = TakenLines::Of(line, record, in_);
-        const bool joined = !taken && JoinedToEndRecord(in_.ReadSince(record));
+        const bool joined = !taken && EndRecordGluedToField();
         const bool endRecordTaken = taken.endRecord || joined;
         endRecordMet_ = endRecordMet_ || endRecordTaken;
         std::string what;
@@ -366,7 +376,7 @@ private:
         } else if (in_.DroppedTails() != droppedTails) {
             // A text cut before its closing quote has taken what follows, up
             // to the next quote.
-            what = std::string(DroppedTail) + TextRanOn(line, record, droppedTails);
+            what = std::string(DroppedTail) + TextRanOn(line, record, droppedTails, false);
         } else {
             applied_.Add(number, line, record, in_, skipped_);
             return;
@@ -390,6 +400,9 @@ private:
     SkippedRecords& skipped_;
     AppliedRecords& applied_;
     bool endRecordMet_ = false;
+    // Whether the line of the field read last begins with a marker, in any
+    // letter case: its fields are the record's, whatever they spell.
+    bool lineIsRecord_ = false;
     // The rest of the line of a record counted as skipped is no second loss.
     int skippedLine_ = 0;
     // The header line, if any, that the field before was among the records.
@@ -407,6 +420,15 @@ const SectionFormat& Section(int number) {
 int SectionNumber(std::string_view field) {
     for (int number = 1; number <= NumSections; ++number) {
         if (Section(number).marker == field) {
+            return number;
+        }
+    }
+    return 0;
+}
+
+int SectionNumberIgnoringCase(std::string_view field) {
+    for (int number = 1; number <= NumSections; ++number) {
+        if (Tools::EqualIgnoringCase(field, Section(number).marker)) {
             return number;
         }
     }
@@ -439,91 +461,43 @@ std::string WriteProject(const SectionTable& sections) {
 }
 
 HeaderCheck CheckHeader(FieldReader& in) {
-    try {
-        std::string signature = in.ReadText();
-        while (IsBlank(signature) && !in.AtEnd()) {
-            signature = in.ReadText();
-        }
-        if (!ContainsIgnoringCase(signature, Signature)) {
-            return HeaderCheck::NotProjectFile;
-        }
-        const bool signatureEndsInEmptyLines = FieldReader::LineEnds(in.LineEndAround()) > 1;
-        // Empty lines hold nothing, here as between records. A signature line
-        // written again is left in front of the records, for the read to name.
-        std::optional<FieldReader> headerAgain;
-        std::string units;
-        do {
-            const FieldReader before = in;
-            units = in.ReadText();
-            if (IsSignatureLine(units) && !headerAgain) {
-                headerAgain = before;
-            }
-        } while (IsBlank(units) || IsSignatureLine(units));
-        if (!ContainsIgnoringCase(units, UnitsWord)) {
-            return ContainsIgnoringCase(units, MetricUnitsWord) ? HeaderCheck::MetricUnits
-                                                                : HeaderCheck::UnknownUnits;
-        }
-        // Where each line end reads as two or more, as CR CR LF does, every
-        // line ends so; an empty line after a header line or two is only that.
-        if (signatureEndsInEmptyLines && !RepeatedLineEnd(in.Content()).empty()) {
-            return HeaderCheck::ExtraLineEnds;
-        }
-        FieldReader versionLine = in;
-        std::string version = in.ReadText();
-        while (IsBlank(version)) {
-            versionLine = in;
-            version = in.ReadText();
-        }
-        in.ReadText();
-        // A header line written again where the version record belongs is no
-        // version record: the read names it, and takes the version record
-        // after it.
-        if (IsHeaderLine(version) && !headerAgain) {
-            headerAgain = versionLine;
-        }
-        if (headerAgain) {
-            in = *headerAgain;
-        }
-        return HeaderCheck::ProjectFile;
-    } catch (const AppError& error) {
-        switch (error.number) {
-        case ReadError::InputPastEndOfFile:
-            return HeaderCheck::Incomplete;
-        case ReadError::FieldTooLong:
-            // Longer than any header field: some other kind of file.
-            return HeaderCheck::NotProjectFile;
-        default:
-            throw;
-        }
+    const std::string_view content = in.Content();
+    HeaderLines lines(content);
+    const std::optional<HeaderLines::Line> signature = lines.Next();
+    if (!signature) {
+        return content.empty() ? HeaderCheck::Incomplete : HeaderCheck::NotProjectFile;
     }
-}
-
-std::string_view RepeatedLineEnd(std::string_view content) {
-    const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
-    std::string_view repeated;
-    bool quoted = false;
-    for (size_t pos = 0; pos < content.size();) {
-        if (content[pos] == '"') {
-            quoted = !quoted;
-        }
-        if (quoted || !isLineEnd(content[pos])) {
-            ++pos;
-            continue;
-        }
-        size_t end = pos;
-        while (end < content.size() && isLineEnd(content[end])) {
-            ++end;
-        }
-        const std::string_view run = content.substr(pos, end - pos);
-        if (repeated.empty()) {
-            repeated = run;
-        }
-        if (run != repeated || FieldReader::LineEnds(run) < 2) {
-            return {};
-        }
-        pos = end;
+    if (!Tools::ContainsIgnoringCase(signature->first, Signature)) {
+        return HeaderCheck::NotProjectFile;
     }
-    return repeated;
+    // A signature line written again is left in front of the records, for
+    // the read to name.
+    std::optional<HeaderLines::Line> headerAgain;
+    std::optional<HeaderLines::Line> units = lines.Next();
+    while (units && units->holds == LineHolds::Signature) {
+        headerAgain = headerAgain ? headerAgain : units;
+        units = lines.Next();
+    }
+    if (!units) {
+        return HeaderCheck::Incomplete;
+    }
+    if (!Tools::ContainsIgnoringCase(units->first, UnitsWord)) {
+        return Tools::ContainsIgnoringCase(units->first, MetricUnitsWord)
+                   ? HeaderCheck::MetricUnits
+                   : HeaderCheck::UnknownUnits;
+    }
+    // The version line's fields say nothing the read uses; where it is
+    // missing, the records begin where it belongs.
+    std::optional<HeaderLines::Line> records = lines.Next();
+    if (records && records->holds == LineHolds::Version) {
+        records = lines.Next();
+    }
+    if (!records) {
+        return HeaderCheck::Incomplete;
+    }
+    const HeaderLines::Line& start = headerAgain ? *headerAgain : *records;
+    in.MoveToLine(start.offset, start.number);
+    return HeaderCheck::ProjectFile;
 }
 
 void SkippedRecords::Add(const std::function<std::string()>& name) {

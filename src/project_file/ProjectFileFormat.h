@@ -67,6 +67,8 @@ const SectionFormat& Section(int number);
 
 // The section whose marker `field` is, in full and in letter case; 0 for none.
 int SectionNumber(std::string_view field);
+// The section whose marker `field` is, in full, in any letter case; 0 for none.
+int SectionNumberIgnoringCase(std::string_view field);
 
 // The sections whose windows exist: each writes its records and reads one
 // record at a time after the dispatch loop has read its marker. A section
@@ -91,26 +93,23 @@ std::string WriteProject(const SectionTable& sections);
 enum class HeaderCheck {
     ProjectFile,
     NotProjectFile,
-    MetricUnits,   // the units line of the metric edition
-    UnknownUnits,  // a units line of neither edition
-    ExtraLineEnds, // the right units line, but every line end reads as two or more
-    Incomplete     // the file ends before its header does
+    MetricUnits,  // the units line of the metric edition
+    UnknownUnits, // a units line of neither edition
+    Incomplete    // the file holds its first lines at most
 };
 
-// Reads the header: the signature, then the units word, each of which may
-// stand anywhere in its field in any letter case, then the version record,
-// whose texts are not used. Empty lines before and between them hold nothing
-// and are passed over. A file cut short before the version record's end is found
-// here, before anything is read into the windows. A header line written again
-// (the signature's before the units line, or either where the version record
-// belongs) is left in front of the records, for the read to name.
+// Reads the header, line by line, each line known by what it holds: the
+// signature line, whose first field holds the signature anywhere in any
+// letter case, then the units line, whose first field holds the units word
+// so, then, if the next line is one, the version line, whose fields are not
+// used. A byte-order mark before the signature line, and empty lines before
+// and between them, hold nothing. A version line missing or short loses
+// nothing: the records begin at the line where the read finds them. A file
+// that holds nothing after its header is found here, before anything is read
+// into the windows. A header line written again (the signature line before
+// the units line, or a header line where the version line belongs) is left in
+// front of the records, for the read to name.
 HeaderCheck CheckHeader(FieldReader& in);
-
-// The run of CR and LF characters ("\r\r\n") that ends every line of
-// `content` outside its quoted texts, where that run reads as two line ends or
-// more, so that an empty line seems to follow each line; empty for a file of
-// any other line ends, such as one with an empty line here and there.
-std::string_view RepeatedLineEnd(std::string_view content);
 
 // What a read could not use, or a save would not write back as the file holds
 // it, each counted once: a record that its section skipped, a record cut short
@@ -144,12 +143,15 @@ class AppliedRecords;
 // counted, by the lines it took. Faults that end the read are thrown as
 // AppError naming the record's line, section and item. So that a truncated
 // file is never taken for a complete one, a record cut short by the end of the
-// file ends the read whatever its section, and so does a file that never had
-// its end record (in any letter case: a file in lower case is whole; its
-// markers are named as markers in another case). A record that took the end
-// record with it says that the file is whole: it is counted, even where it
-// then ran out of fields at the end of the file. A header written again among
-// the records is counted once, by its first line. Whatever else the read
+// file ends the read whatever its section, and so does a file without a line
+// that holds its end record (in any letter case: a file in lower case is
+// whole; its markers are named as markers in another case). The end record
+// and the header lines are known by their line (FileLines.h), never by a
+// field that stands elsewhere: a record's text that spells one is the
+// record's text. A record that took the end record's line with it says that
+// the file is whole: it is counted, even where it then ran out of fields at
+// the end of the file. A header written again among the records is counted
+// once, by its first line. Whatever else the read
 // could not use is added to `skipped`, for the caller to report, whether the
 // read then ends early or not; every record applied and not counted is added
 // to `applied`, for the caller to hold against what a save would write.

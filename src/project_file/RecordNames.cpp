@@ -20,8 +20,8 @@ bool IsUtf8Continuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-// The name of the control character that starts `text` and how many bytes it
-// takes; an empty name for any other character.
+// The name of the control (or invisible) character that starts `text` and
+// how many bytes it takes; an empty name for any other character.
 std::pair<std::string, size_t> ControlAt(std::string_view text) {
     const auto first = static_cast<unsigned char>(text[0]);
     if (first < ControlNames.size()) {
@@ -36,6 +36,10 @@ std::pair<std::string, size_t> ControlAt(std::string_view text) {
         char code[8];
         std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned char>(text[1]));
         return {code, 2};
+    }
+    // The zero-width no-break space, which shows nothing where it stands.
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        return {"U+FEFF", 3};
     }
     return {"", 0};
 }
@@ -65,14 +69,6 @@ std::string ShownText(std::string_view text) {
         }
     }
     return cut ? shown + "..." : shown;
-}
-
-std::string ShownLineEnd(std::string_view lineEnd) {
-    std::string shown;
-    for (char c : lineEnd) {
-        shown += (shown.empty() ? "" : " ") + ControlAt(std::string_view(&c, 1)).first;
-    }
-    return shown;
 }
 
 std::string Named(std::string_view what, int line, const ProjectFileFormat::SectionFormat& section,

@@ -11,12 +11,10 @@
 namespace RecordNames {
 
 // `text` trimmed of blanks and cut to a length a message line takes, every
-// control character named in angle brackets ("<CR>", "<NUL>", "<U+0085>") so
-// that it neither vanishes nor breaks the line.
+// control character and the invisible zero-width no-break space named in
+// angle brackets ("<CR>", "<NUL>", "<U+0085>", "<U+FEFF>") so that it neither
+// vanishes nor breaks the line.
 std::string ShownText(std::string_view text);
-
-// Line-end characters named one by one: "CR CR LF".
-std::string ShownLineEnd(std::string_view lineEnd);
 
 // `what`, then the line, the section and the item (or group and index) of the
 // record whose marker stands on `line` and whose fields follow at `record`, as

@@ -1,6 +1,7 @@
 #include "project_file/SiteIDInfo.h"
 
 #include "app/FrmSiteIdentification.h"
+#include "platform/UiText.h"
 #include "project_file/FieldReader.h"
 #include "project_file/SiteIDRecords.h"
 
@@ -21,7 +22,7 @@ void WriteSiteIDInfo(RecordWriter& out) {
 void ReadSiteIDInfo(FieldReader& in) {
     SiteIDRecords::ReadRecord(in, [](int item, const std::string& text) {
         FrmSiteIdentification::Instance()->SetFieldText(static_cast<SiteField>(item - 1),
-                                                        QString::fromStdString(text));
+                                                        ToQString(text));
     });
 }
 

@@ -10,6 +10,11 @@ namespace Tools {
 // view into `text`.
 std::string_view TrimBlanks(std::string_view text);
 
+// Whether `word` stands in `text`, or is all of `text`, letter case ignored
+// (ASCII letters only: the file's own words are ASCII).
+bool ContainsIgnoringCase(std::string_view text, std::string_view word);
+bool EqualIgnoringCase(std::string_view text, std::string_view word);
+
 // The text escape of stored texts: empty for an empty or all-blank text;
 // otherwise the text unchanged except that every double quote becomes two
 // apostrophes, so that a stored text never ends its quoted field early.

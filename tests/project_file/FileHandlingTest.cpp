@@ -96,27 +96,6 @@ TEST_F(FileHandling, RefusedFilesAreReportedAndTheDialogComesBack) {
               "The file " + Path("si.twl") +
                   " is a Tarnwell software data file, but its units line names neither English "
                   "nor metric units, so it cannot be read."},
-             // A project file whose line ends were converted twice.
-             {"copied twice.twl",
-              "\"TARNWELLSOFTWAREVSHACHS\"\r\r\n\"ENGLISHUNITS\"\r\r\n\"VERSION\",\"2.00\"\r\r\n"
-              "\"SITEIDINFO7438579\",3,\"Lost\"\r\r\n\"END_OF_FILE\"\r\r\n",
-              "The file " + Path("copied twice.twl") +
-                  " is a Tarnwell software data file, but its lines end in CR CR LF instead of CR "
-                  "LF, so an empty line seems to follow each of them and it cannot be read. Its "
-                  "units line is right: with its line ends set back to CR LF, it opens."},
-             {"copied thrice.twl",
-              "\"TARNWELLSOFTWAREVSHACHS\"\r\r\r\n\"ENGLISHUNITS\"\r\r\r\n"
-              "\"VERSION\",\"2.00\"\r\r\r\n",
-              "The file " + Path("copied thrice.twl") +
-                  " is a Tarnwell software data file, but its lines end in CR CR CR LF instead of "
-                  "CR LF, so two empty lines seem to follow each of them and it cannot be read. "
-                  "Its units line is right: with its line ends set back to CR LF, it opens."},
-             {"lf thrice.twl",
-              "\"TARNWELLSOFTWAREVSHACHS\"\n\n\n\"ENGLISHUNITS\"\n\n\n\"VERSION\",\"2.00\"\n\n\n",
-              "The file " + Path("lf thrice.twl") +
-                  " is a Tarnwell software data file, but its lines end in LF LF LF instead of CR "
-                  "LF, so two empty lines seem to follow each of them and it cannot be read. Its "
-                  "units line is right: with its line ends set back to CR LF, it opens."},
              {"notes.txt", "\"Culvert notes\"\r\n\"ENGLISHUNITS\"\r\n", NotProjectFile},
              {"drawing.bin", std::string(70000, 'x') + "\r\n", NotProjectFile},
              // Past the size any project reaches: not loaded at all.
@@ -138,6 +117,27 @@ TEST_F(FileHandling, RefusedFilesAreReportedAndTheDialogComesBack) {
         EXPECT_EQ(user.MessageTexts(), std::vector<QString>({c.message})) << c.name;
         EXPECT_EQ(site->TxtCounty->text(), "Kept") << c.name;
         EXPECT_EQ(GlobalVariables::DataFileName, Path("current.twl")) << c.name;
+    }
+}
+
+// A project file whose line ends were converted twice or more: an empty
+// line holds nothing, wherever it stands, so every line of it is read.
+TEST_F(FileHandling, AFileWhoseLineEndsAreRepeatedOpensWhole) {
+    const std::string lines[] = {"\"TARNWELLSOFTWAREVSHACHS\"", "\"ENGLISHUNITS\"",
+                                 "\"VERSION\",\"2.00\"", "\"SITEIDINFO7438579\",3,\"Kept\"",
+                                 "\"END_OF_FILE\""};
+    for (const std::string lineEnd : {"\r\r\n", "\r\r\r\n", "\n\n\n", "\r\n\r\n"}) {
+        std::string content;
+        for (const std::string& line : lines) {
+            content += line + lineEnd;
+        }
+        const QString path = Path("copied.twl");
+        WriteBytes(path, content);
+        user.shown.clear();
+        Open(path);
+        EXPECT_EQ(user.MessageTexts(), std::vector<QString>()) << content;
+        EXPECT_EQ(SiteTexts(*site), QStringList({"", "", "Kept", "", "", "", "", ""})) << content;
+        ExpectCurrentFile(path);
     }
 }
 

@@ -62,11 +62,9 @@ std::string WithLastField(const std::string& content, const std::string& record,
     return content.substr(0, lastField) + "\"" + text + "\"" + content.substr(end);
 }
 
-using LongTexts = ProjectFileTest;
-
 // One box (or grid cell) of each window the file fills, in the example project.
-TEST_F(LongTexts, EveryBoxTheFileFillsTakesALongTextWholeAndSavesItBack) {
-    const std::vector<LongTextCase> cases = {
+std::vector<LongTextCase> BoxesTheFileFills() {
+    return {
         {"\"SITEIDINFO7438579\",3,",
          [](const Windows& w) { return w.siteIdentification->TxtCounty->text(); }},
         {"\"VOSKRUNOFFCHARTINFO328457\",5,",
@@ -100,6 +98,12 @@ TEST_F(LongTexts, EveryBoxTheFileFillsTakesALongTextWholeAndSavesItBack) {
         {"\"HEC14RIPRAP857982\",6,",
          [](const Windows& w) { return w.riprapBasin->txtChannelBottomElevation->text(); }},
     };
+}
+
+using LongTexts = ProjectFileTest;
+
+TEST_F(LongTexts, EveryBoxTheFileFillsTakesALongTextWholeAndSavesItBack) {
+    const std::vector<LongTextCase> cases = BoxesTheFileFills();
     const std::string example = FileBytes(TW_EXAMPLE_PROJECT).toStdString();
     ASSERT_FALSE(example.empty());
     const std::string text = LongText();
@@ -120,6 +124,35 @@ TEST_F(LongTexts, EveryBoxTheFileFillsTakesALongTextWholeAndSavesItBack) {
         EXPECT_EQ(FileBytes(saved).size(), static_cast<qsizetype>(content.size()));
         EXPECT_TRUE(FileBytes(saved).toStdString() == content);
         user.shown.clear();
+    }
+}
+
+// Every character of a text reaches its box, a zero-width no-break space
+// before it (which editors put there) too, and a text that spells the end
+// record's word is its record's text: each opens silently and saves back.
+TEST_F(LongTexts, EveryBoxTheFileFillsKeepsEveryCharacterOfItsText) {
+    const std::string example = FileBytes(TW_EXAMPLE_PROJECT).toStdString();
+    ASSERT_FALSE(example.empty());
+    for (const LongTextCase& c : BoxesTheFileFills()) {
+        struct Text {
+            std::string inFile;
+            QString shown;
+        };
+        for (const Text& text : {Text{"\xEF\xBB\xBF"
+                                      "12.5",
+                                      QChar(0xFEFF) + QString("12.5")},
+                                 Text{"end_of_file", "end_of_file"}}) {
+            SCOPED_TRACE(std::string(c.record) + text.inFile);
+            const std::string content = WithLastField(example, c.record, text.inFile);
+            const QString path = Path("text.twl");
+            WriteBytes(path, content);
+            user.shown.clear();
+            Open(path);
+            EXPECT_EQ(user.MessageTexts(), std::vector<QString>());
+            EXPECT_TRUE(c.shown(*windows) == text.shown) << c.shown(*windows).toStdString();
+            SaveAs(Path("saved.twl"));
+            EXPECT_TRUE(FileBytes(Path("saved.twl")).toStdString() == content);
+        }
     }
 }
 

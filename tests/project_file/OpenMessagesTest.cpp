@@ -13,28 +13,7 @@
 
 namespace {
 
-class OpenMessages : public ProjectFileTest {
-protected:
-    void SetUp() override {
-        ProjectFileTest::SetUp();
-        example = FileBytes(TW_EXAMPLE_PROJECT).toStdString();
-        ASSERT_FALSE(example.empty());
-    }
-
-    // Opens the example with `from`, which must stand in it once, changed to `to`.
-    void OpenExampleChanged(const std::string& from, const std::string& to) {
-        OpenChanged(example, from, to, path);
-    }
-
-    std::string example;
-    const QString path = Path("changed.twl");
-};
-
-struct Change {
-    const char* what;
-    std::string from;
-    std::string to;
-};
+using OpenMessages = ExampleProjectTest;
 
 } // namespace
 

@@ -105,11 +105,13 @@ TEST(ProjectFileRead, HeaderCheckFindsSignatureAndUnitsInAnyLetterCase) {
         HeaderCheck check;
     };
     const std::string version = "\"VERSION\",\"2.00\"\r\n";
+    const std::string records = "\"SITEIDINFO7438579\",1,\"F-1\"\r\n" + End;
     for (const Case& c : std::vector<Case>{
-             {"\"xx tarnwellSoftwareVSHAchs yy\"\r\n\"EnglishUnits\"\r\n" + version,
+             {"\"xx tarnwellSoftwareVSHAchs yy\"\r\n\"EnglishUnits\"\r\n" + version + records,
               HeaderCheck::ProjectFile},
-             {"TARNWELLSOFTWAREVSHACHS\r\nENGLISHUNITS\r\nVERSION,2.00", HeaderCheck::ProjectFile},
-             {"\"TARNWELLSOFTWAREVSHACH\"\r\n\"ENGLISHUNITS\"\r\n" + version,
+             {"TARNWELLSOFTWAREVSHACHS\r\nENGLISHUNITS\r\nVERSION,2.00\r\nEND_OF_FILE",
+              HeaderCheck::ProjectFile},
+             {"\"TARNWELLSOFTWAREVSHACH\"\r\n\"ENGLISHUNITS\"\r\n" + version + records,
               HeaderCheck::NotProjectFile},
              {"\"CULVERT\"\r\n", HeaderCheck::NotProjectFile},
              {"\"CULVERT\"", HeaderCheck::NotProjectFile},
@@ -120,25 +122,42 @@ TEST(ProjectFileRead, HeaderCheckFindsSignatureAndUnitsInAnyLetterCase) {
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"SIUNITS\"\r\n" + version,
               HeaderCheck::UnknownUnits},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"\"\r\n" + version, HeaderCheck::UnknownUnits},
-             // Each line end read as two: the units line is right, the line ends are not.
-             {"\"TARNWELLSOFTWAREVSHACHS\"\r\r\n\"ENGLISHUNITS\"\r\r\n\"VERSION\",\"2.00\"\r\r\n",
-              HeaderCheck::ExtraLineEnds},
-             {"\"TARNWELLSOFTWAREVSHACHS\"\n\n\"ENGLISHUNITS\"\n\n\"VERSION\",\"2.00\"\n\n",
-              HeaderCheck::ExtraLineEnds},
+             // Each line end read as two: an empty line after each line holds nothing.
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\r\n\"ENGLISHUNITS\"\r\r\n\"VERSION\",\"2.00\"\r\r\n" +
+                  records,
+              HeaderCheck::ProjectFile},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\n\n\"ENGLISHUNITS\"\n\n\"VERSION\",\"2.00\"\n\n" +
+                  records,
+              HeaderCheck::ProjectFile},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\r\n\"METRICUNITS\"\r\r\n\"VERSION\",\"2.00\"\r\r\n",
               HeaderCheck::MetricUnits},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\r\n" + version, HeaderCheck::UnknownUnits},
              // Empty lines here and there hold nothing, before the signature line too.
-             {"\r\n\r\n\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n" + version,
+             {"\r\n\r\n\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n" + version + records,
               HeaderCheck::ProjectFile},
-             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\r\n\"ENGLISHUNITS\"\r\n\r\n" + version,
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\r\n\"ENGLISHUNITS\"\r\n\r\n" + version + records,
               HeaderCheck::ProjectFile},
-             {"\"TARNWELLSOFTWAREVSHACHS\"\r\r\n\"ENGLISHUNITS\"\r\r\n" + version,
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\r\n\"ENGLISHUNITS\"\r\r\n" + version + records,
               HeaderCheck::ProjectFile},
              {"\r\n\r\n", HeaderCheck::NotProjectFile},
+             // A byte-order mark before the signature line marks the encoding.
+             {"\xEF\xBB\xBF\r\n\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n" + version +
+                  records,
+              HeaderCheck::ProjectFile},
+             {"\xEF\xBB\xBF\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n" + version + records,
+              HeaderCheck::ProjectFile},
+             {"\xEF\xBB\xBF", HeaderCheck::NotProjectFile},
+             // Each header line is known by its first field.
+             {"\"TARNWELLSOFTWAREVSHACHS\",\"x\"\r\n\"ENGLISHUNITS\",\"y\"\r\n" + version + records,
+              HeaderCheck::ProjectFile},
+             // A version line missing or short: the records begin where it belongs.
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n" + records,
+              HeaderCheck::ProjectFile},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n\"VERSION\"\r\n" + records,
+              HeaderCheck::ProjectFile},
              // A signature line written twice (or more) is still a project file's header.
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n" +
-                  version,
+                  version + records,
               HeaderCheck::ProjectFile},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"TARNWELLSOFTWAREVSHACHS\"\r\n"
               "\"TARNWELLSOFTWAREVSHACHS\"\r\n\"METRICUNITS\"\r\n" +
@@ -146,12 +165,15 @@ TEST(ProjectFileRead, HeaderCheckFindsSignatureAndUnitsInAnyLetterCase) {
               HeaderCheck::MetricUnits},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"TARNWELLSOFTWAREVSHACHS\"\r\n",
               HeaderCheck::Incomplete},
+             // A file that holds its header at most holds no project data.
              {"", HeaderCheck::Incomplete},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n", HeaderCheck::Incomplete},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n", HeaderCheck::Incomplete},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n\"VERSION\",",
               HeaderCheck::Incomplete},
              {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n\"VERSION\",\"2.0",
+              HeaderCheck::Incomplete},
+             {"\"TARNWELLSOFTWAREVSHACHS\"\r\n\"ENGLISHUNITS\"\r\n" + version + "\r\n\r\n",
               HeaderCheck::Incomplete},
          }) {
         FieldReader in(c.content);
@@ -347,7 +369,7 @@ TEST(ProjectFileRead, MessagesNameTheFilesLinesForLfCrLfAndCrLineEnds) {
     };
     const std::string cut = "\"SITEIDINFO7438579\",3,\"cut short";
     for (const std::string lineEnd : {"\n", "\r\n", "\r"}) {
-        SCOPED_TRACE(RecordNames::ShownLineEnd(lineEnd));
+        SCOPED_TRACE(lineEnd == "\n" ? "LF" : lineEnd == "\r" ? "CR" : "CR LF");
         std::string content;
         for (const std::string& line : lines) {
             content += line + lineEnd;
@@ -387,6 +409,7 @@ TEST(ProjectFileRead, ControlCharactersInANamedRecordAreShownByName) {
              {"\"a\tb\x7F\"", "A field that is no section's marker: \"a<TAB>b<DEL>\" (line 4)"},
              {"\"\xC2\x85next line\"",
               "A field that is no section's marker: \"<U+0085>next line\" (line 4)"},
+             {"\"\xEF\xBB\xBF\"", "A field that is no section's marker: \"<U+FEFF>\" (line 4)"},
              {"\"SITEIDINFO7438579\",\"1\r\n2\",\"x\"",
               "Type mismatch (line 4, section SITEIDINFO7438579, item 1<CR><LF>2)"},
          }) {

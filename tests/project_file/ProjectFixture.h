@@ -159,3 +159,28 @@ protected:
     FrmGenDesign* design = nullptr;
     QTemporaryDir dir;
 };
+
+// The example project, opened with one change made to it.
+class ExampleProjectTest : public ProjectFileTest {
+protected:
+    void SetUp() override {
+        ProjectFileTest::SetUp();
+        example = FileBytes(TW_EXAMPLE_PROJECT).toStdString();
+        ASSERT_FALSE(example.empty());
+    }
+
+    // Opens the example with `from`, which must stand in it once, changed to `to`.
+    void OpenExampleChanged(const std::string& from, const std::string& to) {
+        OpenChanged(example, from, to, path);
+    }
+
+    std::string example;
+    const QString path = Path("changed.twl");
+};
+
+// One change to a file, for a table of them.
+struct Change {
+    const char* what;
+    std::string from;
+    std::string to;
+};

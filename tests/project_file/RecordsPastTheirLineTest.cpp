@@ -3,8 +3,7 @@
 // written, takes its last fields from the lines after it. The read goes on as
 // ever, but every such record is counted by the lines it took, and so is a
 // text whose characters after its closing quote were dropped.
-#include "ProjectFileFrame.h"
-#include "ProjectFileHarness.h"
+#include "ReadCase.h"
 
 #include <gtest/gtest.h>
 
@@ -26,17 +25,10 @@ const std::string Riprap = "\"HEC14RIPRAP857982\"";
 
 const std::string RunsOn = "A record that reads on past its line end and takes ";
 
-struct Case {
-    const char* what;
-    std::string records; // from line 4 on
-    Result result;
-    std::string named; // the first record named, or the fault that ended the read
-};
-
 } // namespace
 
 TEST(RecordsPastTheirLine, EachIsCountedByBothLinesAndTheReadGoesOnAsEver) {
-    for (const Case& c : std::vector<Case>{
+    for (const ReadCase& c : std::vector<ReadCase>{
              {"a Left OB station record read as a channel point",
               Channel + ",1,\"48\"\r\n" + Channel + ",3,\"64\"\r\n" + End, Result::Complete,
               RunsOn + "line 5 with it (line 4, section TAILWATERCROSSSECTIONINFO432078, item 1)"},
@@ -112,15 +104,7 @@ TEST(RecordsPastTheirLine, EachIsCountedByBothLinesAndTheReadGoesOnAsEver) {
               "Characters after a text's closing quote, which the read drops (line 4, section "
               "SITEIDINFO7438579, item 4)"},
          }) {
-        SCOPED_TRACE(c.what);
-        const ProjectFileHarness::Outcome outcome = ProjectFileHarness::Read(Header + c.records);
-        ASSERT_EQ(outcome.result, c.result) << outcome.error;
-        if (c.result == Result::Failed) {
-            EXPECT_EQ(outcome.error, c.named);
-            continue;
-        }
-        ASSERT_EQ(outcome.skipped.Count(), 1u);
-        EXPECT_EQ(outcome.skipped.Named()[0], c.named);
+        ExpectRead(c);
     }
 }
 
