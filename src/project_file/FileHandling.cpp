@@ -16,6 +16,7 @@
 #include "project_file/ProjectFileFormat.h"
 #include "project_file/RecordNames.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -26,11 +27,16 @@ namespace {
 
 ProjectFileFormat::SectionTable sections;
 
-// What a Save would have written just after the last start-up, New, Open or
-// successful Save: Open asks before it clears anything that differs from it.
-// The text itself rather than a digest, since comparing it costs less than
-// hashing it.
-std::string savedProject;
+// A digest of what a Save would have written just after the last start-up,
+// New, Open or successful Save: Open asks before it clears anything that
+// differs from it. Kept as a digest, not as the text, which for a project of
+// the largest grids would hold tens of megabytes for the rest of the run.
+QByteArray savedProject;
+
+QByteArray Digest(std::string_view written) {
+    return QCryptographicHash::hash(QByteArrayView(written.data(), std::ssize(written)),
+                                    QCryptographicHash::Blake2b_256);
+}
 
 // Far beyond any project; a larger file is refused before it is loaded.
 constexpr qint64 MaxFileSizeMB = 64;
@@ -46,7 +52,7 @@ void SetDataFileName(const QString& path) {
 // Whether Open may clear the windows: at once when they hold nothing a Save
 // would write that they did not hold when last saved, else on the user's Yes.
 bool MayClearForOpen() {
-    if (ProjectFileFormat::WriteProject(sections) == savedProject) {
+    if (Digest(ProjectFileFormat::WriteProject(sections)) == savedProject) {
         return true;
     }
     return Dialogs::AskYesNo("Open will clear existing data, and any unsaved data will be lost. "
@@ -174,7 +180,7 @@ void SetProjectSections(ProjectFileFormat::SectionTable table) {
 }
 
 void TakeSavedProject() {
-    savedProject = ProjectFileFormat::WriteProject(sections);
+    savedProject = Digest(ProjectFileFormat::WriteProject(sections));
 }
 
 void ReadDataFile(const QString& path, FieldReader& in) {
@@ -197,11 +203,11 @@ void ReadDataFile(const QString& path, FieldReader& in) {
     }
     // A record that landed where the writers never look (a result below the
     // first row without a discharge, say) would vanish at the next save.
-    std::string asRead = ProjectFileFormat::WriteProject(sections);
+    const std::string asRead = ProjectFileFormat::WriteProject(sections);
     applied.CountUnsaved(asRead, skipped);
     // What was read is the saved state even when the read lost records: the
     // message tells of them, and only later work is the user's to lose.
-    savedProject = std::move(asRead);
+    savedProject = Digest(asRead);
     if (skipped.Count() == 0 && !stopped) {
         return;
     }
@@ -238,7 +244,7 @@ void WriteDataFile(const QString& path) {
         std::string content = ProjectFileFormat::WriteProject(sections);
         SaveTextFile(path, content);
         SetDataFileName(path);
-        savedProject = std::move(content);
+        savedProject = Digest(content);
     } catch (const AppError& error) {
         WaitCursor::RestoreAll();
         Dialogs::Message("The project was not saved: the file " + path + " could not be written (" +
