@@ -37,6 +37,14 @@ struct BenchProgram {
         return user.shown.empty();
     }
 
+    // File Open of `path` over work not saved, Yes answered to the question
+    // it asks first; whether it asked, then opened without a message.
+    bool OpenOverUnsavedWork(const QString& path) {
+        user.answers = {true};
+        const bool silent = Open(path);
+        return !silent && user.answers.empty() && user.shown.size() == 1;
+    }
+
     // File Save As to `path`.
     void SaveAs(const QString& path) {
         user.fileNames.push_back(path);

@@ -8,6 +8,7 @@
 #include "FilledGrids.h"
 #include "FreshProgram.h"
 #include "ReorderedRecords.h"
+#include "RowCapProject.h"
 
 #include "general_design/FrmGenDesign.h"
 #include "inlets/FrmDropInletDesign.h"
@@ -25,31 +26,6 @@
 #include <string>
 
 namespace {
-
-// The project as the program saves it, at `path`: `content` opened and saved
-// again, so that what is timed is a file the program wrote itself. False when
-// `content` does not open without a message.
-bool SaveAsTheProgramWould(const std::string& content, const QString& path) {
-    BenchProgram program;
-    const QString written = path + ".written";
-    if (!WriteBytes(written, content) || !program.Open(written)) {
-        return false;
-    }
-    program.SaveAs(path);
-    return true;
-}
-
-constexpr const char* RowCapNotOpened = "the row-cap project did not open without a message";
-
-// The project with every grid at its row cap, as the program saves it, at
-// `path`; false, with the benchmark skipped, when it does not open silently.
-bool MakeRowCapProject(benchmark::State& state, const QString& path) {
-    if (SaveAsTheProgramWould(WithGridsFilledTo(Example(), FlexGrid::MaxRows), path)) {
-        return true;
-    }
-    state.SkipWithError(RowCapNotOpened);
-    return false;
-}
 
 // Open of the project with every grid at its row cap in a program just
 // started in this process, which made the project through the program's own

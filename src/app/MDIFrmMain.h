@@ -38,6 +38,8 @@ public:
         std::function<void()> openDataFile;
         std::function<void(const QString&)> writeDataFile;
         std::function<void()> saveDataFileAs;
+        // Takes the project as it stands as the saved one; New calls it after its clear.
+        std::function<void()> takeSavedProject;
     };
     void SetFileOperations(FileOperations operations);
 

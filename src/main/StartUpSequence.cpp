@@ -142,7 +142,8 @@ std::unique_ptr<LoadedWindows> Main(const Options& options) {
         splash->repaint();
         windows->main = std::make_unique<MDIFrmMain>();
         windows->main->SetFileOperations({FileHandling::OpenDataFile, FileHandling::WriteDataFile,
-                                          FileHandling::SaveDataFileAs});
+                                          FileHandling::SaveDataFileAs,
+                                          FileHandling::TakeSavedProject});
         FileDialogs::StartRun([] { return GlobalVariables::DataFileName; });
         Printers::StartRun();
         RunSteps(LoadingSteps(*windows), options.trace);
@@ -152,7 +153,11 @@ std::unique_ptr<LoadedWindows> Main(const Options& options) {
         SetClearSteps(ClearSteps(*windows));
         FileHandling::SetProjectSections(ProjectSections(*windows));
         SetResetTrace(options.trace);
-        RunSteps({{"StartUpMod.ClearAllProjectData", [] { ClearAllProjectData(); }}},
+        RunSteps({{"StartUpMod.ClearAllProjectData",
+                   [] {
+                       ClearAllProjectData();
+                       FileHandling::TakeSavedProject();
+                   }}},
                  options.trace);
     } catch (const AppError& error) {
         splash.reset();

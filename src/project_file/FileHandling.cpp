@@ -15,6 +15,7 @@
 #include "project_file/FieldReader.h"
 #include "project_file/ProjectFileFormat.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -25,6 +26,17 @@ namespace {
 
 ProjectFileFormat::SectionTable sections;
 
+// A digest of what a Save would have written just after the last start-up,
+// New, Open or successful Save: Open asks before it clears anything that
+// differs from it. Kept as a digest, not as the text, which for a project of
+// the largest grids would hold tens of megabytes for the rest of the run.
+QByteArray savedProject;
+
+QByteArray Digest(std::string_view written) {
+    return QCryptographicHash::hash(QByteArrayView(written.data(), std::ssize(written)),
+                                    QCryptographicHash::Blake2b_256);
+}
+
 // Far beyond any project; a larger file is refused before it is loaded.
 constexpr qint64 MaxFileSizeMB = 64;
 constexpr qint64 MaxFileSize = MaxFileSizeMB * 1024 * 1024;
@@ -34,6 +46,17 @@ void SetDataFileName(const QString& path) {
     if (MDIFrmMain* main = MDIFrmMain::Instance()) {
         main->SetCaptionForFile(path);
     }
+}
+
+// Whether Open may clear the windows: at once when they hold nothing a Save
+// would write that they did not hold when last saved, else on the user's Yes.
+bool MayClearForOpen() {
+    if (Digest(ProjectFileFormat::WriteProject(sections)) == savedProject) {
+        return true;
+    }
+    return Dialogs::AskYesNo("Open will clear existing data, and any unsaved data will be lost. "
+                             "Would you like to continue with Open?",
+                             "Confirm Open", true);
 }
 
 [[noreturn]] void ThrowFileError(const QFileDevice& file) {
@@ -116,7 +139,9 @@ void OpenDataFile() {
                                  "project data. Nothing was read.");
                 return;
             case ProjectFileFormat::HeaderCheck::ProjectFile:
-                ReadDataFile(path, in);
+                if (MayClearForOpen()) {
+                    ReadDataFile(path, in);
+                }
                 return;
             }
         }
@@ -127,6 +152,10 @@ void OpenDataFile() {
 
 void SetProjectSections(ProjectFileFormat::SectionTable table) {
     sections = std::move(table);
+}
+
+void TakeSavedProject() {
+    savedProject = Digest(ProjectFileFormat::WriteProject(sections));
 }
 
 void ReadDataFile(const QString& path, FieldReader& in) {
@@ -149,7 +178,11 @@ void ReadDataFile(const QString& path, FieldReader& in) {
     }
     // A record that landed where the writers never look (a result below the
     // first row without a discharge, say) would vanish at the next save.
-    applied.CountUnsaved(ProjectFileFormat::WriteProject(sections), skipped);
+    const std::string asRead = ProjectFileFormat::WriteProject(sections);
+    applied.CountUnsaved(asRead, skipped);
+    // What was read is the saved state even when the read lost records: the
+    // message tells of them, and only later work is the user's to lose.
+    savedProject = Digest(asRead);
     if (skipped.Count() == 0 && !stopped) {
         return;
     }
@@ -186,6 +219,7 @@ void WriteDataFile(const QString& path) {
         std::string content = ProjectFileFormat::WriteProject(sections);
         SaveTextFile(path, content);
         SetDataFileName(path);
+        savedProject = Digest(content);
     } catch (const AppError& error) {
         WaitCursor::RestoreAll();
         Dialogs::Message("The project was not saved: the file " + path + " could not be written (" +

@@ -12,13 +12,21 @@ namespace FileHandling {
 // The sections of the input windows that Open reads and Save writes; set at start-up.
 void SetProjectSections(ProjectFileFormat::SectionTable table);
 
+// Takes what a Save would write now as the project's saved state, the one
+// that Open compares with the windows before it clears them; start-up and New
+// call it once their clear has emptied every window. Open and a successful
+// Save take theirs themselves.
+void TakeSavedProject();
+
 // The file-type choices of both file dialogs.
 inline const QString FileFilter = QStringLiteral("Tarnwell (*.twl);;All Files (*.*)");
 
 // Asks for a project file until one passes the size, signature and units
 // checks, then reads it. Cancelling changes nothing. Reports its own errors;
 // an empty file and one that holds no more than its header are refused by
-// name, before anything is cleared, and end the command.
+// name, before anything is cleared, and end the command. When the windows hold
+// anything a Save would write that differs from the saved state, a file that
+// passed is read only after the user confirms the clear; No changes nothing.
 void OpenDataFile();
 
 // Writes the whole project to `path` (used exactly as given, no extension

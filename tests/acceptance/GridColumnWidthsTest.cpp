@@ -153,7 +153,7 @@ TEST_P(GridColumnWidths, LargeResultsWidenTheColumnsUntilTheyGo) {
         expected = designed;
         break;
     case WayBack::FileOpen:
-        Open(ExampleProject);
+        EXPECT_TRUE(OpenAnsweringYes(ExampleProject));
         expected = opened;
         break;
     }

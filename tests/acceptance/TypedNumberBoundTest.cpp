@@ -502,7 +502,7 @@ TEST_F(TypedNumberBound, WithSeveralFaultsTheChecksOwnMessageComesBeforeTheBound
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Open(ExampleProject);
+        OpenAnsweringYes(ExampleProject);
         c.faults();
         user.shown.clear();
         c.compute->click();
@@ -720,7 +720,7 @@ TEST_F(TypedNumberBound, TheLargestAcceptedValuesGiveShownResultsOrANamedRefusal
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Open(ExampleProject);
+        OpenAnsweringYes(ExampleProject);
         user.shown.clear();
         c.type();
         c.compute->click();

@@ -48,6 +48,8 @@ protected:
     };
     // File New, and File Open of the project as the program started: each
     // checks every window's first options again. The project is saved here.
+    // Both come after the arrows checked another option, work not saved, so
+    // Open asks first too.
     std::vector<Command> NewAndOpenAsStarted() {
         const QString unchanged = dir_.filePath("unchanged.twl");
         user.fileNames.push_back(unchanged);
@@ -59,8 +61,10 @@ protected:
                      main->mnuNew->trigger();
                  }},
                 {"File Open", [this, unchanged] {
+                     user.answers.push_back(true);
                      user.fileNames.push_back(unchanged);
                      main->mnuFileOpen->trigger();
+                     EXPECT_TRUE(user.answers.empty()) << "Open did not ask";
                  }}};
     }
 

@@ -72,13 +72,13 @@ TEST_F(FileHandling, OpenTakesTheSignatureInAnyCaseReadsPastTheEndAndNamesWhatIt
                      "\"END_OF_FILE\"\r\n"
                      "\"SITEIDINFO7438579\",7,\"Mill Creek\"\r\n");
     site->TxtDesigner->setText("cleared by the open");
-    Open(path);
+    EXPECT_TRUE(OpenAnsweringYes(path));
     EXPECT_EQ(SiteTexts(*site), QStringList({"", "", "Orlen", "", "", "", "Mill Creek", ""}));
     EXPECT_EQ(user.MessageTexts(),
               std::vector<QString>({SkippedMessage(
                   path, {"A field that is no section's marker: \"UNKNOWNSECTION\" (line 4)",
                          "No such item (line 5, section SITEIDINFO7438579, item 42)"})}));
-    EXPECT_EQ(user.shown[0].title, "Tarnwell V2.0");
+    EXPECT_EQ(user.shown.back().title, "Tarnwell V2.0");
     ExpectCurrentFile("");
 }
 

@@ -160,7 +160,7 @@ TEST_F(HydrologyInfo, AListPositionOutsideTheListLeavesTheFirstClassSelected) {
     WriteBytes(Path("lists.twl"),
                ProjectFile(Chart + "3,-1\r\n" + Chart + "4," + std::to_string(chart->SlopeCount()) +
                            "\r\n" + Chart + "2,2\r\n"));
-    Open(Path("lists.twl"));
+    EXPECT_TRUE(OpenAnsweringYes(Path("lists.twl")));
     ASSERT_EQ(user.MessageTexts().size(), 1u);
     EXPECT_TRUE(user.MessageTexts()[0].contains(
         " 2 of its records would be lost or changed by a save:\n"

@@ -65,6 +65,20 @@ protected:
         main->mnuFileOpen->trigger();
     }
 
+    // File Open with Yes to the question it asks first when the windows hold
+    // work not saved; whether it asked. The question, when asked, is the
+    // first thing the user meets.
+    bool OpenAnsweringYes(const QString& path) {
+        EXPECT_TRUE(user.answers.empty()) << "an answer for something else is pending";
+        const size_t before = user.shown.size();
+        user.answers.push_back(true);
+        Open(path);
+        const bool asked = user.answers.empty();
+        user.answers.clear();
+        EXPECT_EQ(asked, user.shown.size() > before && user.shown[before].title == "Confirm Open");
+        return asked;
+    }
+
     // Writes `content` to `path` with `from`, which must stand in it once,
     // changed to `to`, and opens it; the bytes written.
     std::string OpenChanged(const std::string& content, const std::string& from,

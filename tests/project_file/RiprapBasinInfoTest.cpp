@@ -102,7 +102,7 @@ TEST_F(RiprapBasinInfo, AnUnknownCulvertTypeIsNamedLeavesTheClearedChoiceAndRest
     bytes.replace(type, "\"HEC14RIPRAP857982\",7,99,");
     WriteBytes(Path("retired type.twl"), bytes.toStdString());
     Culvert().CmboCulvertType->setCurrentIndex(1);
-    Open(Path("retired type.twl"));
+    EXPECT_TRUE(OpenAnsweringYes(Path("retired type.twl")));
     ASSERT_EQ(user.MessageTexts().size(), 1u);
     EXPECT_TRUE(user.MessageTexts()[0].contains(
         "A culvert type, inlet or standard size that the catalogue does not hold"));
