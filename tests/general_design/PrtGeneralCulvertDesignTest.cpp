@@ -359,6 +359,50 @@ TEST_F(ResultsTableReport, ColumnsAreAsWideAsTheirWidestTextInArial9Plus200) {
     }
 }
 
+TEST_F(ResultsTableReport, AReturnPeriodTooLongForThePageIsShortenedAtTheTablesSize) {
+    // The other columns end at 12550 with the return periods as wide as their
+    // heading (630): the limit 14120 leaves them 630 + 1570 = 2200, room for
+    // 24 characters of Arial 9 (2160), the column 2360 wide. Nothing shrinks
+    // the font.
+    QString letters;
+    while (letters.size() < 65536) {
+        letters += "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    }
+    const QString ellipsis(QChar(0x2026));
+    struct Case {
+        qsizetype length;
+        QString printed;
+        float lastEdge;
+    };
+    const Case cases[] = {
+        {24, letters.left(24), 14080},
+        {25, letters.left(23) + ellipsis, 14080},
+        {65536, letters.left(23) + ellipsis, 14080},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.length);
+        FillResults(2);
+        Row(1)[GenDesignResults::ReturnPeriod] = letters.left(c.length).toStdString();
+        FixedPrinterMetrics fixed;
+        TwipsPrinter paper(fixed);
+        PrtGeneralCulvertDesign::PrintContents(paper, contents, type, SiteFields{});
+        const PrintedPage& page = paper.Document().pages.at(0);
+
+        const std::vector<float> edges = VerticalsFrom(page, 4855);
+        ASSERT_EQ(edges.size(), 16u);
+        EXPECT_FLOAT_EQ(edges.back(), c.lastEdge);
+        const auto row = TextsBetween(page, 4870, 4871);
+        ASSERT_EQ(row.size(), 15u);
+        EXPECT_EQ(row[0]->text, c.printed);
+        EXPECT_FLOAT_EQ(row[0]->x, 1100);
+        for (const PrintedText& text : page.texts) {
+            if (text.y >= 4124) {
+                EXPECT_EQ(text.font.size, 9) << text.text.toStdString();
+            }
+        }
+    }
+}
+
 TEST_F(ResultsTableReport, OnlyTheRedHeadwaterElevationPrintsBold) {
     FillResults(3);
     for (int i = 1; i <= 3; ++i) {
