@@ -6,6 +6,7 @@
 // ratio far above 1.
 #include "BenchProgram.h"
 #include "BenchSupport.h"
+#include "LongTexts.h"
 #include "ReportPageChecks.h"
 #include "general_design/FrmGenDesign.h"
 #include "general_design/TailwaterChannel.h"
@@ -32,18 +33,6 @@ using ReportPageChecks::EveryReport;
 
 const QString ExampleProject = QStringLiteral(TW_EXAMPLE_PROJECT);
 constexpr auto LongLength = static_cast<qsizetype>(FieldLimit::MaxLength);
-
-// Letters A to Z over and over, `length` of them, with a blank after every
-// `wordLength` letters when that is given.
-QString Letters(qsizetype length, qsizetype wordLength = 0) {
-    QString text;
-    text.reserve(length);
-    for (qsizetype i = 0; i < length; ++i) {
-        const bool blank = wordLength > 0 && i % (wordLength + 1) == wordLength;
-        text.append(blank ? QChar(u' ') : QChar(static_cast<char16_t>(u'A' + i % 26)));
-    }
-    return text;
-}
 
 const QString ShortText = Letters(8);
 const QString LongUnbroken = Letters(LongLength);

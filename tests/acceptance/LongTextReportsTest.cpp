@@ -1,4 +1,5 @@
 #include "CountingMetrics.h"
+#include "LongTexts.h"
 #include "ProjectFixture.h"
 #include "ReportPageChecks.h"
 #include "app/FrmSiteIdentification.h"
@@ -34,10 +35,7 @@ protected:
         Open(ExampleProject);
         ASSERT_TRUE(user.MessageTexts().empty());
         const QString words = " of the Hollins Branch crossing below the old mill race road";
-        QString unbroken;
-        while (unbroken.size() < static_cast<qsizetype>(FieldLimit::MaxLength)) {
-            unbroken += QChar(static_cast<char16_t>(u'A' + unbroken.size() % 26));
-        }
+        const QString unbroken = Letters(static_cast<qsizetype>(FieldLimit::MaxLength));
         const auto text = [&](const QString& withWords) {
             return GetParam() == LongTexts::Words ? withWords : unbroken;
         };

@@ -1,5 +1,6 @@
 #include "general_design/PrtGeneralCulvertDesign.h"
 #include "GenDesignWindowFixture.h"
+#include "LongTexts.h"
 #include "platform/Printers.h"
 #include "platform/ReportJob.h"
 #include "platform/TwipsPrinterFixedMetrics.h"
@@ -364,10 +365,7 @@ TEST_F(ResultsTableReport, AReturnPeriodTooLongForThePageIsShortenedAtTheTablesS
     // heading (630): the limit 14120 leaves them 630 + 1570 = 2200, room for
     // 24 characters of Arial 9 (2160), the column 2360 wide. Nothing shrinks
     // the font.
-    QString letters;
-    while (letters.size() < 65536) {
-        letters += "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    }
+    const QString letters = Letters(65536);
     const QString ellipsis(QChar(0x2026));
     struct Case {
         qsizetype length;

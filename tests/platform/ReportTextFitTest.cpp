@@ -1,5 +1,6 @@
 #include "platform/ReportTextFit.h"
 #include "CountingMetrics.h"
+#include "LongTexts.h"
 #include "platform/TwipsPrinter.h"
 #include "platform/TwipsPrinterFixedMetrics.h"
 
@@ -92,11 +93,8 @@ TEST_F(ReportTextFitTest, KeepsBothHalvesOfATwoUnitCharacterTogether) {
 // that fitting it takes little more time than fitting a short one.
 TEST(ReportTextFitLong, MeasuresNoMoreThanTheRoomNeeds) {
     const QString ellipsis(QChar(0x2026));
-    const QString unbroken(65536, u'A');
-    QString words;
-    while (words.size() < 65536) {
-        words += "ABCDEFGH ";
-    }
+    const QString unbroken = Letters(65536);
+    const QString words = Letters(65536, 8);
     struct Case {
         const char* what;
         std::function<QStringList(const TwipsPrinter&)> fit;
@@ -105,13 +103,13 @@ TEST(ReportTextFitLong, MeasuresNoMoreThanTheRoomNeeds) {
     const Case cases[] = {
         {"elided",
          [&](const TwipsPrinter& p) { return QStringList{ReportTextFit::Elide(p, unbroken, 550)}; },
-         {"AAAA" + ellipsis}},
+         {"ABCD" + ellipsis}},
         {"wrapped",
          [&](const TwipsPrinter& p) { return ReportTextFit::Wrap(p, unbroken, 500, 3); },
-         {"AAAAA", "AAAAA", "AAAA" + ellipsis}},
+         {"ABCDE", "FGHIJ", "KLMN" + ellipsis}},
         {"wrapped at blanks",
          [&](const TwipsPrinter& p) { return ReportTextFit::Wrap(p, words, 1800, 2); },
-         {"ABCDEFGH ABCDEFGH", "ABCDEFGH ABCDEFGH" + ellipsis}},
+         {"ABCDEFGH JKLMNOPQ", "STUVWXYZ BCDEFGHI" + ellipsis}},
         {"measured",
          [&](const TwipsPrinter& p) {
              return QStringList{QString::number(ReportTextFit::WidthUpTo(p, unbroken, 1000))};
