@@ -17,10 +17,11 @@ constexpr float CellGap = 50;
 constexpr float RowGap = 30;
 constexpr int MaxValueLines = 2;
 
-float WidestText(const TwipsPrinter& printer, const std::array<QString, 8>& texts) {
+// The widest of the texts, measured only as far as `room`.
+float WidestText(const TwipsPrinter& printer, const std::array<QString, 8>& texts, float room) {
     float widest = MinColumnWidth;
     for (const QString& text : texts) {
-        widest = std::max(widest, printer.TextWidth(text));
+        widest = std::max(widest, ReportTextFit::WidthUpTo(printer, text, room));
     }
     return widest;
 }
@@ -51,12 +52,12 @@ void PrintSiteIDFields(TwipsPrinter& printer, float& y, const SiteFields& fields
         values[i] = QString::fromStdString(Numbers::Trim(fields[i].text.toStdString()));
     }
     const float x0 = Left;
-    const float x1 = x0 + WidestText(printer, captions) + ColumnMargin;
+    const float x1 = x0 + WidestText(printer, captions, printer.ScaleWidth()) + ColumnMargin;
     // A value too long for the page wraps within its column, which ends as
     // far from the right edge as the block starts from the left, onto a
     // second line at most, so that the report below still fits its page.
     const float valueRoom = printer.ScaleWidth() - Left - x1 - ColumnMargin;
-    const float valueWidth = std::min(WidestText(printer, values), valueRoom);
+    const float valueWidth = std::min(WidestText(printer, values, valueRoom), valueRoom);
     const float x2 = x1 + valueWidth + ColumnMargin;
 
     const float top = printer.CurrentY();

@@ -39,13 +39,16 @@ void PrintSiteIDHeader(TwipsPrinter& printer, float& y, const SiteFields& fields
     printer.SetFontSize(HeaderPoints);
 
     // The box stays within the page's margins on one line: values too long
-    // for their share of the width are shortened.
+    // for their share of the width are shortened. A value wider than the
+    // whole width gets a share whatever its width, so it is measured only as
+    // far as that width: the header is on every page.
+    const float total = printer.ScaleWidth() - 2 * Left - 3 * ColumnMargin;
     std::array<float, 3> wanted{};
     for (size_t c = 0; c < 3; ++c) {
-        wanted[c] = std::max(printer.TextWidth(rows[0][c]), printer.TextWidth(rows[1][c]));
+        wanted[c] = std::max(printer.TextWidth(rows[0][c]),
+                             ReportTextFit::WidthUpTo(printer, rows[1][c], total));
     }
-    const std::vector<float> widths =
-        ReportTextFit::ShareWidth(wanted, printer.ScaleWidth() - 2 * Left - 3 * ColumnMargin);
+    const std::vector<float> widths = ReportTextFit::ShareWidth(wanted, total);
     std::array<float, 4> edges{Left};
     for (size_t c = 0; c < 3; ++c) {
         rows[1][c] = ReportTextFit::Elide(printer, rows[1][c], widths[c]);

@@ -8,6 +8,7 @@
 #include "platform/AppError.h"
 #include "platform/Numbers.h"
 #include "platform/ReportDrawing.h"
+#include "platform/ReportTextFit.h"
 #include "platform/TwipsPrinter.h"
 #include "platform/UiText.h"
 
@@ -86,6 +87,25 @@ float PrintResultBand(TwipsPrinter& printer, float top, std::span<const TableRow
     return bottom;
 }
 
+// The return periods are texts as the user typed them: one too long for the
+// room the other columns leave it at the table's own size is shortened, so
+// that the font shrinks only for numbers too large for the page.
+void FitReturnPeriods(TwipsPrinter& printer, const HeadingTable& heading, ResultsTable& results,
+                      float limit) {
+    constexpr auto ReturnPeriod = static_cast<size_t>(GenDesignResults::ReturnPeriod);
+    printer.SetFontSize(TablePoints);
+    ResultsTable numbers = results;
+    for (ResultRow& row : numbers) {
+        row.cells[ReturnPeriod].clear();
+    }
+    const ColumnEdges edges = SetColumnWidths(printer, heading, numbers);
+    const float headingWidth = edges[ReturnPeriod + 1] - edges[ReturnPeriod] - ResultColumnMargin;
+    const float room = headingWidth + std::max(0.0f, limit - edges.back());
+    for (ResultRow& row : results) {
+        row.cells[ReturnPeriod] = ReportTextFit::Elide(printer, row.cells[ReturnPeriod], room);
+    }
+}
+
 } // namespace
 
 void PrintGeneralCulvertDesign(TwipsPrinter& printer) {
@@ -102,9 +122,11 @@ void PrintContents(TwipsPrinter& printer, const GenDesignContents& contents,
     printer.SetFontName(QStringLiteral("Arial"));
     const float pageLimit = printer.ScaleHeight() - BottomMargin;
 
-    const ResultsTable results = GetResultsTable(contents);
+    ResultsTable results = GetResultsTable(contents);
     const HeadingTable heading = SetTableHeader();
-    ReportDrawing::FitFontSize(printer, TablePoints, printer.ScaleWidth() - RightMargin,
+    const float tableLimit = printer.ScaleWidth() - RightMargin;
+    FitReturnPeriods(printer, heading, results, tableLimit);
+    ReportDrawing::FitFontSize(printer, TablePoints, tableLimit,
                                [&] { return SetColumnWidths(printer, heading, results).back(); });
     const float tablePoints = printer.FontSize();
     const ColumnEdges edges = SetColumnWidths(printer, heading, results);

@@ -10,30 +10,75 @@ namespace {
 
 const QString Ellipsis = QStringLiteral("\u2026");
 
-// How many of the text's first characters fit in `width`, at least one.
-qsizetype FittingLength(const TwipsPrinter& printer, const QString& text, float width) {
-    qsizetype length = 1;
-    while (length < text.size() && printer.TextWidth(text.left(length + 1)) <= width) {
-        ++length;
+// Whether the text may end after its first `length` units: not between the
+// two halves of a character beyond the basic plane.
+bool IsCut(QStringView text, qsizetype length) {
+    return length <= 0 || length >= text.size() || !text[length - 1].isHighSurrogate() ||
+           !text[length].isLowSurrogate();
+}
+
+// The first cut at `length` units or after.
+qsizetype CutFrom(QStringView text, qsizetype length) {
+    return IsCut(text, length) ? length : length + 1;
+}
+
+// The longest cut of the text from `least` to `most` units for which `fits`
+// holds, `least` when none does, for a `fits` that holds up to some length
+// and fails from there on, as a width that grows with the length does. The
+// step doubles until the text no longer fits, then halves: about 2 log n
+// texts are measured, none much longer than twice the answer, so that a long
+// text is measured neither whole nor one unit longer at a time.
+template <typename Fits>
+qsizetype LongestFitting(QStringView text, qsizetype least, qsizetype most, const Fits& fits) {
+    qsizetype fitting = least;
+    qsizetype failing = most + 1;
+    for (qsizetype step = 1; fitting < most; step *= 2) {
+        const qsizetype length = CutFrom(text, std::min(most, fitting + step));
+        if (!fits(length)) {
+            failing = length;
+            break;
+        }
+        fitting = length;
     }
-    return length;
+    while (failing - fitting > 1) {
+        qsizetype length = fitting + (failing - fitting) / 2;
+        if (!IsCut(text, length)) {
+            length = length - 1 > fitting ? length - 1 : length + 1;
+            if (length == failing) {
+                break;
+            }
+        }
+        (fits(length) ? fitting : failing) = length;
+    }
+    return fitting;
+}
+
+// How many of the text's first units fit in `width`; 0 when not even its
+// first character does.
+qsizetype FittingLength(const TwipsPrinter& printer, QStringView text, float width) {
+    return LongestFitting(text, 0, text.size(), [&](qsizetype length) {
+        return printer.TextWidth(text.left(length).toString()) <= width;
+    });
 }
 
 } // namespace
 
 QStringList Wrap(const TwipsPrinter& printer, const QString& text, float width, int maxLines) {
     // Each line keeps the blanks typed between its words; the blanks where
-    // a line breaks go.
+    // a line breaks go. The line being filled is the text from lineStart to
+    // pos. No line past the one after the last shown is made: a text can be
+    // far longer than its room.
+    const QStringView whole(text);
     QStringList lines;
     std::vector<qsizetype> starts; // of each line in the text
-    const auto add = [&](const QString& line, qsizetype start) {
-        lines.push_back(line);
+    const auto add = [&](qsizetype start, qsizetype end) {
+        lines.push_back(text.mid(start, end - start));
         starts.push_back(start);
     };
-    QString line;
+    const auto full = [&] { return lines.size() > maxLines; };
     qsizetype lineStart = 0;
     qsizetype pos = 0;
-    while (pos < text.size()) {
+    while (pos < text.size() && !full()) {
         qsizetype wordStart = pos;
         while (wordStart < text.size() && text[wordStart] == u' ') {
             ++wordStart;
@@ -45,25 +90,30 @@ QStringList Wrap(const TwipsPrinter& printer, const QString& text, float width, 
         if (wordEnd < 0) {
             wordEnd = text.size();
         }
-        const QString joined = line + text.mid(pos, wordEnd - pos);
+        const qsizetype lineEnd = pos;
         pos = wordEnd;
-        if (printer.TextWidth(joined) <= width) {
-            line = joined;
+        const QStringView joined = whole.mid(lineStart, wordEnd - lineStart);
+        if (FittingLength(printer, joined, width) == joined.size()) {
             continue;
         }
-        if (!line.isEmpty()) {
-            add(line, lineStart);
+        if (lineEnd > lineStart) {
+            add(lineStart, lineEnd);
         }
-        line = text.mid(wordStart, wordEnd - wordStart);
+        // A word too long for a line of its own is cut where it stops
+        // fitting, after its first character at least.
         lineStart = wordStart;
-        while (printer.TextWidth(line) > width) {
-            const qsizetype length = FittingLength(printer, line, width);
-            add(line.left(length), lineStart);
-            line = line.mid(length);
+        while (!full()) {
+            const QStringView rest = whole.mid(lineStart, wordEnd - lineStart);
+            const qsizetype fitting = FittingLength(printer, rest, width);
+            if (fitting == rest.size()) {
+                break;
+            }
+            const qsizetype length = std::max(fitting, CutFrom(rest, 1));
+            add(lineStart, lineStart + length);
             lineStart += length;
         }
     }
-    add(line, lineStart);
+    add(lineStart, pos);
     if (lines.size() > maxLines) {
         const qsizetype last = maxLines - 1;
         const qsizetype moreEnd = starts[maxLines] + lines[maxLines].size();
@@ -75,14 +125,22 @@ QStringList Wrap(const TwipsPrinter& printer, const QString& text, float width, 
 }
 
 QString Elide(const TwipsPrinter& printer, const QString& text, float width) {
-    if (printer.TextWidth(text) <= width) {
+    const QStringView whole(text);
+    const qsizetype fitting = FittingLength(printer, whole, width);
+    if (fitting == text.size()) {
         return text;
     }
-    QString kept = text;
-    while (!kept.isEmpty() && printer.TextWidth(kept + Ellipsis) > width) {
-        kept.chop(1);
-    }
-    return kept.trimmed() + Ellipsis;
+    // No start longer than the one that fits alone fits with the ellipsis.
+    const qsizetype kept = LongestFitting(whole, 0, fitting, [&](qsizetype length) {
+        return printer.TextWidth(text.left(length) + Ellipsis) <= width;
+    });
+    return text.left(kept).trimmed() + Ellipsis;
+}
+
+float WidthUpTo(const TwipsPrinter& printer, const QString& text, float room) {
+    const QStringView whole(text);
+    const qsizetype fitting = FittingLength(printer, whole, room);
+    return printer.TextWidth(text.left(CutFrom(whole, fitting + 1)));
 }
 
 std::vector<float> ShareWidth(std::span<const float> wanted, float total) {

@@ -1,7 +1,10 @@
+#include "CountingMetrics.h"
+#include "LongTexts.h"
 #include "ProjectFixture.h"
 #include "ReportPageChecks.h"
 #include "app/FrmSiteIdentification.h"
 #include "hydrology/FrmVoskRunoffChart.h"
+#include "platform/FieldLimit.h"
 #include "platform/TwipsPrinterFixedMetrics.h"
 #include "tailwater/FrmTailWaterCrossSection.h"
 #include "tailwater/FrmTailWaterRatingCurve.h"
@@ -19,16 +22,23 @@ using namespace ReportPageChecks;
 
 const QString ExampleProject = TW_EXAMPLE_PROJECT;
 
-// The example project with every site text and the land-use description far
-// longer than a page is wide, printed by every report on the recording
-// printer.
-class LongTextReports : public ProjectFileTest {
+enum class LongTexts { Words, Unbroken };
+
+// The example project with every site text, the land-use description and the
+// first return period of General Culvert Design far longer than a page is
+// wide, printed by every report on the recording printer: texts of words, or
+// each as long as a box takes without a blank.
+class LongTextReports : public ProjectFileTest, public ::testing::WithParamInterface<LongTexts> {
 protected:
     void SetUp() override {
         ProjectFileTest::SetUp();
         Open(ExampleProject);
         ASSERT_TRUE(user.MessageTexts().empty());
         const QString words = " of the Hollins Branch crossing below the old mill race road";
+        const QString unbroken = Letters(static_cast<qsizetype>(FieldLimit::MaxLength));
+        const auto text = [&](const QString& withWords) {
+            return GetParam() == LongTexts::Words ? withWords : unbroken;
+        };
         const std::pair<QLineEdit*, QString> fields[] = {
             {site->TxtFileNumber, "F-2207" + words},
             {site->TxtDesignNumber, "D-14" + words},
@@ -39,14 +49,17 @@ protected:
             {site->TxtStream, "Hollins Branch" + words},
             {site->TxtDesigner, "Maximiliana Featherstonehaugh-Wolfeschlegelsteinhausen" + words},
         };
-        for (const auto& [box, text] : fields) {
-            box->setText(text);
-            longTexts << text;
+        for (const auto& [box, typed] : fields) {
+            box->setText(text(typed));
+            longTexts << text(typed);
         }
         FrmVoskRunoffChart& chart = *windows->voskRunoffChart;
         chart.Opt_VRC_LUS[1]->click();
-        longTexts << "Mixed pasture and woodland on rolling terrain" + words + words + words;
+        longTexts << text("Mixed pasture and woodland on rolling terrain" + words + words + words);
         chart.Txt_VRC_UserLUSDescript->setText(longTexts.back());
+        longTexts << text("2-year flood" + words);
+        design->GrdDesignQs->SetTextMatrix(1, 1, longTexts.back());
+        design->CmdComputeAllResults->click();
         windows->tailwaterCrossSection->CmdPlotXSection_Click();
         windows->tailwaterRatingCurve->CmdComputeRatingsCurve_Click();
         ASSERT_TRUE(user.MessageTexts().empty());
@@ -65,7 +78,13 @@ protected:
     QStringList longTexts;
 };
 
-TEST_F(LongTextReports, EveryTextStaysOnThePageClearOfOtherTextsAndRules) {
+INSTANTIATE_TEST_SUITE_P(, LongTextReports,
+                         ::testing::Values(LongTexts::Words, LongTexts::Unbroken),
+                         [](const auto& info) {
+                             return info.param == LongTexts::Words ? "Words" : "Unbroken";
+                         });
+
+TEST_P(LongTextReports, EveryTextStaysOnThePageClearOfOtherTextsAndRules) {
     // The reports keep 1000 twips clear of either side of the page for them.
     constexpr float Margin = 1000;
     FixedPrinterMetrics metrics;
@@ -90,6 +109,20 @@ TEST_F(LongTextReports, EveryTextStaysOnThePageClearOfOtherTextsAndRules) {
     }
 }
 
+// However long the texts, a report measures them only as far as their room
+// on the page: the texts it measures for a page come to fewer characters
+// than one long text has, so that its time stays close to that with short
+// texts.
+TEST_P(LongTextReports, NoPageMeasuresALongTextInFull) {
+    for (const auto& [name, print] : EveryReport(*windows)) {
+        CountingMetrics metrics;
+        TwipsPrinter printer(metrics);
+        print(printer);
+        const auto pages = static_cast<qsizetype>(printer.Document().pages.size());
+        EXPECT_LT(metrics.measured, pages * static_cast<qsizetype>(FieldLimit::MaxLength)) << name;
+    }
+}
+
 // Bold wider than the fixed metrics' (14 twips a point where they have 11),
 // as a printer's bold face can be: "SELECTION" at 11 points is 1386 wide.
 class WideBoldMetrics : public FixedPrinterMetrics {
@@ -100,7 +133,7 @@ public:
     }
 };
 
-TEST_F(LongTextReports, TheBoldSelectionStandsClearOfItsColumnsRules) {
+TEST_P(LongTextReports, TheBoldSelectionStandsClearOfItsColumnsRules) {
     const std::pair<const char*, Print> reports[] = {
         {"standard designs", PrtVSHAStandardSize::PrintStandardDesigns},
         {"tapered inlet", PrtTaperedInletInfo::PrintTaperedInletInfo},

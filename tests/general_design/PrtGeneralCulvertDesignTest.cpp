@@ -1,5 +1,6 @@
 #include "general_design/PrtGeneralCulvertDesign.h"
 #include "GenDesignWindowFixture.h"
+#include "LongTexts.h"
 #include "platform/Printers.h"
 #include "platform/ReportJob.h"
 #include "platform/TwipsPrinterFixedMetrics.h"
@@ -356,6 +357,47 @@ TEST_F(ResultsTableReport, ColumnsAreAsWideAsTheirWidestTextInArial9Plus200) {
         EXPECT_FLOAT_EQ(last->x, (edges[14] + edges[15]) / 2 - 225);
         EXPECT_FLOAT_EQ(last->y, 4583);
         EXPECT_EQ(last->font, (PrinterFont{"Arial", 9, false}));
+    }
+}
+
+TEST_F(ResultsTableReport, AReturnPeriodTooLongForThePageIsShortenedAtTheTablesSize) {
+    // The other columns end at 12550 with the return periods as wide as their
+    // heading (630): the limit 14120 leaves them 630 + 1570 = 2200, room for
+    // 24 characters of Arial 9 (2160), the column 2360 wide. Nothing shrinks
+    // the font.
+    const QString letters = Letters(65536);
+    const QString ellipsis(QChar(0x2026));
+    struct Case {
+        qsizetype length;
+        QString printed;
+        float lastEdge;
+    };
+    const Case cases[] = {
+        {24, letters.left(24), 14080},
+        {25, letters.left(23) + ellipsis, 14080},
+        {65536, letters.left(23) + ellipsis, 14080},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.length);
+        FillResults(2);
+        Row(1)[GenDesignResults::ReturnPeriod] = letters.left(c.length).toStdString();
+        FixedPrinterMetrics fixed;
+        TwipsPrinter paper(fixed);
+        PrtGeneralCulvertDesign::PrintContents(paper, contents, type, SiteFields{});
+        const PrintedPage& page = paper.Document().pages.at(0);
+
+        const std::vector<float> edges = VerticalsFrom(page, 4855);
+        ASSERT_EQ(edges.size(), 16u);
+        EXPECT_FLOAT_EQ(edges.back(), c.lastEdge);
+        const auto row = TextsBetween(page, 4870, 4871);
+        ASSERT_EQ(row.size(), 15u);
+        EXPECT_EQ(row[0]->text, c.printed);
+        EXPECT_FLOAT_EQ(row[0]->x, 1100);
+        for (const PrintedText& text : page.texts) {
+            if (text.y >= 4124) {
+                EXPECT_EQ(text.font.size, 9) << text.text.toStdString();
+            }
+        }
     }
 }
 
