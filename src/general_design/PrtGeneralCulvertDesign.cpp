@@ -25,6 +25,9 @@ constexpr float RightMargin = 1000;
 constexpr float ContinuationTop = 1000;
 constexpr float BlockPoints = 10;
 constexpr float TablePoints = 9;
+// The table shrinks for a long return period no further than this, where a
+// text is still read without a glass; a longer one is shortened instead.
+constexpr float SmallestTextPoints = 6;
 constexpr float CellGap = 15;
 constexpr float ResultColumnMargin = 200;
 constexpr float InputMinColumnWidth = 1500;
@@ -88,12 +91,13 @@ float PrintResultBand(TwipsPrinter& printer, float top, std::span<const TableRow
 }
 
 // The return periods are texts as the user typed them: one too long for the
-// room the other columns leave it at the table's own size is shortened, so
-// that the font shrinks only for numbers too large for the page.
+// room the other columns leave it even at SmallestTextPoints is shortened to
+// that room, so that below that size the font shrinks only for numbers too
+// large for the page, and no long text is measured whole at every size.
 void FitReturnPeriods(TwipsPrinter& printer, const HeadingTable& heading, ResultsTable& results,
                       float limit) {
     constexpr auto ReturnPeriod = static_cast<size_t>(GenDesignResults::ReturnPeriod);
-    printer.SetFontSize(TablePoints);
+    printer.SetFontSize(SmallestTextPoints);
     ResultsTable numbers = results;
     for (ResultRow& row : numbers) {
         row.cells[ReturnPeriod].clear();

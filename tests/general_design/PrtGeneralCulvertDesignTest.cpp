@@ -360,22 +360,27 @@ TEST_F(ResultsTableReport, ColumnsAreAsWideAsTheirWidestTextInArial9Plus200) {
     }
 }
 
-TEST_F(ResultsTableReport, AReturnPeriodTooLongForThePageIsShortenedAtTheTablesSize) {
-    // The other columns end at 12550 with the return periods as wide as their
-    // heading (630): the limit 14120 leaves them 630 + 1570 = 2200, room for
-    // 24 characters of Arial 9 (2160), the column 2360 wide. Nothing shrinks
-    // the font.
+TEST_F(ResultsTableReport, AReturnPeriodPrintsWholeDownToSixPointsAndIsShortenedBelow) {
+    // At 9 points the other columns end at 12550 with the return periods as
+    // wide as their heading (630): the limit 14120 leaves them 2200, room for
+    // 24 characters (2160). Every width but the 200 of each of the 15 column
+    // margins scales with the size: at 8.5 points the others take 10280 and
+    // leave room for 31 characters; at 6 points they take 8080 and leave
+    // 420 + 4420 = 4840, room for 80 characters, or 79 and the ellipsis.
     const QString letters = Letters(65536);
     const QString ellipsis(QChar(0x2026));
     struct Case {
         qsizetype length;
         QString printed;
+        float points;
         float lastEdge;
     };
     const Case cases[] = {
-        {24, letters.left(24), 14080},
-        {25, letters.left(23) + ellipsis, 14080},
-        {65536, letters.left(23) + ellipsis, 14080},
+        {24, letters.left(24), 9, 14080},
+        {25, letters.left(25), 8.5, 13605},
+        {80, letters.left(80), 6, 14080},
+        {81, letters.left(79) + ellipsis, 6, 14080},
+        {65536, letters.left(79) + ellipsis, 6, 14080},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.length);
@@ -386,17 +391,22 @@ TEST_F(ResultsTableReport, AReturnPeriodTooLongForThePageIsShortenedAtTheTablesS
         PrtGeneralCulvertDesign::PrintContents(paper, contents, type, SiteFields{});
         const PrintedPage& page = paper.Document().pages.at(0);
 
-        const std::vector<float> edges = VerticalsFrom(page, 4855);
-        ASSERT_EQ(edges.size(), 16u);
-        EXPECT_FLOAT_EQ(edges.back(), c.lastEdge);
-        const auto row = TextsBetween(page, 4870, 4871);
+        // Below the block of inputs, whose rules go to the right margin.
+        float lastEdge = 0;
+        for (const PrintedLine& line : page.lines) {
+            if (line.x1 == line.x2 && line.y1 >= 4124) {
+                lastEdge = std::max(lastEdge, line.x1);
+            }
+        }
+        EXPECT_FLOAT_EQ(lastEdge, c.lastEdge);
+        const PrintedText* returnPeriod = Find(page, c.printed);
+        ASSERT_NE(returnPeriod, nullptr);
+        const auto row = TextsBetween(page, returnPeriod->y, returnPeriod->y + 1);
         ASSERT_EQ(row.size(), 15u);
         EXPECT_EQ(row[0]->text, c.printed);
         EXPECT_FLOAT_EQ(row[0]->x, 1100);
-        for (const PrintedText& text : page.texts) {
-            if (text.y >= 4124) {
-                EXPECT_EQ(text.font.size, 9) << text.text.toStdString();
-            }
+        for (const PrintedText* text : row) {
+            EXPECT_EQ(text->font.size, c.points) << text->text.toStdString();
         }
     }
 }
