@@ -181,6 +181,10 @@ FrmGenDesign::ReadDesignQs(DesignQTWList& Rows,
 
 void FrmGenDesign::ClearDesignQTWGrid() {
     int rows = GrdDesignQs->Rows();
+    // The grid is fitted to its columns whenever a width changes: a column
+    // narrowed by the clear is fitted once its rows are back, not to the
+    // heading row alone.
+    const FlexGrid::BulkUpdate clearing(*GrdDesignQs);
     GrdDesignQs->SetRows(1);
     GrdDesignQs->SetRows(rows);
 }

@@ -348,6 +348,18 @@ TEST_F(GenDesignWindow, DesignGridKeepsItsWidthsWhenAWideDischargeComesAndGoes) 
     EXPECT_EQ(layout(), designed);
 }
 
+TEST_F(GenDesignWindow, DesignGridKeepsItsSizeWhenAWideReturnPeriodIsCleared) {
+    const FlexGrid& grid = *window->GrdDesignQs;
+    const QSize designed = grid.size();
+    window->SetDesignCell(1, 1, "2-year design flood of record");
+    ASSERT_GT(grid.width(), designed.width());
+    ASSERT_EQ(grid.height(), designed.height());
+
+    // Before New and Open read anything, the clear leaves the grid its rows.
+    window->ClearAllData();
+    EXPECT_EQ(grid.size(), designed);
+}
+
 TEST_F(GenDesignWindow, GetButtonRefusesMoreDischargesThanRowsBeforeChangingAnything) {
     FlexGrid source;
     source.SetCols(2);
