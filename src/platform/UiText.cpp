@@ -2,16 +2,13 @@
 
 #include "platform/Numbers.h"
 
-#include <string_view>
+#include <QStringDecoder>
 
 QString ToQString(const std::string& text) {
-    constexpr std::string_view ZeroWidthNoBreakSpace = "\xEF\xBB\xBF";
-    if (std::string_view(text).starts_with(ZeroWidthNoBreakSpace)) {
-        return QChar(0xFEFF) + QString::fromUtf8(text.data() + ZeroWidthNoBreakSpace.size(),
-                                                 static_cast<qsizetype>(
-                                                     text.size() - ZeroWidthNoBreakSpace.size()));
-    }
-    return QString::fromStdString(text);
+    // Qt's own conversion drops a leading U+FEFF, taken for a byte-order mark.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 std::string TrimmedText(const QString& text) {

@@ -67,6 +67,7 @@ const std::vector<QString> Texts = {
     // A zero-width no-break space, which editors put before a text, and one inside.
     QString(QChar(0xFEFF)) + "Route 614",
     QString(QChar(0xFEFF)),
+    QString(QChar(0xFEFF)) + QChar(0xFEFF) + "614",
     "Route" + QString(QChar(0xFEFF)) + "614",
     // The words of the file's own lines, in any letter case.
     "end_of_file",
