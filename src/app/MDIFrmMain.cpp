@@ -153,9 +153,7 @@ void MDIFrmMain::SetFileOperations(FileOperations operations) {
 
 void MDIFrmMain::mnuNew_Click() {
     RunUserAction(ErrorStyle::Untitled, [this] {
-        if (Dialogs::AskYesNo("New will clear existing data, and any unsaved data will be lost. "
-                              "Would you like to continue with New?",
-                              "Confirm New", true)) {
+        if (StartUpMod::ConfirmClear("New")) {
             StartUpMod::ClearAllProjectData();
             // Without the project file's operations (a frame on its own) there is no saved state.
             if (fileOperations_.takeSavedProject) {

@@ -2,6 +2,7 @@
 
 #include "app/GlobalVariables.h"
 #include "app/MDIFrmMain.h"
+#include "platform/Dialogs.h"
 
 namespace StartUpMod {
 namespace {
@@ -33,6 +34,15 @@ void ClearAllProjectData() {
         main->SetCaptionForFile(GlobalVariables::DataFileName);
     }
     RunSteps(clearSteps, resetTrace);
+}
+
+bool ConfirmClear(const std::string& command) {
+    const QString name = QString::fromStdString(command);
+    return Dialogs::AskYesNo(name +
+                                 " will clear existing data, and any unsaved data will be lost. "
+                                 "Would you like to continue with " +
+                                 name + "?",
+                             "Confirm " + name, true);
 }
 
 } // namespace StartUpMod

@@ -26,4 +26,8 @@ void SetResetTrace(std::function<void(const std::string&)> trace);
 // every input window, always in the same order.
 void ClearAllProjectData();
 
+// The question that New and Open ask before they clear the project, named by
+// `command` ("New", "Open"): true for Yes, the default.
+bool ConfirmClear(const std::string& command);
+
 } // namespace StartUpMod

@@ -10,6 +10,10 @@
 // letters survive either way.
 namespace FieldEncoding {
 
+// U+FEFF in UTF-8: a byte-order mark at the start of a file, a zero-width
+// no-break space within a text.
+inline constexpr std::string_view ZeroWidthNoBreakSpace = "\xEF\xBB\xBF";
+
 // True when the bytes are well-formed UTF-8 (no overlong forms, no
 // surrogates, nothing past U+10FFFF).
 bool IsUtf8(std::string_view bytes);

@@ -48,15 +48,15 @@ void SetDataFileName(const QString& path) {
     }
 }
 
+// What a Save would write now, as the saved state keeps it.
+QByteArray WrittenDigest() {
+    return Digest(ProjectFileFormat::WriteProject(sections));
+}
+
 // Whether Open may clear the windows: at once when they hold nothing a Save
 // would write that they did not hold when last saved, else on the user's Yes.
 bool MayClearForOpen() {
-    if (Digest(ProjectFileFormat::WriteProject(sections)) == savedProject) {
-        return true;
-    }
-    return Dialogs::AskYesNo("Open will clear existing data, and any unsaved data will be lost. "
-                             "Would you like to continue with Open?",
-                             "Confirm Open", true);
+    return WrittenDigest() == savedProject || StartUpMod::ConfirmClear("Open");
 }
 
 [[noreturn]] void ThrowFileError(const QFileDevice& file) {
@@ -155,7 +155,7 @@ void SetProjectSections(ProjectFileFormat::SectionTable table) {
 }
 
 void TakeSavedProject() {
-    savedProject = Digest(ProjectFileFormat::WriteProject(sections));
+    savedProject = WrittenDigest();
 }
 
 void ReadDataFile(const QString& path, FieldReader& in) {

@@ -95,7 +95,7 @@ FileLine ReadLine(std::string_view content, size_t start) {
             pos = end;
         }
         const size_t fieldEnd = FieldSyntax::FieldEnd(content, pos);
-        value = Tools::TrimBlanks(FieldSyntax::TrimBlanks(value));
+        value = FieldSyntax::TrimBlanks(value);
         blank = blank && value.empty() &&
                 FieldSyntax::TrimBlanks(content.substr(pos, fieldEnd - pos)).empty();
         if (first) {

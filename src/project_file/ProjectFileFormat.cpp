@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "project_file/AppliedRecords.h"
+#include "project_file/FieldEncoding.h"
 #include "project_file/FieldReader.h"
 #include "project_file/FileLines.h"
 #include "project_file/RecordNames.h"
@@ -67,7 +68,9 @@ public:
     };
 
     explicit HeaderLines(std::string_view content)
-        : content_(content), pos_(content.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0) {}
+        : content_(content), pos_(content.starts_with(FieldEncoding::ZeroWidthNoBreakSpace)
+                                      ? FieldEncoding::ZeroWidthNoBreakSpace.size()
+                                      : 0) {}
 
     // The next line that holds something; none at the end of the file.
     std::optional<Line> Next() {
@@ -82,8 +85,6 @@ public:
     }
 
 private:
-    static constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
     std::string_view content_;
     size_t pos_;
     int number_ = 1;
@@ -236,7 +237,7 @@ public:
             }
             const int number = FindSection(sections_, field);
             if (lineStart) {
-                lineIsRecord_ = number != 0 || SectionNumberIgnoringCase(field) != 0;
+                lineIsRecord_ = SectionNumberIgnoringCase(field) != 0;
             }
             if (number != 0) {
                 ReadRecord(number, line, before.DroppedTails());

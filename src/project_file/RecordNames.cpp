@@ -1,6 +1,7 @@
 #include "project_file/RecordNames.h"
 
 #include "platform/AppError.h"
+#include "project_file/FieldEncoding.h"
 #include "project_file/Tools.h"
 
 #include <array>
@@ -38,8 +39,8 @@ std::pair<std::string, size_t> ControlAt(std::string_view text) {
         return {code, 2};
     }
     // The zero-width no-break space, which shows nothing where it stands.
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        return {"U+FEFF", 3};
+    if (text.starts_with(FieldEncoding::ZeroWidthNoBreakSpace)) {
+        return {"U+FEFF", FieldEncoding::ZeroWidthNoBreakSpace.size()};
     }
     return {"", 0};
 }
